@@ -1,0 +1,114 @@
+#include "competitions/novojogo.hpp"
+
+#include "world/idioma.hpp"
+#include "world/paises.hpp"
+
+#include <algorithm>
+#include <numeric>
+
+namespace competitions {
+
+using namespace world;
+
+std::vector<int> LigasOferecidas(const IndiceTimes& indice) {
+    const auto n = UsaveisPorPais(indice);
+    std::vector<int> r;
+    for (int p = 0; p < kNumPaises; ++p)
+        if (n[p] > 21) r.push_back(p);
+    return r;
+}
+
+int NumeroDeDivisoes(int clubes, bool divisoesde20) {
+    if (divisoesde20) return clubes < 42 ? 1 : 2;
+    if (clubes >= 42) return 4;
+    return clubes < 32 ? 2 : 3;
+}
+
+void ColocarTimesDaLiga(Jogo& jogo, const IndiceTimes& indice, int liga) {
+    TLiga& l = jogo.ligas[liga];
+    struct Item {
+        int time, nivel, chave;
+    };
+    std::vector<Item> lista;
+    for (int i : timesdopais(indice, l.pais)) {
+        const int t = AcrescentarTime(jogo, indice[i]);
+        lista.push_back({t, indice[i].nivel, jogo.Aleatorio(50)});
+    }
+    for (Item& it : lista) it.chave = jogo.Aleatorio(50);
+    std::stable_sort(lista.begin(), lista.end(), [](const Item& a, const Item& b) {
+        if (a.nivel != b.nivel) return a.nivel > b.nivel;
+        return a.chave < b.chave;
+    });
+    const bool de20 = jogo.estado.divisoesporliga == 2;
+    l.numdivisoes = NumeroDeDivisoes(static_cast<int>(lista.size()), de20);
+    const int porDivisao = de20 ? 20 : 10;
+    for (std::size_t k = 0; k < lista.size(); ++k) {
+        const int d = static_cast<int>(k) / porDivisao;
+        if (d >= l.numdivisoes) break;
+        const int s = static_cast<int>(k) % porDivisao;
+        l.divisoes[d][s] = l.ordem[d][s] = lista[k].time;
+        jogo.times[lista[k].time].divisao = d + 1;
+    }
+    jogo.estado.numtimesligas += static_cast<i32>(lista.size());
+}
+
+InicioNovoJogo IniciarJogoDeClubes(Jogo& jogo, const IndiceTimes& indice,
+                                   const OpcoesNovoJogo& o) {
+    if (o.ligas.empty()) return InicioNovoJogo::SemLiga;
+    for (int pais : o.ligas) jogo.ligas.push_back(NovaLiga(pais));
+    TEstadoJogo& e = jogo.estado;
+    e.divisoesporliga = o.divisoesde20 ? 2 : 4;
+    e.paisprincipal = o.paisprincipal;
+    e.copanacional = o.copanacional;
+    e.estaduais = o.estaduais && o.paisprincipal == kPaisCasa;
+    e.continental1 = o.continental1;
+    e.continental2 = o.continental2 && o.continental1;
+    e.copadomundo = o.copadomundo;
+    e.gruposreais = o.gruposreais;
+    e.eurocopa = o.eurocopa;
+    e.copaamerica = o.copaamerica;
+    e.numhumanos = std::clamp(o.numhumanos, 1, 6);
+    std::string liga = nomeliga(o.paisprincipal);
+    if (liga.empty()) liga = NomePais(o.paisprincipal);
+    e.nomecampeonato = "Campeonato " + liga;
+    e.nomecopa = o.paisprincipal == kPaisCasa ? std::string("Copa do Brasil")
+                                              : "Copa " + NomePais(o.paisprincipal);
+    for (std::size_t l = 0; l < jogo.ligas.size(); ++l)
+        ColocarTimesDaLiga(jogo, indice, static_cast<int>(l));
+    return InicioNovoJogo::Ok;
+}
+
+void EscolherTime(Jogo& jogo, int humano, int time, const std::string& nome) {
+    if (humano < 0 || humano >= 6 || time < 0 || time >= static_cast<int>(jogo.times.size()))
+        return;
+    TTime& t = jogo.times[time];
+    t.humano = 1;
+    jogo.estado.timeshumanos[humano] = time;
+    jogo.estado.timeatual = time;
+    const int liga = jogo.LigaDoPais(t.pais);
+    if (liga >= 0) jogo.ligas[liga].temhumano = 1;
+    jogo.nomeshumanos[humano] = nome.substr(0, 25);
+}
+
+void OrdenarHumanos(Jogo& jogo) {
+    std::array<int, 6> ordem;
+    std::iota(ordem.begin(), ordem.end(), 0);
+    auto& th = jogo.estado.timeshumanos;
+    // Empty slots (-1) go last.
+    std::stable_sort(ordem.begin(), ordem.end(), [&](int a, int b) {
+        if ((th[a] < 0) != (th[b] < 0)) return th[b] < 0;
+        return th[a] < th[b];
+    });
+    std::array<i32, 6> times;
+    std::array<std::string, 6> nomes;
+    for (int i = 0; i < 6; ++i) {
+        times[i] = th[ordem[i]];
+        nomes[i] = jogo.nomeshumanos[ordem[i]];
+    }
+    for (int i = 0; i < 6; ++i) {
+        th[i] = times[i];
+        jogo.nomeshumanos[i] = nomes[i];
+    }
+}
+
+} // namespace competitions

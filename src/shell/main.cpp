@@ -1,0 +1,23 @@
+// The desktop game.
+#include "plataforma/caminhos.hpp"
+#include "shell/janelaprincipal.hpp"
+#include "world/idioma.hpp"
+
+#include <QApplication>
+#include <QDir>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    // Data folders are looked up from the working folder; the settings file
+    // sits beside the program.
+    plataforma::DefinirRaiz(QDir::currentPath().toStdString());
+    plataforma::DefinirPastaPrograma(QCoreApplication::applicationDirPath().toStdString());
+    const QStringList args = app.arguments();
+    const int i = args.indexOf(QStringLiteral("--dados"));
+    if (i >= 0 && i + 1 < args.size()) plataforma::DefinirRaiz(args[i + 1].toStdString());
+    world::IniciarIdioma();
+
+    shell::JanelaPrincipal janela;
+    janela.show();
+    return app.exec();
+}

@@ -1,0 +1,149 @@
+// pitchlord-sim clubes: the clubs of a new game as the game-start load leaves them.
+#include "competitions/novojogo.hpp"
+#include "plataforma/caminhos.hpp"
+#include "plataforma/cp1252.hpp"
+#include "sim/comandos.hpp"
+#include "sim/json.hpp"
+#include "world/clubes.hpp"
+#include "world/idioma.hpp"
+#include "world/numeros.hpp"
+#include "world/paises.hpp"
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+namespace sim {
+namespace {
+
+int Erro(const std::string& msg) {
+    std::fprintf(stderr, "pitchlord-sim: %s\n", msg.c_str());
+    return 1;
+}
+
+std::string U(std::string_view cp1252) { return plataforma::Cp1252ParaUtf8(cp1252); }
+
+void EscreverJson(const world::Jogo& jogo, const std::vector<std::vector<int>>& porTime) {
+    Json j;
+    j.AbrirObjeto().Chave("clubes").AbrirLista();
+    for (std::size_t c = 0; c < jogo.times.size(); ++c) {
+        const world::TTime& t = jogo.times[c];
+        j.AbrirObjeto();
+        j.Chave("indice").Numero(static_cast<int>(c));
+        j.Chave("nome").Texto(U(t.nome.view()));
+        j.Chave("pais").Numero(t.pais);
+        j.Chave("divisao").Numero(t.divisao);
+        j.Chave("nivel").Numero(t.nivel);
+        j.Chave("dinheiro").Numero(t.dinheiro);
+        j.Chave("capitao").Numero(t.capitao);
+        j.Chave("cobrador").Numero(t.cobrador);
+        j.Chave("jogadores").AbrirLista();
+        for (int i : porTime[c]) {
+            const world::TJogador& p = jogo.jogadores[i];
+            j.AbrirObjeto();
+            j.Chave("indice").Numero(i);
+            j.Chave("nome").Texto(U(p.nome.view()));
+            j.Chave("posicao").Numero(p.posicao);
+            j.Chave("idade").Numero(p.idade);
+            j.Chave("forca").Numero(p.forca);
+            j.Chave("passe").Numero(p.passe);
+            j.Chave("salario").Numero(p.salario);
+            j.Chave("titular").Numero(p.titular);
+            j.Chave("estrela").Numero(p.estrela);
+            j.Chave("caract1").Numero(p.caract1);
+            j.Chave("caract2").Numero(p.caract2);
+            j.Chave("funcao").Numero(p.funcao);
+            j.Chave("avenda").Numero(p.avenda);
+            j.Chave("passepedido").Numero(p.passepedido);
+            j.FecharObjeto();
+        }
+        j.FecharLista().FecharObjeto();
+    }
+    j.FecharLista().FecharObjeto();
+    std::printf("%s\n", j.Resultado().c_str());
+}
+
+void EscreverTabela(const world::Jogo& jogo, const std::vector<std::vector<int>>& porTime) {
+    for (std::size_t c = 0; c < jogo.times.size(); ++c) {
+        const world::TTime& t = jogo.times[c];
+        std::printf("%4zu %-25s pais %3d div %d nivel %2d dinheiro %10d capitao %6d cobrador %6d\n",
+                    c, U(t.nome.view()).c_str(), t.pais, t.divisao, t.nivel, t.dinheiro,
+                    t.capitao, t.cobrador);
+        for (int i : porTime[c]) {
+            const world::TJogador& p = jogo.jogadores[i];
+            std::printf("     %6d %-20s pos %d idade %2d forca %3d passe %9d salario %7d "
+                        "tit %d est %d car %2d/%2d funcao %d venda %d pedido %9d\n",
+                        i, U(p.nome.view()).c_str(), p.posicao, p.idade, p.forca, p.passe,
+                        p.salario, p.titular, p.estrela, p.caract1, p.caract2, p.funcao,
+                        p.avenda, p.passepedido);
+        }
+    }
+}
+
+} // namespace
+
+int ComandoClubes(const Argumentos& args) {
+    bool temDados = false;
+    std::string dados = args.Valor("--dados", &temDados);
+    if (!temDados) dados.assign(1, '.');
+    std::error_code ec;
+    if (!std::filesystem::is_directory(dados, ec))
+        return Erro("no such data folder: " + dados);
+    plataforma::DefinirRaiz(dados);
+    plataforma::DefinirPastaPrograma(dados);
+    world::IniciarIdioma();
+
+    const std::string ligas = args.Valor("--ligas");
+    if (ligas.empty()) return Erro("--ligas needs a list of country codes, e.g. --ligas 29,97");
+    const std::string divisoes = args.Valor("--divisoes");
+    if (divisoes != "10" && divisoes != "20") return Erro("--divisoes must be 10 or 20");
+    bool temSemente = false;
+    const std::string sementeTexto = args.Valor("--semente", &temSemente);
+    std::uint64_t semente = 1;
+    if (temSemente) {
+        try {
+            std::size_t fim = 0;
+            semente = std::stoull(sementeTexto, &fim);
+            if (fim != sementeTexto.size()) throw std::invalid_argument("semente");
+        } catch (const std::exception&) {
+            return Erro("--semente must be a non-negative integer");
+        }
+    }
+
+    const world::IndiceTimes indice = world::contatimes();
+    const auto usaveis = world::UsaveisPorPais(indice);
+    int total = 0;
+    for (int n : usaveis) total += n;
+    if (total == 0) return Erro("no usable club file in " + dados + "/teams");
+
+    competitions::OpcoesNovoJogo opcoes;
+    opcoes.divisoesde20 = divisoes == "20";
+    std::size_t inicio = 0;
+    while (inicio <= ligas.size()) {
+        std::size_t fim = ligas.find(',', inicio);
+        if (fim == std::string::npos) fim = ligas.size();
+        const std::string parte = ligas.substr(inicio, fim - inicio);
+        const auto pais = world::ConverterInteiro(parte);
+        if (!pais || *pais < 0 || *pais >= world::kNumPaises)
+            return Erro("unknown country: '" + parte + "'");
+        if (usaveis[*pais] == 0)
+            return Erro("no usable club file for country " + std::to_string(*pais));
+        for (int p : opcoes.ligas)
+            if (p == *pais) return Erro("country listed twice: " + parte);
+        opcoes.ligas.push_back(*pais);
+        inicio = fim + 1;
+    }
+    opcoes.paisprincipal = opcoes.ligas.front();
+
+    world::Jogo jogo;
+    jogo.gerador.Semear(semente);
+    competitions::IniciarJogoDeClubes(jogo, indice, opcoes);
+    world::iniciatimes(jogo);
+
+    const auto porTime = world::JogadoresPorTime(jogo);
+    if (args.Tem("--json")) EscreverJson(jogo, porTime);
+    else EscreverTabela(jogo, porTime);
+    return 0;
+}
+
+} // namespace sim

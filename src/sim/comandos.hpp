@@ -1,0 +1,17 @@
+#pragma once
+// The commands of pitchlord-sim.
+#include <string>
+#include <vector>
+
+namespace sim {
+
+struct Argumentos {
+    std::vector<std::string> lista;
+    // The value after --name, or empty; `presente` tells whether it was given.
+    std::string Valor(const std::string& nome, bool* presente = nullptr) const;
+    bool Tem(const std::string& nome) const;
+};
+
+int ComandoClubes(const Argumentos& args);
+
+} // namespace sim

@@ -1,0 +1,53 @@
+// pitchlord-sim: the game without windows.
+#include "sim/comandos.hpp"
+
+#include <cstdio>
+#include <cstring>
+
+namespace sim {
+
+std::string Argumentos::Valor(const std::string& nome, bool* presente) const {
+    for (std::size_t i = 0; i < lista.size(); ++i)
+        if (lista[i] == nome) {
+            if (presente) *presente = true;
+            return i + 1 < lista.size() ? lista[i + 1] : std::string();
+        }
+    if (presente) *presente = false;
+    return {};
+}
+
+bool Argumentos::Tem(const std::string& nome) const {
+    for (const auto& a : lista)
+        if (a == nome) return true;
+    return false;
+}
+
+} // namespace sim
+
+namespace {
+
+void Uso() {
+    std::fputs("usage: pitchlord-sim <command> [options]\n"
+               "\n"
+               "commands:\n"
+               "  clubes --dados DIR --ligas P1,P2,... --divisoes 10|20 [--semente S] [--json]\n"
+               "      places the clubs of the given countries into divisions, loads the\n"
+               "      world as a new game does, and lists every club with its squad.\n",
+               stderr);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+        Uso();
+        return argc < 2 ? 2 : 0;
+    }
+    sim::Argumentos args;
+    for (int i = 2; i < argc; ++i) args.lista.emplace_back(argv[i]);
+    const std::string comando = argv[1];
+    if (comando == "clubes") return sim::ComandoClubes(args);
+    std::fprintf(stderr, "pitchlord-sim: unknown command '%s'\n", comando.c_str());
+    Uso();
+    return 2;
+}

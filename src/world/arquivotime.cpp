@@ -1,0 +1,81 @@
+#include "world/arquivotime.hpp"
+
+#include "plataforma/arquivos.hpp"
+#include "plataforma/bytes.hpp"
+#include "plataforma/caminhos.hpp"
+#include "plataforma/cp1252.hpp"
+
+#include <cstring>
+
+namespace world {
+
+bool VagaVazia(const ShortString<35>& nome) {
+    return nome.empty() || nome.view() == kNomeVazio;
+}
+
+ArquivoTime NovoArquivoTime() {
+    ArquivoTime a;
+    std::memset(&a, 0, sizeof a);
+    a.cabecalho.versao = 7;
+    for (auto& n : a.jogadores.nomes) n.set(kNomeVazio);
+    return a;
+}
+
+bool TimeCompleto(const TBlocoJogadores& b) {
+    int goleiros = 0, linha = 0;
+    for (int k = 0; k < kVagasTime; ++k) {
+        if (VagaVazia(b.nomes[k])) continue;
+        if (b.posicoes[k] == 0) ++goleiros;
+        else if (b.posicoes[k] <= 4) ++linha;
+    }
+    return goleiros >= 1 && linha > 10;
+}
+
+bool CabecalhoUsavel(const TCabecalhoTime& c) {
+    return c.valido != 0 && (c.versao == 6 || c.versao == 7) && !c.nome.empty();
+}
+
+std::optional<ArquivoTime> learquivotime(const std::filesystem::path& caminho) {
+    const auto dados = plataforma::LerArquivo(caminho, kTamanhoArquivoTime);
+    if (!dados) return std::nullopt;
+    plataforma::LeitorBytes l(*dados);
+    ArquivoTime a;
+    l.LerI32();
+    l.LerRegistro(a.cabecalho);
+    l.LerI32();
+    l.LerRegistro(a.jogadores);
+    return a;
+}
+
+std::optional<TCabecalhoTime> LerCabecalhoTime(const std::filesystem::path& caminho) {
+    const auto dados = plataforma::LerArquivo(caminho, 4 + sizeof(TCabecalhoTime));
+    if (!dados) return std::nullopt;
+    plataforma::LeitorBytes l(*dados);
+    TCabecalhoTime c;
+    l.LerI32();
+    l.LerRegistro(c);
+    return c;
+}
+
+bool gravaarquivotime(const std::filesystem::path& caminho, const TCabecalhoTime& cabecalho,
+                      const TBlocoJogadores& bloco) {
+    plataforma::EscritorBytes e;
+    e.EscreverI32(1);
+    e.EscreverRegistro(cabecalho);
+    e.EscreverI32(1);
+    e.EscreverRegistro(bloco);
+    return plataforma::GravarArquivoAtomico(caminho, e.Dados());
+}
+
+bool SalvarTime(ArquivoTime& arquivo) {
+    arquivo.cabecalho.versao = 7;
+    arquivo.cabecalho.valido = TimeCompleto(arquivo.jogadores) ? 1 : 0;
+    const std::string nome = plataforma::Cp1252ParaUtf8(arquivo.cabecalho.arquivo.view());
+    if (nome.empty() || nome.find('/') != std::string::npos || nome.find('\\') != std::string::npos ||
+        nome == "." || nome == "..")
+        return false;
+    const auto caminho = plataforma::Resolver("teams\\" + nome + ".b07");
+    return gravaarquivotime(caminho, arquivo.cabecalho, arquivo.jogadores);
+}
+
+} // namespace world

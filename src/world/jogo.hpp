@@ -1,0 +1,54 @@
+#pragma once
+// Everything a running game has. A new game or a load builds a fresh Jogo and
+// swaps it in whole; rules take the Jogo they work on.
+#include "plataforma/aleatorio.hpp"
+#include "world/registros.hpp"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace world {
+
+using PrecosPadrao = std::array<std::array<i32, 4>, 5>;
+
+struct Jogo {
+    Jogo();
+
+    TEstadoJogo estado;
+    std::vector<TJogador> jogadores;           // [0] is a dummy with time -1
+    std::vector<THistoricoJogador> historicos; // [0] is a dummy; players hold 1..n
+    std::vector<TTime> times;
+    std::vector<TSelecao> selecoes;
+    std::vector<TTecnico> tecnicos;
+    std::vector<TLiga> ligas;
+    std::vector<TFinancas> financas; // indexed like times
+    std::vector<TEscalacao> escalacoes;
+    PrecosPadrao precospadrao{};
+
+    // Loading buffers of a new game, not saved: the club file of each club
+    // (Windows-1252, without folder) and the names typed by the human coaches,
+    // by human number.
+    std::vector<std::string> arquivostimes;
+    std::array<std::string, 6> nomeshumanos;
+
+    plataforma::Gerador gerador;
+    std::int32_t Aleatorio(std::int32_t n) { return gerador.Aleatorio(n); }
+
+    // First real club index that is a national team.
+    int PrimeiraSelecao() const { return estado.numtimesligas + estado.numtimesextras; }
+    bool EhSelecao(int time) const { return time >= PrimeiraSelecao(); }
+    // Index in ligas of the league of a country, -1 if it is not played.
+    int LigaDoPais(int pais) const;
+    // Clubs of a country among the clubs in play.
+    int TimesDoPais(int pais) const;
+};
+
+// Records as a new game creates them: zero except the "none" markers.
+TJogador NovoJogador();
+TTime NovoTime();
+TTecnico NovoTecnico();
+TLiga NovaLiga(int pais);
+THistoricoJogador NovoHistorico();
+
+} // namespace world
