@@ -70,7 +70,9 @@ InicioNovoJogo IniciarJogoDeClubes(Jogo& jogo, const IndiceTimes& indice,
     e.numhumanos = std::clamp(o.numhumanos, 1, 6);
     std::string liga = nomeliga(o.paisprincipal);
     if (liga.empty()) liga = NomePais(o.paisprincipal);
-    e.nomecampeonato = "Campeonato " + liga;
+    // League names that already read "Campeonato ..." are not prefixed twice.
+    const std::string_view prefixo = "Campeonato ";
+    e.nomecampeonato = liga.starts_with(prefixo) ? liga : std::string(prefixo) + liga;
     e.nomecopa = o.paisprincipal == kPaisCasa ? std::string("Copa do Brasil")
                                               : "Copa " + NomePais(o.paisprincipal);
     for (std::size_t l = 0; l < jogo.ligas.size(); ++l)

@@ -40,6 +40,7 @@ std::optional<ArquivoTime> learquivotime(const std::filesystem::path& caminho) {
     if (!dados) return std::nullopt;
     plataforma::LeitorBytes l(*dados);
     ArquivoTime a;
+    a.bytes = static_cast<std::uint32_t>(dados->size());
     l.LerI32();
     l.LerRegistro(a.cabecalho);
     l.LerI32();

@@ -67,6 +67,8 @@ bool VagaVazia(const ShortString<35>& nome);
 struct ArquivoTime {
     TCabecalhoTime cabecalho;
     TBlocoJogadores jogadores;
+    std::uint32_t bytes; // how many bytes the file held (not written)
+    bool CabecalhoInteiro() const { return bytes >= 4 + sizeof(TCabecalhoTime); }
 };
 
 // A new club: zero header, version 7, every slot holding the placeholder.

@@ -171,8 +171,8 @@ void CabecalhoParaTime(Jogo& jogo, int c, const std::optional<ArquivoTime>& arq)
     if (arq) {
         const TCabecalhoTime& h = arq->cabecalho;
         t.nivel = h.nivel;
-        // A file cut short keeps the name the setup gave the club.
-        if (!h.nome.empty()) t.nome = h.nome.view();
+        // A file cut short inside its header keeps the name the setup read.
+        if (arq->CabecalhoInteiro() && !h.nome.empty()) t.nome = h.nome.view();
         t.corfundo = h.corfundo;
         t.cortexto = h.cortexto;
         t.escudo = h.escudo.view();

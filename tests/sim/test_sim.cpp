@@ -1,0 +1,72 @@
+// pitchlord-sim driven as a script would drive it.
+#include "apoio/apoio.hpp"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <sys/wait.h>
+
+namespace {
+
+struct Saida {
+    int codigo = -1;
+    std::string texto;
+};
+
+Saida Rodar(const std::string& args) {
+    Saida s;
+    const std::string cmd = std::string(PITCHLORD_SIM) + " " + args + " 2>&1";
+    FILE* p = popen(cmd.c_str(), "r");
+    if (!p) return s;
+    std::array<char, 4096> b;
+    std::size_t n;
+    while ((n = fread(b.data(), 1, b.size(), p)) > 0) s.texto.append(b.data(), n);
+    const int st = pclose(p);
+    s.codigo = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+    return s;
+}
+
+void Mundo(const apoio::PastaTemporaria& pasta) {
+    for (int i = 0; i < 24; ++i)
+        apoio::GravarTime(pasta, apoio::MontarTime(29, 20 - i / 3, "Cl\xe3" "b" + std::to_string(i)));
+    for (int i = 0; i < 22; ++i)
+        apoio::GravarTime(pasta, apoio::MontarTime(97, 18, "It" + std::to_string(i)));
+}
+
+} // namespace
+
+TEST(Sim, ClubesListsEveryClubAsJson) {
+    apoio::PastaTemporaria pasta;
+    Mundo(pasta);
+    const std::string base = "clubes --dados " + pasta.Caminho().string() + " --ligas 29,97 --divisoes 20";
+    const Saida s = Rodar(base + " --semente 3 --json");
+    ASSERT_EQ(s.codigo, 0) << s.texto;
+    EXPECT_EQ(s.texto.front(), '{');
+    EXPECT_NE(s.texto.find("\"nome\":\"Cl\xc3\xa3" "b0\""), std::string::npos); // UTF-8 out
+    EXPECT_NE(s.texto.find("\"passepedido\":"), std::string::npos);
+    EXPECT_EQ(Rodar(base + " --semente 3 --json").texto, s.texto); // same seed, same world
+    const Saida tabela = Rodar(base);
+    ASSERT_EQ(tabela.codigo, 0);
+    EXPECT_NE(tabela.texto.find("It21"), std::string::npos);
+}
+
+TEST(Sim, ErrorsAreOneClearLineAndAFailure) {
+    apoio::PastaTemporaria pasta;
+    const std::string dados = " --dados " + pasta.Caminho().string();
+    Saida s = Rodar("clubes --dados /nao/existe --ligas 29 --divisoes 10");
+    EXPECT_NE(s.codigo, 0);
+    EXPECT_NE(s.texto.find("no such data folder"), std::string::npos);
+    s = Rodar("clubes" + dados + " --ligas 29 --divisoes 10");
+    EXPECT_NE(s.codigo, 0);
+    EXPECT_NE(s.texto.find("no usable club file"), std::string::npos);
+    Mundo(pasta);
+    for (const char* ligas : {"300", "abc", "29,", "29,29", "5"}) {
+        s = Rodar("clubes" + dados + " --ligas " + ligas + " --divisoes 10");
+        EXPECT_NE(s.codigo, 0) << ligas;
+        EXPECT_EQ(std::count(s.texto.begin(), s.texto.end(), '\n'), 1) << s.texto;
+    }
+    EXPECT_NE(Rodar("clubes" + dados + " --ligas 29 --divisoes 15").codigo, 0);
+    EXPECT_NE(Rodar("clubes" + dados + " --ligas 29 --divisoes 10 --semente x").codigo, 0);
+    EXPECT_NE(Rodar("voar").codigo, 0);
+}
