@@ -1,0 +1,50 @@
+// pitchlord-dados: writes the default world into the runtime folder.
+//   pitchlord-dados --fontes data --saida build/jogo
+// Same sources, same bytes.
+#include "fundos.hpp"
+#include "idiomas.hpp"
+#include "mundo.hpp"
+#include "plataforma/arquivos.hpp"
+#include "sons.hpp"
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+int Falha(const std::string& msg) {
+    std::fprintf(stderr, "pitchlord-dados: %s\n", msg.c_str());
+    return 1;
+}
+
+bool Gravar(const std::filesystem::path& p, const std::vector<std::uint8_t>& bytes) {
+    std::filesystem::create_directories(p.parent_path());
+    return plataforma::GravarArquivoAtomico(p, bytes);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::filesystem::path fontes = "data", saida = "jogo";
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--fontes") == 0) fontes = argv[i + 1];
+        else if (std::strcmp(argv[i], "--saida") == 0) saida = argv[i + 1];
+        else return Falha(std::string("unknown option ") + argv[i]);
+    }
+    std::error_code ec;
+    if (!std::filesystem::is_directory(fontes, ec)) return Falha("no sources at " + fontes.string());
+    std::filesystem::create_directories(saida / "sav", ec);
+
+    std::string erro;
+    if (!dados::GerarIdiomas(fontes, saida, erro)) return Falha(erro);
+    for (const dados::Som& s : dados::GerarSons())
+        if (!Gravar(saida / "sons" / s.nome, s.wav)) return Falha("cannot write sons/" + s.nome);
+    if (!Gravar(saida / "img/f01.bmp", dados::GerarBmp(dados::FundoGramado())) ||
+        !Gravar(saida / "img/f02.bmp", dados::GerarBmp(dados::FundoTorcida())) ||
+        !Gravar(saida / "teams/logos/nullescudo.gif", dados::GerarGif(dados::EscudoNulo())))
+        return Falha("cannot write the pictures");
+    if (!dados::GerarMundo(fontes, saida, erro)) return Falha(erro);
+    return 0;
+}
