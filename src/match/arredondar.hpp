@@ -1,0 +1,31 @@
+#pragma once
+// Integer rounding as the match rules use it: round(a / b) with halves to the
+// even integer, and "x -= p%" / "x += p%". Done in integers so that a tie such
+// as 0.7 × 50 lands exactly where the rules say, whatever the floating point.
+#include <cstdint>
+
+namespace match {
+
+// round(a / b), halves to even; b > 0.
+constexpr std::int32_t ArredDiv(std::int64_t a, std::int64_t b) {
+    std::int64_t q = a / b;
+    std::int64_t r = a % b;
+    if (r < 0) { // floor division
+        r += b;
+        --q;
+    }
+    const std::int64_t dobro = 2 * r;
+    if (dobro > b || (dobro == b && (q & 1) != 0)) ++q;
+    return static_cast<std::int32_t>(q);
+}
+
+// x -= p%: x − round(x × p / 100).
+constexpr void Tirar(std::int32_t& x, int p) {
+    x -= ArredDiv(std::int64_t{x} * p, 100);
+}
+// x += p%: x + round(x × p / 100).
+constexpr void Somar(std::int32_t& x, int p) {
+    x += ArredDiv(std::int64_t{x} * p, 100);
+}
+
+} // namespace match

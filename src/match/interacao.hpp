@@ -1,0 +1,51 @@
+#pragma once
+// Where the match needs a person, or tells the screens something: the penalty
+// taker of a human club, the replacement of his injured player, the sounds and
+// the coach's mail. The engine never opens a window; the desktop answers with
+// its dialogs, the autopilot and the tests with InteracaoPadrao or a script.
+#include <span>
+
+namespace world {
+struct Jogo;
+}
+
+namespace match {
+
+struct Rodada;
+
+enum class Som { Gol, Penalti, Contusao };
+
+class Interacao {
+public:
+    virtual ~Interacao() = default;
+
+    // The taker of a penalty awarded to a human club, one of `emcampo` (its
+    // players on the pitch, never empty). Anything else falls back to the rule
+    // a computer-run club uses.
+    virtual int EscolherBatedor(const world::Jogo& jogo, const Rodada& rodada, int m, int lado,
+                                std::span<const int> emcampo) = 0;
+    // The bench player (one of `banco`, never empty) who replaces the injured
+    // player of a human club; 0 leaves the side one short.
+    virtual int SubstituirContusao(const world::Jogo& jogo, const Rodada& rodada, int m, int lado,
+                                   int contundido, std::span<const int> banco) = 0;
+
+    // Notices for the screens; the match goes on whatever they do.
+    virtual void TocarSom(Som) {}
+    // A penalty kick of a shown match: the commentary text is s1/`texto`.
+    virtual void Penalti(int /*m*/, int /*lado*/, int /*batedor*/, bool /*gol*/, int /*texto*/) {}
+    // Mail to the coach of a human club (type 1: suspension of `valor` matches,
+    // type 3: injury of `valor` weeks).
+    virtual void Mensagem(int /*clube*/, int /*tipomensagem*/, int /*valor*/) {}
+};
+
+// The policy of the autopilot: the computer's penalty taker, and the first
+// bench player who plays the injured player's position (else the first one).
+class InteracaoPadrao : public Interacao {
+public:
+    int EscolherBatedor(const world::Jogo&, const Rodada&, int, int,
+                        std::span<const int> emcampo) override;
+    int SubstituirContusao(const world::Jogo& jogo, const Rodada&, int, int, int contundido,
+                           std::span<const int> banco) override;
+};
+
+} // namespace match

@@ -1,0 +1,541 @@
+// Possession, attack, shot and goal, the scorer and the penalty, and the order
+// of the minute.
+#include "match/motor.hpp"
+
+#include "match/arredondar.hpp"
+#include "match/estatisticas.hpp"
+#include "match/motor_interno.hpp"
+#include "world/posicoes.hpp"
+
+#include <algorithm>
+#include <cstring>
+
+namespace match {
+
+using namespace world;
+using namespace interno;
+
+namespace {
+
+InteracaoPadrao gPadrao;
+
+bool Em(int x, std::initializer_list<int> l) {
+    return std::find(l.begin(), l.end(), x) != l.end();
+}
+
+// Midfield weight by the number of "Volante" midfielders.
+void AjusteVolantes(i32& x, int k) {
+    static constexpr int kAjuste[4] = {-30, 10, 20, 30};
+    if (k >= 0 && k <= 3) Somar(x, kAjuste[k]);
+}
+
+void AjusteRecuados(i32& x, int k) {
+    if (k >= 1 && k <= 3) Somar(x, 10 * k);
+}
+
+} // namespace
+
+int BonusDeNivel(const TTime& t, int tipo) {
+    if (t.humano) return 0;
+    const int b = t.nivel >= 21 ? 15 : t.nivel >= 19 ? 12 : 0;
+    int v = b;
+    if (tipo == 4 || tipo == 6) v += b;
+    if (tipo == 1 && t.nivel >= 18) v += 15;
+    return v;
+}
+
+namespace {
+
+int Posse(Jogo& jogo, Rodada& rodada, TJogoDaRodada& p, const Resumo r[2]) {
+    const TEscalacao& eH = EscalacaoDe(jogo, p, 0);
+    const TEscalacao& eA = EscalacaoDe(jogo, p, 1);
+    const TTime& H = TimeDe(jogo, p, 0);
+    const TTime& A = TimeDe(jogo, p, 1);
+    const int nH = eH.meias, nA = eA.meias;
+    i32 f = nH <= 0 ? 3 : ArredDiv(r[0].forca[3] + 10, nH);
+    i32 h = nA <= 0 ? 3 : ArredDiv(r[1].forca[3], nA);
+
+    static constexpr int kMarcacao[3] = {0, 10, 15};
+    if (H.marcacao == 1 || H.marcacao == 2) Tirar(h, kMarcacao[H.marcacao]);
+    if (A.marcacao == 1 || A.marcacao == 2) Tirar(f, kMarcacao[A.marcacao]);
+    if (H.estilo == 2) Tirar(f, 70);
+    if (A.estilo == 2) Tirar(h, 70);
+    if (nH > 5) Tirar(f, 10);
+    if (nA > 5) Tirar(h, 10);
+    if (nH == 4) AjusteVolantes(f, r[0].volantes);
+    if (nA == 4) AjusteVolantes(h, r[1].volantes);
+    if (nH == 5) Somar(f, H.estilo == 2 ? 10 : 30);
+    if (nA == 5) Somar(h, A.estilo == 2 ? 10 : 30);
+    if (nH == 5) AjusteVolantes(f, r[0].volantes);
+    if (nA == 5) AjusteVolantes(h, r[1].volantes);
+    if (nH == 3) Tirar(f, 30);
+    if (nA == 3) Tirar(h, 30);
+    if (nH == 3) AjusteVolantes(f, r[0].volantes);
+    if (nA == 3) AjusteVolantes(h, r[1].volantes);
+    if (nH == 2) Tirar(f, 55);
+    if (nA == 2) Tirar(h, 55);
+    if (nH == 1) Tirar(f, 65);
+    if (nA == 1) Tirar(h, 65);
+    if (H.estilo == 1) Tirar(f, 10);
+    if (A.estilo == 1) Tirar(h, 10);
+    AjusteRecuados(f, r[0].recuados);
+    AjusteRecuados(h, r[1].recuados);
+    f += BonusDeNivel(H, rodada.tipo);
+    h += BonusDeNivel(A, rodada.tipo);
+
+    const int R = f + h <= 0 ? 0 : (f * 100) / (f + h);
+    const int lado = jogo.Aleatorio(100) + 1 <= R ? 0 : 1;
+    ++p.posse[lado];
+    ++p.roubadas[lado];
+    return lado;
+}
+
+} // namespace
+
+int ChanceDeGol(int o, int g) {
+    if (o == g) return 15;
+    struct Faixa {
+        int ate, chance;
+    };
+    static constexpr Faixa kAtaqueMelhor[] = {{9, 14},  {19, 15}, {29, 16},
+                                              {39, 17}, {59, 18}, {100, 19}};
+    static constexpr Faixa kGoleiroMelhor[] = {{9, 15},  {19, 14}, {29, 13}, {39, 12},
+                                               {59, 11}, {79, 9},  {100, 7}};
+    const int d = o > g ? o - g : g - o;
+    if (o > g) {
+        for (const Faixa& f : kAtaqueMelhor)
+            if (d <= f.ate) return f.chance;
+    } else {
+        for (const Faixa& f : kGoleiroMelhor)
+            if (d <= f.ate) return f.chance;
+    }
+    return 0;
+}
+
+namespace {
+
+int AjusteDeChute(int meias, int k) {
+    switch (meias) {
+    case 4:
+        return k == 0 ? -5 : k == 1 ? -3 : k == 3 ? 2 : k == 4 ? 3 : 0;
+    case 5:
+        return k == 0 ? -6 : k == 1 ? -4 : k == 3 ? 1 : (k == 4 || k == 5) ? 3 : 0;
+    case 3:
+        return k == 0 ? -5 : k == 2 ? 2 : 0;
+    default:
+        return 0;
+    }
+}
+
+void Ataque(Jogo& jogo, Rodada& rodada, int m, int lado, const Resumo& rb, const Resumo& rc) {
+    TJogoDaRodada& p = rodada.jogos[m];
+    const int outro = 1 - lado;
+    const TEscalacao& eB = EscalacaoDe(jogo, p, lado);
+    const TEscalacao& eC = EscalacaoDe(jogo, p, outro);
+    const TTime& B = TimeDe(jogo, p, lado);
+    const TTime& C = TimeDe(jogo, p, outro);
+
+    const int nF = eB.atacantes;
+    i32 o = nF <= 0 ? 3 : ArredDiv(rb.forca[4], nF);
+    if (nF == 3)
+        Somar(o, 20);
+    else if (nF == 4)
+        Somar(o, 22);
+    else if (nF > 4)
+        Somar(o, 20);
+    else if (nF == 1)
+        Tirar(o, 30);
+
+    const int g = rc.forca[0];
+    const int nD = eC.defensores;
+    i32 u = nD <= 0 ? 3 : ArredDiv(rc.forca[1] + rc.forca[2] + g, nD + 1);
+    if (nD == 5)
+        Somar(u, 20);
+    else if (nD == 6)
+        Somar(u, 22);
+    else if (nD > 6)
+        Somar(u, 20);
+
+    const int R = o + u <= 0 ? 0 : (o * 100) / (o + u);
+    if (jogo.Aleatorio(100) + 1 > R) return;
+    ++p.ataquesvencidos[lado];
+
+    int A = 40;
+    if (B.estilo == 1) A += 3;
+    if (C.estilo == 1) A += 5;
+    A += AjusteDeChute(eB.meias, rb.ofensivos);
+    if (C.estilo == 2) A -= 10;
+    if (B.estilo == 2) A += 10;
+    if (B.jogadas == 0 && rb.central) A += 3;
+    if (jogo.Aleatorio(100) + 1 > A) return;
+    ++p.finalizacoes[lado];
+
+    int G = ChanceDeGol(o, g);
+    if (o != g && eC.goleiro > 0) {
+        const TJogador& gk = jogo.jogadores[eC.goleiro];
+        if (gk.posicaoatual != gk.posicao) G += o > g ? 15 : 10;
+    }
+    const int gols = p.gols[lado];
+    if (gols == 5)
+        G -= 7;
+    else if (gols == 6)
+        G -= 10;
+    else if (gols == 7)
+        G -= 12;
+    else if (gols >= 8 && gols <= 100)
+        G = 0;
+    if (lado == 1) G -= rodada.tipo == 2 ? 7 : 3;
+    if (!B.humano) G += B.nivel >= 21 ? 5 : B.nivel >= 19 ? 3 : 0;
+
+    if (jogo.Aleatorio(100) + 1 < G) {
+        ++p.gols[lado];
+        RegistrarGol(jogo, rodada, m, lado);
+    }
+    // A side is never kept goalless past its ninth shot, nor on one goal past
+    // its eighteenth.
+    if (p.finalizacoes[lado] == 9 && p.gols[lado] == 0) {
+        ++p.gols[lado];
+        RegistrarGol(jogo, rodada, m, lado);
+    }
+    if (p.finalizacoes[lado] == 18 && p.gols[lado] == 1) {
+        ++p.gols[lado];
+        RegistrarGol(jogo, rodada, m, lado);
+    }
+}
+
+constexpr int kMaxPassadas = 1000;
+
+// The scorer passes: over the positions in `ordem` that the lineup has, over
+// slots 1..10, a natural player of that position on the pitch is taken with
+// the chance `chance` gives. The passes are bounded: with nobody who can
+// qualify, or after kMaxPassadas, the first player on the pitch is taken.
+template <typename Chance>
+int SortearJogador(Jogo& jogo, const TEscalacao& e, const int (&ordem)[4], Chance chance) {
+    bool alguem = false;
+    for (int i : ordem) {
+        if (e.titularesporposicao[i - 1] <= 0) continue;
+        for (int v = 0; v < 10 && !alguem; ++v) {
+            const int idx = e.jogadoreslinha[v];
+            alguem = EmCampo(jogo, idx) && jogo.jogadores[idx].posicao == i;
+        }
+    }
+    if (alguem) {
+        for (int passada = 0; passada < kMaxPassadas; ++passada)
+            for (int i : ordem) {
+                if (e.titularesporposicao[i - 1] <= 0) continue;
+                for (int v = 0; v < 10; ++v) {
+                    const int idx = e.jogadoreslinha[v];
+                    if (!EmCampo(jogo, idx)) continue;
+                    const TJogador& j = jogo.jogadores[idx];
+                    if (j.posicao == i && jogo.Aleatorio(chance(i, j)) == 1) return idx;
+                }
+            }
+    }
+    for (int v = 0; v <= kVagaGoleiro; ++v)
+        if (EmCampo(jogo, Vaga(e, v))) return Vaga(e, v);
+    return 0;
+}
+
+} // namespace
+
+namespace interno {
+
+Resumo Resumir(const Jogo& jogo, const Rodada& rodada, const TEscalacao& e) {
+    Resumo r;
+    int soma = 0, n = 0, c = 0, s = 0;
+    for (int v = 0; v <= kVagaGoleiro; ++v) {
+        const int idx = Vaga(e, v);
+        if (idx <= 0) continue;
+        const TJogador& j = jogo.jogadores[idx];
+        if (!Elegivel(j, rodada.tipo, rodada.hoje)) continue;
+        soma += j.energia;
+        ++n;
+        const int pa = j.posicaoatual;
+        const int linha = (pa == kLateral && j.funcao == 2) ? kMeia : pa;
+        if (linha >= 0 && linha <= 4) r.forca[linha] += ForcaEfetiva(j);
+        if (pa == kMeia) {
+            if (j.funcao == 0)
+                ++r.volantes;
+            else if (j.funcao == 1 || j.funcao == 2)
+                ++r.ofensivos;
+        } else if (pa == kAtacante && j.funcao == 0) {
+            ++r.recuados;
+        }
+        if (v == kVagaGoleiro) continue;
+        // Suited to attacking through the middle.
+        const bool ofensivo = j.funcao == 1 || j.funcao == 2;
+        if (pa == kMeia && ofensivo) {
+            ++c;
+            if (Em(j.caract1, {4, 9, 11})) s += 2;
+            if (Em(j.caract2, {4, 9, 11})) s += 1;
+        } else if (pa == kAtacante) {
+            c += 2;
+            if (j.funcao == 1) s += 2;
+            if (j.funcao == 2) s += 2;
+            if (j.caract1 == 5) s += 2;
+            if (j.caract2 == 5) s += 1;
+        } else if (pa == kLateral && ofensivo) {
+            ++c;
+            if (Em(j.caract1, {6, 11, 13})) s += 2;
+            if (Em(j.caract2, {6, 11, 13})) s += 1;
+        }
+    }
+    r.mediaenergia = n > 0 ? ArredDiv(soma, n) : 0;
+    r.central = s > c + 1;
+    return r;
+}
+
+void Entrar(Jogo& jogo, Rodada& rodada, int m, int lado, int vaga, int jogador) {
+    TJogoDaRodada& p = rodada.jogos[m];
+    p.contagem[lado][vaga] =
+        ColocarNaVaga(jogo, EscalacaoDe(jogo, p, lado), vaga, jogador, rodada.tipo, rodada.hoje);
+}
+
+void SairDasContagens(Jogo& jogo, Rodada& rodada, int m, int lado, int vaga) {
+    TJogoDaRodada& p = rodada.jogos[m];
+    AplicarContagem(EscalacaoDe(jogo, p, lado), p.contagem[lado][vaga], -1);
+    p.contagem[lado][vaga] = {};
+}
+
+void TocarGol(const Jogo& jogo, Rodada& rodada, const TJogoDaRodada& p, int lado) {
+    if (p.mostrado && jogo.times[p.Clube(lado)].humano) rodada.interacao->TocarSom(Som::Gol);
+}
+
+} // namespace interno
+
+Rodada::Rodada() : interacao(&gPadrao) {
+    eventos.reserve(4096);
+}
+
+void Rodada::Limpar() {
+    for (auto& j : jogos) j = TJogoDaRodada{};
+    numjogos = 0;
+    eventos.clear();
+}
+
+int InteracaoPadrao::EscolherBatedor(const Jogo&, const Rodada&, int, int,
+                                     std::span<const int> emcampo) {
+    return emcampo.empty() ? 0 : emcampo.front();
+}
+
+int InteracaoPadrao::SubstituirContusao(const Jogo& jogo, const Rodada&, int, int, int contundido,
+                                        std::span<const int> banco) {
+    const int pos = jogo.jogadores[contundido].posicaoatual;
+    for (int b : banco)
+        if (jogo.jogadores[b].posicaoatual == pos) return b;
+    return banco.empty() ? 0 : banco.front();
+}
+
+void IniciarPartida(Jogo& jogo, Rodada& rodada, int m, int mandante, int visitante, bool mostrado) {
+    if (rodada.tipo < 0 || rodada.tipo >= kTiposCompeticao) rodada.tipo = 0;
+    // A club that reaches its match without a lineup plays it with nobody
+    // rather than losing the fixture.
+    for (int c : {mandante, visitante}) {
+        const int e = jogo.times[c].escalacao;
+        if (e >= 0 && e < static_cast<int>(jogo.escalacoes.size())) continue;
+        TEscalacao vazia;
+        std::memset(&vazia, 0, sizeof vazia);
+        jogo.escalacoes.push_back(vazia);
+        jogo.times[c].escalacao = static_cast<i32>(jogo.escalacoes.size()) - 1;
+    }
+    TJogoDaRodada& p = rodada.jogos[m];
+    p = TJogoDaRodada{};
+    p.mandante = mandante;
+    p.visitante = visitante;
+    p.escalacao1 = jogo.times[mandante].escalacao;
+    p.escalacao2 = jogo.times[visitante].escalacao;
+    p.estadio = jogo.times[mandante].estadio;
+    p.mostrado = mostrado;
+    for (int lado = 0; lado < 2; ++lado) {
+        const TEscalacao& e = EscalacaoDe(jogo, p, lado);
+        for (int v = 0; v <= kVagaGoleiro; ++v) {
+            const int idx = Vaga(e, v);
+            p.onzeinicial[lado][v] = idx;
+            if (idx <= 0) continue;
+            p.contagem[lado][v] = ContagemDe(jogo.jogadores[idx]);
+            GarantirHistorico(jogo, idx);
+        }
+        for (int r : e.reservas)
+            if (r > 0) GarantirHistorico(jogo, r);
+    }
+    if (m > rodada.numjogos) rodada.numjogos = m;
+}
+
+int ForcaSetor(const Jogo& jogo, const Rodada& rodada, int clube, int setor) {
+    if (setor < 0 || setor > 4) return 0;
+    return Resumir(jogo, rodada, jogo.escalacoes[jogo.times[clube].escalacao]).forca[setor];
+}
+
+int MediaEnergia(const Jogo& jogo, const Rodada& rodada, int clube) {
+    return Resumir(jogo, rodada, jogo.escalacoes[jogo.times[clube].escalacao]).mediaenergia;
+}
+
+int SortearPosse(Jogo& jogo, Rodada& rodada, int m) {
+    TJogoDaRodada& p = rodada.jogos[m];
+    const Resumo r[2] = {Resumir(jogo, rodada, EscalacaoDe(jogo, p, 0)),
+                         Resumir(jogo, rodada, EscalacaoDe(jogo, p, 1))};
+    return Posse(jogo, rodada, p, r);
+}
+
+void JogadaAtaque(Jogo& jogo, Rodada& rodada, int m, int lado) {
+    TJogoDaRodada& p = rodada.jogos[m];
+    Ataque(jogo, rodada, m, lado, Resumir(jogo, rodada, EscalacaoDe(jogo, p, lado)),
+           Resumir(jogo, rodada, EscalacaoDe(jogo, p, 1 - lado)));
+}
+
+void RegistrarEvento(Rodada& rodada, int clube, int jogador, int outro, int tipo, int m) {
+    rodada.eventos.push_back(TEvento{tipo, clube, jogador, outro, rodada.MinutoDoJogo(), m});
+}
+
+void RegistrarGol(Jogo& jogo, Rodada& rodada, int m, int lado) {
+    TJogoDaRodada& p = rodada.jogos[m];
+    const TEscalacao& eB = EscalacaoDe(jogo, p, lado);
+    const TEscalacao& eC = EscalacaoDe(jogo, p, 1 - lado);
+    const TTime& B = TimeDe(jogo, p, lado);
+
+    int autor;
+    bool contra = jogo.Aleatorio(1000) < 31;
+    if (contra) {
+        static constexpr int kOrdem[4] = {1, 2, 3, 4};
+        autor = SortearJogador(jogo, eC, kOrdem, [](int i, const TJogador&) {
+            return i == 2 ? 2 : i == 4 ? 4 : 6;
+        });
+    } else {
+        static constexpr int kOrdem[4] = {4, 3, 2, 1};
+        autor = SortearJogador(jogo, eB, kOrdem, [](int, const TJogador& j) {
+            int k = 4;
+            if (j.estrela || j.caract1 == 9) k = 3;
+            if (j.energia < 15) k = 10;
+            return k;
+        });
+    }
+    const int goleiro = eB.goleiro;
+    if (jogo.Aleatorio(1200) == 1) {
+        if (EmCampo(jogo, goleiro)) autor = goleiro, contra = false;
+    } else if (!B.humano && EmCampo(jogo, goleiro) &&
+               jogo.jogadores[goleiro].nome.view() == kGoleiroArtilheiro &&
+               jogo.Aleatorio(20) == 1) {
+        autor = goleiro, contra = false;
+    }
+
+    const int numero = p.gols[0] + p.gols[1];
+    if (numero >= 1 && numero <= kMaxGolsLista)
+        p.listagols[numero - 1] = TGolLista{p.Clube(lado), autor, rodada.MinutoDoJogo()};
+    TocarGol(jogo, rodada, p, lado);
+    if (autor <= 0) return; // nobody on the pitch: the goal stands without a name
+    RegistrarEvento(rodada, p.Clube(lado), autor, -1, contra ? kGolContra : kGolEvento, m);
+    if (!contra)
+        RegistrarEstatistica(jogo, autor, Estatistica::Gol, rodada.tipo, rodada.hoje,
+                             rodada.interacao);
+}
+
+void SortearPenalti(Jogo& jogo, Rodada& rodada, int m) {
+    TJogoDaRodada& p = rodada.jogos[m];
+    int lado;
+    if (jogo.Aleatorio(500) == 1) {
+        if (p.penaltiusado[0]) return;
+        lado = 0;
+    } else if (jogo.Aleatorio(500) == 1) {
+        if (p.penaltiusado[1]) return;
+        lado = 1;
+    } else {
+        return;
+    }
+    rodada.interacao->TocarSom(Som::Penalti);
+    const TTime& X = TimeDe(jogo, p, lado);
+    const TTime& O = TimeDe(jogo, p, 1 - lado);
+    const TEscalacao& eX = EscalacaoDe(jogo, p, lado);
+    const TEscalacao& eO = EscalacaoDe(jogo, p, 1 - lado);
+
+    // Players on the pitch, slots 10 down to 1, then the goalkeeper.
+    int emcampo[11];
+    int n = 0;
+    for (int v = 9; v >= 0; --v)
+        if (EmCampo(jogo, eX.jogadoreslinha[v])) emcampo[n++] = eX.jogadoreslinha[v];
+    const int nlinha = n;
+    if (EmCampo(jogo, eX.goleiro)) emcampo[n++] = eX.goleiro;
+
+    int batedor = 0;
+    if (n > 0 && X.humano) {
+        batedor = rodada.interacao->EscolherBatedor(jogo, rodada, m, lado,
+                                                    std::span<const int>(emcampo, n));
+        if (std::find(emcampo, emcampo + n, batedor) == emcampo + n) batedor = emcampo[0];
+    } else if (nlinha > 0 && O.humano) {
+        batedor = emcampo[0]; // the computer's taker: the last outfield slot on the pitch
+    }
+    if (batedor > 0) {
+        int goleiro = eO.goleiro;
+        for (int v = 0; goleiro <= 0 && v < 10; ++v) {
+            const int idx = eO.jogadoreslinha[v];
+            if (idx > 0 && jogo.jogadores[idx].posicaoatual == kGoleiro) goleiro = idx;
+        }
+        const TJogador& b = jogo.jogadores[batedor];
+        int valor = b.caract1 == 9 ? 80 : 70;
+        if (b.caract2 == 9) valor += 5;
+        if (b.estrela) valor += 5;
+        if (goleiro > 0) {
+            const TJogador& g = jogo.jogadores[goleiro];
+            if (g.caract1 == 1) valor -= 15;
+            if (g.caract2 == 1) valor -= 10;
+            if (g.estrela) valor -= 5;
+        }
+        const bool gol = jogo.Aleatorio(100) + 1 <= valor;
+        const int texto = (gol ? 475 : 478) + jogo.Aleatorio(3);
+        if (gol) {
+            ++p.gols[lado];
+            RegistrarEvento(rodada, p.Clube(lado), batedor, -1, kGolPenalti, m);
+            RegistrarEstatistica(jogo, batedor, Estatistica::Gol, rodada.tipo, rodada.hoje,
+                                 rodada.interacao);
+        }
+        rodada.interacao->Penalti(m, lado, batedor, gol, texto);
+    }
+    p.penaltiusado[lado] = 1;
+}
+
+void JogarMinuto(Jogo& jogo, Rodada& rodada, int m) {
+    TJogoDaRodada& p = rodada.jogos[m];
+    if (p.mandante < 0 || p.visitante < 0) return;
+    const Resumo r[2] = {Resumir(jogo, rodada, EscalacaoDe(jogo, p, 0)),
+                         Resumir(jogo, rodada, EscalacaoDe(jogo, p, 1))};
+    const int lado = Posse(jogo, rodada, p, r);
+    Ataque(jogo, rodada, m, lado, r[lado], r[1 - lado]);
+    if (p.mostrado && (!p.penaltiusado[0] || !p.penaltiusado[1])) SortearPenalti(jogo, rodada, m);
+    for (int s = 0; s < 2; ++s)
+        if (TimeDe(jogo, p, s).disponiveis > 10) FaltasECartoes(jogo, rodada, m, s);
+    for (int s = 0; s < 2; ++s)
+        if (TimeDe(jogo, p, s).disponiveis > 10) Contusao(jogo, rodada, m, s, r[s].mediaenergia);
+    switch (rodada.minuto) {
+    case 10:
+    case 15:
+    case 20:
+    case 25:
+    case 35:
+    case 40:
+    case 45:
+        DesgasteEnergia(jogo, rodada, m, 0);
+        DesgasteEnergia(jogo, rodada, m, 1);
+        break;
+    default:
+        break;
+    }
+    if (rodada.tempo == 2 && rodada.minuto > 10)
+        for (int s = 0; s < 2; ++s)
+            if (!TimeDe(jogo, p, s).humano && p.substituicoes[s] > 0)
+                SubstituicaoAutomatica(jogo, rodada, m, s, p.gols[s] - p.gols[1 - s]);
+}
+
+void JogarMinutoDeTodos(Jogo& jogo, Rodada& rodada) {
+    for (int m = 1; m <= rodada.numjogos; ++m) JogarMinuto(jogo, rodada, m);
+}
+
+void JogarRodadaRapida(Jogo& jogo, Rodada& rodada) {
+    for (int tempo = 1; tempo <= 2; ++tempo) {
+        rodada.tempo = tempo;
+        for (int minuto = 1; minuto <= 45; ++minuto) {
+            rodada.minuto = minuto;
+            JogarMinutoDeTodos(jogo, rodada);
+        }
+    }
+}
+
+} // namespace match

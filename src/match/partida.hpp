@@ -1,0 +1,119 @@
+#pragma once
+// The matches of a date as the engine keeps them: one `jogos` record per match
+// and the date's event list `eventos`.
+#include "match/interacao.hpp"
+#include "plataforma/shortstring.hpp"
+#include "world/registros.hpp"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace match {
+
+using world::i32;
+using world::u8;
+
+constexpr int kMaxJogos = 20; // a date's group never holds more
+// Goal entries: the list is numbered by the match's total goals, and at most one
+// open-play goal is listed per minute, so 90 listed goals plus the penalty and
+// free-kick goals that only take a number (two penalties, six free kicks a side)
+// always fit. Nothing is dropped, however lopsided the match.
+constexpr int kMaxGolsLista = 90 + 2 + 12;
+
+struct TGolLista {
+    i32 clube = -1; // -1: no entry (a number taken by a penalty or free-kick goal)
+    i32 jogador = 0;
+    i32 minuto = 0;
+};
+
+struct TSubstituicao {
+    i32 jogador = 0; // player taken off
+    i32 minuto = 0;
+};
+
+// What a starting slot's player adds to the lineup counts: his position played
+// (1..4, 0 = none) and his line (1 defence, 3 midfield, 4 attack, 0 = none).
+struct Contagem {
+    std::int8_t posicao = 0;
+    std::int8_t linha = 0;
+};
+
+// One match of the date. Sides are 0 (mandante) and 1 (visitante).
+struct TJogoDaRodada {
+    i32 divisao = 0;
+    i32 mandante = -1, visitante = -1;
+    i32 escalacao1 = -1, escalacao2 = -1;
+    i32 substituicoes[2] = {3, 3};
+    i32 renda = 0;
+    i32 publico = 0;
+    i32 publicosetor[4] = {};
+    plataforma::ShortString<30> estadio;
+    u8 penaltiusado[2] = {};
+    i32 gols[2] = {};
+    std::array<TGolLista, kMaxGolsLista> listagols{};
+    TSubstituicao listasubs[2][3] = {};
+    i32 numsubs[2] = {};
+    i32 posse[2] = {};
+    i32 finalizacoes[2] = {};
+    i32 roubadas[2] = {};
+    i32 passeserrados[2] = {};
+    i32 faltas[2] = {};
+    i32 ataquesvencidos[2] = {};
+    i32 onzeinicial[2][11] = {};
+    u8 decididopenaltis = 0;
+    i32 penaltis[2] = {};
+    i32 partida = -1;
+
+    // Kept by the engine, not shown: whether the match is shown (penalties,
+    // the goalkeeper's injuries), and for each starting slot the position and
+    // line its player was counted in, so he leaves the counts exactly once.
+    bool mostrado = false;
+    Contagem contagem[2][11];
+
+    i32 Clube(int lado) const { return lado == 0 ? mandante : visitante; }
+    i32 Escalacao(int lado) const { return lado == 0 ? escalacao1 : escalacao2; }
+};
+
+// Event types of `eventos`.
+enum TipoEvento : i32 {
+    kVermelhoDireto = 1,
+    kAmarelo = 2,
+    kContusaoEvento = 3,
+    kGolEvento = 5,
+    kSegundoAmarelo = 6,
+    kSubstituicaoEvento = 7,
+    kGolContra = 11,
+    kGolPenalti = 12,
+    kGolFalta = 13,
+};
+
+struct TEvento {
+    i32 tipo;
+    i32 clube;
+    i32 jogador;
+    i32 outro;
+    i32 minuto; // 1..90
+    i32 jogo;
+};
+
+// The state of the date's matches. The runner fills `jogos` 1..numjogos and
+// moves the clock; the engine reads the clock and the date from here.
+struct Rodada {
+    Rodada();
+
+    std::array<TJogoDaRodada, kMaxJogos + 1> jogos{}; // 1..20 used
+    int numjogos = 0;
+    std::vector<TEvento> eventos;
+    int tipo = 1;         // competition code of the date
+    double hoje = 0;      // the current date
+    int minuto = 0;       // minute of the half, 1..45
+    int tempo = 1;        // half, 1 or 2
+    Interacao* interacao; // never null: InteracaoPadrao unless set
+
+    int MinutoDoJogo() const { return minuto + (tempo == 2 ? 45 : 0); }
+    // Empties the matches and the events for the next group or date.
+    void Limpar();
+};
+
+} // namespace match
