@@ -145,8 +145,8 @@ bool LerNomes(const std::filesystem::path& arquivo, Nomes& nomes, std::string& e
             }
         }
     }
-    if (nomes.nomes.empty() || nomes.sobrenomes.empty() || nomes.cidades.empty()) {
-        erro = arquivo.string() + ": needs [nomes], [sobrenomes] and [cidades]";
+    if (nomes.nomes.empty() || nomes.sobrenomes.empty()) {
+        erro = arquivo.string() + ": needs [nomes] and [sobrenomes]";
         return false;
     }
     if (nomes.padroes.empty()) nomes.padroes.push_back("{c}");
