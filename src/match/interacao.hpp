@@ -3,6 +3,7 @@
 // taker of a human club, the replacement of his injured player, the sounds and
 // the coach's mail. The engine never opens a window; the desktop answers with
 // its dialogs, the autopilot and the tests with InteracaoPadrao or a script.
+#include <array>
 #include <span>
 
 namespace world {
@@ -13,7 +14,7 @@ namespace match {
 
 struct Rodada;
 
-enum class Som { Gol, Penalti, Contusao };
+enum class Som { Gol, Penalti, Contusao, FimJogo };
 
 class Interacao {
 public:
@@ -36,6 +37,26 @@ public:
     // Mail to the coach of a human club (type 1: suspension of `valor` matches,
     // type 3: injury of `valor` weeks).
     virtual void Mensagem(int /*clube*/, int /*tipomensagem*/, int /*valor*/) {}
+
+    // The matchday runner's notices: a minute of every match was played, the
+    // half-time screens of the human clubs' matches (`jogoshumanos`), the
+    // second half starts, the group's matches are over.
+    virtual void MinutoJogado(const Rodada&) {}
+    virtual void Intervalo(world::Jogo&, Rodada&, std::span<const int> /*jogoshumanos*/) {}
+    virtual void SegundoTempo(const Rodada&) {}
+    virtual void GrupoEncerrado(const Rodada&) {}
+
+    // The shoot-out order of a human club: `ordem` gets every player of
+    // `emcampo`, each once. Returning false (or an order that leaves someone
+    // out) gives the computer's order.
+    virtual bool OrdenarBatedores(const world::Jogo&, int /*clube*/,
+                                  std::span<const int> /*emcampo*/,
+                                  std::array<int, 11>& /*ordem*/) {
+        return false;
+    }
+    // A shoot-out shown kick by kick: each kick (side 1 or 2), then the winner.
+    virtual void ChuteDisputa(int /*lado*/, int /*batedor*/, bool /*gol*/) {}
+    virtual void FimDisputa(int /*vencedor*/, int /*gols1*/, int /*gols2*/) {}
 };
 
 // The policy of the autopilot: the computer's penalty taker, and the first

@@ -6,7 +6,7 @@ namespace plataforma {
 namespace {
 
 // Days from 0000-03-01 in the proleptic Gregorian calendar (civil-from-days).
-std::int64_t DiasDesdeEra(std::int64_t y, unsigned m, unsigned d) {
+constexpr std::int64_t DiasDesdeEra(std::int64_t y, unsigned m, unsigned d) {
     y -= m <= 2;
     const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
     const auto yoe = static_cast<unsigned>(y - era * 400);
@@ -15,7 +15,8 @@ std::int64_t DiasDesdeEra(std::int64_t y, unsigned m, unsigned d) {
     return era * 146097 + static_cast<std::int64_t>(doe);
 }
 
-const std::int64_t kDia0 = DiasDesdeEra(1899, 12, 30);
+// A compile-time constant, so dates computed while the program starts are right too.
+constexpr std::int64_t kDia0 = DiasDesdeEra(1899, 12, 30);
 
 } // namespace
 

@@ -13,5 +13,7 @@ struct Argumentos {
 };
 
 int ComandoClubes(const Argumentos& args);
+int ComandoBench(const Argumentos& args);
+int ComandoPartida(const Argumentos& args);
 
 } // namespace sim

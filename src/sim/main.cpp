@@ -32,7 +32,14 @@ void Uso() {
                "commands:\n"
                "  clubes --dados DIR --ligas P1,P2,... --divisoes 10|20 [--semente S] [--json]\n"
                "      places the clubs of the given countries into divisions, loads the\n"
-               "      world as a new game does, and lists every club with its squad.\n",
+               "      world as a new game does, and lists every club with its squad.\n"
+               "  bench [--datas N] [--semente S] [--dados DIR --ligas L --divisoes 10|20]\n"
+               "        [--json]\n"
+               "      plays N dates of 20 matches in the quick mode on a world of its own\n"
+               "      (or the loaded one) and prints the speed and the match figures.\n"
+               "  partida --dados DIR --ligas L --divisoes 10|20 --mandante I --visitante J\n"
+               "          --jogos N [--codigo T] [--semente S] [--json]\n"
+               "      plays fixture I v J N times from a fresh copy of the loaded world.\n",
                stderr);
 }
 
@@ -47,6 +54,8 @@ int main(int argc, char** argv) {
     for (int i = 2; i < argc; ++i) args.lista.emplace_back(argv[i]);
     const std::string comando = argv[1];
     if (comando == "clubes") return sim::ComandoClubes(args);
+    if (comando == "bench") return sim::ComandoBench(args);
+    if (comando == "partida") return sim::ComandoPartida(args);
     std::fprintf(stderr, "pitchlord-sim: unknown command '%s'\n", comando.c_str());
     Uso();
     return 2;

@@ -1,6 +1,7 @@
 // The quick mode plays millions of minutes: once a matchday is set up, its
 // minutes must not touch the heap (the event list is reserved beforehand).
 #include "construtores.hpp"
+#include "match/executor.hpp"
 
 #include <gtest/gtest.h>
 
@@ -75,4 +76,31 @@ TEST(Desempenho, AWholeMatchdayAllocatesNothingOnceSetUp) {
     EXPECT_EQ(gAlocacoes.load(), 0);
     EXPECT_EQ(rodada.eventos.capacity(), capacidade);
     EXPECT_FALSE(rodada.eventos.empty());
+}
+
+TEST(Desempenho, TheRunnersClockAllocatesNothingUntilTheLastMinute) {
+    world::Jogo jogo;
+    jogo.estado.temporada = 1;
+    jogo.gerador.Semear(78);
+    jogo.ligas.push_back(world::NovaLiga(0));
+    jogo.ligas[0].temhumano = 1; // shown on the clock
+    std::vector<match::TPartida> partidas;
+    for (int m = 0; m < match::kMaxJogos; ++m) {
+        match::TPartida f;
+        f.mandante = ClubePadrao(jogo, 8 + m % 15, m == 0);
+        f.visitante = ClubePadrao(jogo, 12, false);
+        f.competicao = 1;
+        f.grupo = 0;
+        f.data = kHoje;
+        partidas.push_back(f);
+    }
+    match::ExecucaoRodada ex;
+    ex.partidas = &partidas;
+    match::AbrirRodada(jogo, ex, 1, kHoje, match::PartidasDoDia(partidas, 1, kHoje));
+    ASSERT_EQ(match::JogarProximoGrupo(jogo, ex), match::EstadoRodada::Relogio);
+    gContando = true;
+    for (int t = 1; t < 90; ++t) match::Minuto(jogo, ex);
+    gContando = false;
+    EXPECT_EQ(gAlocacoes.load(), 0);
+    EXPECT_EQ(match::Minuto(jogo, ex), match::EstadoRodada::Encerrada);
 }

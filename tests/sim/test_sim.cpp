@@ -70,3 +70,22 @@ TEST(Sim, ErrorsAreOneClearLineAndAFailure) {
     EXPECT_NE(Rodar("clubes" + dados + " --ligas 29 --divisoes 10 --semente x").codigo, 0);
     EXPECT_NE(Rodar("voar").codigo, 0);
 }
+
+TEST(Sim, BenchAndPartidaReportTheirFiguresAsJson) {
+    const Saida b = Rodar("bench --datas 5 --json");
+    ASSERT_EQ(b.codigo, 0) << b.texto;
+    EXPECT_NE(b.texto.find("\"partidas_por_segundo\":"), std::string::npos);
+    EXPECT_NE(b.texto.find("\"jogos\":100,"), std::string::npos); // 5 dates of 20
+
+    apoio::PastaTemporaria pasta;
+    Mundo(pasta);
+    const std::string base =
+        "partida --dados " + pasta.Caminho().string() + " --ligas 29,97 --divisoes 20";
+    const Saida p = Rodar(base + " --mandante 0 --visitante 1 --jogos 20 --semente 4 --json");
+    ASSERT_EQ(p.codigo, 0) << p.texto;
+    EXPECT_NE(p.texto.find("\"jogos\":20,"), std::string::npos);
+    EXPECT_NE(p.texto.find("\"placares\":{"), std::string::npos);
+    EXPECT_EQ(Rodar(base + " --mandante 0 --visitante 1 --jogos 20 --semente 4 --json").texto,
+              p.texto); // same seed, same matches
+    EXPECT_NE(Rodar(base + " --mandante 0 --visitante 0 --jogos 2").codigo, 0);
+}
