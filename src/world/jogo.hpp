@@ -3,6 +3,7 @@
 // swaps it in whole; rules take the Jogo they work on.
 #include "plataforma/aleatorio.hpp"
 #include "world/registros.hpp"
+#include "world/tpartida.hpp"
 
 #include <array>
 #include <string>
@@ -24,6 +25,7 @@ struct Jogo {
     std::vector<TLiga> ligas;
     std::vector<TFinancas> financas; // indexed like times
     std::vector<TEscalacao> escalacoes;
+    std::vector<TPartida> partidas; // every fixture of the season
     PrecosPadrao precospadrao{};
 
     // Loading buffers of a new game, not saved: the club file of each club
