@@ -13,6 +13,15 @@ namespace world {
 
 using PrecosPadrao = std::array<std::array<i32, 4>, 5>;
 
+// One date of the season's calendar. Not saved: rebuilt from the season.
+struct TDataCalendario {
+    int numero = 0;      // 1..148
+    double data = 0;     // day count
+    int competicao = -1; // 0 free date, -1 nothing on it
+};
+constexpr int kDatasPorTemporada = 148;
+using Calendario = std::array<TDataCalendario, kDatasPorTemporada>;
+
 struct Jogo {
     Jogo();
 
@@ -26,6 +35,7 @@ struct Jogo {
     std::vector<TFinancas> financas; // indexed like times
     std::vector<TEscalacao> escalacoes;
     std::vector<TPartida> partidas; // every fixture of the season
+    Calendario calendario{};        // date n is calendario[n - 1]
     PrecosPadrao precospadrao{};
 
     // Loading buffers of a new game, not saved: the club file of each club

@@ -390,7 +390,13 @@ struct TEstadoJogo {
     u8 copadomundo;
     u8 eurocopa;
     u8 copaamerica;
-    u8 reservado346[54];
+    u8 reservado346[2];
+    // League progress: matchday of the leg, the leg, and set once the last
+    // league date has been played.
+    i32 rodadaliga;
+    i32 turnoliga;
+    u8 ligaencerrada;
+    u8 reservado357[43];
     // Extra clubs by country of the extra-club list: row r holds the count, then
     // the club indices.
     i32 extrasporpais[kPaisesExtras][1 + kCotaMaximaExtras];
@@ -428,6 +434,9 @@ PL_CAMPO(TEstadoJogo, continental2, 338);
 PL_CAMPO(TEstadoJogo, copadomundo, 343);
 PL_CAMPO(TEstadoJogo, eurocopa, 344);
 PL_CAMPO(TEstadoJogo, copaamerica, 345);
+PL_CAMPO(TEstadoJogo, rodadaliga, 348);
+PL_CAMPO(TEstadoJogo, turnoliga, 352);
+PL_CAMPO(TEstadoJogo, ligaencerrada, 356);
 PL_CAMPO(TEstadoJogo, extrasporpais, 400);
 PL_CAMPO(TEstadoJogo, arbitrostemporada, 3520);
 PL_CAMPO(TEstadoJogo, descrtecnico, 16605);

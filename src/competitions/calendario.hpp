@@ -1,0 +1,53 @@
+#pragma once
+// The season's grid of 148 dates, the competition of each, and the move from
+// one date to the next.
+#include "world/jogo.hpp"
+
+#include <functional>
+#include <vector>
+
+namespace competitions {
+
+// Competition codes, shared by the calendar, the fixtures and the counters.
+enum Competicao : int {
+    kSemEvento = -1,
+    kAmistoso = 0, // on a calendar date: a free date
+    kLiga = 1,
+    kCopaNacional = 2,
+    kEstadual = 3,
+    kContinental1 = 4,
+    kMundialDeClubes = 5,
+    kContinental2 = 6,
+    kCopaDoMundo = 7,
+    kCopaAmerica = 8,
+    kEurocopa = 9,
+};
+
+// Builds the 148 dates of season `temporada` (year 2006 + temporada) for the
+// game mode and the competitions switched on.
+void MontarCalendario(world::Jogo& jogo);
+
+// Code of date n (1..148); -1 outside the season.
+int CompeticaoDaData(const world::Jogo& jogo, int n);
+
+// The days of every date of a competition, in calendar order.
+std::vector<double> DatasDaCompeticao(const world::Jogo& jogo, int competicao);
+
+// Moves `dataatual` to the next date with something to play and returns its
+// code; -1 means the season is over (`dataatual` is then 148). A free date
+// counts only when an unplayed friendly falls on it. On the first club world
+// cup date, before any of its fixtures exist, `sortearmundial` is asked to
+// draw it; when it cannot (or none is given) the season ends there.
+int ProximaData(world::Jogo& jogo, const std::function<bool()>& sortearmundial = {});
+
+// Start of a season: from before date 1 to the first date with something to
+// play; `tipo` follows it.
+int IrParaPrimeiraData(world::Jogo& jogo);
+
+// League progress: matchday 1, first leg, not over.
+void IniciarContadoresLiga(world::Jogo& jogo);
+// After a league date: next matchday, then the return leg, then the league is
+// over (the counters stay on the last matchday).
+void AvancarContadoresLiga(world::Jogo& jogo);
+
+} // namespace competitions
