@@ -1,5 +1,6 @@
 // The end of a group's matches: results into the fixtures and the clubs,
 // money, ratings, recovery, the ties decided, the archive.
+#include "competitions/classificacao.hpp"
 #include "management/financas.hpp"
 #include "match/executor.hpp"
 #include "match/motor.hpp"
@@ -70,6 +71,31 @@ int NumeroNoArquivo(const Jogo& jogo, const ExecucaoRodada& ex) {
     }
 }
 
+// The competition's own counter that decides whether a result still goes into
+// its table: the state matchday, the continental or the tournament phase.
+int FaseDaTabela(const ExecucaoRodada& ex) {
+    const ContadoresCompeticao& k = ex.contadores;
+    switch (ex.codigo) {
+    case 3:
+        return k.faseestadual;
+    case 4:
+        return k.fasecontinental[0];
+    case 6:
+        return k.fasecontinental[1];
+    case 7:
+    case 8:
+    case 9:
+        return k.fasetorneio;
+    default:
+        return 0;
+    }
+}
+
+// The coaches' records and prestige from a result: the career rules are not in
+// yet, so nothing happens here until they are.
+void ContarNaCarreira(Jogo&, int /*codigo*/, int /*mandante*/, int /*visitante*/,
+                      int /*golsmandante*/, int /*golsvisitante*/) {}
+
 void Arquivar(const Jogo& jogo, ExecucaoRodada& ex, int m) {
     const TJogoDaRodada& p = ex.rodada.jogos[m];
     TJogoArquivado a;
@@ -135,6 +161,11 @@ void EncerrarUm(Jogo& jogo, ExecucaoRodada& ex, int m) {
     Historico(jogo.times[v], ex.codigo, p.gols[1], p.gols[0]);
     for (int s = 0; s < 2; ++s)
         for (i32& b : jogo.escalacoes[p.Escalacao(s)].reservas) b = 0;
+    if (ex.codigo > 0) {
+        competitions::ContarResultado(jogo, ex.codigo, FaseDaTabela(ex), h, v, p.gols[0],
+                                      p.gols[1]);
+        ContarNaCarreira(jogo, ex.codigo, h, v, p.gols[0], p.gols[1]);
+    }
     if (ex.codigo < 7)
         ex.arquivo.resultados.push_back(
             {h, v, p.gols[0], p.gols[1], jogo.estado.temporada, ex.codigo});

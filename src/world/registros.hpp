@@ -146,7 +146,7 @@ struct TTime {
     i32 golspro[kTiposCompeticao];
     i32 golscontra[kTiposCompeticao];
     i32 colocacao[kTiposCompeticao];
-    i32 reservado444;
+    i32 ultimoresultado; // last counted match: 0 draw, 1 win, 2 loss
     ShortString<30> estadio;
     u8 pad479;
     i32 reservado480;
@@ -199,6 +199,7 @@ PL_CAMPO(TTime, derrotas, 284);
 PL_CAMPO(TTime, golspro, 324);
 PL_CAMPO(TTime, golscontra, 364);
 PL_CAMPO(TTime, colocacao, 404);
+PL_CAMPO(TTime, ultimoresultado, 444);
 PL_CAMPO(TTime, estadio, 448);
 PL_CAMPO(TTime, precos, 484);
 PL_CAMPO(TTime, capacidade, 500);
