@@ -1,16 +1,11 @@
 // pitchlord-sim clubes: the clubs of a new game as the game-start load leaves them.
-#include "competitions/novojogo.hpp"
-#include "plataforma/caminhos.hpp"
 #include "plataforma/cp1252.hpp"
 #include "sim/comandos.hpp"
 #include "sim/json.hpp"
+#include "sim/mundo.hpp"
 #include "world/clubes.hpp"
-#include "world/idioma.hpp"
-#include "world/numeros.hpp"
-#include "world/paises.hpp"
 
 #include <cstdio>
-#include <filesystem>
 #include <string>
 
 namespace sim {
@@ -83,63 +78,9 @@ void EscreverTabela(const world::Jogo& jogo, const std::vector<std::vector<int>>
 } // namespace
 
 int ComandoClubes(const Argumentos& args) {
-    bool temDados = false;
-    std::string dados = args.Valor("--dados", &temDados);
-    if (!temDados) dados.assign(1, '.');
-    std::error_code ec;
-    if (!std::filesystem::is_directory(dados, ec))
-        return Erro("no such data folder: " + dados);
-    plataforma::DefinirRaiz(dados);
-    plataforma::DefinirPastaPrograma(dados);
-    world::IniciarIdioma();
-
-    const std::string ligas = args.Valor("--ligas");
-    if (ligas.empty()) return Erro("--ligas needs a list of country codes, e.g. --ligas 29,97");
-    const std::string divisoes = args.Valor("--divisoes");
-    if (divisoes != "10" && divisoes != "20") return Erro("--divisoes must be 10 or 20");
-    bool temSemente = false;
-    const std::string sementeTexto = args.Valor("--semente", &temSemente);
-    std::uint64_t semente = 1;
-    if (temSemente) {
-        try {
-            std::size_t fim = 0;
-            semente = std::stoull(sementeTexto, &fim);
-            if (fim != sementeTexto.size()) throw std::invalid_argument("semente");
-        } catch (const std::exception&) {
-            return Erro("--semente must be a non-negative integer");
-        }
-    }
-
-    const world::IndiceTimes indice = world::contatimes();
-    const auto usaveis = world::UsaveisPorPais(indice);
-    int total = 0;
-    for (int n : usaveis) total += n;
-    if (total == 0) return Erro("no usable club file in " + dados + "/teams");
-
-    competitions::OpcoesNovoJogo opcoes;
-    opcoes.divisoesde20 = divisoes == "20";
-    std::size_t inicio = 0;
-    while (inicio <= ligas.size()) {
-        std::size_t fim = ligas.find(',', inicio);
-        if (fim == std::string::npos) fim = ligas.size();
-        const std::string parte = ligas.substr(inicio, fim - inicio);
-        const auto pais = world::ConverterInteiro(parte);
-        if (!pais || *pais < 0 || *pais >= world::kNumPaises)
-            return Erro("unknown country: '" + parte + "'");
-        if (usaveis[*pais] == 0)
-            return Erro("no usable club file for country " + std::to_string(*pais));
-        for (int p : opcoes.ligas)
-            if (p == *pais) return Erro("country listed twice: " + parte);
-        opcoes.ligas.push_back(*pais);
-        inicio = fim + 1;
-    }
-    opcoes.paisprincipal = opcoes.ligas.front();
-
     world::Jogo jogo;
-    jogo.gerador.Semear(semente);
-    competitions::IniciarJogoDeClubes(jogo, indice, opcoes);
-    world::iniciatimes(jogo);
-
+    const std::string erro = CarregarMundo(args, jogo);
+    if (!erro.empty()) return Erro(erro);
     const auto porTime = world::JogadoresPorTime(jogo);
     if (args.Tem("--json")) EscreverJson(jogo, porTime);
     else EscreverTabela(jogo, porTime);
