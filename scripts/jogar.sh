@@ -2,17 +2,7 @@
 # Installs what is missing, builds, and starts the game from its runtime folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-pacotes=(build-essential cmake ninja-build ccache libgtest-dev qt6-base-dev qt6-multimedia-dev)
-faltam=()
-for p in "${pacotes[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltam+=("$p")
-done
-if [ "${#faltam[@]}" -gt 0 ]; then
-  sudo_cmd=""
-  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-  $sudo_cmd apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${faltam[@]}"
-fi
+./scripts/instalar.sh
 cmake --preset default >/dev/null
 cmake --build --preset default
 cd build/jogo
