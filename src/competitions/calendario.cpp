@@ -151,15 +151,25 @@ int IrParaPrimeiraData(Jogo& jogo) {
 }
 
 void IniciarContadoresLiga(Jogo& jogo) {
-    jogo.estado.rodadaliga = 1;
-    jogo.estado.turnoliga = 1;
-    jogo.estado.ligaencerrada = 0;
+    jogo.estado.contadores.rodadaliga = 1;
+    jogo.estado.contadores.turnoliga = 1;
+    jogo.estado.contadores.ligaencerrada = 0;
+}
+
+void IniciarContadores(Jogo& jogo) {
+    TContadores& k = jogo.estado.contadores;
+    k = {};
+    IniciarContadoresLiga(jogo);
+    k.fasecopa = k.turnocopa = 1;
+    k.rodadaestadual = k.turnoestadual = 1;
+    for (int s = 0; s < 2; ++s) k.fasecontinental[s] = k.turnocontinental[s] = 1;
+    k.fasetorneio = 1;
 }
 
 void AvancarContadoresLiga(Jogo& jogo) {
-    TEstadoJogo& e = jogo.estado;
+    TContadores& e = jogo.estado.contadores;
     if (e.ligaencerrada) return;
-    const int rodadas = (e.divisoesporliga == 2 ? 20 : 10) - 1;
+    const int rodadas = (jogo.estado.divisoesporliga == 2 ? 20 : 10) - 1;
     if (e.rodadaliga < rodadas) {
         ++e.rodadaliga;
     } else if (e.turnoliga == 1) {

@@ -46,6 +46,8 @@ int IrParaPrimeiraData(world::Jogo& jogo);
 
 // League progress: matchday 1, first leg, not over.
 void IniciarContadoresLiga(world::Jogo& jogo);
+// Every competition's counters at their start values (a season's start).
+void IniciarContadores(world::Jogo& jogo);
 // After a league date: next matchday, then the return leg, then the league is
 // over (the counters stay on the last matchday).
 void AvancarContadoresLiga(world::Jogo& jogo);

@@ -2,6 +2,7 @@
 // matches and the clock.
 #include "match/executor.hpp"
 
+#include "competitions/calendario.hpp"
 #include "match/motor.hpp"
 #include "match/posrodada.hpp"
 #include "match/publico.hpp"
@@ -100,8 +101,8 @@ void MontarGrupos(const Jogo& jogo, ExecucaoRodada& ex, const std::vector<int>& 
     }
 }
 
-ContextoPublico Contexto(const ExecucaoRodada& ex, int grupo) {
-    const ContadoresCompeticao& k = ex.contadores;
+ContextoPublico Contexto(const Jogo& jogo, const ExecucaoRodada& ex, int grupo) {
+    const ContadoresCompeticao& k = jogo.estado.contadores;
     ContextoPublico c;
     c.codigo = ex.codigo;
     c.grupo = grupo;
@@ -112,19 +113,12 @@ ContextoPublico Contexto(const ExecucaoRodada& ex, int grupo) {
     return c;
 }
 
-void AvancarContadores(const Jogo& jogo, ExecucaoRodada& ex) {
-    ContadoresCompeticao& k = ex.contadores;
+void AvancarContadores(Jogo& jogo, ExecucaoRodada& ex) {
+    ContadoresCompeticao& k = jogo.estado.contadores;
     switch (ex.codigo) {
-    case 1: {
-        const int porTurno = jogo.estado.divisoesporliga == 2 ? 19 : 9;
-        if (++k.rodadaliga > porTurno) {
-            if (k.turnoliga == 1)
-                k.turnoliga = 2, k.rodadaliga = 1;
-            else
-                k.ligaencerrada = true;
-        }
+    case 1:
+        competitions::AvancarContadoresLiga(jogo);
         break;
-    }
     case 2:
         if (k.turnocopa == 1)
             k.turnocopa = 2;
@@ -132,7 +126,7 @@ void AvancarContadores(const Jogo& jogo, ExecucaoRodada& ex) {
             k.turnocopa = 1, ++k.fasecopa;
         break;
     case 3:
-        if (++k.faseestadual > 5 && k.turnoestadual == 1) k.turnoestadual = 2, k.faseestadual = 1;
+        if (++k.rodadaestadual > 5 && k.turnoestadual == 1) k.turnoestadual = 2, k.rodadaestadual = 1;
         break;
     case 4:
     case 6: {
@@ -179,8 +173,7 @@ void AbrirRodada(Jogo& jogo, ExecucaoRodada& ex, int codigo, double data,
     ex.grupoatual = -1;
     ex.confrontos.clear();
     ex.tomouparte.assign(jogo.jogadores.size(), 0);
-    static std::vector<TPartida> nenhuma;
-    if (!ex.partidas) ex.partidas = &nenhuma;
+    if (!ex.partidas) ex.partidas = &jogo.partidas;
     MontarGrupos(jogo, ex, dodia);
     interno::IndexarJogadores(jogo, ex);
     ex.estado = EstadoRodada::Pronta;
@@ -193,7 +186,7 @@ void PrepararJogos(Jogo& jogo, ExecucaoRodada& ex, const ExecucaoRodada::Grupo& 
     r.tempo = 1;
     ex.numjogoshumanos = 0;
     ex.encerrado = false;
-    const ContextoPublico ctx = Contexto(ex, g.id);
+    const ContextoPublico ctx = Contexto(jogo, ex, g.id);
     int m = 0;
     for (int idx : g.partidas) {
         const TPartida& f = (*ex.partidas)[idx];
@@ -267,7 +260,7 @@ void JogarData(Jogo& jogo, ExecucaoRodada& ex, int codigo, double data,
 int IntervaloDoRelogio(const Jogo& jogo, const ExecucaoRodada& ex) {
     bool humano = ex.numjogoshumanos > 0;
     if (ex.codigo == 1) humano = jogo.estado.numhumanos > 0;
-    if (ex.codigo == 2 && ex.contadores.fasecopa >= 2)
+    if (ex.codigo == 2 && jogo.estado.contadores.fasecopa >= 2)
         for (const TTime& t : jogo.times) humano = humano || (t.humano && t.jogacopa);
     const TOpcoes& o = jogo.estado.opcoes;
     return humano ? o.opvelocidade : o.opnhvelocidade;

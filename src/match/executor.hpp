@@ -12,15 +12,8 @@
 
 namespace match {
 
-// The competitions' own counters the runner reads and moves on after a date.
-struct ContadoresCompeticao {
-    int rodadaliga = 1, turnoliga = 1; // league matchday within the turn, turn
-    bool ligaencerrada = false;
-    int fasecopa = 1, turnocopa = 1; // national cup phase 1..5, leg
-    int faseestadual = 1, turnoestadual = 1;
-    int fasecontinental[2] = {1, 1}, turnocontinental[2] = {1, 1}; // codes 4 and 6
-    int fasetorneio = 1; // club world cup and national-team tournaments
-};
+// The competitions' counters live in the state block (they are saved).
+using ContadoresCompeticao = world::TContadores;
 
 // A tie decided at the end of its (last) match.
 struct TConfrontoDecidido {
@@ -40,9 +33,9 @@ struct ExecucaoRodada {
     Rodada rodada;
     EstadoRodada estado = EstadoRodada::Fechada;
     int codigo = 1;
+    // The fixtures played from: the game's own list unless a caller points
+    // elsewhere (a friendly list, a benchmark's fixtures).
     std::vector<TPartida>* partidas = nullptr;
-    ContadoresCompeticao contadores;
-    ArquivoJogos arquivo;
 
     // The groups of the date: fixture indices (at most 20 each) and whether the
     // group is shown. Built by AbrirRodada.

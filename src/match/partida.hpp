@@ -3,6 +3,7 @@
 // and the date's event list `eventos`.
 #include "match/interacao.hpp"
 #include "plataforma/shortstring.hpp"
+#include "world/arquivojogos.hpp"
 #include "world/registros.hpp"
 
 #include <array>
@@ -75,27 +76,17 @@ struct TJogoDaRodada {
     i32 Escalacao(int lado) const { return lado == 0 ? escalacao1 : escalacao2; }
 };
 
-// Event types of `eventos`.
-enum TipoEvento : i32 {
-    kVermelhoDireto = 1,
-    kAmarelo = 2,
-    kContusaoEvento = 3,
-    kGolEvento = 5,
-    kSegundoAmarelo = 6,
-    kSubstituicaoEvento = 7,
-    kGolContra = 11,
-    kGolPenalti = 12,
-    kGolFalta = 13,
-};
-
-struct TEvento {
-    i32 tipo;
-    i32 clube;
-    i32 jogador;
-    i32 outro;
-    i32 minuto; // 1..90
-    i32 jogo;
-};
+using world::TEvento;
+using world::TipoEvento;
+using world::kVermelhoDireto;
+using world::kAmarelo;
+using world::kContusaoEvento;
+using world::kGolEvento;
+using world::kSegundoAmarelo;
+using world::kSubstituicaoEvento;
+using world::kGolContra;
+using world::kGolPenalti;
+using world::kGolFalta;
 
 // The state of the date's matches. The runner fills `jogos` 1..numjogos and
 // moves the clock; the engine reads the clock and the date from here.

@@ -46,14 +46,14 @@ void Historico(TTime& t, int codigo, int pro, int contra) {
 
 // The matchday or phase number the archive keeps.
 int NumeroNoArquivo(const Jogo& jogo, const ExecucaoRodada& ex) {
-    const ContadoresCompeticao& k = ex.contadores;
+    const ContadoresCompeticao& k = jogo.estado.contadores;
     switch (ex.codigo) {
     case 1:
         return k.rodadaliga + (k.turnoliga == 2 ? (jogo.estado.divisoesporliga == 2 ? 19 : 9) : 0);
     case 2:
         return k.fasecopa;
     case 3:
-        return k.faseestadual + (k.turnoestadual == 2 ? 5 : 0);
+        return k.rodadaestadual + (k.turnoestadual == 2 ? 5 : 0);
     case 4:
     case 6: {
         const int s = ex.codigo == 4 ? 0 : 1;
@@ -73,11 +73,11 @@ int NumeroNoArquivo(const Jogo& jogo, const ExecucaoRodada& ex) {
 
 // The competition's own counter that decides whether a result still goes into
 // its table: the state matchday, the continental or the tournament phase.
-int FaseDaTabela(const ExecucaoRodada& ex) {
-    const ContadoresCompeticao& k = ex.contadores;
+int FaseDaTabela(const Jogo& jogo, const ExecucaoRodada& ex) {
+    const ContadoresCompeticao& k = jogo.estado.contadores;
     switch (ex.codigo) {
     case 3:
-        return k.faseestadual;
+        return k.rodadaestadual;
     case 4:
         return k.fasecontinental[0];
     case 6:
@@ -96,7 +96,7 @@ int FaseDaTabela(const ExecucaoRodada& ex) {
 void ContarNaCarreira(Jogo&, int /*codigo*/, int /*mandante*/, int /*visitante*/,
                       int /*golsmandante*/, int /*golsvisitante*/) {}
 
-void Arquivar(const Jogo& jogo, ExecucaoRodada& ex, int m) {
+void Arquivar(Jogo& jogo, ExecucaoRodada& ex, int m) {
     const TJogoDaRodada& p = ex.rodada.jogos[m];
     TJogoArquivado a;
     a.mandante = p.mandante;
@@ -140,10 +140,13 @@ void Arquivar(const Jogo& jogo, ExecucaoRodada& ex, int m) {
         l.faltas = p.faltas[s];
         l.ataquesvencidos = p.ataquesvencidos[s];
     }
-    const int indice = static_cast<int>(ex.arquivo.jogos.size());
-    ex.arquivo.jogos.push_back(a);
-    for (const TEvento& ev : ex.rodada.eventos)
-        if (ev.jogo == m) ex.arquivo.eventos.push_back({indice, ev});
+    const int indice = static_cast<int>(jogo.arquivo.jogos.size());
+    jogo.arquivo.jogos.push_back(a);
+    for (TEvento ev : ex.rodada.eventos)
+        if (ev.jogo == m) {
+            ev.jogo = indice;
+            jogo.arquivo.eventos.push_back(ev);
+        }
 }
 
 void EncerrarUm(Jogo& jogo, ExecucaoRodada& ex, int m) {
@@ -162,12 +165,12 @@ void EncerrarUm(Jogo& jogo, ExecucaoRodada& ex, int m) {
     for (int s = 0; s < 2; ++s)
         for (i32& b : jogo.escalacoes[p.Escalacao(s)].reservas) b = 0;
     if (ex.codigo > 0) {
-        competitions::ContarResultado(jogo, ex.codigo, FaseDaTabela(ex), h, v, p.gols[0],
+        competitions::ContarResultado(jogo, ex.codigo, FaseDaTabela(jogo, ex), h, v, p.gols[0],
                                       p.gols[1]);
         ContarNaCarreira(jogo, ex.codigo, h, v, p.gols[0], p.gols[1]);
     }
     if (ex.codigo < 7)
-        ex.arquivo.resultados.push_back(
+        jogo.arquivo.resultados.push_back(
             {h, v, p.gols[0], p.gols[1], jogo.estado.temporada, ex.codigo});
     const double hoje = ex.rodada.hoje;
     management::ReceberRenda(jogo, h, v, p.renda, ex.codigo);
@@ -265,8 +268,8 @@ void DecidirJogoUnico(Jogo& jogo, ExecucaoRodada& ex, int m) {
     ex.confrontos.push_back(d);
 }
 
-bool DepoisDoSegundoJogo(const ExecucaoRodada& ex) {
-    const ContadoresCompeticao& k = ex.contadores;
+bool DepoisDoSegundoJogo(const Jogo& jogo, const ExecucaoRodada& ex) {
+    const ContadoresCompeticao& k = jogo.estado.contadores;
     if (ex.codigo == 2) return k.turnocopa == 2;
     if (ex.codigo == 4 || ex.codigo == 6) {
         const int s = ex.codigo == 4 ? 0 : 1;
@@ -285,12 +288,12 @@ void FimDosJogos(Jogo& jogo, ExecucaoRodada& ex) {
         if (r.jogos[m].mandante >= 0 && r.jogos[m].visitante >= 0) EncerrarUm(jogo, ex, m);
     // Ties are decided before the matches are archived, so the archive keeps
     // the shoot-out with its match.
-    const bool doisJogos = DepoisDoSegundoJogo(ex);
+    const bool doisJogos = DepoisDoSegundoJogo(jogo, ex);
     for (int m = 1; m <= r.numjogos; ++m) {
         if (r.jogos[m].mandante < 0) continue;
         if (doisJogos)
             DecidirDoisJogos(jogo, ex, m);
-        else if (ex.codigo == 5 || (ex.codigo >= 7 && ex.contadores.fasetorneio >= 4))
+        else if (ex.codigo == 5 || (ex.codigo >= 7 && jogo.estado.contadores.fasetorneio >= 4))
             DecidirJogoUnico(jogo, ex, m); // knockout matches of one game
     }
     for (int m = 1; m <= r.numjogos; ++m)

@@ -90,7 +90,7 @@ int ComandoBench(const Argumentos& args) {
         if (d < datas) {
             match::JogarData(jogo, ex, 1, hoje, dodia);
             tempoRodadas += Relogio::now() - t1;
-            totais.Somar(ex.arquivo, false);
+            totais.Somar(jogo.arquivo, false);
         } else {
             // The minute step alone, as the quick mode runs it.
             match::AbrirRodada(jogo, ex, 1, hoje, dodia);
@@ -102,7 +102,7 @@ int ComandoBench(const Argumentos& args) {
             tempoMinutos += Relogio::now() - t2;
             passos += std::int64_t{90} * ex.rodada.numjogos;
             match::FimDosJogos(jogo, ex);
-            ex.arquivo = {};
+            jogo.arquivo = {};
         }
         hoje += (d % 3 == 1) ? 1 : 3; // Wednesday, Thursday, Sunday
     }

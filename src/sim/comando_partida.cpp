@@ -57,7 +57,7 @@ int ComandoPartida(const Argumentos& args) {
         ex.semtela = true;
         ex.partidas = &partidas;
         match::JogarData(jogo, ex, tipo, hoje, dodia);
-        totais.Somar(ex.arquivo, true);
+        totais.Somar(jogo.arquivo, true);
     }
     if (args.Tem("--json")) {
         Json j;

@@ -1,6 +1,8 @@
 // Totals of many played matches.
 #include "sim/estatisticas_sim.hpp"
 
+#include "match/partida.hpp"
+
 #include <cstdio>
 
 namespace sim {
@@ -25,8 +27,8 @@ void Totais::Somar(match::ArquivoJogos& arquivo, bool comPlacares) {
     }
     for (const auto& e : arquivo.eventos) {
         const auto& a = arquivo.jogos[e.jogo];
-        const int s = e.evento.clube == a.mandante ? 0 : 1;
-        switch (e.evento.tipo) {
+        const int s = e.clube == a.mandante ? 0 : 1;
+        switch (e.tipo) {
         case match::kAmarelo:
             ++amarelos[s];
             break;

@@ -10,8 +10,18 @@ Jogo::Jogo() {
     estado.timeatual = -1;
     for (auto& h : estado.humanos) h = -1;
     for (auto& h : estado.timeshumanos) h = -1;
+    // Every competition counter starts on its first matchday and leg.
+    TContadores& k = estado.contadores;
+    k.rodadaliga = k.turnoliga = 1;
+    k.fasecopa = k.turnocopa = 1;
+    k.rodadaestadual = k.turnoestadual = 1;
+    for (int s = 0; s < 2; ++s) k.fasecontinental[s] = k.turnocontinental[s] = 1;
+    k.fasetorneio = 1;
     jogadores.push_back(NovoJogador());
     historicos.push_back(NovoHistorico());
+    for (auto& e : estaduais) e = NovoEstadual();
+    std::memset(grupostorneio.data(), 0, sizeof grupostorneio);
+    std::memset(paresmundial.data(), 0, sizeof paresmundial);
 }
 
 int Jogo::LigaDoPais(int pais) const {
@@ -60,6 +70,15 @@ TLiga NovaLiga(int pais) {
         for (int s = 0; s < 20; ++s) l.divisoes[d][s] = l.ordem[d][s] = -1;
     l.pais = pais;
     return l;
+}
+
+TEstadual NovoEstadual() {
+    TEstadual e;
+    std::memset(&e, 0, sizeof e);
+    for (auto& g : e.grupos)
+        for (auto& c : g) c = -1;
+    e.finalistas[0] = e.finalistas[1] = e.campeao = -1;
+    return e;
 }
 
 THistoricoJogador NovoHistorico() {

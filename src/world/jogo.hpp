@@ -2,7 +2,9 @@
 // Everything a running game has. A new game or a load builds a fresh Jogo and
 // swaps it in whole; rules take the Jogo they work on.
 #include "plataforma/aleatorio.hpp"
+#include "world/arquivojogos.hpp"
 #include "world/registros.hpp"
+#include "world/tabelasjogo.hpp"
 #include "world/tpartida.hpp"
 
 #include <array>
@@ -38,6 +40,25 @@ struct Jogo {
     Calendario calendario{};        // date n is calendario[n - 1]
     PrecosPadrao precospadrao{};
 
+    // The matches played: archive, events, the season's results.
+    ArquivoJogos arquivo;
+    // The date's event list while a date is open; empty between dates.
+    std::vector<TEvento> eventos;
+    std::array<TEstadual, kEstados> estaduais{};
+    std::array<TGrupoTorneio, 16> grupostorneio{};
+    std::array<TParMundial, 6> paresmundial{};
+    std::vector<TCampeoesTemporada> campeoestemporada; // one entry per season played
+    std::vector<TTituloHistorico> historicotitulos;
+    std::vector<TTecnicoHistorico> historicotecnico;
+    std::vector<TArtilheiroHistorico> artilheiros;
+    std::vector<TCampanha> campanhas;
+    std::vector<TConvocado> convocados;
+    std::vector<TEmail> emails;
+    std::vector<TAmistoso> amistosos;
+    std::vector<TTransferencia> transferencias;
+    std::vector<TTrocaTecnico> trocastecnicos;
+    std::vector<TObra> obras;
+
     // Loading buffers of a new game, not saved: the club file of each club
     // (Windows-1252, without folder) and the names typed by the human coaches,
     // by human number.
@@ -61,6 +82,7 @@ TJogador NovoJogador();
 TTime NovoTime();
 TTecnico NovoTecnico();
 TLiga NovaLiga(int pais);
+TEstadual NovoEstadual();
 THistoricoJogador NovoHistorico();
 
 } // namespace world

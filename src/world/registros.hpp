@@ -354,6 +354,24 @@ struct TOpcoes {
 };
 static_assert(sizeof(TOpcoes) == 64);
 
+// The competitions' own progress counters, moved on by the runner after each
+// date; the screens read the matchday being played from here, not from the
+// date number. 48 bytes inside the state block.
+struct TContadores {
+    i32 rodadaliga; // league matchday within the leg, 1..19 or 1..9
+    i32 turnoliga;  // league leg, 1 or 2
+    u8 ligaencerrada; // set once the last league date has been played
+    u8 pad9[3];
+    i32 fasecopa;       // national cup phase 1..5, 6 after the final
+    i32 turnocopa;      // national cup leg
+    i32 rodadaestadual; // state matchday 1..5 in each leg, 6 and 7 the final
+    i32 turnoestadual;
+    i32 fasecontinental[2];  // codes 4 and 6: group matchday 1..3, then phases 4..7
+    i32 turnocontinental[2]; // their legs
+    i32 fasetorneio;         // club world cup and national-team tournaments
+};
+static_assert(sizeof(TContadores) == 48);
+
 constexpr int kPaisesExtras = 52;
 constexpr int kCotaMaximaExtras = 14;
 
@@ -392,12 +410,8 @@ struct TEstadoJogo {
     u8 eurocopa;
     u8 copaamerica;
     u8 reservado346[2];
-    // League progress: matchday of the leg, the leg, and set once the last
-    // league date has been played.
-    i32 rodadaliga;
-    i32 turnoliga;
-    u8 ligaencerrada;
-    u8 reservado357[43];
+    TContadores contadores;
+    u8 reservado396[4];
     // Extra clubs by country of the extra-club list: row r holds the count, then
     // the club indices.
     i32 extrasporpais[kPaisesExtras][1 + kCotaMaximaExtras];
@@ -435,9 +449,7 @@ PL_CAMPO(TEstadoJogo, continental2, 338);
 PL_CAMPO(TEstadoJogo, copadomundo, 343);
 PL_CAMPO(TEstadoJogo, eurocopa, 344);
 PL_CAMPO(TEstadoJogo, copaamerica, 345);
-PL_CAMPO(TEstadoJogo, rodadaliga, 348);
-PL_CAMPO(TEstadoJogo, turnoliga, 352);
-PL_CAMPO(TEstadoJogo, ligaencerrada, 356);
+PL_CAMPO(TEstadoJogo, contadores, 348);
 PL_CAMPO(TEstadoJogo, extrasporpais, 400);
 PL_CAMPO(TEstadoJogo, arbitrostemporada, 3520);
 PL_CAMPO(TEstadoJogo, descrtecnico, 16605);

@@ -183,15 +183,15 @@ TEST(Calendario, LeagueCountersRunThroughBothLegs) {
         const int n = de20 ? 19 : 9;
         IniciarContadoresLiga(jogo);
         for (int i = 1; i < 2 * n; ++i) {
-            EXPECT_EQ(jogo.estado.rodadaliga, (i - 1) % n + 1);
-            EXPECT_EQ(jogo.estado.turnoliga, i <= n ? 1 : 2);
+            EXPECT_EQ(jogo.estado.contadores.rodadaliga, (i - 1) % n + 1);
+            EXPECT_EQ(jogo.estado.contadores.turnoliga, i <= n ? 1 : 2);
             AvancarContadoresLiga(jogo);
-            EXPECT_EQ(jogo.estado.ligaencerrada, 0);
+            EXPECT_EQ(jogo.estado.contadores.ligaencerrada, 0);
         }
         AvancarContadoresLiga(jogo);
-        EXPECT_EQ(jogo.estado.ligaencerrada, 1);
+        EXPECT_EQ(jogo.estado.contadores.ligaencerrada, 1);
         AvancarContadoresLiga(jogo);
-        EXPECT_EQ(jogo.estado.rodadaliga, n);
-        EXPECT_EQ(jogo.estado.turnoliga, 2);
+        EXPECT_EQ(jogo.estado.contadores.rodadaliga, n);
+        EXPECT_EQ(jogo.estado.contadores.turnoliga, 2);
     }
 }

@@ -344,12 +344,12 @@ TEST(Classificacao, ADateThroughTheRunnerUpdatesTheTableButAStateFinalDoesNot) {
               std::vector<int>(std::begin(liga.ordem[0]), std::begin(liga.ordem[0]) + 4));
 
     // A state group matchday counts; the state final (matchday 6) does not.
-    r.ex.contadores.faseestadual = 5;
-    r.ex.contadores.turnoestadual = 2;
+    r.jogo.estado.contadores.rodadaestadual = 5;
+    r.jogo.estado.contadores.turnoestadual = 2;
     r.Partida(c[0], c[1], 3, 4, dia3);
     const auto grupo = r.Jogar(3, dia3);
     ConferirComResultados(r.jogo, 3, grupo);
-    EXPECT_EQ(r.ex.contadores.faseestadual, 6);
+    EXPECT_EQ(r.jogo.estado.contadores.rodadaestadual, 6);
     const TTime antes = r.jogo.times[c[1]];
     r.Partida(c[1], c[0], 3, 4, dia3 + 3);
     r.Jogar(3, dia3 + 3);

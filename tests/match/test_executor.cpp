@@ -118,10 +118,10 @@ TEST(Executor, AShownGroupRunsFortyFiveTicksAHalfWithTheHalfTimeScreensBetween) 
               q.publicosetor[0] + q.publicosetor[1] + q.publicosetor[2] + q.publicosetor[3]);
     EXPECT_EQ(d.jogo.times[casa].dinheiro, q.renda); // a Wednesday: no wages
     EXPECT_EQ(d.jogo.times[fora].dinheiro, 0);
-    ASSERT_EQ(d.ex.arquivo.jogos.size(), 1u);
-    EXPECT_EQ(d.ex.arquivo.resultados.size(), 1u);
-    EXPECT_EQ(d.ex.arquivo.eventos.size(), d.ex.rodada.eventos.size());
-    EXPECT_EQ(d.ex.contadores.rodadaliga, 2);
+    ASSERT_EQ(d.jogo.arquivo.jogos.size(), 1u);
+    EXPECT_EQ(d.jogo.arquivo.resultados.size(), 1u);
+    EXPECT_EQ(d.jogo.arquivo.eventos.size(), d.ex.rodada.eventos.size());
+    EXPECT_EQ(d.jogo.estado.contadores.rodadaliga, 2);
 
     // A 30-year-old who played the whole match: −8 a half, +10 afterwards. A
     // benched player who stayed there gets 40 back.
@@ -164,7 +164,7 @@ TEST(Executor, GroupsNobodyWatchesArePlayedAtOnceBeforeTheShownOne) {
     EXPECT_TRUE(d.partidas[0].jogado);
     EXPECT_EQ(d.registro.minutos, 90);
     EXPECT_EQ(d.registro.intervalos, 1);
-    EXPECT_EQ(d.ex.arquivo.jogos.size(), 2u);
+    EXPECT_EQ(d.jogo.arquivo.jogos.size(), 2u);
 }
 
 TEST(Executor, StateMatchesArePlayedStateByStateAndChargeTheWeekOnSunday) {
@@ -203,7 +203,7 @@ TEST(Executor, ALevelTwoLeggedTieIsDrawnOnPenaltiesKeptInTheFirstLeg) {
         d.partidas[ida].chave = 31;
         d.Partida(b, a, 2, liga);
         d.partidas[1].chave = 31;
-        d.ex.contadores.turnocopa = 2;
+        d.jogo.estado.contadores.turnocopa = 2;
         match::JogarData(d.jogo, d.ex, 2, kHoje, d.Hoje(2));
         ASSERT_EQ(d.ex.confrontos.size(), 1u);
         const auto& volta = d.partidas[1];
@@ -225,9 +225,9 @@ TEST(Executor, ALevelTwoLeggedTieIsDrawnOnPenaltiesKeptInTheFirstLeg) {
         EXPECT_EQ(t.vencedor, f.penaltismandante > f.penaltisvisitante ? a : b);
         EXPECT_TRUE(p.decididopenaltis);
         EXPECT_EQ(p.penaltis[0], f.penaltisvisitante); // b at home in the second leg
-        EXPECT_EQ(d.ex.arquivo.jogos[0].decididopenaltis, 1);
-        EXPECT_EQ(d.ex.contadores.fasecopa, 2);
-        EXPECT_EQ(d.ex.contadores.turnocopa, 1);
+        EXPECT_EQ(d.jogo.arquivo.jogos[0].decididopenaltis, 1);
+        EXPECT_EQ(d.jogo.estado.contadores.fasecopa, 2);
+        EXPECT_EQ(d.jogo.estado.contadores.turnocopa, 1);
     }
     EXPECT_TRUE(visto);
 }
@@ -251,7 +251,7 @@ TEST(Executor, GateFiguresAddUpAndTheClubWorldCupDrawsNoCrowd) {
     const int caixa = d.jogo.times[a].dinheiro;
     match::FimDosJogos(d.jogo, d.ex); // a second close pays nothing more
     EXPECT_EQ(d.jogo.times[a].dinheiro, caixa);
-    EXPECT_EQ(d.ex.arquivo.jogos.size(), 1u);
+    EXPECT_EQ(d.jogo.arquivo.jogos.size(), 1u);
 
     d.Partida(c, e, 5, -1);
     d.Partida(e, c, 5, -1);

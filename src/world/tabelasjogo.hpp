@@ -1,0 +1,113 @@
+#pragma once
+// The game's smaller tables that go into saved games beside the world
+// records: the state championships, the history lists, and the records of
+// the tournaments, mail, friendlies, transfers, coach changes and stadium
+// works. Records whose rules are not in the game yet are kept as raw bytes of
+// their exact size, so a saved game carries them unchanged.
+#include "world/registros.hpp"
+
+#include <array>
+#include <cstddef>
+#include <vector>
+
+namespace world {
+
+constexpr int kEstados = 27;
+constexpr int kGruposEstaduais = 5;
+
+// One state's championship, 152 bytes. Group g (1..5) is grupos[g - 1], its
+// six club slots -1 when empty.
+struct TEstadual {
+    i32 grupos[kGruposEstaduais][6];
+    i32 numgrupos; // groups in use, 0 = none
+    u8 ativo;      // the state takes part this season
+    u8 humano;     // a human-coached club plays in it
+    u8 encerrado;  // the final has been decided
+    u8 pad127;
+    i32 finalistas[2]; // the final's clubs: group 1's winner, then its runner-up
+    i32 campeao;       // -1 until the final is decided
+    i32 reservado140[3];
+};
+static_assert(sizeof(TEstadual) == 152);
+PL_CAMPO(TEstadual, numgrupos, 120);
+PL_CAMPO(TEstadual, finalistas, 128);
+
+// A champion or runner-up of a competition, 24 bytes.
+struct TTituloHistorico {
+    i32 temporada;
+    i32 competicao;
+    i32 time;
+    i32 chave; // country; region 1/2 for codes 4 and 6; -1 club world cup
+    i32 divisao; // league division, -1 otherwise
+    i32 lugar;   // 1, 2 (3, 4 in the club world cup)
+};
+static_assert(sizeof(TTituloHistorico) == 24);
+
+// A coach's title or runner-up place, 28 bytes.
+struct TTecnicoHistorico {
+    i32 temporada;
+    i32 competicao;
+    i32 time;
+    i32 tecnico;
+    i32 divisao;
+    i32 lugar;
+    i32 chave;
+};
+static_assert(sizeof(TTecnicoHistorico) == 28);
+
+// A season's top scorer of a competition, 28 bytes; the season-end screen
+// shows `gols`.
+struct TArtilheiroHistorico {
+    i32 temporada;
+    i32 competicao;
+    i32 time;
+    i32 jogador;
+    i32 chave; // as in TTituloHistorico
+    i32 gols;
+    i32 divisao;
+};
+static_assert(sizeof(TArtilheiroHistorico) == 28);
+PL_CAMPO(TArtilheiroHistorico, gols, 20);
+
+// A club's placing below the top two, 20 bytes.
+struct TCampanha {
+    i32 time;
+    i32 temporada;
+    i32 competicao;
+    i32 lugar; // place, or a stage code
+    i32 grupo; // group or region, -1 when none
+};
+static_assert(sizeof(TCampanha) == 20);
+
+// One season's champions at a glance, 162 integers: for competition slot a
+// (0..26) the champion at a, the runner-up at 27 + a, and at 81 + 3a the top
+// scorer, his club and his goals.
+constexpr int kSlotsCampeoes = 27;
+struct TCampeoesTemporada {
+    i32 campeao[kSlotsCampeoes];
+    i32 vice[kSlotsCampeoes];
+    i32 reservado54[kSlotsCampeoes];
+    i32 artilheiro[kSlotsCampeoes][3];
+};
+static_assert(sizeof(TCampeoesTemporada) == 648);
+
+// A call-up of the current national-team tournament, 8 bytes.
+struct TConvocado {
+    i32 jogador;
+    i32 time;
+};
+static_assert(sizeof(TConvocado) == 8);
+
+template <std::size_t N> struct TRegistroBruto {
+    u8 bytes[N];
+};
+using TGrupoTorneio = TRegistroBruto<48>;  // national-team tournament group
+using TParMundial = TRegistroBruto<48>;    // club world cup pairing
+using TEmail = TRegistroBruto<48>;         // a human club's mail
+using TAmistoso = TRegistroBruto<24>;      // a friendly arranged
+using TTransferencia = TRegistroBruto<20>; // transfer history
+using TTrocaTecnico = TRegistroBruto<12>;  // coach-change log
+using TObra = TRegistroBruto<40>;          // stadium works
+static_assert(sizeof(TGrupoTorneio) == 48 && sizeof(TAmistoso) == 24 && sizeof(TObra) == 40);
+
+} // namespace world
