@@ -27,4 +27,40 @@ bool DiaDeJuros(int codigo, double data);
 // its loan (recorded as its last interest charge).
 void CobrarSemana(world::Jogo& jogo, int clube, int codigo, double data, int indicecalendario);
 
+// The bank loan: 500 000 at a time, while the balance is below 2 500 000;
+// repaid 500 000 at a time while there is a balance, cash going negative if
+// it must. Each returns false and changes nothing when not allowed.
+constexpr world::i32 kParcelaEmprestimo = 500000;
+constexpr world::i32 kLimiteEmprestimo = 2500000;
+bool PodePegarEmprestimo(const world::Jogo& jogo, int clube);
+bool PodePagarEmprestimo(const world::Jogo& jogo, int clube);
+bool PegarEmprestimo(world::Jogo& jogo, int clube);
+bool PagarEmprestimo(world::Jogo& jogo, int clube);
+// 3% of the balance, rounded.
+world::i32 JurosSemanais(world::i32 emprestimo);
+
+// League prizes to the champion and runner-up of every division of `liga`.
+void PagarPremios(world::Jogo& jogo, int liga);
+
+// Start of a season: statements cleared, values and salaries recomputed, wage
+// bills recounted, then sponsorship (human clubs) or fresh cash (the others).
+void IniciarTemporadaFinancas(world::Jogo& jogo);
+
+// A club hires a coach: fresh cash by division, loan forgotten, ticket prices
+// back to the division's.
+void DinheiroAoContratar(world::Jogo& jogo, int clube);
+
+// Money of a transfer at price `preco` with rescission fine `multa`.
+void MovimentarTransferencia(world::Jogo& jogo, int comprador, int vendedor, int jogador,
+                             world::i32 preco, world::i32 multa);
+
+// The finance screen's figures for a club.
+struct ResumoFinancas {
+    std::int64_t ingressos, vendas, premios, emprestimo, patrocinio, entradas;
+    std::int64_t compras, estadio, salarios, juros, multas, saidas;
+    std::int64_t saldo;
+    world::i32 jurossemanais, salariosemanal, dinheiro;
+};
+ResumoFinancas ResumirFinancas(const world::Jogo& jogo, int clube);
+
 } // namespace management

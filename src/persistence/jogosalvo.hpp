@@ -1,0 +1,62 @@
+#pragma once
+// Saved games: one file per game in "sav/" beside the program, a straight
+// dump of the game's tables in a fixed order with the record sizes fixed to
+// the byte. Saving writes a temporary file and renames it into place; loading
+// builds a fresh game and hands it over only once the whole file was read.
+#include "world/jogo.hpp"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace persistence {
+
+constexpr int kMaxNomeArquivo = 50;
+constexpr const char* kExtensao = ".s07";
+
+// The folder of saved games under the program folder.
+std::filesystem::path PastaSav();
+
+// The file's bytes for a game (descriptions as they stand in the block).
+std::vector<unsigned char> SerializarJogo(const world::Jogo& jogo);
+
+enum class ResultadoCarga { Ok, Ilegivel };
+// Reads a whole file into `saida`, which is only written on success. A short,
+// corrupt or hostile file is Ilegivel and leaves `saida` as it was.
+ResultadoCarga DesserializarJogo(const std::vector<unsigned char>& bytes, world::Jogo& saida);
+
+// Fills `descrtecnico` and `descrtime` from the club on screen.
+void PreencherDescricao(world::Jogo& jogo);
+
+// Saves under `arquivo` (which must be set). Returns false and leaves the
+// previous file intact when the file cannot be written; the caller shows
+// ErroAoSalvar().
+bool salvajogo(world::Jogo& jogo);
+std::string ErroAoSalvar(); // the message shown when saving fails (UTF-8)
+
+// Loads "sav/" + `nome`: on success the game is swapped in whole, `arquivo`
+// set, the calendar rebuilt, the automatic-save counter reset by the caller.
+// On failure `jogo` is untouched and the caller shows text 357.
+bool carregajogo(world::Jogo& jogo, const std::string& nome);
+
+// Name rules of the name dialog: the file name for a typed name (".s07"
+// added, at most 50 characters), and whether it already exists.
+std::string NomeDoArquivo(const std::string& digitado);
+bool ArquivoSalvoExiste(const std::string& arquivo);
+
+// The load dialog.
+std::vector<std::string> ListarJogosSalvos(); // "sav/*.s07", by name
+struct DescricaoJogo {
+    bool valido = false;  // false: a wrong marker; `aviso` holds text 357
+    std::string tecnico;  // UTF-8
+    std::string time;
+    int ano = 0;          // 2006 + temporada
+    std::string proximo;  // the competition of the next match
+    std::string aviso;
+};
+// Reads only the header and the state block. nullopt when unreadable.
+std::optional<DescricaoJogo> DescreverJogoSalvo(const std::string& arquivo);
+bool ApagarJogoSalvo(const std::string& arquivo);
+
+} // namespace persistence
