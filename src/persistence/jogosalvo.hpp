@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace persistence {
@@ -28,6 +29,9 @@ ResultadoCarga DesserializarJogo(const std::vector<unsigned char>& bytes, world:
 
 // Fills `descrtecnico` and `descrtime` from the club on screen.
 void PreencherDescricao(world::Jogo& jogo);
+// The club description during a national-team tournament: the national team,
+// then the club in parentheses, cut to 25 characters (Windows-1252 in and out).
+std::string DescricaoComSelecao(std::string_view selecao, std::string_view clube);
 
 // Saves under `arquivo` (which must be set). Returns false and leaves the
 // previous file intact when the file cannot be written; the caller shows
@@ -41,18 +45,20 @@ std::string ErroAoSalvar(); // the message shown when saving fails (UTF-8)
 bool carregajogo(world::Jogo& jogo, const std::string& nome);
 
 // Name rules of the name dialog: the file name for a typed name (".s07"
-// added, at most 50 characters), and whether it already exists.
+// added, at most 50 characters), and whether it already exists. File names
+// here are UTF-8 as the folder holds them; `arquivo` keeps the Windows-1252
+// form (plataforma::Utf8ParaCp1252) like every string of the block.
 std::string NomeDoArquivo(const std::string& digitado);
 bool ArquivoSalvoExiste(const std::string& arquivo);
 
 // The load dialog.
 std::vector<std::string> ListarJogosSalvos(); // "sav/*.s07", by name
 struct DescricaoJogo {
-    bool valido = false;  // false: a wrong marker; `aviso` holds text 357
-    std::string tecnico;  // UTF-8
+    bool valido = false; // false: a wrong marker; `aviso` holds text 357
+    std::string tecnico; // UTF-8
     std::string time;
-    int ano = 0;          // 2006 + temporada
-    std::string proximo;  // the competition of the next match
+    int ano = 0;         // 2006 + temporada
+    std::string proximo; // the competition of the next match
     std::string aviso;
 };
 // Reads only the header and the state block. nullopt when unreadable.

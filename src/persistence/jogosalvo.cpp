@@ -1,0 +1,259 @@
+// The bytes of a saved game: 28 sections in a fixed order, counts as
+// little-endian i32 and records as their raw images. The reader trusts
+// nothing: every count is measured against what is left of the file and every
+// index the game will follow is checked before the game is handed over.
+#include "persistence/jogosalvo.hpp"
+
+#include "competitions/calendario.hpp"
+#include "plataforma/bytes.hpp"
+
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <utility>
+
+namespace persistence {
+
+using namespace world;
+using plataforma::EscritorBytes;
+using plataforma::LeitorBytes;
+
+static_assert(std::endian::native == std::endian::little,
+              "records are written as they sit in memory");
+static_assert(sizeof(PrecosPadrao) == 5 * 4 * 4);
+
+namespace {
+
+constexpr i32 kMarcador = 2007;
+// The year shown must stay a real calendar year.
+constexpr i32 kTemporadaMaxima = 9999 - 2006;
+
+// ---------------------------------------------------------------- writing
+
+template <class T> void Tabela(EscritorBytes& w, const std::vector<T>& v) {
+    w.EscreverI32(static_cast<i32>(v.size()));
+    if (!v.empty()) w.Escrever(v.data(), v.size() * sizeof(T));
+}
+
+template <class T, std::size_t N> void Fixa(EscritorBytes& w, const std::array<T, N>& a) {
+    w.EscreverI32(static_cast<i32>(N));
+    w.Escrever(a.data(), N * sizeof(T));
+}
+
+template <class T> std::size_t Bytes(const std::vector<T>& v) {
+    return 4 + v.size() * sizeof(T);
+}
+
+std::size_t TamanhoDoArquivo(const Jogo& j) {
+    return 4 + sizeof(TEstadoJogo) + Bytes(j.jogadores) + Bytes(j.historicos) + Bytes(j.times) +
+           Bytes(j.selecoes) + Bytes(j.tecnicos) + 4 + sizeof(PrecosPadrao) + Bytes(j.financas) +
+           Bytes(j.arquivo.resultados) + 4 + sizeof j.grupostorneio + 4 + sizeof j.paresmundial +
+           4 + sizeof j.estaduais + Bytes(j.arquivo.jogos) + Bytes(j.campeoestemporada) +
+           Bytes(j.convocados) + Bytes(j.emails) + Bytes(j.amistosos) + Bytes(j.ligas) +
+           Bytes(j.partidas) + Bytes(j.arquivo.eventos) + Bytes(j.historicotitulos) +
+           Bytes(j.historicotecnico) + Bytes(j.artilheiros) + Bytes(j.campanhas) +
+           Bytes(j.transferencias) + Bytes(j.trocastecnicos) + Bytes(j.obras);
+}
+
+// ---------------------------------------------------------------- reading
+
+class Leitor {
+public:
+    explicit Leitor(const std::vector<unsigned char>& bytes) : l_(bytes) {}
+
+    bool I32Ignorado() {
+        if (l_.Restante() < 4) return false;
+        l_.Pular(4);
+        return true;
+    }
+    template <class T> bool Registro(T& r) {
+        if (l_.Restante() < sizeof(T)) return false;
+        l_.LerRegistro(r);
+        return true;
+    }
+    // A count that is negative or asks for more records than the file holds
+    // makes the file unreadable before anything is allocated.
+    template <class T> bool Tabela(std::vector<T>& v) {
+        if (l_.Restante() < 4) return false;
+        const i32 n = l_.LerI32();
+        if (n < 0 || static_cast<std::uint64_t>(n) * sizeof(T) > l_.Restante()) return false;
+        v.resize(static_cast<std::size_t>(n));
+        if (n > 0) l_.Ler(v.data(), v.size() * sizeof(T));
+        return true;
+    }
+    template <class T, std::size_t N> bool Fixa(std::array<T, N>& a) {
+        if (l_.Restante() < 4 + N * sizeof(T)) return false;
+        l_.Pular(4);
+        l_.Ler(a.data(), N * sizeof(T));
+        return true;
+    }
+    bool Fim() const { return l_.Restante() == 0; }
+
+private:
+    LeitorBytes l_;
+};
+
+// ------------------------------------------------------- cross-references
+
+bool Indice(i32 v, std::size_t n) {
+    return v >= 0 && static_cast<std::size_t>(v) < n;
+}
+bool IndiceOuNada(i32 v, std::size_t n) {
+    return v == -1 || Indice(v, n);
+}
+bool Entre(i32 v, i32 de, i32 ate) {
+    return v >= de && v <= ate;
+}
+
+bool EstadoValido(const Jogo& j) {
+    const TEstadoJogo& e = j.estado;
+    const std::size_t times = j.times.size();
+    if (!IndiceOuNada(e.timeatual, times)) return false;
+    for (int i = 0; i < 6; ++i)
+        if (!IndiceOuNada(e.humanos[i], j.tecnicos.size()) ||
+            !IndiceOuNada(e.timeshumanos[i], times))
+            return false;
+    if (e.numtimesligas < 0 || e.numtimesextras < 0 ||
+        std::int64_t{e.numtimesligas} + e.numtimesextras > static_cast<std::int64_t>(times))
+        return false;
+    if (!Entre(e.dataatual, 0, kDatasPorTemporada) || !Entre(e.tipo, 0, kTiposCompeticao - 1) ||
+        !Entre(e.numhumanos, 0, 6) || !Entre(e.temporada, 1, kTemporadaMaxima))
+        return false;
+    for (const auto& linha : e.extrasporpais) {
+        if (!Entre(linha[0], 0, kCotaMaximaExtras)) return false;
+        for (int k = 1; k <= linha[0]; ++k)
+            if (!Indice(linha[k], times)) return false;
+    }
+    for (i32 a : e.arbitrostemporada)
+        if (!Entre(a, 0, 41)) return false;
+    return true;
+}
+
+bool RegistrosValidos(const Jogo& j) {
+    const std::size_t njog = j.jogadores.size(), ntimes = j.times.size();
+    for (const TJogador& p : j.jogadores)
+        if (!IndiceOuNada(p.time, ntimes) || !Indice(p.historico, j.historicos.size()))
+            return false;
+    for (const TTime& t : j.times)
+        if (!IndiceOuNada(t.tecnico, j.tecnicos.size()) || !IndiceOuNada(t.capitao, njog) ||
+            !IndiceOuNada(t.cobrador, njog) || !Entre(t.divisao, 0, 4))
+            return false;
+    for (const TTecnico& t : j.tecnicos)
+        if (!IndiceOuNada(t.time, ntimes)) return false;
+    for (const TLiga& l : j.ligas) {
+        if (!Entre(l.numdivisoes, 0, 4)) return false;
+        for (int d = 0; d < 4; ++d)
+            for (int s = 0; s < 20; ++s)
+                if (!IndiceOuNada(l.divisoes[d][s], ntimes) || !IndiceOuNada(l.ordem[d][s], ntimes))
+                    return false;
+    }
+    for (const TPartida& p : j.partidas)
+        if (!IndiceOuNada(p.mandante, ntimes) || !IndiceOuNada(p.visitante, ntimes) ||
+            !Entre(p.competicao, 0, kTiposCompeticao - 1))
+            return false;
+    for (const TEstadual& e : j.estaduais) {
+        if (!Entre(e.numgrupos, 0, kGruposEstaduais)) return false;
+        for (const auto& g : e.grupos)
+            for (i32 c : g)
+                if (!IndiceOuNada(c, ntimes)) return false;
+        if (!IndiceOuNada(e.finalistas[0], ntimes) || !IndiceOuNada(e.finalistas[1], ntimes) ||
+            !IndiceOuNada(e.campeao, ntimes))
+            return false;
+    }
+    for (const TConvocado& c : j.convocados)
+        if (!IndiceOuNada(c.jogador, njog) || !IndiceOuNada(c.time, ntimes)) return false;
+    // The match archive, the results and the history lists are left alone: they
+    // name national teams that were cut away after their tournament, and the
+    // screens that read them check the indices themselves.
+    return true;
+}
+
+} // namespace
+
+std::vector<unsigned char> SerializarJogo(const Jogo& jogo) {
+    EscritorBytes w;
+    w.Dados().reserve(TamanhoDoArquivo(jogo));
+    w.EscreverI32(1);
+
+    // The random generator lives beside the block while the game runs.
+    TEstadoJogo estado = jogo.estado;
+    estado.gerador = jogo.gerador.Estado();
+    w.EscreverRegistro(estado);
+
+    Tabela(w, jogo.jogadores);
+    Tabela(w, jogo.historicos);
+    // Lineups are not saved and are rebuilt before every match, so a club's
+    // lineup index is always written as none.
+    w.EscreverI32(static_cast<i32>(jogo.times.size()));
+    for (TTime t : jogo.times) {
+        t.escalacao = -1;
+        w.EscreverRegistro(t);
+    }
+    Tabela(w, jogo.selecoes);
+    Tabela(w, jogo.tecnicos);
+    w.EscreverI32(4);
+    w.Escrever(jogo.precospadrao.data(), sizeof jogo.precospadrao);
+    Tabela(w, jogo.financas);
+    Tabela(w, jogo.arquivo.resultados);
+    Fixa(w, jogo.grupostorneio);
+    Fixa(w, jogo.paresmundial);
+    Fixa(w, jogo.estaduais);
+    Tabela(w, jogo.arquivo.jogos);
+    Tabela(w, jogo.campeoestemporada);
+    Tabela(w, jogo.convocados);
+    Tabela(w, jogo.emails);
+    Tabela(w, jogo.amistosos);
+    Tabela(w, jogo.ligas);
+    Tabela(w, jogo.partidas);
+    // The event section holds the archive's events, each tagged with its
+    // archive entry: games are saved between dates, when the date's own event
+    // list is always empty.
+    Tabela(w, jogo.arquivo.eventos);
+    Tabela(w, jogo.historicotitulos);
+    Tabela(w, jogo.historicotecnico);
+    Tabela(w, jogo.artilheiros);
+    Tabela(w, jogo.campanhas);
+    Tabela(w, jogo.transferencias);
+    Tabela(w, jogo.trocastecnicos);
+    Tabela(w, jogo.obras);
+    return std::move(w.Dados());
+}
+
+ResultadoCarga DesserializarJogo(const std::vector<unsigned char>& bytes, Jogo& saida) {
+    Leitor r(bytes);
+    Jogo j;
+    PrecosPadrao precos{};
+    const bool lido =
+        r.I32Ignorado() && r.Registro(j.estado) && j.estado.marcador == kMarcador &&
+        r.Tabela(j.jogadores) && r.Tabela(j.historicos) && r.Tabela(j.times) &&
+        r.Tabela(j.selecoes) && r.Tabela(j.tecnicos) && r.I32Ignorado() && r.Registro(precos) &&
+        r.Tabela(j.financas) && r.Tabela(j.arquivo.resultados) && r.Fixa(j.grupostorneio) &&
+        r.Fixa(j.paresmundial) && r.Fixa(j.estaduais) && r.Tabela(j.arquivo.jogos) &&
+        r.Tabela(j.campeoestemporada) && r.Tabela(j.convocados) && r.Tabela(j.emails) &&
+        r.Tabela(j.amistosos) && r.Tabela(j.ligas) && r.Tabela(j.partidas) &&
+        r.Tabela(j.arquivo.eventos) && r.Tabela(j.historicotitulos) &&
+        r.Tabela(j.historicotecnico) && r.Tabela(j.artilheiros) && r.Tabela(j.campanhas) &&
+        r.Tabela(j.transferencias) && r.Tabela(j.trocastecnicos) && r.Tabela(j.obras);
+    // Bytes after the last section mean the file is not one of ours (or two
+    // files were run together): refused rather than guessed at.
+    if (!lido || !r.Fim()) return ResultadoCarga::Ilegivel;
+    if (j.jogadores.empty() || j.historicos.empty()) return ResultadoCarga::Ilegivel;
+    if (!EstadoValido(j) || !RegistrosValidos(j)) return ResultadoCarga::Ilegivel;
+
+    j.precospadrao = precos;
+    j.gerador.Semear(j.estado.gerador);
+    for (TTime& t : j.times) t.escalacao = -1;
+    // Every real club has its statement; national teams get theirs when their
+    // money first moves.
+    const auto reais = static_cast<std::size_t>(j.PrimeiraSelecao());
+    if (j.financas.size() < reais) {
+        TFinancas zero;
+        std::memset(&zero, 0, sizeof zero);
+        j.financas.resize(reais, zero);
+    }
+    competitions::MontarCalendario(j);
+    saida = std::move(j);
+    return ResultadoCarga::Ok;
+}
+
+} // namespace persistence

@@ -1,0 +1,182 @@
+// The saved games on disk: the "sav" folder, the name rules of the name
+// dialog, saving, loading and the load dialog's list, description and delete.
+#include "persistence/jogosalvo.hpp"
+
+#include "plataforma/arquivos.hpp"
+#include "plataforma/caminhos.hpp"
+#include "plataforma/cp1252.hpp"
+#include "world/idioma.hpp"
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <string_view>
+#include <system_error>
+
+namespace persistence {
+
+using namespace world;
+
+namespace {
+
+constexpr std::size_t kDescricao = 25;
+constexpr int kTextoIlegivel = 357;
+// A long game's archive grows with every season; far above any real file.
+constexpr std::size_t kLimiteArquivo = std::size_t{1} << 30;
+
+// A name from the list or from `arquivo` must stay inside "sav": no folders,
+// no way up.
+bool NomeSeguro(std::string_view nome) {
+    if (nome.empty() || nome == "." || nome == "..") return false;
+    for (char c : nome)
+        if (c == '/' || c == '\\' || c == '\0') return false;
+    return true;
+}
+
+std::filesystem::path CaminhoDe(const std::string& arquivo) {
+    return plataforma::ResolverEm(PastaSav(), arquivo);
+}
+
+std::string Utf8(std::string_view cp1252) {
+    return plataforma::Cp1252ParaUtf8(cp1252);
+}
+
+// What the load dialog shows for the competition of the next match.
+std::string TextoDoTipo(i32 tipo) {
+    switch (tipo) {
+    case 0:
+        return texto(731);
+    case 1:
+        return texto(326);
+    case 2:
+        return texto(327);
+    case 3:
+        return "Campeonato estadual";
+    case 4:
+        return texto(328) + "/" + texto(329);
+    case 5:
+        return texto(332);
+    case 6:
+        return texto(330) + "/" + texto(331);
+    case 7:
+        return texto(358);
+    case 8:
+        return texto(342);
+    case 9:
+        return texto(341);
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+std::filesystem::path PastaSav() {
+    return plataforma::ResolverEm(plataforma::PastasDoJogo().programa, "sav");
+}
+
+std::string DescricaoComSelecao(std::string_view selecao, std::string_view clube) {
+    std::string r(selecao);
+    r += " (";
+    r += clube;
+    r += ")";
+    if (r.size() > kDescricao) r.resize(kDescricao);
+    return r;
+}
+
+void PreencherDescricao(Jogo& jogo) {
+    TEstadoJogo& e = jogo.estado;
+    e.descrtecnico.set({});
+    e.descrtime.set({});
+    const i32 c = e.timeatual;
+    if (c < 0 || static_cast<std::size_t>(c) >= jogo.times.size()) return;
+    const TTime& t = jogo.times[c];
+    if (t.tecnico >= 0 && static_cast<std::size_t>(t.tecnico) < jogo.tecnicos.size())
+        e.descrtecnico.set(jogo.tecnicos[t.tecnico].nome.view());
+    // During a national-team tournament the description names the national
+    // team first (DescricaoComSelecao); no record tells yet which one the human
+    // coaches, so until it does the club's name stands alone.
+    e.descrtime.set(t.nome.view());
+}
+
+bool salvajogo(Jogo& jogo) {
+    const std::string nome = Utf8(jogo.estado.arquivo.view());
+    if (!NomeSeguro(nome)) return false;
+    PreencherDescricao(jogo);
+    std::error_code ec;
+    const auto pasta = PastaSav();
+    if (!std::filesystem::is_directory(pasta, ec)) {
+        std::filesystem::create_directories(pasta, ec);
+        if (ec || !std::filesystem::is_directory(pasta, ec)) return false;
+    }
+    const auto bytes = SerializarJogo(jogo);
+    return plataforma::GravarArquivoAtomico(CaminhoDe(nome), bytes);
+}
+
+std::string ErroAoSalvar() {
+    return "Erro ao salvar, verifique se você tem permisão para salvar ou se não existe a pasta "
+           "sav";
+}
+
+bool carregajogo(Jogo& jogo, const std::string& nome) {
+    if (!NomeSeguro(nome)) return false;
+    const auto bytes = plataforma::LerArquivo(CaminhoDe(nome), kLimiteArquivo);
+    if (!bytes) return false;
+    if (DesserializarJogo(*bytes, jogo) != ResultadoCarga::Ok) return false;
+    jogo.estado.arquivo.set(plataforma::Utf8ParaCp1252(nome));
+    return true;
+}
+
+std::string NomeDoArquivo(const std::string& digitado) {
+    std::string nome = plataforma::Utf8ParaCp1252(digitado);
+    if (nome.empty()) return {};
+    // Characters no file name may hold become "_", so the save lands in "sav"
+    // under the name shown; the name is cut so that ".s07" always fits.
+    for (char& c : nome)
+        if (static_cast<unsigned char>(c) < 0x20 || std::strchr("/\\:*?\"<>|", c)) c = '_';
+    const std::size_t max = static_cast<std::size_t>(kMaxNomeArquivo) - std::strlen(kExtensao);
+    if (nome.size() > max) nome.resize(max);
+    return Utf8(nome + kExtensao);
+}
+
+bool ArquivoSalvoExiste(const std::string& arquivo) {
+    return NomeSeguro(arquivo) && plataforma::ArquivoExiste(CaminhoDe(arquivo));
+}
+
+std::vector<std::string> ListarJogosSalvos() {
+    std::vector<std::string> r;
+    const auto pasta = PastaSav();
+    // Folders named like a save are not offered: there is nothing to load.
+    for (std::string& nome : plataforma::ListarArquivos(pasta, "*.s07"))
+        if (plataforma::ArquivoExiste(pasta / nome)) r.push_back(std::move(nome));
+    return r;
+}
+
+std::optional<DescricaoJogo> DescreverJogoSalvo(const std::string& arquivo) {
+    if (!NomeSeguro(arquivo)) return std::nullopt;
+    constexpr std::size_t kCabecalho = 4 + sizeof(TEstadoJogo);
+    const auto bytes = plataforma::LerArquivo(CaminhoDe(arquivo), kCabecalho);
+    if (!bytes || bytes->size() < kCabecalho) return std::nullopt;
+    TEstadoJogo e;
+    std::memcpy(&e, bytes->data() + 4, sizeof e);
+    DescricaoJogo d;
+    if (e.marcador != 2007) {
+        d.aviso = Utf8(texto(kTextoIlegivel));
+        return d;
+    }
+    d.valido = true;
+    d.tecnico = Utf8(e.descrtecnico.view());
+    d.time = Utf8(e.descrtime.view());
+    d.ano = static_cast<int>(
+        std::clamp<std::int64_t>(std::int64_t{2006} + e.temporada, INT32_MIN, INT32_MAX));
+    d.proximo = Utf8(TextoDoTipo(e.tipo));
+    return d;
+}
+
+bool ApagarJogoSalvo(const std::string& arquivo) {
+    if (!ArquivoSalvoExiste(arquivo)) return false;
+    std::error_code ec;
+    return std::filesystem::remove(CaminhoDe(arquivo), ec) && !ec;
+}
+
+} // namespace persistence
