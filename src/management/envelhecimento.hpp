@@ -19,10 +19,9 @@ int ChanceDeAposentar(int idade, int posicao);
 
 // The human's retirement button is enabled from this age.
 bool PodeAposentar(const world::TJogador& j);
-// Retires player `jogador` and promotes a junior with the name typed (empty
-// keeps nothing: the junior gets a generated name) and the position chosen
-// (-1 keeps the player's). Returns false when the name is empty and nothing
-// happened.
+// Retires player `jogador` (32 or older) and promotes a junior with the name
+// typed and the position chosen (-1 keeps the player's). Returns false, and
+// nothing happens, when the name is empty or the player is too young.
 bool Aposentar(world::Jogo& jogo, int jogador, std::string_view nome, int posicao);
 
 // The death of an old player of club `time` (league dates): returns the

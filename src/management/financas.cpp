@@ -1,6 +1,7 @@
 // Gate income and the weekly charges.
 #include "management/financas.hpp"
 
+#include "management/valores.hpp"
 #include "match/arredondar.hpp"
 #include "plataforma/datas.hpp"
 
@@ -22,6 +23,70 @@ i32 Saturar(std::int64_t v) {
 
 void Somar(i32& campo, std::int64_t valor) {
     campo = Saturar(std::int64_t{campo} + valor);
+}
+
+bool ClubeValido(const Jogo& jogo, int clube) {
+    return clube >= 0 && clube < static_cast<int>(jogo.times.size());
+}
+
+// Clubs that have money: league and extra clubs, not the national teams.
+int ClubesComDinheiro(const Jogo& jogo) {
+    return std::min(static_cast<int>(jogo.times.size()), jogo.PrimeiraSelecao());
+}
+
+TFinancas Zerada() {
+    TFinancas f;
+    std::memset(&f, 0, sizeof f);
+    return f;
+}
+
+// Read-only view: a club without a statement yet has an empty one.
+const TFinancas& FinancasLidas(const Jogo& jogo, int clube) {
+    static const TFinancas kVazia = Zerada();
+    if (clube < 0 || static_cast<std::size_t>(clube) >= jogo.financas.size()) return kVazia;
+    return jogo.financas[clube];
+}
+
+int DivisaoDaTabela(int divisao) {
+    return divisao >= 1 && divisao <= 4 ? divisao : 0;
+}
+
+// League prizes by division (champion, runner-up); division 1 of the 10-club
+// mode pays its champion less.
+struct Premio {
+    i32 campeao, vice;
+};
+constexpr Premio kPremios[5] = {{7'000'000, 3'500'000},
+                                {5'000'000, 3'500'000},
+                                {2'500'000, 2'000'000},
+                                {1'500'000, 1'000'000},
+                                {750'000, 500'000}};
+
+constexpr i32 kPatrocinio[5] = {0, 3'000'000, 1'500'000, 1'000'000, 800'000};
+
+struct Faixa {
+    i32 base, amplitude;
+};
+// New-season cash of a computer-run club, with and without state championships.
+constexpr Faixa kCaixaComEstaduais[5] = {{200'000, 200'000},
+                                         {12'000'000, 1'000'000},
+                                         {9'000'000, 1'000'000},
+                                         {4'000'000, 1'000'000},
+                                         {1'000'000, 500'000}};
+constexpr Faixa kCaixaSemEstaduais[5] = {{200'000, 200'000},
+                                         {10'000'000, 1'000'000},
+                                         {5'000'000, 1'000'000},
+                                         {2'000'000, 1'000'000},
+                                         {500'000, 500'000}};
+// Cash of a club that hires a coach.
+constexpr Faixa kCaixaAoContratar[5] = {{500'000, 200'000},
+                                        {6'000'000, 2'000'000},
+                                        {4'000'000, 1'000'000},
+                                        {2'000'000, 1'000'000},
+                                        {1'000'000, 500'000}};
+
+i32 Sortear(Jogo& jogo, const Faixa& f) {
+    return f.base + jogo.Aleatorio(f.amplitude);
 }
 
 } // namespace
@@ -74,6 +139,157 @@ void CobrarSemana(Jogo& jogo, int clube, int codigo, double data, int indicecale
         MoverDinheiro(jogo, clube, -std::int64_t{juros});
         f.juros = juros;
     }
+}
+
+i32 JurosSemanais(i32 emprestimo) {
+    return match::ArredDiv(std::int64_t{emprestimo} * 3, 100);
+}
+
+bool PodePegarEmprestimo(const Jogo& jogo, int clube) {
+    return ClubeValido(jogo, clube) && FinancasLidas(jogo, clube).emprestimo < kLimiteEmprestimo;
+}
+
+bool PodePagarEmprestimo(const Jogo& jogo, int clube) {
+    return ClubeValido(jogo, clube) && FinancasLidas(jogo, clube).emprestimo > 0;
+}
+
+bool PegarEmprestimo(Jogo& jogo, int clube) {
+    if (!PodePegarEmprestimo(jogo, clube)) return false;
+    Somar(FinancasDe(jogo, clube).emprestimo, kParcelaEmprestimo);
+    MoverDinheiro(jogo, clube, kParcelaEmprestimo);
+    return true;
+}
+
+bool PagarEmprestimo(Jogo& jogo, int clube) {
+    if (!PodePagarEmprestimo(jogo, clube)) return false;
+    TFinancas& f = FinancasDe(jogo, clube);
+    // A balance below one instalment (an odd saved game) is paid off, not overpaid.
+    const i32 parcela = std::min(f.emprestimo, kParcelaEmprestimo);
+    f.emprestimo -= parcela;
+    MoverDinheiro(jogo, clube, -std::int64_t{parcela});
+    return true;
+}
+
+void PagarPremios(Jogo& jogo, int liga) {
+    if (liga < 0 || liga >= static_cast<int>(jogo.ligas.size())) return;
+    const TLiga& l = jogo.ligas[liga];
+    const bool de20 = jogo.estado.divisoesporliga == 2;
+    const int divisoes = std::clamp<int>(l.numdivisoes, 0, 4);
+    for (int d = 0; d < divisoes; ++d) {
+        const Premio& p = kPremios[d == 0 ? (de20 ? 0 : 1) : d + 1];
+        const i32 valores[2] = {p.campeao, p.vice};
+        for (int k = 0; k < 2; ++k) {
+            const int clube = l.ordem[d][k];
+            if (!ClubeValido(jogo, clube)) continue;
+            MoverDinheiro(jogo, clube, valores[k]);
+            Somar(FinancasDe(jogo, clube).premios, valores[k]);
+        }
+    }
+}
+
+// The loan balance is part of the statement and is forgotten with it at every
+// season start, while the money borrowed stays in the cash: a debt does not
+// follow a club into the next season.
+void ZerarFinancas(Jogo& jogo) {
+    jogo.financas.assign(jogo.times.size(), Zerada());
+}
+
+void RecontarFolha(Jogo& jogo, int clube) {
+    if (!ClubeValido(jogo, clube)) return;
+    std::int64_t total = 0;
+    for (std::size_t i = 1; i < jogo.jogadores.size(); ++i)
+        if (jogo.jogadores[i].time == clube) total += jogo.jogadores[i].salario;
+    FinancasDe(jogo, clube).salariosemanal = Saturar(total);
+}
+
+void RecontarFolhas(Jogo& jogo) {
+    std::vector<std::int64_t> totais(jogo.times.size(), 0);
+    for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) {
+        const int c = jogo.jogadores[i].time;
+        if (ClubeValido(jogo, c)) totais[c] += jogo.jogadores[i].salario;
+    }
+    const int n = ClubesComDinheiro(jogo);
+    for (int c = 0; c < n; ++c) FinancasDe(jogo, c).salariosemanal = Saturar(totais[c]);
+}
+
+void ReavaliarJogadores(Jogo& jogo) {
+    for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) {
+        TJogador& j = jogo.jogadores[i];
+        if (ClubeValido(jogo, j.time)) AvaliarJogador(jogo, j);
+    }
+    RecontarFolhas(jogo);
+}
+
+void DinheiroDaTemporada(Jogo& jogo) {
+    const auto& caixa = jogo.estado.estaduais ? kCaixaComEstaduais : kCaixaSemEstaduais;
+    const int n = ClubesComDinheiro(jogo);
+    for (int c = 0; c < n; ++c) {
+        TTime& t = jogo.times[c];
+        const int d = DivisaoDaTabela(t.divisao);
+        if (t.humano) {
+            MoverDinheiro(jogo, c, kPatrocinio[d]);
+            Somar(FinancasDe(jogo, c).patrocinio, kPatrocinio[d]);
+        } else {
+            t.dinheiro = Sortear(jogo, caixa[d]);
+        }
+    }
+}
+
+void IniciarTemporadaFinancas(Jogo& jogo) {
+    ZerarFinancas(jogo);
+    ReavaliarJogadores(jogo);
+    DinheiroDaTemporada(jogo);
+}
+
+void DinheiroAoContratar(Jogo& jogo, int clube) {
+    if (!ClubeValido(jogo, clube)) return;
+    TTime& t = jogo.times[clube];
+    const int d = DivisaoDaTabela(t.divisao);
+    t.dinheiro = Sortear(jogo, kCaixaAoContratar[d]);
+    FinancasDe(jogo, clube).emprestimo = 0;
+    for (int s = 0; s < 4; ++s) t.precos[s] = jogo.precospadrao[d][s];
+}
+
+void MovimentarTransferencia(Jogo& jogo, int comprador, int vendedor, int jogador, i32 preco,
+                             i32 multa) {
+    const bool temjogador = jogador > 0 && jogador < static_cast<int>(jogo.jogadores.size());
+    const i32 salario = temjogador ? jogo.jogadores[jogador].salario : 0;
+    if (ClubeValido(jogo, comprador)) {
+        TFinancas& f = FinancasDe(jogo, comprador);
+        MoverDinheiro(jogo, comprador, -std::int64_t{preco});
+        Somar(f.compras, preco);
+        Somar(f.salariosemanal, salario);
+    }
+    if (ClubeValido(jogo, vendedor)) {
+        TFinancas& f = FinancasDe(jogo, vendedor);
+        MoverDinheiro(jogo, vendedor, std::int64_t{preco} - multa);
+        Somar(f.vendas, preco);
+        Somar(f.multas, multa);
+        Somar(f.salariosemanal, -std::int64_t{salario});
+    }
+}
+
+ResumoFinancas ResumirFinancas(const Jogo& jogo, int clube) {
+    ResumoFinancas r{};
+    if (!ClubeValido(jogo, clube)) return r;
+    const TFinancas& f = FinancasLidas(jogo, clube);
+    r.ingressos = f.ingressos;
+    r.vendas = f.vendas;
+    r.premios = f.premios;
+    r.emprestimo = f.emprestimo;
+    r.patrocinio = f.patrocinio;
+    r.entradas = r.ingressos + r.vendas + r.premios + r.emprestimo + r.patrocinio;
+    r.compras = f.compras;
+    r.estadio = f.estadio;
+    r.salarios = f.salarios;
+    r.juros = f.juros;
+    r.multas = f.multas;
+    r.saidas = r.compras + r.estadio + r.salarios + r.juros + r.multas;
+    r.saldo = r.entradas - r.saidas;
+    r.jurossemanais = f.emprestimo > 0 ? JurosSemanais(f.emprestimo) : 0;
+    r.salariosemanal = f.salariosemanal;
+    r.dinheiro = jogo.times[clube].dinheiro;
+    return r;
 }
 
 } // namespace management

@@ -44,7 +44,20 @@ void PagarPremios(world::Jogo& jogo, int liga);
 
 // Start of a season: statements cleared, values and salaries recomputed, wage
 // bills recounted, then sponsorship (human clubs) or fresh cash (the others).
+// The season end runs the same three parts below at their own steps.
 void IniciarTemporadaFinancas(world::Jogo& jogo);
+// Every club's statement back to zero; the loan balance goes with it, the
+// money borrowed stays in the cash.
+void ZerarFinancas(world::Jogo& jogo);
+// Value and salary of every player with a club, from the cash held now, then
+// every wage bill recounted.
+void ReavaliarJogadores(world::Jogo& jogo);
+// The weekly wage bill of one club (of every club) recounted from its players.
+void RecontarFolha(world::Jogo& jogo, int clube);
+void RecontarFolhas(world::Jogo& jogo);
+// The new season's money: sponsorship by division for human clubs (booked
+// as sponsorship), fresh cash by division for the others.
+void DinheiroDaTemporada(world::Jogo& jogo);
 
 // A club hires a coach: fresh cash by division, loan forgotten, ticket prices
 // back to the division's.

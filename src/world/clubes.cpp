@@ -96,13 +96,7 @@ void ContarElenco(Jogo& jogo, int time, const std::vector<int>& jogadores) {
 
 namespace {
 
-struct Divisao {
-    i32 capacidade[4];
-    i32 precos[4];
-    i32 dinheirocomestaduais;
-    i32 dinheirosemestaduais;
-};
-constexpr Divisao kDivisoes[5] = {
+constexpr InicioDivisao kDivisoes[5] = {
     {{1000, 5000, 100, 0}, {1, 5, 15, 25}, 1'000'000, 700'000},
     {{15000, 60000, 5000, 400}, {10, 15, 25, 80}, 15'000'000, 12'000'000},
     {{10000, 45000, 5000, 300}, {7, 13, 20, 70}, 12'000'000, 10'000'000},
@@ -184,7 +178,7 @@ void CabecalhoParaTime(Jogo& jogo, int c, const std::optional<ArquivoTime>& arq)
     t.confdiretoria = 100;
     t.conftorcida = 100;
     if (c >= jogo.estado.numtimesligas) t.divisao = DivisaoPeloNivel(t.nivel);
-    const Divisao& d = kDivisoes[t.divisao >= 0 && t.divisao <= 4 ? t.divisao : 0];
+    const InicioDivisao& d = InicioDaDivisao(t.divisao);
     for (int s = 0; s < 4; ++s) {
         t.capacidade[s] = d.capacidade[s];
         t.precos[s] = d.precos[s];
@@ -298,9 +292,16 @@ void EscolherCapitaes(Jogo& jogo, const std::vector<std::vector<int>>& porTime) 
     }
 }
 
-// Step 9: computer-run league clubs with a big squad put a few players up for sale.
-void ListaInicialDeVendas(Jogo& jogo, const std::vector<std::vector<int>>& porTime) {
-    for (int c = 0; c < jogo.estado.numtimesligas; ++c) {
+} // namespace
+
+const InicioDivisao& InicioDaDivisao(int divisao) {
+    return kDivisoes[divisao >= 0 && divisao <= 4 ? divisao : 0];
+}
+
+void MontarListaDeVendas(Jogo& jogo, const std::vector<std::vector<int>>& porTime) {
+    const int n = std::min({static_cast<int>(jogo.estado.numtimesligas),
+                            static_cast<int>(jogo.times.size()), static_cast<int>(porTime.size())});
+    for (int c = 0; c < n; ++c) {
         const TTime& t = jogo.times[c];
         if (t.humano || porTime[c].size() <= 15) continue;
         int porPosicao[5] = {};
@@ -325,8 +326,6 @@ void ListaInicialDeVendas(Jogo& jogo, const std::vector<std::vector<int>>& porTi
         }
     }
 }
-
-} // namespace
 
 void iniciatimes(Jogo& jogo, const OpcoesCarga& opcoes) {
     if (jogo.estado.paisprincipal != kPaisInternacional) CarregarExtras(jogo);
@@ -359,7 +358,7 @@ void iniciatimes(Jogo& jogo, const OpcoesCarga& opcoes) {
         }
         ContarElenco(jogo, static_cast<int>(c), porTime[c]);
     }
-    ListaInicialDeVendas(jogo, porTime);
+    MontarListaDeVendas(jogo, porTime);
 
     const TEstadoJogo& e = jogo.estado;
     if (e.copadomundo || e.eurocopa || e.copaamerica) carregaselecoes(jogo);

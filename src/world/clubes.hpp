@@ -50,6 +50,21 @@ struct OpcoesCarga {
 // times (with their file names in arquivostimes) and marked the human ones.
 void iniciatimes(Jogo& jogo, const OpcoesCarga& opcoes = {});
 
+// What a club starts with in a division (0 = outside the divisions): stadium
+// sectors, ticket prices and cash with or without the state championships.
+struct InicioDivisao {
+    i32 capacidade[4];
+    i32 precos[4];
+    i32 dinheirocomestaduais;
+    i32 dinheirosemestaduais;
+};
+// Out-of-range divisions read as division 0.
+const InicioDivisao& InicioDaDivisao(int divisao);
+
+// Computer-run league clubs with a big squad put a few players up for sale
+// (at the game start and again every new season).
+void MontarListaDeVendas(Jogo& jogo, const std::vector<std::vector<int>>& porTime);
+
 // The players of every club, by club index, in player-index order.
 std::vector<std::vector<int>> JogadoresPorTime(const Jogo& jogo);
 // elenco, porposicao (by posicaoatual) and disponiveis of one club.
