@@ -5,6 +5,7 @@
 #include "world/jogo.hpp"
 #include "world/paises.hpp"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,9 +41,33 @@ int NumeroDeDivisoes(int clubes, bool divisoesde20);
 // level first, equal levels in a random order.
 void ColocarTimesDaLiga(world::Jogo& jogo, const world::IndiceTimes& indice, int liga);
 
+// The custom championship: every country with at least one usable club file
+// may be ticked; the continue button needs 42 clubs ticked in all.
+std::vector<int> PaisesPersonalizados(const world::IndiceTimes& indice);
+constexpr int kMinimoPersonalizado = 42;
+constexpr int kAvisoPersonalizado = 1000; // above this the screen shows its note
+struct OpcoesPersonalizado {
+    std::vector<int> paises;
+    bool copanacional = true;
+    bool divisoesde20 = false; // "2 divisões com 20 times cada"
+    int numhumanos = 1;
+};
+// The ticked countries' files become one pool (country 202) played as one
+// league without continental cups, tournaments or state championships. The
+// index is changed in place. Returns SemLiga when fewer than 42 clubs are
+// ticked, and then changes nothing.
+InicioNovoJogo IniciarCampeonatoPersonalizado(world::Jogo& jogo, world::IndiceTimes& indice,
+                                              const OpcoesPersonalizado& opcoes);
+
 // Human `humano` (0-based) takes club `time` under the name he typed.
 void EscolherTime(world::Jogo& jogo, int humano, int time, const std::string& nome);
 // Once every human has chosen: their clubs in ascending order, names alongside.
 void OrdenarHumanos(world::Jogo& jogo);
+
+// The initialisation once every human has chosen: the world loaded, the
+// settings read, the season's calendar, fixtures and draws, contracts,
+// referees and the welcome. `progresso` (may be empty) hears 10, 40, 60, 70,
+// 80 and 100 percent. The game then opens on its first date.
+void InicializarJogo(world::Jogo& jogo, const std::function<void(int)>& progresso = {});
 
 } // namespace competitions

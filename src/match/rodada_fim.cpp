@@ -271,6 +271,9 @@ void DecidirJogoUnico(Jogo& jogo, ExecucaoRodada& ex, int m) {
 bool DepoisDoSegundoJogo(const Jogo& jogo, const ExecucaoRodada& ex) {
     const ContadoresCompeticao& k = jogo.estado.contadores;
     if (ex.codigo == 2) return k.turnocopa == 2;
+    // The state final's second leg is decided like a cup tie, so a human
+    // finalist takes his own shoot-out.
+    if (ex.codigo == 3) return k.rodadaestadual == 7;
     if (ex.codigo == 4 || ex.codigo == 6) {
         const int s = ex.codigo == 4 ? 0 : 1;
         return k.fasecontinental[s] >= 4 && k.turnocontinental[s] == 2;

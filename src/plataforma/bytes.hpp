@@ -34,7 +34,7 @@ public:
         Ler(&r, sizeof(T));
     }
     std::int32_t LerI32() {
-        std::uint8_t b[4];
+        std::uint8_t b[4] = {}; // a short read gives 0, never stale bytes
         Ler(b, 4);
         return static_cast<std::int32_t>(static_cast<std::uint32_t>(b[0]) |
                                          (static_cast<std::uint32_t>(b[1]) << 8) |

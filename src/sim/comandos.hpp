@@ -15,5 +15,6 @@ struct Argumentos {
 int ComandoClubes(const Argumentos& args);
 int ComandoBench(const Argumentos& args);
 int ComandoPartida(const Argumentos& args);
+int ComandoJogar(const Argumentos& args);
 
 } // namespace sim

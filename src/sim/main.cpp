@@ -39,7 +39,15 @@ void Uso() {
                "      (or the loaded one) and prints the speed and the match figures.\n"
                "  partida --dados DIR --ligas L --divisoes 10|20 --mandante I --visitante J\n"
                "          --jogos N [--codigo T] [--semente S] [--json]\n"
-               "      plays fixture I v J N times from a fresh copy of the loaded world.\n",
+               "      plays fixture I v J N times from a fresh copy of the loaded world.\n"
+               "  jogar --dados DIR --ligas L|all --divisoes 10|20 [--estaduais] [--sem-copa]\n"
+               "        --humanos K --temporadas N --semente S [--ate-data D]\n"
+               "        [--salvar-em FILE] [--carregar FILE] [--verificar] [--json]\n"
+               "      starts a new game (or loads FILE) and plays N seasons date after date,\n"
+               "      the K humans on autopilot; prints each season's champions, tables\n"
+               "      and top scorers. --ate-data stops after date D of the last season,\n"
+               "      --salvar-em saves the game there, --verificar checks the game's\n"
+               "      invariants after every date.\n",
                stderr);
 }
 
@@ -56,6 +64,7 @@ int main(int argc, char** argv) {
     if (comando == "clubes") return sim::ComandoClubes(args);
     if (comando == "bench") return sim::ComandoBench(args);
     if (comando == "partida") return sim::ComandoPartida(args);
+    if (comando == "jogar") return sim::ComandoJogar(args);
     std::fprintf(stderr, "pitchlord-sim: unknown command '%s'\n", comando.c_str());
     Uso();
     return 2;

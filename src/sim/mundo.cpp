@@ -9,6 +9,7 @@
 #include "world/paises.hpp"
 #include "world/posicoes.hpp"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 
@@ -28,7 +29,7 @@ bool LerInteiro(const Argumentos& args, const std::string& nome, std::uint64_t& 
     }
 }
 
-std::string CarregarMundo(const Argumentos& args, world::Jogo& jogo) {
+std::string LerOpcoesMundo(const Argumentos& args, OpcoesMundo& o) {
     bool temDados = false;
     std::string dados = args.Valor("--dados", &temDados);
     if (!temDados) dados.assign(1, '.');
@@ -39,37 +40,52 @@ std::string CarregarMundo(const Argumentos& args, world::Jogo& jogo) {
     world::IniciarIdioma();
 
     const std::string ligas = args.Valor("--ligas");
-    if (ligas.empty()) return "--ligas needs a list of country codes, e.g. --ligas 29,97";
+    if (ligas.empty()) return "--ligas needs a list of country codes, e.g. --ligas 29,97, or all";
     const std::string divisoes = args.Valor("--divisoes");
     if (divisoes != "10" && divisoes != "20") return "--divisoes must be 10 or 20";
-    std::uint64_t semente = 1;
-    if (!LerInteiro(args, "--semente", semente)) return "--semente must be a non-negative integer";
+    if (!LerInteiro(args, "--semente", o.semente))
+        return "--semente must be a non-negative integer";
 
-    const world::IndiceTimes indice = world::contatimes();
-    const auto usaveis = world::UsaveisPorPais(indice);
+    o.indice = world::contatimes();
+    const auto usaveis = world::UsaveisPorPais(o.indice);
     int total = 0;
     for (int n : usaveis) total += n;
     if (total == 0) return "no usable club file in " + dados + "/teams";
 
-    competitions::OpcoesNovoJogo opcoes;
-    opcoes.divisoesde20 = divisoes == "20";
-    std::size_t inicio = 0;
-    while (inicio <= ligas.size()) {
-        std::size_t fim = ligas.find(',', inicio);
-        if (fim == std::string::npos) fim = ligas.size();
-        const std::string parte = ligas.substr(inicio, fim - inicio);
-        const auto pais = world::ConverterInteiro(parte);
-        if (!pais || *pais < 0 || *pais >= world::kNumPaises)
-            return "unknown country: '" + parte + "'";
-        if (usaveis[*pais] == 0) return "no usable club file for country " + std::to_string(*pais);
-        for (int p : opcoes.ligas)
-            if (p == *pais) return "country listed twice: " + parte;
-        opcoes.ligas.push_back(*pais);
-        inicio = fim + 1;
+    o.novojogo.divisoesde20 = divisoes == "20";
+    if (ligas == "all") {
+        o.novojogo.ligas = competitions::LigasOferecidas(o.indice);
+        if (o.novojogo.ligas.empty()) return "no country has enough club files for a league";
+        // The home country leads when it is played, as the setup screen defaults to it.
+        const auto casa =
+            std::find(o.novojogo.ligas.begin(), o.novojogo.ligas.end(), world::kPaisCasa);
+        if (casa != o.novojogo.ligas.end()) std::rotate(o.novojogo.ligas.begin(), casa, casa + 1);
+    } else {
+        std::size_t inicio = 0;
+        while (inicio <= ligas.size()) {
+            std::size_t fim = ligas.find(',', inicio);
+            if (fim == std::string::npos) fim = ligas.size();
+            const std::string parte = ligas.substr(inicio, fim - inicio);
+            const auto pais = world::ConverterInteiro(parte);
+            if (!pais || *pais < 0 || *pais >= world::kNumPaises)
+                return "unknown country: '" + parte + "'";
+            if (usaveis[*pais] == 0)
+                return "no usable club file for country " + std::to_string(*pais);
+            for (int p : o.novojogo.ligas)
+                if (p == *pais) return "country listed twice: " + parte;
+            o.novojogo.ligas.push_back(*pais);
+            inicio = fim + 1;
+        }
     }
-    opcoes.paisprincipal = opcoes.ligas.front();
-    jogo.gerador.Semear(semente);
-    competitions::IniciarJogoDeClubes(jogo, indice, opcoes);
+    o.novojogo.paisprincipal = o.novojogo.ligas.front();
+    return {};
+}
+
+std::string CarregarMundo(const Argumentos& args, world::Jogo& jogo) {
+    OpcoesMundo o;
+    if (std::string erro = LerOpcoesMundo(args, o); !erro.empty()) return erro;
+    jogo.gerador.Semear(o.semente);
+    competitions::IniciarJogoDeClubes(jogo, o.indice, o.novojogo);
     world::iniciatimes(jogo);
     return {};
 }

@@ -81,8 +81,8 @@ struct TResultado {
 static_assert(sizeof(TResultado) == 24);
 
 struct ArquivoJogos {
-    std::vector<TJogoArquivado> jogos; // `arquivojogos`, the whole game
-    std::vector<TEvento> eventos;      // `arquivoeventos`, tagged with their entry
+    std::vector<TJogoArquivado> jogos;  // `arquivojogos`, the whole game
+    std::vector<TEvento> eventos;       // `arquivoeventos`, tagged with their entry
     std::vector<TResultado> resultados; // the season's, codes below 7
 };
 

@@ -24,6 +24,16 @@ struct TDataCalendario {
 constexpr int kDatasPorTemporada = 148;
 using Calendario = std::array<TDataCalendario, kDatasPorTemporada>;
 
+// The advance cycle's memory of the current date; not saved: a new game and
+// a load both start it afresh.
+struct EstadoCiclo {
+    int vezhumano = 0;               // humans of timeshumanos already passed on this date
+    bool semeventos = true;          // the next main screen opens without its date events
+    bool humanojoga = false;         // a human club plays on the current date
+    int contadorsalvar = 0;          // main-screen openings since the last automatic save
+    bool ligaencerradaantes = false; // the league was over before the date was played
+};
+
 struct Jogo {
     Jogo();
 
@@ -64,6 +74,8 @@ struct Jogo {
     // by human number.
     std::vector<std::string> arquivostimes;
     std::array<std::string, 6> nomeshumanos;
+
+    EstadoCiclo ciclo;
 
     plataforma::Gerador gerador;
     std::int32_t Aleatorio(std::int32_t n) { return gerador.Aleatorio(n); }

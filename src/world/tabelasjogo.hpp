@@ -37,7 +37,7 @@ struct TTituloHistorico {
     i32 temporada;
     i32 competicao;
     i32 time;
-    i32 chave; // country; region 1/2 for codes 4 and 6; -1 club world cup
+    i32 chave;   // country; region 1/2 for codes 4 and 6; -1 club world cup
     i32 divisao; // league division, -1 otherwise
     i32 lugar;   // 1, 2 (3, 4 in the club world cup)
 };
@@ -98,9 +98,7 @@ struct TConvocado {
 };
 static_assert(sizeof(TConvocado) == 8);
 
-template <std::size_t N> struct TRegistroBruto {
-    u8 bytes[N];
-};
+template <std::size_t N> struct TRegistroBruto { u8 bytes[N]; };
 using TGrupoTorneio = TRegistroBruto<48>;  // national-team tournament group
 using TParMundial = TRegistroBruto<48>;    // club world cup pairing
 using TEmail = TRegistroBruto<48>;         // a human club's mail

@@ -1,0 +1,43 @@
+#pragma once
+// The game played without windows: the humans answered by simple policies
+// (the automatic lineup, every question's default answer), date after date
+// through the same cycle the desktop uses. The simulator and the long tests
+// drive the game with it.
+#include "management/ciclo.hpp"
+#include "match/executor.hpp"
+#include "match/interacao.hpp"
+
+#include <functional>
+
+namespace management {
+
+struct Autopiloto {
+    explicit Autopiloto(world::Jogo& j) : jogo(j) {
+        ex.rodada.interacao = &respostas;
+        ex.semtela = true; // nobody watches: every group in the quick mode
+    }
+
+    world::Jogo& jogo;
+    InteracaoCiclo ia;
+    match::InteracaoPadrao respostas;
+    match::ExecucaoRodada ex;
+    Proximo proximo;
+
+    // Hooks, each returning false to stop the run there.
+    // After the results of every date, once the cycle has moved on.
+    std::function<bool(int codigo)> depoisdadata;
+    // When the season-end screen opens, before the next season is prepared.
+    std::function<bool()> fimdetemporada;
+    // On the first date of the new season.
+    std::function<bool()> novatemporada;
+
+    // Into the current date of a new or loaded game.
+    void Entrar();
+    // Plays until a hook says stop; returns false if the game could not go on.
+    bool Jogar();
+
+    // The lineup a human's screen would commit: the automatic one.
+    void EscalarHumano(int time);
+};
+
+} // namespace management

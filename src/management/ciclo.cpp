@@ -1,0 +1,327 @@
+// The advance cycle of the main screen.
+#include "management/ciclo.hpp"
+
+#include "competitions/calendario.hpp"
+#include "competitions/classificacao.hpp"
+#include "competitions/copa.hpp"
+#include "competitions/estaduais.hpp"
+#include "competitions/fimdetemporada.hpp"
+#include "management/envelhecimento.hpp"
+#include "match/escalacaoautomatica.hpp"
+#include "match/posrodada.hpp"
+#include "persistence/jogosalvo.hpp"
+#include "world/clubes.hpp"
+#include "world/paises.hpp"
+
+#include <algorithm>
+
+namespace management {
+
+using namespace world;
+using competitions::Competicao;
+
+namespace {
+
+double Hoje(const Jogo& jogo) {
+    const int n = jogo.estado.dataatual;
+    return n >= 1 && n <= kDatasPorTemporada ? jogo.calendario[n - 1].data : 0.0;
+}
+
+bool ClubeValido(const Jogo& jogo, int c) {
+    return c >= 0 && c < static_cast<int>(jogo.times.size());
+}
+
+// A fixture of the club today with both clubs known.
+bool TemJogoHoje(const Jogo& jogo, int time, int codigo) {
+    const double hoje = Hoje(jogo);
+    for (const TPartida& p : jogo.partidas)
+        if (p.competicao == codigo && p.data == hoje && !p.jogado && p.mandante >= 0 &&
+            p.visitante >= 0 && (p.mandante == time || p.visitante == time))
+            return true;
+    return false;
+}
+
+// The first human, in timeshumanos order, who plays today; -1 if none.
+int PrimeiroHumanoQueJoga(const Jogo& jogo, int desde) {
+    const TEstadoJogo& e = jogo.estado;
+    for (int i = desde; i < 6; ++i) {
+        const int c = e.timeshumanos[i];
+        if (ClubeValido(jogo, c) && HumanoJoga(jogo, c, e.tipo)) return i;
+    }
+    return -1;
+}
+
+bool AlgumHumanoJoga(const Jogo& jogo) {
+    return PrimeiroHumanoQueJoga(jogo, 0) >= 0;
+}
+
+Proximo Runner(const Jogo& jogo) {
+    return {Tela::Rodada, -1, jogo.estado.tipo, false};
+}
+
+// Transfers between computer-run clubs of one country: the transfer market
+// is not in the game yet, so the repetitions run without effect.
+void TransferirEntreComputadores(Jogo&, int /*pais*/) {}
+
+void TransferenciasDepoisDaLiga(Jogo& jogo) {
+    const Repeticoes rep = RepeticoesTransferencias(jogo);
+    const int ligas = static_cast<int>(jogo.ligas.size());
+    if (ligas == 0) return;
+    auto rodar = [&](int vezes, int pais) {
+        for (int k = 0; k < vezes; ++k)
+            TransferirEntreComputadores(jogo,
+                                        pais >= 0 ? pais : jogo.ligas[jogo.Aleatorio(ligas)].pais);
+    };
+    rodar(rep.r, -1);
+    if (ligas > 1) rodar(rep.r, -1);
+    if (ligas > 4) rodar(rep.r, -1);
+    if (ligas > 1 && jogo.LigaDoPais(kPaisCasa) >= 0) rodar(rep.rb, kPaisCasa);
+}
+
+// The league follow-up after a league date: job offers, coach changes (both
+// with the coaches' careers, not in the game yet), transfers.
+void DepoisDaLiga(Jogo& jogo) {
+    TransferenciasDepoisDaLiga(jogo);
+}
+
+// Goes on into the current date: the main screen when a human plays on it,
+// otherwise straight to the runner.
+Proximo Seguir(Jogo& jogo, InteracaoCiclo& ia) {
+    jogo.ciclo.humanojoga = AlgumHumanoJoga(jogo);
+    if (jogo.ciclo.humanojoga) return AbrirTelaPrincipal(jogo, ia);
+    return Runner(jogo);
+}
+
+void Salvar(Jogo& jogo, InteracaoCiclo& ia) {
+    if (jogo.estado.arquivo.view().empty()) {
+        const std::string nome = ia.NomeDoJogo(jogo);
+        if (nome.empty()) return;
+        jogo.estado.arquivo = persistence::NomeDoArquivo(nome);
+    }
+    if (!persistence::salvajogo(jogo)) ia.ErroAoSalvar(persistence::ErroAoSalvar());
+}
+
+void OfertaDeCompra(Jogo& jogo, InteracaoCiclo& ia, int time) {
+    const auto porTime = JogadoresPorTime(jogo);
+    const auto& elenco = porTime[time];
+    if (elenco.size() <= 14 || jogo.Aleatorio(30) != 0) return;
+    const int clubes = jogo.PrimeiraSelecao();
+    const TTime& meu = jogo.times[time];
+    int comprador = -1;
+    for (int k = 0; k < 200 && comprador < 0; ++k) {
+        const int c = jogo.Aleatorio(clubes);
+        const TTime& t = jogo.times[c];
+        if (!t.humano && porTime[c].size() <= 24 && t.nivel > 8 && t.divisao > 0 &&
+            t.divisao >= meu.divisao)
+            comprador = c;
+    }
+    int jogador = 0;
+    for (int k = 0; k < 28 && jogador <= 0; ++k)
+        jogador = elenco[jogo.Aleatorio(static_cast<int>(elenco.size()))];
+    if (comprador >= 0 && jogador > 0) ia.OfertaDeCompra(jogo, comprador, jogador);
+}
+
+// The first date of a season whose first phase of the cup nobody plays: the
+// game goes straight to the first league date of the mode with divisions of
+// 10 with the cup in its second phase.
+bool SaltarParaALiga(Jogo& jogo) {
+    TEstadoJogo& e = jogo.estado;
+    if (e.tipo != Competicao::kCopaNacional || AlgumHumanoJoga(jogo)) return false;
+    for (std::size_t l = 0; l < jogo.ligas.size(); ++l)
+        if (competitions::CopaDe32(jogo, static_cast<int>(l))) return false;
+    e.contadores.fasecopa = 2;
+    e.contadores.turnocopa = 1;
+    e.dataatual = 45;
+    e.tipo = Competicao::kLiga;
+    return true;
+}
+
+} // namespace
+
+bool HumanoJoga(const Jogo& jogo, int time, int codigo) {
+    if (!ClubeValido(jogo, time)) return false;
+    const TTime& t = jogo.times[time];
+    switch (codigo) {
+    case Competicao::kAmistoso:
+        return TemJogoHoje(jogo, time, codigo);
+    case Competicao::kLiga:
+        return true;
+    case Competicao::kCopaNacional:
+        // In the cup while it still has a tie to play today: a club knocked
+        // out keeps its cup flag but has nothing to play.
+        return t.jogacopa && TemJogoHoje(jogo, time, codigo);
+    case Competicao::kEstadual:
+        return t.jogaestadual != 0;
+    case Competicao::kContinental1:
+        return t.jogacontinental != 0;
+    case Competicao::kMundialDeClubes:
+        return t.jogamundial != 0;
+    case Competicao::kContinental2:
+        return t.jogacontinental2 != 0;
+    default:
+        return false; // national teams: nobody coaches one yet
+    }
+}
+
+bool ContarAberturaParaSalvar(Jogo& jogo) {
+    EstadoCiclo& c = jogo.ciclo;
+    const int antes = c.contadorsalvar++;
+    const int op = jogo.estado.opcoes.opsalvar;
+    if ((op == 1 && antes == 2) || op == 2) {
+        c.contadorsalvar = 0;
+        return true;
+    }
+    return false;
+}
+
+Proximo EntrarNoJogo(Jogo& jogo, InteracaoCiclo& ia) {
+    jogo.ciclo = EstadoCiclo{};
+    jogo.ciclo.semeventos = true;
+    return Seguir(jogo, ia);
+}
+
+Proximo AbrirTelaPrincipal(Jogo& jogo, InteracaoCiclo& ia) {
+    TEstadoJogo& e = jogo.estado;
+    EstadoCiclo& c = jogo.ciclo;
+    c.vezhumano = 1;
+    const int i = PrimeiroHumanoQueJoga(jogo, 0);
+    if (i >= 0) {
+        e.timeatual = e.timeshumanos[i];
+        c.vezhumano = i + 1;
+    }
+    if (!c.semeventos && ContarAberturaParaSalvar(jogo)) Salvar(jogo, ia);
+    return {Tela::Principal, e.timeatual, e.tipo, true};
+}
+
+void EventosPreTela(Jogo& jogo, InteracaoCiclo& ia) {
+    EstadoCiclo& c = jogo.ciclo;
+    if (c.semeventos) {
+        c.semeventos = false;
+        return;
+    }
+    const int time = jogo.estado.timeatual;
+    if (!ClubeValido(jogo, time) || jogo.EhSelecao(time)) return;
+    OfertaDeCompra(jogo, ia, time);
+    if (jogo.estado.tipo == Competicao::kLiga) {
+        if (const int morto = MorteJogador(jogo, time); morto > 0) ia.Falecimento(jogo, morto);
+        // The national-team invitations come here once the tournaments are in.
+    }
+}
+
+Proximo Jogar(Jogo& jogo, InteracaoCiclo&) {
+    TEstadoJogo& e = jogo.estado;
+    EstadoCiclo& c = jogo.ciclo;
+    if (e.tipo == Competicao::kMundialDeClubes) return Runner(jogo); // one human is enough
+    while (c.vezhumano < 6) {
+        const int clube = e.timeshumanos[c.vezhumano++];
+        if (!ClubeValido(jogo, clube) || !HumanoJoga(jogo, clube, e.tipo)) continue;
+        e.timeatual = clube;
+        const bool eventos = e.tipo == Competicao::kLiga || e.tipo == Competicao::kEstadual;
+        return {Tela::Principal, clube, e.tipo, eventos};
+    }
+    return Runner(jogo);
+}
+
+void AbrirRodadaDoDia(Jogo& jogo, match::ExecucaoRodada& ex) {
+    const int codigo = jogo.estado.tipo;
+    const double hoje = Hoje(jogo);
+    ex.partidas = &jogo.partidas;
+    const std::vector<int> dodia = match::PartidasDoDia(jogo.partidas, codigo, hoje);
+    // Every club with a fixture today gets its lineup, whatever its flags say.
+    std::vector<int> clubes;
+    std::vector<char> visto(jogo.times.size(), 0);
+    for (int i : dodia)
+        for (int c : {jogo.partidas[i].mandante, jogo.partidas[i].visitante})
+            if (ClubeValido(jogo, c) && !visto[c]) {
+                visto[c] = 1;
+                clubes.push_back(c);
+            }
+    match::EscalarRodada(jogo, codigo, hoje, clubes);
+    jogo.ciclo.ligaencerradaantes = jogo.estado.contadores.ligaencerrada != 0;
+    match::AbrirRodada(jogo, ex, codigo, hoje, dodia);
+}
+
+Proximo Continuar(Jogo& jogo, InteracaoCiclo& ia, int codigo) {
+    TEstadoJogo& e = jogo.estado;
+    const int proximo = competitions::ProximaData(jogo);
+    switch (codigo) {
+    case Competicao::kLiga:
+        competitions::ClassificarLiga(jogo);
+        if (e.contadores.ligaencerrada && !jogo.ciclo.ligaencerradaantes) {
+            competitions::EncerrarLiga(jogo);
+            jogo.ciclo.ligaencerradaantes = true;
+        }
+        break;
+    case Competicao::kCopaNacional:
+        competitions::AvancarFasesDaCopa(jogo);
+        break;
+    case Competicao::kEstadual:
+        competitions::ClassificarEstaduais(jogo);
+        break;
+    default:
+        break; // the continental cups and the tournaments advance their phases here
+    }
+    e.tipo = proximo;
+    match::EsvaziarEscalacoes(jogo);
+    for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) jogo.jogadores[i].atuou = 0;
+    jogo.eventos.clear();
+    if (proximo < 0) return {Tela::FimDeTemporada, -1, -1, false};
+    if (codigo == Competicao::kLiga) DepoisDaLiga(jogo);
+    return Seguir(jogo, ia);
+}
+
+Proximo ContinuarFimDeTemporada(Jogo& jogo, InteracaoCiclo& ia) {
+    TEstadoJogo& e = jogo.estado;
+    // Humans whose club left the divisions lose their job with the careers;
+    // the pre-season friendlies are offered here once they are in.
+    e.dataatual = 0;
+    jogo.amistosos.clear();
+    e.tipo = competitions::ProximaData(jogo);
+    if (e.tipo < 0) {
+        // A season without a single date to play: nothing sensible remains
+        // but to end it again.
+        e.dataatual = kDatasPorTemporada;
+        return {Tela::FimDeTemporada, -1, -1, false};
+    }
+    jogo.ciclo.semeventos = false;
+    if (SaltarParaALiga(jogo)) {
+        jogo.ciclo.semeventos = true;
+        jogo.ciclo.humanojoga = true;
+        return AbrirTelaPrincipal(jogo, ia);
+    }
+    return Seguir(jogo, ia);
+}
+
+Repeticoes RepeticoesTransferencias(Jogo& jogo) {
+    const int d = jogo.estado.dataatual;
+    auto sorteio = [&](int base) { return base + jogo.Aleatorio(3); };
+    Repeticoes r;
+    switch (jogo.estado.divisoesporliga) {
+    case 4:
+        if (d < 60)
+            r = {3, 4};
+        else if (d <= 92)
+            r = {1, 2};
+        else if (d <= 101)
+            r.r = sorteio(1), r.rb = sorteio(1);
+        else
+            r.r = sorteio(3), r.rb = sorteio(3);
+        break;
+    case 2:
+        if (d <= 62)
+            r = {3, 4};
+        else if (d < 120)
+            r = {1, 2};
+        else if (d <= 135)
+            r.r = sorteio(0), r.rb = sorteio(0);
+        else
+            r.r = sorteio(2), r.rb = sorteio(2);
+        break;
+    default:
+        r = {2, 2};
+        break;
+    }
+    return r;
+}
+
+} // namespace management

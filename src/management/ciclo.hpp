@@ -1,0 +1,81 @@
+#pragma once
+// The advance cycle: who sets his lineup on a date, "Jogar >>" for each human
+// in turn, the matchday, the continuation after the results, and the season
+// end. Every step returns what comes next; the desktop turns it into a screen
+// and the autopilot loops on it.
+#include "match/executor.hpp"
+#include "world/jogo.hpp"
+
+#include <string>
+
+namespace management {
+
+enum class Tela {
+    Principal,      // the main screen of club `time`
+    Rodada,         // the matchday runner for competition `codigo`
+    Resultados,     // the results of the date just played (`codigo`)
+    FimDeTemporada, // the season-end screen
+};
+
+struct Proximo {
+    Tela tela = Tela::Principal;
+    int time = -1;
+    int codigo = 0;
+    bool eventos = false; // Principal: run EventosPreTela once the screen is up
+};
+
+// The answers the cycle needs from a person. The defaults are the autopilot's:
+// no file name (nothing is saved), every offer declined.
+struct InteracaoCiclo {
+    virtual ~InteracaoCiclo() = default;
+    // The name dialog of the first save; empty = cancelled.
+    virtual std::string NomeDoJogo(world::Jogo&) { return {}; }
+    virtual void ErroAoSalvar(const std::string& /*mensagem*/) {}
+    // A player died after training ("Falecimento do jogador").
+    virtual void Falecimento(world::Jogo&, int /*jogador*/) {}
+    // A computer-run club wants to buy a player of the human's club.
+    virtual void OfertaDeCompra(world::Jogo&, int /*comprador*/, int /*jogador*/) {}
+};
+
+// Whether the human of club `time` plays on the current date of code `codigo`.
+bool HumanoJoga(const world::Jogo& jogo, int time, int codigo);
+
+// After a new game or a load: the main screen without its date events, or
+// the runner when no human plays on the date.
+Proximo EntrarNoJogo(world::Jogo& jogo, InteracaoCiclo& ia);
+
+// Opens the main screen for the current date: the first human who plays,
+// the automatic save.
+Proximo AbrirTelaPrincipal(world::Jogo& jogo, InteracaoCiclo& ia);
+
+// The events of a new date on the main screen, once (not while `semeventos`,
+// which it clears): a purchase offer, the death of an old player.
+void EventosPreTela(world::Jogo& jogo, InteracaoCiclo& ia);
+
+// "Jogar >>" of the human on screen, whose lineup the screen has committed:
+// the next human who plays, or the runner.
+Proximo Jogar(world::Jogo& jogo, InteracaoCiclo& ia);
+
+// Opens the date in the runner: automatic lineups of the computer-run clubs
+// that play, then today's fixtures of `tipo`.
+void AbrirRodadaDoDia(world::Jogo& jogo, match::ExecucaoRodada& ex);
+
+// "Continuar >>" of the results screen after a date of code `codigo`.
+Proximo Continuar(world::Jogo& jogo, InteracaoCiclo& ia, int codigo);
+
+// "Continuar >>" of the season-end screen (FimDeTemporada has run when it
+// opened): into the first date of the new season.
+Proximo ContinuarFimDeTemporada(world::Jogo& jogo, InteracaoCiclo& ia);
+
+// Transfers between computer-run clubs after a league date: how many times
+// the step runs in a random country (`r`) and in country 29 (`rb`).
+struct Repeticoes {
+    int r = 0, rb = 0;
+};
+Repeticoes RepeticoesTransferencias(world::Jogo& jogo);
+
+// The automatic-save rule of one main-screen opening: true when this opening
+// saves. Moves the counter.
+bool ContarAberturaParaSalvar(world::Jogo& jogo);
+
+} // namespace management

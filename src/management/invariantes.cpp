@@ -1,0 +1,170 @@
+#include "management/invariantes.hpp"
+
+#include <limits>
+#include <set>
+
+namespace management {
+
+using namespace world;
+
+namespace {
+
+struct Relato {
+    std::vector<std::string> linhas;
+    void operator()(const std::string& s) {
+        if (linhas.size() < 50) linhas.push_back(s); // enough to see what went wrong
+    }
+};
+
+bool Em(int i, std::size_t n) {
+    return i >= 0 && static_cast<std::size_t>(i) < n;
+}
+
+void Estado(const Jogo& jogo, Relato& r) {
+    const TEstadoJogo& e = jogo.estado;
+    if (e.marcador != 2007) r("marcador is not 2007");
+    if (e.dataatual < 1 || e.dataatual > kDatasPorTemporada)
+        r("dataatual " + std::to_string(e.dataatual) + " outside 1..148");
+    if (e.numtimesligas + e.numtimesextras > static_cast<int>(jogo.times.size()))
+        r("more league and extra clubs than clubs");
+    for (int i = 0; i < 6; ++i) {
+        const int c = e.timeshumanos[i];
+        if (c == -1) continue;
+        if (!Em(c, jogo.times.size()))
+            r("timeshumanos[" + std::to_string(i) + "] out of range");
+        else if (!jogo.times[c].humano)
+            r("human club " + std::to_string(c) + " without its human flag");
+        if (i > 0 && e.timeshumanos[i - 1] != -1 && e.timeshumanos[i - 1] >= c)
+            r("timeshumanos not in ascending order");
+    }
+}
+
+void Jogadores(const Jogo& jogo, Relato& r) {
+    const std::size_t nt = jogo.times.size();
+    std::vector<int> elenco(nt, 0);
+    std::vector<std::set<int>> numeros(nt);
+    if (jogo.jogadores.empty() || jogo.jogadores[0].time != -1) r("player 0 is not the dummy");
+    for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) {
+        const TJogador& j = jogo.jogadores[i];
+        if (j.time == -1) continue;
+        if (!Em(j.time, nt)) {
+            r("player " + std::to_string(i) + " in club " + std::to_string(j.time));
+            continue;
+        }
+        ++elenco[j.time];
+        if (j.historico != 0 && !Em(j.historico, jogo.historicos.size()))
+            r("player " + std::to_string(i) + " with history " + std::to_string(j.historico));
+        if (j.numero > 0 && !numeros[j.time].insert(j.numero).second)
+            r("shirt " + std::to_string(j.numero) + " twice in club " + std::to_string(j.time));
+    }
+    for (std::size_t c = 0; c < nt; ++c)
+        if (jogo.times[c].elenco != elenco[c])
+            r("club " + std::to_string(c) + " counts " + std::to_string(jogo.times[c].elenco) +
+              " players but has " + std::to_string(elenco[c]));
+}
+
+void Tecnicos(const Jogo& jogo, Relato& r) {
+    for (std::size_t c = 0; c < jogo.times.size(); ++c) {
+        const int t = jogo.times[c].tecnico;
+        if (t == -1) continue;
+        if (!Em(t, jogo.tecnicos.size()) || jogo.tecnicos[t].time != static_cast<int>(c))
+            r("club " + std::to_string(c) + " and its coach " + std::to_string(t) +
+              " do not point at each other");
+    }
+    for (std::size_t k = 0; k < jogo.tecnicos.size(); ++k) {
+        const int c = jogo.tecnicos[k].time;
+        if (c == -1) continue;
+        if (!Em(c, jogo.times.size()) || jogo.times[c].tecnico != static_cast<int>(k))
+            r("coach " + std::to_string(k) + " and his club " + std::to_string(c) +
+              " do not point at each other");
+    }
+}
+
+void Ligas(const Jogo& jogo, Relato& r) {
+    std::vector<char> visto(jogo.times.size(), 0);
+    for (std::size_t l = 0; l < jogo.ligas.size(); ++l) {
+        const TLiga& liga = jogo.ligas[l];
+        for (int d = 0; d < 4; ++d)
+            for (int s = 0; s < 20; ++s) {
+                const int c = liga.divisoes[d][s];
+                if (c == -1) continue;
+                if (!Em(c, jogo.times.size())) {
+                    r("league " + std::to_string(l) + " slot out of range");
+                    continue;
+                }
+                if (visto[c]++) r("club " + std::to_string(c) + " listed twice");
+                if (jogo.times[c].divisao != d + 1)
+                    r("club " + std::to_string(c) + " in division " + std::to_string(d + 1) +
+                      " says " + std::to_string(jogo.times[c].divisao));
+                if (jogo.times[c].pais != liga.pais)
+                    r("club " + std::to_string(c) + " in another country's league");
+            }
+    }
+}
+
+// The league tables agree with the league results played this season.
+void Tabelas(const Jogo& jogo, Relato& r) {
+    const std::size_t nt = jogo.times.size();
+    struct Conta {
+        int jogos = 0, vitorias = 0, derrotas = 0, pro = 0, contra = 0;
+    };
+    std::vector<Conta> conta(nt);
+    for (const TPartida& p : jogo.partidas) {
+        const bool h = Em(p.mandante, nt), v = Em(p.visitante, nt);
+        if ((p.mandante != -1 && !h) || (p.visitante != -1 && !v))
+            r("fixture with a club out of range");
+        if (p.jogado && (!h || !v)) r("played fixture without both clubs");
+        if (h && v && p.mandante == p.visitante)
+            r("club " + std::to_string(p.mandante) + " against itself");
+        if (!p.jogado || p.competicao != 1 || !h || !v) continue;
+        Conta& a = conta[p.mandante];
+        Conta& b = conta[p.visitante];
+        ++a.jogos, ++b.jogos;
+        a.pro += p.golsmandante, a.contra += p.golsvisitante;
+        b.pro += p.golsvisitante, b.contra += p.golsmandante;
+        if (p.golsmandante > p.golsvisitante) ++a.vitorias, ++b.derrotas;
+        if (p.golsmandante < p.golsvisitante) ++b.vitorias, ++a.derrotas;
+    }
+    for (std::size_t c = 0; c < nt; ++c) {
+        const TTime& t = jogo.times[c];
+        const Conta& k = conta[c];
+        if (t.jogos[1] != k.jogos || t.vitorias[1] != k.vitorias || t.derrotas[1] != k.derrotas ||
+            t.golspro[1] != k.pro || t.golscontra[1] != k.contra) {
+            r("club " + std::to_string(c) + "'s league table disagrees with its results");
+            continue;
+        }
+        // Points: three a win, one a draw, less five for every player who died.
+        const int calculados = 3 * k.vitorias + (k.jogos - k.vitorias - k.derrotas);
+        if (t.pontos[1] > calculados || (calculados - t.pontos[1]) % 5 != 0)
+            r("club " + std::to_string(c) + "'s league points disagree with its results");
+    }
+}
+
+void Dinheiro(const Jogo& jogo, Relato& r) {
+    constexpr i32 lo = std::numeric_limits<i32>::min(), hi = std::numeric_limits<i32>::max();
+    for (std::size_t c = 0; c < jogo.times.size(); ++c) {
+        const i32 d = jogo.times[c].dinheiro;
+        if (d == lo || d == hi) r("club " + std::to_string(c) + "'s cash hit the limit");
+    }
+    for (std::size_t c = 0; c < jogo.financas.size(); ++c) {
+        const TFinancas& f = jogo.financas[c];
+        for (i32 v : {f.salarios, f.ingressos, f.estadio, f.vendas, f.compras, f.premios,
+                      f.patrocinio, f.multas, f.emprestimo})
+            if (v < 0 || v == hi) r("club " + std::to_string(c) + "'s statement overflowed");
+    }
+}
+
+} // namespace
+
+std::vector<std::string> VerificarInvariantes(const Jogo& jogo) {
+    Relato r;
+    Estado(jogo, r);
+    Jogadores(jogo, r);
+    Tecnicos(jogo, r);
+    Ligas(jogo, r);
+    Tabelas(jogo, r);
+    Dinheiro(jogo, r);
+    return r.linhas;
+}
+
+} // namespace management

@@ -1,0 +1,290 @@
+// pitchlord-sim jogar: whole seasons through the advance cycle, the humans
+// played by the autopilot's policies.
+#include "competitions/classificacao.hpp"
+#include "competitions/novojogo.hpp"
+#include "management/autopiloto.hpp"
+#include "management/invariantes.hpp"
+#include "persistence/jogosalvo.hpp"
+#include "plataforma/arquivos.hpp"
+#include "plataforma/caminhos.hpp"
+#include "plataforma/cp1252.hpp"
+#include "sim/comandos.hpp"
+#include "sim/json.hpp"
+#include "sim/mundo.hpp"
+#include "world/clubes.hpp"
+#include "world/idioma.hpp"
+#include "world/paises.hpp"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+namespace sim {
+namespace {
+
+using namespace world;
+
+int Erro(const std::string& msg) {
+    std::fprintf(stderr, "pitchlord-sim: %s\n", msg.c_str());
+    return 1;
+}
+
+std::string U(std::string_view cp1252) {
+    return plataforma::Cp1252ParaUtf8(cp1252);
+}
+
+std::string NomeTime(const Jogo& jogo, int c) {
+    return c >= 0 && c < static_cast<int>(jogo.times.size()) ? U(jogo.times[c].nome.view())
+                                                             : std::string("-");
+}
+
+const char* NomeCompeticao(int codigo) {
+    static const char* const nomes[] = {"amistoso",     "liga",    "copa",         "estadual",
+                                        "continental1", "mundial", "continental2", "copadomundo",
+                                        "copaamerica",  "eurocopa"};
+    return codigo >= 0 && codigo < 10 ? nomes[codigo] : "?";
+}
+
+struct Resumo {
+    struct Linha {
+        int lugar, time, pontos, jogos, saldo;
+    };
+    struct Divisao {
+        int pais, divisao;
+        std::vector<Linha> topo, fundo;
+    };
+    struct Artilheiro {
+        int pais, jogador, time, gols;
+    };
+    int temporada = 0;
+    std::vector<TTituloHistorico> titulos;
+    std::vector<Divisao> tabelas;
+    std::vector<Artilheiro> artilheiros;
+    double segundos = 0;
+};
+
+// What the season-end screen knows before the next season is prepared.
+Resumo ResumirTemporada(Jogo& jogo) {
+    Resumo r;
+    r.temporada = jogo.estado.temporada;
+    for (const auto& t : jogo.historicotitulos)
+        if (t.temporada == r.temporada) r.titulos.push_back(t);
+    competitions::ClassificarLiga(jogo);
+    for (const TLiga& l : jogo.ligas)
+        for (int d = 0; d < l.numdivisoes && d < 4; ++d) {
+            std::vector<int> clubes;
+            for (int s = 0; s < 20; ++s)
+                if (l.ordem[d][s] >= 0) clubes.push_back(l.ordem[d][s]);
+            Resumo::Divisao div{l.pais, d + 1, {}, {}};
+            const int n = static_cast<int>(clubes.size());
+            for (int k = 0; k < n; ++k) {
+                const TTime& t = jogo.times[clubes[k]];
+                const Resumo::Linha linha{k + 1, clubes[k], t.pontos[1], t.jogos[1],
+                                          t.golspro[1] - t.golscontra[1]};
+                if (k < 3) div.topo.push_back(linha);
+                if (k >= std::max(3, n - 2)) div.fundo.push_back(linha);
+            }
+            r.tabelas.push_back(div);
+        }
+    // The top scorer of each played league, over its divisions.
+    for (const TLiga& l : jogo.ligas) {
+        Resumo::Artilheiro melhor{l.pais, 0, -1, 0};
+        for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) {
+            const TJogador& j = jogo.jogadores[i];
+            if (j.time < 0 || j.time >= static_cast<int>(jogo.times.size())) continue;
+            if (jogo.times[j.time].pais != l.pais || jogo.times[j.time].divisao <= 0) continue;
+            if (j.gols[1] > melhor.gols) melhor = {l.pais, static_cast<int>(i), j.time, j.gols[1]};
+        }
+        if (melhor.jogador > 0) r.artilheiros.push_back(melhor);
+    }
+    return r;
+}
+
+void ImprimirTexto(const Jogo& jogo, const Resumo& r) {
+    std::printf("== temporada %d (%d) em %.2f s\n", r.temporada, 2006 + r.temporada, r.segundos);
+    for (const auto& t : r.titulos)
+        std::printf("  %-12s chave %3d div %2d lugar %d: %s\n", NomeCompeticao(t.competicao),
+                    t.chave, t.divisao, t.lugar, NomeTime(jogo, t.time).c_str());
+    for (const auto& d : r.tabelas) {
+        std::printf("  tabela pais %d divisao %d\n", d.pais, d.divisao);
+        for (const auto* parte : {&d.topo, &d.fundo})
+            for (const auto& l : *parte)
+                std::printf("    %2d %-26s %3d pts %2d j %+4d\n", l.lugar,
+                            NomeTime(jogo, l.time).c_str(), l.pontos, l.jogos, l.saldo);
+    }
+    for (const auto& a : r.artilheiros)
+        std::printf("  artilheiro pais %d: %s (%s) %d gols\n", a.pais,
+                    U(jogo.jogadores[a.jogador].nome.view()).c_str(),
+                    NomeTime(jogo, a.time).c_str(), a.gols);
+}
+
+void ImprimirJson(const Jogo& jogo, const std::vector<Resumo>& resumos, const std::string& salvo) {
+    Json j;
+    j.AbrirObjeto().Chave("temporadas").AbrirLista();
+    for (const Resumo& r : resumos) {
+        j.AbrirObjeto();
+        j.Chave("temporada").Numero(r.temporada);
+        j.Chave("ano").Numero(2006 + r.temporada);
+        j.Chave("segundos").Real(r.segundos);
+        j.Chave("titulos").AbrirLista();
+        for (const auto& t : r.titulos) {
+            j.AbrirObjeto();
+            j.Chave("competicao").Numero(t.competicao);
+            j.Chave("chave").Numero(t.chave);
+            j.Chave("divisao").Numero(t.divisao);
+            j.Chave("lugar").Numero(t.lugar);
+            j.Chave("time").Numero(t.time);
+            j.Chave("nome").Texto(NomeTime(jogo, t.time));
+            j.FecharObjeto();
+        }
+        j.FecharLista();
+        j.Chave("tabelas").AbrirLista();
+        for (const auto& d : r.tabelas) {
+            j.AbrirObjeto();
+            j.Chave("pais").Numero(d.pais);
+            j.Chave("divisao").Numero(d.divisao);
+            for (const auto& [nome, parte] : {std::pair{"topo", &d.topo}, {"fundo", &d.fundo}}) {
+                j.Chave(nome).AbrirLista();
+                for (const auto& l : *parte) {
+                    j.AbrirObjeto();
+                    j.Chave("lugar").Numero(l.lugar);
+                    j.Chave("time").Numero(l.time);
+                    j.Chave("nome").Texto(NomeTime(jogo, l.time));
+                    j.Chave("pontos").Numero(l.pontos);
+                    j.Chave("jogos").Numero(l.jogos);
+                    j.Chave("saldo").Numero(l.saldo);
+                    j.FecharObjeto();
+                }
+                j.FecharLista();
+            }
+            j.FecharObjeto();
+        }
+        j.FecharLista();
+        j.Chave("artilheiros").AbrirLista();
+        for (const auto& a : r.artilheiros) {
+            j.AbrirObjeto();
+            j.Chave("pais").Numero(a.pais);
+            j.Chave("jogador").Numero(a.jogador);
+            j.Chave("nome").Texto(U(jogo.jogadores[a.jogador].nome.view()));
+            j.Chave("time").Numero(a.time);
+            j.Chave("gols").Numero(a.gols);
+            j.FecharObjeto();
+        }
+        j.FecharLista();
+        j.FecharObjeto();
+    }
+    j.FecharLista();
+    j.Chave("temporada").Numero(jogo.estado.temporada);
+    j.Chave("dataatual").Numero(jogo.estado.dataatual);
+    if (!salvo.empty()) j.Chave("salvo").Texto(salvo);
+    j.FecharObjeto();
+    std::printf("%s\n", j.Resultado().c_str());
+}
+
+} // namespace
+
+std::string NovoJogoDoAutopiloto(const Argumentos& args, Jogo& jogo) {
+    OpcoesMundo o;
+    if (std::string erro = LerOpcoesMundo(args, o); !erro.empty()) return erro;
+    std::uint64_t humanos = 1;
+    if (!LerInteiro(args, "--humanos", humanos) || humanos < 1 || humanos > 6)
+        return "--humanos must be 1..6";
+    o.novojogo.numhumanos = static_cast<int>(humanos);
+    o.novojogo.estaduais = args.Tem("--estaduais");
+    o.novojogo.copanacional = !args.Tem("--sem-copa");
+    jogo.gerador.Semear(o.semente);
+    competitions::IniciarJogoDeClubes(jogo, o.indice, o.novojogo);
+    // Human i takes a club of division 1 of league i (round the leagues),
+    // the next slot each time round.
+    const int ligas = static_cast<int>(jogo.ligas.size());
+    for (int h = 0; h < static_cast<int>(humanos); ++h) {
+        const TLiga& l = jogo.ligas[h % ligas];
+        const int c = l.divisoes[0][h / ligas];
+        if (c < 0) return "not enough clubs for " + std::to_string(humanos) + " humans";
+        competitions::EscolherTime(jogo, h, c, "Tecnico " + std::to_string(h + 1));
+    }
+    competitions::InicializarJogo(jogo);
+    return {};
+}
+
+int ComandoJogar(const Argumentos& args) {
+    std::uint64_t temporadas = 1, atedata = 0;
+    if (!LerInteiro(args, "--temporadas", temporadas) || temporadas < 1 || temporadas > 1000)
+        return Erro("--temporadas must be 1..1000");
+    bool temAte = false;
+    args.Valor("--ate-data", &temAte);
+    if (!LerInteiro(args, "--ate-data", atedata) || (temAte && (atedata < 1 || atedata > 148)))
+        return Erro("--ate-data must be 1..148");
+    const bool json = args.Tem("--json");
+    const bool verificar = args.Tem("--verificar");
+    bool temCarregar = false, temSalvar = false;
+    const std::string carregar = args.Valor("--carregar", &temCarregar);
+    const std::string salvarem = args.Valor("--salvar-em", &temSalvar);
+    if (temSalvar && salvarem.empty()) return Erro("--salvar-em needs a file name");
+
+    auto jogo = std::make_unique<Jogo>();
+    if (temCarregar) {
+        bool temDados = false;
+        std::string dados = args.Valor("--dados", &temDados);
+        if (!temDados) dados = ".";
+        plataforma::DefinirRaiz(dados);
+        plataforma::DefinirPastaPrograma(dados);
+        world::IniciarIdioma();
+        const auto bytes = plataforma::LerArquivo(carregar, std::size_t{1} << 30);
+        if (!bytes) return Erro("cannot read " + carregar);
+        if (persistence::DesserializarJogo(*bytes, *jogo) != persistence::ResultadoCarga::Ok)
+            return Erro(carregar + ": " + plataforma::Cp1252ParaUtf8(world::texto(357)));
+    } else if (std::string erro = NovoJogoDoAutopiloto(args, *jogo); !erro.empty()) {
+        return Erro(erro);
+    }
+
+    management::Autopiloto piloto(*jogo);
+    std::vector<Resumo> resumos;
+    const int ultima = jogo->estado.temporada + static_cast<int>(temporadas) - 1;
+    auto inicio = std::chrono::steady_clock::now();
+    std::string falha;
+    piloto.depoisdadata = [&](int) {
+        if (verificar) {
+            const auto erros = management::VerificarInvariantes(*jogo);
+            if (!erros.empty()) {
+                falha = "after date " + std::to_string(jogo->estado.dataatual) + ": " + erros[0];
+                return false;
+            }
+        }
+        return !(temAte && jogo->estado.temporada == ultima &&
+                 jogo->estado.dataatual > static_cast<int>(atedata));
+    };
+    piloto.fimdetemporada = [&] {
+        Resumo r = ResumirTemporada(*jogo);
+        r.segundos =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
+        if (!json) ImprimirTexto(*jogo, r);
+        resumos.push_back(std::move(r));
+        return true;
+    };
+    piloto.novatemporada = [&] {
+        inicio = std::chrono::steady_clock::now();
+        return jogo->estado.temporada <= ultima;
+    };
+    piloto.Entrar();
+    if (!piloto.Jogar()) return Erro("the game could not go on");
+    if (!falha.empty()) return Erro("invariant broken " + falha);
+
+    std::string salvo;
+    if (temSalvar) {
+        persistence::PreencherDescricao(*jogo);
+        const auto bytes = persistence::SerializarJogo(*jogo);
+        if (!plataforma::GravarArquivoAtomico(salvarem, bytes))
+            return Erro("cannot write " + salvarem);
+        salvo = salvarem;
+    }
+    if (json)
+        ImprimirJson(*jogo, resumos, salvo);
+    else if (!salvo.empty())
+        std::printf("salvo em %s\n", salvo.c_str());
+    return 0;
+}
+
+} // namespace sim
