@@ -40,6 +40,7 @@ void SortearPartidas(world::Jogo& jogo, std::vector<int>& clubes, double hoje,
 } // namespace
 
 int ComandoBench(const Argumentos& args) {
+    if (args.Tem("--temporadas")) return BenchDoJogo(args);
     std::uint64_t datas = 5000, semente = 1;
     if (!LerInteiro(args, "--datas", datas) || datas == 0) {
         std::fprintf(stderr, "pitchlord-sim: --datas must be a positive integer\n");

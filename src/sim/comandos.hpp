@@ -16,5 +16,7 @@ int ComandoClubes(const Argumentos& args);
 int ComandoBench(const Argumentos& args);
 int ComandoPartida(const Argumentos& args);
 int ComandoJogar(const Argumentos& args);
+// bench --temporadas: a whole game from the new game to saving and loading it.
+int BenchDoJogo(const Argumentos& args);
 
 } // namespace sim

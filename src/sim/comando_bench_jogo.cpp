@@ -1,0 +1,81 @@
+// pitchlord-sim bench --temporadas N: a whole game timed, from the new game
+// through N seasons in the quick mode to saving and loading it.
+#include "management/autopiloto.hpp"
+#include "persistence/jogosalvo.hpp"
+#include "sim/comandos.hpp"
+#include "sim/json.hpp"
+#include "sim/mundo.hpp"
+
+#include <chrono>
+#include <cstdio>
+#include <memory>
+
+namespace sim {
+
+int BenchDoJogo(const Argumentos& args) {
+    using Relogio = std::chrono::steady_clock;
+    auto segundos = [](Relogio::duration d) { return std::chrono::duration<double>(d).count(); };
+    std::uint64_t temporadas = 10;
+    if (!LerInteiro(args, "--temporadas", temporadas) || temporadas < 1 || temporadas > 1000) {
+        std::fprintf(stderr, "pitchlord-sim: --temporadas must be 1..1000\n");
+        return 1;
+    }
+    auto jogo = std::make_unique<world::Jogo>();
+    const auto t0 = Relogio::now();
+    if (std::string erro = NovoJogoDoAutopiloto(args, *jogo); !erro.empty()) {
+        std::fprintf(stderr, "pitchlord-sim: %s\n", erro.c_str());
+        return 1;
+    }
+    const double inicio = segundos(Relogio::now() - t0);
+
+    management::Autopiloto piloto(*jogo);
+    std::vector<double> porTemporada;
+    auto t = Relogio::now();
+    const int ultima = jogo->estado.temporada + static_cast<int>(temporadas) - 1;
+    piloto.novatemporada = [&] {
+        porTemporada.push_back(segundos(Relogio::now() - t));
+        t = Relogio::now();
+        return jogo->estado.temporada <= ultima;
+    };
+    piloto.Entrar();
+    piloto.Jogar();
+
+    const auto t1 = Relogio::now();
+    const auto bytes = persistence::SerializarJogo(*jogo);
+    const double salvar = segundos(Relogio::now() - t1);
+    auto carregado = std::make_unique<world::Jogo>();
+    const auto t2 = Relogio::now();
+    const bool ok =
+        persistence::DesserializarJogo(bytes, *carregado) == persistence::ResultadoCarga::Ok;
+    const double carregar = segundos(Relogio::now() - t2);
+
+    double total = 0, pior = 0;
+    for (double s : porTemporada) total += s, pior = std::max(pior, s);
+    const double media = porTemporada.empty() ? 0 : total / double(porTemporada.size());
+    if (args.Tem("--json")) {
+        Json j;
+        j.AbrirObjeto();
+        j.Chave("clubes").Numero(static_cast<std::int64_t>(jogo->times.size()));
+        j.Chave("jogadores").Numero(static_cast<std::int64_t>(jogo->jogadores.size()) - 1);
+        j.Chave("s_novo_jogo").Real(inicio);
+        j.Chave("s_temporada_media").Real(media);
+        j.Chave("s_temporada_pior").Real(pior);
+        j.Chave("s_salvar").Real(salvar);
+        j.Chave("s_carregar").Real(carregar);
+        j.Chave("bytes_jogo_salvo").Numero(static_cast<std::int64_t>(bytes.size()));
+        j.Chave("carregou").Logico(ok);
+        j.FecharObjeto();
+        std::printf("%s\n", j.Resultado().c_str());
+    } else {
+        std::printf("clubs, players       %zu, %zu\n", jogo->times.size(),
+                    jogo->jogadores.size() - 1);
+        std::printf("new game             %.3f s\n", inicio);
+        std::printf("season (quick mode)  %.3f s on average, %.3f s at worst, %zu seasons\n", media,
+                    pior, porTemporada.size());
+        std::printf("save                 %.3f s, %zu bytes\n", salvar, bytes.size());
+        std::printf("load                 %.3f s%s\n", carregar, ok ? "" : " (FAILED)");
+    }
+    return ok ? 0 : 1;
+}
+
+} // namespace sim

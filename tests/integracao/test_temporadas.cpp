@@ -1,0 +1,279 @@
+// Whole seasons of the default world played through the advance cycle.
+#include "apoio/apoio.hpp"
+#include "competitions/calendario.hpp"
+#include "competitions/novojogo.hpp"
+#include "management/autopiloto.hpp"
+#include "management/invariantes.hpp"
+#include "persistence/jogosalvo.hpp"
+#include "plataforma/caminhos.hpp"
+#include "world/clubes.hpp"
+#include "world/paises.hpp"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+
+using namespace world;
+using management::Tela;
+
+namespace {
+
+struct Partida {
+    std::vector<int> ligas;
+    bool de20 = true;
+    bool estaduais = false;
+    int humanos = 1;
+    std::uint64_t semente = 1;
+};
+
+class Temporadas : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!std::filesystem::exists(std::string(PITCHLORD_JOGO) + "/teams"))
+            GTEST_SKIP() << "no default world";
+        plataforma::DefinirRaiz(PITCHLORD_JOGO);
+    }
+
+    static std::unique_ptr<Jogo> Novo(const Partida& p) {
+        auto jogo = std::make_unique<Jogo>();
+        const IndiceTimes indice = contatimes();
+        competitions::OpcoesNovoJogo o;
+        o.ligas = p.ligas;
+        o.paisprincipal = p.ligas.front();
+        o.divisoesde20 = p.de20;
+        o.estaduais = p.estaduais;
+        o.numhumanos = p.humanos;
+        jogo->gerador.Semear(p.semente);
+        EXPECT_EQ(competitions::IniciarJogoDeClubes(*jogo, indice, o),
+                  competitions::InicioNovoJogo::Ok);
+        const int n = static_cast<int>(jogo->ligas.size());
+        for (int h = 0; h < p.humanos; ++h)
+            competitions::EscolherTime(*jogo, h, jogo->ligas[h % n].divisoes[0][h / n],
+                                       "Tecnico " + std::to_string(h + 1));
+        competitions::InicializarJogo(*jogo);
+        return jogo;
+    }
+
+    // Plays until the start of season `ate`.
+    static void JogarAte(Jogo& jogo, int ate) {
+        management::Autopiloto piloto(jogo);
+        piloto.novatemporada = [&] { return jogo.estado.temporada < ate; };
+        piloto.Entrar();
+        ASSERT_TRUE(piloto.Jogar());
+    }
+
+    apoio::PastaTemporaria pasta; // the program folder: settings and sav/
+};
+
+bool AlgumHumanoJoga(const Jogo& jogo) {
+    for (int c : jogo.estado.timeshumanos)
+        if (c >= 0 && management::HumanoJoga(jogo, c, jogo.estado.tipo)) return true;
+    return false;
+}
+
+} // namespace
+
+TEST_F(Temporadas, TenSeasonsKeepEveryInvariantAfterEveryDate) {
+    plataforma::DefinirRaiz(PITCHLORD_JOGO);
+    auto jogo = Novo({{29, 46}, false, true, 2, 11});
+    ASSERT_TRUE(management::VerificarInvariantes(*jogo).empty());
+    management::Autopiloto piloto(*jogo);
+    int datas = 0, semhumano = 0;
+    std::string primeiro;
+    piloto.depoisdadata = [&](int) {
+        ++datas;
+        if (primeiro.empty())
+            if (const auto erros = management::VerificarInvariantes(*jogo); !erros.empty())
+                primeiro = "season " + std::to_string(jogo->estado.temporada) + " date " +
+                           std::to_string(jogo->estado.dataatual) + ": " + erros.front();
+        // The main screen opens exactly when a human plays on the next date;
+        // after the last date comes the season end.
+        if (jogo->estado.tipo < 0)
+            EXPECT_EQ(piloto.proximo.tela, Tela::FimDeTemporada);
+        else if (AlgumHumanoJoga(*jogo))
+            EXPECT_EQ(piloto.proximo.tela, Tela::Principal);
+        else {
+            EXPECT_EQ(piloto.proximo.tela, Tela::Rodada);
+            ++semhumano;
+        }
+        return true;
+    };
+    std::map<int, int> titulosDaLiga;
+    piloto.fimdetemporada = [&] {
+        // Every division of every league adds its champion and runner-up.
+        int esperado = 0;
+        for (const TLiga& l : jogo->ligas) esperado += 2 * l.numdivisoes;
+        int liga = 0, copa = 0, estadual = 0;
+        for (const auto& t : jogo->historicotitulos) {
+            if (t.temporada != jogo->estado.temporada) continue;
+            liga += t.competicao == 1;
+            copa += t.competicao == 2;
+            estadual += t.competicao == 3;
+        }
+        EXPECT_EQ(liga, esperado) << "season " << jogo->estado.temporada;
+        EXPECT_EQ(copa, 2 * static_cast<int>(jogo->ligas.size()));
+        int ativos = 0;
+        for (const TEstadual& e : jogo->estaduais) ativos += e.ativo;
+        EXPECT_GT(ativos, 0);
+        EXPECT_EQ(estadual, 2 * ativos);
+        return true;
+    };
+    piloto.novatemporada = [&] { return jogo->estado.temporada <= 10; };
+    piloto.Entrar();
+    ASSERT_TRUE(piloto.Jogar());
+    EXPECT_EQ(primeiro, "");
+    EXPECT_EQ(jogo->estado.temporada, 11);
+    EXPECT_GT(datas, 10 * 30);
+    EXPECT_GT(semhumano, 0); // cup dates after the humans went out, dates of other groups
+    EXPECT_EQ(jogo->campeoestemporada.size(), 11u);
+}
+
+TEST_F(Temporadas, TheSameSeedAndAnswersGiveTheSameGameByteForByte) {
+    const Partida p{{97}, true, false, 1, 5};
+    auto a = Novo(p);
+    auto b = Novo(p);
+    JogarAte(*a, 4);
+    JogarAte(*b, 4);
+    EXPECT_EQ(a->estado.temporada, 4);
+    EXPECT_TRUE(persistence::SerializarJogo(*a) == persistence::SerializarJogo(*b));
+    auto c = Novo({{97}, true, false, 1, 6});
+    JogarAte(*c, 2);
+    JogarAte(*a, 2); // already past: nothing more is played
+    EXPECT_FALSE(persistence::SerializarJogo(*a) == persistence::SerializarJogo(*c));
+}
+
+TEST_F(Temporadas, ALoadedGameGoesOnExactlyAsTheGameItWasSavedFrom) {
+    auto jogo = Novo({{29}, true, true, 1, 3});
+    {
+        management::Autopiloto piloto(*jogo);
+        piloto.depoisdadata = [&](int) {
+            return !(jogo->estado.temporada == 2 && jogo->estado.dataatual > 70);
+        };
+        piloto.Entrar();
+        ASSERT_TRUE(piloto.Jogar());
+    }
+    const auto salvo = persistence::SerializarJogo(*jogo);
+    auto carregado = std::make_unique<Jogo>();
+    ASSERT_EQ(persistence::DesserializarJogo(salvo, *carregado), persistence::ResultadoCarga::Ok);
+    EXPECT_TRUE(persistence::SerializarJogo(*carregado) == salvo);
+    EXPECT_EQ(carregado->calendario[0].data, jogo->calendario[0].data); // rebuilt on loading
+
+    // Both go on from the main screen as a loaded game opens it, to the
+    // start of the next season.
+    JogarAte(*jogo, 3);
+    JogarAte(*carregado, 3);
+    EXPECT_TRUE(persistence::SerializarJogo(*carregado) == persistence::SerializarJogo(*jogo));
+
+    // Cut anywhere, the file is refused and the game on hand stays as it was.
+    const auto antes = persistence::SerializarJogo(*carregado);
+    const std::size_t passo = salvo.size() / 1500 + 1;
+    for (std::size_t n = 0; n < salvo.size(); n += (n < 20000 ? 97 : passo)) {
+        const std::vector<unsigned char> curto(salvo.begin(), salvo.begin() + n);
+        ASSERT_EQ(persistence::DesserializarJogo(curto, *carregado),
+                  persistence::ResultadoCarga::Ilegivel)
+            << n;
+    }
+    EXPECT_TRUE(persistence::SerializarJogo(*carregado) == antes);
+}
+
+TEST_F(Temporadas, EveryThirdMainScreenSavesAndTheOpeningAfterALoadDoesNotCount) {
+    auto jogo = Novo({{97}, true, false, 1, 2});
+    jogo->estado.opcoes.opsalvar = 1;
+    jogo->estado.arquivo = "auto.s07";
+    const auto arquivo = persistence::PastaSav() / "auto.s07";
+    management::Autopiloto piloto(*jogo);
+    piloto.Entrar(); // the first opening: no save, no count
+    EXPECT_FALSE(std::filesystem::exists(arquivo));
+    std::vector<bool> salvou;
+    piloto.depoisdadata = [&](int) {
+        salvou.push_back(std::filesystem::exists(arquivo));
+        std::filesystem::remove(arquivo);
+        return salvou.size() < 7;
+    };
+    ASSERT_TRUE(piloto.Jogar());
+    // One human in one league of divisions of 20: every date opens his screen.
+    EXPECT_EQ(salvou, (std::vector<bool>{false, false, true, false, false, true, false}));
+
+    // Load that game: its first opening does not count either.
+    ASSERT_TRUE(persistence::salvajogo(*jogo));
+    Jogo carregado;
+    ASSERT_TRUE(persistence::carregajogo(carregado, "auto.s07"));
+    std::filesystem::remove(arquivo);
+    management::Autopiloto outro(carregado);
+    outro.Entrar();
+    salvou.clear();
+    outro.depoisdadata = piloto.depoisdadata;
+    ASSERT_TRUE(outro.Jogar());
+    EXPECT_EQ(salvou, (std::vector<bool>{false, false, true, false, false, true, false}));
+}
+
+TEST_F(Temporadas, TwoHumansSetTheirLineupsInTurnBeforeTheRunner) {
+    auto jogo = Novo({{29}, true, false, 2, 4});
+    management::InteracaoCiclo ia;
+    EXPECT_EQ(jogo->estado.tipo, competitions::kLiga);
+    const auto& th = jogo->estado.timeshumanos;
+    ASSERT_LT(th[0], th[1]);
+    auto p = management::EntrarNoJogo(*jogo, ia);
+    EXPECT_EQ(p.tela, Tela::Principal);
+    EXPECT_EQ(p.time, th[0]);
+    p = management::Jogar(*jogo, ia);
+    EXPECT_EQ(p.tela, Tela::Principal);
+    EXPECT_EQ(p.time, th[1]);
+    EXPECT_TRUE(p.eventos); // the second human's screen has its events
+    EXPECT_EQ(jogo->estado.timeatual, th[1]);
+    p = management::Jogar(*jogo, ia);
+    EXPECT_EQ(p.tela, Tela::Rodada);
+}
+
+TEST_F(Temporadas, ANewGameStartsOnItsFirstDateWithContractsOfTenToThirtyNineWeeks) {
+    auto jogo = Novo({{29, 97}, false, false, 1, 9});
+    const TEstadoJogo& e = jogo->estado;
+    EXPECT_EQ(e.temporada, 1);
+    EXPECT_EQ(e.marcador, 2007);
+    // Divisions of 10 without state championships: the cup's first date.
+    EXPECT_EQ(e.dataatual, 34);
+    EXPECT_EQ(e.tipo, competitions::kCopaNacional);
+    const double primeira = jogo->calendario[e.dataatual - 1].data;
+    int fora = 0;
+    for (std::size_t i = 1; i < jogo->jogadores.size(); ++i) {
+        const double semanas = (jogo->jogadores[i].contrato - primeira) / 7.0;
+        fora += semanas < 10 || semanas > 39 || semanas != static_cast<int>(semanas);
+    }
+    EXPECT_EQ(fora, 0);
+    // Both leagues' cups drawn and their fixtures in the list.
+    int sorteados = 0;
+    for (const TTime& t : jogo->times) sorteados += t.jogacopa;
+    EXPECT_EQ(sorteados, 64);
+    for (int r : e.arbitrostemporada) EXPECT_GE(r, 0);
+}
+
+TEST_F(Temporadas, TheCustomChampionshipPoolsTheTickedCountriesIntoOneLeague) {
+    IndiceTimes indice = contatimes();
+    const auto usaveis = UsaveisPorPais(indice);
+    Jogo pouco;
+    competitions::OpcoesPersonalizado o;
+    o.paises = {150};
+    ASSERT_LT(usaveis[150], 42);
+    EXPECT_EQ(competitions::IniciarCampeonatoPersonalizado(pouco, indice, o),
+              competitions::InicioNovoJogo::SemLiga);
+    EXPECT_TRUE(pouco.ligas.empty());
+
+    Jogo jogo;
+    o.paises = {150, 46};
+    o.divisoesde20 = true;
+    ASSERT_EQ(competitions::IniciarCampeonatoPersonalizado(jogo, indice, o),
+              competitions::InicioNovoJogo::Ok);
+    ASSERT_EQ(jogo.ligas.size(), 1u);
+    EXPECT_EQ(jogo.ligas[0].pais, kPaisInternacional);
+    EXPECT_EQ(jogo.ligas[0].numdivisoes, 2);
+    EXPECT_EQ(jogo.estado.paisprincipal, kPaisInternacional);
+    EXPECT_EQ(std::string(jogo.estado.nomecampeonato.view()), "Campeonato Internacional");
+    EXPECT_FALSE(jogo.estado.continental1 || jogo.estado.estaduais || jogo.estado.copadomundo);
+    EXPECT_EQ(static_cast<int>(jogo.times.size()), usaveis[150] + usaveis[46]);
+    competitions::EscolherTime(jogo, 0, jogo.ligas[0].divisoes[1][0], "Tecnico");
+    competitions::InicializarJogo(jogo);
+    EXPECT_EQ(jogo.estado.numtimesextras, 0);
+    JogarAte(jogo, 2);
+    EXPECT_TRUE(management::VerificarInvariantes(jogo).empty());
+}
