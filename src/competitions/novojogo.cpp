@@ -113,4 +113,37 @@ void OrdenarHumanos(Jogo& jogo) {
     }
 }
 
+bool RemoverTecnicoHumano(Jogo& jogo, int humano) {
+    if (humano < 0 || humano >= 6) return false;
+    const int t = jogo.estado.humanos[humano];
+    if (t < 0 || t >= static_cast<int>(jogo.tecnicos.size())) return false;
+    if (jogo.tecnicos[t].time >= 0) return false; // still coaching a club
+    TTecnico& tec = jogo.tecnicos[t];
+    tec.nome = "";
+    tec.time = -1;
+    tec.empregado = 0;
+    tec.humano = 0;
+    jogo.estado.humanos[humano] = -1;
+    return true;
+}
+
+int AdicionarTecnicoHumano(Jogo& jogo, const std::string& nome) {
+    auto& humanos = jogo.estado.humanos;
+    const auto vaga = std::find(std::begin(humanos), std::end(humanos), -1);
+    if (vaga == std::end(humanos) || nome.empty()) return -1;
+    for (std::size_t k = 0; k < jogo.tecnicos.size(); ++k) {
+        if (!jogo.tecnicos[k].nome.empty()) continue;
+        TTecnico t = NovoTecnico();
+        t.nome = nome.substr(0, 25);
+        t.nivel = jogo.estado.divisoesporliga == 2 ? 2 : 4;
+        t.pais = jogo.estado.paisprincipal;
+        t.humano = 1;
+        t.novo = 1;
+        jogo.tecnicos[k] = t;
+        *vaga = static_cast<i32>(k);
+        return static_cast<int>(k);
+    }
+    return -1;
+}
+
 } // namespace competitions

@@ -64,6 +64,14 @@ void EscolherTime(world::Jogo& jogo, int humano, int time, const std::string& no
 // Once every human has chosen: their clubs in ascending order, names alongside.
 void OrdenarHumanos(world::Jogo& jogo);
 
+// The dialog of the human coaches during a game. Removing is allowed only
+// for a coach without a club (the dialog shows text 840 otherwise): his record
+// is freed and his slot emptied. Adding takes the first free coach record as a
+// human coach without a club, in the first free slot; -1 when there is no
+// free slot or record.
+bool RemoverTecnicoHumano(world::Jogo& jogo, int humano);
+int AdicionarTecnicoHumano(world::Jogo& jogo, const std::string& nome);
+
 // The initialisation once every human has chosen: the world loaded, the
 // settings read, the season's calendar, fixtures and draws, contracts,
 // referees and the welcome. `progresso` (may be empty) hears 10, 40, 60, 70,

@@ -141,3 +141,33 @@ TEST(NovoJogo, HumansChooseClubsAndAreSortedByClub) {
     EXPECT_EQ(jogo.nomeshumanos[1], "Segundo Nome Muito Compri");
     EXPECT_TRUE(jogo.times[9].humano);
 }
+
+TEST(TecnicosHumanos, OnlyACoachWithoutAClubLeavesAndANewOneTakesTheFirstFreeRecord) {
+    Jogo jogo;
+    jogo.estado.divisoesporliga = 2;
+    jogo.estado.paisprincipal = 29;
+    for (int k = 0; k < 3; ++k) jogo.tecnicos.push_back(NovoTecnico());
+    jogo.tecnicos[0].nome = "Empregado";
+    jogo.tecnicos[0].time = 0;
+    jogo.tecnicos[1].nome = "Sem clube";
+    jogo.estado.humanos[0] = 0;
+    jogo.estado.humanos[1] = 1;
+
+    EXPECT_FALSE(competitions::RemoverTecnicoHumano(jogo, 0)); // the dialog shows text 840
+    EXPECT_EQ(jogo.estado.humanos[0], 0);
+    EXPECT_TRUE(competitions::RemoverTecnicoHumano(jogo, 1));
+    EXPECT_EQ(jogo.estado.humanos[1], -1);
+    EXPECT_TRUE(jogo.tecnicos[1].nome.empty());
+
+    // Record 1 is free again and slot 1 is the first empty one.
+    EXPECT_EQ(competitions::AdicionarTecnicoHumano(jogo, "Novo"), 1);
+    EXPECT_EQ(jogo.estado.humanos[1], 1);
+    const TTecnico& t = jogo.tecnicos[1];
+    EXPECT_EQ(std::string(t.nome.view()), "Novo");
+    EXPECT_EQ(t.nivel, 2);
+    EXPECT_EQ(t.pais, 29);
+    EXPECT_EQ(t.time, -1);
+    EXPECT_EQ(t.clubes[0][0], -1);
+    EXPECT_EQ(competitions::AdicionarTecnicoHumano(jogo, "Outro"), 2);
+    EXPECT_EQ(competitions::AdicionarTecnicoHumano(jogo, "Sem vaga"), -1); // no free record
+}
