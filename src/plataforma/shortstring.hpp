@@ -28,7 +28,7 @@ template <std::size_t N> struct ShortString {
     void set(std::string_view s) {
         const std::size_t n = s.size() < N ? s.size() : N;
         std::memset(dados, 0, N);
-        std::memcpy(dados, s.data(), n);
+        if (n > 0) std::memcpy(dados, s.data(), n); // an empty view may hold no pointer at all
         tamanho = static_cast<std::uint8_t>(n);
     }
     ShortString& operator=(std::string_view s) {
