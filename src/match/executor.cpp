@@ -260,8 +260,11 @@ void JogarData(Jogo& jogo, ExecucaoRodada& ex, int codigo, double data,
 int IntervaloDoRelogio(const Jogo& jogo, const ExecucaoRodada& ex) {
     bool humano = ex.numjogoshumanos > 0;
     if (ex.codigo == 1) humano = jogo.estado.numhumanos > 0;
-    if (ex.codigo == 2 && jogo.estado.contadores.fasecopa >= 2)
-        for (const TTime& t : jogo.times) humano = humano || (t.humano && t.jogacopa);
+    // From the cup's second phase on, a human club still in it: one with a
+    // tie on this date (a club knocked out keeps its cup flag).
+    if (ex.codigo == 2 && jogo.estado.contadores.fasecopa >= 2 && ex.partidas)
+        for (const auto& g : ex.grupos)
+            humano = humano || TemHumano(jogo, *ex.partidas, g.partidas);
     const TOpcoes& o = jogo.estado.opcoes;
     return humano ? o.opvelocidade : o.opnhvelocidade;
 }
