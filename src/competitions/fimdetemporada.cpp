@@ -262,7 +262,6 @@ void FimDeTemporada(Jogo& jogo) {
     jogo.partidas.clear();
     match::EsvaziarEscalacoes(jogo);
     jogo.arquivo.resultados.clear();
-    jogo.eventos.clear();
 
     for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) {
         TJogador& j = jogo.jogadores[i];

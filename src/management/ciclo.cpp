@@ -264,7 +264,6 @@ Proximo Continuar(Jogo& jogo, InteracaoCiclo& ia, int codigo) {
     e.tipo = proximo;
     match::EsvaziarEscalacoes(jogo);
     for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) jogo.jogadores[i].atuou = 0;
-    jogo.eventos.clear();
     if (proximo < 0) return {Tela::FimDeTemporada, -1, -1, false};
     if (codigo == Competicao::kLiga) DepoisDaLiga(jogo);
     return Seguir(jogo, ia);

@@ -52,8 +52,6 @@ struct Jogo {
 
     // The matches played: archive, events, the season's results.
     ArquivoJogos arquivo;
-    // The date's event list while a date is open; empty between dates.
-    std::vector<TEvento> eventos;
     std::array<TEstadual, kEstados> estaduais{};
     std::array<TGrupoTorneio, 16> grupostorneio{};
     std::array<TParMundial, 6> paresmundial{};
