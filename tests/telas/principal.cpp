@@ -1,0 +1,20 @@
+// One QApplication for every screen test, offscreen, with the default world
+// of the build as the data folder and a throw-away program folder.
+#include "plataforma/caminhos.hpp"
+#include "world/idioma.hpp"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    QTemporaryDir programa;
+    plataforma::DefinirRaiz(PITCHLORD_JOGO);
+    plataforma::DefinirPastaPrograma(programa.path().toStdString());
+    world::IniciarIdioma();
+    return RUN_ALL_TESTS();
+}
