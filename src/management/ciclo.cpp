@@ -291,6 +291,37 @@ Proximo ContinuarFimDeTemporada(Jogo& jogo, InteracaoCiclo& ia) {
     return Seguir(jogo, ia);
 }
 
+void DemitirHumano(Jogo& jogo, int time) {
+    if (!ClubeValido(jogo, time) || !jogo.times[time].humano) return;
+    TEstadoJogo& e = jogo.estado;
+    TTime& t = jogo.times[time];
+    if (const int k = t.tecnico; k >= 0 && k < static_cast<int>(jogo.tecnicos.size())) {
+        TTecnico& tec = jogo.tecnicos[k];
+        tec.timeanterior = time;
+        tec.time = -1;
+        tec.empregado = 0;
+    }
+    t.tecnico = -1;
+    t.humano = 0;
+    // The remaining clubs keep their order, the empty slot goes last.
+    auto* fim = std::remove(std::begin(e.timeshumanos), std::end(e.timeshumanos), time);
+    std::fill(fim, std::end(e.timeshumanos), -1);
+    e.numhumanos = static_cast<i32>(std::count_if(
+        std::begin(e.timeshumanos), std::end(e.timeshumanos), [](int c) { return c >= 0; }));
+    for (TLiga& l : jogo.ligas) {
+        l.temhumano = 0;
+        for (int c : e.timeshumanos)
+            if (ClubeValido(jogo, c) && jogo.times[c].pais == l.pais) l.temhumano = 1;
+    }
+}
+
+Proximo Demitir(Jogo& jogo, InteracaoCiclo& ia) {
+    DemitirHumano(jogo, jogo.estado.timeatual);
+    if (jogo.estado.numhumanos == 0) return Runner(jogo);
+    if (jogo.ciclo.vezhumano > 0) --jogo.ciclo.vezhumano;
+    return Jogar(jogo, ia);
+}
+
 Repeticoes RepeticoesTransferencias(Jogo& jogo) {
     const int d = jogo.estado.dataatual;
     auto sorteio = [&](int base) { return base + jogo.Aleatorio(3); };

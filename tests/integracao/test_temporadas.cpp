@@ -277,3 +277,27 @@ TEST_F(Temporadas, TheCustomChampionshipPoolsTheTickedCountriesIntoOneLeague) {
     JogarAte(jogo, 2);
     EXPECT_TRUE(management::VerificarInvariantes(jogo).empty());
 }
+
+TEST_F(Temporadas, AHumanWhoResignsLeavesTheTurnToTheNextOne) {
+    auto jogo = Novo({{29}, true, false, 2, 4});
+    management::InteracaoCiclo ia;
+    const int primeiro = jogo->estado.timeshumanos[0], segundo = jogo->estado.timeshumanos[1];
+    auto p = management::EntrarNoJogo(*jogo, ia);
+    ASSERT_EQ(p.time, primeiro);
+    const int tecnico = jogo->times[primeiro].tecnico;
+    p = management::Demitir(*jogo, ia);
+    EXPECT_EQ(p.tela, Tela::Principal);
+    EXPECT_EQ(p.time, segundo);
+    EXPECT_EQ(jogo->estado.numhumanos, 1);
+    EXPECT_EQ(jogo->estado.timeshumanos[0], segundo);
+    EXPECT_EQ(jogo->estado.timeshumanos[1], -1);
+    EXPECT_FALSE(jogo->times[primeiro].humano);
+    EXPECT_EQ(jogo->tecnicos[tecnico].time, -1);
+    EXPECT_TRUE(management::VerificarInvariantes(*jogo).empty());
+    p = management::Demitir(*jogo, ia); // nobody left: the date is played at once
+    EXPECT_EQ(p.tela, Tela::Rodada);
+    EXPECT_EQ(jogo->estado.numhumanos, 0);
+    EXPECT_EQ(jogo->ligas[0].temhumano, 0);
+    JogarAte(*jogo, 2);
+    EXPECT_EQ(jogo->estado.temporada, 2);
+}
