@@ -96,7 +96,7 @@ void Salvar(Jogo& jogo, InteracaoCiclo& ia) {
     if (jogo.estado.arquivo.view().empty()) {
         const std::string nome = ia.NomeDoJogo(jogo);
         if (nome.empty()) return;
-        jogo.estado.arquivo = persistence::NomeDoArquivo(nome);
+        jogo.estado.arquivo = nome;
     }
     if (!persistence::salvajogo(jogo)) ia.ErroAoSalvar(persistence::ErroAoSalvar());
 }

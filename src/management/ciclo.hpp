@@ -28,7 +28,8 @@ struct Proximo {
 // no file name (nothing is saved), every offer declined.
 struct InteracaoCiclo {
     virtual ~InteracaoCiclo() = default;
-    // The name dialog of the first save; empty = cancelled.
+    // The name dialog of the first save: the file name it settled on (with
+    // its extension, Windows-1252), empty = cancelled.
     virtual std::string NomeDoJogo(world::Jogo&) { return {}; }
     virtual void ErroAoSalvar(const std::string& /*mensagem*/) {}
     // A player died after training ("Falecimento do jogador").
