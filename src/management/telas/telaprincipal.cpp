@@ -1,0 +1,353 @@
+#include "management/telas/telaprincipal.hpp"
+
+#include "management/escalacaoformacao.hpp"
+#include "management/escalacaotatica.hpp"
+#include "management/proximoadversario.hpp"
+#include "management/telas/gradeelenco.hpp"
+#include "plataforma/datas.hpp"
+#include "ui/fundo.hpp"
+#include "ui/textos.hpp"
+#include "world/clubes.hpp"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include <string>
+#include <vector>
+
+namespace management::telas {
+
+using namespace world;
+
+namespace {
+
+QComboBox* Caixa(const std::vector<std::string>& itens) {
+    auto* c = new QComboBox;
+    for (const std::string& t : itens) c->addItem(ui::Q(t));
+    c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return c;
+}
+
+QString Estilo(const QColor& fundo, const QColor& texto) {
+    return QStringLiteral("QLabel { background-color: %1; color: %2; border: 1px solid #404040;"
+                          " padding: 4px 10px; }")
+        .arg(fundo.name(), texto.name());
+}
+
+// A confidence gauge: red when low, yellow in the middle, green when high.
+QProgressBar* Medidor() {
+    auto* b = new QProgressBar;
+    b->setRange(0, 100);
+    b->setTextVisible(true);
+    b->setFormat(QStringLiteral("%v"));
+    b->setAlignment(Qt::AlignCenter);
+    b->setFixedWidth(170);
+    return b;
+}
+
+void Medir(QProgressBar* b, int valor) {
+    valor = std::clamp(valor, 0, 100);
+    b->setValue(valor);
+    const char* cor = valor < 30 ? "#c83c28" : valor < 60 ? "#e6b422" : "#3c9c3c";
+    b->setStyleSheet(QStringLiteral("QProgressBar { border: 1px solid #505050; background: #f0f0f0;"
+                                    " height: 16px; } QProgressBar::chunk { background: %1; }")
+                         .arg(QLatin1String(cor)));
+}
+
+// The header, the side panel and the menus sit on a plain panel so that
+// their texts read over the tiled background.
+void Painel(QWidget* w) {
+    QPalette pal = w->palette();
+    pal.setBrush(QPalette::Window, QColor(238, 238, 232));
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+}
+
+QLabel* Negrito(const QString& t) {
+    auto* r = new QLabel(t);
+    QFont f = r->font();
+    f.setBold(true);
+    r->setFont(f);
+    return r;
+}
+
+} // namespace
+
+TelaPrincipal::TelaPrincipal(Jogo& jogo, QWidget* pai) : QWidget(pai), jogo_(jogo) {
+    ui::PintarFundo(this, ui::kFundoListas);
+    auto* coluna = new QVBoxLayout(this);
+    coluna->setContentsMargins(6, 2, 6, 6);
+    MontarMenus();
+    Painel(menus_);
+    coluna->setMenuBar(menus_);
+    coluna->addWidget(MontarCabecalho());
+
+    auto* meio = new QHBoxLayout;
+    grade_ = new GradeElenco(jogo_, this);
+    meio->addWidget(grade_, 1);
+    meio->addWidget(MontarPainel());
+    coluna->addLayout(meio, 1);
+    connect(grade_, &GradeElenco::alterada, this, &TelaPrincipal::Validar);
+    setMinimumSize(1000, 640);
+    // Alt+F4 does not close the game from here: the shortcut takes the key and
+    // does nothing with it.
+    auto* altf4 = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), this);
+    altf4->setContext(Qt::WidgetWithChildrenShortcut);
+    Atualizar();
+}
+
+QWidget* TelaPrincipal::MontarCabecalho() {
+    auto* quadro = new QFrame;
+    quadro->setFrameShape(QFrame::StyledPanel);
+    Painel(quadro);
+    auto* g = new QGridLayout(quadro);
+    g->setContentsMargins(8, 6, 8, 6);
+    g->setHorizontalSpacing(14);
+
+    escudo_ = new QLabel;
+    escudo_->setFixedSize(72, 72);
+    escudo_->setAlignment(Qt::AlignCenter);
+    g->addWidget(escudo_, 0, 0, 3, 1);
+
+    nomeclube_ = new QLabel;
+    QFont grande = nomeclube_->font();
+    grande.setPointSize(grande.pointSize() + 6);
+    grande.setBold(true);
+    nomeclube_->setFont(grande);
+    nomeclube_->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+    g->addWidget(nomeclube_, 0, 1, 1, 2, Qt::AlignLeft);
+    tecnico_ = new QLabel;
+    g->addWidget(tecnico_, 1, 1, 1, 2);
+    data_ = Negrito({});
+    g->addWidget(data_, 2, 1);
+    dinheiro_ = new QPushButton;
+    dinheiro_->setFlat(true);
+    dinheiro_->setCursor(Qt::PointingHandCursor);
+    dinheiro_->setStyleSheet(QStringLiteral("QPushButton { text-align: left; font-weight: bold;"
+                                            " color: #105010; padding: 2px 4px; }"));
+    connect(dinheiro_, &QPushButton::clicked, this, &TelaPrincipal::financas);
+    g->addWidget(dinheiro_, 2, 2, Qt::AlignLeft);
+
+    diretoria_ = Medidor();
+    torcida_ = Medidor();
+    g->addWidget(new QLabel(ui::T(589)), 0, 3, Qt::AlignRight);
+    g->addWidget(diretoria_, 0, 4);
+    g->addWidget(new QLabel(ui::T(590)), 1, 3, Qt::AlignRight);
+    g->addWidget(torcida_, 1, 4);
+
+    auto* proximo = new QVBoxLayout;
+    proximo->setSpacing(2);
+    proximo->addWidget(Negrito(QStringLiteral("Próximo adversário")));
+    adversario_ = new QLabel;
+    adversario_->setTextFormat(Qt::PlainText);
+    proximo->addWidget(adversario_);
+    proximo->addStretch();
+    g->addLayout(proximo, 0, 5, 3, 1);
+
+    auto* novas = new QVBoxLayout;
+    novas->setSpacing(2);
+    novas->addWidget(Negrito(QStringLiteral("Notícias")));
+    noticias_ = new QLabel;
+    novas->addWidget(noticias_);
+    novas->addStretch();
+    g->addLayout(novas, 0, 6, 3, 1);
+    g->setColumnStretch(5, 1);
+    DefinirNoticias(0);
+    return quadro;
+}
+
+QWidget* TelaPrincipal::MontarPainel() {
+    auto* painel = new QFrame;
+    painel->setFrameShape(QFrame::StyledPanel);
+    Painel(painel);
+    painel->setFixedWidth(270);
+    auto* v = new QVBoxLayout(painel);
+    v->setContentsMargins(8, 6, 8, 8);
+    auto* f = new QFormLayout;
+    f->setLabelAlignment(Qt::AlignRight);
+    f->setRowWrapPolicy(QFormLayout::WrapAllRows);
+
+    // Captions: the language files have none for these boxes.
+    formacao_ = new QComboBox;
+    connect(formacao_, &QComboBox::activated, this, &TelaPrincipal::EscolheuFormacao);
+    f->addRow(QStringLiteral("Formação:"), formacao_);
+
+    capitao_ = new QComboBox;
+    connect(capitao_, &QComboBox::activated, this, [this](int item) {
+        DefinirCapitao(jogo_, grade_->grade(), capitao_->itemData(item).toInt());
+    });
+    f->addRow(QStringLiteral("Capitão:"), capitao_);
+    cobrador_ = new QComboBox;
+    connect(cobrador_, &QComboBox::activated, this, [this](int item) {
+        DefinirCobrador(jogo_, grade_->grade(), cobrador_->itemData(item).toInt());
+    });
+    f->addRow(QStringLiteral("Cobrador de faltas:"), cobrador_);
+
+    estilo_ = Caixa(ItensEstilo());
+    connect(estilo_, &QComboBox::activated, this,
+            [this](int item) { DefinirEstilo(jogo_, Clube(), item); });
+    f->addRow(QStringLiteral("Estilo de jogo:"), estilo_);
+    jogadas_ = Caixa(ItensJogadas());
+    connect(jogadas_, &QComboBox::activated, this,
+            [this](int item) { DefinirJogadas(jogo_, Clube(), item); });
+    f->addRow(QStringLiteral("Jogadas:"), jogadas_);
+    marcacao_ = Caixa(ItensMarcacao());
+    connect(marcacao_, &QComboBox::activated, this,
+            [this](int item) { DefinirMarcacao(jogo_, Clube(), item); });
+    f->addRow(QStringLiteral("Marcação:"), marcacao_);
+    v->addLayout(f);
+
+    v->addSpacing(8);
+    selecionados_ = Negrito({});
+    v->addWidget(selecionados_);
+    salvarescalacao_ = new QCheckBox(QStringLiteral("Salvar escalação"));
+    connect(salvarescalacao_, &QCheckBox::toggled, this,
+            [this](bool on) { jogo_.estado.opcoes.opescalacao = on ? 1 : 0; });
+    v->addWidget(salvarescalacao_);
+    v->addStretch();
+
+    jogar_ = new QPushButton(QStringLiteral("Jogar >>"));
+    QFont grande = jogar_->font();
+    grande.setPointSize(grande.pointSize() + 4);
+    grande.setBold(true);
+    jogar_->setFont(grande);
+    jogar_->setMinimumHeight(48);
+    connect(jogar_, &QPushButton::clicked, this, &TelaPrincipal::Jogar);
+    v->addWidget(jogar_);
+    return painel;
+}
+
+int TelaPrincipal::Clube() const {
+    const int c = jogo_.estado.timeatual;
+    return c >= 0 && c < static_cast<int>(jogo_.times.size()) ? c : -1;
+}
+
+double TelaPrincipal::Hoje() const {
+    const int n = jogo_.estado.dataatual;
+    return n >= 1 && n <= kDatasPorTemporada ? jogo_.calendario[n - 1].data : 0.0;
+}
+
+void TelaPrincipal::Atualizar() {
+    Grade g = PreencherGrade(jogo_, Hoje());
+    const Disponiveis d = RecontarDisponiveis(jogo_, g);
+    {
+        const QSignalBlocker bloqueio(formacao_);
+        formacao_->clear();
+        for (int f : FormacoesPossiveis(d)) formacao_->addItem(ui::Q(TextoFormacao(f)));
+        formacao_->setCurrentIndex(-1);
+    }
+    grade_->Mostrar(std::move(g));
+    PreencherCaixas();
+    AtualizarAdversario();
+    AtualizarCabecalho();
+    Validar();
+}
+
+void TelaPrincipal::PreencherCaixas() {
+    const int c = Clube();
+    const std::vector<ItemJogador> itens = ItensJogadores(jogo_, grade_->grade());
+    for (QComboBox* caixa : {capitao_, cobrador_}) {
+        const QSignalBlocker bloqueio(caixa);
+        caixa->clear();
+        for (const ItemJogador& i : itens) caixa->addItem(ui::Q(i.texto), i.jogador);
+    }
+    {
+        const QSignalBlocker b1(capitao_), b2(cobrador_), b3(estilo_), b4(jogadas_), b5(marcacao_),
+            b6(salvarescalacao_);
+        capitao_->setCurrentIndex(c >= 0 ? ItemDoJogador(itens, jogo_.times[c].capitao) : -1);
+        cobrador_->setCurrentIndex(c >= 0 ? ItemDoJogador(itens, jogo_.times[c].cobrador) : -1);
+        auto mostrar = [](QComboBox* caixa, int valor) {
+            caixa->setCurrentIndex(valor >= 0 && valor < caixa->count() ? valor : -1);
+        };
+        mostrar(estilo_, c >= 0 ? jogo_.times[c].estilo : -1);
+        mostrar(jogadas_, c >= 0 ? jogo_.times[c].jogadas : -1);
+        mostrar(marcacao_, c >= 0 ? jogo_.times[c].marcacao : -1);
+        salvarescalacao_->setChecked(jogo_.estado.opcoes.opescalacao != 0);
+    }
+}
+
+void TelaPrincipal::AtualizarCabecalho() {
+    const int c = Clube();
+    static const TTime kSemClube = NovoTime();
+    const TTime& t = c >= 0 ? jogo_.times[c] : kSemClube;
+    nomeclube_->setText(ui::Q(t.nome.view()));
+    nomeclube_->setStyleSheet(Estilo(CorDoJogo(t.corfundo), CorDoJogo(t.cortexto)));
+    const QPixmap escudo = c >= 0 ? ui::Figura(escudotime(jogo_, c)) : QPixmap();
+    escudo_->setPixmap(escudo.isNull() ? QPixmap()
+                                       : escudo.scaled(escudo_->size(), Qt::KeepAspectRatio,
+                                                       Qt::SmoothTransformation));
+
+    const plataforma::DataCivil d = plataforma::DecodificarData(Hoje());
+    data_->setText(QStringLiteral("%1/%2/%3")
+                       .arg(d.dia, 2, 10, QLatin1Char('0'))
+                       .arg(d.mes, 2, 10, QLatin1Char('0'))
+                       .arg(d.ano, 4, 10, QLatin1Char('0')));
+    Medir(diretoria_, t.confdiretoria);
+    Medir(torcida_, t.conftorcida);
+    dinheiro_->setText(ui::DinheiroExtenso(t.dinheiro));
+    dinheiro_->setToolTip(ui::Dinheiro(t.dinheiro));
+    const bool temtecnico = t.tecnico >= 0 && t.tecnico < static_cast<int>(jogo_.tecnicos.size());
+    tecnico_->setText(ui::T(350) + QLatin1Char(' ') +
+                      (temtecnico ? ui::Q(jogo_.tecnicos[t.tecnico].nome.view()) : QString()));
+}
+
+void TelaPrincipal::AtualizarAdversario() {
+    const ProximoAdversario p = ProcurarProximoAdversario(jogo_, Clube(), Hoje());
+    if (p.partida < 0) {
+        adversario_->setText(QStringLiteral("-"));
+        return;
+    }
+    QString linha1 = ui::Q(jogo_.times[p.adversario].nome.view());
+    if (p.colocacao > 0) linha1 += QStringLiteral(" (%1º)").arg(p.colocacao);
+    linha1 += QStringLiteral(" - ") + ui::T(p.casa ? 2010 : 2011);
+    QString linha2 = ui::Q(p.nomecompeticao);
+    if (p.rodada > 0)
+        linha2 += QStringLiteral(" - ") + ui::T(2013) + ' ' + QString::number(p.rodada);
+    else if (p.fase > 0)
+        linha2 += QStringLiteral(" - ") + ui::T(2014) + ' ' + QString::number(p.fase);
+    adversario_->setText(linha1 + '\n' + linha2);
+}
+
+void TelaPrincipal::DefinirNoticias(int naolidas) {
+    noticias_->setText(naolidas > 0 ? QString::number(naolidas) + ' ' + ui::T(78) : ui::T(77));
+}
+
+void TelaPrincipal::Validar() {
+    const Validacao v = ValidarEscalacao(jogo_, grade_->grade());
+    jogar_->setEnabled(v.podejogar);
+    {
+        const QSignalBlocker bloqueio(formacao_);
+        formacao_->setCurrentIndex(v.formacao.empty() ? -1
+                                                      : formacao_->findText(ui::Q(v.formacao)));
+    }
+    selecionados_->setText(
+        QStringLiteral("Selecionados: %1 + %2").arg(v.titulares).arg(v.reservas));
+}
+
+void TelaPrincipal::EscolheuFormacao(int item) {
+    if (item < 0) return;
+    if (EscolherFormacao(jogo_, grade_->grade(), ui::ParaJogo(formacao_->itemText(item))))
+        grade_->Redesenhar();
+    Validar();
+}
+
+void TelaPrincipal::Jogar() {
+    if (!ValidarEscalacao(jogo_, grade_->grade()).podejogar) return;
+    ConfirmarEscalacao(jogo_, grade_->grade());
+    // Committed once: the button waits for the next Atualizar().
+    jogar_->setEnabled(false);
+    emit jogar();
+}
+
+} // namespace management::telas

@@ -1,0 +1,86 @@
+// The menus of the main screen. Entries whose screens the game does not have
+// yet are shown disabled, with their keys, so the menus read as they will.
+#include "management/telas/telaprincipal.hpp"
+
+#include "ui/textos.hpp"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <initializer_list>
+
+namespace management::telas {
+
+namespace {
+
+using Teclas = std::initializer_list<QKeySequence>;
+
+QAction* Entrada(QWidget* tela, QMenu* menu, const QString& texto, Teclas teclas = {}) {
+    QAction* a = menu->addAction(texto);
+    if (teclas.size() > 0) a->setShortcuts(QList<QKeySequence>(teclas));
+    // The keys work wherever the focus is on the screen, menu closed.
+    a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    tela->addAction(a);
+    return a;
+}
+
+QAction* Ainda(QWidget* tela, QMenu* menu, const QString& texto, Teclas teclas = {}) {
+    QAction* a = Entrada(tela, menu, texto, teclas);
+    a->setEnabled(false);
+    return a;
+}
+
+} // namespace
+
+void TelaPrincipal::MontarMenus() {
+    menus_ = new QMenuBar(this);
+    menus_->setNativeMenuBar(false);
+
+    QMenu* jogo = menus_->addMenu(QStringLiteral("&Jogo"));
+    connect(Entrada(this, jogo, ui::T(500), {QKeySequence(Qt::Key_F2)}), &QAction::triggered, this,
+            &TelaPrincipal::salvar);
+    connect(Entrada(this, jogo, ui::T(5), {QKeySequence(Qt::Key_F3)}), &QAction::triggered, this,
+            &TelaPrincipal::opcoes);
+    jogo->addSeparator();
+    connect(Entrada(this, jogo, QStringLiteral("Se demitir")), &QAction::triggered, this,
+            &TelaPrincipal::demitir);
+    connect(Entrada(this, jogo, QStringLiteral("Sair do jogo")), &QAction::triggered, this,
+            &TelaPrincipal::sair);
+
+    QMenu* clube = menus_->addMenu(QStringLiteral("&Clube"));
+    connect(Entrada(this, clube, QStringLiteral("Finanças"), {QKeySequence(Qt::CTRL | Qt::Key_F)}),
+            &QAction::triggered, this, &TelaPrincipal::financas);
+    connect(Entrada(this, clube, QStringLiteral("Empréstimo bancário")), &QAction::triggered, this,
+            &TelaPrincipal::emprestimo);
+    clube->addSeparator();
+    Ainda(this, clube, QStringLiteral("Jogos do clube"),
+          {QKeySequence(Qt::Key_F4), QKeySequence(Qt::CTRL | Qt::Key_J)});
+    Ainda(this, clube, QStringLiteral("Estádio"), {QKeySequence(Qt::Key_F6)});
+    Ainda(this, clube, QStringLiteral("E-mails"), {QKeySequence(Qt::Key_F7)});
+    Ainda(this, clube, QStringLiteral("Outros clubes"), {QKeySequence(Qt::Key_F8)});
+    Ainda(this, clube, QStringLiteral("Amistosos"), {QKeySequence(Qt::Key_F9)});
+
+    QMenu* competicoes = menus_->addMenu(QStringLiteral("C&ompetições"));
+    Ainda(this, competicoes, QStringLiteral("Classificação"), {QKeySequence(Qt::Key_F5)});
+    Ainda(this, competicoes, QStringLiteral("Tabela de jogos"),
+          {QKeySequence(Qt::CTRL | Qt::Key_T)});
+    Ainda(this, competicoes, ui::T(327));
+    Ainda(this, competicoes, QStringLiteral("Continentais"));
+
+    QMenu* rankings = menus_->addMenu(QStringLiteral("&Rankings"));
+    Ainda(this, rankings, QStringLiteral("Ranking de clubes"));
+    Ainda(this, rankings, QStringLiteral("Ranking de técnicos"));
+    Ainda(this, rankings, ui::T(340));
+
+    QMenu* historico = menus_->addMenu(QStringLiteral("&Histórico"));
+    Ainda(this, historico, QStringLiteral("Campeões"));
+    Ainda(this, historico, QStringLiteral("Transferências"));
+    Ainda(this, historico, QStringLiteral("Trocas de técnicos"));
+
+    QMenu* ajuda = menus_->addMenu(QStringLiteral("&Ajuda"));
+    connect(Entrada(this, ajuda, ui::T(6)), &QAction::triggered, this, &TelaPrincipal::sobre);
+}
+
+} // namespace management::telas
