@@ -1,15 +1,243 @@
 #include "shell/janelaprincipal.hpp"
 
-#include <QLabel>
+#include "competitions/fimdetemporada.hpp"
+#include "competitions/telas/telanovojogo.hpp"
+#include "management/telas/telaemprestimo.hpp"
+#include "management/telas/telafinancas.hpp"
+#include "management/telas/telaprincipal.hpp"
+#include "persistence/jogosalvo.hpp"
+#include "persistence/telas/dialogocarregar.hpp"
+#include "persistence/telas/dialogonome.hpp"
+#include "shell/menuprincipal.hpp"
+#include "shell/som.hpp"
+#include "ui/textos.hpp"
+#include "world/telas/dialogoopcoes.hpp"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QTimer>
+#include <chrono>
 
 namespace shell {
 
-JanelaPrincipal::JanelaPrincipal(QWidget* pai) : QMainWindow(pai) {
+using management::Proximo;
+using management::Tela;
+
+std::string InteracaoDesktop::NomeDoJogo(world::Jogo&) {
+    const auto nome = persistence::telas::DialogoNome::PedirNome(janela_);
+    return nome ? *nome : std::string();
+}
+
+void InteracaoDesktop::ErroAoSalvar(const std::string& mensagem) {
+    QMessageBox::warning(janela_, QStringLiteral("Pitchlord 2007"),
+                         QString::fromStdString(mensagem));
+}
+
+void InteracaoDesktop::Falecimento(world::Jogo& jogo, int jogador) {
+    QMessageBox caixa(janela_);
+    caixa.setWindowTitle(QStringLiteral("Falecimento do jogador"));
+    caixa.setText(ui::Q(jogo.jogadores[jogador].nome.view()));
+    caixa.setInformativeText(ui::T(654) + QStringLiteral("\n") + ui::T(655) + QStringLiteral("\n") +
+                             ui::T(852));
+    caixa.exec();
+}
+
+JanelaPrincipal::JanelaPrincipal(QWidget* pai)
+    : QMainWindow(pai), pilha_(new QStackedWidget(this)), menu_(new MenuPrincipal(this)), ia_(this),
+      som_(new Som(this)) {
     setWindowTitle(QStringLiteral("Pitchlord 2007"));
-    resize(800, 600);
-    auto* rotulo = new QLabel(QStringLiteral("Pitchlord 2007"), this);
-    rotulo->setAlignment(Qt::AlignCenter);
-    setCentralWidget(rotulo);
+    setCentralWidget(pilha_);
+    pilha_->addWidget(menu_);
+    ex_.rodada.interacao = &respostas_;
+    // Readable at 1280 x 800, usable at 1024 x 768: as large as the screen
+    // allows up to that.
+    QSize tamanho(1280, 800);
+    if (const QScreen* tela = QGuiApplication::primaryScreen())
+        tamanho = tamanho.boundedTo(tela->availableSize());
+    resize(tamanho.expandedTo(QSize(1024, 700)));
+    setMinimumSize(1000, 680);
+
+    connect(menu_, &MenuPrincipal::novoJogo, this, &JanelaPrincipal::NovoJogo);
+    connect(menu_, &MenuPrincipal::carregarJogo, this, &JanelaPrincipal::AbrirCarregar);
+    connect(menu_, &MenuPrincipal::sair, qApp, &QApplication::quit);
+    connect(menu_, &MenuPrincipal::sobre, this, [this] { MostrarSobre(this); });
+}
+
+JanelaPrincipal::~JanelaPrincipal() = default;
+
+QWidget* JanelaPrincipal::TelaAtual() const {
+    return pilha_->currentWidget();
+}
+
+void JanelaPrincipal::NovoJogo() {
+    menu_->MostrarCarregando(true);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QApplication::processEvents();
+    if (novojogo_) {
+        pilha_->removeWidget(novojogo_);
+        novojogo_->deleteLater();
+    }
+    // The desktop seeds each new game from the clock.
+    const auto semente =
+        static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+    novojogo_ = new competitions::telas::TelaNovoJogo(semente, this);
+    pilha_->addWidget(novojogo_);
+    connect(novojogo_, &competitions::telas::TelaNovoJogo::jogoCriado, this,
+            [this](std::shared_ptr<world::Jogo> jogo) { ComecarJogo(std::move(jogo)); });
+    connect(novojogo_, &competitions::telas::TelaNovoJogo::cancelado, this,
+            &JanelaPrincipal::VoltarAoMenu);
+    pilha_->setCurrentWidget(novojogo_);
+    QApplication::restoreOverrideCursor();
+    menu_->MostrarCarregando(false);
+}
+
+void JanelaPrincipal::VoltarAoMenu() {
+    pilha_->setCurrentWidget(menu_);
+    if (novojogo_) {
+        pilha_->removeWidget(novojogo_);
+        novojogo_->deleteLater();
+        novojogo_ = nullptr;
+    }
+}
+
+void JanelaPrincipal::AbrirCarregar() {
+    persistence::telas::DialogoCarregar dialogo(this);
+    if (dialogo.exec() != QDialog::Accepted || dialogo.Escolhido().isEmpty()) return;
+    CarregarJogo(dialogo.Escolhido().toStdString());
+}
+
+bool JanelaPrincipal::CarregarJogo(const std::string& nome, bool silencioso) {
+    auto jogo = std::make_shared<world::Jogo>();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool ok = persistence::carregajogo(*jogo, nome);
+    QApplication::restoreOverrideCursor();
+    if (!ok) {
+        if (!silencioso) QMessageBox::warning(this, QStringLiteral("Pitchlord 2007"), ui::T(357));
+        return false;
+    }
+    ComecarJogo(std::move(jogo));
+    return true;
+}
+
+void JanelaPrincipal::ComecarJogo(std::shared_ptr<world::Jogo> jogo) {
+    // The screens of the previous game go with it.
+    if (principal_) {
+        pilha_->removeWidget(principal_);
+        principal_->deleteLater();
+        principal_ = nullptr;
+    }
+    jogo_ = std::move(jogo);
+    principal_ = new management::telas::TelaPrincipal(*jogo_, this);
+    pilha_->addWidget(principal_);
+    using management::telas::TelaPrincipal;
+    connect(principal_, &TelaPrincipal::jogar, this, &JanelaPrincipal::Jogar);
+    connect(principal_, &TelaPrincipal::salvar, this, &JanelaPrincipal::Salvar);
+    connect(principal_, &TelaPrincipal::opcoes, this, &JanelaPrincipal::Opcoes);
+    connect(principal_, &TelaPrincipal::financas, this, &JanelaPrincipal::Financas);
+    connect(principal_, &TelaPrincipal::emprestimo, this, &JanelaPrincipal::Emprestimo);
+    connect(principal_, &TelaPrincipal::demitir, this, &JanelaPrincipal::Demitir);
+    connect(principal_, &TelaPrincipal::sair, qApp, &QApplication::quit);
+    connect(principal_, &TelaPrincipal::sobre, this, [this] { MostrarSobre(this); });
+    if (novojogo_) {
+        pilha_->removeWidget(novojogo_);
+        novojogo_->deleteLater();
+        novojogo_ = nullptr;
+    }
+    Seguir(management::EntrarNoJogo(*jogo_, ia_));
+}
+
+void JanelaPrincipal::MostrarPrincipal(const Proximo& p) {
+    principal_->Atualizar();
+    pilha_->setCurrentWidget(principal_);
+    if (p.eventos) {
+        // The date's events run once the screen is up.
+        QTimer::singleShot(0, this, [this] {
+            if (!jogo_ || pilha_->currentWidget() != principal_) return;
+            management::EventosPreTela(*jogo_, ia_);
+            principal_->Atualizar();
+        });
+    }
+}
+
+Proximo JanelaPrincipal::JogarData() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    management::AbrirRodadaDoDia(*jogo_, ex_);
+    ex_.semtela = true;
+    match::JogarProximoGrupo(*jogo_, ex_);
+    while (ex_.estado == match::EstadoRodada::Relogio) match::Minuto(*jogo_, ex_);
+    QApplication::restoreOverrideCursor();
+    return {Tela::Resultados, -1, ex_.codigo, false};
+}
+
+void JanelaPrincipal::Seguir(Proximo p) {
+    // Dates nobody has to see are played one after another until a human has
+    // something to do.
+    for (int guarda = 0; guarda < 100000; ++guarda) {
+        switch (p.tela) {
+        case Tela::Principal:
+            MostrarPrincipal(p);
+            return;
+        case Tela::Rodada:
+            p = JogarData();
+            break;
+        case Tela::Resultados:
+            p = management::Continuar(*jogo_, ia_, p.codigo);
+            break;
+        case Tela::FimDeTemporada:
+            competitions::FimDeTemporada(*jogo_);
+            p = management::ContinuarFimDeTemporada(*jogo_, ia_);
+            break;
+        }
+        QApplication::processEvents();
+    }
+}
+
+void JanelaPrincipal::Jogar() {
+    if (!jogo_) return;
+    Seguir(management::Jogar(*jogo_, ia_));
+}
+
+void JanelaPrincipal::Salvar() {
+    if (!jogo_) return;
+    if (jogo_->estado.arquivo.view().empty()) {
+        const auto nome = persistence::telas::DialogoNome::PedirNome(this);
+        if (!nome) return;
+        jogo_->estado.arquivo = *nome;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool ok = persistence::salvajogo(*jogo_);
+    QApplication::restoreOverrideCursor();
+    if (!ok) ia_.ErroAoSalvar(persistence::ErroAoSalvar());
+}
+
+void JanelaPrincipal::Opcoes() {
+    if (!jogo_) return;
+    world::telas::DialogoOpcoes dialogo(*jogo_, this);
+    dialogo.exec();
+    if (principal_) principal_->Atualizar();
+}
+
+void JanelaPrincipal::Financas() {
+    if (!jogo_) return;
+    management::telas::TelaFinancas tela(*jogo_, jogo_->estado.timeatual, this);
+    tela.exec();
+}
+
+void JanelaPrincipal::Emprestimo() {
+    if (!jogo_) return;
+    management::telas::TelaEmprestimo tela(*jogo_, jogo_->estado.timeatual, this);
+    tela.exec();
+    if (principal_) principal_->Atualizar();
+}
+
+void JanelaPrincipal::Demitir() {
+    if (!jogo_) return;
+    const auto r = QMessageBox::question(this, QStringLiteral("Pitchlord 2007"),
+                                         QStringLiteral("Deseja mesmo se demitir do time atual?"));
+    if (r != QMessageBox::Yes) return;
+    Seguir(management::Demitir(*jogo_, ia_));
 }
 
 } // namespace shell

@@ -1,13 +1,86 @@
 #pragma once
-// The game's main window; the menu and the screens open inside it.
+// The game's main window. It holds the menu and the screens, and turns what
+// the advance cycle says comes next into the screen that shows it.
+#include "management/ciclo.hpp"
+#include "match/executor.hpp"
+#include "match/interacao.hpp"
+#include "world/jogo.hpp"
+
 #include <QMainWindow>
 
+#include <memory>
+
+class QStackedWidget;
+
+namespace management::telas {
+class TelaPrincipal;
+}
+namespace competitions::telas {
+class TelaNovoJogo;
+}
+
 namespace shell {
+
+class MenuPrincipal;
+class Som;
+
+// The cycle's questions answered with the game's dialogs.
+class InteracaoDesktop : public management::InteracaoCiclo {
+public:
+    explicit InteracaoDesktop(QWidget* janela) : janela_(janela) {}
+    std::string NomeDoJogo(world::Jogo& jogo) override;
+    void ErroAoSalvar(const std::string& mensagem) override;
+    void Falecimento(world::Jogo& jogo, int jogador) override;
+
+private:
+    QWidget* janela_;
+};
 
 class JanelaPrincipal : public QMainWindow {
     Q_OBJECT
 public:
     explicit JanelaPrincipal(QWidget* pai = nullptr);
+    ~JanelaPrincipal() override;
+
+    world::Jogo* Jogo() const { return jogo_.get(); }
+    MenuPrincipal* Menu() const { return menu_; }
+    competitions::telas::TelaNovoJogo* TelaNovoJogo() const { return novojogo_; }
+    management::telas::TelaPrincipal* TelaPrincipal() const { return principal_; }
+    QWidget* TelaAtual() const;
+    Som& Sons() { return *som_; }
+
+    // Takes a running game (new or loaded) and opens its first screen.
+    void ComecarJogo(std::shared_ptr<world::Jogo> jogo);
+    // Loads a saved game by file name; false (and text 357 shown unless
+    // `silencioso`) when the file cannot be read.
+    bool CarregarJogo(const std::string& nome, bool silencioso = false);
+
+public slots:
+    void NovoJogo();
+    void AbrirCarregar();
+    void VoltarAoMenu();
+    void Jogar();
+    void Salvar();
+    void Opcoes();
+    void Financas();
+    void Emprestimo();
+    void Demitir();
+
+private:
+    void Seguir(management::Proximo p);
+    void MostrarPrincipal(const management::Proximo& p);
+    // The matchday in the quick mode, until the match screens show it.
+    management::Proximo JogarData();
+
+    std::shared_ptr<world::Jogo> jogo_;
+    QStackedWidget* pilha_;
+    MenuPrincipal* menu_;
+    competitions::telas::TelaNovoJogo* novojogo_ = nullptr;
+    management::telas::TelaPrincipal* principal_ = nullptr;
+    InteracaoDesktop ia_;
+    match::InteracaoPadrao respostas_;
+    match::ExecucaoRodada ex_;
+    Som* som_;
 };
 
 } // namespace shell

@@ -10,8 +10,12 @@ QString Q(std::string_view cp1252) {
     return QString::fromStdString(plataforma::Cp1252ParaUtf8(cp1252));
 }
 
-QString T(int numero) { return Q(world::texto(numero)); }
-QString T2(int numero) { return Q(world::texto2(numero)); }
+QString T(int numero) {
+    return Q(world::texto(numero));
+}
+QString T2(int numero) {
+    return Q(world::texto2(numero));
+}
 
 std::string ParaJogo(const QString& texto, std::size_t maximo) {
     std::string s = plataforma::Utf8ParaCp1252(texto.toStdString());
@@ -22,6 +26,8 @@ std::string ParaJogo(const QString& texto, std::size_t maximo) {
 QString Dinheiro(int valor) {
     return QStringLiteral("$") + Q(management::FormatarDinheiro(valor));
 }
-QString DinheiroExtenso(int valor) { return Q(management::DinheiroPorExtenso(valor)); }
+QString DinheiroExtenso(int valor) {
+    return Q(management::DinheiroPorExtenso(valor));
+}
 
 } // namespace ui

@@ -8,8 +8,8 @@
 
 namespace apoio_telas {
 
-std::unique_ptr<world::Jogo> NovoJogo(const std::vector<int>& ligas, int humanos,
-                                      bool divisoesde20, std::uint64_t semente) {
+std::unique_ptr<world::Jogo> NovoJogo(const std::vector<int>& ligas, int humanos, bool divisoesde20,
+                                      std::uint64_t semente) {
     auto jogo = std::make_unique<world::Jogo>();
     const world::IndiceTimes indice = world::contatimes();
     competitions::OpcoesNovoJogo o;

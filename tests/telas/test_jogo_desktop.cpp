@@ -1,0 +1,202 @@
+// The desktop game from the menu: a new game with two humans, their turns on
+// the main screen, a date played, a save through the name dialog and a load
+// through the load dialog opening the same screen.
+#include "apoio/apoio.hpp"
+#include "apoio_telas.hpp"
+#include "competitions/telas/telaescolhatime.hpp"
+#include "competitions/telas/telanovojogo.hpp"
+#include "competitions/telas/telatipojogo.hpp"
+#include "management/telas/telaprincipal.hpp"
+#include "persistence/jogosalvo.hpp"
+#include "persistence/telas/dialogocarregar.hpp"
+#include "persistence/telas/dialogonome.hpp"
+#include "shell/janelaprincipal.hpp"
+#include "shell/menuprincipal.hpp"
+#include "shell/seletoridioma.hpp"
+#include "shell/som.hpp"
+#include "ui/textos.hpp"
+#include "world/idioma.hpp"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEnterEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using management::telas::TelaPrincipal;
+
+namespace {
+
+template <typename W> W* Achar(QWidget* raiz, const char* nome) {
+    W* w = raiz->findChild<W*>(QLatin1String(nome));
+    EXPECT_NE(w, nullptr) << nome;
+    return w;
+}
+
+// The automatic lineup of the first formation offered, then "Jogar >>".
+void EscalarEJogar(TelaPrincipal* tela) {
+    QComboBox* formacao = tela->caixaFormacao();
+    ASSERT_GT(formacao->count(), 0);
+    formacao->setCurrentIndex(0);
+    emit formacao->activated(0);
+    ASSERT_TRUE(tela->botaoJogar()->isEnabled());
+    tela->botaoJogar()->click();
+}
+
+// Runs `passo` on the next modal dialog as soon as it opens.
+template <typename F> void NoProximoDialogo(F passo) {
+    QTimer::singleShot(0, [passo] {
+        QWidget* w = QApplication::activeModalWidget();
+        ASSERT_NE(w, nullptr);
+        passo(w);
+    });
+}
+
+} // namespace
+
+TEST(JogoDesktop, FromTheMenuToTwoHumansTurnsASaveAndALoad) {
+    std::filesystem::remove_all(persistence::PastaSav());
+    shell::JanelaPrincipal janela;
+    janela.show();
+    EXPECT_EQ(janela.windowTitle(), QStringLiteral("Pitchlord 2007"));
+    EXPECT_EQ(janela.TelaAtual(), janela.Menu());
+    apoio_telas::Capturar(janela, "tela_menu");
+
+    emit janela.Menu()->novoJogo();
+    auto* novo = janela.TelaNovoJogo();
+    ASSERT_NE(novo, nullptr);
+    EXPECT_EQ(janela.TelaAtual(), novo);
+    auto* tipo = novo->PaginaTipo();
+    auto* ligas = Achar<QTableWidget>(tipo, "gridligas");
+    for (int r = 0; r < ligas->rowCount(); ++r)
+        if (ligas->item(r, 0)->data(Qt::UserRole).toInt() == 29)
+            ligas->item(r, 0)->setCheckState(Qt::Checked);
+    Achar<QRadioButton>(tipo, "rbdivisoes20")->setChecked(true);
+    Achar<QSpinBox>(tipo, "sphumanos")->setValue(2);
+    Achar<QPushButton>(tipo, "btcomecar")->click();
+    auto* escolha = novo->PaginaEscolha();
+    for (const char* clube : {"rbtime_1_1", "rbtime_1_2"}) {
+        Achar<QRadioButton>(escolha, clube)->click();
+        Achar<QLineEdit>(escolha, "ednome")->setText(QStringLiteral("Técnico"));
+        Achar<QPushButton>(escolha, "btconfirmar")->click();
+    }
+
+    // The game is on its first date, a league date: the first human's screen.
+    world::Jogo* jogo = janela.Jogo();
+    ASSERT_NE(jogo, nullptr);
+    TelaPrincipal* principal = janela.TelaPrincipal();
+    ASSERT_NE(principal, nullptr);
+    EXPECT_EQ(janela.TelaAtual(), principal);
+    const int h1 = jogo->estado.timeshumanos[0], h2 = jogo->estado.timeshumanos[1];
+    EXPECT_EQ(jogo->estado.timeatual, h1);
+    EXPECT_EQ(principal->rotuloClube()->text(), ui::Q(jogo->times[h1].nome));
+    const int data = jogo->estado.dataatual;
+    QApplication::processEvents();
+
+    // "Jogar >>" of the first human passes to the second one's screen.
+    EscalarEJogar(principal);
+    EXPECT_EQ(jogo->estado.timeatual, h2);
+    EXPECT_EQ(principal->rotuloClube()->text(), ui::Q(jogo->times[h2].nome));
+    EXPECT_EQ(jogo->estado.dataatual, data);
+    apoio_telas::Capturar(janela, "tela_principal_segundo_humano");
+
+    // The second one's plays the date; the next date opens on the first again.
+    EscalarEJogar(principal);
+    QApplication::processEvents();
+    EXPECT_GT(jogo->estado.dataatual, data);
+    EXPECT_EQ(janela.TelaAtual(), principal);
+    EXPECT_EQ(jogo->estado.timeatual, h1);
+    int jogados = 0;
+    for (const auto& p : jogo->partidas) jogados += p.jogado;
+    EXPECT_GT(jogados, 0);
+
+    // F2 on a game without a name: the name dialog.
+    NoProximoDialogo([](QWidget* w) {
+        auto* d = qobject_cast<persistence::telas::DialogoNome*>(w);
+        ASSERT_NE(d, nullptr);
+        Achar<QLineEdit>(d, "nome")->setText(QStringLiteral("minha carreira"));
+        Achar<QPushButton>(d, "salvar")->click();
+    });
+    emit principal->salvar();
+    EXPECT_EQ(std::string(jogo->estado.arquivo.view()), "minha carreira.s07");
+    ASSERT_TRUE(std::filesystem::exists(persistence::PastaSav() / "minha carreira.s07"));
+    const auto dataSalva = jogo->estado.dataatual;
+
+    // A second window loads it through the load dialog.
+    shell::JanelaPrincipal outra;
+    outra.show();
+    NoProximoDialogo([](QWidget* w) {
+        auto* d = qobject_cast<persistence::telas::DialogoCarregar*>(w);
+        ASSERT_NE(d, nullptr);
+        auto* lista = Achar<QListWidget>(d, "lista");
+        ASSERT_EQ(lista->count(), 1);
+        lista->setCurrentRow(0);
+        Achar<QPushButton>(d, "carregar")->click();
+    });
+    emit outra.Menu()->carregarJogo();
+    ASSERT_NE(outra.Jogo(), nullptr);
+    EXPECT_EQ(outra.TelaAtual(), outra.TelaPrincipal());
+    EXPECT_EQ(outra.Jogo()->estado.dataatual, dataSalva);
+    EXPECT_EQ(outra.Jogo()->estado.timeatual, h1);
+    EXPECT_EQ(outra.TelaPrincipal()->rotuloClube()->text(), ui::Q(jogo->times[h1].nome));
+    apoio_telas::Capturar(outra, "tela_principal_carregada");
+}
+
+TEST(JogoDesktop, SoundsStaySilentWhenTheOptionIsOffAndWithoutADevice) {
+    shell::Som som;
+    ASSERT_TRUE(som.Tem("gol"));
+    som.Tocar("gol", false);
+    EXPECT_EQ(som.Tocados(), 0);
+    som.Tocar("gol", true);   // no sound device here: nothing but silence
+    som.Tocar("apito", true); // no such sound
+    EXPECT_EQ(som.Tocados(), 1);
+}
+
+TEST(JogoDesktop, TheMenuFollowsTheLanguage) {
+    namespace fs = std::filesystem;
+    {
+        // A copy of the languages: the choice is remembered there, not in the
+        // build's own folder other tests read.
+        apoio::PastaTemporaria pasta;
+        fs::create_directories(pasta / "languages");
+        for (const char* f : {"10.txt", "11.txt"})
+            fs::copy_file(fs::path(PITCHLORD_JOGO) / "languages" / f,
+                          pasta / (std::string("languages/") + f));
+        world::DefinirIdioma(10);
+        shell::MenuPrincipal menu;
+        const QString novo = menu.findChildren<QLabel*>().size() > 0 ? ui::T(1) : QString();
+        shell::SeletorIdioma* idiomas = menu.Idiomas();
+        idiomas->setCurrentIndex(idiomas->findData(11));
+        EXPECT_EQ(ui::T(1), QStringLiteral("New game"));
+        bool achou = false;
+        for (QLabel* l : menu.findChildren<QLabel*>()) achou = achou || l->text() == ui::T(1);
+        EXPECT_TRUE(achou); // the menu relabelled itself
+        EXPECT_NE(novo, ui::T(1));
+    }
+    world::IniciarIdioma();
+    EXPECT_EQ(world::IdiomaAtual(), 10);
+}
+
+TEST(JogoDesktop, MenuLabelsTurnWhiteUnderThePointer) {
+    shell::MenuPrincipal menu;
+    QLabel* novo = nullptr;
+    for (QLabel* l : menu.findChildren<QLabel*>())
+        if (l->text() == ui::T(1)) novo = l;
+    ASSERT_NE(novo, nullptr);
+    EXPECT_TRUE(novo->styleSheet().contains(QStringLiteral("#f0d000")));
+    QEnterEvent entrou(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QApplication::sendEvent(novo, &entrou);
+    EXPECT_TRUE(novo->styleSheet().contains(QStringLiteral("white")));
+    QEvent saiu(QEvent::Leave);
+    QApplication::sendEvent(novo, &saiu);
+    EXPECT_TRUE(novo->styleSheet().contains(QStringLiteral("#f0d000")));
+}
