@@ -1,6 +1,7 @@
 #include "shell/janelaprincipal.hpp"
 
 #include "competitions/fimdetemporada.hpp"
+#include "competitions/telas/dialogotecnicos.hpp"
 #include "competitions/telas/telanovojogo.hpp"
 #include "management/telas/telaemprestimo.hpp"
 #include "management/telas/telafinancas.hpp"
@@ -14,6 +15,8 @@
 #include "world/telas/dialogoopcoes.hpp"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStackedWidget>
@@ -139,6 +142,10 @@ void JanelaPrincipal::ComecarJogo(std::shared_ptr<world::Jogo> jogo) {
     connect(principal_, &TelaPrincipal::emprestimo, this, &JanelaPrincipal::Emprestimo);
     connect(principal_, &TelaPrincipal::demitir, this, &JanelaPrincipal::Demitir);
     connect(principal_, &TelaPrincipal::sair, qApp, &QApplication::quit);
+    connect(principal_, &TelaPrincipal::tecnicos, this, [this] {
+        competitions::telas::DialogoTecnicos dialogo(*jogo_, this);
+        dialogo.exec();
+    });
     connect(principal_, &TelaPrincipal::sobre, this, [this] { MostrarSobre(this); });
     if (novojogo_) {
         pilha_->removeWidget(novojogo_);
@@ -230,6 +237,28 @@ void JanelaPrincipal::Emprestimo() {
     management::telas::TelaEmprestimo tela(*jogo_, jogo_->estado.timeatual, this);
     tela.exec();
     if (principal_) principal_->Atualizar();
+}
+
+void JanelaPrincipal::closeEvent(QCloseEvent* e) {
+    // Screens other than the menu swallow Alt+F4; a close asked by other
+    // means while a game is open asks first, since the game is not saved.
+    if (pilha_->currentWidget() == menu_ || !jogo_) return QMainWindow::closeEvent(e);
+    if (ConfirmarSaida())
+        e->accept();
+    else
+        e->ignore();
+}
+
+bool JanelaPrincipal::ConfirmarSaida() {
+    return QMessageBox::question(this, QStringLiteral("Pitchlord 2007"),
+                                 QStringLiteral("Sair do jogo sem salvar?")) == QMessageBox::Yes;
+}
+
+void JanelaPrincipal::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_F4 && (e->modifiers() & Qt::AltModifier) &&
+        pilha_->currentWidget() != menu_)
+        return; // swallowed
+    QMainWindow::keyPressEvent(e);
 }
 
 void JanelaPrincipal::Demitir() {

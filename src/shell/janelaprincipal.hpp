@@ -66,6 +66,12 @@ public slots:
     void Emprestimo();
     void Demitir();
 
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    // "Sair do jogo sem salvar?"; tests answer it themselves.
+    virtual bool ConfirmarSaida();
+
 private:
     void Seguir(management::Proximo p);
     void MostrarPrincipal(const management::Proximo& p);

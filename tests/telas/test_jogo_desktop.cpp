@@ -3,6 +3,7 @@
 // through the load dialog opening the same screen.
 #include "apoio/apoio.hpp"
 #include "apoio_telas.hpp"
+#include "competitions/telas/dialogotecnicos.hpp"
 #include "competitions/telas/telaescolhatime.hpp"
 #include "competitions/telas/telanovojogo.hpp"
 #include "competitions/telas/telatipojogo.hpp"
@@ -199,4 +200,36 @@ TEST(JogoDesktop, MenuLabelsTurnWhiteUnderThePointer) {
     QEvent saiu(QEvent::Leave);
     QApplication::sendEvent(novo, &saiu);
     EXPECT_TRUE(novo->styleSheet().contains(QStringLiteral("#f0d000")));
+}
+
+namespace {
+class TecnicosDeTeste : public competitions::telas::DialogoTecnicos {
+public:
+    using DialogoTecnicos::DialogoTecnicos;
+    QString nome;
+    QStringList avisos;
+
+protected:
+    QString PedirNome() override { return nome; }
+    void Avisar(const QString& t) override { avisos << t; }
+};
+} // namespace
+
+TEST(JogoDesktop, TheHumanCoachesDialogRemovesOnlyCoachesWithoutAClub) {
+    auto jogo = apoio_telas::NovoJogo({29}, 2);
+    TecnicosDeTeste d(*jogo);
+    d.show();
+    const int clube = jogo->estado.timeshumanos[0];
+    EXPECT_EQ(d.lista()->item(0, 2)->text(), ui::Q(jogo->times[clube].nome));
+    d.lista()->setCurrentCell(0, 1);
+    d.botaoRemover()->click();
+    EXPECT_EQ(d.avisos, QStringList{ui::T(840)}); // still coaching
+    d.nome = QStringLiteral("Reserva");
+    d.botaoAdicionar()->click();
+    EXPECT_EQ(d.lista()->item(2, 1)->text(), QStringLiteral("Reserva"));
+    EXPECT_TRUE(d.lista()->item(2, 2)->text().isEmpty());
+    d.lista()->setCurrentCell(2, 1);
+    d.botaoRemover()->click();
+    EXPECT_TRUE(d.lista()->item(2, 1)->text().isEmpty());
+    EXPECT_EQ(jogo->estado.humanos[2], -1);
 }

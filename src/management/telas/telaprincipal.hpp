@@ -51,6 +51,7 @@ signals:
     void jogar();
     void salvar();
     void opcoes();
+    void tecnicos();
     void financas();
     void emprestimo();
     void demitir();

@@ -43,6 +43,8 @@ void TelaPrincipal::MontarMenus() {
             &TelaPrincipal::salvar);
     connect(Entrada(this, jogo, ui::T(5), {QKeySequence(Qt::Key_F3)}), &QAction::triggered, this,
             &TelaPrincipal::opcoes);
+    connect(Entrada(this, jogo, QStringLiteral("Técnicos humanos")), &QAction::triggered, this,
+            &TelaPrincipal::tecnicos);
     jogo->addSeparator();
     connect(Entrada(this, jogo, QStringLiteral("Se demitir")), &QAction::triggered, this,
             &TelaPrincipal::demitir);
