@@ -1,0 +1,22 @@
+#include "match/telas/aovivo.hpp"
+
+#include "match/telas/dialogosaovivo.hpp"
+#include "match/telas/visaoaovivo.hpp"
+
+namespace match::telas {
+
+void AbrirVisaoAoVivo(world::Jogo& jogo, Rodada& rodada, int m, bool intervalo, QWidget* pai) {
+    if (m < 1 || m > rodada.numjogos || m > kMaxJogos) return;
+    VisaoAoVivo v(jogo, rodada, m, intervalo, pai);
+    v.exec();
+}
+
+int EscolherSubstitutoContusao(const world::Jogo& jogo, const Rodada& rodada, int /*m*/,
+                               int /*lado*/, int contundido, std::span<const int> banco,
+                               QWidget* pai) {
+    if (banco.empty()) return 0;
+    SubstituicaoContusao d(jogo, rodada, contundido, banco, pai);
+    return d.exec() == QDialog::Accepted ? d.Escolhido() : 0;
+}
+
+} // namespace match::telas
