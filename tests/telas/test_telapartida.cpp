@@ -47,6 +47,18 @@ public:
     }
 
 protected:
+    // The live view and the injury screen have tests of their own: here they
+    // are only counted, so the clock never waits on them.
+    void VisaoAoVivo(world::Jogo&, match::Rodada&, int, bool) override { ++aovivo; }
+    int SubstitutoContusao(const world::Jogo&, const match::Rodada&, int, int, int,
+                           std::span<const int>) override {
+        return 0;
+    }
+
+public:
+    int aovivo = 0;
+
+protected:
     int Executar(QDialog& d) override {
         ++abertas;
         if (antes) antes(d);
