@@ -23,8 +23,10 @@ std::vector<TEvento> EventosDoJogo(const Jogo& jogo, int entrada) {
     // Events are archived with their match, so they stand together near the
     // end; scan back from the end until they are passed.
     for (int i = static_cast<int>(ev.size()) - 1; i >= 0; --i) {
-        if (ev[i].jogo == entrada) r.push_back(ev[i]);
-        else if (ev[i].jogo < entrada) break;
+        if (ev[i].jogo == entrada)
+            r.push_back(ev[i]);
+        else if (ev[i].jogo < entrada)
+            break;
     }
     std::reverse(r.begin(), r.end());
     std::stable_sort(r.begin(), r.end(),

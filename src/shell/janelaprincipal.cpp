@@ -2,10 +2,14 @@
 
 #include "competitions/fimdetemporada.hpp"
 #include "competitions/telas/dialogotecnicos.hpp"
+#include "competitions/telas/telafimtemporada.hpp"
 #include "competitions/telas/telanovojogo.hpp"
 #include "management/telas/telaemprestimo.hpp"
 #include "management/telas/telafinancas.hpp"
 #include "management/telas/telaprincipal.hpp"
+#include "match/telas/interacaotela.hpp"
+#include "match/telas/telapartida.hpp"
+#include "match/telas/telaresultados.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "persistence/telas/dialogocarregar.hpp"
 #include "persistence/telas/dialogonome.hpp"
@@ -53,7 +57,6 @@ JanelaPrincipal::JanelaPrincipal(QWidget* pai)
     setWindowTitle(QStringLiteral("Pitchlord 2007"));
     setCentralWidget(pilha_);
     pilha_->addWidget(menu_);
-    ex_.rodada.interacao = &respostas_;
     // Readable at 1280 x 800, usable at 1024 x 768: as large as the screen
     // allows up to that.
     QSize tamanho(1280, 800);
@@ -132,6 +135,10 @@ void JanelaPrincipal::ComecarJogo(std::shared_ptr<world::Jogo> jogo) {
         principal_ = nullptr;
     }
     jogo_ = std::move(jogo);
+    interacaopartida_ = std::make_unique<match::telas::InteracaoTela>(this, som_, jogo_.get());
+    TrocarPagina(partida_, nullptr);
+    TrocarPagina(resultados_, nullptr);
+    TrocarPagina(fimtemporada_, nullptr);
     principal_ = new management::telas::TelaPrincipal(*jogo_, this);
     pilha_->addWidget(principal_);
     using management::telas::TelaPrincipal;
@@ -168,36 +175,68 @@ void JanelaPrincipal::MostrarPrincipal(const Proximo& p) {
     }
 }
 
-Proximo JanelaPrincipal::JogarData() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+void JanelaPrincipal::TrocarPagina(QWidget*& atual, QWidget* nova) {
+    if (atual) {
+        pilha_->removeWidget(atual);
+        atual->deleteLater();
+    }
+    atual = nova;
+    if (nova) {
+        pilha_->addWidget(nova);
+        pilha_->setCurrentWidget(nova);
+        nova->setFocus();
+    }
+}
+
+void JanelaPrincipal::AbrirPartida() {
     management::AbrirRodadaDoDia(*jogo_, ex_);
-    ex_.semtela = true;
-    match::JogarProximoGrupo(*jogo_, ex_);
-    while (ex_.estado == match::EstadoRodada::Relogio) match::Minuto(*jogo_, ex_);
-    QApplication::restoreOverrideCursor();
-    return {Tela::Resultados, -1, ex_.codigo, false};
+    ex_.semtela = false;
+    ex_.rodada.interacao = interacaopartida_.get();
+    auto* tela = new match::telas::TelaPartida(*jogo_, ex_, this);
+    if (intervaloteste_ > 0) tela->DefinirIntervaloParaTestes(intervaloteste_);
+    const double hoje = ex_.rodada.hoje;
+    // Queued: the screen may finish inside Comecar (no group on the clock).
+    connect(
+        tela, &match::telas::TelaPartida::encerrada, this,
+        [this, hoje] { MostrarResultados(ex_.codigo, hoje); }, Qt::QueuedConnection);
+    TrocarPagina(partida_, tela);
+    tela->Comecar();
+}
+
+void JanelaPrincipal::MostrarResultados(int codigo, double data) {
+    auto* tela = new match::telas::TelaResultados(*jogo_, codigo, data, this);
+    connect(tela, &match::telas::TelaResultados::continuar, this,
+            [this, codigo] { Seguir(management::Continuar(*jogo_, ia_, codigo)); });
+    TrocarPagina(resultados_, tela);
+    TrocarPagina(partida_, nullptr);
+}
+
+void JanelaPrincipal::MostrarFimDeTemporada() {
+    // The screen reads the season's champions before the next season is made.
+    auto* tela = new competitions::telas::TelaFimTemporada(*jogo_, this);
+    competitions::FimDeTemporada(*jogo_);
+    connect(tela, &competitions::telas::TelaFimTemporada::continuar, this,
+            [this] { Seguir(management::ContinuarFimDeTemporada(*jogo_, ia_)); });
+    TrocarPagina(fimtemporada_, tela);
+    TrocarPagina(resultados_, nullptr);
 }
 
 void JanelaPrincipal::Seguir(Proximo p) {
-    // Dates nobody has to see are played one after another until a human has
-    // something to do.
-    for (int guarda = 0; guarda < 100000; ++guarda) {
-        switch (p.tela) {
-        case Tela::Principal:
-            MostrarPrincipal(p);
-            return;
-        case Tela::Rodada:
-            p = JogarData();
-            break;
-        case Tela::Resultados:
-            p = management::Continuar(*jogo_, ia_, p.codigo);
-            break;
-        case Tela::FimDeTemporada:
-            competitions::FimDeTemporada(*jogo_);
-            p = management::ContinuarFimDeTemporada(*jogo_, ia_);
-            break;
-        }
-        QApplication::processEvents();
+    switch (p.tela) {
+    case Tela::Principal:
+        TrocarPagina(resultados_, nullptr);
+        TrocarPagina(fimtemporada_, nullptr);
+        MostrarPrincipal(p);
+        return;
+    case Tela::Rodada:
+        AbrirPartida();
+        return;
+    case Tela::Resultados:
+        MostrarResultados(p.codigo, ex_.rodada.hoje);
+        return;
+    case Tela::FimDeTemporada:
+        MostrarFimDeTemporada();
+        return;
     }
 }
 

@@ -75,8 +75,13 @@ protected:
 private:
     void Seguir(management::Proximo p);
     void MostrarPrincipal(const management::Proximo& p);
-    // The matchday in the quick mode, until the match screens show it.
-    management::Proximo JogarData();
+    // The matchday on its screen, then the results, the season end.
+    void AbrirPartida();
+    void MostrarResultados(int codigo, double data);
+    void MostrarFimDeTemporada();
+    // Puts a page of the moment in the stack, the previous one of its kind
+    // thrown away.
+    void TrocarPagina(QWidget*& atual, QWidget* nova);
 
     std::shared_ptr<world::Jogo> jogo_;
     QStackedWidget* pilha_;
@@ -84,8 +89,19 @@ private:
     competitions::telas::TelaNovoJogo* novojogo_ = nullptr;
     management::telas::TelaPrincipal* principal_ = nullptr;
     InteracaoDesktop ia_;
-    match::InteracaoPadrao respostas_;
+    std::unique_ptr<match::Interacao> interacaopartida_;
     match::ExecucaoRodada ex_;
+    QWidget* partida_ = nullptr;
+    QWidget* resultados_ = nullptr;
+    QWidget* fimtemporada_ = nullptr;
+    // Tests shorten the clock; 0 keeps the match speed of the options.
+    int intervaloteste_ = 0;
+
+public:
+    void DefinirIntervaloParaTestes(int ms) { intervaloteste_ = ms; }
+    QWidget* TelaPartida_() const { return partida_; }
+    QWidget* TelaResultados() const { return resultados_; }
+    QWidget* TelaFimTemporada() const { return fimtemporada_; }
     Som* som_;
 };
 

@@ -20,8 +20,8 @@ TEST(ResultadosDoDia, TheDatesEntriesAreTheNewestOfItsCompetitionAndTheirEventsI
     EXPECT_TRUE(match::JogosDoDia(jogo, 1, 104).empty());
 
     // Events of one match come in the minute order, others left out.
-    jogo.arquivo.eventos = {{kGolEvento, 0, 0, 0, 70, a}, {kAmarelo, 0, 0, 0, 10, a},
-                            {kGolPenalti, 0, 0, 0, 5, c}};
+    jogo.arquivo.eventos = {
+        {kGolEvento, 0, 0, 0, 70, a}, {kAmarelo, 0, 0, 0, 10, a}, {kGolPenalti, 0, 0, 0, 5, c}};
     const auto ev = match::EventosDoJogo(jogo, a);
     ASSERT_EQ(ev.size(), 2u);
     EXPECT_EQ(ev[0].minuto, 10);

@@ -5,9 +5,11 @@
 #include "apoio_telas.hpp"
 #include "competitions/telas/dialogotecnicos.hpp"
 #include "competitions/telas/telaescolhatime.hpp"
+#include "competitions/telas/telafimtemporada.hpp"
 #include "competitions/telas/telanovojogo.hpp"
 #include "competitions/telas/telatipojogo.hpp"
 #include "management/telas/telaprincipal.hpp"
+#include "match/telas/telaresultados.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "persistence/telas/dialogocarregar.hpp"
 #include "persistence/telas/dialogonome.hpp"
@@ -20,6 +22,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
+#include <QElapsedTimer>
 #include <QEnterEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,11 +66,32 @@ template <typename F> void NoProximoDialogo(F passo) {
     });
 }
 
+// Lets the event loop run until `pronto` holds (or about `ms` have passed).
+template <typename F> bool EsperarPor(F pronto, int ms = 60000) {
+    QElapsedTimer t;
+    t.start();
+    while (!pronto() && t.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 5);
+    return pronto();
+}
+
+// Answers every screen a match opens (penalty takers, live view, shoot-outs)
+// by closing it: the computer's choice then stands.
+struct FecharDialogos {
+    QTimer timer;
+    FecharDialogos() {
+        QObject::connect(&timer, &QTimer::timeout, [] {
+            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->reject();
+        });
+        timer.start(5);
+    }
+};
+
 } // namespace
 
 TEST(JogoDesktop, FromTheMenuToTwoHumansTurnsASaveAndALoad) {
     std::filesystem::remove_all(persistence::PastaSav());
     shell::JanelaPrincipal janela;
+    janela.DefinirIntervaloParaTestes(1);
     janela.show();
     EXPECT_EQ(janela.windowTitle(), QStringLiteral("Pitchlord 2007"));
     EXPECT_EQ(janela.TelaAtual(), janela.Menu());
@@ -110,9 +135,23 @@ TEST(JogoDesktop, FromTheMenuToTwoHumansTurnsASaveAndALoad) {
     EXPECT_EQ(jogo->estado.dataatual, data);
     apoio_telas::Capturar(janela, "tela_principal_segundo_humano");
 
-    // The second one's plays the date; the next date opens on the first again.
+    // The second one's plays the date on the clock, then the results; their
+    // "Continuar >>" opens the next date on the first human again.
+    jogo->estado.opcoes.opintervalo = 0;
     EscalarEJogar(principal);
-    QApplication::processEvents();
+    EXPECT_NE(janela.TelaPartida_(), nullptr);
+    ASSERT_TRUE(EsperarPor([&] { return janela.TelaResultados() != nullptr; }));
+    auto* resultados = qobject_cast<match::telas::TelaResultados*>(janela.TelaResultados());
+    ASSERT_NE(resultados, nullptr);
+    EXPECT_EQ(janela.TelaAtual(), resultados);
+    // Every match of the date is listed with its fixture's score.
+    int dodia = 0;
+    for (const auto& p : jogo->partidas)
+        dodia += p.jogado && p.data == jogo->calendario[data - 1].data && p.competicao == 1;
+    EXPECT_EQ(resultados->lista()->count(), dodia);
+    EXPECT_GT(resultados->tabela()->rowCount(), 0);
+    apoio_telas::Capturar(janela, "tela_resultados");
+    resultados->botaoContinuar()->click();
     EXPECT_GT(jogo->estado.dataatual, data);
     EXPECT_EQ(janela.TelaAtual(), principal);
     EXPECT_EQ(jogo->estado.timeatual, h1);
@@ -232,4 +271,46 @@ TEST(JogoDesktop, TheHumanCoachesDialogRemovesOnlyCoachesWithoutAClub) {
     d.botaoRemover()->click();
     EXPECT_TRUE(d.lista()->item(2, 1)->text().isEmpty());
     EXPECT_EQ(jogo->estado.humanos[2], -1);
+}
+
+TEST(JogoDesktop, AWholeSeasonThroughTheScreensReachesTheSeasonEndAndTheNextSeason) {
+    shell::JanelaPrincipal janela;
+    janela.DefinirIntervaloParaTestes(1);
+    janela.show();
+    auto jogo = apoio_telas::NovoJogo({97}, 1);
+    jogo->estado.opcoes.opintervalo = 0;
+    std::shared_ptr<world::Jogo> partilhado(std::move(jogo));
+    janela.ComecarJogo(partilhado);
+    FecharDialogos fechar;
+    int datas = 0;
+    const bool chegou = EsperarPor(
+        [&] {
+            if (janela.TelaFimTemporada()) return true;
+            if (janela.TelaAtual() == janela.TelaPrincipal() &&
+                janela.TelaPrincipal()->caixaFormacao()->count() > 0) {
+                EscalarEJogar(janela.TelaPrincipal());
+            } else if (auto* r = qobject_cast<match::telas::TelaResultados*>(janela.TelaAtual())) {
+                ++datas;
+                r->botaoContinuar()->click();
+            }
+            return false;
+        },
+        240000);
+    ASSERT_TRUE(chegou) << "dates played: " << datas;
+    auto* fim = qobject_cast<competitions::telas::TelaFimTemporada*>(janela.TelaFimTemporada());
+    ASSERT_NE(fim, nullptr);
+    EXPECT_GE(fim->campeoes()->rowCount(), 2); // league divisions and the cup
+    apoio_telas::Capturar(janela, "tela_fimtemporada");
+    EXPECT_EQ(partilhado->estado.temporada, 2); // prepared when the screen opened
+    fim->botaoContinuar()->click();
+    // The new season's first date: the human's screen, or (a continental date
+    // without him) the match screen straight away, then his screen.
+    ASSERT_TRUE(EsperarPor([&] {
+        if (auto* r = qobject_cast<match::telas::TelaResultados*>(janela.TelaAtual()))
+            r->botaoContinuar()->click();
+        return janela.TelaAtual() == janela.TelaPrincipal();
+    }));
+    EXPECT_EQ(partilhado->estado.temporada, 2);
+    EXPECT_GT(partilhado->estado.dataatual, 1);
+    EXPECT_GT(datas, 38);
 }
