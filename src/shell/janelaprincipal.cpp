@@ -2,6 +2,10 @@
 
 #include "competitions/fimdetemporada.hpp"
 #include "competitions/telas/dialogotecnicos.hpp"
+#include "competitions/telas/telacalendario.hpp"
+#include "competitions/telas/telaclassificacao.hpp"
+#include "competitions/telas/telacopa.hpp"
+#include "competitions/telas/telaestaduais.hpp"
 #include "competitions/telas/telafimtemporada.hpp"
 #include "competitions/telas/telanovojogo.hpp"
 #include "management/telas/telaemprestimo.hpp"
@@ -149,6 +153,22 @@ void JanelaPrincipal::ComecarJogo(std::shared_ptr<world::Jogo> jogo) {
     connect(principal_, &TelaPrincipal::emprestimo, this, &JanelaPrincipal::Emprestimo);
     connect(principal_, &TelaPrincipal::demitir, this, &JanelaPrincipal::Demitir);
     connect(principal_, &TelaPrincipal::sair, qApp, &QApplication::quit);
+    connect(principal_, &TelaPrincipal::classificacao, this, [this] {
+        competitions::telas::TelaClassificacao tela(*jogo_, this);
+        tela.exec();
+    });
+    connect(principal_, &TelaPrincipal::copa, this, [this] {
+        competitions::telas::TelaCopa tela(*jogo_, this);
+        tela.exec();
+    });
+    connect(principal_, &TelaPrincipal::estaduais, this, [this] {
+        competitions::telas::TelaEstaduais tela(*jogo_, this);
+        tela.exec();
+    });
+    connect(principal_, &TelaPrincipal::calendario, this, [this] {
+        competitions::telas::TelaCalendario tela(*jogo_, jogo_->estado.timeatual, this);
+        tela.exec();
+    });
     connect(principal_, &TelaPrincipal::tecnicos, this, [this] {
         competitions::telas::DialogoTecnicos dialogo(*jogo_, this);
         dialogo.exec();
@@ -194,17 +214,16 @@ void JanelaPrincipal::AbrirPartida() {
     ex_.rodada.interacao = interacaopartida_.get();
     auto* tela = new match::telas::TelaPartida(*jogo_, ex_, this);
     if (intervaloteste_ > 0) tela->DefinirIntervaloParaTestes(intervaloteste_);
-    const double hoje = ex_.rodada.hoje;
     // Queued: the screen may finish inside Comecar (no group on the clock).
     connect(
         tela, &match::telas::TelaPartida::encerrada, this,
-        [this, hoje] { MostrarResultados(ex_.codigo, hoje); }, Qt::QueuedConnection);
+        [this] { MostrarResultados(ex_.codigo); }, Qt::QueuedConnection);
     TrocarPagina(partida_, tela);
     tela->Comecar();
 }
 
-void JanelaPrincipal::MostrarResultados(int codigo, double data) {
-    auto* tela = new match::telas::TelaResultados(*jogo_, codigo, data, this);
+void JanelaPrincipal::MostrarResultados(int codigo) {
+    auto* tela = new match::telas::TelaResultados(*jogo_, ex_, this);
     connect(tela, &match::telas::TelaResultados::continuar, this,
             [this, codigo] { Seguir(management::Continuar(*jogo_, ia_, codigo)); });
     TrocarPagina(resultados_, tela);
@@ -232,7 +251,7 @@ void JanelaPrincipal::Seguir(Proximo p) {
         AbrirPartida();
         return;
     case Tela::Resultados:
-        MostrarResultados(p.codigo, ex_.rodada.hoje);
+        MostrarResultados(p.codigo);
         return;
     case Tela::FimDeTemporada:
         MostrarFimDeTemporada();

@@ -77,7 +77,7 @@ private:
     void MostrarPrincipal(const management::Proximo& p);
     // The matchday on its screen, then the results, the season end.
     void AbrirPartida();
-    void MostrarResultados(int codigo, double data);
+    void MostrarResultados(int codigo);
     void MostrarFimDeTemporada();
     // Puts a page of the moment in the stack, the previous one of its kind
     // thrown away.

@@ -148,10 +148,10 @@ TEST(JogoDesktop, FromTheMenuToTwoHumansTurnsASaveAndALoad) {
     int dodia = 0;
     for (const auto& p : jogo->partidas)
         dodia += p.jogado && p.data == jogo->calendario[data - 1].data && p.competicao == 1;
-    EXPECT_EQ(resultados->lista()->count(), dodia);
-    EXPECT_GT(resultados->tabela()->rowCount(), 0);
+    EXPECT_EQ(resultados->Jogos()->rowCount(), dodia);
+    EXPECT_GT(resultados->Tabela()->rowCount(), 0);
     apoio_telas::Capturar(janela, "tela_resultados");
-    resultados->botaoContinuar()->click();
+    resultados->Continuar()->click();
     EXPECT_GT(jogo->estado.dataatual, data);
     EXPECT_EQ(janela.TelaAtual(), principal);
     EXPECT_EQ(jogo->estado.timeatual, h1);
@@ -291,7 +291,7 @@ TEST(JogoDesktop, AWholeSeasonThroughTheScreensReachesTheSeasonEndAndTheNextSeas
                 EscalarEJogar(janela.TelaPrincipal());
             } else if (auto* r = qobject_cast<match::telas::TelaResultados*>(janela.TelaAtual())) {
                 ++datas;
-                r->botaoContinuar()->click();
+                r->Continuar()->click();
             }
             return false;
         },
@@ -299,15 +299,15 @@ TEST(JogoDesktop, AWholeSeasonThroughTheScreensReachesTheSeasonEndAndTheNextSeas
     ASSERT_TRUE(chegou) << "dates played: " << datas;
     auto* fim = qobject_cast<competitions::telas::TelaFimTemporada*>(janela.TelaFimTemporada());
     ASSERT_NE(fim, nullptr);
-    EXPECT_GE(fim->campeoes()->rowCount(), 2); // league divisions and the cup
+    EXPECT_GE(fim->Campeoes()->rowCount(), 2); // league divisions and the cup
     apoio_telas::Capturar(janela, "tela_fimtemporada");
     EXPECT_EQ(partilhado->estado.temporada, 2); // prepared when the screen opened
-    fim->botaoContinuar()->click();
+    fim->Continuar()->click();
     // The new season's first date: the human's screen, or (a continental date
     // without him) the match screen straight away, then his screen.
     ASSERT_TRUE(EsperarPor([&] {
         if (auto* r = qobject_cast<match::telas::TelaResultados*>(janela.TelaAtual()))
-            r->botaoContinuar()->click();
+            r->Continuar()->click();
         return janela.TelaAtual() == janela.TelaPrincipal();
     }));
     EXPECT_EQ(partilhado->estado.temporada, 2);

@@ -1,15 +1,14 @@
 #include "competitions/telas/telafimtemporada.hpp"
 
-#include "match/resultadosdodia.hpp"
+#include "competitions/resumos.hpp"
 #include "ui/fundo.hpp"
 #include "ui/textos.hpp"
 #include "world/idioma.hpp"
-#include "world/paises.hpp"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -19,90 +18,127 @@ using namespace world;
 
 namespace {
 
-QString Nome(const Jogo& jogo, int c) {
+QTableWidget* Grade(const QStringList& titulos) {
+    auto* t = new QTableWidget(0, titulos.size());
+    t->setHorizontalHeaderLabels(titulos);
+    t->verticalHeader()->hide();
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->verticalHeader()->setDefaultSectionSize(20);
+    t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    t->horizontalHeader()->hide();
+    return t;
+}
+
+// A competition of the history as the lists name it: country's league and
+// division, its cup, a state, the continental and tournament names.
+QString NomeDoTitulo(const Jogo& jogo, int competicao, int chave, int divisao) {
+    switch (competicao) {
+    case 1:
+        return ui::Q(nomeliga(chave)) + QStringLiteral(" - ") + ui::Q(nomedivisao(divisao));
+    case 2:
+        return ui::Q(nomecopapais(chave));
+    case 3:
+        return QStringLiteral("Estadual %1").arg(chave + 1);
+    case 4:
+        return ui::T(chave == 1 ? 329 : 328);
+    case 6:
+        return ui::T(chave == 1 ? 331 : 330);
+    default: {
+        // The tournaments and the club world cup go by the name a club of the
+        // main country knows them by.
+        int time = -1;
+        for (int h : jogo.estado.timeshumanos)
+            if (h >= 0) {
+                time = h;
+                break;
+            }
+        return ui::Q(NomeDaCompeticao(jogo, competicao, time));
+    }
+    }
+}
+
+QString NomeClube(const Jogo& jogo, int c) {
     return c >= 0 && c < static_cast<int>(jogo.times.size()) ? ui::Q(jogo.times[c].nome.view())
                                                              : QString();
 }
 
-QString Competicao(const TTituloHistorico& t) {
-    switch (t.competicao) {
-    case 1: {
-        QString liga = ui::Q(nomeliga(t.chave));
-        if (liga.isEmpty()) liga = ui::Q(NomePais(t.chave));
-        return liga + QStringLiteral(" - ") + ui::Q(nomedivisao(t.divisao));
-    }
-    case 2: {
-        const QString copa = ui::Q(nomecopapais(t.chave));
-        return copa.isEmpty() ? QStringLiteral("Copa ") + ui::Q(NomePais(t.chave)) : copa;
-    }
-    case 3:
-        return QStringLiteral("Estadual %1").arg(t.chave + 1);
-    default:
-        return QString::number(t.competicao);
-    }
-}
-
-QTableWidget* Tabela(QWidget* pai, const QStringList& titulos) {
-    auto* t = new QTableWidget(0, static_cast<int>(titulos.size()), pai);
-    t->setHorizontalHeaderLabels(titulos);
-    t->verticalHeader()->hide();
-    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    return t;
-}
-
-void Linha(QTableWidget* t, const QStringList& celulas) {
-    const int r = t->rowCount();
-    t->insertRow(r);
-    for (int k = 0; k < celulas.size(); ++k) t->setItem(r, k, new QTableWidgetItem(celulas[k]));
-}
-
 } // namespace
 
-TelaFimTemporada::TelaFimTemporada(const Jogo& jogo, QWidget* pai)
-    : QWidget(pai), campeoes_(Tabela(this, {QStringLiteral("Competição"), QStringLiteral("Campeão"),
-                                            QStringLiteral("Vice")})),
-      artilheiros_(Tabela(this, {QStringLiteral("País"), QStringLiteral("Artilheiro"),
-                                 QStringLiteral("Time"), QStringLiteral("Gols")})),
-      continuar_(new QPushButton(QStringLiteral("Continuar >>"), this)) {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0xe8, 0xec, 0xe4));
-    setPalette(pal);
-    setAutoFillBackground(true);
-    ui::PintarFundo(this, ui::kFundoListas);
-    const int temporada = jogo.estado.temporada;
-    auto* titulo = new QLabel(QStringLiteral("Fim da temporada %1").arg(2006 + temporada), this);
+TelaFimTemporada::TelaFimTemporada(Jogo& jogo, QWidget* pai)
+    : QWidget(pai), jogo_(jogo), temporada_(jogo.estado.temporada) {
+    auto* v = new QVBoxLayout(this);
+    auto* titulo = new QLabel(QString::number(2006 + temporada_));
     QFont f = titulo->font();
-    f.setPointSize(16);
     f.setBold(true);
+    f.setPointSize(f.pointSize() + 4);
     titulo->setFont(f);
-    titulo->setAutoFillBackground(true);
-
-    // Champion and runner-up of each competition, in the order they were won.
-    const auto& h = jogo.historicotitulos;
-    for (std::size_t i = 0; i < h.size(); ++i) {
-        if (h[i].temporada != temporada || h[i].lugar != 1) continue;
-        QString vice;
-        for (std::size_t k = 0; k < h.size(); ++k)
-            if (h[k].temporada == temporada && h[k].lugar == 2 &&
-                h[k].competicao == h[i].competicao && h[k].chave == h[i].chave &&
-                h[k].divisao == h[i].divisao)
-                vice = Nome(jogo, h[k].time);
-        Linha(campeoes_, {Competicao(h[i]), Nome(jogo, h[i].time), vice});
-    }
-    for (const auto& a : match::ArtilheirosDaTemporada(jogo))
-        Linha(artilheiros_, {ui::Q(NomePais(a.pais)), ui::Q(jogo.jogadores[a.jogador].nome.view()),
-                             Nome(jogo, a.time), QString::number(a.gols)});
+    titulo->setAlignment(Qt::AlignCenter);
+    v->addWidget(titulo);
+    auto* meio = new QHBoxLayout;
+    campeoes_ = Grade({QString(), QString(), QString()});
+    artilheiros_ = Grade({QString(), QString(), QString(), QString()});
+    meio->addWidget(campeoes_, 3);
+    meio->addWidget(artilheiros_, 2);
+    v->addLayout(meio, 1);
+    auto* baixo = new QHBoxLayout;
+    baixo->addStretch();
+    continuar_ = new QPushButton(QStringLiteral("Continuar >>"));
+    continuar_->setDefault(true);
+    baixo->addWidget(continuar_);
+    v->addLayout(baixo);
     connect(continuar_, &QPushButton::clicked, this, &TelaFimTemporada::continuar);
-    for (auto tecla : {Qt::Key_Return, Qt::Key_Enter})
-        connect(new QShortcut(QKeySequence(tecla), this), &QShortcut::activated, continuar_,
-                &QPushButton::click);
 
-    auto* coluna = new QVBoxLayout(this);
-    coluna->addWidget(titulo);
-    coluna->addWidget(campeoes_, 3);
-    coluna->addWidget(artilheiros_, 1);
-    coluna->addWidget(continuar_, 0, Qt::AlignRight);
+    // Champion and runner-up of each competition on one row.
+    const auto titulos = CampeoesDaTemporada(jogo, temporada_);
+    for (std::size_t i = 0; i < titulos.size(); ++i) {
+        const TTituloHistorico& t = titulos[i];
+        if (t.lugar != 1) continue;
+        int vice = -1;
+        if (i + 1 < titulos.size() && titulos[i + 1].lugar == 2 &&
+            titulos[i + 1].competicao == t.competicao && titulos[i + 1].chave == t.chave &&
+            titulos[i + 1].divisao == t.divisao)
+            vice = titulos[i + 1].time;
+        const int k = campeoes_->rowCount();
+        campeoes_->insertRow(k);
+        campeoes_->setItem(
+            k, 0, new QTableWidgetItem(NomeDoTitulo(jogo, t.competicao, t.chave, t.divisao)));
+        auto* c = new QTableWidgetItem(NomeClube(jogo, t.time));
+        QFont b = c->font();
+        b.setBold(true);
+        c->setFont(b);
+        campeoes_->setItem(k, 1, c);
+        campeoes_->setItem(k, 2, new QTableWidgetItem(NomeClube(jogo, vice)));
+    }
+    MostrarArtilheiros();
+}
+
+void TelaFimTemporada::MostrarArtilheiros() {
+    // The top scorers are recorded when the next season is prepared, right
+    // after this screen is built; they are read from that record.
+    const auto lista = ArtilheirosDaTemporada(jogo_, temporada_);
+    artilheiros_->setRowCount(static_cast<int>(lista.size()));
+    for (int k = 0; k < static_cast<int>(lista.size()); ++k) {
+        const TArtilheiroHistorico& a = lista[k];
+        artilheiros_->setItem(
+            k, 0, new QTableWidgetItem(NomeDoTitulo(jogo_, a.competicao, a.chave, a.divisao)));
+        const QString nome = a.jogador > 0 && a.jogador < static_cast<int>(jogo_.jogadores.size())
+                                 ? ui::Q(jogo_.jogadores[a.jogador].nome.view())
+                                 : QString();
+        artilheiros_->setItem(k, 1, new QTableWidgetItem(nome));
+        artilheiros_->setItem(k, 2, new QTableWidgetItem(NomeClube(jogo_, a.time)));
+        artilheiros_->setItem(k, 3, new QTableWidgetItem(QString::number(a.gols)));
+    }
+}
+
+void TelaFimTemporada::showEvent(QShowEvent* e) {
+    MostrarArtilheiros();
+    QWidget::showEvent(e);
+}
+
+void TelaFimTemporada::paintEvent(QPaintEvent*) {
+    ui::PintarFundo(this, ui::kFundoListas);
 }
 
 } // namespace competitions::telas

@@ -1,29 +1,43 @@
 #pragma once
-// The end of the season: the champions and runners-up of every competition
-// played and each league's top scorer, read when the screen opens, before the
-// next season is prepared; "Continuar >>" leads into the new season.
+// The end of the season: champions and runners-up of the season just ended and
+// its top scorers. "Continuar >>" hands the game back to the advance cycle.
 #include "world/jogo.hpp"
 
 #include <QWidget>
 
-class QTableWidget;
+#include <vector>
+
 class QPushButton;
+class QTableWidget;
 
 namespace competitions::telas {
 
 class TelaFimTemporada : public QWidget {
     Q_OBJECT
 public:
-    explicit TelaFimTemporada(const world::Jogo& jogo, QWidget* pai = nullptr);
-    QTableWidget* campeoes() const { return campeoes_; }
-    QTableWidget* artilheiros() const { return artilheiros_; }
-    QPushButton* botaoContinuar() const { return continuar_; }
+    // Built before the next season is prepared: the champions are read here.
+    TelaFimTemporada(world::Jogo& jogo, QWidget* pai = nullptr);
+
+    QTableWidget* Campeoes() const { return campeoes_; }
+    QTableWidget* Artilheiros() const { return artilheiros_; }
+    QPushButton* Continuar() const { return continuar_; }
+    int Temporada() const { return temporada_; }
+    // Reads the season's top scorers (recorded when the next season is
+    // prepared); also run each time the screen is shown.
+    void MostrarArtilheiros();
 
 signals:
     void continuar();
 
+protected:
+    void showEvent(QShowEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+
 private:
-    QTableWidget *campeoes_, *artilheiros_;
+    world::Jogo& jogo_;
+    int temporada_;
+    QTableWidget* campeoes_;
+    QTableWidget* artilheiros_;
     QPushButton* continuar_;
 };
 

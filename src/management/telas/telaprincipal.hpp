@@ -52,6 +52,10 @@ signals:
     void salvar();
     void opcoes();
     void tecnicos();
+    void classificacao();
+    void copa();
+    void estaduais();
+    void calendario();
     void financas();
     void emprestimo();
     void demitir();

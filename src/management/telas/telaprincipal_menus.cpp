@@ -57,18 +57,24 @@ void TelaPrincipal::MontarMenus() {
     connect(Entrada(this, clube, QStringLiteral("Empréstimo bancário")), &QAction::triggered, this,
             &TelaPrincipal::emprestimo);
     clube->addSeparator();
-    Ainda(this, clube, QStringLiteral("Jogos do clube"),
-          {QKeySequence(Qt::Key_F4), QKeySequence(Qt::CTRL | Qt::Key_J)});
+    connect(Entrada(this, clube, QStringLiteral("Jogos do clube"),
+                    {QKeySequence(Qt::Key_F4), QKeySequence(Qt::CTRL | Qt::Key_J)}),
+            &QAction::triggered, this, &TelaPrincipal::calendario);
     Ainda(this, clube, QStringLiteral("Estádio"), {QKeySequence(Qt::Key_F6)});
     Ainda(this, clube, QStringLiteral("E-mails"), {QKeySequence(Qt::Key_F7)});
     Ainda(this, clube, QStringLiteral("Outros clubes"), {QKeySequence(Qt::Key_F8)});
     Ainda(this, clube, QStringLiteral("Amistosos"), {QKeySequence(Qt::Key_F9)});
 
     QMenu* competicoes = menus_->addMenu(QStringLiteral("C&ompetições"));
-    Ainda(this, competicoes, QStringLiteral("Classificação"), {QKeySequence(Qt::Key_F5)});
+    connect(Entrada(this, competicoes, QStringLiteral("Classificação"), {QKeySequence(Qt::Key_F5)}),
+            &QAction::triggered, this, &TelaPrincipal::classificacao);
     Ainda(this, competicoes, QStringLiteral("Tabela de jogos"),
           {QKeySequence(Qt::CTRL | Qt::Key_T)});
-    Ainda(this, competicoes, ui::T(327));
+    connect(Entrada(this, competicoes, ui::T(327)), &QAction::triggered, this,
+            &TelaPrincipal::copa);
+    QAction* estadual = Entrada(this, competicoes, QStringLiteral("Estadual"));
+    estadual->setEnabled(jogo_.estado.estaduais != 0);
+    connect(estadual, &QAction::triggered, this, &TelaPrincipal::estaduais);
     Ainda(this, competicoes, QStringLiteral("Continentais"));
 
     QMenu* rankings = menus_->addMenu(QStringLiteral("&Rankings"));

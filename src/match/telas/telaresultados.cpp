@@ -1,7 +1,9 @@
 #include "match/telas/telaresultados.hpp"
 
 #include "competitions/classificacao.hpp"
-#include "match/resultadosdodia.hpp"
+#include "competitions/telas/telaclassificacao.hpp"
+#include "match/resultadosdata.hpp"
+#include "match/telas/relatoriopartida.hpp"
 #include "ui/fundo.hpp"
 #include "ui/textos.hpp"
 #include "world/idioma.hpp"
@@ -10,207 +12,185 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTableWidget>
+#include <QTextBrowser>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <span>
 
 namespace match::telas {
 
 using namespace world;
 
-namespace {
-
-QString Nome(const Jogo& jogo, int c) {
-    return c >= 0 && c < static_cast<int>(jogo.times.size()) ? ui::Q(jogo.times[c].nome.view())
-                                                             : QString();
-}
-
-// The league index of an archived match of codes 1 and 2, -1 otherwise.
-int LigaDa(const Jogo& jogo, const TJogoArquivado& a) {
-    if (a.competicao != 1 && a.competicao != 2) return -1;
-    return a.grupo >= 0 && a.grupo < static_cast<int>(jogo.ligas.size()) ? a.grupo : -1;
-}
-
-} // namespace
-
-TelaResultados::TelaResultados(Jogo& jogo, int codigo, double data, QWidget* pai)
-    : QWidget(pai), jogo_(jogo), codigo_(codigo), todas_(JogosDoDia(jogo, codigo, data)),
-      pais_(new QComboBox(this)), lista_(new QListWidget(this)), detalhes_(new QLabel(this)),
-      titulotabela_(new QLabel(QStringLiteral("Classificação após a rodada"), this)),
-      tabela_(new QTableWidget(this)),
-      continuar_(new QPushButton(QStringLiteral("Continuar >>"), this)) {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0xe8, 0xec, 0xe4));
-    setPalette(pal);
-    setAutoFillBackground(true);
-    ui::PintarFundo(this, ui::kFundoListas);
-
-    // The country box: the leagues of the date's matches.
-    std::vector<int> ligas;
-    for (int e : todas_)
-        if (const int l = LigaDa(jogo_, jogo_.arquivo.jogos[e]);
-            l >= 0 && std::find(ligas.begin(), ligas.end(), l) == ligas.end())
-            ligas.push_back(l);
-    for (int l : ligas) pais_->addItem(ui::Q(NomePais(jogo_.ligas[l].pais)), l);
-    pais_->setVisible(ligas.size() > 1);
-    // The human's league first.
-    for (int i = 0; i < pais_->count(); ++i)
-        if (jogo_.ligas[pais_->itemData(i).toInt()].temhumano) {
-            pais_->setCurrentIndex(i);
-            break;
-        }
-    connect(pais_, &QComboBox::currentIndexChanged, this, &TelaResultados::Listar);
-
-    detalhes_->setWordWrap(true);
-    detalhes_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    detalhes_->setTextFormat(Qt::RichText);
-    detalhes_->setAutoFillBackground(true);
-    detalhes_->setMargin(8);
-    tabela_->setColumnCount(9);
-    tabela_->setHorizontalHeaderLabels({QString(), QStringLiteral("Time"), QStringLiteral("PG"),
-                                        QStringLiteral("J"), QStringLiteral("V"),
-                                        QStringLiteral("E"), QStringLiteral("D"),
-                                        QStringLiteral("GP"), QStringLiteral("GC")});
-    tabela_->verticalHeader()->hide();
-    tabela_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tabela_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    connect(lista_, &QListWidget::currentRowChanged, this, &TelaResultados::Mostrar);
-    connect(continuar_, &QPushButton::clicked, this, &TelaResultados::continuar);
-    for (auto tecla : {Qt::Key_Return, Qt::Key_Enter})
-        connect(new QShortcut(QKeySequence(tecla), this), &QShortcut::activated, continuar_,
-                &QPushButton::click);
-
-    auto* esquerda = new QVBoxLayout;
-    esquerda->addWidget(pais_);
-    esquerda->addWidget(lista_, 2);
-    esquerda->addWidget(detalhes_, 3);
-    auto* direita = new QVBoxLayout;
-    direita->addWidget(titulotabela_);
-    direita->addWidget(tabela_, 1);
-    direita->addWidget(continuar_, 0, Qt::AlignRight);
-    auto* linha = new QHBoxLayout(this);
-    linha->addLayout(esquerda, 1);
-    linha->addLayout(direita, 1);
-    Listar();
-}
-
-void TelaResultados::Listar() {
-    const int liga = pais_->count() > 0 ? pais_->currentData().toInt() : -1;
-    entradas_.clear();
-    lista_->clear();
-    for (int e : todas_) {
-        const TJogoArquivado& a = jogo_.arquivo.jogos[e];
-        if (liga >= 0 && LigaDa(jogo_, a) != liga) continue;
-        entradas_.push_back(e);
-        QString t = Nome(jogo_, a.mandante) +
-                    QStringLiteral("  %1 x %2  ").arg(a.gols[0]).arg(a.gols[1]) +
-                    Nome(jogo_, a.visitante);
-        if (a.decididopenaltis)
-            t += QStringLiteral("  (pên. %1 x %2)").arg(a.penaltis[0]).arg(a.penaltis[1]);
-        lista_->addItem(t);
+TelaResultados::TelaResultados(Jogo& jogo, const ExecucaoRodada& ex, QWidget* pai)
+    : QWidget(pai), jogo_(jogo), codigo_(ex.codigo) {
+    // The runner keeps only the last group's matches: the date's results are
+    // read back from the archive.
+    entradas_ = JogosDaData(jogo, ex.rodada.hoje, ex.codigo);
+    for (int e : entradas_) {
+        const int g = jogo.arquivo.jogos[e].grupo;
+        if (std::find(idsgrupos_.begin(), idsgrupos_.end(), g) == idsgrupos_.end())
+            idsgrupos_.push_back(g);
     }
-    if (!entradas_.empty())
-        lista_->setCurrentRow(0);
-    else
-        Mostrar(-1);
+
+    auto* v = new QVBoxLayout(this);
+    grupos_ = new QComboBox;
+    for (int g : idsgrupos_) {
+        QString nome;
+        if ((codigo_ == 1 || codigo_ == 2) && g >= 0 && g < static_cast<int>(jogo.ligas.size()))
+            nome = ui::Q(codigo_ == 1 ? nomeliga(jogo.ligas[g].pais)
+                                      : nomecopapais(jogo.ligas[g].pais));
+        else if (codigo_ == 4 || codigo_ == 6)
+            // Group 1 holds the South American clubs, group 2 the European ones.
+            nome = ui::T(codigo_ == 4 ? (g == 1 ? 329 : 328) : (g == 1 ? 331 : 330));
+        else
+            nome = ui::Q(NomePais(jogo.estado.paisprincipal));
+        grupos_->addItem(nome);
+    }
+    grupos_->setVisible(codigo_ == 4 || codigo_ == 6 ||
+                        ((codigo_ == 1 || codigo_ == 2) && idsgrupos_.size() > 1));
+    grupos_->setMinimumWidth(260);
+    auto* topo = new QHBoxLayout;
+    topo->addWidget(grupos_);
+    topo->addStretch();
+    v->addLayout(topo);
+
+    auto* meio = new QHBoxLayout;
+    jogos_ = new QTableWidget(0, 3);
+    jogos_->horizontalHeader()->hide();
+    jogos_->verticalHeader()->hide();
+    jogos_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    jogos_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    jogos_->setSelectionMode(QAbstractItemView::SingleSelection);
+    jogos_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    jogos_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    jogos_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    jogos_->verticalHeader()->setDefaultSectionSize(20);
+    meio->addWidget(jogos_, 4);
+    detalhes_ = new QTextBrowser;
+    meio->addWidget(detalhes_, 4);
+    auto* direita = new QVBoxLayout;
+    titulotabela_ = new QLabel(QStringLiteral("Classificação após a rodada"));
+    QFont f = titulotabela_->font();
+    f.setBold(true);
+    titulotabela_->setFont(f);
+    direita->addWidget(titulotabela_);
+    tabela_ = competitions::telas::NovaTabela();
+    direita->addWidget(tabela_, 1);
+    meio->addLayout(direita, 5);
+    v->addLayout(meio, 1);
+
+    auto* baixo = new QHBoxLayout;
+    baixo->addStretch();
+    continuar_ = new QPushButton(QStringLiteral("Continuar >>"));
+    continuar_->setDefault(true);
+    baixo->addWidget(continuar_);
+    v->addLayout(baixo);
+
+    connect(continuar_, &QPushButton::clicked, this, &TelaResultados::continuar);
+    connect(grupos_, &QComboBox::currentIndexChanged, this, &TelaResultados::MostrarGrupo);
+    connect(jogos_, &QTableWidget::currentCellChanged, this,
+            [this](int linha, int, int, int) { Selecionar(linha); });
+    connect(jogos_, &QTableWidget::cellDoubleClicked, this, [this](int linha, int) {
+        if (linha >= 0 && linha < static_cast<int>(mostradas_.size())) {
+            RelatorioPartida r(jogo_, mostradas_[linha], this);
+            r.exec();
+        }
+    });
+
+    // The box opens on the league of the first human club, as the match
+    // screen showed it.
+    int inicial = 0;
+    if (const int h = jogo.estado.timeshumanos[0];
+        (codigo_ == 1 || codigo_ == 2) && h >= 0 && h < static_cast<int>(jogo.times.size())) {
+        const auto it =
+            std::find(idsgrupos_.begin(), idsgrupos_.end(), jogo.LigaDoPais(jogo.times[h].pais));
+        if (it != idsgrupos_.end()) inicial = static_cast<int>(it - idsgrupos_.begin());
+    }
+    grupos_->setCurrentIndex(inicial);
+    MostrarGrupo(inicial);
+    continuar_->setFocus();
 }
 
-void TelaResultados::Mostrar(int linha) {
-    tabela_->setRowCount(0);
-    if (linha < 0 || linha >= static_cast<int>(entradas_.size())) {
+void TelaResultados::MostrarGrupo(int indice) {
+    mostradas_.clear();
+    if (indice >= 0 && indice < static_cast<int>(idsgrupos_.size()))
+        for (int e : entradas_)
+            if (jogo_.arquivo.jogos[e].grupo == idsgrupos_[indice]) mostradas_.push_back(e);
+    jogos_->setRowCount(static_cast<int>(mostradas_.size()));
+    for (int k = 0; k < static_cast<int>(mostradas_.size()); ++k) {
+        const TJogoArquivado& a = jogo_.arquivo.jogos[mostradas_[k]];
+        QString placar = QStringLiteral("%1 x %2").arg(a.gols[0]).arg(a.gols[1]);
+        if (a.decididopenaltis)
+            placar += QStringLiteral(" (%1 x %2)").arg(a.penaltis[0]).arg(a.penaltis[1]);
+        auto* m = new QTableWidgetItem(ui::Q(jogo_.times[a.mandante].nome.view()));
+        m->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        auto* p = new QTableWidgetItem(placar);
+        p->setTextAlignment(Qt::AlignCenter);
+        jogos_->setItem(k, 0, m);
+        jogos_->setItem(k, 1, p);
+        jogos_->setItem(k, 2, new QTableWidgetItem(ui::Q(jogo_.times[a.visitante].nome.view())));
+    }
+    if (!mostradas_.empty()) {
+        jogos_->setCurrentCell(0, 1);
+        Selecionar(0);
+    } else {
         detalhes_->clear();
+        tabela_->setRowCount(0);
+    }
+}
+
+void TelaResultados::Selecionar(int linha) {
+    if (linha < 0 || linha >= static_cast<int>(mostradas_.size())) return;
+    const int e = mostradas_[linha];
+    detalhes_->setHtml(DetalhesDoJogo(jogo_, e));
+    const TJogoArquivado& a = jogo_.arquivo.jogos[e];
+    std::vector<competitions::TLinhaTabela> linhas;
+    const int vagas = jogo_.estado.divisoesporliga == 2 ? 20 : 10;
+    if (codigo_ == 1 && a.grupo >= 0 && a.grupo < static_cast<int>(jogo_.ligas.size())) {
+        // The division of the selected match.
+        const int d = std::clamp(jogo_.times[a.mandante].divisao, 1, 4);
+        linhas = competitions::Tabela(jogo_, 1,
+                                      std::span<const int>(jogo_.ligas[a.grupo].divisoes[d - 1],
+                                                           static_cast<std::size_t>(vagas)));
+    } else if (codigo_ == 3 && a.grupo >= 0 && a.grupo < kEstados) {
+        const int g = std::clamp(jogo_.times[a.mandante].grupoestadual, 1, kGruposEstaduais);
+        linhas = competitions::Tabela(
+            jogo_, 3, std::span<const int>(jogo_.estaduais[a.grupo].grupos[g - 1], 6));
+    } else if (codigo_ == 4 || codigo_ == 6) {
+        // A continental group: the four clubs of the selected match's group.
+        const auto grupo = [&](int c) {
+            return codigo_ == 4 ? jogo_.times[c].grupocontinental
+                                : jogo_.times[c].grupocontinental2;
+        };
+        std::vector<int> clubes;
+        const int g = grupo(a.mandante);
+        for (int c = 0; c < static_cast<int>(jogo_.times.size()); ++c)
+            if (grupo(c) == g && g > 0 && jogo_.times[c].pais >= 0 &&
+                (codigo_ == 4 ? jogo_.times[c].jogacontinental : jogo_.times[c].jogacontinental2) &&
+                (ContinentePais(jogo_.times[c].pais) == 1) == (a.grupo == 1))
+                clubes.push_back(c);
+        linhas = competitions::Tabela(jogo_, codigo_, clubes);
+    }
+    titulotabela_->setVisible(!linhas.empty());
+    tabela_->setVisible(!linhas.empty());
+    competitions::telas::PreencherTabela(tabela_, jogo_, linhas);
+}
+
+void TelaResultados::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        emit continuar();
         return;
     }
-    const int e = entradas_[linha];
-    const TJogoArquivado& a = jogo_.arquivo.jogos[e];
-    QString h = QStringLiteral("<b>%1 %2 x %3 %4</b><br>")
-                    .arg(Nome(jogo_, a.mandante).toHtmlEscaped())
-                    .arg(a.gols[0])
-                    .arg(a.gols[1])
-                    .arg(Nome(jogo_, a.visitante).toHtmlEscaped());
-    if (a.mandante >= 0 && a.mandante < static_cast<int>(jogo_.times.size()))
-        h += QStringLiteral("Estádio: ") +
-             ui::Q(jogo_.times[a.mandante].estadio.view()).toHtmlEscaped() + QStringLiteral("<br>");
-    h += QStringLiteral("Público: %1 (Arquibancada: %2)<br>").arg(a.publico).arg(a.publicosetor[1]);
-    QString gols, cartoes, subs;
-    for (const TEvento& ev : EventosDoJogo(jogo_, e)) {
-        const QString lado =
-            ev.clube == a.mandante ? Nome(jogo_, a.mandante) : Nome(jogo_, a.visitante);
-        const QString linhaev = ui::Q(TextoEvento(jogo_, ev)).toHtmlEscaped() +
-                                QStringLiteral(" (") + lado.toHtmlEscaped() +
-                                QStringLiteral(")<br>");
-        switch (ev.tipo) {
-        case kGolEvento:
-        case kGolContra:
-        case kGolPenalti:
-        case kGolFalta:
-            gols += linhaev;
-            break;
-        case kSubstituicaoEvento:
-            subs += linhaev;
-            break;
-        default:
-            cartoes += linhaev;
-            break;
-        }
-    }
-    if (!gols.isEmpty()) h += QStringLiteral("<br><b>Gols</b><br>") + gols;
-    if (!cartoes.isEmpty()) h += QStringLiteral("<br><b>Cartões e contusões</b><br>") + cartoes;
-    if (!subs.isEmpty()) h += QStringLiteral("<br><b>Jogadores substituídos</b><br>") + subs;
-    const auto& l0 = a.lados[0];
-    const auto& l1 = a.lados[1];
-    h += QStringLiteral("<br><b>Estatísticas</b><br>Posse de bola: %1% x %2%<br>"
-                        "Finalizações: %3 x %4<br>Roubadas bola: %5 x %6<br>"
-                        "Passes errados: %7 x %8<br>Faltas cometidas: %9 x %10")
-             .arg(PercentualPosse(a, 0))
-             .arg(PercentualPosse(a, 1))
-             .arg(l0.finalizacoes)
-             .arg(l1.finalizacoes)
-             .arg(l0.roubadas)
-             .arg(l1.roubadas)
-             .arg(l0.passeserrados)
-             .arg(l1.passeserrados)
-             .arg(l0.faltas)
-             .arg(l1.faltas);
-    detalhes_->setText(h);
+    QWidget::keyPressEvent(e);
+}
 
-    // The table of the match's league division or state group.
-    std::vector<int> clubes;
-    if (a.competicao == 1 && a.mandante >= 0) {
-        const int l = LigaDa(jogo_, a);
-        const int d = jogo_.times[a.mandante].divisao;
-        if (l >= 0 && d >= 1 && d <= 4)
-            for (int c : jogo_.ligas[l].divisoes[d - 1]) clubes.push_back(c);
-    } else if (a.competicao == 3 && a.grupo >= 0 && a.grupo < kEstados && a.mandante >= 0) {
-        const int g = jogo_.times[a.mandante].grupoestadual;
-        if (g >= 1 && g <= kGruposEstaduais)
-            for (int c : jogo_.estaduais[a.grupo].grupos[g - 1]) clubes.push_back(c);
-    }
-    titulotabela_->setVisible(!clubes.empty());
-    tabela_->setVisible(!clubes.empty());
-    const auto linhas = competitions::Tabela(jogo_, a.competicao, clubes);
-    tabela_->setRowCount(static_cast<int>(linhas.size()));
-    for (int r = 0; r < static_cast<int>(linhas.size()); ++r) {
-        const auto& t = linhas[r];
-        const QStringList celulas{QString::number(r + 1),       Nome(jogo_, t.time),
-                                  QString::number(t.pontos),    QString::number(t.jogos),
-                                  QString::number(t.vitorias),  QString::number(t.empates),
-                                  QString::number(t.derrotas),  QString::number(t.golspro),
-                                  QString::number(t.golscontra)};
-        for (int k = 0; k < celulas.size(); ++k) {
-            auto* item = new QTableWidgetItem(celulas[k]);
-            if (t.time == a.mandante || t.time == a.visitante) {
-                QFont f = item->font();
-                f.setBold(true);
-                item->setFont(f);
-            }
-            tabela_->setItem(r, k, item);
-        }
-    }
-    tabela_->resizeColumnsToContents();
+void TelaResultados::paintEvent(QPaintEvent*) {
+    ui::PintarFundo(this, ui::kFundoListas);
 }
 
 } // namespace match::telas

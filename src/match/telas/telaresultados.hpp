@@ -1,6 +1,7 @@
 #pragma once
-// The results of the date: every match with its score, the details of the
-// selected one, and the table after the matchday; "Continuar >>" goes on.
+// The results of the date just played: every match with its score, the
+// details of the selected one, and the table after the matchday. "Continuar
+// >>" (or Enter) hands back to the advance cycle.
 #include "match/executor.hpp"
 #include "world/jogo.hpp"
 
@@ -10,36 +11,44 @@
 
 class QComboBox;
 class QLabel;
-class QListWidget;
-class QTableWidget;
 class QPushButton;
+class QTableWidget;
+class QTextBrowser;
 
 namespace match::telas {
 
 class TelaResultados : public QWidget {
     Q_OBJECT
 public:
-    TelaResultados(world::Jogo& jogo, int codigo, double data, QWidget* pai = nullptr);
+    TelaResultados(world::Jogo& jogo, const match::ExecucaoRodada& ex, QWidget* pai = nullptr);
 
-    QListWidget* lista() const { return lista_; }
-    QLabel* detalhes() const { return detalhes_; }
-    QTableWidget* tabela() const { return tabela_; }
-    QPushButton* botaoContinuar() const { return continuar_; }
-    const std::vector<int>& Entradas() const { return entradas_; }
+    QComboBox* Grupos() const { return grupos_; }
+    QTableWidget* Jogos() const { return jogos_; }
+    QTextBrowser* Detalhes() const { return detalhes_; }
+    QTableWidget* Tabela() const { return tabela_; }
+    QPushButton* Continuar() const { return continuar_; }
+    // Archive entries of the rows of the match list.
+    const std::vector<int>& Entradas() const { return mostradas_; }
 
 signals:
     void continuar();
 
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+
 private:
-    void Listar();
-    void Mostrar(int linha);
+    void MostrarGrupo(int indice);
+    void Selecionar(int linha);
 
     world::Jogo& jogo_;
     int codigo_;
-    std::vector<int> todas_, entradas_; // archive entries of the date, and those listed
-    QComboBox* pais_;
-    QListWidget* lista_;
-    QLabel* detalhes_;
+    std::vector<int> entradas_;  // every match of the date
+    std::vector<int> idsgrupos_; // the groups of the box
+    std::vector<int> mostradas_; // the matches of the group shown
+    QComboBox* grupos_;
+    QTableWidget* jogos_;
+    QTextBrowser* detalhes_;
     QLabel* titulotabela_;
     QTableWidget* tabela_;
     QPushButton* continuar_;

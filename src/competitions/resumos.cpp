@@ -1,0 +1,72 @@
+#include "competitions/resumos.hpp"
+
+#include "world/idioma.hpp"
+#include "world/paises.hpp"
+
+#include <algorithm>
+#include <tuple>
+
+namespace competitions {
+
+using namespace world;
+
+std::vector<int> PartidasDoClube(const Jogo& jogo, int time) {
+    std::vector<int> r;
+    if (time < 0) return r;
+    for (int i = 0; i < static_cast<int>(jogo.partidas.size()); ++i)
+        if (jogo.partidas[i].mandante == time || jogo.partidas[i].visitante == time) r.push_back(i);
+    std::stable_sort(r.begin(), r.end(),
+                     [&](int a, int b) { return jogo.partidas[a].data < jogo.partidas[b].data; });
+    return r;
+}
+
+std::vector<TTituloHistorico> CampeoesDaTemporada(const Jogo& jogo, int temporada) {
+    std::vector<TTituloHistorico> r;
+    for (const TTituloHistorico& t : jogo.historicotitulos)
+        if (t.temporada == temporada && (t.lugar == 1 || t.lugar == 2)) r.push_back(t);
+    std::stable_sort(r.begin(), r.end(), [](const TTituloHistorico& a, const TTituloHistorico& b) {
+        return std::tie(a.competicao, a.chave, a.divisao, a.lugar) <
+               std::tie(b.competicao, b.chave, b.divisao, b.lugar);
+    });
+    return r;
+}
+
+std::vector<TArtilheiroHistorico> ArtilheirosDaTemporada(const Jogo& jogo, int temporada) {
+    std::vector<TArtilheiroHistorico> r;
+    for (const TArtilheiroHistorico& a : jogo.artilheiros)
+        if (a.temporada == temporada) r.push_back(a);
+    return r;
+}
+
+std::string NomeDaCompeticao(const Jogo& jogo, int codigo, int time) {
+    const int pais = time >= 0 && time < static_cast<int>(jogo.times.size())
+                         ? jogo.times[time].pais
+                         : jogo.estado.paisprincipal;
+    const bool sulamericano = ContinentePais(pais) == 1;
+    switch (codigo) {
+    case 0:
+        return texto(2012);
+    case 1:
+        return nomeliga(pais);
+    case 2:
+        return nomecopapais(pais);
+    case 3:
+        return "Estadual";
+    case 4:
+        return texto(sulamericano ? 329 : 328);
+    case 5:
+        return texto(332);
+    case 6:
+        return texto(sulamericano ? 331 : 330);
+    case 7:
+        return "Copa do Mundo";
+    case 8:
+        return "Copa Am\xe9rica";
+    case 9:
+        return texto(341);
+    default:
+        return {};
+    }
+}
+
+} // namespace competitions

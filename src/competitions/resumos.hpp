@@ -1,0 +1,29 @@
+#pragma once
+// Figures the competition screens list: a club's fixtures in date order, the
+// season's champions and runners-up, the season's top scorers, and the name
+// a fixture's competition goes by for a club.
+#include "world/jogo.hpp"
+
+#include <string>
+#include <vector>
+
+namespace competitions {
+
+// Indices into `partidas` of the fixtures of club `time`, in date order
+// (fixtures of one day in list order).
+std::vector<int> PartidasDoClube(const world::Jogo& jogo, int time);
+
+// Champions and runners-up of season `temporada` from the titles list,
+// ordered by competition, key, division and place.
+std::vector<world::TTituloHistorico> CampeoesDaTemporada(const world::Jogo& jogo, int temporada);
+
+// The recorded top scorers of season `temporada`, in the order recorded.
+std::vector<world::TArtilheiroHistorico> ArtilheirosDaTemporada(const world::Jogo& jogo,
+                                                                int temporada);
+
+// The name of competition `codigo` as club `time` sees it: its country's
+// league or cup, the continental cups of its region (South American names
+// for clubs of continent 1), the tournaments by their own names.
+std::string NomeDaCompeticao(const world::Jogo& jogo, int codigo, int time);
+
+} // namespace competitions

@@ -1,0 +1,257 @@
+// The screens after the matches, on real dates of the default world.
+#include "apoio_telas.hpp"
+
+#include "competitions/classificacao.hpp"
+#include "competitions/copa.hpp"
+#include "competitions/estaduais.hpp"
+#include "competitions/fimdetemporada.hpp"
+#include "competitions/novojogo.hpp"
+#include "competitions/resumos.hpp"
+#include "competitions/telas/telacalendario.hpp"
+#include "competitions/telas/telaclassificacao.hpp"
+#include "competitions/telas/telacopa.hpp"
+#include "competitions/telas/telaestaduais.hpp"
+#include "competitions/telas/telafimtemporada.hpp"
+#include "management/autopiloto.hpp"
+#include "match/resultadosdata.hpp"
+#include "match/telas/relatoriopartida.hpp"
+#include "match/telas/telaresultados.hpp"
+#include "ui/textos.hpp"
+#include "world/clubes.hpp"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QTextBrowser>
+
+#include <gtest/gtest.h>
+
+#include <span>
+
+using namespace world;
+
+namespace {
+
+QString Nome(const Jogo& jogo, int c) {
+    return ui::Q(jogo.times[c].nome.view());
+}
+
+// Plays dates until one of code `codigo` has been played (`vezes` of them).
+void JogarAte(management::Autopiloto& piloto, int codigo, int vezes = 1) {
+    int n = 0;
+    piloto.depoisdadata = [&](int c) { return !(c == codigo && ++n == vezes); };
+    piloto.Jogar();
+    piloto.depoisdadata = {};
+}
+
+TEST(TelasResultados, ResultadosDeUmaRodadaDaLiga) {
+    auto jogo = apoio_telas::NovoJogo({29}, 1);
+    management::Autopiloto piloto(*jogo);
+    piloto.Entrar();
+    JogarAte(piloto, 1);
+    const double hoje = piloto.ex.rodada.hoje;
+    const auto dodia = match::JogosDaData(*jogo, hoje, 1);
+    int fixtures = 0;
+    for (const TPartida& p : jogo->partidas)
+        if (p.competicao == 1 && p.data == hoje) ++fixtures;
+    ASSERT_GT(fixtures, 0);
+    ASSERT_EQ(static_cast<int>(dodia.size()), fixtures);
+
+    match::telas::TelaResultados tela(*jogo, piloto.ex);
+    tela.resize(1280, 800);
+    tela.show();
+    QTableWidget* jogos = tela.Jogos();
+    ASSERT_EQ(jogos->rowCount(), fixtures); // one league: every match of the date
+    for (int k = 0; k < jogos->rowCount(); ++k) {
+        const TJogoArquivado& a = jogo->arquivo.jogos[tela.Entradas()[k]];
+        const auto f =
+            std::find_if(jogo->partidas.begin(), jogo->partidas.end(), [&](const TPartida& p) {
+                return p.data == hoje && p.mandante == a.mandante && p.competicao == 1;
+            });
+        ASSERT_NE(f, jogo->partidas.end());
+        EXPECT_EQ(jogos->item(k, 0)->text(), Nome(*jogo, f->mandante));
+        EXPECT_EQ(jogos->item(k, 2)->text(), Nome(*jogo, f->visitante));
+        EXPECT_EQ(jogos->item(k, 1)->text(),
+                  QStringLiteral("%1 x %2").arg(f->golsmandante).arg(f->golsvisitante));
+    }
+    // A match with goals: its stadium and its scorers in the details.
+    int linha = 0;
+    for (int k = 0; k < jogos->rowCount(); ++k)
+        if (jogo->arquivo.jogos[tela.Entradas()[k]].gols[0] > 0) linha = k;
+    jogos->setCurrentCell(linha, 1);
+    const int e = tela.Entradas()[linha];
+    const TJogoArquivado& a = jogo->arquivo.jogos[e];
+    const QString detalhes = tela.Detalhes()->toPlainText();
+    EXPECT_TRUE(detalhes.contains(QStringLiteral("Estádio ") +
+                                  ui::Q(jogo->times[a.mandante].estadio.view())));
+    EXPECT_TRUE(detalhes.contains(QStringLiteral("Público: %1").arg(a.publico)));
+    EXPECT_TRUE(detalhes.contains(QStringLiteral("Posse de bola")));
+    for (const match::TLance& l : match::LancesDoJogo(*jogo, e))
+        if (l.gol && l.evento.jogador > 0) {
+            EXPECT_TRUE(detalhes.contains(ui::Q(jogo->jogadores[l.evento.jogador].nome.view()) +
+                                          QStringLiteral(" %1'").arg(l.evento.minuto)));
+        }
+
+    // The table after the matchday: the division of the selected match.
+    const int d = jogo->times[a.mandante].divisao;
+    const auto esperado = competitions::Tabela(
+        *jogo, 1, std::span<const int>(jogo->ligas[a.grupo].divisoes[d - 1], 20));
+    ASSERT_EQ(tela.Tabela()->rowCount(), static_cast<int>(esperado.size()));
+    for (int k = 0; k < static_cast<int>(esperado.size()); ++k) {
+        EXPECT_EQ(tela.Tabela()->item(k, 1)->text(), Nome(*jogo, esperado[k].time));
+        EXPECT_EQ(tela.Tabela()->item(k, 2)->text(), QString::number(esperado[k].pontos));
+    }
+    apoio_telas::Capturar(tela, "tela_resultados");
+
+    QSignalSpy continuar(&tela, &match::telas::TelaResultados::continuar);
+    QTest::keyClick(&tela, Qt::Key_Return);
+    EXPECT_EQ(continuar.count(), 1);
+    tela.Continuar()->click();
+    EXPECT_EQ(continuar.count(), 2);
+
+    // The match report: running score and the sides' tactics.
+    match::telas::RelatorioPartida relatorio(*jogo, e);
+    relatorio.show();
+    const QString r = relatorio.Texto()->toPlainText();
+    EXPECT_TRUE(r.contains(QStringLiteral("Estilo de jogo")));
+    EXPECT_TRUE(r.contains(QStringLiteral("1x0 - ")) || r.contains(QStringLiteral("0x1 - ")));
+    apoio_telas::Capturar(relatorio, "tela_relatorio");
+
+    competitions::telas::TelaClassificacao classificacao(*jogo);
+    classificacao.show();
+    ASSERT_EQ(classificacao.Divisoes()->count(), jogo->ligas[0].numdivisoes);
+    EXPECT_EQ(classificacao.Tabela(1)->item(0, 1)->text(),
+              Nome(*jogo, competitions::Tabela(
+                              *jogo, 1, std::span<const int>(jogo->ligas[0].divisoes[0], 20))[0]
+                              .time));
+    apoio_telas::Capturar(classificacao, "tela_classificacao");
+
+    // The club's calendar: its fixtures by date, the played one with score.
+    const int clube = jogo->estado.timeshumanos[0];
+    competitions::telas::TelaCalendario calendario(*jogo, clube);
+    calendario.show();
+    const auto minhas = competitions::PartidasDoClube(*jogo, clube);
+    ASSERT_EQ(calendario.Linhas()->rowCount(), static_cast<int>(minhas.size()));
+    int jogadas = 0;
+    for (int k = 0; k < static_cast<int>(minhas.size()); ++k) {
+        const TPartida& p = jogo->partidas[minhas[k]];
+        EXPECT_EQ(calendario.Linhas()->item(k, 1)->text(),
+                  ui::T(p.mandante == clube ? 2010 : 2011));
+        if (p.jogado) {
+            ++jogadas;
+            EXPECT_EQ(calendario.Linhas()->item(k, 5)->text(),
+                      QStringLiteral("%1 x %2").arg(p.golsmandante).arg(p.golsvisitante));
+            EXPECT_EQ(calendario.Linhas()->item(k, 7)->text(), QString::number(p.publico));
+            EXPECT_GE(match::EntradaDaPartida(*jogo, p), 0);
+        } else {
+            EXPECT_FALSE(calendario.AbrirLinha(k)); // nothing to report yet
+        }
+    }
+    EXPECT_GE(jogadas, 1);
+    EXPECT_TRUE(calendario.Linhas()->item(0, 0)->text().contains(QStringLiteral(" - ")));
+    apoio_telas::Capturar(calendario, "tela_calendario");
+}
+
+TEST(TelasResultados, ChaveDaCopaDepoisDaIdaEDaVolta) {
+    auto jogo = apoio_telas::NovoJogo({29}, 1);
+    management::Autopiloto piloto(*jogo);
+    piloto.Entrar();
+    const bool de32 = competitions::CopaDe32(*jogo, 0);
+    const int primeira = de32 ? 0 : 16;
+    // A 16-club cup has nothing to play on the first phase's dates.
+    for (int i = 0; i < 3; ++i) {
+        JogarAte(piloto, 2);
+        const auto c = competitions::ChaveDaCopa(*jogo, 0);
+        if (c[primeira].ida >= 0 && jogo->partidas[c[primeira].ida].jogado) break;
+    }
+    {
+        competitions::telas::TelaCopa copa(*jogo);
+        copa.show();
+        const auto chave = competitions::ChaveDaCopa(*jogo, 0);
+        EXPECT_TRUE(chave[primeira].placar.empty()); // only the first legs so far
+        EXPECT_TRUE(
+            copa.Caixa(primeira + 1)->text().contains(Nome(*jogo, chave[primeira].mandante)));
+        EXPECT_EQ(copa.Primeiros()->isVisible(), !de32);
+    }
+    JogarAte(piloto, 2);
+    competitions::telas::TelaCopa copa(*jogo);
+    copa.resize(1280, 800);
+    copa.show();
+    const auto chave = competitions::ChaveDaCopa(*jogo, 0);
+    // Every tie of the first phase played, in the notation.
+    for (int i = primeira; i < (de32 ? 16 : 24); ++i) {
+        ASSERT_GE(chave[i].ida, 0);
+        const std::string placar = competitions::PlacarDoConfronto(jogo->partidas[chave[i].ida],
+                                                                   jogo->partidas[chave[i].volta]);
+        EXPECT_EQ(chave[i].placar, placar);
+        EXPECT_TRUE(copa.Caixa(i + 1)->text().contains(QString::fromStdString(placar)));
+    }
+    EXPECT_FALSE(copa.Campeao()->isVisible());
+    apoio_telas::Capturar(copa, "tela_copa");
+}
+
+TEST(TelasResultados, EstadualMostraOPrimeiroEstado) {
+    auto jogo = std::make_unique<Jogo>();
+    competitions::OpcoesNovoJogo o;
+    o.ligas = {29};
+    o.paisprincipal = 29;
+    o.divisoesde20 = true;
+    o.estaduais = true;
+    jogo->gerador.Semear(3);
+    ASSERT_EQ(competitions::IniciarJogoDeClubes(*jogo, contatimes(), o),
+              competitions::InicioNovoJogo::Ok);
+    competitions::EscolherTime(*jogo, 0, jogo->ligas[0].divisoes[0][0], "Tecnico 1");
+    competitions::InicializarJogo(*jogo);
+    management::Autopiloto piloto(*jogo);
+    piloto.Entrar();
+    JogarAte(piloto, 3, 2);
+    competitions::telas::TelaEstaduais tela(*jogo);
+    tela.resize(900, 640);
+    tela.show();
+    const int s = competitions::PrimeiroEstadoMostrado(*jogo);
+    ASSERT_EQ(tela.Estado(), s);
+    ASSERT_EQ(tela.Grupos()->count(), jogo->estaduais[s].numgrupos);
+    auto* t = qobject_cast<QTableWidget*>(tela.Grupos()->widget(0));
+    const auto esperado =
+        competitions::Tabela(*jogo, 3, std::span<const int>(jogo->estaduais[s].grupos[0], 6));
+    ASSERT_EQ(t->rowCount(), static_cast<int>(esperado.size()));
+    EXPECT_EQ(t->item(0, 1)->text(), Nome(*jogo, esperado[0].time));
+    EXPECT_EQ(t->item(0, 3)->text(), QStringLiteral("2"));
+    apoio_telas::Capturar(tela, "tela_estaduais");
+}
+
+TEST(TelasResultados, FimDaTemporadaListaOsCampeoes) {
+    auto jogo = apoio_telas::NovoJogo({29}, 1);
+    management::Autopiloto piloto(*jogo);
+    piloto.Entrar();
+    piloto.fimdetemporada = [] { return false; };
+    ASSERT_TRUE(piloto.Jogar());
+    competitions::telas::TelaFimTemporada tela(*jogo);
+    const int temporada = jogo->estado.temporada;
+    // Every division's champion is listed.
+    for (const TLiga& l : jogo->ligas)
+        for (int d = 0; d < l.numdivisoes; ++d) {
+            const QString campeao = Nome(*jogo, l.ordem[d][0]);
+            bool achou = false;
+            for (int k = 0; k < tela.Campeoes()->rowCount(); ++k)
+                achou = achou || tela.Campeoes()->item(k, 1)->text() == campeao;
+            EXPECT_TRUE(achou) << campeao.toStdString();
+        }
+    competitions::FimDeTemporada(*jogo);
+    EXPECT_EQ(tela.Temporada(), temporada);
+    tela.resize(1280, 800);
+    tela.show();
+    EXPECT_GT(tela.Artilheiros()->rowCount(), 0);
+    EXPECT_EQ(tela.Artilheiros()->rowCount(),
+              static_cast<int>(competitions::ArtilheirosDaTemporada(*jogo, temporada).size()));
+    QSignalSpy continuar(&tela, &competitions::telas::TelaFimTemporada::continuar);
+    tela.Continuar()->click();
+    EXPECT_EQ(continuar.count(), 1);
+    apoio_telas::Capturar(tela, "tela_fimtemporada");
+}
+
+} // namespace
