@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTextBrowser>
@@ -78,6 +79,12 @@ TelaResultados::TelaResultados(Jogo& jogo, const ExecucaoRodada& ex, QWidget* pa
     QFont f = titulotabela_->font();
     f.setBold(true);
     titulotabela_->setFont(f);
+    // On a plain strip, so the title reads over the tiled background.
+    QPalette faixa = titulotabela_->palette();
+    faixa.setColor(QPalette::Window, QColor(0xf4, 0xf4, 0xf0));
+    titulotabela_->setPalette(faixa);
+    titulotabela_->setAutoFillBackground(true);
+    titulotabela_->setMargin(3);
     direita->addWidget(titulotabela_);
     tabela_ = competitions::telas::NovaTabela();
     direita->addWidget(tabela_, 1);
