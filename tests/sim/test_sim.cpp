@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <sys/wait.h>
@@ -29,7 +30,10 @@ Saida Rodar(const std::string& args) {
 
 void Mundo(const apoio::PastaTemporaria& pasta) {
     for (int i = 0; i < 24; ++i)
-        apoio::GravarTime(pasta, apoio::MontarTime(29, 20 - i / 3, "Cl\xe3" "b" + std::to_string(i)));
+        apoio::GravarTime(pasta, apoio::MontarTime(29, 20 - i / 3,
+                                                   "Cl\xe3"
+                                                   "b" +
+                                                       std::to_string(i)));
     for (int i = 0; i < 22; ++i)
         apoio::GravarTime(pasta, apoio::MontarTime(97, 18, "It" + std::to_string(i)));
 }
@@ -39,11 +43,14 @@ void Mundo(const apoio::PastaTemporaria& pasta) {
 TEST(Sim, ClubesListsEveryClubAsJson) {
     apoio::PastaTemporaria pasta;
     Mundo(pasta);
-    const std::string base = "clubes --dados " + pasta.Caminho().string() + " --ligas 29,97 --divisoes 20";
+    const std::string base =
+        "clubes --dados " + pasta.Caminho().string() + " --ligas 29,97 --divisoes 20";
     const Saida s = Rodar(base + " --semente 3 --json");
     ASSERT_EQ(s.codigo, 0) << s.texto;
     EXPECT_EQ(s.texto.front(), '{');
-    EXPECT_NE(s.texto.find("\"nome\":\"Cl\xc3\xa3" "b0\""), std::string::npos); // UTF-8 out
+    EXPECT_NE(s.texto.find("\"nome\":\"Cl\xc3\xa3"
+                           "b0\""),
+              std::string::npos); // UTF-8 out
     EXPECT_NE(s.texto.find("\"passepedido\":"), std::string::npos);
     EXPECT_EQ(Rodar(base + " --semente 3 --json").texto, s.texto); // same seed, same world
     const Saida tabela = Rodar(base);
@@ -88,4 +95,35 @@ TEST(Sim, BenchAndPartidaReportTheirFiguresAsJson) {
     EXPECT_EQ(Rodar(base + " --mandante 0 --visitante 1 --jogos 20 --semente 4 --json").texto,
               p.texto); // same seed, same matches
     EXPECT_NE(Rodar(base + " --mandante 0 --visitante 0 --jogos 2").codigo, 0);
+}
+
+TEST(Sim, JogarPlaysSavesAndLoadsAndRefusesBadOptions) {
+    apoio::PastaTemporaria pasta;
+    Mundo(pasta);
+    const std::string dados = "--dados " + pasta.Caminho().string();
+    const std::string salvo = (pasta / "meio.s07").string();
+    const Saida primeira = Rodar("jogar " + dados +
+                                 " --ligas 29 --divisoes 10 --humanos 1 --temporadas 1 --semente 4"
+                                 " --ate-data 60 --verificar --salvar-em " +
+                                 salvo + " --json");
+    ASSERT_EQ(primeira.codigo, 0) << primeira.texto;
+    EXPECT_NE(primeira.texto.find("\"dataatual\""), std::string::npos);
+    // Loaded, it plays on to the end of its season and prints the champions.
+    const Saida segunda =
+        Rodar("jogar " + dados + " --carregar " + salvo + " --temporadas 1 --verificar");
+    ASSERT_EQ(segunda.codigo, 0) << segunda.texto;
+    EXPECT_NE(segunda.texto.find("== temporada 1"), std::string::npos);
+    EXPECT_NE(segunda.texto.find("liga"), std::string::npos);
+
+    for (const std::string ruim :
+         {"--ligas 29 --divisoes 15 --humanos 1", "--ligas 29 --divisoes 10 --humanos 9",
+          "--ligas 300 --divisoes 10 --humanos 1",
+          "--ligas 29 --divisoes 10 --humanos 1 --ate-data 200"}) {
+        const Saida s = Rodar("jogar " + dados + " " + ruim);
+        EXPECT_NE(s.codigo, 0) << ruim;
+        EXPECT_EQ(std::count(s.texto.begin(), s.texto.end(), '\n'), 1) << s.texto;
+    }
+    const Saida corrompido =
+        Rodar("jogar " + dados + " --carregar " + (pasta / "nada.s07").string());
+    EXPECT_NE(corrompido.codigo, 0);
 }
