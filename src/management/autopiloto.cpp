@@ -1,6 +1,7 @@
 #include "management/autopiloto.hpp"
 
 #include "competitions/fimdetemporada.hpp"
+#include "management/escalacao.hpp"
 #include "match/escalacaoautomatica.hpp"
 #include "world/clubes.hpp"
 
@@ -8,16 +9,36 @@ namespace management {
 
 using namespace world;
 
+namespace {
+
+double Hoje(const Jogo& jogo) {
+    const int n = jogo.estado.dataatual;
+    return n >= 1 && n <= kDatasPorTemporada ? jogo.calendario[n - 1].data : 0.0;
+}
+
+} // namespace
+
+void Autopiloto::Seguir(Proximo p) {
+    proximo = p;
+    // The main screen recounts the club's available players whenever it is
+    // refreshed; the game without windows does the same where it would open.
+    if (proximo.tela == Tela::Principal) MostrarPrincipal();
+}
+
+void Autopiloto::MostrarPrincipal() {
+    const int c = jogo.estado.timeatual;
+    if (c < 0 || c >= static_cast<int>(jogo.times.size())) return;
+    RecontarDisponiveis(jogo, PreencherGrade(jogo, Hoje(jogo)));
+}
+
 void Autopiloto::Entrar() {
-    proximo = EntrarNoJogo(jogo, ia);
+    Seguir(EntrarNoJogo(jogo, ia));
 }
 
 void Autopiloto::EscalarHumano(int time) {
     if (time < 0 || time >= static_cast<int>(jogo.times.size())) return;
     const auto porTime = JogadoresPorTime(jogo);
-    const int n = jogo.estado.dataatual;
-    const double hoje = n >= 1 && n <= kDatasPorTemporada ? jogo.calendario[n - 1].data : 0.0;
-    match::EscalarClube(jogo, time, porTime[time], jogo.estado.tipo, hoje);
+    match::EscalarClube(jogo, time, porTime[time], jogo.estado.tipo, Hoje(jogo));
 }
 
 bool Autopiloto::Jogar() {
@@ -25,26 +46,32 @@ bool Autopiloto::Jogar() {
     for (long passos = 0; passos < 1'000'000'000L; ++passos) {
         switch (proximo.tela) {
         case Tela::Principal:
-            if (proximo.eventos) EventosPreTela(jogo, ia);
-            EscalarHumano(jogo.estado.timeatual);
-            proximo = management::Jogar(jogo, ia);
+            if (proximo.eventos) {
+                EventosPreTela(jogo, ia);
+                MostrarPrincipal(); // refreshed after the date's events
+            }
+            if (escalar)
+                escalar(jogo.estado.timeatual);
+            else
+                EscalarHumano(jogo.estado.timeatual);
+            Seguir(management::Jogar(jogo, ia));
             break;
         case Tela::Rodada: {
             AbrirRodadaDoDia(jogo, ex);
             match::JogarProximoGrupo(jogo, ex);
             while (ex.estado == match::EstadoRodada::Relogio) match::Minuto(jogo, ex);
             const int codigo = ex.codigo;
-            proximo = Continuar(jogo, ia, codigo);
+            Seguir(Continuar(jogo, ia, codigo));
             if (depoisdadata && !depoisdadata(codigo)) return true;
             break;
         }
         case Tela::Resultados:
-            proximo = Continuar(jogo, ia, proximo.codigo);
+            Seguir(Continuar(jogo, ia, proximo.codigo));
             break;
         case Tela::FimDeTemporada:
             if (fimdetemporada && !fimdetemporada()) return true;
             competitions::FimDeTemporada(jogo);
-            proximo = ContinuarFimDeTemporada(jogo, ia);
+            Seguir(ContinuarFimDeTemporada(jogo, ia));
             if (novatemporada && !novatemporada()) return true;
             break;
         }

@@ -31,6 +31,17 @@ struct Autopiloto {
     // On the first date of the new season.
     std::function<bool()> novatemporada;
 
+    // The lineup of the human on turn; unset, the automatic one (EscalarHumano).
+    std::function<void(int time)> escalar;
+
+    // Plays the groups a person would watch the way the desktop does, on the
+    // clock minute by minute (penalties of human clubs, half-time, the
+    // injury and shoot-out questions reach `respostas` or the answers given
+    // to Responder). Off, every group is played in the quick mode.
+    void MostrarGrupos(bool mostrar) { ex.semtela = !mostrar; }
+    // The match's questions answered by other means than the default policy.
+    void Responder(match::Interacao& r) { ex.rodada.interacao = &r; }
+
     // Into the current date of a new or loaded game.
     void Entrar();
     // Plays until a hook says stop; returns false if the game could not go on.
@@ -38,6 +49,12 @@ struct Autopiloto {
 
     // The lineup a human's screen would commit: the automatic one.
     void EscalarHumano(int time);
+
+    // The next step of the cycle, with what the main screen's opening does.
+    void Seguir(Proximo p);
+
+private:
+    void MostrarPrincipal();
 };
 
 } // namespace management

@@ -125,7 +125,8 @@ bool EmCondicoesNaPartida(const Jogo& jogo, const Rodada& rodada, int jogador) {
     return Elegivel(jogo.jogadores[jogador], tipo, rodada.hoje);
 }
 
-std::array<EstatisticasDoLado, 2> EstatisticasIntervalo(Jogo& jogo, const Rodada& rodada, int m) {
+std::array<EstatisticasDoLado, 2> EstatisticasIntervalo(const Jogo& jogo, const Rodada& rodada,
+                                                        int m) {
     std::array<EstatisticasDoLado, 2> r{};
     if (m < 1 || m > rodada.numjogos || m > kMaxJogos) return r;
     const TJogoDaRodada& p = rodada.jogos[m];
@@ -138,11 +139,13 @@ std::array<EstatisticasDoLado, 2> EstatisticasIntervalo(Jogo& jogo, const Rodada
             std::max(0, ArredDiv(std::int64_t{8} * p.posse[s], 10) - p.finalizacoes[s]);
         r[s].faltas = p.faltas[s];
     }
+    plataforma::Gerador tela(jogo.gerador.Estado() ^
+                             (0x9E3779B97F4A7C15ull * static_cast<unsigned>(m)));
     if (p.posse[0] <= 14) {
-        r[0].posse = 21 + jogo.Aleatorio(10);
+        r[0].posse = 21 + tela.Aleatorio(10);
         r[1].posse = 100 - r[0].posse;
     } else if (p.posse[1] <= 14) {
-        r[1].posse = 21 + jogo.Aleatorio(10);
+        r[1].posse = 21 + tela.Aleatorio(10);
         r[0].posse = 100 - r[1].posse;
     } else {
         r[0].posse = p.posse[0] * 100 / (p.posse[0] + p.posse[1]);

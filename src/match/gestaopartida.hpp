@@ -52,10 +52,12 @@ struct EstatisticasDoLado {
     int faltas = 0;
 };
 // Both sides' figures computed on the spot. A side with 14 or fewer minutes
-// with the ball gets a random share of 21..30 % (one draw of the game's
-// generator), the other the rest.
-std::array<EstatisticasDoLado, 2> EstatisticasIntervalo(world::Jogo& jogo, const Rodada& rodada,
-                                                        int m);
+// with the ball gets a random share of 21..30 %, the other the rest. That draw
+// is the screen's own: it leaves the game's generator alone, so looking at the
+// half-time figures never changes how the season goes on, and it gives the
+// same share each time the screen is opened during one half-time.
+std::array<EstatisticasDoLado, 2> EstatisticasIntervalo(const world::Jogo& jogo,
+                                                        const Rodada& rodada, int m);
 
 // The referee of match m: an index into world::arbitros(), -1 when there is
 // no such match.

@@ -54,6 +54,10 @@ public:
                                   std::array<int, 11>& /*ordem*/) {
         return false;
     }
+    // A single-match knockout (club world cup, a tournament's knockout round)
+    // of a shown group ended level and goes to penalties: the match screen
+    // says so before the shoot-out is taken or drawn.
+    virtual void DecisaoNosPenaltis(int /*m*/) {}
     // A shoot-out shown kick by kick: each kick (side 1 or 2), then the winner.
     virtual void ChuteDisputa(int /*lado*/, int /*batedor*/, bool /*gol*/) {}
     virtual void FimDisputa(int /*vencedor*/, int /*gols1*/, int /*gols2*/) {}

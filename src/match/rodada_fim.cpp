@@ -251,6 +251,7 @@ void DecidirJogoUnico(Jogo& jogo, ExecucaoRodada& ex, int m) {
     } else {
         const bool tela = jogo.times[p.mandante].humano || jogo.times[p.visitante].humano ||
                           jogo.estado.opcoes.op_verpenalty;
+        if (p.mostrado) ex.rodada.interacao->DecisaoNosPenaltis(m);
         const TResultadoDisputa pen =
             tela ? DisputaPenaltis(jogo, p.mandante, p.visitante, *ex.rodada.interacao)
                  : SortearDisputaJogoUnico(jogo);

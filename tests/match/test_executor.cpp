@@ -16,6 +16,8 @@ using match::EstadoRodada;
 struct Registro : match::InteracaoPadrao {
     int minutos = 0, intervalos = 0, segundostempos = 0, grupos = 0, fins = 0;
     int minutoNoIntervalo = -1;
+    std::vector<int> nospenaltis;
+    void DecisaoNosPenaltis(int m) override { nospenaltis.push_back(m); }
     void MinutoJogado(const match::Rodada&) override { ++minutos; }
     void Intervalo(world::Jogo&, match::Rodada& r, std::span<const int> humanos) override {
         ++intervalos;
@@ -261,6 +263,30 @@ TEST(Executor, GateFiguresAddUpAndTheClubWorldCupDrawsNoCrowd) {
     EXPECT_EQ(d.ex.rodada.jogos[1].publico, 0);
     EXPECT_EQ(d.ex.confrontos.size(), 2u); // single matches always give a winner
     for (const auto& t : d.ex.confrontos) EXPECT_NE(t.vencedor, t.perdedor);
+    EXPECT_TRUE(d.registro.nospenaltis.empty()); // nobody watched
+}
+
+TEST(Executor, ADrawnSingleMatchOfAShownGroupIsAnnouncedBeforeItsShootOut) {
+    // Over many seeds some matches end level: exactly those are announced,
+    // and only in a shown group.
+    int anunciados = 0;
+    for (std::uint64_t semente = 1; semente <= 40; ++semente) {
+        Data d(semente);
+        // A human club's group is shown; the other match of it is computer-run.
+        const int a = d.Clube(true), b = d.Clube(), c = d.Clube(), e = d.Clube();
+        d.Partida(a, b, 5, -1);
+        d.Partida(c, e, 5, -1);
+        match::JogarData(d.jogo, d.ex, 5, kHoje, d.Hoje(5));
+        std::vector<int> empates;
+        for (int m = 1; m <= d.ex.rodada.numjogos; ++m) {
+            const auto& p = d.ex.rodada.jogos[m];
+            if (p.gols[0] == p.gols[1] && p.mostrado) empates.push_back(m);
+            EXPECT_EQ(p.decididopenaltis != 0, p.gols[0] == p.gols[1]);
+        }
+        EXPECT_EQ(d.registro.nospenaltis, empates) << "seed " << semente;
+        anunciados += static_cast<int>(empates.size());
+    }
+    EXPECT_GT(anunciados, 0);
 }
 
 } // namespace

@@ -1,7 +1,13 @@
 #include "apoio_telas.hpp"
 
 #include "competitions/novojogo.hpp"
+#include "management/telas/telaprincipal.hpp"
 #include "world/clubes.hpp"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QPushButton>
+#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QPixmap>
@@ -32,6 +38,25 @@ std::string Capturar(QWidget& tela, const std::string& nome) {
                             QStringLiteral(".png");
     tela.grab().save(caminho);
     return caminho.toStdString();
+}
+
+void EscalarEJogar(management::telas::TelaPrincipal* tela) {
+    QComboBox* formacao = tela->caixaFormacao();
+    ASSERT_GT(formacao->count(), 0);
+    formacao->setCurrentIndex(0);
+    emit formacao->activated(0);
+    ASSERT_TRUE(tela->botaoJogar()->isEnabled());
+    tela->botaoJogar()->click();
+}
+
+FecharDialogos::FecharDialogos() {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            ++fechados_;
+            d->reject();
+        }
+    });
+    timer_.start(5);
 }
 
 } // namespace apoio_telas

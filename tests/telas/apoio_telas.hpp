@@ -3,11 +3,18 @@
 // first main screen, and screenshots into the build folder.
 #include "world/jogo.hpp"
 
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
 #include <string>
 #include <vector>
+
+namespace management::telas {
+class TelaPrincipal;
+}
 
 namespace apoio_telas {
 
@@ -18,5 +25,28 @@ std::unique_ptr<world::Jogo> NovoJogo(const std::vector<int>& ligas, int humanos
 
 // Saves the widget as build/capturas/<nome>.png and returns the path.
 std::string Capturar(QWidget& tela, const std::string& nome);
+
+// The automatic lineup of the first formation offered, then "Jogar >>".
+void EscalarEJogar(management::telas::TelaPrincipal* tela);
+
+// Lets the event loop run until `pronto` holds (or about `ms` have passed).
+template <typename F> bool EsperarPor(F pronto, int ms = 60000) {
+    QElapsedTimer t;
+    t.start();
+    while (!pronto() && t.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 5);
+    return pronto();
+}
+
+// Answers every screen a match opens (penalty takers, live view, shoot-outs,
+// injury substitution) by closing it, while it lives.
+class FecharDialogos {
+public:
+    FecharDialogos();
+    int Fechados() const { return fechados_; }
+
+private:
+    QTimer timer_;
+    int fechados_ = 0;
+};
 
 } // namespace apoio_telas

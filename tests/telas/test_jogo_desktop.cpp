@@ -37,6 +37,9 @@
 
 #include <filesystem>
 
+using apoio_telas::EscalarEJogar;
+using apoio_telas::EsperarPor;
+using apoio_telas::FecharDialogos;
 using management::telas::TelaPrincipal;
 
 namespace {
@@ -47,16 +50,6 @@ template <typename W> W* Achar(QWidget* raiz, const char* nome) {
     return w;
 }
 
-// The automatic lineup of the first formation offered, then "Jogar >>".
-void EscalarEJogar(TelaPrincipal* tela) {
-    QComboBox* formacao = tela->caixaFormacao();
-    ASSERT_GT(formacao->count(), 0);
-    formacao->setCurrentIndex(0);
-    emit formacao->activated(0);
-    ASSERT_TRUE(tela->botaoJogar()->isEnabled());
-    tela->botaoJogar()->click();
-}
-
 // Runs `passo` on the next modal dialog as soon as it opens.
 template <typename F> void NoProximoDialogo(F passo) {
     QTimer::singleShot(0, [passo] {
@@ -65,26 +58,6 @@ template <typename F> void NoProximoDialogo(F passo) {
         passo(w);
     });
 }
-
-// Lets the event loop run until `pronto` holds (or about `ms` have passed).
-template <typename F> bool EsperarPor(F pronto, int ms = 60000) {
-    QElapsedTimer t;
-    t.start();
-    while (!pronto() && t.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 5);
-    return pronto();
-}
-
-// Answers every screen a match opens (penalty takers, live view, shoot-outs)
-// by closing it: the computer's choice then stands.
-struct FecharDialogos {
-    QTimer timer;
-    FecharDialogos() {
-        QObject::connect(&timer, &QTimer::timeout, [] {
-            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->reject();
-        });
-        timer.start(5);
-    }
-};
 
 } // namespace
 

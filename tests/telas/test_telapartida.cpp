@@ -377,3 +377,30 @@ TEST(TelaPartida, ShootOutScreenRunsByItselfAndCloses) {
     DisputaPenaltis(*c.jogo, p.mandante, p.visitante, ia);
     EXPECT_FALSE(preso);
 }
+
+TEST(TelaPartida, ASingleMatchDecidedOnPenaltiesSaysSoAndTheLineClosesByItself) {
+    Cena c;
+    InteracaoTela ia(c.tela.get(), &c.som, c.jogo.get());
+    ia.DefinirPausas(0, 0, 30);
+    QString visto;
+    bool preso = false;
+    QTimer olhar, guarda;
+    olhar.setSingleShot(true);
+    QObject::connect(&olhar, &QTimer::timeout, [&] {
+        if (auto* t = qobject_cast<match::telas::TelaAviso*>(QApplication::activeModalWidget()))
+            visto = t->Texto();
+    });
+    guarda.setSingleShot(true);
+    QObject::connect(&guarda, &QTimer::timeout, [&] {
+        if (QWidget* w = QApplication::activeModalWidget()) {
+            preso = true;
+            w->close();
+        }
+    });
+    olhar.start(0);
+    guarda.start(5000);
+    ia.DecisaoNosPenaltis(1);
+    EXPECT_EQ(visto, ui::T(482));
+    EXPECT_EQ(visto, QStringLiteral("Empate! A decisão foi nos pênaltis."));
+    EXPECT_FALSE(preso);
+}

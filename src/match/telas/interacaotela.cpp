@@ -3,6 +3,7 @@
 #include "match/partida.hpp"
 #include "match/telas/aovivo.hpp"
 #include "shell/som.hpp"
+#include "ui/textos.hpp"
 
 #include <QDialog>
 
@@ -13,9 +14,10 @@ using namespace world;
 InteracaoTela::InteracaoTela(QWidget* janela, shell::Som* som, const Jogo* jogo)
     : janela_(janela), som_(som), jogo_(jogo) {}
 
-void InteracaoTela::DefinirPausas(int lance, int disputa) {
+void InteracaoTela::DefinirPausas(int lance, int disputa, int aviso) {
     lance_ = std::max(0, lance);
     disputa_ = std::max(0, disputa);
+    aviso_ = std::max(0, aviso);
 }
 
 int InteracaoTela::Executar(QDialog& dialogo) {
@@ -84,6 +86,11 @@ bool InteracaoTela::OrdenarBatedores(const Jogo& jogo, int clube, std::span<cons
     if (Executar(tela) != QDialog::Accepted) return false;
     ordem = tela.Ordem();
     return true;
+}
+
+void InteracaoTela::DecisaoNosPenaltis(int /*m*/) {
+    TelaAviso tela(ui::T(482), aviso_, janela_);
+    Executar(tela);
 }
 
 void InteracaoTela::ChuteDisputa(int lado, int batedor, bool gol) {

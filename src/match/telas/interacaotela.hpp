@@ -29,12 +29,14 @@ public:
     void Intervalo(world::Jogo& jogo, Rodada& rodada, std::span<const int> jogoshumanos) override;
     bool OrdenarBatedores(const world::Jogo& jogo, int clube, std::span<const int> emcampo,
                           std::array<int, 11>& ordem) override;
+    void DecisaoNosPenaltis(int m) override;
     void ChuteDisputa(int lado, int batedor, bool gol) override;
     void FimDisputa(int vencedor, int gols1, int gols2) override;
 
-    // How long the penalty's commentary stays, and the pause between the
-    // steps of a shoot-out (milliseconds; 0 runs them through at once).
-    void DefinirPausas(int lance, int disputa);
+    // How long the penalty's commentary stays, the pause between the steps
+    // of a shoot-out and how long a single match's "decided on penalties"
+    // line stays (milliseconds; 0 runs them through at once).
+    void DefinirPausas(int lance, int disputa, int aviso = 0);
 
 protected:
     // Every screen passes here: a modal exec on the desktop. Tests answer the
@@ -49,6 +51,7 @@ protected:
     const world::Jogo* jogo_;
     int lance_ = 2000;
     int disputa_ = 1200;
+    int aviso_ = 3000;
 
 private:
     // The shoot-out being taken: its kicks as they are drawn and the clubs

@@ -172,6 +172,31 @@ void TelaLance::showEvent(QShowEvent* evento) {
     QTimer::singleShot(std::max(0, duracao_), this, &QDialog::accept);
 }
 
+TelaAviso::TelaAviso(const QString& texto, int duracao, QWidget* pai)
+    : QDialog(pai), duracao_(duracao) {
+    setWindowTitle(QStringLiteral("Pênaltis"));
+    Claro(this);
+    auto* coluna = new QVBoxLayout(this);
+    texto_ = new QLabel(texto);
+    texto_->setAlignment(Qt::AlignCenter);
+    texto_->setWordWrap(true);
+    QFont f = texto_->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * 1.3);
+    texto_->setFont(f);
+    texto_->setMinimumWidth(380);
+    coluna->addWidget(texto_);
+}
+
+QString TelaAviso::Texto() const {
+    return texto_->text();
+}
+
+void TelaAviso::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    QTimer::singleShot(std::max(0, duracao_), this, &QDialog::accept);
+}
+
 // ---------------------------------------------------------------- takers
 
 TelaBatedores::TelaBatedores(const Jogo& jogo, int clube, std::span<const int> emcampo,

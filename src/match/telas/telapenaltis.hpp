@@ -50,6 +50,23 @@ private:
     int duracao_;
 };
 
+// A line of the match screen that stays `duracao` milliseconds and closes
+// itself: "Empate! A decisão foi nos pênaltis." before a single match's
+// shoot-out.
+class TelaAviso : public QDialog {
+    Q_OBJECT
+public:
+    TelaAviso(const QString& texto, int duracao, QWidget* pai);
+    QString Texto() const;
+
+protected:
+    void showEvent(QShowEvent* evento) override;
+
+private:
+    QLabel* texto_;
+    int duracao_;
+};
+
 // "Desempate por Penaltis - Seleção dos batedores": the players on the pitch
 // are moved one at a time into the order of the kicks; the order can be
 // confirmed only once nobody is left out.
