@@ -19,6 +19,7 @@
 #include "persistence/telas/dialogonome.hpp"
 #include "shell/menuprincipal.hpp"
 #include "shell/som.hpp"
+#include "ui/janelas.hpp"
 #include "ui/textos.hpp"
 #include "world/telas/dialogoopcoes.hpp"
 
@@ -26,7 +27,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
-#include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
 #include <chrono>
@@ -63,11 +63,8 @@ JanelaPrincipal::JanelaPrincipal(QWidget* pai)
     pilha_->addWidget(menu_);
     // Readable at 1280 x 800, usable at 1024 x 768: as large as the screen
     // allows up to that.
-    QSize tamanho(1280, 800);
-    if (const QScreen* tela = QGuiApplication::primaryScreen())
-        tamanho = tamanho.boundedTo(tela->availableSize());
-    resize(tamanho.expandedTo(QSize(1024, 700)));
     setMinimumSize(1000, 680);
+    ui::Dimensionar(this, QSize(1280, 800));
 
     connect(menu_, &MenuPrincipal::novoJogo, this, &JanelaPrincipal::NovoJogo);
     connect(menu_, &MenuPrincipal::carregarJogo, this, &JanelaPrincipal::AbrirCarregar);

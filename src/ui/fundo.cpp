@@ -25,4 +25,11 @@ void PintarFundo(QWidget* tela, const char* figura) {
     tela->setAutoFillBackground(true);
 }
 
+void FaixaClara(QWidget* titulo) {
+    QPalette faixa = titulo->palette();
+    faixa.setColor(QPalette::Window, QColor(0xf4, 0xf4, 0xf0));
+    titulo->setPalette(faixa);
+    titulo->setAutoFillBackground(true);
+}
+
 } // namespace ui

@@ -10,6 +10,8 @@ constexpr const char* kFundoConfiguracao = "img\\f01.bmp";
 constexpr const char* kFundoListas = "img\\f02.bmp";
 
 void PintarFundo(QWidget* tela, const char* figura);
+// A title on a plain light strip, so it reads over a tiled background.
+void FaixaClara(QWidget* titulo);
 
 // A picture of the data folder (any case, either slash); null when missing
 // or unreadable (GIF, BMP and JPEG are read).

@@ -1,6 +1,7 @@
 #include "competitions/telas/dialogotecnicos.hpp"
 
 #include "competitions/novojogo.hpp"
+#include "ui/janelas.hpp"
 #include "ui/textos.hpp"
 
 #include <QHBoxLayout>
@@ -37,7 +38,7 @@ DialogoTecnicos::DialogoTecnicos(world::Jogo& jogo, QWidget* pai)
     auto* coluna = new QVBoxLayout(this);
     coluna->addWidget(lista_);
     coluna->addLayout(botoes);
-    resize(520, 300);
+    ui::Dimensionar(this, QSize(520, 300));
     Preencher();
 }
 

@@ -2,6 +2,7 @@
 
 #include "competitions/resumos.hpp"
 #include "match/telas/relatoriopartida.hpp"
+#include "ui/janelas.hpp"
 #include "ui/textos.hpp"
 
 #include <QDate>
@@ -25,7 +26,7 @@ QDate Dia(double data) {
 TelaCalendario::TelaCalendario(const Jogo& jogo, int time, QWidget* pai)
     : QDialog(pai), jogo_(jogo), partidas_(PartidasDoClube(jogo, time)) {
     setWindowTitle(QStringLiteral("Calendário Jogos"));
-    resize(1100, 680);
+    ui::Dimensionar(this, QSize(1100, 680));
     auto* v = new QVBoxLayout(this);
     linhas_ = new QTableWidget(static_cast<int>(partidas_.size()), 9);
     linhas_->setHorizontalHeaderLabels({QString(), QString(), QString(), QString(), QString(),

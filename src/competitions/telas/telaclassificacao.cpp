@@ -1,5 +1,6 @@
 #include "competitions/telas/telaclassificacao.hpp"
 
+#include "ui/janelas.hpp"
 #include "ui/textos.hpp"
 #include "world/idioma.hpp"
 #include "world/paises.hpp"
@@ -58,7 +59,7 @@ void PreencherTabela(QTableWidget* t, const Jogo& jogo, const std::vector<TLinha
 
 TelaClassificacao::TelaClassificacao(const Jogo& jogo, QWidget* pai) : QDialog(pai), jogo_(jogo) {
     setWindowTitle(QStringLiteral("Classificação"));
-    resize(760, 640);
+    ui::Dimensionar(this, QSize(760, 640));
     auto* v = new QVBoxLayout(this);
     auto* topo = new QHBoxLayout;
     paises_ = new QComboBox;

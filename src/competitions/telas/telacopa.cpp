@@ -2,6 +2,7 @@
 
 #include "competitions/copa.hpp"
 #include "ui/fundo.hpp"
+#include "ui/janelas.hpp"
 #include "ui/textos.hpp"
 #include "world/idioma.hpp"
 
@@ -27,7 +28,7 @@ QString Cor(int rgb) {
 } // namespace
 
 TelaCopa::TelaCopa(const Jogo& jogo, QWidget* pai) : QDialog(pai), jogo_(jogo) {
-    resize(1240, 760);
+    ui::Dimensionar(this, QSize(1240, 760));
     auto* v = new QVBoxLayout(this);
     paises_ = new QComboBox;
     for (const TLiga& l : jogo.ligas) paises_->addItem(ui::Q(nomecopapais(l.pais)));
@@ -58,7 +59,7 @@ TelaCopa::TelaCopa(const Jogo& jogo, QWidget* pai) : QDialog(pai), jogo_(jogo) {
             c->setAlignment(Qt::AlignCenter);
             c->setWordWrap(true);
             c->setStyleSheet(QStringLiteral("background: rgba(255,255,255,200); padding: 1px;"));
-            c->setMinimumWidth(200);
+            c->setMinimumWidth(180); // five phases side by side on a 1024-wide screen
             const int linhas = 16 / caixas;
             grade->addWidget(c, k * linhas, fase, linhas, 1);
             caixas_[n++] = c;

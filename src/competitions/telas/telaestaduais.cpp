@@ -3,6 +3,7 @@
 #include "competitions/classificacao.hpp"
 #include "competitions/estaduais.hpp"
 #include "competitions/telas/telaclassificacao.hpp"
+#include "ui/janelas.hpp"
 #include "ui/textos.hpp"
 
 #include <QComboBox>
@@ -22,7 +23,7 @@ using namespace world;
 
 TelaEstaduais::TelaEstaduais(const Jogo& jogo, QWidget* pai) : QDialog(pai), jogo_(jogo) {
     setWindowTitle(QStringLiteral("Estadual"));
-    resize(760, 640);
+    ui::Dimensionar(this, QSize(760, 640));
     auto* v = new QVBoxLayout(this);
     estados_ = new QComboBox;
     // States have no names of their own: they go by their number.

@@ -75,12 +75,15 @@ TelaFimTemporada::TelaFimTemporada(Jogo& jogo, QWidget* pai)
     f.setPointSize(f.pointSize() + 4);
     titulo->setFont(f);
     titulo->setAlignment(Qt::AlignCenter);
+    ui::FaixaClara(titulo);
     v->addWidget(titulo);
     auto* meio = new QHBoxLayout;
     campeoes_ = Grade({QString(), QString(), QString()});
     artilheiros_ = Grade({QString(), QString(), QString(), QString()});
-    meio->addWidget(campeoes_, 3);
-    meio->addWidget(artilheiros_, 2);
+    // The goals column as narrow as its numbers, so the scorers' names read.
+    artilheiros_->horizontalHeader()->setSectionResizeMode(3, QHeaderView::ResizeToContents);
+    meio->addWidget(campeoes_, 1);
+    meio->addWidget(artilheiros_, 1);
     v->addLayout(meio, 1);
     auto* baixo = new QHBoxLayout;
     baixo->addStretch();

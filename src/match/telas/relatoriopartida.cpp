@@ -1,6 +1,7 @@
 #include "match/telas/relatoriopartida.hpp"
 
 #include "match/resultadosdata.hpp"
+#include "ui/janelas.hpp"
 #include "ui/textos.hpp"
 
 #include <QHBoxLayout>
@@ -185,7 +186,7 @@ QString TextoDoRelatorio(const Jogo& jogo, int entrada) {
 
 RelatorioPartida::RelatorioPartida(const Jogo& jogo, int entradaarquivo, QWidget* pai)
     : QDialog(pai) {
-    resize(720, 640);
+    ui::Dimensionar(this, QSize(720, 640));
     auto* v = new QVBoxLayout(this);
     texto_ = new QTextBrowser;
     texto_->setHtml(TextoDoRelatorio(jogo, entradaarquivo));

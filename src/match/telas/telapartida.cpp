@@ -28,7 +28,7 @@ namespace {
 
 constexpr int kColunas = 2;          // matches side by side
 constexpr int kLinhasPorColuna = 10; // 20 matches at most
-constexpr int kLarguraNome = 200;
+constexpr int kLarguraNome = 190;    // two columns of matches on a 1024-wide screen
 
 const QColor kBranco(255, 255, 255);
 const QColor kAmareloCartao(255, 230, 0);

@@ -74,21 +74,20 @@ TelaResultados::TelaResultados(Jogo& jogo, const ExecucaoRodada& ex, QWidget* pa
     meio->addWidget(jogos_, 4);
     detalhes_ = new QTextBrowser;
     meio->addWidget(detalhes_, 4);
-    auto* direita = new QVBoxLayout;
+    // A date without a table (a cup phase) leaves its room to the others.
+    painel_ = new QWidget;
+    auto* direita = new QVBoxLayout(painel_);
+    direita->setContentsMargins(0, 0, 0, 0);
     titulotabela_ = new QLabel(QStringLiteral("Classificação após a rodada"));
     QFont f = titulotabela_->font();
     f.setBold(true);
     titulotabela_->setFont(f);
-    // On a plain strip, so the title reads over the tiled background.
-    QPalette faixa = titulotabela_->palette();
-    faixa.setColor(QPalette::Window, QColor(0xf4, 0xf4, 0xf0));
-    titulotabela_->setPalette(faixa);
-    titulotabela_->setAutoFillBackground(true);
+    ui::FaixaClara(titulotabela_);
     titulotabela_->setMargin(3);
     direita->addWidget(titulotabela_);
     tabela_ = competitions::telas::NovaTabela();
     direita->addWidget(tabela_, 1);
-    meio->addLayout(direita, 5);
+    meio->addWidget(painel_, 5);
     v->addLayout(meio, 1);
 
     auto* baixo = new QHBoxLayout;
@@ -134,13 +133,17 @@ void TelaResultados::MostrarGrupo(int indice) {
         QString placar = QStringLiteral("%1 x %2").arg(a.gols[0]).arg(a.gols[1]);
         if (a.decididopenaltis)
             placar += QStringLiteral(" (%1 x %2)").arg(a.penaltis[0]).arg(a.penaltis[1]);
+        // Names cut short on a narrow screen are whole in the tooltip.
         auto* m = new QTableWidgetItem(ui::Q(jogo_.times[a.mandante].nome.view()));
+        m->setToolTip(m->text());
         m->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         auto* p = new QTableWidgetItem(placar);
         p->setTextAlignment(Qt::AlignCenter);
         jogos_->setItem(k, 0, m);
         jogos_->setItem(k, 1, p);
-        jogos_->setItem(k, 2, new QTableWidgetItem(ui::Q(jogo_.times[a.visitante].nome.view())));
+        auto* v = new QTableWidgetItem(ui::Q(jogo_.times[a.visitante].nome.view()));
+        v->setToolTip(v->text());
+        jogos_->setItem(k, 2, v);
     }
     if (!mostradas_.empty()) {
         jogos_->setCurrentCell(0, 1);
@@ -183,8 +186,7 @@ void TelaResultados::Selecionar(int linha) {
                 clubes.push_back(c);
         linhas = competitions::Tabela(jogo_, codigo_, clubes);
     }
-    titulotabela_->setVisible(!linhas.empty());
-    tabela_->setVisible(!linhas.empty());
+    painel_->setVisible(!linhas.empty());
     competitions::telas::PreencherTabela(tabela_, jogo_, linhas);
 }
 

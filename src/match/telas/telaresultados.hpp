@@ -49,6 +49,7 @@ private:
     QComboBox* grupos_;
     QTableWidget* jogos_;
     QTextBrowser* detalhes_;
+    QWidget* painel_ = nullptr;
     QLabel* titulotabela_;
     QTableWidget* tabela_;
     QPushButton* continuar_;

@@ -4,6 +4,7 @@
 #include "match/telas/dialogosaovivo.hpp"
 #include "match/vagas.hpp"
 #include "ui/fundo.hpp"
+#include "ui/janelas.hpp"
 #include "ui/textos.hpp"
 #include "world/arbitros.hpp"
 #include "world/clubes.hpp"
@@ -41,6 +42,18 @@ QLabel* Negrito(const QString& texto, int aumento = 0) {
     return l;
 }
 
+// Rows as tall as the text needs and no more: both lineups, both benches and
+// the tactics fit one 1024 x 768 screen.
+int AlturaDaLinha(const QWidget* w) {
+    return w->fontMetrics().height() + 4;
+}
+
+// A grid that shows `linhas` rows and its header without a scroll bar.
+int AlturaDaGrade(const QTableWidget* g, int linhas) {
+    return linhas * g->verticalHeader()->defaultSectionSize() +
+           g->horizontalHeader()->sizeHint().height() + 2 * g->frameWidth();
+}
+
 QTableWidget* Grade(const QStringList& colunas, const QString& nome) {
     auto* g = new QTableWidget(0, colunas.size());
     g->setObjectName(nome);
@@ -51,7 +64,7 @@ QTableWidget* Grade(const QStringList& colunas, const QString& nome) {
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);
     g->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     g->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    g->verticalHeader()->setDefaultSectionSize(20);
+    g->verticalHeader()->setDefaultSectionSize(AlturaDaLinha(g));
     return g;
 }
 
@@ -171,7 +184,7 @@ VisaoAoVivo::VisaoAoVivo(Jogo& jogo, Rodada& rodada, int m, bool intervalo, QWid
     layout->addLayout(local);
     layout->addLayout(corpo, 1);
     layout->addLayout(rodape);
-    resize(1180, 720);
+    ui::Dimensionar(this, QSize(1180, 720));
     Atualizar();
     voltar->setFocus();
 }
@@ -189,8 +202,8 @@ QWidget* VisaoAoVivo::MontarLado(int lado) {
                                  QStringLiteral("E")};
     l.titulares = Grade(colunas, Nome("titulares", lado));
     l.banco = Grade(colunas, Nome("banco", lado));
-    l.titulares->setMinimumHeight(11 * 20 + 26);
-    l.banco->setMinimumHeight(7 * 20 + 26);
+    l.titulares->setMinimumHeight(AlturaDaGrade(l.titulares, 11));
+    l.banco->setMinimumHeight(AlturaDaGrade(l.banco, 7));
     for (QTableWidget* g : {l.titulares, l.banco}) {
         g->installEventFilter(this);
         if (!l.humano) g->setSelectionMode(QAbstractItemView::NoSelection);

@@ -2,6 +2,7 @@
 
 #include "persistence/jogosalvo.hpp"
 #include "ui/textos.hpp"
+#include "ui/janelas.hpp"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -76,7 +77,7 @@ DialogoCarregar::DialogoCarregar(QWidget* pai)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(meio, 1);
     layout->addLayout(botoes);
-    resize(640, 360);
+    ui::Dimensionar(this, QSize(640, 360));
 
     if (lista_->count() > 0) lista_->setCurrentRow(0);
     Descrever();

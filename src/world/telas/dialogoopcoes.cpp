@@ -1,6 +1,7 @@
 #include "world/telas/dialogoopcoes.hpp"
 
 #include "ui/textos.hpp"
+#include "ui/janelas.hpp"
 #include "world/idioma.hpp"
 #include "world/opcoes.hpp"
 #include "world/telas/dialogocores.hpp"
@@ -65,7 +66,7 @@ DialogoOpcoes::DialogoOpcoes(world::Jogo& jogo, QWidget* pai) : QDialog(pai), jo
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(abas);
     layout->addLayout(rodape);
-    resize(620, 440);
+    ui::Dimensionar(this, QSize(620, 440));
 }
 
 QComboBox* DialogoOpcoes::Lista(const char* chave, const QStringList& itens, int atual,

@@ -1,0 +1,215 @@
+// Every screen of the game fits a 1024 x 768 desktop: the smallest size each
+// one's layout accepts is within the room a window has there, and each is
+// captured at that size (build/capturas/tela_1024_*.png) for a look.
+#include "apoio_telas.hpp"
+#include "competitions/telas/dialogotecnicos.hpp"
+#include "competitions/telas/telacalendario.hpp"
+#include "competitions/telas/telaclassificacao.hpp"
+#include "competitions/telas/telacopa.hpp"
+#include "competitions/telas/telaestaduais.hpp"
+#include "competitions/telas/telafimtemporada.hpp"
+#include "competitions/telas/telanovojogo.hpp"
+#include "management/autopiloto.hpp"
+#include "management/telas/telaemprestimo.hpp"
+#include "management/telas/telafinancas.hpp"
+#include "management/telas/telaprincipal.hpp"
+#include "match/telas/dialogosaovivo.hpp"
+#include "match/telas/relatoriopartida.hpp"
+#include "match/telas/telapartida.hpp"
+#include "match/telas/telapenaltis.hpp"
+#include "match/telas/telaresultados.hpp"
+#include "match/telas/visaoaovivo.hpp"
+#include "persistence/telas/dialogocarregar.hpp"
+#include "persistence/telas/dialogonome.hpp"
+#include "shell/janelaprincipal.hpp"
+#include "shell/menuprincipal.hpp"
+#include "ui/janelas.hpp"
+#include "ui/textos.hpp"
+#include "world/clubes.hpp"
+#include "world/telas/dialogocores.hpp"
+#include "world/telas/dialogoopcoes.hpp"
+
+#include <QApplication>
+#include <QLayout>
+#include <QScreen>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// Runs on a 1024 x 768 screen (the test of that name sets it up); elsewhere
+// there is nothing to measure.
+bool Tela1024x768() {
+    const QScreen* tela = QGuiApplication::primaryScreen();
+    return tela && tela->availableSize() == QSize(1024, 768);
+}
+
+// Checks that `tela` opens within what a window has of the screen and that its
+// layout fits there, and captures it as the player sees it: a page of the
+// main window fills the room, a dialog keeps the size it opens at.
+void Caber(QWidget& tela, const std::string& nome, bool pagina = false) {
+    const QSize sala = ui::EspacoNaTela(&tela);
+    EXPECT_LE(sala.width(), 1024);
+    EXPECT_LE(sala.height(), 768);
+    tela.ensurePolished();
+    if (tela.layout()) tela.layout()->activate();
+    const QSize minimo = tela.minimumSizeHint().expandedTo(tela.minimumSize());
+    EXPECT_LE(minimo.width(), sala.width()) << nome;
+    EXPECT_LE(minimo.height(), sala.height()) << nome;
+    if (pagina) tela.resize(sala);
+    tela.show();
+    QApplication::processEvents();
+    EXPECT_LE(tela.width(), sala.width()) << nome;
+    EXPECT_LE(tela.height(), sala.height()) << nome;
+    apoio_telas::Capturar(tela, "tela_1024_" + nome);
+    tela.hide();
+}
+
+// A game a few dates into its first season, the human's squad on the pitch.
+struct Temporada {
+    std::unique_ptr<world::Jogo> jogo = apoio_telas::NovoJogo({29}, 2);
+    int humano = 0;
+
+    Temporada() {
+        management::Autopiloto piloto(*jogo);
+        int datas = 0;
+        piloto.depoisdadata = [&](int) { return ++datas < 6; };
+        piloto.Entrar();
+        piloto.Jogar();
+        humano = jogo->estado.timeshumanos[0];
+    }
+    std::vector<int> Onze() const {
+        std::vector<int> r;
+        for (int j : world::JogadoresPorTime(*jogo)[humano])
+            if (r.size() < 11) r.push_back(j);
+        return r;
+    }
+};
+
+} // namespace
+
+TEST(Tamanhos, TheMenuTheNewGamePagesAndTheMainScreenFit1024x768) {
+    if (!Tela1024x768()) GTEST_SKIP() << "measured on a 1024 x 768 screen";
+    {
+        shell::MenuPrincipal menu;
+        Caber(menu, "menu", true);
+    }
+    {
+        competitions::telas::TelaNovoJogo novo(1);
+        Caber(novo, "tipojogo", true);
+    }
+    Temporada t;
+    management::telas::TelaPrincipal principal(*t.jogo);
+    principal.Atualizar();
+    Caber(principal, "principal", true);
+
+    shell::JanelaPrincipal janela;
+    janela.show();
+    const QSize sala = ui::EspacoNaTela(&janela);
+    EXPECT_LE(janela.width(), sala.width());
+    EXPECT_LE(janela.height(), sala.height());
+    EXPECT_LE(janela.minimumWidth(), sala.width());
+    EXPECT_LE(janela.minimumHeight(), sala.height());
+}
+
+TEST(Tamanhos, TheMatchdayScreensFit1024x768) {
+    if (!Tela1024x768()) GTEST_SKIP() << "measured on a 1024 x 768 screen";
+    Temporada t;
+    world::Jogo& jogo = *t.jogo;
+    // The next date of the humans, on the clock up to half-time.
+    management::Autopiloto piloto(jogo);
+    piloto.Entrar();
+    ASSERT_EQ(piloto.proximo.tela, management::Tela::Principal);
+    while (piloto.proximo.tela == management::Tela::Principal) {
+        piloto.EscalarHumano(jogo.estado.timeatual);
+        piloto.Seguir(management::Jogar(jogo, piloto.ia));
+    }
+    ASSERT_EQ(piloto.proximo.tela, management::Tela::Rodada);
+    match::ExecucaoRodada ex;
+    match::InteracaoPadrao respostas;
+    management::AbrirRodadaDoDia(jogo, ex);
+    ex.rodada.interacao = &respostas;
+    {
+        match::telas::TelaPartida partida(jogo, ex);
+        partida.Comecar();
+        ASSERT_EQ(ex.estado, match::EstadoRodada::Relogio);
+        while (ex.estado == match::EstadoRodada::Relogio && ex.rodada.tempo == 1)
+            partida.Timer1Timer();
+        Caber(partida, "partida", true);
+        ASSERT_GT(ex.numjogoshumanos, 0);
+        match::telas::VisaoAoVivo aovivo(jogo, ex.rodada, ex.jogoshumanos[0], true);
+        Caber(aovivo, "aovivo_intervalo");
+        match::telas::CaixaArbitro arbitro(0);
+        Caber(arbitro, "arbitro");
+        const auto onze = t.Onze();
+        match::telas::TelaPenalti penalti(jogo, t.humano, onze, nullptr);
+        Caber(penalti, "penalti");
+        match::telas::TelaLance lance(jogo, onze.front(), true, 1, 100000, nullptr);
+        Caber(lance, "penalti_lance");
+        match::telas::TelaBatedores batedores(jogo, t.humano, onze, nullptr);
+        Caber(batedores, "penaltis_batedores");
+        match::telas::TelaAviso aviso(ui::T(482), 100000, nullptr);
+        Caber(aviso, "penaltis_aviso");
+        while (ex.estado == match::EstadoRodada::Relogio) match::Minuto(jogo, ex);
+    }
+    match::telas::TelaResultados resultados(jogo, ex);
+    Caber(resultados, "resultados", true);
+    ASSERT_FALSE(jogo.arquivo.jogos.empty());
+    match::telas::RelatorioPartida relatorio(jogo, static_cast<int>(jogo.arquivo.jogos.size()) - 1);
+    Caber(relatorio, "relatorio");
+}
+
+TEST(Tamanhos, TablesDialogsAndTheSeasonEndFit1024x768) {
+    if (!Tela1024x768()) GTEST_SKIP() << "measured on a 1024 x 768 screen";
+    Temporada t;
+    world::Jogo& jogo = *t.jogo;
+    {
+        competitions::telas::TelaClassificacao tela(jogo);
+        Caber(tela, "classificacao");
+    }
+    {
+        competitions::telas::TelaCopa tela(jogo);
+        Caber(tela, "copa");
+    }
+    {
+        competitions::telas::TelaEstaduais tela(jogo);
+        Caber(tela, "estaduais");
+    }
+    {
+        competitions::telas::TelaCalendario tela(jogo, t.humano);
+        Caber(tela, "calendario");
+    }
+    {
+        competitions::telas::DialogoTecnicos tela(jogo);
+        Caber(tela, "tecnicos");
+    }
+    {
+        management::telas::TelaFinancas tela(jogo, t.humano);
+        Caber(tela, "financas");
+    }
+    {
+        management::telas::TelaEmprestimo tela(jogo, t.humano);
+        Caber(tela, "emprestimo");
+    }
+    {
+        world::telas::DialogoOpcoes tela(jogo);
+        Caber(tela, "opcoes");
+    }
+    {
+        world::telas::DialogoCores tela(jogo);
+        Caber(tela, "cores");
+    }
+    {
+        persistence::telas::DialogoNome tela;
+        Caber(tela, "nome");
+    }
+    {
+        persistence::telas::DialogoCarregar tela;
+        Caber(tela, "carregar");
+    }
+    {
+        competitions::telas::TelaFimTemporada tela(jogo);
+        Caber(tela, "fimtemporada", true);
+    }
+}
