@@ -16,7 +16,9 @@ int Erro(const std::string& msg) {
     return 1;
 }
 
-std::string U(std::string_view cp1252) { return plataforma::Cp1252ParaUtf8(cp1252); }
+std::string U(std::string_view cp1252) {
+    return plataforma::Cp1252ParaUtf8(cp1252);
+}
 
 void EscreverJson(const world::Jogo& jogo, const std::vector<std::vector<int>>& porTime) {
     Json j;
@@ -62,15 +64,15 @@ void EscreverTabela(const world::Jogo& jogo, const std::vector<std::vector<int>>
     for (std::size_t c = 0; c < jogo.times.size(); ++c) {
         const world::TTime& t = jogo.times[c];
         std::printf("%4zu %-25s pais %3d div %d nivel %2d dinheiro %10d capitao %6d cobrador %6d\n",
-                    c, U(t.nome.view()).c_str(), t.pais, t.divisao, t.nivel, t.dinheiro,
-                    t.capitao, t.cobrador);
+                    c, U(t.nome.view()).c_str(), t.pais, t.divisao, t.nivel, t.dinheiro, t.capitao,
+                    t.cobrador);
         for (int i : porTime[c]) {
             const world::TJogador& p = jogo.jogadores[i];
             std::printf("     %6d %-20s pos %d idade %2d forca %3d passe %9d salario %7d "
                         "tit %d est %d car %2d/%2d funcao %d venda %d pedido %9d\n",
                         i, U(p.nome.view()).c_str(), p.posicao, p.idade, p.forca, p.passe,
-                        p.salario, p.titular, p.estrela, p.caract1, p.caract2, p.funcao,
-                        p.avenda, p.passepedido);
+                        p.salario, p.titular, p.estrela, p.caract1, p.caract2, p.funcao, p.avenda,
+                        p.passepedido);
         }
     }
 }
@@ -82,8 +84,10 @@ int ComandoClubes(const Argumentos& args) {
     const std::string erro = CarregarMundo(args, jogo);
     if (!erro.empty()) return Erro(erro);
     const auto porTime = world::JogadoresPorTime(jogo);
-    if (args.Tem("--json")) EscreverJson(jogo, porTime);
-    else EscreverTabela(jogo, porTime);
+    if (args.Tem("--json"))
+        EscreverJson(jogo, porTime);
+    else
+        EscreverTabela(jogo, porTime);
     return 0;
 }
 

@@ -219,6 +219,7 @@ int ComandoJogar(const Argumentos& args) {
         return Erro("--ate-data must be 1..148");
     const bool json = args.Tem("--json");
     const bool verificar = args.Tem("--verificar");
+    const bool relogio = args.Tem("--relogio");
     bool temCarregar = false, temSalvar = false;
     const std::string carregar = args.Valor("--carregar", &temCarregar);
     const std::string salvarem = args.Valor("--salvar-em", &temSalvar);
@@ -241,6 +242,7 @@ int ComandoJogar(const Argumentos& args) {
     }
 
     management::Autopiloto piloto(*jogo);
+    piloto.MostrarGrupos(relogio);
     std::vector<Resumo> resumos;
     const int ultima = jogo->estado.temporada + static_cast<int>(temporadas) - 1;
     auto inicio = std::chrono::steady_clock::now();

@@ -49,11 +49,21 @@ Json& Json::Texto(std::string_view t) {
     s_ += '"';
     for (unsigned char c : t) {
         switch (c) {
-        case '"': s_ += "\\\""; break;
-        case '\\': s_ += "\\\\"; break;
-        case '\n': s_ += "\\n"; break;
-        case '\r': s_ += "\\r"; break;
-        case '\t': s_ += "\\t"; break;
+        case '"':
+            s_ += "\\\"";
+            break;
+        case '\\':
+            s_ += "\\\\";
+            break;
+        case '\n':
+            s_ += "\\n";
+            break;
+        case '\r':
+            s_ += "\\r";
+            break;
+        case '\t':
+            s_ += "\\t";
+            break;
         default:
             if (c < 0x20) {
                 char b[8];

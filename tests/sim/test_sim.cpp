@@ -1,6 +1,8 @@
 // pitchlord-sim driven as a script would drive it.
 #include "apoio/apoio.hpp"
 
+#include "plataforma/arquivos.hpp"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -114,6 +116,24 @@ TEST(Sim, JogarPlaysSavesAndLoadsAndRefusesBadOptions) {
     ASSERT_EQ(segunda.codigo, 0) << segunda.texto;
     EXPECT_NE(segunda.texto.find("== temporada 1"), std::string::npos);
     EXPECT_NE(segunda.texto.find("liga"), std::string::npos);
+
+    // The humans' groups on the clock, as the window plays them: another
+    // game (the quick mode awards no penalties), as sound, and the same one
+    // again from the same seed.
+    const std::string curto =
+        " --ligas 29 --divisoes 10 --humanos 1 --temporadas 1 --semente 4 --ate-data 60";
+    auto jogado = [&](const std::string& opcoes, const char* nome) {
+        const std::string arquivo = (pasta / nome).string();
+        const Saida s = Rodar("jogar " + dados + curto + opcoes + " --salvar-em " + arquivo);
+        EXPECT_EQ(s.codigo, 0) << s.texto;
+        return plataforma::LerArquivo(arquivo, std::size_t{1} << 28)
+            .value_or(std::vector<unsigned char>{});
+    };
+    const auto rapido = jogado("", "rapido.s07");
+    const auto relogio = jogado(" --relogio --verificar", "relogio.s07");
+    ASSERT_FALSE(relogio.empty());
+    EXPECT_NE(relogio, rapido);
+    EXPECT_EQ(jogado(" --relogio", "relogio2.s07"), relogio);
 
     for (const std::string ruim :
          {"--ligas 29 --divisoes 15 --humanos 1", "--ligas 29 --divisoes 10 --humanos 9",
