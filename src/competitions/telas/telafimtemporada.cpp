@@ -27,7 +27,6 @@ QTableWidget* Grade(const QStringList& titulos) {
     t->verticalHeader()->setDefaultSectionSize(20);
     t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    t->horizontalHeader()->hide();
     return t;
 }
 
@@ -78,8 +77,10 @@ TelaFimTemporada::TelaFimTemporada(Jogo& jogo, QWidget* pai)
     ui::FaixaClara(titulo);
     v->addWidget(titulo);
     auto* meio = new QHBoxLayout;
-    campeoes_ = Grade({QString(), QString(), QString()});
-    artilheiros_ = Grade({QString(), QString(), QString(), QString()});
+    campeoes_ = Grade({QStringLiteral("Competição"), QStringLiteral("Campeão"),
+                       QStringLiteral("Vice-campeão")});
+    artilheiros_ = Grade({QStringLiteral("Competição"), QStringLiteral("Artilheiro"),
+                          QStringLiteral("Time"), QStringLiteral("Gols")});
     // The goals column as narrow as its numbers, so the scorers' names read.
     artilheiros_->horizontalHeader()->setSectionResizeMode(3, QHeaderView::ResizeToContents);
     meio->addWidget(campeoes_, 1);

@@ -100,7 +100,7 @@ QString DetalhesDoJogo(const Jogo& jogo, int entrada) {
     const QString estadio = a.mandante >= 0 && a.mandante < static_cast<int>(jogo.times.size())
                                 ? ui::Q(jogo.times[a.mandante].estadio.view()).toHtmlEscaped()
                                 : QString();
-    s += QStringLiteral("<p>Estádio %1<br>Público: %2 (Arquibancada: %3, %4, %5, %6)</p>")
+    s += QStringLiteral("<p><b>Estádio</b> %1<br>Público: %2 (Arquibancada: %3, %4, %5, %6)</p>")
              .arg(estadio)
              .arg(a.publico)
              .arg(a.publicosetor[0])
