@@ -81,7 +81,8 @@ struct Temporada {
     }
     std::vector<int> Onze() const {
         std::vector<int> r;
-        for (int j : world::JogadoresPorTime(*jogo)[humano])
+        const auto porTime = world::JogadoresPorTime(*jogo);
+        for (int j : porTime[humano])
             if (r.size() < 11) r.push_back(j);
         return r;
     }
