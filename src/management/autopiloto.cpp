@@ -2,6 +2,7 @@
 
 #include "competitions/fimdetemporada.hpp"
 #include "management/escalacao.hpp"
+#include "management/escalacaoformacao.hpp"
 #include "match/escalacaoautomatica.hpp"
 #include "world/clubes.hpp"
 
@@ -31,14 +32,36 @@ void Autopiloto::MostrarPrincipal() {
     RecontarDisponiveis(jogo, PreencherGrade(jogo, Hoje(jogo)));
 }
 
-void Autopiloto::Entrar() {
-    Seguir(EntrarNoJogo(jogo, ia));
+void Autopiloto::Entrar(bool carregado) {
+    Seguir(EntrarNoJogo(jogo, ia, carregado));
 }
 
 void Autopiloto::EscalarHumano(int time) {
     if (time < 0 || time >= static_cast<int>(jogo.times.size())) return;
+    // As a person does on the main screen: a formation from the box (a seeded
+    // draw among those the squad allows), which fills the lineup, then
+    // "Jogar >>".
+    Grade g = PreencherGrade(jogo, time, jogo.estado.tipo, Hoje(jogo));
+    const std::vector<int> formacoes = FormacoesPossiveis(RecontarDisponiveis(jogo, g));
+    if (!formacoes.empty()) {
+        const int f = formacoes[jogo.Aleatorio(static_cast<int>(formacoes.size()))];
+        EscolherFormacao(jogo, g, TextoFormacao(f));
+        if (ValidarEscalacao(jogo, g).podejogar) {
+            ConfirmarEscalacao(jogo, g);
+            return;
+        }
+    }
+    // No formation can be made (no goalkeeper available, too few players):
+    // the club's automatic lineup, as for a club without a coach.
     const auto porTime = JogadoresPorTime(jogo);
     match::EscalarClube(jogo, time, porTime[time], jogo.estado.tipo, Hoje(jogo));
+    const TEscalacao& e = jogo.escalacoes[jogo.times[time].escalacao];
+    for (int j : porTime[time]) jogo.jogadores[j].titular = 0;
+    for (int j : e.jogadoreslinha)
+        if (j > 0) jogo.jogadores[j].titular = 1;
+    if (e.goleiro > 0) jogo.jogadores[e.goleiro].titular = 1;
+    for (int j : e.reservas)
+        if (j > 0) jogo.jogadores[j].titular = 2;
 }
 
 bool Autopiloto::Jogar() {
@@ -49,13 +72,16 @@ bool Autopiloto::Jogar() {
             if (proximo.eventos) {
                 EventosPreTela(jogo, ia);
                 MostrarPrincipal(); // refreshed after the date's events
+                proximo.eventos = false;
             }
+            if (naprincipal && !naprincipal()) return true;
             if (escalar)
                 escalar(jogo.estado.timeatual);
             else
                 EscalarHumano(jogo.estado.timeatual);
             Seguir(management::Jogar(jogo, ia));
             break;
+        case Tela::Aguardando: // nobody has a club: the date is played as without humans
         case Tela::Rodada: {
             AbrirRodadaDoDia(jogo, ex);
             match::JogarProximoGrupo(jogo, ex);

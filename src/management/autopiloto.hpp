@@ -30,6 +30,10 @@ struct Autopiloto {
     std::function<bool()> fimdetemporada;
     // On the first date of the new season.
     std::function<bool()> novatemporada;
+    // A human's main screen is up and its date events have run: where a
+    // person could save the game. Stopping here and calling Jogar again goes
+    // on without running the events twice.
+    std::function<bool()> naprincipal;
 
     // The lineup of the human on turn; unset, the automatic one (EscalarHumano).
     std::function<void(int time)> escalar;
@@ -42,12 +46,13 @@ struct Autopiloto {
     // The match's questions answered by other means than the default policy.
     void Responder(match::Interacao& r) { ex.rodada.interacao = &r; }
 
-    // Into the current date of a new or loaded game.
-    void Entrar();
+    // Into the current date of a new or loaded (`carregado`) game.
+    void Entrar(bool carregado = false);
     // Plays until a hook says stop; returns false if the game could not go on.
     bool Jogar();
 
-    // The lineup a human's screen would commit: the automatic one.
+    // The lineup a human's screen would commit: the automatic one, with the
+    // lineup memory a commit leaves in the players.
     void EscalarHumano(int time);
 
     // The next step of the cycle, with what the main screen's opening does.

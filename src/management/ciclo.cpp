@@ -7,6 +7,7 @@
 #include "competitions/estaduais.hpp"
 #include "competitions/fimdetemporada.hpp"
 #include "management/envelhecimento.hpp"
+#include "management/escalacao.hpp"
 #include "match/escalacaoautomatica.hpp"
 #include "match/posrodada.hpp"
 #include "persistence/jogosalvo.hpp"
@@ -84,11 +85,21 @@ void DepoisDaLiga(Jogo& jogo) {
     TransferenciasDepoisDaLiga(jogo);
 }
 
+bool DataSemJogos(const Jogo& jogo) {
+    return match::PartidasDoDia(jogo.partidas, jogo.estado.tipo, Hoje(jogo)).empty();
+}
+
 // Goes on into the current date: the main screen when a human plays on it,
-// otherwise straight to the runner.
+// otherwise straight to the runner (or the waiting screen of a coach without
+// a club). A date on which not a single match is played has nothing to show:
+// it is played at once (its counters and the players' training still move)
+// and the cycle goes on to the next.
 Proximo Seguir(Jogo& jogo, InteracaoCiclo& ia) {
     jogo.ciclo.humanojoga = AlgumHumanoJoga(jogo);
     if (jogo.ciclo.humanojoga) return AbrirTelaPrincipal(jogo, ia);
+    if (DataSemJogos(jogo)) return JogarDataSemHumanos(jogo, ia);
+    if (jogo.estado.numhumanos == 0 && HaTecnicoHumano(jogo))
+        return {Tela::Aguardando, -1, jogo.estado.tipo, false};
     return Runner(jogo);
 }
 
@@ -98,7 +109,10 @@ void Salvar(Jogo& jogo, InteracaoCiclo& ia) {
         if (nome.empty()) return;
         jogo.estado.arquivo = nome;
     }
-    if (!persistence::salvajogo(jogo)) ia.ErroAoSalvar(persistence::ErroAoSalvar());
+    if (persistence::salvajogo(jogo))
+        ia.JogoSalvo(jogo);
+    else
+        ia.ErroAoSalvar(persistence::ErroAoSalvar());
 }
 
 void OfertaDeCompra(Jogo& jogo, InteracaoCiclo& ia, int time) {
@@ -174,10 +188,44 @@ bool ContarAberturaParaSalvar(Jogo& jogo) {
     return false;
 }
 
-Proximo EntrarNoJogo(Jogo& jogo, InteracaoCiclo& ia) {
+bool HaTecnicoHumano(const Jogo& jogo) {
+    for (int k : jogo.estado.humanos)
+        if (k >= 0 && k < static_cast<int>(jogo.tecnicos.size())) return true;
+    return false;
+}
+
+Proximo EntrarNoJogo(Jogo& jogo, InteracaoCiclo& ia, bool carregado) {
     jogo.ciclo = EstadoCiclo{};
     jogo.ciclo.semeventos = true;
-    return Seguir(jogo, ia);
+    TEstadoJogo& e = jogo.estado;
+    // Saved after the last date: the season end is next.
+    if (e.tipo < 0) return {Tela::FimDeTemporada, -1, -1, false};
+    const int primeiro = PrimeiroHumanoQueJoga(jogo, 0);
+    int navez = -1;
+    for (int i = carregado && primeiro >= 0 ? primeiro + 1 : 6; i < 6; ++i)
+        if (e.timeshumanos[i] == e.timeatual && HumanoJoga(jogo, e.timeatual, e.tipo)) navez = i;
+    if (navez < 0 || e.tipo == Competicao::kMundialDeClubes) {
+        const Proximo p = Seguir(jogo, ia);
+        // Only the screen opened right now goes without its events: a loaded
+        // game that starts with a date nobody human plays has its next main
+        // screen as it would have had it.
+        if (p.tela != Tela::Principal) jogo.ciclo.semeventos = false;
+        return p;
+    }
+    // A later human had the keyboard: those before him in the list who play
+    // today have committed their lineups already.
+    for (int i = 0; i < navez; ++i) {
+        const int c = e.timeshumanos[i];
+        if (!ClubeValido(jogo, c) || !HumanoJoga(jogo, c, e.tipo)) continue;
+        if (!RestaurarEscalacao(jogo, c, e.tipo, Hoje(jogo))) {
+            // No lineup to put back (an old file): they set theirs again.
+            match::EsvaziarEscalacoes(jogo);
+            return Seguir(jogo, ia);
+        }
+    }
+    jogo.ciclo.humanojoga = true;
+    jogo.ciclo.vezhumano = navez + 1;
+    return {Tela::Principal, e.timeatual, e.tipo, true};
 }
 
 Proximo AbrirTelaPrincipal(Jogo& jogo, InteracaoCiclo& ia) {
@@ -239,6 +287,17 @@ void AbrirRodadaDoDia(Jogo& jogo, match::ExecucaoRodada& ex) {
     match::EscalarRodada(jogo, codigo, hoje, clubes);
     jogo.ciclo.ligaencerradaantes = jogo.estado.contadores.ligaencerrada != 0;
     match::AbrirRodada(jogo, ex, codigo, hoje, dodia);
+}
+
+Proximo JogarDataSemHumanos(Jogo& jogo, InteracaoCiclo& ia) {
+    static match::InteracaoPadrao ninguem;
+    match::ExecucaoRodada ex;
+    ex.semtela = true;
+    ex.rodada.interacao = &ninguem;
+    AbrirRodadaDoDia(jogo, ex);
+    match::JogarProximoGrupo(jogo, ex);
+    while (ex.estado == match::EstadoRodada::Relogio) match::Minuto(jogo, ex);
+    return Continuar(jogo, ia, ex.codigo);
 }
 
 Proximo Continuar(Jogo& jogo, InteracaoCiclo& ia, int codigo) {
@@ -317,7 +376,12 @@ void DemitirHumano(Jogo& jogo, int time) {
 
 Proximo Demitir(Jogo& jogo, InteracaoCiclo& ia) {
     DemitirHumano(jogo, jogo.estado.timeatual);
-    if (jogo.estado.numhumanos == 0) return Runner(jogo);
+    if (jogo.estado.numhumanos == 0) {
+        // The lineups already committed today stay; the date is played
+        // from the waiting screen.
+        jogo.ciclo.humanojoga = false;
+        return {Tela::Aguardando, -1, jogo.estado.tipo, false};
+    }
     if (jogo.ciclo.vezhumano > 0) --jogo.ciclo.vezhumano;
     return Jogar(jogo, ia);
 }

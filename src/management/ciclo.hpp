@@ -15,6 +15,10 @@ enum class Tela {
     Rodada,         // the matchday runner for competition `codigo`
     Resultados,     // the results of the date just played (`codigo`)
     FimDeTemporada, // the season-end screen
+    // No human coaches a club: the screen of a coach waiting for an
+    // invitation, while the dates go on behind it (each date is played as
+    // the runner plays one without humans).
+    Aguardando,
 };
 
 struct Proximo {
@@ -32,6 +36,8 @@ struct InteracaoCiclo {
     // its extension, Windows-1252), empty = cancelled.
     virtual std::string NomeDoJogo(world::Jogo&) { return {}; }
     virtual void ErroAoSalvar(const std::string& /*mensagem*/) {}
+    // The game was saved (the automatic save of a main-screen opening).
+    virtual void JogoSalvo(world::Jogo&) {}
     // A player died after training ("Falecimento do jogador").
     virtual void Falecimento(world::Jogo&, int /*jogador*/) {}
     // A computer-run club wants to buy a player of the human's club.
@@ -42,8 +48,16 @@ struct InteracaoCiclo {
 bool HumanoJoga(const world::Jogo& jogo, int time, int codigo);
 
 // After a new game or a load: the main screen without its date events, or
-// the runner when no human plays on the date.
-Proximo EntrarNoJogo(world::Jogo& jogo, InteracaoCiclo& ia);
+// the runner when no human plays on the date. A game saved after the last
+// date of its season goes on into the season end. A loaded game (`carregado`)
+// saved while a later human of the date had the keyboard goes on with him:
+// the humans before him have already committed, and their lineups are put
+// back from the lineup memory the commit left in the players (nothing is
+// counted twice).
+Proximo EntrarNoJogo(world::Jogo& jogo, InteracaoCiclo& ia, bool carregado = false);
+
+// Whether some human coach is in the game, with or without a club.
+bool HaTecnicoHumano(const world::Jogo& jogo);
 
 // Opens the main screen for the current date: the first human who plays,
 // the automatic save.
@@ -60,6 +74,11 @@ Proximo Jogar(world::Jogo& jogo, InteracaoCiclo& ia);
 // Opens the date in the runner: automatic lineups of the computer-run clubs
 // that play, then today's fixtures of `tipo`.
 void AbrirRodadaDoDia(world::Jogo& jogo, match::ExecucaoRodada& ex);
+
+// The waiting screen's step: today's matches all in the quick mode, then the
+// cycle goes on as after the results (no results screen: nobody of the
+// humans played).
+Proximo JogarDataSemHumanos(world::Jogo& jogo, InteracaoCiclo& ia);
 
 // "Continuar >>" of the results screen after a date of code `codigo`.
 Proximo Continuar(world::Jogo& jogo, InteracaoCiclo& ia, int codigo);

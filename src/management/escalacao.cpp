@@ -78,12 +78,34 @@ Grade PreencherGrade(const Jogo& jogo, double hoje) {
     return PreencherGrade(jogo, jogo.estado.timeatual, jogo.estado.tipo, hoje);
 }
 
-Grade PreencherGrade(const Jogo& jogo, int clube, int tipo, double hoje) {
+namespace {
+
+// The grid's order: position and role, then strength, then energy. With
+// `restaurando`, the order as it stood before today's commit, whose lineup is
+// being put back: the commit took 15 energy from starters whose contract has
+// ended (leaving 5 where that went below zero).
+void Ordenar(const Jogo& jogo, std::vector<LinhaGrade>& linhas, double hoje,
+             bool restaurando = false) {
+    auto Energia = [&](const TJogador& j) {
+        if (!restaurando || j.titular != 1 || !(j.contrato < hoje)) return j.energia;
+        return j.energia == 5 ? 20 : j.energia + 15;
+    };
+    std::stable_sort(linhas.begin(), linhas.end(), [&](const LinhaGrade& a, const LinhaGrade& b) {
+        const TJogador& x = jogo.jogadores[a.jogador];
+        const TJogador& y = jogo.jogadores[b.jogador];
+        const int kx = ChaveExibicao(x), ky = ChaveExibicao(y);
+        if (kx != ky) return kx < ky;
+        if (x.forca != y.forca) return x.forca < y.forca;
+        return Energia(x) < Energia(y);
+    });
+}
+
+Grade MontarGrade(const Jogo& jogo, int clube, int tipo, double hoje, bool salvar,
+                  bool restaurando = false) {
     Grade g;
     g.clube = clube;
     g.tipo = TipoValido(tipo);
     g.hoje = hoje;
-    const bool salvar = jogo.estado.opcoes.opescalacao != 0;
     for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) {
         const TJogador& j = jogo.jogadores[i];
         if (clube < 0 || j.time != clube) continue;
@@ -99,16 +121,30 @@ Grade PreencherGrade(const Jogo& jogo, int clube, int tipo, double hoje) {
             l.codigo = kReserva;
         g.linhas.push_back(l);
     }
-    std::stable_sort(g.linhas.begin(), g.linhas.end(),
-                     [&](const LinhaGrade& a, const LinhaGrade& b) {
-                         const TJogador& x = jogo.jogadores[a.jogador];
-                         const TJogador& y = jogo.jogadores[b.jogador];
-                         const int kx = ChaveExibicao(x), ky = ChaveExibicao(y);
-                         if (kx != ky) return kx < ky;
-                         if (x.forca != y.forca) return x.forca < y.forca;
-                         return x.energia < y.energia;
-                     });
+    Ordenar(jogo, g.linhas, hoje, restaurando);
     return g;
+}
+
+} // namespace
+
+Grade PreencherGrade(const Jogo& jogo, int clube, int tipo, double hoje) {
+    return MontarGrade(jogo, clube, tipo, hoje, jogo.estado.opcoes.opescalacao != 0);
+}
+
+std::vector<Desfalque> DesfalquesDaEscalacao(const Jogo& jogo, const Grade& grade) {
+    std::vector<Desfalque> r;
+    if (jogo.estado.opcoes.opescalacao == 0) return r;
+    for (const LinhaGrade& l : grade.linhas) {
+        if (l.codigo != kIndisponivel || !JogadorValido(jogo, l.jogador)) continue;
+        const TJogador& j = jogo.jogadores[l.jogador];
+        if (j.titular != 1 && j.titular != 2) continue;
+        // An injured player who is also suspended is out on account of the
+        // injury, which lasts longer.
+        const Desfalque::Motivo m =
+            j.retorno > grade.hoje ? Desfalque::Lesao : Desfalque::Suspensao;
+        r.push_back({l.jogador, j.titular == 1, m});
+    }
+    return r;
 }
 
 int GolsDaLista(const TJogador& j) {
@@ -228,7 +264,14 @@ Confirmacao ConfirmarEscalacao(Jogo& jogo, const Grade& grade) {
 
     int proxima = 0; // next outfield place
     bool goleiroPosto = false;
-    for (const LinhaGrade& l : grade.linhas) {
+    // In the grid's order as it stands now: a role changed since the grid was
+    // filled moves the player among his new line, so the places can always be
+    // told again from the lineup memory (a game loaded mid-date).
+    std::vector<LinhaGrade> linhas;
+    for (const LinhaGrade& l : grade.linhas)
+        if (JogadorValido(jogo, l.jogador)) linhas.push_back(l);
+    Ordenar(jogo, linhas, hoje);
+    for (const LinhaGrade& l : linhas) {
         // A player who left the club while the screen was open stays out of
         // its lineup.
         if (!JogadorValido(jogo, l.jogador) || jogo.jogadores[l.jogador].time != clube) continue;
@@ -269,6 +312,40 @@ Confirmacao ConfirmarEscalacao(Jogo& jogo, const Grade& grade) {
     }
     jogo.times[clube].disponiveis = match::RecontarDisponiveis(jogo, clube, tipo, hoje);
     return r;
+}
+
+bool RestaurarEscalacao(Jogo& jogo, int clube, int tipo, double hoje) {
+    if (clube < 0 || clube >= static_cast<int>(jogo.times.size())) return false;
+    tipo = TipoValido(tipo);
+    const Grade g = MontarGrade(jogo, clube, tipo, hoje, true, true);
+    TEscalacao nova;
+    std::memset(&nova, 0, sizeof nova);
+    int proxima = 0, titulares = 0, reservas = 0;
+    bool goleiroPosto = false;
+    for (const LinhaGrade& l : g.linhas) {
+        const TJogador& j = jogo.jogadores[l.jogador];
+        if (l.codigo == kReserva) {
+            if (reservas < kMaxReservas) nova.reservas[reservas++] = l.jogador;
+            continue;
+        }
+        if (l.codigo != kTitular) continue;
+        int vaga = -1;
+        if (j.posicaoatual == kGoleiro && !goleiroPosto) {
+            vaga = match::kVagaGoleiro;
+            goleiroPosto = true;
+        } else if (proxima < match::kVagaGoleiro) {
+            vaga = proxima++;
+        }
+        if (vaga < 0) continue;
+        match::Vaga(nova, vaga) = l.jogador;
+        match::AplicarContagem(nova, match::ContagemDe(j), +1);
+        ++titulares;
+    }
+    if (titulares < 11 || !goleiroPosto) return false;
+    jogo.escalacoes.push_back(nova);
+    jogo.times[clube].escalacao = static_cast<i32>(jogo.escalacoes.size()) - 1;
+    jogo.times[clube].disponiveis = match::RecontarDisponiveis(jogo, clube, tipo, hoje);
+    return true;
 }
 
 } // namespace management

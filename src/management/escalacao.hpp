@@ -52,6 +52,16 @@ Grade PreencherGrade(const world::Jogo& jogo, int clube, int tipo, double hoje);
 // The club on screen (`timeatual`) for the competition of the date.
 Grade PreencherGrade(const world::Jogo& jogo, double hoje);
 
+// Players of the remembered lineup ("Salvar escalação") whom an injury or a
+// suspension keeps out of today's match: the screen says so.
+struct Desfalque {
+    enum Motivo { Lesao, Suspensao };
+    int jogador = 0;
+    bool titular = false; // a starter (else a substitute) of the remembered lineup
+    Motivo motivo = Lesao;
+};
+std::vector<Desfalque> DesfalquesDaEscalacao(const world::Jogo& jogo, const Grade& grade);
+
 // The goals the player lists show: competitions 1 to 5.
 int GolsDaLista(const world::TJogador& j);
 
@@ -86,5 +96,11 @@ struct Confirmacao {
 // filled through the same slot operation the match uses, and the players'
 // lineup memory, match flags, tiredness and expired-contract energy loss.
 Confirmacao ConfirmarEscalacao(world::Jogo& jogo, const Grade& grade);
+
+// The record a commit made today, put back from the lineup memory it left in
+// the players (a game loaded while a later human had the keyboard): the same
+// places in the same grid order, without counting a game or touching energy
+// again. False, and nothing written, when the memory holds no valid lineup.
+bool RestaurarEscalacao(world::Jogo& jogo, int clube, int tipo, double hoje);
 
 } // namespace management

@@ -116,7 +116,7 @@ bool EstadoValido(const Jogo& j) {
     if (e.numtimesligas < 0 || e.numtimesextras < 0 ||
         std::int64_t{e.numtimesligas} + e.numtimesextras > static_cast<std::int64_t>(times))
         return false;
-    if (!Entre(e.dataatual, 0, kDatasPorTemporada) || !Entre(e.tipo, 0, kTiposCompeticao - 1) ||
+    if (!Entre(e.dataatual, 0, kDatasPorTemporada) || !Entre(e.tipo, -1, kTiposCompeticao - 1) ||
         !Entre(e.numhumanos, 0, 6) || !Entre(e.temporada, 1, kTemporadaMaxima))
         return false;
     for (const auto& linha : e.extrasporpais) {

@@ -64,6 +64,8 @@ std::string TextoDoTipo(i32 tipo) {
         return texto(342);
     case 9:
         return texto(341);
+    case -1: // saved after the last date: the season end comes next
+        return "Fim de temporada";
     default:
         return {};
     }
@@ -89,6 +91,16 @@ void PreencherDescricao(Jogo& jogo) {
     e.descrtecnico.set({});
     e.descrtime.set({});
     const i32 c = e.timeatual;
+    if (e.numhumanos == 0) {
+        // Nobody coaches a club: the game is the coach's who waits for an
+        // invitation.
+        for (i32 k : e.humanos)
+            if (k >= 0 && static_cast<std::size_t>(k) < jogo.tecnicos.size()) {
+                e.descrtecnico.set(jogo.tecnicos[k].nome.view());
+                e.descrtime.set("Sem clube");
+                return;
+            }
+    }
     if (c < 0 || static_cast<std::size_t>(c) >= jogo.times.size()) return;
     const TTime& t = jogo.times[c];
     if (t.tecnico >= 0 && static_cast<std::size_t>(t.tecnico) < jogo.tecnicos.size())

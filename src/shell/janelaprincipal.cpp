@@ -21,9 +21,11 @@
 #include "shell/som.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
+#include "ui/traducao.hpp"
 #include "world/telas/dialogoopcoes.hpp"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -55,9 +57,14 @@ void InteracaoDesktop::Falecimento(world::Jogo& jogo, int jogador) {
     caixa.exec();
 }
 
+void InteracaoDesktop::JogoSalvo(world::Jogo&) {
+    if (salvou) salvou();
+}
+
 JanelaPrincipal::JanelaPrincipal(QWidget* pai)
     : QMainWindow(pai), pilha_(new QStackedWidget(this)), menu_(new MenuPrincipal(this)), ia_(this),
       som_(new Som(this)) {
+    ui::InstalarTraducaoQt(*QCoreApplication::instance());
     setWindowTitle(QStringLiteral("Pitchlord 2007"));
     setCentralWidget(pilha_);
     pilha_->addWidget(menu_);
@@ -70,6 +77,44 @@ JanelaPrincipal::JanelaPrincipal(QWidget* pai)
     connect(menu_, &MenuPrincipal::carregarJogo, this, &JanelaPrincipal::AbrirCarregar);
     connect(menu_, &MenuPrincipal::sair, qApp, &QApplication::quit);
     connect(menu_, &MenuPrincipal::sobre, this, [this] { MostrarSobre(this); });
+    ia_.salvou = [this] {
+        MarcarSalvo();
+        if (principal_) principal_->Avisar(QStringLiteral("Jogo salvo"));
+    };
+    avancar_ = new QTimer(this);
+    avancar_->setSingleShot(true);
+    avancar_->setInterval(400);
+    connect(avancar_, &QTimer::timeout, this, [this] {
+        if (!jogo_ || !principal_ || !principal_->Aguardando() ||
+            pilha_->currentWidget() != principal_)
+            return;
+        // A dialog open on top (standings, options) holds the dates.
+        if (QApplication::activeModalWidget() || !principal_->caixaAvancarSozinho()->isChecked()) {
+            avancar_->start();
+            return;
+        }
+        Avancar();
+    });
+}
+
+void JanelaPrincipal::DefinirPausaDoAguardo(int ms) {
+    avancar_->setInterval(ms);
+}
+
+void JanelaPrincipal::MarcarSalvo() {
+    if (!jogo_) return;
+    const auto bytes = persistence::SerializarJogo(*jogo_);
+    salvo_ = std::hash<std::string_view>{}(
+        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    temsalvo_ = true;
+}
+
+bool JanelaPrincipal::Alterado() const {
+    if (!jogo_) return false;
+    if (!temsalvo_) return true;
+    const auto bytes = persistence::SerializarJogo(*jogo_);
+    return std::hash<std::string_view>{}(std::string_view(
+               reinterpret_cast<const char*>(bytes.data()), bytes.size())) != salvo_;
 }
 
 JanelaPrincipal::~JanelaPrincipal() = default;
@@ -124,11 +169,12 @@ bool JanelaPrincipal::CarregarJogo(const std::string& nome, bool silencioso) {
         if (!silencioso) QMessageBox::warning(this, QStringLiteral("Pitchlord 2007"), ui::T(357));
         return false;
     }
-    ComecarJogo(std::move(jogo));
+    ComecarJogo(std::move(jogo), true);
+    MarcarSalvo();
     return true;
 }
 
-void JanelaPrincipal::ComecarJogo(std::shared_ptr<world::Jogo> jogo) {
+void JanelaPrincipal::ComecarJogo(std::shared_ptr<world::Jogo> jogo, bool carregado) {
     // The screens of the previous game go with it.
     if (principal_) {
         pilha_->removeWidget(principal_);
@@ -136,6 +182,8 @@ void JanelaPrincipal::ComecarJogo(std::shared_ptr<world::Jogo> jogo) {
         principal_ = nullptr;
     }
     jogo_ = std::move(jogo);
+    temsalvo_ = false;
+    ultimavez_ = -1;
     interacaopartida_ = std::make_unique<match::telas::InteracaoTela>(this, som_, jogo_.get());
     TrocarPagina(partida_, nullptr);
     TrocarPagina(resultados_, nullptr);
@@ -149,7 +197,8 @@ void JanelaPrincipal::ComecarJogo(std::shared_ptr<world::Jogo> jogo) {
     connect(principal_, &TelaPrincipal::financas, this, &JanelaPrincipal::Financas);
     connect(principal_, &TelaPrincipal::emprestimo, this, &JanelaPrincipal::Emprestimo);
     connect(principal_, &TelaPrincipal::demitir, this, &JanelaPrincipal::Demitir);
-    connect(principal_, &TelaPrincipal::sair, qApp, &QApplication::quit);
+    connect(principal_, &TelaPrincipal::sair, this, &QWidget::close);
+    connect(principal_, &TelaPrincipal::avancar, this, &JanelaPrincipal::Avancar);
     connect(principal_, &TelaPrincipal::classificacao, this, [this] {
         competitions::telas::TelaClassificacao tela(*jogo_, this);
         tela.exec();
@@ -176,12 +225,17 @@ void JanelaPrincipal::ComecarJogo(std::shared_ptr<world::Jogo> jogo) {
         novojogo_->deleteLater();
         novojogo_ = nullptr;
     }
-    Seguir(management::EntrarNoJogo(*jogo_, ia_));
+    Seguir(management::EntrarNoJogo(*jogo_, ia_, carregado));
 }
 
 void JanelaPrincipal::MostrarPrincipal(const Proximo& p) {
     principal_->Atualizar();
     pilha_->setCurrentWidget(principal_);
+    // Several humans at one keyboard: the next one is named before his
+    // squad shows.
+    if (jogo_->estado.numhumanos > 1 && jogo_->estado.timeatual != ultimavez_)
+        principal_->AnunciarVez();
+    ultimavez_ = jogo_->estado.timeatual;
     if (p.eventos) {
         // The date's events run once the screen is up.
         QTimer::singleShot(0, this, [this] {
@@ -253,7 +307,25 @@ void JanelaPrincipal::Seguir(Proximo p) {
     case Tela::FimDeTemporada:
         MostrarFimDeTemporada();
         return;
+    case Tela::Aguardando:
+        MostrarAguardando();
+        return;
     }
+}
+
+void JanelaPrincipal::MostrarAguardando() {
+    TrocarPagina(resultados_, nullptr);
+    TrocarPagina(fimtemporada_, nullptr);
+    TrocarPagina(partida_, nullptr);
+    principal_->MostrarAguardando();
+    pilha_->setCurrentWidget(principal_);
+    avancar_->start();
+}
+
+void JanelaPrincipal::Avancar() {
+    if (!jogo_ || !principal_ || !principal_->Aguardando()) return;
+    avancar_->stop();
+    Seguir(management::JogarDataSemHumanos(*jogo_, ia_));
 }
 
 void JanelaPrincipal::Jogar() {
@@ -271,7 +343,10 @@ void JanelaPrincipal::Salvar() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool ok = persistence::salvajogo(*jogo_);
     QApplication::restoreOverrideCursor();
-    if (!ok) ia_.ErroAoSalvar(persistence::ErroAoSalvar());
+    if (ok)
+        ia_.JogoSalvo(*jogo_);
+    else
+        ia_.ErroAoSalvar(persistence::ErroAoSalvar());
 }
 
 void JanelaPrincipal::Opcoes() {
@@ -298,7 +373,8 @@ void JanelaPrincipal::closeEvent(QCloseEvent* e) {
     // Screens other than the menu swallow Alt+F4; a close asked by other
     // means while a game is open asks first, since the game is not saved.
     if (pilha_->currentWidget() == menu_ || !jogo_) return QMainWindow::closeEvent(e);
-    if (ConfirmarSaida())
+    // Nothing to lose right after a save: no question.
+    if (!Alterado() || ConfirmarSaida())
         e->accept();
     else
         e->ignore();

@@ -8,9 +8,11 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class QStackedWidget;
+class QTimer;
 
 namespace management::telas {
 class TelaPrincipal;
@@ -31,6 +33,8 @@ public:
     std::string NomeDoJogo(world::Jogo& jogo) override;
     void ErroAoSalvar(const std::string& mensagem) override;
     void Falecimento(world::Jogo& jogo, int jogador) override;
+    void JogoSalvo(world::Jogo& jogo) override;
+    std::function<void()> salvou; // the window's notice
 
 private:
     QWidget* janela_;
@@ -49,8 +53,8 @@ public:
     QWidget* TelaAtual() const;
     Som& Sons() { return *som_; }
 
-    // Takes a running game (new or loaded) and opens its first screen.
-    void ComecarJogo(std::shared_ptr<world::Jogo> jogo);
+    // Takes a running game (new or `carregado`) and opens its first screen.
+    void ComecarJogo(std::shared_ptr<world::Jogo> jogo, bool carregado = false);
     // Loads a saved game by file name; false (and text 357 shown unless
     // `silencioso`) when the file cannot be read.
     bool CarregarJogo(const std::string& nome, bool silencioso = false);
@@ -65,12 +69,15 @@ public slots:
     void Financas();
     void Emprestimo();
     void Demitir();
+    void Avancar(); // the waiting screen plays the next date
 
 protected:
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     // "Sair do jogo sem salvar?"; tests answer it themselves.
     virtual bool ConfirmarSaida();
+    // Whether the game on hand differs from what was last saved or loaded.
+    bool Alterado() const;
 
 private:
     void Seguir(management::Proximo p);
@@ -79,6 +86,9 @@ private:
     void AbrirPartida();
     void MostrarResultados(int codigo);
     void MostrarFimDeTemporada();
+    void MostrarAguardando();
+    // The game as it stands is what the file holds.
+    void MarcarSalvo();
     // Puts a page of the moment in the stack, the previous one of its kind
     // thrown away.
     void TrocarPagina(QWidget*& atual, QWidget* nova);
@@ -96,9 +106,15 @@ private:
     QWidget* fimtemporada_ = nullptr;
     // Tests shorten the clock; 0 keeps the match speed of the options.
     int intervaloteste_ = 0;
+    std::size_t salvo_ = 0; // fingerprint of the game's bytes when last saved or loaded
+    bool temsalvo_ = false;
+    int ultimavez_ = -1;    // the club of the human who had the keyboard last
+    QTimer* avancar_ = nullptr;
 
 public:
     void DefinirIntervaloParaTestes(int ms) { intervaloteste_ = ms; }
+    // The pause between dates on the waiting screen (ms).
+    void DefinirPausaDoAguardo(int ms);
     QWidget* TelaPartida_() const { return partida_; }
     QWidget* TelaResultados() const { return resultados_; }
     QWidget* TelaFimTemporada() const { return fimtemporada_; }

@@ -1,6 +1,7 @@
 // The desktop game.
 #include "plataforma/caminhos.hpp"
 #include "shell/janelaprincipal.hpp"
+#include "ui/traducao.hpp"
 #include "world/idioma.hpp"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    ui::InstalarTraducaoQt(app);
     // Data folders are looked up from the working folder; the settings file
     // sits beside the program.
     plataforma::DefinirRaiz(QDir::currentPath().toStdString());

@@ -247,6 +247,11 @@ int ComandoJogar(const Argumentos& args) {
     const int ultima = jogo->estado.temporada + static_cast<int>(temporadas) - 1;
     auto inicio = std::chrono::steady_clock::now();
     std::string falha;
+    // Past date D of the last season (--ate-data).
+    auto passou = [&] {
+        return temAte && jogo->estado.temporada == ultima &&
+               jogo->estado.dataatual > static_cast<int>(atedata);
+    };
     piloto.depoisdadata = [&](int) {
         if (verificar) {
             const auto erros = management::VerificarInvariantes(*jogo);
@@ -255,9 +260,11 @@ int ComandoJogar(const Argumentos& args) {
                 return false;
             }
         }
-        return !(temAte && jogo->estado.temporada == ultima &&
-                 jogo->estado.dataatual > static_cast<int>(atedata));
+        // A main screen comes next: the run stops once its events have run,
+        // where a person would save.
+        return !(passou() && piloto.proximo.tela != management::Tela::Principal);
     };
+    piloto.naprincipal = [&] { return !passou(); };
     piloto.fimdetemporada = [&] {
         Resumo r = ResumirTemporada(*jogo);
         r.segundos =
@@ -270,7 +277,7 @@ int ComandoJogar(const Argumentos& args) {
         inicio = std::chrono::steady_clock::now();
         return jogo->estado.temporada <= ultima;
     };
-    piloto.Entrar();
+    piloto.Entrar(temCarregar);
     if (!piloto.Jogar()) return Erro("the game could not go on");
     if (!falha.empty()) return Erro("invariant broken " + falha);
 

@@ -294,8 +294,8 @@ TEST_F(Temporadas, AHumanWhoResignsLeavesTheTurnToTheNextOne) {
     EXPECT_FALSE(jogo->times[primeiro].humano);
     EXPECT_EQ(jogo->tecnicos[tecnico].time, -1);
     EXPECT_TRUE(management::VerificarInvariantes(*jogo).empty());
-    p = management::Demitir(*jogo, ia); // nobody left: the date is played at once
-    EXPECT_EQ(p.tela, Tela::Rodada);
+    p = management::Demitir(*jogo, ia); // nobody left: he waits for an invitation
+    EXPECT_EQ(p.tela, Tela::Aguardando);
     EXPECT_EQ(jogo->estado.numhumanos, 0);
     EXPECT_EQ(jogo->ligas[0].temhumano, 0);
     JogarAte(*jogo, 2);

@@ -1,6 +1,7 @@
 // One QApplication for every screen test, offscreen, with the default world
 // of the build as the data folder and a throw-away program folder.
 #include "plataforma/caminhos.hpp"
+#include "ui/traducao.hpp"
 #include "world/idioma.hpp"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     if (!qgetenv("QT_QPA_PLATFORM").startsWith("offscreen"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    ui::InstalarTraducaoQt(app);
     ::testing::InitGoogleTest(&argc, argv);
     QTemporaryDir programa;
     plataforma::DefinirRaiz(PITCHLORD_JOGO);

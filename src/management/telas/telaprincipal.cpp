@@ -22,6 +22,12 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QStackedWidget>
+#include <QTimer>
+
+#include <unordered_map>
 
 #include <string>
 #include <vector>
@@ -93,11 +99,20 @@ TelaPrincipal::TelaPrincipal(Jogo& jogo, QWidget* pai) : QWidget(pai), jogo_(jog
     coluna->setMenuBar(menus_);
     coluna->addWidget(MontarCabecalho());
 
-    auto* meio = new QHBoxLayout;
+    meio_ = new QWidget;
+    auto* meio = new QHBoxLayout(meio_);
+    meio->setContentsMargins(0, 0, 0, 0);
     grade_ = new GradeElenco(jogo_, this);
     meio->addWidget(grade_, 1);
     meio->addWidget(MontarPainel());
-    coluna->addLayout(meio, 1);
+    paginas_ = new QStackedWidget;
+    paginas_->addWidget(meio_);
+    paginas_->addWidget(MontarAguardando());
+    paginas_->addWidget(MontarVez());
+    coluna->addWidget(paginas_, 1);
+    avisotempo_ = new QTimer(this);
+    avisotempo_->setSingleShot(true);
+    connect(avisotempo_, &QTimer::timeout, this, [this] { aviso_->clear(); });
     connect(grade_, &GradeElenco::alterada, this, &TelaPrincipal::Validar);
     setMinimumSize(1000, 640);
     // Alt+F4 does not close the game from here: the shortcut takes the key and
@@ -162,6 +177,9 @@ QWidget* TelaPrincipal::MontarCabecalho() {
     novas->addWidget(noticias_);
     novas->addStretch();
     g->addLayout(novas, 0, 6, 3, 1);
+    aviso_ = Negrito({});
+    aviso_->setStyleSheet(QStringLiteral("QLabel { color: #105010; }"));
+    g->addWidget(aviso_, 2, 3, 1, 2, Qt::AlignLeft);
     g->setColumnStretch(5, 1);
     DefinirNoticias(0);
     return quadro;
@@ -211,6 +229,11 @@ QWidget* TelaPrincipal::MontarPainel() {
     v->addSpacing(8);
     selecionados_ = Negrito({});
     v->addWidget(selecionados_);
+    desfalques_ = new QLabel;
+    desfalques_->setWordWrap(true);
+    desfalques_->setStyleSheet(QStringLiteral("QLabel { color: #a01010; }"));
+    desfalques_->hide();
+    v->addWidget(desfalques_);
     salvarescalacao_ = new QCheckBox(QStringLiteral("Salvar escalação"));
     connect(salvarescalacao_, &QCheckBox::toggled, this,
             [this](bool on) { jogo_.estado.opcoes.opescalacao = on ? 1 : 0; });
@@ -239,7 +262,32 @@ double TelaPrincipal::Hoje() const {
 }
 
 void TelaPrincipal::Atualizar() {
+    if (aguardando_) {
+        aguardando_ = false;
+        for (QAction* a : acoesdoclube_) a->setEnabled(true);
+        paginas_->setCurrentWidget(meio_);
+    }
     Grade g = PreencherGrade(jogo_, Hoje());
+    const bool mesma = g.clube == chaveclube_ && jogo_.estado.temporada == chavetemporada_ &&
+                       jogo_.estado.dataatual == chavedata_ && grade_->grade().tipo == g.tipo;
+    if (mesma) {
+        // The lineup being made stays: each player keeps his code unless he
+        // can no longer be chosen.
+        std::unordered_map<int, int> antes;
+        for (const LinhaGrade& l : grade_->grade().linhas) antes[l.jogador] = l.codigo;
+        for (LinhaGrade& l : g.linhas) {
+            if (l.codigo == kIndisponivel || l.codigo == kNovato) continue;
+            const auto a = antes.find(l.jogador);
+            l.codigo = a != antes.end() && (a->second == kTitular || a->second == kReserva)
+                           ? a->second
+                           : kNaoSelecionado;
+        }
+    } else {
+        chaveclube_ = g.clube;
+        chavetemporada_ = jogo_.estado.temporada;
+        chavedata_ = jogo_.estado.dataatual;
+        MostrarDesfalques(DesfalquesDaEscalacao(jogo_, g));
+    }
     const Disponiveis d = RecontarDisponiveis(jogo_, g);
     {
         const QSignalBlocker bloqueio(formacao_);
@@ -252,6 +300,157 @@ void TelaPrincipal::Atualizar() {
     AtualizarAdversario();
     AtualizarCabecalho();
     Validar();
+}
+
+void TelaPrincipal::MostrarDesfalques(const std::vector<Desfalque>& fora) {
+    if (fora.empty()) {
+        desfalques_->hide();
+        return;
+    }
+    QStringList nomes;
+    for (const Desfalque& f : fora)
+        nomes << ui::Q(jogo_.jogadores[f.jogador].nome.view()) + QStringLiteral(" (") +
+                     (f.motivo == Desfalque::Lesao ? QStringLiteral("contundido")
+                                                   : QStringLiteral("suspenso")) +
+                     QLatin1Char(')');
+    desfalques_->setText(QStringLiteral("Fora da escalação salva: ") + nomes.join(QStringLiteral(", ")) +
+                         QLatin1Char('.'));
+    desfalques_->show();
+}
+
+QWidget* TelaPrincipal::MontarAguardando() {
+    esperando_ = new QFrame;
+    auto* quadro = static_cast<QFrame*>(esperando_);
+    quadro->setFrameShape(QFrame::StyledPanel);
+    Painel(quadro);
+    auto* v = new QVBoxLayout(quadro);
+    v->addStretch();
+    textoesperando_ = new QLabel;
+    textoesperando_->setAlignment(Qt::AlignCenter);
+    textoesperando_->setWordWrap(true);
+    QFont f = textoesperando_->font();
+    f.setPointSize(f.pointSize() + 4);
+    textoesperando_->setFont(f);
+    v->addWidget(textoesperando_);
+    v->addSpacing(16);
+    auto* botoes = new QHBoxLayout;
+    botoes->addStretch();
+    avancarsozinho_ = new QCheckBox(QStringLiteral("Avançar as datas sozinho"));
+    avancarsozinho_->setChecked(true);
+    botoes->addWidget(avancarsozinho_);
+    avancar_ = new QPushButton(QStringLiteral("Avançar >>"));
+    avancar_->setMinimumHeight(40);
+    connect(avancar_, &QPushButton::clicked, this, &TelaPrincipal::avancar);
+    botoes->addWidget(avancar_);
+    botoes->addStretch();
+    v->addLayout(botoes);
+    v->addStretch();
+    return esperando_;
+}
+
+void TelaPrincipal::MostrarAguardando() {
+    aguardando_ = true;
+    chaveclube_ = -1;
+    for (QAction* a : acoesdoclube_) a->setEnabled(false);
+    // The coach who waits: the first human coach of the game.
+    QString nome;
+    for (int k : jogo_.estado.humanos)
+        if (k >= 0 && k < static_cast<int>(jogo_.tecnicos.size())) {
+            nome = ui::Q(jogo_.tecnicos[k].nome.view());
+            break;
+        }
+    nomeclube_->setText(QStringLiteral("Sem clube"));
+    nomeclube_->setStyleSheet(Estilo(QColor(238, 238, 232), QColor(40, 40, 40)));
+    escudo_->setPixmap(QPixmap());
+    tecnico_->setText(ui::T(350) + QLatin1Char(' ') + nome);
+    const plataforma::DataCivil d = plataforma::DecodificarData(Hoje());
+    data_->setText(QStringLiteral("%1/%2/%3")
+                       .arg(d.dia, 2, 10, QLatin1Char('0'))
+                       .arg(d.mes, 2, 10, QLatin1Char('0'))
+                       .arg(d.ano, 4, 10, QLatin1Char('0')));
+    Medir(diretoria_, 0);
+    Medir(torcida_, 0);
+    dinheiro_->setText({});
+    adversario_->setText(QStringLiteral("-"));
+    textoesperando_->setText(nome + QStringLiteral(" está sem clube e aguarda o convite de um "
+                                                   "clube.\nAs datas seguem enquanto isso."));
+    paginas_->setCurrentWidget(esperando_);
+    avancar_->setFocus();
+}
+
+QWidget* TelaPrincipal::MontarVez() {
+    auto* quadro = new QFrame;
+    quadro->setFrameShape(QFrame::StyledPanel);
+    Painel(quadro);
+    auto* v = new QVBoxLayout(quadro);
+    v->addStretch();
+    textovez_ = new QLabel;
+    textovez_->setAlignment(Qt::AlignCenter);
+    textovez_->setWordWrap(true);
+    QFont f = textovez_->font();
+    f.setPointSize(f.pointSize() + 6);
+    f.setBold(true);
+    textovez_->setFont(f);
+    v->addWidget(textovez_);
+    v->addSpacing(16);
+    auto* pronto = new QPushButton(QStringLiteral("Sou eu: mostrar o meu elenco"));
+    pronto->setMinimumHeight(40);
+    connect(pronto, &QPushButton::clicked, this, [this] { MostrarVez(false); });
+    auto* h = new QHBoxLayout;
+    h->addStretch();
+    h->addWidget(pronto);
+    h->addStretch();
+    v->addLayout(h);
+    v->addStretch();
+    vez_ = quadro;
+    return quadro;
+}
+
+void TelaPrincipal::AnunciarVez() {
+    const int c = Clube();
+    if (c < 0) return;
+    const TTime& t = jogo_.times[c];
+    const QString tecnico = t.tecnico >= 0 && t.tecnico < static_cast<int>(jogo_.tecnicos.size())
+                                ? ui::Q(jogo_.tecnicos[t.tecnico].nome.view())
+                                : QString();
+    textovez_->setText(QStringLiteral("Vez de %1\n%2").arg(tecnico, ui::Q(t.nome.view())));
+    MostrarVez(true);
+}
+
+bool TelaPrincipal::VezAnunciada() const {
+    return paginas_->currentWidget() == vez_;
+}
+
+void TelaPrincipal::MostrarVez(bool mostrar) {
+    paginas_->setCurrentWidget(mostrar ? vez_ : meio_);
+    if (mostrar)
+        vez_->findChild<QPushButton*>()->setFocus();
+    else
+        grade_->setFocus();
+}
+
+void TelaPrincipal::Avisar(const QString& texto) {
+    aviso_->setText(texto);
+    avisotempo_->start(4000);
+}
+
+void TelaPrincipal::keyPressEvent(QKeyEvent* e) {
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (enter && e->modifiers() == Qt::NoModifier) {
+        // Enter on the squad belongs to the squad (a player's card); elsewhere
+        // it plays, as "Jogar >>" does when the lineup is ready.
+        QWidget* foco = QApplication::focusWidget();
+        const bool nagrade = foco && (foco == grade_ || grade_->isAncestorOf(foco));
+        if (VezAnunciada()) {
+            MostrarVez(false);
+            return;
+        }
+        if (!aguardando_ && !nagrade && jogar_->isEnabled()) {
+            jogar_->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void TelaPrincipal::PreencherCaixas() {

@@ -3,8 +3,10 @@
 // the lineup, the tactics, the next opponent and the menus of every other
 // management screen. Nothing here moves the game on: "Jogar >>" commits the
 // lineup and says so; whoever shows the screen runs the advance cycle.
+#include "management/escalacao.hpp"
 #include "world/jogo.hpp"
 
+#include <QList>
 #include <QWidget>
 
 class QCheckBox;
@@ -14,6 +16,9 @@ class QMenuBar;
 class QProgressBar;
 class QPushButton;
 class QAction;
+class QKeyEvent;
+class QStackedWidget;
+class QTimer;
 
 namespace management::telas {
 
@@ -25,8 +30,28 @@ public:
     explicit TelaPrincipal(world::Jogo& jogo, QWidget* pai = nullptr);
 
     // Everything again for the club on screen (`timeatual`): availability,
-    // formations, the grid, the next opponent and the header.
+    // formations, the grid, the next opponent and the header. On the same
+    // club and date the lineup being made stays as it is (a dialog closed,
+    // a player sold): only players who can no longer play leave it.
     void Atualizar();
+
+    // The screen of a coach without a club, waiting for an invitation: the
+    // menus (standings, saving, options) and the dates going on behind it.
+    void MostrarAguardando();
+    bool Aguardando() const { return aguardando_; }
+
+    // The hand-over of the keyboard in a game of several humans: a notice
+    // with the coach's name covers the squad until he takes his turn.
+    void AnunciarVez();
+    bool VezAnunciada() const;
+
+    // A short notice in the header ("Jogo salvo"), gone after a few seconds.
+    void Avisar(const QString& texto);
+    QLabel* rotuloAviso() const { return aviso_; }
+    QLabel* rotuloDesfalques() const { return desfalques_; }
+    QWidget* painelVez() const { return vez_; }
+    QPushButton* botaoAvancar() const { return avancar_; }
+    QCheckBox* caixaAvancarSozinho() const { return avancarsozinho_; }
 
     // Unread news; the mailbox tells the screen.
     void DefinirNoticias(int naolidas);
@@ -61,9 +86,18 @@ signals:
     void demitir();
     void sair();
     void sobre();
+    // The waiting screen's "Avançar >>": play the next date.
+    void avancar();
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void MontarMenus();
+    QWidget* MontarAguardando();
+    QWidget* MontarVez();
+    void MostrarVez(bool mostrar);
+    void MostrarDesfalques(const std::vector<Desfalque>& fora);
     QWidget* MontarCabecalho();
     QWidget* MontarPainel();
     void AtualizarCabecalho();
@@ -96,6 +130,21 @@ private:
     QLabel* selecionados_ = nullptr;
     QCheckBox* salvarescalacao_ = nullptr;
     QPushButton* jogar_ = nullptr;
+    QLabel* aviso_ = nullptr;
+    QLabel* desfalques_ = nullptr;
+    QStackedWidget* paginas_ = nullptr;
+    QTimer* avisotempo_ = nullptr;
+    QWidget* meio_ = nullptr;       // the squad and the side panel
+    QWidget* esperando_ = nullptr;  // the waiting page of a coach without a club
+    QLabel* textoesperando_ = nullptr;
+    QPushButton* avancar_ = nullptr;
+    QCheckBox* avancarsozinho_ = nullptr;
+    QWidget* vez_ = nullptr;        // the hand-over notice
+    QLabel* textovez_ = nullptr;
+    QList<QAction*> acoesdoclube_;  // menu entries that need a club
+    bool aguardando_ = false;
+    // The club, season and date of the lineup on screen.
+    int chaveclube_ = -1, chavetemporada_ = -1, chavedata_ = -1;
 };
 
 } // namespace management::telas

@@ -46,20 +46,23 @@ void TelaPrincipal::MontarMenus() {
     connect(Entrada(this, jogo, QStringLiteral("Técnicos humanos")), &QAction::triggered, this,
             &TelaPrincipal::tecnicos);
     jogo->addSeparator();
-    connect(Entrada(this, jogo, QStringLiteral("Se demitir")), &QAction::triggered, this,
-            &TelaPrincipal::demitir);
+    QAction* demitir = Entrada(this, jogo, QStringLiteral("Se demitir"));
+    connect(demitir, &QAction::triggered, this, &TelaPrincipal::demitir);
+    acoesdoclube_ << demitir;
     connect(Entrada(this, jogo, QStringLiteral("Sair do jogo")), &QAction::triggered, this,
             &TelaPrincipal::sair);
 
     QMenu* clube = menus_->addMenu(QStringLiteral("&Clube"));
-    connect(Entrada(this, clube, QStringLiteral("Finanças"), {QKeySequence(Qt::CTRL | Qt::Key_F)}),
-            &QAction::triggered, this, &TelaPrincipal::financas);
-    connect(Entrada(this, clube, QStringLiteral("Empréstimo bancário")), &QAction::triggered, this,
-            &TelaPrincipal::emprestimo);
+    QAction* financas =
+        Entrada(this, clube, QStringLiteral("Finanças"), {QKeySequence(Qt::CTRL | Qt::Key_F)});
+    connect(financas, &QAction::triggered, this, &TelaPrincipal::financas);
+    QAction* emprestimo = Entrada(this, clube, QStringLiteral("Empréstimo bancário"));
+    connect(emprestimo, &QAction::triggered, this, &TelaPrincipal::emprestimo);
     clube->addSeparator();
-    connect(Entrada(this, clube, QStringLiteral("Jogos do clube"),
-                    {QKeySequence(Qt::Key_F4), QKeySequence(Qt::CTRL | Qt::Key_J)}),
-            &QAction::triggered, this, &TelaPrincipal::calendario);
+    QAction* jogos = Entrada(this, clube, QStringLiteral("Jogos do clube"),
+                             {QKeySequence(Qt::Key_F4), QKeySequence(Qt::CTRL | Qt::Key_J)});
+    connect(jogos, &QAction::triggered, this, &TelaPrincipal::calendario);
+    acoesdoclube_ << financas << emprestimo << jogos;
     Ainda(this, clube, QStringLiteral("Estádio"), {QKeySequence(Qt::Key_F6)});
     Ainda(this, clube, QStringLiteral("E-mails"), {QKeySequence(Qt::Key_F7)});
     Ainda(this, clube, QStringLiteral("Outros clubes"), {QKeySequence(Qt::Key_F8)});
