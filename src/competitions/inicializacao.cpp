@@ -6,6 +6,7 @@
 #include "competitions/rodadas.hpp"
 #include "world/arbitros.hpp"
 #include "world/clubes.hpp"
+#include "world/nomescompeticoes.hpp"
 #include "world/opcoes.hpp"
 
 namespace competitions {
@@ -40,8 +41,8 @@ InicioNovoJogo IniciarCampeonatoPersonalizado(Jogo& jogo, IndiceTimes& indice,
     e.estaduais = e.continental1 = e.continental2 = 0;
     e.copadomundo = e.eurocopa = e.copaamerica = e.gruposreais = 0;
     e.numhumanos = std::clamp(o.numhumanos, 1, 6);
-    e.nomecampeonato = "Campeonato Internacional";
-    e.nomecopa = "Copa Internacional";
+    e.nomecampeonato = kNomeCampeonatoInternacional;
+    e.nomecopa = kNomeCopaInternacional;
     // Every usable club of the pool is placed; only the best 40 (or 80) fit
     // the divisions, so the announced limit of 1000 clubs needs no cut here.
     jogo.ligas.push_back(NovaLiga(kPaisInternacional));

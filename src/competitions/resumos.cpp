@@ -1,6 +1,7 @@
 #include "competitions/resumos.hpp"
 
 #include "world/idioma.hpp"
+#include "world/nomescompeticoes.hpp"
 #include "world/paises.hpp"
 
 #include <algorithm>
@@ -47,9 +48,9 @@ std::string NomeDaCompeticao(const Jogo& jogo, int codigo, int time) {
     case 0:
         return texto(2012);
     case 1:
-        return nomeliga(pais);
+        return NomeDaLiga(jogo, pais);
     case 2:
-        return nomecopapais(pais);
+        return NomeDaCopa(jogo, pais);
     case 3:
         return "Estadual";
     case 4:

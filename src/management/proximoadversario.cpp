@@ -2,6 +2,7 @@
 
 #include "plataforma/datas.hpp"
 #include "world/idioma.hpp"
+#include "world/nomescompeticoes.hpp"
 
 namespace management {
 
@@ -49,12 +50,12 @@ std::string NomeDaCompeticao(const Jogo& jogo, int competicao, int grupo) {
         return texto(2012);
     case 1:
         if (grupo >= 0 && grupo < static_cast<int>(jogo.ligas.size()))
-            return nomeliga(jogo.ligas[grupo].pais);
-        return nomeliga(jogo.estado.paisprincipal);
+            return NomeDaLiga(jogo, jogo.ligas[grupo].pais);
+        return NomeDaLiga(jogo, jogo.estado.paisprincipal);
     case 2:
         if (grupo >= 0 && grupo < static_cast<int>(jogo.ligas.size()))
-            return nomecopapais(jogo.ligas[grupo].pais);
-        return nomecopapais(jogo.estado.paisprincipal);
+            return NomeDaCopa(jogo, jogo.ligas[grupo].pais);
+        return NomeDaCopa(jogo, jogo.estado.paisprincipal);
     case 3:
         // The states have no names of their own in this world.
         return "Estadual";

@@ -1,4 +1,5 @@
 // pitchlord-sim clubes: the clubs of a new game as the game-start load leaves them.
+#include "plataforma/colunas.hpp"
 #include "plataforma/cp1252.hpp"
 #include "sim/comandos.hpp"
 #include "sim/json.hpp"
@@ -63,16 +64,16 @@ void EscreverJson(const world::Jogo& jogo, const std::vector<std::vector<int>>& 
 void EscreverTabela(const world::Jogo& jogo, const std::vector<std::vector<int>>& porTime) {
     for (std::size_t c = 0; c < jogo.times.size(); ++c) {
         const world::TTime& t = jogo.times[c];
-        std::printf("%4zu %-25s pais %3d div %d nivel %2d dinheiro %10d capitao %6d cobrador %6d\n",
-                    c, U(t.nome.view()).c_str(), t.pais, t.divisao, t.nivel, t.dinheiro, t.capitao,
-                    t.cobrador);
+        std::printf("%4zu %s pais %3d div %d nivel %2d dinheiro %10d capitao %6d cobrador %6d\n", c,
+                    plataforma::ColunaUtf8(U(t.nome.view()), 25).c_str(), t.pais, t.divisao,
+                    t.nivel, t.dinheiro, t.capitao, t.cobrador);
         for (int i : porTime[c]) {
             const world::TJogador& p = jogo.jogadores[i];
-            std::printf("     %6d %-20s pos %d idade %2d forca %3d passe %9d salario %7d "
+            std::printf("     %6d %s pos %d idade %2d forca %3d passe %9d salario %7d "
                         "tit %d est %d car %2d/%2d funcao %d venda %d pedido %9d\n",
-                        i, U(p.nome.view()).c_str(), p.posicao, p.idade, p.forca, p.passe,
-                        p.salario, p.titular, p.estrela, p.caract1, p.caract2, p.funcao, p.avenda,
-                        p.passepedido);
+                        i, plataforma::ColunaUtf8(U(p.nome.view()), 20).c_str(), p.posicao, p.idade,
+                        p.forca, p.passe, p.salario, p.titular, p.estrela, p.caract1, p.caract2,
+                        p.funcao, p.avenda, p.passepedido);
         }
     }
 }

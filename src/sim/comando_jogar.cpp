@@ -7,6 +7,7 @@
 #include "persistence/jogosalvo.hpp"
 #include "plataforma/arquivos.hpp"
 #include "plataforma/caminhos.hpp"
+#include "plataforma/colunas.hpp"
 #include "plataforma/cp1252.hpp"
 #include "sim/comandos.hpp"
 #include "sim/json.hpp"
@@ -111,8 +112,9 @@ void ImprimirTexto(const Jogo& jogo, const Resumo& r) {
         std::printf("  tabela pais %d divisao %d\n", d.pais, d.divisao);
         for (const auto* parte : {&d.topo, &d.fundo})
             for (const auto& l : *parte)
-                std::printf("    %2d %-26s %3d pts %2d j %+4d\n", l.lugar,
-                            NomeTime(jogo, l.time).c_str(), l.pontos, l.jogos, l.saldo);
+                std::printf("    %2d %s %3d pts %2d j %+4d\n", l.lugar,
+                            plataforma::ColunaUtf8(NomeTime(jogo, l.time), 26).c_str(), l.pontos,
+                            l.jogos, l.saldo);
     }
     for (const auto& a : r.artilheiros)
         std::printf("  artilheiro pais %d: %s (%s) %d gols\n", a.pais,

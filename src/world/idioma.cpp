@@ -2,6 +2,7 @@
 
 #include "plataforma/caminhos.hpp"
 #include "plataforma/cp1252.hpp"
+#include "plataforma/ordemalfabetica.hpp"
 #include "plataforma/perfil.hpp"
 #include "world/paises.hpp"
 #include "world/numeros.hpp"
@@ -106,8 +107,9 @@ std::vector<Idioma> listaidiomas() {
         i.numero = ConverterInteiro(perfil.Ler("language", "id", "0")).value_or(0);
         lista.push_back(std::move(i));
     }
-    std::stable_sort(lista.begin(), lista.end(),
-                     [](const Idioma& a, const Idioma& b) { return a.nome < b.nome; });
+    std::stable_sort(lista.begin(), lista.end(), [](const Idioma& a, const Idioma& b) {
+        return plataforma::MenorAlfabetico(a.nome, b.nome);
+    });
     return lista;
 }
 

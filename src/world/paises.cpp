@@ -1,5 +1,6 @@
 #include "world/paises.hpp"
 
+#include "plataforma/ordemalfabetica.hpp"
 #include "world/idioma.hpp"
 
 #include <algorithm>
@@ -76,8 +77,9 @@ void RecarregarNomesPaises() {
     for (int c = 0; c < kNumPaises; ++c) t.nomes[c] = texto2(726 + c);
     t.alfabetica.resize(kNumPaises);
     for (int c = 0; c < kNumPaises; ++c) t.alfabetica[c] = c;
-    std::stable_sort(t.alfabetica.begin(), t.alfabetica.end(),
-                     [&](int a, int b) { return t.nomes[a] < t.nomes[b]; });
+    std::stable_sort(t.alfabetica.begin(), t.alfabetica.end(), [&](int a, int b) {
+        return plataforma::MenorAlfabetico(t.nomes[a], t.nomes[b]);
+    });
     for (int i = 0; i < kNumPaises; ++i) t.posicao[t.alfabetica[i]] = i;
     t.pronta = true;
 }

@@ -19,8 +19,9 @@ int ContinenteSelecao(int pais);
 // Name of a country (text s2/726+code); "International" for 202; empty for a
 // code outside both.
 std::string NomePais(int pais);
-// Codes 0..201 ordered by name, plain byte comparison; rebuilt on every change
-// of language and used to fill the country pickers.
+// Codes 0..201 ordered by name as a Portuguese reader expects (accents and
+// case aside: "Bélgica" before "Bulgária"); rebuilt on every change of language
+// and used to fill the country pickers.
 const std::vector<int>& PaisesEmOrdemAlfabetica();
 // Position of a country in that list, -1 for none.
 int PosicaoAlfabetica(int pais);

@@ -1,6 +1,7 @@
 // The language files the build wrote into the runtime folder.
 #include "plataforma/arquivos.hpp"
 #include "plataforma/caminhos.hpp"
+#include "plataforma/ordemalfabetica.hpp"
 #include "plataforma/perfil.hpp"
 #include "world/idioma.hpp"
 #include "world/paises.hpp"
@@ -84,5 +85,27 @@ TEST(IdiomasGerados, TheTwoLanguagesSayThingsDifferently) {
     EXPECT_EQ(world::texto2(726 + 29), "Brazil");
     world::DefinirIdioma(-1);
     world::EsquecerTextos();
+    plataforma::DefinirRaiz(".");
+}
+
+TEST(IdiomasGerados, ThePortugueseCountryListReadsInAlphabeticalOrder) {
+    plataforma::DefinirRaiz(PITCHLORD_JOGO);
+    world::DefinirIdioma(10);
+    world::EsquecerTextos();
+    world::RecarregarNomesPaises();
+    // Austrália, Áustria, Azerbaijão; Bélgica, Belize ... Bulgária; El Salvador,
+    // Emirados Árabes Unidos, Equador; Índia, Indonésia, Inglaterra.
+    for (const auto& [antes, depois] : std::vector<std::pair<int, int>>{
+             {14, 15}, {15, 16}, {21, 22}, {22, 31}, {58, 59}, {59, 60}, {95, 96}, {96, 97}})
+        EXPECT_LT(world::PosicaoAlfabetica(antes), world::PosicaoAlfabetica(depois))
+            << world::NomePais(antes) << " / " << world::NomePais(depois);
+    // The whole list never steps back, accents and case aside.
+    const auto& ordem = world::PaisesEmOrdemAlfabetica();
+    for (std::size_t i = 1; i < ordem.size(); ++i)
+        EXPECT_LE(plataforma::ChaveAlfabetica(world::NomePais(ordem[i - 1])),
+                  plataforma::ChaveAlfabetica(world::NomePais(ordem[i])));
+    world::DefinirIdioma(-1);
+    world::EsquecerTextos();
+    world::RecarregarNomesPaises();
     plataforma::DefinirRaiz(".");
 }

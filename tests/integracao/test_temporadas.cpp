@@ -2,8 +2,10 @@
 #include "apoio/apoio.hpp"
 #include "competitions/calendario.hpp"
 #include "competitions/novojogo.hpp"
+#include "competitions/resumos.hpp"
 #include "management/autopiloto.hpp"
 #include "management/invariantes.hpp"
+#include "management/proximoadversario.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "plataforma/caminhos.hpp"
 #include "world/clubes.hpp"
@@ -271,11 +273,23 @@ TEST_F(Temporadas, TheCustomChampionshipPoolsTheTickedCountriesIntoOneLeague) {
     EXPECT_EQ(std::string(jogo.estado.nomecampeonato.view()), "Campeonato Internacional");
     EXPECT_FALSE(jogo.estado.continental1 || jogo.estado.estaduais || jogo.estado.copadomundo);
     EXPECT_EQ(static_cast<int>(jogo.times.size()), usaveis[150] + usaveis[46]);
-    competitions::EscolherTime(jogo, 0, jogo.ligas[0].divisoes[1][0], "Tecnico");
+    const int humano = jogo.ligas[0].divisoes[1][0];
+    competitions::EscolherTime(jogo, 0, humano, "Tecnico");
     competitions::InicializarJogo(jogo);
     EXPECT_EQ(jogo.estado.numtimesextras, 0);
     JogarAte(jogo, 2);
     EXPECT_TRUE(management::VerificarInvariantes(jogo).empty());
+    // Its league and its cup are two competitions, and read as two wherever
+    // a club's fixtures are named (calendar, season end, next opponent).
+    EXPECT_EQ(competitions::NomeDaCompeticao(jogo, 1, humano), "Campeonato Internacional");
+    EXPECT_EQ(competitions::NomeDaCompeticao(jogo, 2, humano), "Copa Internacional");
+    EXPECT_EQ(management::NomeDaCompeticao(jogo, 1, 0), "Campeonato Internacional");
+    EXPECT_EQ(management::NomeDaCompeticao(jogo, 2, 0), "Copa Internacional");
+    const auto proximo =
+        management::ProcurarProximoAdversario(jogo, humano, jogo.calendario[0].data);
+    ASSERT_GE(proximo.partida, 0);
+    EXPECT_EQ(proximo.nomecompeticao,
+              proximo.competicao == 1 ? "Campeonato Internacional" : "Copa Internacional");
 }
 
 TEST_F(Temporadas, AHumanWhoResignsLeavesTheTurnToTheNextOne) {

@@ -2,12 +2,15 @@
 #include "apoio/apoio.hpp"
 
 #include "plataforma/arquivos.hpp"
+#include "plataforma/colunas.hpp"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <set>
+#include <sstream>
 #include <sys/wait.h>
 
 namespace {
@@ -31,13 +34,36 @@ Saida Rodar(const std::string& args) {
 }
 
 void Mundo(const apoio::PastaTemporaria& pasta) {
+    // Every other home club with an accent in its name, to see the text
+    // tables line up.
     for (int i = 0; i < 24; ++i)
         apoio::GravarTime(pasta, apoio::MontarTime(29, 20 - i / 3,
-                                                   "Cl\xe3"
-                                                   "b" +
+                                                   (i % 2 ? "Clab"
+                                                          : "Cl\xe3"
+                                                            "b") +
                                                        std::to_string(i)));
     for (int i = 0; i < 22; ++i)
         apoio::GravarTime(pasta, apoio::MontarTime(97, 18, "It" + std::to_string(i)));
+}
+
+// The character column (not the byte) where `marca` starts on every line that
+// has it, and how many of those lines hold a letter beyond ASCII.
+struct Colunas {
+    std::set<std::size_t> onde;
+    int linhas = 0, acentuadas = 0;
+};
+Colunas ColunasDe(const std::string& texto, const std::string& marca) {
+    Colunas c;
+    std::istringstream linhas(texto);
+    std::string linha;
+    while (std::getline(linhas, linha)) {
+        const auto p = linha.find(marca);
+        if (p == std::string::npos) continue;
+        ++c.linhas;
+        c.acentuadas += std::any_of(linha.begin(), linha.end(), [](char ch) { return ch < 0; });
+        c.onde.insert(plataforma::LarguraUtf8(std::string_view(linha).substr(0, p)));
+    }
+    return c;
 }
 
 } // namespace
@@ -58,6 +84,13 @@ TEST(Sim, ClubesListsEveryClubAsJson) {
     const Saida tabela = Rodar(base);
     ASSERT_EQ(tabela.codigo, 0);
     EXPECT_NE(tabela.texto.find("It21"), std::string::npos);
+    // Names with and without accents: the columns after them line up.
+    for (const char* marca : {" pais ", " pos "}) {
+        const Colunas c = ColunasDe(tabela.texto, marca);
+        EXPECT_GT(c.acentuadas, 0) << marca;
+        EXPECT_LT(c.acentuadas, c.linhas) << marca;
+        EXPECT_EQ(c.onde.size(), 1u) << marca;
+    }
 }
 
 TEST(Sim, ErrorsAreOneClearLineAndAFailure) {
@@ -116,6 +149,10 @@ TEST(Sim, JogarPlaysSavesAndLoadsAndRefusesBadOptions) {
     ASSERT_EQ(segunda.codigo, 0) << segunda.texto;
     EXPECT_NE(segunda.texto.find("== temporada 1"), std::string::npos);
     EXPECT_NE(segunda.texto.find("liga"), std::string::npos);
+    const Colunas pontos = ColunasDe(segunda.texto, " pts ");
+    EXPECT_GT(pontos.acentuadas, 0);
+    EXPECT_LT(pontos.acentuadas, pontos.linhas);
+    EXPECT_EQ(pontos.onde.size(), 1u);
 
     // The humans' groups on the clock, as the window plays them: another
     // game (the quick mode awards no penalties), as sound, and the same one

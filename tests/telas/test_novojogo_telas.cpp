@@ -6,6 +6,8 @@
 #include "competitions/telas/telanovojogo.hpp"
 #include "competitions/telas/telapersonalizado.hpp"
 #include "competitions/telas/telatipojogo.hpp"
+#include "plataforma/cp1252.hpp"
+#include "plataforma/ordemalfabetica.hpp"
 #include "ui/textos.hpp"
 #include "world/paises.hpp"
 
@@ -189,6 +191,14 @@ TEST(TelaNovoJogo, CustomChampionshipOfTheDefaultWorldOpensTheClubChoiceWithoutP
     ASSERT_EQ(tela.PaginaAtual(), tela.PaginaPersonalizado());
     TelaPersonalizado* p = tela.PaginaPersonalizado();
     auto* grid = Achar<QTableWidget>(p, "gridpaises");
+    // The countries as a Portuguese reader looks for them: accents aside.
+    for (int r = 1; r < grid->rowCount(); ++r) {
+        auto chave = [&](int linha) {
+            return plataforma::ChaveAlfabetica(
+                plataforma::Utf8ParaCp1252(grid->item(linha, 0)->text().toStdString()));
+        };
+        EXPECT_LE(chave(r - 1), chave(r)) << r;
+    }
     for (int r = 0; r < grid->rowCount() && p->TotalMarcado() < 60; ++r)
         grid->item(r, 0)->setCheckState(Qt::Checked);
     ASSERT_GE(p->TotalMarcado(), competitions::kMinimoPersonalizado);

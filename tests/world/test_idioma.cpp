@@ -1,6 +1,7 @@
 #include "apoio/apoio.hpp"
 #include "plataforma/perfil.hpp"
 #include "world/idioma.hpp"
+#include "world/nomescompeticoes.hpp"
 #include "world/paises.hpp"
 
 #include <gtest/gtest.h>
@@ -71,11 +72,18 @@ TEST(Idioma, ThePickerListsGoodFilesByNameAndTheIdDecidesTheFile) {
 
 TEST(Idioma, ChangingLanguageRefillsCountryNamesAndTheirOrder) {
     apoio::PastaTemporaria pasta;
-    apoio::GravarIdioma(pasta, 10, "pt", {}, {"726=Zeta", "727=Alfa", "728=\xc1gua"});
+    apoio::GravarIdioma(
+        pasta, 10, "pt", {},
+        {"726=Zeta", "727=Alfa", "728=\xc1gua", "747=B\xe9lgica", "748=Belize", "757=Bulg\xe1ria"});
     EXPECT_EQ(PaisesEmOrdemAlfabetica().size(), 202u);
-    // Plain byte order: "Error" entries, "Alfa", "Zeta", then the accented name.
-    EXPECT_LT(PosicaoAlfabetica(1), PosicaoAlfabetica(0));
-    EXPECT_LT(PosicaoAlfabetica(0), PosicaoAlfabetica(2));
+    // As a Portuguese reader looks for them: "Água" among the A's, "Bélgica"
+    // before "Belize" and "Bulgária", the "Error" entries among the E's.
+    EXPECT_LT(PosicaoAlfabetica(2), PosicaoAlfabetica(1));
+    EXPECT_LT(PosicaoAlfabetica(1), PosicaoAlfabetica(21));
+    EXPECT_LT(PosicaoAlfabetica(21), PosicaoAlfabetica(22));
+    EXPECT_LT(PosicaoAlfabetica(22), PosicaoAlfabetica(31));
+    EXPECT_LT(PosicaoAlfabetica(31), PosicaoAlfabetica(3));
+    EXPECT_EQ(PaisesEmOrdemAlfabetica().back(), 0);
     apoio::GravarIdioma(pasta, 11, "en", {}, {"726=Afghanistan", "727=South Africa"}, false);
     trocaidioma(11);
     EXPECT_EQ(NomePais(0), "Afghanistan");
@@ -98,4 +106,24 @@ TEST(Idioma, CompetitionNamesByCountry) {
     EXPECT_EQ(nomedivisao(1), "S\xe9rie A");
     EXPECT_EQ(nomedivisao(4), "S\xe9rie D");
     EXPECT_EQ(nomedivisao(5), "");
+}
+
+TEST(Idioma, TheCustomChampionshipNamesItsLeagueAndItsCupApart) {
+    apoio::PastaTemporaria pasta;
+    apoio::GravarIdioma(pasta, 10, "pt", {"37=Campeonato Brasileiro", "754=Copa do Brasil"});
+    Jogo jogo;
+    // Any real country: the language's names.
+    EXPECT_EQ(NomeDaLiga(jogo, 29), "Campeonato Brasileiro");
+    EXPECT_EQ(NomeDaCopa(jogo, 29), "Copa do Brasil");
+    // The pool of the custom championship: the names its setup stored...
+    jogo.estado.nomecampeonato = "Campeonato Internacional";
+    jogo.estado.nomecopa = "Copa Internacional";
+    EXPECT_EQ(NomeDaLiga(jogo, kPaisInternacional), "Campeonato Internacional");
+    EXPECT_EQ(NomeDaCopa(jogo, kPaisInternacional), "Copa Internacional");
+    jogo.estado.nomecopa = "Trof\xe9u dos Amigos";
+    EXPECT_EQ(NomeDaCopa(jogo, kPaisInternacional), "Trof\xe9u dos Amigos");
+    // ...and a game that stored none still tells the two apart.
+    Jogo semnomes;
+    EXPECT_EQ(NomeDaLiga(semnomes, kPaisInternacional), kNomeCampeonatoInternacional);
+    EXPECT_EQ(NomeDaCopa(semnomes, kPaisInternacional), kNomeCopaInternacional);
 }

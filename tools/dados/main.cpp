@@ -4,6 +4,7 @@
 #include "fundos.hpp"
 #include "idiomas.hpp"
 #include "mundo.hpp"
+#include "opcoes.hpp"
 #include "plataforma/arquivos.hpp"
 #include "sons.hpp"
 
@@ -47,5 +48,6 @@ int main(int argc, char** argv) {
         !Gravar(saida / "teams/logos/nullescudo.gif", dados::GerarGif(dados::EscudoNulo())))
         return Falha("cannot write the pictures");
     if (!dados::GerarMundo(fontes, saida, erro)) return Falha(erro);
+    if (!dados::GerarOpcoes(saida, erro)) return Falha(erro);
     return 0;
 }

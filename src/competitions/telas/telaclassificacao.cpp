@@ -3,6 +3,7 @@
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
 #include "world/idioma.hpp"
+#include "world/nomescompeticoes.hpp"
 #include "world/paises.hpp"
 
 #include <QComboBox>
@@ -63,7 +64,7 @@ TelaClassificacao::TelaClassificacao(const Jogo& jogo, QWidget* pai) : QDialog(p
     auto* v = new QVBoxLayout(this);
     auto* topo = new QHBoxLayout;
     paises_ = new QComboBox;
-    for (const TLiga& l : jogo.ligas) paises_->addItem(ui::Q(nomeliga(l.pais)));
+    for (const TLiga& l : jogo.ligas) paises_->addItem(ui::Q(NomeDaLiga(jogo, l.pais)));
     // The league of the club on screen comes first, as a player expects.
     int inicial = 0;
     if (const int h = jogo.estado.timeshumanos[0];

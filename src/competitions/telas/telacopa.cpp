@@ -5,6 +5,7 @@
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
 #include "world/idioma.hpp"
+#include "world/nomescompeticoes.hpp"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -31,7 +32,7 @@ TelaCopa::TelaCopa(const Jogo& jogo, QWidget* pai) : QDialog(pai), jogo_(jogo) {
     ui::Dimensionar(this, QSize(1240, 760));
     auto* v = new QVBoxLayout(this);
     paises_ = new QComboBox;
-    for (const TLiga& l : jogo.ligas) paises_->addItem(ui::Q(nomecopapais(l.pais)));
+    for (const TLiga& l : jogo.ligas) paises_->addItem(ui::Q(NomeDaCopa(jogo, l.pais)));
     paises_->setVisible(jogo.ligas.size() > 1);
     auto* topo = new QHBoxLayout;
     topo->addWidget(paises_);
@@ -84,7 +85,7 @@ TelaCopa::TelaCopa(const Jogo& jogo, QWidget* pai) : QDialog(pai), jogo_(jogo) {
 
 void TelaCopa::MostrarLiga(int liga) {
     if (liga < 0 || liga >= static_cast<int>(jogo_.ligas.size())) return;
-    setWindowTitle(ui::Q(nomecopapais(jogo_.ligas[liga].pais)));
+    setWindowTitle(ui::Q(NomeDaCopa(jogo_, jogo_.ligas[liga].pais)));
     const auto chave = ChaveDaCopa(jogo_, liga);
     const bool de32 = CopaDe32(jogo_, liga);
     auto nome = [&](int c) {

@@ -4,6 +4,7 @@
 #include "ui/fundo.hpp"
 #include "ui/textos.hpp"
 #include "world/idioma.hpp"
+#include "world/nomescompeticoes.hpp"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -35,9 +36,9 @@ QTableWidget* Grade(const QStringList& titulos) {
 QString NomeDoTitulo(const Jogo& jogo, int competicao, int chave, int divisao) {
     switch (competicao) {
     case 1:
-        return ui::Q(nomeliga(chave)) + QStringLiteral(" - ") + ui::Q(nomedivisao(divisao));
+        return ui::Q(NomeDaLiga(jogo, chave)) + QStringLiteral(" - ") + ui::Q(nomedivisao(divisao));
     case 2:
-        return ui::Q(nomecopapais(chave));
+        return ui::Q(NomeDaCopa(jogo, chave));
     case 3:
         return QStringLiteral("Estadual %1").arg(chave + 1);
     case 4:

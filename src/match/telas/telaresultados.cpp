@@ -7,6 +7,7 @@
 #include "ui/fundo.hpp"
 #include "ui/textos.hpp"
 #include "world/idioma.hpp"
+#include "world/nomescompeticoes.hpp"
 #include "world/paises.hpp"
 
 #include <QComboBox>
@@ -43,8 +44,8 @@ TelaResultados::TelaResultados(Jogo& jogo, const ExecucaoRodada& ex, QWidget* pa
     for (int g : idsgrupos_) {
         QString nome;
         if ((codigo_ == 1 || codigo_ == 2) && g >= 0 && g < static_cast<int>(jogo.ligas.size()))
-            nome = ui::Q(codigo_ == 1 ? nomeliga(jogo.ligas[g].pais)
-                                      : nomecopapais(jogo.ligas[g].pais));
+            nome = ui::Q(codigo_ == 1 ? NomeDaLiga(jogo, jogo.ligas[g].pais)
+                                      : NomeDaCopa(jogo, jogo.ligas[g].pais));
         else if (codigo_ == 4 || codigo_ == 6)
             // Group 1 holds the South American clubs, group 2 the European ones.
             nome = ui::T(codigo_ == 4 ? (g == 1 ? 329 : 328) : (g == 1 ? 331 : 330));

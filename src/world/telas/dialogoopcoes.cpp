@@ -3,6 +3,7 @@
 #include "ui/textos.hpp"
 #include "ui/janelas.hpp"
 #include "world/idioma.hpp"
+#include "world/nomescompeticoes.hpp"
 #include "world/opcoes.hpp"
 #include "world/telas/dialogocores.hpp"
 
@@ -135,7 +136,7 @@ QWidget* DialogoOpcoes::MontarLigas() {
     auto* marcas = new QWidget;
     auto* lista = new QVBoxLayout(marcas);
     for (std::size_t i = 0; i < jogo_.ligas.size(); ++i) {
-        auto* marca = new QCheckBox(ui::Q(world::nomeliga(jogo_.ligas[i].pais)));
+        auto* marca = new QCheckBox(ui::Q(world::NomeDaLiga(jogo_, jogo_.ligas[i].pais)));
         marca->setObjectName(QStringLiteral("liga%1").arg(i));
         marca->setChecked(jogo_.ligas[i].visualizar != 0);
         connect(marca, &QCheckBox::toggled, this,
