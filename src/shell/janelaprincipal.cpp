@@ -229,6 +229,7 @@ void JanelaPrincipal::ComecarJogo(std::shared_ptr<world::Jogo> jogo, bool carreg
 }
 
 void JanelaPrincipal::MostrarPrincipal(const Proximo& p) {
+    principal_->SairDoAguardo();
     principal_->Atualizar();
     pilha_->setCurrentWidget(principal_);
     // Several humans at one keyboard: the next one is named before his
@@ -239,7 +240,7 @@ void JanelaPrincipal::MostrarPrincipal(const Proximo& p) {
     if (p.eventos) {
         // The date's events run once the screen is up.
         QTimer::singleShot(0, this, [this] {
-            if (!jogo_ || pilha_->currentWidget() != principal_) return;
+            if (!jogo_ || pilha_->currentWidget() != principal_ || principal_->Aguardando()) return;
             management::EventosPreTela(*jogo_, ia_);
             principal_->Atualizar();
         });
@@ -392,11 +393,15 @@ void JanelaPrincipal::keyPressEvent(QKeyEvent* e) {
     QMainWindow::keyPressEvent(e);
 }
 
+bool JanelaPrincipal::ConfirmarDemissao() {
+    return QMessageBox::question(this, QStringLiteral("Pitchlord 2007"),
+                                 QStringLiteral("Deseja mesmo se demitir do time atual?")) ==
+           QMessageBox::Yes;
+}
+
 void JanelaPrincipal::Demitir() {
     if (!jogo_) return;
-    const auto r = QMessageBox::question(this, QStringLiteral("Pitchlord 2007"),
-                                         QStringLiteral("Deseja mesmo se demitir do time atual?"));
-    if (r != QMessageBox::Yes) return;
+    if (!ConfirmarDemissao()) return;
     Seguir(management::Demitir(*jogo_, ia_));
 }
 

@@ -76,6 +76,8 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     // "Sair do jogo sem salvar?"; tests answer it themselves.
     virtual bool ConfirmarSaida();
+    // "Deseja mesmo se demitir do time atual?"; tests answer it themselves.
+    virtual bool ConfirmarDemissao();
     // Whether the game on hand differs from what was last saved or loaded.
     bool Alterado() const;
 
@@ -108,7 +110,7 @@ private:
     int intervaloteste_ = 0;
     std::size_t salvo_ = 0; // fingerprint of the game's bytes when last saved or loaded
     bool temsalvo_ = false;
-    int ultimavez_ = -1;    // the club of the human who had the keyboard last
+    int ultimavez_ = -1; // the club of the human who had the keyboard last
     QTimer* avancar_ = nullptr;
 
 public:

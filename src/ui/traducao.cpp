@@ -3,8 +3,8 @@
 #include "ui/textos.hpp"
 
 #include <QCoreApplication>
-#include <QVariant>
 #include <QTranslator>
+#include <QVariant>
 
 #include <cstring>
 
@@ -14,8 +14,8 @@ namespace {
 
 struct Texto {
     const char* original;
-    int numero;              // language text, 0 = the built-in Portuguese
-    const char* portugues;   // UTF-8
+    int numero;            // language text, 0 = the built-in Portuguese
+    const char* portugues; // UTF-8
 };
 
 // The standard buttons. "&" marks the accelerator in Qt's own texts.
@@ -45,9 +45,12 @@ constexpr Texto kBotoes[] = {
 
 // The editing menu of text boxes.
 constexpr Texto kEdicao[] = {
-    {"&Undo", 0, "&Desfazer"},       {"&Redo", 0, "&Refazer"},
-    {"Cu&t", 0, "Recor&tar"},        {"&Copy", 0, "&Copiar"},
-    {"&Paste", 0, "Co&lar"},         {"Delete", 0, "Excluir"},
+    {"&Undo", 0, "&Desfazer"},
+    {"&Redo", 0, "&Refazer"},
+    {"Cu&t", 0, "Recor&tar"},
+    {"&Copy", 0, "&Copiar"},
+    {"&Paste", 0, "Co&lar"},
+    {"Delete", 0, "Excluir"},
     {"Select All", 0, "Selecionar tudo"},
 };
 

@@ -106,9 +106,7 @@ TEST_P(Paradas, EveryStoppingPointOfTheCycleLoadsAndGoesOnAsTheUnsavedGame) {
              p.depoisdadata = [&](int) { return p.proximo.tela != Tela::FimDeTemporada; };
          }},
         {"the first main screen of the second season",
-         [](Jogo& j, Autopiloto& p) {
-             p.naprincipal = [&] { return j.estado.temporada < 2; };
-         }},
+         [](Jogo& j, Autopiloto& p) { p.naprincipal = [&] { return j.estado.temporada < 2; }; }},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nome);
@@ -157,8 +155,8 @@ TEST_P(Paradas, ACoachWithoutAClubWaitsAndTheDatesGoOnAfterALoad) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Modos, Paradas,
-                         ::testing::Values(Modo{true, 1, 11}, Modo{false, 1, 12},
-                                           Modo{true, 2, 13}, Modo{false, 2, 14}),
+                         ::testing::Values(Modo{true, 1, 11}, Modo{false, 1, 12}, Modo{true, 2, 13},
+                                           Modo{false, 2, 14}),
                          [](const auto& info) {
                              return std::string(info.param.de20 ? "De20" : "De10") +
                                     std::to_string(info.param.humanos) + "Humanos";
@@ -202,4 +200,25 @@ TEST_F(Vez, AGameSavedOnTheSecondHumansScreenGoesOnWithHimAndCountsNothingTwice)
     EXPECT_TRUE(persistence::SerializarJogo(*carregado) == salvo);
 
     SalvarCarregarESeguir(*jogo, piloto, 2);
+}
+
+TEST_F(Vez, NoDateWithoutASingleMatchReachesTheRunnerOrItsScreensInAWholeSeason) {
+    for (bool de20 : {true, false}) {
+        auto jogo = Novo({de20, 1, 31});
+        Autopiloto piloto(*jogo);
+        int datas = 0, vazias = 0;
+        piloto.depoisdadata = [&](int) {
+            ++datas;
+            std::size_t jogos = 0;
+            for (const auto& g : piloto.ex.grupos) jogos += g.partidas.size();
+            vazias += jogos == 0;
+            return true;
+        };
+        piloto.novatemporada = [] { return false; };
+        piloto.Entrar();
+        ASSERT_TRUE(piloto.Jogar());
+        EXPECT_EQ(jogo->estado.temporada, 2);
+        EXPECT_GT(datas, 30);
+        EXPECT_EQ(vazias, 0) << (de20 ? "divisions of 20" : "divisions of 10");
+    }
 }

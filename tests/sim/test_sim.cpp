@@ -183,4 +183,18 @@ TEST(Sim, JogarPlaysSavesAndLoadsAndRefusesBadOptions) {
     const Saida corrompido =
         Rodar("jogar " + dados + " --carregar " + (pasta / "nada.s07").string());
     EXPECT_NE(corrompido.codigo, 0);
+
+    // Saved after the last date of the season, before its end: it loads and
+    // goes on into the season end and the next season.
+    const std::string fim = (pasta / "fim.s07").string();
+    const Saida antes = Rodar("jogar " + dados +
+                              " --ligas 29,97 --divisoes 10 --humanos 1 --temporadas 1"
+                              " --ate-data 108 --semente 3 --salvar-em " + fim + " --json");
+    ASSERT_EQ(antes.codigo, 0) << antes.texto;
+    EXPECT_NE(antes.texto.find("\"dataatual\":148"), std::string::npos) << antes.texto;
+    const Saida depois =
+        Rodar("jogar " + dados + " --carregar " + fim + " --temporadas 2 --verificar");
+    ASSERT_EQ(depois.codigo, 0) << depois.texto;
+    EXPECT_NE(depois.texto.find("== temporada 1"), std::string::npos);
+    EXPECT_NE(depois.texto.find("== temporada 2"), std::string::npos);
 }

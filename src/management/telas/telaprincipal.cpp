@@ -9,23 +9,23 @@
 #include "ui/textos.hpp"
 #include "world/clubes.hpp"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
-#include <QVBoxLayout>
-#include <QApplication>
-#include <QKeyEvent>
 #include <QStackedWidget>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include <unordered_map>
 
@@ -261,11 +261,18 @@ double TelaPrincipal::Hoje() const {
     return n >= 1 && n <= kDatasPorTemporada ? jogo_.calendario[n - 1].data : 0.0;
 }
 
+void TelaPrincipal::SairDoAguardo() {
+    if (!aguardando_) return;
+    aguardando_ = false;
+    for (QAction* a : acoesdoclube_) a->setEnabled(true);
+    paginas_->setCurrentWidget(meio_);
+}
+
 void TelaPrincipal::Atualizar() {
     if (aguardando_) {
-        aguardando_ = false;
-        for (QAction* a : acoesdoclube_) a->setEnabled(true);
-        paginas_->setCurrentWidget(meio_);
+        // A dialog closed over the waiting page: it stays.
+        MostrarAguardando();
+        return;
     }
     Grade g = PreencherGrade(jogo_, Hoje());
     const bool mesma = g.clube == chaveclube_ && jogo_.estado.temporada == chavetemporada_ &&
@@ -313,8 +320,8 @@ void TelaPrincipal::MostrarDesfalques(const std::vector<Desfalque>& fora) {
                      (f.motivo == Desfalque::Lesao ? QStringLiteral("contundido")
                                                    : QStringLiteral("suspenso")) +
                      QLatin1Char(')');
-    desfalques_->setText(QStringLiteral("Fora da escalação salva: ") + nomes.join(QStringLiteral(", ")) +
-                         QLatin1Char('.'));
+    desfalques_->setText(QStringLiteral("Fora da escalação salva: ") +
+                         nomes.join(QStringLiteral(", ")) + QLatin1Char('.'));
     desfalques_->show();
 }
 

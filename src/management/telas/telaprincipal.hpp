@@ -39,6 +39,8 @@ public:
     // menus (standings, saving, options) and the dates going on behind it.
     void MostrarAguardando();
     bool Aguardando() const { return aguardando_; }
+    // Back to a club's squad (a human has a club again).
+    void SairDoAguardo();
 
     // The hand-over of the keyboard in a game of several humans: a notice
     // with the coach's name covers the squad until he takes his turn.
@@ -134,14 +136,14 @@ private:
     QLabel* desfalques_ = nullptr;
     QStackedWidget* paginas_ = nullptr;
     QTimer* avisotempo_ = nullptr;
-    QWidget* meio_ = nullptr;       // the squad and the side panel
-    QWidget* esperando_ = nullptr;  // the waiting page of a coach without a club
+    QWidget* meio_ = nullptr;      // the squad and the side panel
+    QWidget* esperando_ = nullptr; // the waiting page of a coach without a club
     QLabel* textoesperando_ = nullptr;
     QPushButton* avancar_ = nullptr;
     QCheckBox* avancarsozinho_ = nullptr;
-    QWidget* vez_ = nullptr;        // the hand-over notice
+    QWidget* vez_ = nullptr; // the hand-over notice
     QLabel* textovez_ = nullptr;
-    QList<QAction*> acoesdoclube_;  // menu entries that need a club
+    QList<QAction*> acoesdoclube_; // menu entries that need a club
     bool aguardando_ = false;
     // The club, season and date of the lineup on screen.
     int chaveclube_ = -1, chavetemporada_ = -1, chavedata_ = -1;
