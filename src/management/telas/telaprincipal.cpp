@@ -4,6 +4,7 @@
 #include "management/escalacaotatica.hpp"
 #include "management/proximoadversario.hpp"
 #include "management/telas/gradeelenco.hpp"
+#include "management/telas/telajogador.hpp"
 #include "plataforma/datas.hpp"
 #include "ui/fundo.hpp"
 #include "ui/textos.hpp"
@@ -99,6 +100,8 @@ TelaPrincipal::TelaPrincipal(Jogo& jogo, QWidget* pai) : QWidget(pai), jogo_(jog
     meio->addWidget(MontarPainel());
     coluna->addLayout(meio, 1);
     connect(grade_, &GradeElenco::alterada, this, &TelaPrincipal::Validar);
+    connect(grade_, &GradeElenco::abrirJogador, this,
+            [this](int jogador) { AbrirFichaJogador(jogo_, jogador, this); });
     setMinimumSize(1000, 640);
     // Alt+F4 does not close the game from here: the shortcut takes the key and
     // does nothing with it.
