@@ -10,8 +10,10 @@
 #include "competitions/telas/telafimtemporada.hpp"
 #include "competitions/telas/telanovojogo.hpp"
 #include "management/autopiloto.hpp"
+#include "management/telas/gradeelenco.hpp"
 #include "management/telas/telaemprestimo.hpp"
 #include "management/telas/telafinancas.hpp"
+#include "management/telas/telajogador.hpp"
 #include "management/telas/telaprincipal.hpp"
 #include "match/telas/dialogosaovivo.hpp"
 #include "match/telas/relatoriopartida.hpp"
@@ -30,8 +32,11 @@
 #include "world/telas/dialogoopcoes.hpp"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QLayout>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTableWidget>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -104,6 +109,22 @@ TEST(Tamanhos, TheMenuTheNewGamePagesAndTheMainScreenFit1024x768) {
     management::telas::TelaPrincipal principal(*t.jogo);
     principal.Atualizar();
     Caber(principal, "principal", true);
+    {
+        // Every column of the squad grid shows without a sideways scroll, and
+        // the names keep room to be read.
+        using management::telas::GradeElenco;
+        principal.resize(ui::EspacoNaTela(&principal));
+        principal.show();
+        QApplication::processEvents();
+        const GradeElenco* g = principal.grade();
+        const QHeaderView* h = g->horizontalHeader();
+        EXPECT_EQ(g->horizontalScrollBar()->maximum(), 0);
+        EXPECT_LE(h->sectionViewportPosition(GradeElenco::kColMoral) +
+                      h->sectionSize(GradeElenco::kColMoral),
+                  g->viewport()->width());
+        EXPECT_GE(h->sectionSize(GradeElenco::kColNome), 90);
+        principal.hide();
+    }
 
     shell::JanelaPrincipal janela;
     janela.show();
@@ -212,5 +233,24 @@ TEST(Tamanhos, TablesDialogsAndTheSeasonEndFit1024x768) {
     {
         competitions::telas::TelaFimTemporada tela(jogo);
         Caber(tela, "fimtemporada", true);
+    }
+    {
+        // The fullest card there can be: ten seasons of three clubs each and a
+        // season in every competition of a club.
+        const int jogador = t.Onze().front();
+        world::TJogador& j = jogo.jogadores[jogador];
+        jogo.estado.temporada = 14;
+        world::THistoricoJogador h = world::NovoHistorico();
+        for (int s = 0; s < 10; ++s)
+            for (int k = 0; k < 3; ++k) h.clubes[s][k] = (s + k) % jogo.estado.numtimesligas;
+        for (auto& linha : h.linhas)
+            for (int s = 0; s <= 10; ++s) linha[s] = s == 0 ? 999 : 40 + s;
+        jogo.historicos.push_back(h);
+        j.historico = static_cast<int>(jogo.historicos.size()) - 1;
+        for (int c = 0; c <= 6; ++c) j.jogos[c] = j.gols[c] = 10 + c;
+        management::telas::TelaJogador tela(jogo, jogador);
+        Caber(tela, "jogador");
+        EXPECT_EQ(tela.tabelaTemporada()->verticalScrollBar()->maximum(), 0);
+        EXPECT_EQ(tela.tabelaCarreira()->verticalScrollBar()->maximum(), 0);
     }
 }

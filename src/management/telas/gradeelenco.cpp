@@ -1,16 +1,18 @@
 #include "management/telas/gradeelenco.hpp"
 
 #include "management/escalacaotatica.hpp"
+#include "management/fichajogador.hpp"
 #include "ui/textos.hpp"
 #include "world/posicoes.hpp"
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
-#include <QPainterPath>
+#include <QStyledItemDelegate>
 
-#include <cmath>
-#include <numbers>
+#include <algorithm>
+#include <numeric>
 #include <utility>
 
 namespace management::telas {
@@ -19,272 +21,253 @@ using namespace world;
 
 namespace {
 
-constexpr int kLarguraFigura = 26;
-constexpr int kAlturaFigura = 20;
-
 // Column captions as the squad lists of the game write them.
 const char* const kTitulos[GradeElenco::kColunas] = {
     "", "P", "", "Nome", "Função", "F", "Energia", "Salário", "Passe", "G", "Car.", "I", "M", ""};
+// What each caption means, shown over the header; 0 = nothing to say.
+constexpr int kDicas[GradeElenco::kColunas] = {2600, 2601, 2602, 2603, 2604, 2605, 2606,
+                                               2607, 2608, 2609, 2610, 2611, 2612, 0};
 
-QPixmap Vazia() {
-    QPixmap p(kLarguraFigura, kAlturaFigura);
-    p.fill(Qt::transparent);
-    return p;
-}
+// The selection code rides on the status cell for its painter.
+constexpr int kPapelCodigo = Qt::UserRole + 1;
 
-QPainterPath Camisa() {
-    // A shirt with short sleeves, in a 26x20 box.
-    QPainterPath c;
-    c.moveTo(8, 1);
-    c.lineTo(11, 3);
-    c.lineTo(15, 3);
-    c.lineTo(18, 1);
-    c.lineTo(25, 5);
-    c.lineTo(22, 9);
-    c.lineTo(20, 8);
-    c.lineTo(20, 19);
-    c.lineTo(6, 19);
-    c.lineTo(6, 8);
-    c.lineTo(4, 9);
-    c.lineTo(1, 5);
-    c.closeSubpath();
-    return c;
-}
-
-// Black or white, whichever reads better on the background.
-QColor Contraste(const QColor& fundo) {
-    return fundo.lightness() > 140 ? QColor(Qt::black) : QColor(Qt::white);
-}
-
-void Numero(QPainter& p, int numero, const QColor& cor) {
-    QFont f = p.font();
-    f.setPixelSize(10);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(cor);
-    p.drawText(QRect(6, 5, 14, 14), Qt::AlignCenter, numero > 0 ? QString::number(numero) : "-");
-}
-
-void Cartao(QPainter& p, const QColor& cor, int x) {
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(cor);
-    p.drawRect(x, 3, 9, 13);
-}
-
-void Estrela(QPainter& p) {
-    QPolygonF e;
-    for (int k = 0; k < 10; ++k) {
-        const double r = k % 2 == 0 ? 6.0 : 2.6;
-        const double a = -std::numbers::pi / 2 + k * std::numbers::pi / 5;
-        e << QPointF(19 + r * std::cos(a), 10 + r * std::sin(a));
+// Starters and substitutes keep their colour in the status cell whatever the
+// club's shirt and whether the row is selected: the shirt alone cannot tell a
+// white starter from an empty place.
+QColor CorDoCodigo(int codigo) {
+    switch (codigo) {
+    case kTitular:
+        return QColor(40, 150, 60);
+    case kReserva:
+        return QColor(225, 140, 20);
+    default:
+        return {};
     }
-    p.setPen(QPen(QColor(140, 100, 0), 1));
-    p.setBrush(QColor(250, 200, 30));
-    p.drawPolygon(e);
+}
+
+class DelegadoStatus : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* p, const QStyleOptionViewItem& opcao,
+               const QModelIndex& indice) const override {
+        const QColor cor = CorDoCodigo(indice.data(kPapelCodigo).toInt());
+        if (!cor.isValid()) {
+            QStyledItemDelegate::paint(p, opcao, indice);
+            return;
+        }
+        QStyleOptionViewItem o(opcao);
+        o.state &= ~QStyle::State_Selected;
+        QColor claro = cor;
+        claro.setAlpha(70);
+        p->fillRect(o.rect, Qt::white);
+        p->fillRect(o.rect, claro);
+        QStyledItemDelegate::paint(p, o, indice);
+        p->fillRect(QRect(o.rect.left(), o.rect.top(), 4, o.rect.height()), cor);
+    }
+};
+
+QString DicaStatus(int codigo, int numero) {
+    static constexpr int kTextos[] = {2622, 2620, 2621, 2623, 2624};
+    QString t = codigo >= 0 && codigo < 5 ? ui::T(kTextos[codigo]) : QString();
+    // A player without a number has nothing to add here.
+    if (numero > 0) t += QStringLiteral(" - ") + ui::T(2625) + ' ' + QString::number(numero);
+    return t;
+}
+
+QString DicaCondicao(const TJogador& j, int icone) {
+    QStringList partes;
+    if (CondicaoDeEstrela(icone)) partes << ui::T(2634);
+    switch (CondicaoSemEstrela(icone)) {
+    case 1:
+        partes << ui::T(2631);
+        break;
+    case 2:
+        partes << ui::T(2632);
+        break;
+    case 3:
+        partes << ui::T(2630) + ' ' + ui::Q(TextoData(j.retorno));
+        break;
+    default:
+        if (j.cansado) partes << ui::T(2633);
+        break;
+    }
+    return partes.join(QStringLiteral("; "));
+}
+
+QString DicaMoral(int moral) {
+    // 10 is the usual mood (`moral` 3), as the face draws it.
+    const int humor = moral > 10 ? 2635 : moral == 10 ? 2636 : 2637;
+    return ui::T(2612) + QStringLiteral(": ") + QString::number(moral) + QStringLiteral(" (") +
+           ui::T(humor) + ')';
+}
+
+// What a column sorts by, for one line.
+struct Chave {
+    long long numero = 0;
+    QString texto;
+};
+
+Chave ChaveDe(const Jogo& jogo, const Grade& grade, int linha, int coluna) {
+    const CelulasLinha c = Celulas(jogo, grade, linha);
+    switch (coluna) {
+    case GradeElenco::kColStatus: {
+        // Starters, substitutes, the rest, then those who cannot play.
+        static constexpr int kOrdem[] = {2, 0, 1, 3, 4};
+        const int codigo = grade.linhas[linha].codigo;
+        return {codigo >= 0 && codigo < 5 ? kOrdem[codigo] : 5, {}};
+    }
+    case GradeElenco::kColIcone:
+        return {CondicaoSemEstrela(c.icone), {}};
+    case GradeElenco::kColNome:
+        return {0, ui::Q(c.nome)};
+    case GradeElenco::kColFuncao:
+        return {0, ui::Q(c.funcao)};
+    case GradeElenco::kColForca:
+        return {c.forca, {}};
+    case GradeElenco::kColEnergia:
+        return {c.energia, {}};
+    case GradeElenco::kColSalario:
+        return {c.salario, {}};
+    case GradeElenco::kColPasse:
+        return {c.passe, {}};
+    case GradeElenco::kColGols:
+        return {c.gols, {}};
+    case GradeElenco::kColCaract:
+        return {0, ui::Q(c.caracteristicas)};
+    case GradeElenco::kColIdade:
+        return {c.idade, {}};
+    case GradeElenco::kColMoral:
+        return {c.moral, {}};
+    default: // the position column: the lineup's own order
+        return {linha, {}};
+    }
+}
+
+int Comparar(const Chave& a, const Chave& b) {
+    if (a.numero != b.numero) return a.numero < b.numero ? -1 : 1;
+    return QString::localeAwareCompare(a.texto, b.texto);
 }
 
 } // namespace
 
-QColor CorDoJogo(i32 cor) {
-    const auto v = static_cast<std::uint32_t>(cor);
-    return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
-}
-
-QPixmap FiguraStatus(int codigo, int numero, const TTime& clube) {
-    QPixmap figura = Vazia();
-    QPainter p(&figura);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QPainterPath camisa = Camisa();
-    const QColor fundo = CorDoJogo(clube.corfundo);
-    const QColor texto = CorDoJogo(clube.cortexto);
-    switch (codigo) {
-    case kTitular: // the club's own shirt
-        p.setPen(QPen(QColor(40, 40, 40), 1.2));
-        p.setBrush(fundo);
-        p.drawPath(camisa);
-        Numero(p, numero, texto == fundo ? Contraste(fundo) : texto);
-        break;
-    case kReserva: { // the club's colour faded, with a dashed outline
-        QColor claro = fundo;
-        claro.setAlpha(90);
-        p.setBrush(Qt::white);
-        p.setPen(Qt::NoPen);
-        p.drawPath(camisa);
-        p.setBrush(claro);
-        p.setPen(QPen(QColor(40, 40, 40), 1.2, Qt::DashLine));
-        p.drawPath(camisa);
-        Numero(p, numero, QColor(30, 30, 30));
-        break;
-    }
-    case kIndisponivel: // grey shirt under a red cross
-        p.setPen(QPen(QColor(120, 120, 120), 1));
-        p.setBrush(QColor(215, 215, 215));
-        p.drawPath(camisa);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(200, 20, 20));
-        p.drawRect(11, 6, 4, 12);
-        p.drawRect(7, 10, 12, 4);
-        break;
-    case kNovato: // a gold shirt marked N
-        p.setPen(QPen(QColor(120, 90, 0), 1));
-        p.setBrush(QColor(240, 190, 40));
-        p.drawPath(camisa);
-        p.setPen(QColor(60, 40, 0));
-        {
-            QFont f = p.font();
-            f.setPixelSize(11);
-            f.setBold(true);
-            p.setFont(f);
-        }
-        p.drawText(QRect(6, 5, 14, 14), Qt::AlignCenter, QStringLiteral("N"));
-        break;
-    default: // not selected: a pale outline
-        p.setPen(QPen(QColor(150, 150, 150), 1));
-        p.setBrush(QColor(245, 245, 245));
-        p.drawPath(camisa);
-        Numero(p, numero, QColor(130, 130, 130));
-        break;
-    }
-    return figura;
-}
-
-QPixmap FiguraCondicao(int icone, bool cansado) {
-    QPixmap figura = Vazia();
-    QPainter p(&figura);
-    p.setRenderHint(QPainter::Antialiasing);
-    // A star shows its own icons: 12 fit, 5 suspended, 8 three cards, 7 injured.
-    int base = icone;
-    bool estrela = false;
-    switch (icone) {
-    case 12:
-        base = 0, estrela = true;
-        break;
-    case 5:
-        base = 1, estrela = true;
-        break;
-    case 8:
-        base = 2, estrela = true;
-        break;
-    case 7:
-        base = 3, estrela = true;
-        break;
-    default:
-        break;
-    }
-    switch (base) {
-    case 1: // suspended
-        Cartao(p, QColor(210, 20, 20), 3);
-        break;
-    case 2: // out on cards
-        Cartao(p, QColor(245, 210, 0), 3);
-        break;
-    case 3: // injured
-        p.setPen(QPen(QColor(200, 20, 20), 1));
-        p.setBrush(Qt::white);
-        p.drawEllipse(0, 3, 13, 13);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(200, 20, 20));
-        p.drawRect(5, 5, 3, 9);
-        p.drawRect(2, 8, 9, 3);
-        break;
-    default:
-        if (cansado) { // committed tired last time
-            QFont f = p.font();
-            f.setPixelSize(11);
-            f.setBold(true);
-            p.setFont(f);
-            p.setPen(QColor(40, 90, 200));
-            p.drawText(QRect(0, 2, 16, 16), Qt::AlignCenter, QStringLiteral("z"));
-        }
-        break;
-    }
-    if (estrela) Estrela(p);
-    return figura;
-}
-
-QPixmap FiguraMoral(int moral) {
-    // `moral` + 7 is what the lists show; 10 is the usual mood (moral 3).
-    QPixmap figura = Vazia();
-    QPainter p(&figura);
-    p.setRenderHint(QPainter::Antialiasing);
-    const int m = moral - 10;
-    const QColor cor = m > 0    ? QColor(60, 170, 60)
-                       : m == 0 ? QColor(230, 200, 40)
-                                : QColor(220, 90, 40);
-    p.setPen(QPen(QColor(60, 60, 60), 1));
-    p.setBrush(cor);
-    p.drawEllipse(5, 2, 16, 16);
-    p.setBrush(QColor(40, 40, 40));
-    p.setPen(Qt::NoPen);
-    p.drawEllipse(QPointF(10, 8), 1.4, 1.4);
-    p.drawEllipse(QPointF(16, 8), 1.4, 1.4);
-    p.setPen(QPen(QColor(40, 40, 40), 1.3));
-    p.setBrush(Qt::NoBrush);
-    if (m > 0)
-        p.drawArc(QRectF(9, 8, 8, 6), 200 * 16, 140 * 16);
-    else if (m == 0)
-        p.drawLine(QPointF(10, 13), QPointF(16, 13));
-    else
-        p.drawArc(QRectF(9, 12, 8, 6), 20 * 16, 140 * 16);
-    return figura;
-}
-
 GradeElenco::GradeElenco(Jogo& jogo, QWidget* pai) : QTableWidget(pai), jogo_(jogo) {
     setColumnCount(kColunas);
-    QStringList titulos;
-    for (const char* t : kTitulos) titulos << QString::fromUtf8(t);
-    setHorizontalHeaderLabels(titulos);
+    for (int c = 0; c < kColunas; ++c) {
+        auto* titulo = new QTableWidgetItem(QString::fromUtf8(kTitulos[c]));
+        if (kDicas[c] > 0) titulo->setToolTip(ui::T(kDicas[c]));
+        setHorizontalHeaderItem(c, titulo);
+    }
     setColumnHidden(kColCodigo, true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setIconSize(QSize(kLarguraFigura, kAlturaFigura));
+    setTextElideMode(Qt::ElideRight);
+    setItemDelegateForColumn(kColStatus, new DelegadoStatus(this));
     verticalHeader()->setVisible(false);
     verticalHeader()->setDefaultSectionSize(24);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+
+    // Narrow enough that every column shows on a 1024 x 768 desktop beside the
+    // side panel: the name takes what is left and elides.
     QHeaderView* h = horizontalHeader();
     h->setSectionResizeMode(QHeaderView::Interactive);
     h->setStretchLastSection(false);
-    const int larguras[kColunas] = {34, 26, 28, 170, 110, 34, 60, 100, 110, 34, 120, 34, 34, 0};
-    for (int c = 0; c < kColunas; ++c) setColumnWidth(c, larguras[c]);
+    h->setMinimumSectionSize(20);
+    const QFontMetrics fm = fontMetrics();
+    auto largura = [&](const char* t) { return fm.horizontalAdvance(QString::fromUtf8(t)) + 12; };
+    const int dinheiro = largura("$99 999 999");
+    setColumnWidth(kColStatus, 34);
+    setColumnWidth(kColPosicao, 24);
+    setColumnWidth(kColIcone, 28);
+    setColumnWidth(kColNome, 120);
+    setColumnWidth(kColFuncao, 96);
+    setColumnWidth(kColForca, 30);
+    setColumnWidth(kColEnergia, std::max(44, largura("Energia")));
+    setColumnWidth(kColSalario, dinheiro - 8); // salaries run a digit shorter than values
+    setColumnWidth(kColPasse, dinheiro);
+    setColumnWidth(kColGols, 26);
+    setColumnWidth(kColCaract, 72);
+    setColumnWidth(kColIdade, 26);
+    setColumnWidth(kColMoral, 28);
     h->setSectionResizeMode(kColNome, QHeaderView::Stretch);
-    connect(this, &QTableWidget::cellClicked, this, [this](int linha, int coluna) {
-        if (coluna == kColStatus) ClicarStatusDaLinha(linha);
+    h->setSectionsClickable(true);
+    h->setSortIndicatorShown(false);
+    connect(h, &QHeaderView::sectionClicked, this, &GradeElenco::ClicouCabecalho);
+
+    connect(this, &QTableWidget::cellClicked, this, [this](int fila, int coluna) {
+        if (coluna == kColStatus) ClicarStatusDaFila(fila);
+    });
+    connect(this, &QTableWidget::cellDoubleClicked, this, [this](int fila, int coluna) {
+        // The second click of a quick pair on a shirt is a click too.
+        if (coluna == kColStatus) {
+            ClicarStatusDaFila(fila);
+            return;
+        }
+        const int jogador = JogadorDaFila(fila);
+        if (jogador > 0) emit abrirJogador(jogador);
     });
 }
 
 void GradeElenco::Mostrar(Grade grade) {
     grade_ = std::move(grade);
     clearContents();
-    setRowCount(static_cast<int>(grade_.linhas.size()));
-    for (int linha = 0; linha < rowCount(); ++linha) {
+    const int n = static_cast<int>(grade_.linhas.size());
+    setRowCount(n);
+    linhas_.resize(n);
+    std::iota(linhas_.begin(), linhas_.end(), 0);
+    for (int fila = 0; fila < n; ++fila) {
         for (int c = 0; c < kColunas; ++c)
-            if (c != kColFuncao) setItem(linha, c, new QTableWidgetItem);
-        CriarCaixaFuncao(linha);
+            if (c != kColFuncao) setItem(fila, c, new QTableWidgetItem);
+        CriarCaixaFuncao(fila);
     }
-    Redesenhar();
+    if (coluna_ >= 0)
+        Ordenar();
+    else
+        Redesenhar();
 }
 
-void GradeElenco::CriarCaixaFuncao(int linha) {
+int GradeElenco::LinhaDaFila(int fila) const {
+    return fila >= 0 && fila < static_cast<int>(linhas_.size()) ? linhas_[fila] : -1;
+}
+
+int GradeElenco::FilaDaLinha(int linha) const {
+    const auto it = std::find(linhas_.begin(), linhas_.end(), linha);
+    return it == linhas_.end() ? -1 : static_cast<int>(it - linhas_.begin());
+}
+
+int GradeElenco::JogadorDaFila(int fila) const {
+    const int linha = LinhaDaFila(fila);
+    return linha >= 0 && linha < static_cast<int>(grade_.linhas.size())
+               ? grade_.linhas[linha].jogador
+               : -1;
+}
+
+void GradeElenco::CriarCaixaFuncao(int fila) {
     auto* caixa = new QComboBox;
     caixa->setFocusPolicy(Qt::StrongFocus);
     connect(caixa, &QComboBox::activated, this,
-            [this, linha](int item) { MudouFuncao(linha, item); });
-    setCellWidget(linha, kColFuncao, caixa);
+            [this, fila](int item) { MudouFuncao(fila, item); });
+    setCellWidget(fila, kColFuncao, caixa);
 }
 
-void GradeElenco::MudouFuncao(int linha, int item) {
-    if (!MudarFuncao(jogo_, grade_, linha, item)) return;
-    RedesenharLinha(linha);
+void GradeElenco::MudouFuncao(int fila, int item) {
+    if (!MudarFuncao(jogo_, grade_, LinhaDaFila(fila), item)) return;
+    RedesenharFila(fila);
     emit alterada();
 }
 
 void GradeElenco::Redesenhar() {
-    for (int linha = 0; linha < rowCount(); ++linha) RedesenharLinha(linha);
+    for (int fila = 0; fila < rowCount(); ++fila) RedesenharFila(fila);
 }
 
 void GradeElenco::RedesenharLinha(int linha) {
-    if (linha < 0 || linha >= rowCount() || linha >= static_cast<int>(grade_.linhas.size())) return;
+    RedesenharFila(FilaDaLinha(linha));
+}
+
+void GradeElenco::RedesenharFila(int fila) {
+    const int linha = LinhaDaFila(fila);
+    if (fila >= rowCount() || linha < 0 || linha >= static_cast<int>(grade_.linhas.size())) return;
     const LinhaGrade& l = grade_.linhas[linha];
     if (l.jogador <= 0 || l.jogador >= static_cast<int>(jogo_.jogadores.size())) return;
     const TJogador& j = jogo_.jogadores[l.jogador];
@@ -295,26 +278,36 @@ void GradeElenco::RedesenharLinha(int linha) {
     const CelulasLinha c = Celulas(jogo_, grade_, linha);
 
     auto texto = [&](int coluna, const QString& t, Qt::Alignment a = Qt::AlignCenter) {
-        QTableWidgetItem* it = item(linha, coluna);
+        QTableWidgetItem* it = item(fila, coluna);
         it->setText(t);
         it->setTextAlignment(a);
     };
-    item(linha, kColStatus)->setIcon(QIcon(FiguraStatus(l.codigo, j.numero, clube)));
-    item(linha, kColStatus)->setToolTip(QString::number(j.numero));
+    QTableWidgetItem* status = item(fila, kColStatus);
+    status->setIcon(QIcon(FiguraStatus(l.codigo, j.numero, clube)));
+    status->setData(kPapelCodigo, l.codigo);
+    status->setToolTip(DicaStatus(l.codigo, j.numero));
     texto(kColPosicao, ui::Q(c.posicao));
-    item(linha, kColIcone)->setIcon(QIcon(FiguraCondicao(c.icone, j.cansado != 0)));
+    item(fila, kColPosicao)->setToolTip(ui::Q(NomePosicao(j.posicaoatual)));
+    item(fila, kColIcone)->setIcon(QIcon(FiguraCondicao(c.icone, j.cansado != 0)));
+    item(fila, kColIcone)->setToolTip(DicaCondicao(j, c.icone));
     texto(kColNome, ui::Q(c.nome), Qt::AlignLeft | Qt::AlignVCenter);
+    item(fila, kColNome)->setToolTip(ui::Q(c.nome));
     texto(kColForca, QString::number(c.forca));
     texto(kColEnergia, QString::number(c.energia));
     texto(kColSalario, ui::Dinheiro(c.salario), Qt::AlignRight | Qt::AlignVCenter);
     texto(kColPasse, ui::Dinheiro(c.passe), Qt::AlignRight | Qt::AlignVCenter);
     texto(kColGols, QString::number(c.gols));
     texto(kColCaract, ui::Q(c.caracteristicas));
+    item(fila, kColCaract)
+        ->setToolTip(j.caract1 == j.caract2 ? ui::Q(NomeCaracteristica(j.caract1))
+                                            : ui::Q(NomeCaracteristica(j.caract1)) + " / " +
+                                                  ui::Q(NomeCaracteristica(j.caract2)));
     texto(kColIdade, QString::number(c.idade));
-    item(linha, kColMoral)->setIcon(QIcon(FiguraMoral(c.moral)));
+    item(fila, kColMoral)->setIcon(QIcon(FiguraMoral(c.moral)));
+    item(fila, kColMoral)->setToolTip(DicaMoral(c.moral));
     texto(kColCodigo, QString::number(l.codigo));
 
-    if (auto* caixa = qobject_cast<QComboBox*>(cellWidget(linha, kColFuncao))) {
+    if (auto* caixa = qobject_cast<QComboBox*>(cellWidget(fila, kColFuncao))) {
         const QSignalBlocker bloqueio(caixa);
         caixa->clear();
         for (const std::string& f : ItensFuncao(j.posicaoatual)) caixa->addItem(ui::Q(f));
@@ -327,16 +320,73 @@ void GradeElenco::RedesenharLinha(int linha) {
     const QBrush fundo = cores ? QBrush(CorDoJogo(o.cores[j.posicaoatual])) : QBrush();
     const QBrush frente = cores ? QBrush(Contraste(CorDoJogo(o.cores[j.posicaoatual]))) : QBrush();
     for (int col = 0; col < kColunas; ++col)
-        if (QTableWidgetItem* it = item(linha, col)) {
-            it->setBackground(fundo);
+        if (QTableWidgetItem* it = item(fila, col)) {
+            // The status cell of a starter or substitute keeps its own colour.
+            const bool propria = col == kColStatus && CorDoCodigo(l.codigo).isValid();
+            it->setBackground(propria ? QBrush() : fundo);
             it->setForeground(frente);
         }
+    // The starters' names in bold: the eleven read at a glance down the list.
+    QFont fonte = font();
+    fonte.setBold(l.codigo == kTitular);
+    item(fila, kColNome)->setFont(fonte);
 }
 
-void GradeElenco::ClicarStatusDaLinha(int linha) {
-    if (!ClicarStatus(jogo_, grade_, linha)) return;
-    RedesenharLinha(linha);
+void GradeElenco::ClicarStatusDaFila(int fila) {
+    if (!ClicarStatus(jogo_, grade_, LinhaDaFila(fila))) return;
+    RedesenharFila(fila);
     emit alterada();
+}
+
+void GradeElenco::keyPressEvent(QKeyEvent* evento) {
+    if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
+        const int jogador = JogadorDaFila(currentRow());
+        if (jogador > 0) emit abrirJogador(jogador);
+        evento->accept();
+        return;
+    }
+    QTableWidget::keyPressEvent(evento);
+}
+
+void GradeElenco::ClicouCabecalho(int coluna) {
+    if (coluna < 0 || coluna >= kColunas || coluna == kColCodigo) return;
+    // The same column again turns the order round.
+    const Qt::SortOrder sentido = coluna == coluna_ && sentido_ == Qt::AscendingOrder
+                                      ? Qt::DescendingOrder
+                                      : Qt::AscendingOrder;
+    OrdenarPor(coluna, sentido);
+}
+
+void GradeElenco::OrdenarPor(int coluna, Qt::SortOrder sentido) {
+    if (coluna < 0 || coluna >= kColunas || coluna == kColCodigo) return;
+    coluna_ = coluna;
+    sentido_ = sentido;
+    Ordenar();
+}
+
+void GradeElenco::Ordenar() {
+    const int jogador = JogadorDaFila(currentRow());
+    const int n = static_cast<int>(grade_.linhas.size());
+    std::vector<Chave> chaves;
+    chaves.reserve(n);
+    for (int linha = 0; linha < n; ++linha)
+        chaves.push_back(ChaveDe(jogo_, grade_, linha, coluna_));
+    linhas_.resize(n);
+    std::iota(linhas_.begin(), linhas_.end(), 0);
+    // Equal keys keep the lineup's order, whichever the direction.
+    std::stable_sort(linhas_.begin(), linhas_.end(), [&](int a, int b) {
+        const int r = Comparar(chaves[a], chaves[b]);
+        return sentido_ == Qt::AscendingOrder ? r < 0 : r > 0;
+    });
+    horizontalHeader()->setSortIndicatorShown(true);
+    horizontalHeader()->setSortIndicator(coluna_, sentido_);
+    Redesenhar();
+    if (jogador > 0)
+        for (int fila = 0; fila < rowCount(); ++fila)
+            if (JogadorDaFila(fila) == jogador) {
+                setCurrentCell(fila, std::max(0, currentColumn()));
+                break;
+            }
 }
 
 } // namespace management::telas

@@ -1,10 +1,18 @@
 #pragma once
-// The squad grid of the main screen: one row per lineup row in its order,
-// the status cell that picks starters and substitutes, and a role box per
-// row. The rules are the lineup's own; the grid only shows and forwards.
+// The squad grid of the main screen: one row per lineup line, the status cell
+// that picks starters and substitutes, and a role box per row. The rules are
+// the lineup's own; the grid only shows and forwards.
+//
+// A click on a column header sorts the rows for the eye only: the lineup keeps
+// its lines in the order the rules fill and commit them, and every row knows
+// which line (and so which player) it shows. Widget rows are "filas" here,
+// lines of the Grade "linhas".
 #include "management/escalacao.hpp"
+#include "management/telas/figurasgrade.hpp"
 
 #include <QTableWidget>
+
+#include <vector>
 
 namespace management::telas {
 
@@ -31,36 +39,48 @@ public:
 
     explicit GradeElenco(world::Jogo& jogo, QWidget* pai = nullptr);
 
-    // Shows a freshly filled lineup.
+    // Shows a freshly filled lineup, in the order last chosen by a header.
     void Mostrar(Grade grade);
     Grade& grade() { return grade_; }
     const Grade& grade() const { return grade_; }
 
-    // Redraws every row (after an automatic lineup) or one row.
+    // Redraws every row (after an automatic lineup) or the row of one line.
     void Redesenhar();
     void RedesenharLinha(int linha);
 
+    // Sorts the rows by a column; the status and position columns in
+    // ascending order give the lineup's own order back.
+    void OrdenarPor(int coluna, Qt::SortOrder sentido);
+
+    // Row <-> line of the Grade; -1 when out of range.
+    int LinhaDaFila(int fila) const;
+    int FilaDaLinha(int linha) const;
+    int JogadorDaFila(int fila) const;
+
     // A click on a row's status cell, as the mouse does it.
-    void ClicarStatusDaLinha(int linha);
+    void ClicarStatusDaFila(int fila);
 
 signals:
     // A status or role changed: the screen validates the lineup again.
     void alterada();
+    // Double-click or Enter on a player's row: the screen opens his card.
+    void abrirJogador(int jogador);
+
+protected:
+    void keyPressEvent(QKeyEvent* evento) override;
 
 private:
-    void CriarCaixaFuncao(int linha);
-    void MudouFuncao(int linha, int item);
+    void CriarCaixaFuncao(int fila);
+    void MudouFuncao(int fila, int item);
+    void RedesenharFila(int fila);
+    void ClicouCabecalho(int coluna);
+    void Ordenar();
 
     world::Jogo& jogo_;
     Grade grade_;
+    std::vector<int> linhas_; // the line of the Grade each row shows
+    int coluna_ = -1;         // sorted by this column; -1 = the lineup's order
+    Qt::SortOrder sentido_ = Qt::AscendingOrder;
 };
-
-// A colour of the game (0x00BBGGRR, as the club and option records keep it).
-QColor CorDoJogo(world::i32 cor);
-
-// The pictures of the grid, drawn here since the game ships no shirt images.
-QPixmap FiguraStatus(int codigo, int numero, const world::TTime& clube);
-QPixmap FiguraCondicao(int icone, bool cansado);
-QPixmap FiguraMoral(int moral);
 
 } // namespace management::telas

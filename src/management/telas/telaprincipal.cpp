@@ -4,6 +4,7 @@
 #include "management/escalacaotatica.hpp"
 #include "management/proximoadversario.hpp"
 #include "management/telas/gradeelenco.hpp"
+#include "management/telas/telajogador.hpp"
 #include "plataforma/datas.hpp"
 #include "ui/fundo.hpp"
 #include "ui/textos.hpp"
@@ -114,6 +115,8 @@ TelaPrincipal::TelaPrincipal(Jogo& jogo, QWidget* pai) : QWidget(pai), jogo_(jog
     avisotempo_->setSingleShot(true);
     connect(avisotempo_, &QTimer::timeout, this, [this] { aviso_->clear(); });
     connect(grade_, &GradeElenco::alterada, this, &TelaPrincipal::Validar);
+    connect(grade_, &GradeElenco::abrirJogador, this,
+            [this](int jogador) { AbrirFichaJogador(jogo_, jogador, this); });
     setMinimumSize(1000, 640);
     // Alt+F4 does not close the game from here: the shortcut takes the key and
     // does nothing with it.
