@@ -127,6 +127,11 @@ Grade MontarGrade(const Jogo& jogo, int clube, int tipo, double hoje, bool salva
 
 } // namespace
 
+void OrdenarGrade(const Jogo& jogo, Grade& grade) {
+    std::erase_if(grade.linhas, [&](const LinhaGrade& l) { return !JogadorValido(jogo, l.jogador); });
+    Ordenar(jogo, grade.linhas, grade.hoje);
+}
+
 Grade PreencherGrade(const Jogo& jogo, int clube, int tipo, double hoje) {
     return MontarGrade(jogo, clube, tipo, hoje, jogo.estado.opcoes.opescalacao != 0);
 }

@@ -49,6 +49,9 @@ Disponiveis RecontarDisponiveis(world::Jogo& jogo, const Grade& grade);
 // newcomer, "3" for a player who may not play, and with "Salvar escalação"
 // (`opescalacao`) on the last committed starters and substitutes.
 Grade PreencherGrade(const world::Jogo& jogo, int clube, int tipo, double hoje);
+// The grid's order for the rows as the players stand now (position and role,
+// strength, energy): the order the commit places them in.
+void OrdenarGrade(const world::Jogo& jogo, Grade& grade);
 // The club on screen (`timeatual`) for the competition of the date.
 Grade PreencherGrade(const world::Jogo& jogo, double hoje);
 

@@ -200,8 +200,10 @@ TEST(GradeElenco, SortingByAHeaderLeavesTheLineupAndItsClicksAlone) {
         break;
     }
 
-    // The commit follows the lineup's order, not the screen's.
-    const Grade linhas = g.grade();
+    // The commit follows the lineup's order (by the roles as they now
+    // stand), not the screen's.
+    Grade linhas = g.grade();
+    OrdenarGrade(*c.jogo, linhas);
     c.tela->botaoJogar()->click();
     const TEscalacao& e = c.jogo->escalacoes.back();
     int vaga = 0;
