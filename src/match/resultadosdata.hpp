@@ -1,9 +1,11 @@
 #pragma once
 // What the results screen and the match report read back from the match
 // archive: the matches of a date, the events of one match with the running
-// score, and the archive entry of a played fixture.
+// score, the archive entry of a played fixture, and the two-legged tie a
+// second leg settled.
 #include "world/jogo.hpp"
 
+#include <optional>
 #include <vector>
 
 namespace match {
@@ -28,5 +30,27 @@ std::vector<TLance> LancesDoJogo(const world::Jogo& jogo, int entrada);
 // The archive entry of a played fixture: same clubs, day and competition
 // (the newest when several match); -1 when it was never archived.
 int EntradaDaPartida(const world::Jogo& jogo, const world::TPartida& partida);
+
+// What settled a two-legged tie, in the order the rule tries them (more legs
+// won always comes with the better aggregate, so it reads as the aggregate).
+enum class Desempate { Agregado, GolsFora, Penaltis };
+
+// A two-legged tie as its second leg left it. Club A is the home side of the
+// first leg; every pair below is A's figure first, then B's.
+struct TConfrontoArquivado {
+    int ida = -1;   // archive entry of the first leg
+    int volta = -1; // archive entry of the second leg
+    int clubes[2] = {-1, -1};
+    int agregado[2] = {};
+    int golsfora[2] = {}; // A's goals in the second leg, B's in the first
+    int penaltis[2] = {}; // the shoot-out, when it came to one
+    Desempate criterio = Desempate::Agregado;
+    int classificado = -1; // the club that went through; -1 if the shoot-out was not kept
+    bool final = false;    // the competition's last tie: its winner is the champion
+};
+// The tie settled by archive entry `entrada` when it is the second leg of a
+// two-legged tie (national cup, state final, continental knockouts) whose
+// first leg is archived from the same season; nothing for any other match.
+std::optional<TConfrontoArquivado> ConfrontoDoJogo(const world::Jogo& jogo, int entrada);
 
 } // namespace match

@@ -3,11 +3,14 @@
 #include "competitions/calendario.hpp"
 #include "competitions/novojogo.hpp"
 #include "competitions/resumos.hpp"
+#include "history/historico.hpp"
 #include "management/autopiloto.hpp"
 #include "management/invariantes.hpp"
 #include "management/proximoadversario.hpp"
+#include "match/resultadosdata.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "plataforma/caminhos.hpp"
+#include "plataforma/datas.hpp"
 #include "world/clubes.hpp"
 #include "world/paises.hpp"
 
@@ -119,6 +122,21 @@ TEST_F(Temporadas, TenSeasonsKeepEveryInvariantAfterEveryDate) {
         for (const TEstadual& e : jogo->estaduais) ativos += e.ativo;
         EXPECT_GT(ativos, 0);
         EXPECT_EQ(estadual, 2 * ativos);
+        // Every cup and state final, read back from the match archive, names
+        // the champion the season recorded.
+        const int temporada = jogo->estado.temporada;
+        int finais = 0;
+        for (int e = 0; e < static_cast<int>(jogo->arquivo.jogos.size()); ++e) {
+            const TJogoArquivado& a = jogo->arquivo.jogos[e];
+            if (plataforma::DecodificarData(a.data).ano != 2006 + temporada) continue;
+            const auto c = match::ConfrontoDoJogo(*jogo, e);
+            if (!c || !c->final) continue;
+            ++finais;
+            const int chave = a.competicao == 2 ? jogo->ligas[a.grupo].pais : a.grupo;
+            EXPECT_EQ(c->classificado, history::CampeaoDe(*jogo, a.competicao, chave, temporada))
+                << "season " << temporada << " competition " << a.competicao;
+        }
+        EXPECT_EQ(finais, static_cast<int>(jogo->ligas.size()) + ativos);
         return true;
     };
     piloto.novatemporada = [&] { return jogo->estado.temporada <= 10; };

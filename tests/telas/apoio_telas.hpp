@@ -23,6 +23,10 @@ namespace apoio_telas {
 std::unique_ptr<world::Jogo> NovoJogo(const std::vector<int>& ligas, int humanos = 1,
                                       bool divisoesde20 = true, std::uint64_t semente = 1);
 
+// Gives every club of the first league one of the longest names a club may
+// have (25 letters), so the screens show the worst case.
+void NomesLongos(world::Jogo& jogo);
+
 // Saves the widget as build/capturas/<nome>.png and returns the path.
 std::string Capturar(QWidget& tela, const std::string& nome);
 

@@ -21,6 +21,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -78,6 +79,21 @@ TEST(TelasResultados, ResultadosDeUmaRodadaDaLiga) {
         EXPECT_EQ(jogos->item(k, 1)->text(),
                   QStringLiteral("%1 x %2").arg(f->golsmandante).arg(f->golsvisitante));
     }
+    // The human's match opens selected, its details shown.
+    const int humano = jogo->estado.timeshumanos[0];
+    int dohumano = -1;
+    for (int k = 0; k < jogos->rowCount() && dohumano < 0; ++k) {
+        const TJogoArquivado& a = jogo->arquivo.jogos[tela.Entradas()[k]];
+        if (a.mandante == humano || a.visitante == humano) dohumano = k;
+    }
+    ASSERT_GE(dohumano, 0);
+    EXPECT_EQ(jogos->currentRow(), dohumano);
+    {
+        const TJogoArquivado& a = jogo->arquivo.jogos[tela.Entradas()[dohumano]];
+        EXPECT_TRUE(tela.Detalhes()->toPlainText().startsWith(
+            Nome(*jogo, a.mandante) + QStringLiteral(" %1 x %2 ").arg(a.gols[0]).arg(a.gols[1])));
+    }
+
     // A match with goals: its stadium and its scorers in the details.
     int linha = 0;
     for (int k = 0; k < jogos->rowCount(); ++k)
@@ -88,7 +104,22 @@ TEST(TelasResultados, ResultadosDeUmaRodadaDaLiga) {
     const QString detalhes = tela.Detalhes()->toPlainText();
     EXPECT_TRUE(detalhes.contains(QStringLiteral("Estádio ") +
                                   ui::Q(jogo->times[a.mandante].estadio.view())));
-    EXPECT_TRUE(detalhes.contains(QStringLiteral("Público: %1").arg(a.publico)));
+    // The crowd against the stadium's capacity, then by named sector.
+    const QLocale brasil(QLocale::Portuguese, QLocale::Brazil);
+    const TTime& casa = jogo->times[a.mandante];
+    const int capacidade =
+        casa.capacidade[0] + casa.capacidade[1] + casa.capacidade[2] + casa.capacidade[3];
+    ASSERT_GT(a.publico, 0);
+    EXPECT_LE(a.publico, capacidade);
+    EXPECT_TRUE(
+        detalhes.contains(QStringLiteral("Público: %1 de %2")
+                              .arg(brasil.toString(a.publico), brasil.toString(capacidade))))
+        << detalhes.toStdString();
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(detalhes.contains(ui::T(280 + i) + QLatin1Char(' ') +
+                                      brasil.toString(a.publicosetor[i])))
+            << i;
+    EXPECT_TRUE(detalhes.contains(QStringLiteral("Geral:")));
     EXPECT_TRUE(detalhes.contains(QStringLiteral("Posse de bola")));
     for (const match::TLance& l : match::LancesDoJogo(*jogo, e))
         if (l.gol && l.evento.jogador > 0) {
@@ -156,8 +187,24 @@ TEST(TelasResultados, ResultadosDeUmaRodadaDaLiga) {
     apoio_telas::Capturar(calendario, "tela_calendario");
 }
 
+// The score line of a bracket box shows whole, and the names above it fit
+// the room it leaves them.
+void CaixaInteira(competitions::telas::CaixaConfronto& caixa) {
+    QLabel* placar = caixa.Placar();
+    SCOPED_TRACE(caixa.toolTip().toStdString());
+    ASSERT_TRUE(placar->isVisible());
+    const QFontMetrics fm = placar->fontMetrics();
+    EXPECT_LE(fm.horizontalAdvance(placar->text()), placar->contentsRect().width());
+    EXPECT_LE(fm.height(), placar->contentsRect().height());
+    EXPECT_TRUE(caixa.contentsRect().contains(placar->geometry()));
+    QLabel* nomes = caixa.Nomes();
+    EXPECT_LE(nomes->heightForWidth(nomes->width()), nomes->height());
+    EXPECT_LE(nomes->geometry().bottom(), placar->geometry().top());
+}
+
 TEST(TelasResultados, ChaveDaCopaDepoisDaIdaEDaVolta) {
     auto jogo = apoio_telas::NovoJogo({29}, 1);
+    apoio_telas::NomesLongos(*jogo);
     management::Autopiloto piloto(*jogo);
     piloto.Entrar();
     const bool de32 = competitions::CopaDe32(*jogo, 0);
@@ -174,7 +221,8 @@ TEST(TelasResultados, ChaveDaCopaDepoisDaIdaEDaVolta) {
         const auto chave = competitions::ChaveDaCopa(*jogo, 0);
         EXPECT_TRUE(chave[primeira].placar.empty()); // only the first legs so far
         EXPECT_TRUE(
-            copa.Caixa(primeira + 1)->text().contains(Nome(*jogo, chave[primeira].mandante)));
+            copa.Caixa(primeira + 1)->toolTip().contains(Nome(*jogo, chave[primeira].mandante)));
+        EXPECT_FALSE(copa.Caixa(primeira + 1)->Placar()->isVisible());
         EXPECT_EQ(copa.Primeiros()->isVisible(), !de32);
     }
     JogarAte(piloto, 2);
@@ -188,10 +236,75 @@ TEST(TelasResultados, ChaveDaCopaDepoisDaIdaEDaVolta) {
         const std::string placar = competitions::PlacarDoConfronto(jogo->partidas[chave[i].ida],
                                                                    jogo->partidas[chave[i].volta]);
         EXPECT_EQ(chave[i].placar, placar);
-        EXPECT_TRUE(copa.Caixa(i + 1)->text().contains(QString::fromStdString(placar)));
+        EXPECT_EQ(copa.Caixa(i + 1)->Placar()->text(), QString::fromStdString(placar));
+        CaixaInteira(*copa.Caixa(i + 1));
     }
     EXPECT_FALSE(copa.Campeao()->isVisible());
     apoio_telas::Capturar(copa, "tela_copa");
+
+    // The results of the second legs: each tie's aggregate and the club that
+    // went through, the one the bracket moves on.
+    match::telas::TelaResultados resultados(*jogo, piloto.ex);
+    resultados.resize(1280, 800);
+    resultados.show();
+    QTableWidget* jogos = resultados.Jogos();
+    ASSERT_GT(jogos->rowCount(), 0);
+    // The human's tie opens selected.
+    const int clube = jogo->estado.timeshumanos[0];
+    int dohumano = -1;
+    for (int k = 0; k < jogos->rowCount() && dohumano < 0; ++k) {
+        const TJogoArquivado& a = jogo->arquivo.jogos[resultados.Entradas()[k]];
+        if (a.mandante == clube || a.visitante == clube) dohumano = k;
+    }
+    ASSERT_GE(dohumano, 0);
+    EXPECT_EQ(jogos->currentRow(), dohumano);
+    EXPECT_TRUE(resultados.Detalhes()->toPlainText().startsWith(
+        Nome(*jogo, jogo->arquivo.jogos[resultados.Entradas()[dohumano]].mandante)));
+    apoio_telas::Capturar(resultados, "tela_resultados_copa");
+    for (int k = 0; k < jogos->rowCount(); ++k) {
+        const int e = resultados.Entradas()[k];
+        const auto c = match::ConfrontoDoJogo(*jogo, e);
+        ASSERT_TRUE(c) << k;
+        const auto caixa = std::find_if(chave.begin(), chave.end(), [&](const auto& x) {
+            return x.mandante == c->clubes[0] && x.visitante == c->clubes[1];
+        });
+        ASSERT_NE(caixa, chave.end());
+        EXPECT_EQ(c->classificado, caixa->vencedor);
+        const TPartida& ida = jogo->partidas[caixa->ida];
+        EXPECT_EQ(c->agregado[0], ida.golsmandante + jogo->partidas[caixa->volta].golsvisitante);
+        if (c->criterio == match::Desempate::Penaltis) {
+            EXPECT_EQ(c->penaltis[0], ida.penaltismandante);
+            EXPECT_EQ(c->penaltis[1], ida.penaltisvisitante);
+        }
+        // In the list, the club that went through in bold.
+        const TJogoArquivado& a = jogo->arquivo.jogos[e];
+        EXPECT_EQ(jogos->item(k, 0)->font().bold(), a.mandante == c->classificado);
+        EXPECT_EQ(jogos->item(k, 2)->font().bold(), a.visitante == c->classificado);
+        jogos->setCurrentCell(k, 1);
+        const QString detalhes = resultados.Detalhes()->toPlainText();
+        const int m = a.mandante == c->clubes[0] ? 0 : 1;
+        EXPECT_TRUE(detalhes.contains(QStringLiteral("Agregado: %1 %2 x %3 %4")
+                                          .arg(Nome(*jogo, a.mandante))
+                                          .arg(c->agregado[m])
+                                          .arg(c->agregado[1 - m])
+                                          .arg(Nome(*jogo, a.visitante))))
+            << detalhes.toStdString();
+        EXPECT_TRUE(
+            detalhes.contains(QStringLiteral("Classificado: ") + Nome(*jogo, c->classificado)))
+            << detalhes.toStdString();
+        EXPECT_EQ(detalhes.contains(QStringLiteral("nos pênaltis")),
+                  c->criterio == match::Desempate::Penaltis);
+        EXPECT_EQ(detalhes.contains(QStringLiteral("gols marcados fora de casa")),
+                  c->criterio == match::Desempate::GolsFora);
+    }
+    // And one decided on penalties, when the date had one.
+    for (int k = 0; k < jogos->rowCount(); ++k)
+        if (const auto c = match::ConfrontoDoJogo(*jogo, resultados.Entradas()[k]);
+            c && c->criterio == match::Desempate::Penaltis) {
+            jogos->setCurrentCell(k, 1);
+            apoio_telas::Capturar(resultados, "tela_resultados_copa_penaltis");
+            break;
+        }
 }
 
 TEST(TelasResultados, EstadualMostraOPrimeiroEstado) {

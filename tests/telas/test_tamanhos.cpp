@@ -33,12 +33,16 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLayout>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <initializer_list>
 #include <vector>
 
 namespace {
@@ -71,12 +75,26 @@ void Caber(QWidget& tela, const std::string& nome, bool pagina = false) {
     tela.hide();
 }
 
+// The names in columns `colunas` of a list fit their cells.
+void NomesInteiros(QTableWidget& t, std::initializer_list<int> colunas) {
+    const int margem = 2 * (t.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &t) + 1);
+    for (int k = 0; k < t.rowCount(); ++k)
+        for (int c : colunas) {
+            const QTableWidgetItem* it = t.item(k, c);
+            ASSERT_NE(it, nullptr);
+            EXPECT_LE(QFontMetrics(it->font()).horizontalAdvance(it->text()) + margem,
+                      t.columnWidth(c))
+                << it->text().toStdString();
+        }
+}
+
 // A game a few dates into its first season, the human's squad on the pitch.
 struct Temporada {
     std::unique_ptr<world::Jogo> jogo = apoio_telas::NovoJogo({29}, 2);
     int humano = 0;
 
-    Temporada() {
+    explicit Temporada(bool nomeslongos = false) {
+        if (nomeslongos) apoio_telas::NomesLongos(*jogo);
         management::Autopiloto piloto(*jogo);
         int datas = 0;
         piloto.depoisdadata = [&](int) { return ++datas < 6; };
@@ -137,7 +155,7 @@ TEST(Tamanhos, TheMenuTheNewGamePagesAndTheMainScreenFit1024x768) {
 
 TEST(Tamanhos, TheMatchdayScreensFit1024x768) {
     if (!Tela1024x768()) GTEST_SKIP() << "measured on a 1024 x 768 screen";
-    Temporada t;
+    Temporada t(true); // the longest names a club may have
     world::Jogo& jogo = *t.jogo;
     // The next date of the humans, on the clock up to half-time.
     management::Autopiloto piloto(jogo);
@@ -159,6 +177,13 @@ TEST(Tamanhos, TheMatchdayScreensFit1024x768) {
         while (ex.estado == match::EstadoRodada::Relogio && ex.rodada.tempo == 1)
             partida.Timer1Timer();
         Caber(partida, "partida", true);
+        // Every club's name whole, the human's match framed.
+        for (const auto& l : partida.Linhas()) {
+            EXPECT_EQ(l.mandante->text(), l.mandante->toolTip());
+            EXPECT_EQ(l.visitante->text(), l.visitante->toolTip());
+        }
+        EXPECT_TRUE(std::any_of(partida.Linhas().begin(), partida.Linhas().end(),
+                                [](const auto& l) { return l.humano; }));
         ASSERT_GT(ex.numjogoshumanos, 0);
         match::telas::VisaoAoVivo aovivo(jogo, ex.rodada, ex.jogoshumanos[0], true);
         Caber(aovivo, "aovivo_intervalo");
@@ -177,6 +202,22 @@ TEST(Tamanhos, TheMatchdayScreensFit1024x768) {
     }
     match::telas::TelaResultados resultados(jogo, ex);
     Caber(resultados, "resultados", true);
+    // The names of the match list and of the table whole in their columns.
+    NomesInteiros(*resultados.Jogos(), {0, 2});
+    NomesInteiros(*resultados.Tabela(), {1});
+    // A league date has its table too: below the details on this screen.
+    const auto ultima = std::find_if(jogo.arquivo.jogos.rbegin(), jogo.arquivo.jogos.rend(),
+                                     [](const auto& a) { return a.competicao == 1; });
+    ASSERT_NE(ultima, jogo.arquivo.jogos.rend());
+    match::ExecucaoRodada liga;
+    liga.codigo = 1;
+    liga.rodada.hoje = ultima->data;
+    match::telas::TelaResultados resultadosliga(jogo, liga);
+    Caber(resultadosliga, "resultados_liga", true);
+    EXPECT_GT(resultadosliga.Tabela()->rowCount(), 0);
+    EXPECT_FALSE(resultadosliga.LadoALado());
+    NomesInteiros(*resultadosliga.Jogos(), {0, 2});
+    NomesInteiros(*resultadosliga.Tabela(), {1});
     ASSERT_FALSE(jogo.arquivo.jogos.empty());
     match::telas::RelatorioPartida relatorio(jogo, static_cast<int>(jogo.arquivo.jogos.size()) - 1);
     Caber(relatorio, "relatorio");

@@ -14,6 +14,7 @@
 #include "ui/textos.hpp"
 
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -191,6 +192,11 @@ TEST(TelaPartida, ProgressBarEventLabelsAndHalfTime) {
     EXPECT_EQ(c.tela->Aviso()->text(), ui::T(528));
     for (const auto& l : c.tela->Linhas()) EXPECT_TRUE(l.evento[0]->Texto().isEmpty());
     EXPECT_FALSE(c.tela->Barra()->property("vermelha").toBool());
+    // The second half's banner goes after its first minutes.
+    c.Ate(2, 3);
+    EXPECT_EQ(c.tela->Aviso()->text(), ui::T(528));
+    c.Ate(2, 4);
+    EXPECT_TRUE(c.tela->Aviso()->text().isEmpty());
 
     c.Ate(2, 38);
     EXPECT_EQ(c.tela->MinutoMostrado()->text(), QStringLiteral("83'"));
@@ -215,6 +221,29 @@ TEST(TelaPartida, ProgressBarEventLabelsAndHalfTime) {
         }
     EXPECT_GT(vistos, 0);
     apoio_telas::Capturar(*c.tela, "tela_partida");
+}
+
+TEST(TelaPartida, TheHumansMatchIsFramedInGold) {
+    Cena c;
+    c.tela->Comecar();
+    QApplication::processEvents();
+    int humanos = 0;
+    for (const auto& l : c.tela->Linhas()) {
+        const TJogoDaRodada& p = c.ex.rodada.jogos[l.m];
+        const bool humano = c.jogo->times[p.mandante].humano || c.jogo->times[p.visitante].humano;
+        SCOPED_TRACE(l.m);
+        EXPECT_EQ(l.humano, humano);
+        humanos += humano;
+        // The frame is on the card's edge, outside the clubs' colours.
+        const QImage figura = l.cartao->grab().toImage();
+        const QColor borda = figura.pixelColor(1, figura.height() / 2);
+        const QColor dentro = figura.pixelColor(figura.width() / 2, figura.height() - 6);
+        const QColor ouro(255, 210, 60);
+        EXPECT_EQ(borda == ouro, humano) << borda.name().toStdString();
+        EXPECT_NE(dentro, ouro);
+    }
+    EXPECT_EQ(humanos, c.ex.numjogoshumanos);
+    EXPECT_GT(humanos, 0);
 }
 
 TEST(TelaPartida, SpeedKeysAndTheLiveViewStopTheClock) {

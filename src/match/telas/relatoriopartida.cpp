@@ -5,9 +5,13 @@
 #include "ui/textos.hpp"
 
 #include <QHBoxLayout>
+#include <QLocale>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <limits>
 
 namespace match::telas {
 
@@ -53,7 +57,50 @@ QString Marcador(const TLance& l) {
                  : Tipo(l.evento.tipo);
 }
 
-QString Cabecalho(const Jogo& jogo, const TJogoArquivado& a) {
+// Numbers with their thousands marked, as a Brazilian reads them.
+QString Milhares(int n) {
+    static const QLocale brasil(QLocale::Portuguese, QLocale::Brazil);
+    return brasil.toString(n);
+}
+
+// After a second leg: the aggregate, seen from this match's home side, and
+// who went through and how.
+QString Confronto(const Jogo& jogo, int entrada) {
+    const auto c = ConfrontoDoJogo(jogo, entrada);
+    if (!c) return QString();
+    const TJogoArquivado& a = jogo.arquivo.jogos[entrada];
+    const int m = a.mandante == c->clubes[0] ? 0 : 1; // this match's home side is A or B
+    QString s = QStringLiteral("<p><b>Agregado:</b> %1 %2 x %3 %4")
+                    .arg(Clube(jogo, c->clubes[m]))
+                    .arg(c->agregado[m])
+                    .arg(c->agregado[1 - m])
+                    .arg(Clube(jogo, c->clubes[1 - m]));
+    if (c->classificado >= 0) {
+        const int v = c->classificado == c->clubes[0] ? 0 : 1; // the winner's figures first
+        QString como;
+        switch (c->criterio) {
+        case Desempate::Agregado:
+            como = QStringLiteral("no placar agregado");
+            break;
+        case Desempate::GolsFora:
+            como = QStringLiteral("nos gols marcados fora de casa, %1 x %2")
+                       .arg(c->golsfora[v])
+                       .arg(c->golsfora[1 - v]);
+            break;
+        case Desempate::Penaltis:
+            como =
+                QStringLiteral("nos pênaltis, %1 x %2").arg(c->penaltis[v]).arg(c->penaltis[1 - v]);
+            break;
+        }
+        s += QStringLiteral("<br>%1: <b>%2</b> (%3)")
+                 .arg(c->final ? QStringLiteral("Campeão") : QStringLiteral("Classificado"),
+                      Clube(jogo, c->classificado), como);
+    }
+    return s + QStringLiteral("</p>");
+}
+
+QString Cabecalho(const Jogo& jogo, int entrada) {
+    const TJogoArquivado& a = jogo.arquivo.jogos[entrada];
     QString s = QStringLiteral("<h3>%1 %2 x %3 %4</h3>")
                     .arg(Clube(jogo, a.mandante))
                     .arg(a.gols[0])
@@ -64,7 +111,31 @@ QString Cabecalho(const Jogo& jogo, const TJogoArquivado& a) {
                  .arg(ui::T(482).toHtmlEscaped())
                  .arg(a.penaltis[0])
                  .arg(a.penaltis[1]);
-    return s;
+    return s + Confronto(jogo, entrada);
+}
+
+// The crowd against the home stadium's capacity, and by sector with the
+// sectors' names. Matches without a gate (national teams, the club world
+// cup) show the bare figure.
+QString Publico(const Jogo& jogo, const TJogoArquivado& a) {
+    QString s = QStringLiteral("Público: ") + Milhares(a.publico);
+    if (a.mandante < 0 || a.mandante >= static_cast<int>(jogo.times.size())) return s;
+    const TTime& t = jogo.times[a.mandante];
+    long long capacidade = 0;
+    for (int i = 0; i < 4; ++i) capacidade += std::max(0, t.capacidade[i]);
+    if (capacidade > 0 && a.publico > 0)
+        s += QStringLiteral(" de ") + Milhares(static_cast<int>(std::min<long long>(
+                                          capacidade, std::numeric_limits<int>::max())));
+    if (a.publico <= 0) return s;
+    QStringList setores;
+    for (int i = 0; i < 4; ++i) {
+        // The language's sector names end in a colon ("Geral:").
+        QString nome = ui::T(280 + i);
+        if (!nome.endsWith(QLatin1Char(':'))) nome += QLatin1Char(':');
+        // A line may break between sectors, never inside one.
+        setores << nome.toHtmlEscaped() + QStringLiteral("&nbsp;") + Milhares(a.publicosetor[i]);
+    }
+    return s + QStringLiteral("<br>") + setores.join(QStringLiteral(" &middot; "));
 }
 
 QString Estatisticas(const TJogoArquivado& a) {
@@ -95,18 +166,12 @@ QString Estatisticas(const TJogoArquivado& a) {
 QString DetalhesDoJogo(const Jogo& jogo, int entrada) {
     if (entrada < 0 || entrada >= static_cast<int>(jogo.arquivo.jogos.size())) return QString();
     const TJogoArquivado& a = jogo.arquivo.jogos[entrada];
-    QString s = Cabecalho(jogo, a);
+    QString s = Cabecalho(jogo, entrada);
     // The archive keeps no stadium: the home club's is where it was played.
     const QString estadio = a.mandante >= 0 && a.mandante < static_cast<int>(jogo.times.size())
                                 ? ui::Q(jogo.times[a.mandante].estadio.view()).toHtmlEscaped()
                                 : QString();
-    s += QStringLiteral("<p><b>Estádio</b> %1<br>Público: %2 (Arquibancada: %3, %4, %5, %6)</p>")
-             .arg(estadio)
-             .arg(a.publico)
-             .arg(a.publicosetor[0])
-             .arg(a.publicosetor[1])
-             .arg(a.publicosetor[2])
-             .arg(a.publicosetor[3]);
+    s += QStringLiteral("<p><b>Estádio</b> %1<br>%2</p>").arg(estadio, Publico(jogo, a));
     const auto lances = LancesDoJogo(jogo, entrada);
     QString eventos, subs;
     for (const TLance& l : lances) {
@@ -132,7 +197,7 @@ QString DetalhesDoJogo(const Jogo& jogo, int entrada) {
 QString TextoDoRelatorio(const Jogo& jogo, int entrada) {
     if (entrada < 0 || entrada >= static_cast<int>(jogo.arquivo.jogos.size())) return QString();
     const TJogoArquivado& a = jogo.arquivo.jogos[entrada];
-    QString s = Cabecalho(jogo, a) + QStringLiteral("<p>");
+    QString s = Cabecalho(jogo, entrada) + QStringLiteral("<p>");
     for (const TLance& l : LancesDoJogo(jogo, entrada)) {
         const TEvento& e = l.evento;
         if (l.gol)

@@ -29,11 +29,17 @@ namespace {
 constexpr int kColunas = 2;          // matches side by side
 constexpr int kLinhasPorColuna = 10; // 20 matches at most
 constexpr int kLarguraNome = 190;    // two columns of matches on a 1024-wide screen
+// The second half's banner stays up for the first minutes of the half only.
+constexpr int kMinutosDoAviso = 4;
 
 const QColor kBranco(255, 255, 255);
 const QColor kAmareloCartao(255, 230, 0);
 const QColor kVermelhoEscuro(139, 0, 0);
 const QColor kFundoEventos(30, 48, 36); // dark, so white and yellow stand out
+// A human's match: a gold frame around the card, outside the club colours,
+// and a warmer dark ground, so it stands out whatever colours the clubs wear.
+const QColor kMoldura(255, 210, 60);
+const QColor kFundoHumano(58, 52, 24);
 
 // The ball of a goal; an own goal has it on a red ring.
 QPixmap Bola(bool contra) {
@@ -110,11 +116,25 @@ bool Mostrado(int tipo) {
     }
 }
 
-void Encaixar(QLabel* rotulo, const QString& texto) {
-    const int largura = std::max(40, rotulo->width() - 12);
-    rotulo->setText(rotulo->fontMetrics().elidedText(texto, Qt::ElideRight, largura));
-    rotulo->setToolTip(texto);
-}
+// A club's name on its colours, cut short only when its label is too narrow
+// for it, and set again whenever the label changes width.
+class RotuloNome : public QLabel {
+public:
+    explicit RotuloNome(const QString& nome) : nome_(nome) {
+        setToolTip(nome);
+        setText(nome);
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* e) override {
+        QLabel::resizeEvent(e);
+        const int largura = std::max(40, contentsRect().width() - 2 * margin() - 2);
+        setText(fontMetrics().elidedText(nome_, Qt::ElideRight, largura));
+    }
+
+private:
+    QString nome_;
+};
 
 QLabel* RotuloPlacar() {
     auto* r = new QLabel(QStringLiteral("0"));
@@ -123,7 +143,7 @@ QLabel* RotuloPlacar() {
     f.setPointSizeF(f.pointSizeF() * 1.3);
     r->setFont(f);
     r->setAlignment(Qt::AlignCenter);
-    r->setFixedWidth(30);
+    r->setFixedWidth(28);
     r->setStyleSheet(QStringLiteral("QLabel { background: #101810; color: white; }"));
     return r;
 }
@@ -188,7 +208,8 @@ TelaPartida::TelaPartida(Jogo& jogo, ExecucaoRodada& ex, QWidget* pai)
     abriraovivo = [this](int m) { AbrirVisaoAoVivo(jogo_, ex_.rodada, m, false, this); };
 
     auto* coluna = new QVBoxLayout(this);
-    coluna->setContentsMargins(10, 8, 10, 8);
+    // Tight margins: on a 1024-wide screen every pixel goes to the names.
+    coluna->setContentsMargins(6, 8, 6, 8);
     auto* topo = new QFrame;
     topo->setFrameShape(QFrame::StyledPanel);
     topo->setAutoFillBackground(true);
@@ -223,7 +244,7 @@ TelaPartida::TelaPartida(Jogo& jogo, ExecucaoRodada& ex, QWidget* pai)
     quadro_ = new QWidget;
     grade_ = new QGridLayout(quadro_);
     grade_->setContentsMargins(0, 4, 0, 0);
-    grade_->setHorizontalSpacing(12);
+    grade_->setHorizontalSpacing(8);
     grade_->setVerticalSpacing(6);
     coluna->addWidget(quadro_);
     coluna->addStretch(1);
@@ -290,6 +311,9 @@ void TelaPartida::Timer1Timer() {
     if (tempo == 1 && ex_.rodada.tempo == 2) {
         LimparEventos();
         aviso_->setText(ui::T(528));
+    } else if (ex_.rodada.tempo == 2 && ex_.rodada.minuto >= kMinutosDoAviso &&
+               aviso_->text() == ui::T(528)) {
+        aviso_->clear();
     }
     Reiniciar();
 }
@@ -319,19 +343,29 @@ void TelaPartida::MontarGrupo() {
         Linha l;
         l.partida = p.partida;
         l.m = m;
+        l.humano = jogo_.times[p.mandante].humano || jogo_.times[p.visitante].humano;
         auto* cartao = new QFrame;
+        cartao->setObjectName(QStringLiteral("cartao"));
         cartao->setFrameShape(QFrame::StyledPanel);
         cartao->setAutoFillBackground(true);
         QPalette pc = cartao->palette();
-        pc.setColor(QPalette::Window, kFundoEventos);
+        pc.setColor(QPalette::Window, l.humano ? kFundoHumano : kFundoEventos);
         cartao->setPalette(pc);
+        if (l.humano)
+            cartao->setStyleSheet(QStringLiteral("QFrame#cartao { background: %1; border: 3px "
+                                                 "solid %2; border-radius: 3px; }")
+                                      .arg(kFundoHumano.name(), kMoldura.name()));
+        cartao->setProperty("humano", l.humano);
+        l.cartao = cartao;
         auto* g = new QGridLayout(cartao);
-        g->setContentsMargins(4, 3, 4, 3);
-        g->setHorizontalSpacing(4);
+        g->setContentsMargins(3, 3, 3, 3);
+        g->setHorizontalSpacing(3);
         g->setVerticalSpacing(2);
         auto nome = [&](int clube, bool negrito) {
             const TTime& t = jogo_.times[clube];
-            auto* rot = new QLabel;
+            auto* rot = new RotuloNome(ui::Q(t.nome.view()));
+            // Both names share the card's room equally, whatever their length.
+            rot->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
             rot->setMinimumWidth(kLarguraNome);
             rot->setFixedHeight(24);
             rot->setAlignment(Qt::AlignCenter);
@@ -341,8 +375,6 @@ void TelaPartida::MontarGrupo() {
             rot->setStyleSheet(QStringLiteral("QLabel { background: %1; color: %2; }")
                                    .arg(management::telas::CorDoJogo(t.corfundo).name(),
                                         management::telas::CorDoJogo(t.cortexto).name()));
-            rot->resize(kLarguraNome, 24);
-            Encaixar(rot, ui::Q(t.nome.view()));
             return rot;
         };
         l.mandante = nome(p.mandante, true);

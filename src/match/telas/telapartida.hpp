@@ -10,6 +10,7 @@
 #include <functional>
 #include <vector>
 
+class QFrame;
 class QLabel;
 class QProgressBar;
 class QTimer;
@@ -59,9 +60,11 @@ public:
 
     // What the screen shows, row by row (one row per match of the group).
     struct Linha {
-        int partida = -1; // fixture of the match
-        int m = 0;        // match record 1..20
-        QLabel* mandante = nullptr;
+        int partida = -1;    // fixture of the match
+        int m = 0;           // match record 1..20
+        bool humano = false; // a human club plays: the card is marked out
+        QFrame* cartao = nullptr;
+        QLabel* mandante = nullptr; // the whole name in the tooltip
         QLabel* golsmandante = nullptr;
         QLabel* golsvisitante = nullptr;
         QLabel* visitante = nullptr;

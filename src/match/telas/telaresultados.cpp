@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -27,6 +28,42 @@
 namespace match::telas {
 
 using namespace world;
+
+namespace {
+
+// Room the details want beside the list and the table before they are put
+// one above the other.
+constexpr int kLarguraDetalhes = 300;
+constexpr int kAlturaLinha = 20;
+
+bool Humano(const Jogo& jogo, int clube) {
+    return clube >= 0 && clube < static_cast<int>(jogo.times.size()) && jogo.times[clube].humano;
+}
+
+bool JogoDeHumano(const Jogo& jogo, const TJogoArquivado& a) {
+    return Humano(jogo, a.mandante) || Humano(jogo, a.visitante);
+}
+
+// The club a second leg sent through, -1 for any other match.
+int Classificado(const Jogo& jogo, int entrada) {
+    const auto c = ConfrontoDoJogo(jogo, entrada);
+    return c ? c->classificado : -1;
+}
+
+QString Placar(const TJogoArquivado& a) {
+    QString placar = QStringLiteral("%1 x %2").arg(a.gols[0]).arg(a.gols[1]);
+    if (a.decididopenaltis)
+        placar += QStringLiteral(" (%1 x %2)").arg(a.penaltis[0]).arg(a.penaltis[1]);
+    return placar;
+}
+
+QString NomeDoClube(const Jogo& jogo, int clube) {
+    return clube >= 0 && clube < static_cast<int>(jogo.times.size())
+               ? ui::Q(jogo.times[clube].nome.view())
+               : QString();
+}
+
+} // namespace
 
 TelaResultados::TelaResultados(Jogo& jogo, const ExecucaoRodada& ex, QWidget* pai)
     : QWidget(pai), jogo_(jogo), codigo_(ex.codigo) {
@@ -71,10 +108,17 @@ TelaResultados::TelaResultados(Jogo& jogo, const ExecucaoRodada& ex, QWidget* pa
     jogos_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     jogos_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     jogos_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
-    jogos_->verticalHeader()->setDefaultSectionSize(20);
+    jogos_->verticalHeader()->setDefaultSectionSize(kAlturaLinha);
+    jogos_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     meio->addWidget(jogos_, 4);
+    // The details and the table side by side on a wide screen; on a narrow
+    // one the match list keeps the room its names need and they stack.
+    auto* lado = new QWidget;
+    direita_ = new QBoxLayout(QBoxLayout::LeftToRight, lado);
+    direita_->setContentsMargins(0, 0, 0, 0);
+    meio->addWidget(lado, 9);
     detalhes_ = new QTextBrowser;
-    meio->addWidget(detalhes_, 4);
+    direita_->addWidget(detalhes_, 4);
     // A date without a table (a cup phase) leaves its room to the others.
     painel_ = new QWidget;
     auto* direita = new QVBoxLayout(painel_);
@@ -88,7 +132,7 @@ TelaResultados::TelaResultados(Jogo& jogo, const ExecucaoRodada& ex, QWidget* pa
     direita->addWidget(titulotabela_);
     tabela_ = competitions::telas::NovaTabela();
     direita->addWidget(tabela_, 1);
-    meio->addWidget(painel_, 5);
+    direita_->addWidget(painel_, 5);
     v->addLayout(meio, 1);
 
     auto* baixo = new QHBoxLayout;
@@ -109,15 +153,28 @@ TelaResultados::TelaResultados(Jogo& jogo, const ExecucaoRodada& ex, QWidget* pa
         }
     });
 
-    // The box opens on the league of the first human club, as the match
+    // The box opens on the group of the first human club's match (else of
+    // any human's match), or on the first human club's league, as the match
     // screen showed it.
-    int inicial = 0;
-    if (const int h = jogo.estado.timeshumanos[0];
-        (codigo_ == 1 || codigo_ == 2) && h >= 0 && h < static_cast<int>(jogo.times.size())) {
+    int inicial = -1;
+    const int h = jogo.estado.timeshumanos[0];
+    for (const bool qualquer : {false, true})
+        for (int e : entradas_) {
+            const TJogoArquivado& a = jogo.arquivo.jogos[e];
+            const bool dele =
+                qualquer ? JogoDeHumano(jogo, a) : h >= 0 && (a.mandante == h || a.visitante == h);
+            if (inicial >= 0 || !dele) continue;
+            inicial = static_cast<int>(std::find(idsgrupos_.begin(), idsgrupos_.end(), a.grupo) -
+                                       idsgrupos_.begin());
+        }
+    if (inicial < 0 && (codigo_ == 1 || codigo_ == 2) && h >= 0 &&
+        h < static_cast<int>(jogo.times.size())) {
         const auto it =
             std::find(idsgrupos_.begin(), idsgrupos_.end(), jogo.LigaDoPais(jogo.times[h].pais));
         if (it != idsgrupos_.end()) inicial = static_cast<int>(it - idsgrupos_.begin());
     }
+    inicial = std::max(inicial, 0);
+    LarguraDaLista();
     grupos_->setCurrentIndex(inicial);
     MostrarGrupo(inicial);
     continuar_->setFocus();
@@ -129,26 +186,46 @@ void TelaResultados::MostrarGrupo(int indice) {
         for (int e : entradas_)
             if (jogo_.arquivo.jogos[e].grupo == idsgrupos_[indice]) mostradas_.push_back(e);
     jogos_->setRowCount(static_cast<int>(mostradas_.size()));
+    int dohumano = -1;
     for (int k = 0; k < static_cast<int>(mostradas_.size()); ++k) {
         const TJogoArquivado& a = jogo_.arquivo.jogos[mostradas_[k]];
-        QString placar = QStringLiteral("%1 x %2").arg(a.gols[0]).arg(a.gols[1]);
-        if (a.decididopenaltis)
-            placar += QStringLiteral(" (%1 x %2)").arg(a.penaltis[0]).arg(a.penaltis[1]);
-        // Names cut short on a narrow screen are whole in the tooltip.
-        auto* m = new QTableWidgetItem(ui::Q(jogo_.times[a.mandante].nome.view()));
-        m->setToolTip(m->text());
+        if (dohumano < 0 && JogoDeHumano(jogo_, a)) dohumano = k;
+        // After a second leg the club that went through is in bold.
+        const auto confronto = ConfrontoDoJogo(jogo_, mostradas_[k]);
+        const int classificado = confronto ? confronto->classificado : -1;
+        auto nome = [&](int clube) {
+            auto* it = new QTableWidgetItem(NomeDoClube(jogo_, clube));
+            it->setToolTip(it->text());
+            if (clube == classificado) {
+                QFont f = it->font();
+                f.setBold(true);
+                it->setFont(f);
+                it->setToolTip(it->text() + QStringLiteral(" (") +
+                               (confronto->final ? QStringLiteral("campeão")
+                                                 : QStringLiteral("classificado")) +
+                               QStringLiteral(")"));
+            }
+            return it;
+        };
+        auto* m = nome(a.mandante);
         m->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        auto* p = new QTableWidgetItem(placar);
+        auto* p = new QTableWidgetItem(Placar(a));
         p->setTextAlignment(Qt::AlignCenter);
+        if (confronto)
+            p->setToolTip(
+                QStringLiteral("Agregado: %1 x %2")
+                    .arg(confronto->agregado[a.mandante == confronto->clubes[0] ? 0 : 1])
+                    .arg(confronto->agregado[a.mandante == confronto->clubes[0] ? 1 : 0]));
         jogos_->setItem(k, 0, m);
         jogos_->setItem(k, 1, p);
-        auto* v = new QTableWidgetItem(ui::Q(jogo_.times[a.visitante].nome.view()));
-        v->setToolTip(v->text());
-        jogos_->setItem(k, 2, v);
+        jogos_->setItem(k, 2, nome(a.visitante));
     }
     if (!mostradas_.empty()) {
-        jogos_->setCurrentCell(0, 1);
-        Selecionar(0);
+        // The human's own match is the one he wants to look at first.
+        const int linha = std::max(dohumano, 0);
+        jogos_->setCurrentCell(linha, 1);
+        jogos_->scrollToItem(jogos_->item(linha, 1));
+        Selecionar(linha);
     } else {
         detalhes_->clear();
         tabela_->setRowCount(0);
@@ -189,6 +266,57 @@ void TelaResultados::Selecionar(int linha) {
     }
     painel_->setVisible(!linhas.empty());
     competitions::telas::PreencherTabela(tabela_, jogo_, linhas);
+    Distribuir();
+}
+
+void TelaResultados::LarguraDaLista() {
+    // Every name of the date whole, in the font its cell uses (the club that
+    // went through in bold); both name columns share the room equally.
+    QFont negrito = jogos_->font();
+    negrito.setBold(true);
+    const QFontMetrics normal(jogos_->font()), forte(negrito);
+    const int margem = 2 * (jogos_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 6;
+    int nomes = 0, placar = 0;
+    for (int e : entradas_) {
+        const TJogoArquivado& a = jogo_.arquivo.jogos[e];
+        const int classificado = Classificado(jogo_, e);
+        for (int c : {a.mandante, a.visitante})
+            nomes = std::max(
+                nomes,
+                (c == classificado ? forte : normal).horizontalAdvance(NomeDoClube(jogo_, c)));
+        placar = std::max(placar, normal.horizontalAdvance(Placar(a)));
+    }
+    jogos_->setMinimumWidth(2 * (nomes + margem) + placar + margem + 2 * jogos_->frameWidth());
+}
+
+bool TelaResultados::LadoALado() const {
+    if (!painel_->isVisibleTo(this)) return true;
+    // The table's columns as its rows need them.
+    int tabela = 2 * tabela_->frameWidth();
+    for (int c = 0; c < tabela_->columnCount(); ++c)
+        tabela += std::max(static_cast<QAbstractItemView*>(tabela_)->sizeHintForColumn(c),
+                           tabela_->horizontalHeader()->sectionSizeHint(c));
+    const int espaco = width() - layout()->contentsMargins().left() -
+                       layout()->contentsMargins().right() - 2 * direita_->spacing();
+    return espaco - jogos_->minimumWidth() >= tabela + kLarguraDetalhes;
+}
+
+void TelaResultados::Distribuir() {
+    const bool largo = LadoALado();
+    direita_->setDirection(largo ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    // Stacked, the table takes what its rows need (up to three quarters of
+    // the height) and the details the rest, scrolling if they must.
+    const int altura = titulotabela_->sizeHint().height() +
+                       tabela_->horizontalHeader()->sizeHint().height() +
+                       tabela_->rowCount() * kAlturaLinha + 2 * tabela_->frameWidth() + 8;
+    painel_->setMaximumHeight(largo ? QWIDGETSIZE_MAX : altura);
+    direita_->setStretch(0, largo ? 4 : 1);
+    direita_->setStretch(1, largo ? 5 : 3);
+}
+
+void TelaResultados::resizeEvent(QResizeEvent* e) {
+    Distribuir();
+    QWidget::resizeEvent(e);
 }
 
 void TelaResultados::keyPressEvent(QKeyEvent* e) {

@@ -9,6 +9,7 @@
 
 #include <vector>
 
+class QBoxLayout;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -29,6 +30,9 @@ public:
     QPushButton* Continuar() const { return continuar_; }
     // Archive entries of the rows of the match list.
     const std::vector<int>& Entradas() const { return mostradas_; }
+    // Whether the details and the table stand side by side (a wide screen)
+    // or one above the other.
+    bool LadoALado() const;
 
 signals:
     void continuar();
@@ -36,10 +40,13 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void MostrarGrupo(int indice);
     void Selecionar(int linha);
+    void LarguraDaLista(); // room for the longest names of the date
+    void Distribuir();     // details and table side by side or stacked
 
     world::Jogo& jogo_;
     int codigo_;
@@ -50,6 +57,7 @@ private:
     QTableWidget* jogos_;
     QTextBrowser* detalhes_;
     QWidget* painel_ = nullptr;
+    QBoxLayout* direita_ = nullptr; // details and table
     QLabel* titulotabela_;
     QTableWidget* tabela_;
     QPushButton* continuar_;
