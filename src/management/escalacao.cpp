@@ -128,7 +128,8 @@ Grade MontarGrade(const Jogo& jogo, int clube, int tipo, double hoje, bool salva
 } // namespace
 
 void OrdenarGrade(const Jogo& jogo, Grade& grade) {
-    std::erase_if(grade.linhas, [&](const LinhaGrade& l) { return !JogadorValido(jogo, l.jogador); });
+    std::erase_if(grade.linhas,
+                  [&](const LinhaGrade& l) { return !JogadorValido(jogo, l.jogador); });
     Ordenar(jogo, grade.linhas, grade.hoje);
 }
 

@@ -123,7 +123,7 @@ TEST(Tamanhos, TheMenuTheNewGamePagesAndTheMainScreenFit1024x768) {
         competitions::telas::TelaNovoJogo novo(1);
         Caber(novo, "tipojogo", true);
     }
-    Temporada t;
+    Temporada t(true); // the longest names a club may have
     management::telas::TelaPrincipal principal(*t.jogo);
     principal.Atualizar();
     Caber(principal, "principal", true);

@@ -81,6 +81,24 @@ void Painel(QWidget* w) {
     w->setAutoFillBackground(true);
 }
 
+// Header texts keep to their room on a 1024 x 768 desktop: what does not
+// fit ends in "…" and reads whole in the tooltip.
+constexpr int kLarguraNome = 300;
+constexpr int kLarguraAdversario = 230;
+
+void TextoCortado(QLabel* r, const QString& texto, int largura) {
+    QStringList linhas = texto.split(QLatin1Char('\n'));
+    const QFontMetrics fm(r->font());
+    bool cortou = false;
+    for (QString& l : linhas) {
+        const QString c = fm.elidedText(l, Qt::ElideRight, largura);
+        cortou = cortou || c != l;
+        l = c;
+    }
+    r->setText(linhas.join(QLatin1Char('\n')));
+    r->setToolTip(cortou ? texto : QString());
+}
+
 QLabel* Negrito(const QString& t) {
     auto* r = new QLabel(t);
     QFont f = r->font();
@@ -144,6 +162,7 @@ QWidget* TelaPrincipal::MontarCabecalho() {
     grande.setBold(true);
     nomeclube_->setFont(grande);
     nomeclube_->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+    nomeclube_->setMaximumWidth(kLarguraNome);
     g->addWidget(nomeclube_, 0, 1, 1, 2, Qt::AlignLeft);
     tecnico_ = new QLabel;
     g->addWidget(tecnico_, 1, 1, 1, 2);
@@ -490,7 +509,8 @@ void TelaPrincipal::AtualizarCabecalho() {
     const int c = Clube();
     static const TTime kSemClube = NovoTime();
     const TTime& t = c >= 0 ? jogo_.times[c] : kSemClube;
-    nomeclube_->setText(ui::Q(t.nome.view()));
+    // The padding of the label's style takes 20 of its pixels.
+    TextoCortado(nomeclube_, ui::Q(t.nome.view()), kLarguraNome - 22);
     nomeclube_->setStyleSheet(Estilo(CorDoJogo(t.corfundo), CorDoJogo(t.cortexto)));
     const QPixmap escudo = c >= 0 ? ui::Figura(escudotime(jogo_, c)) : QPixmap();
     escudo_->setPixmap(escudo.isNull() ? QPixmap()
@@ -525,7 +545,7 @@ void TelaPrincipal::AtualizarAdversario() {
         linha2 += QStringLiteral(" - ") + ui::T(2013) + ' ' + QString::number(p.rodada);
     else if (p.fase > 0)
         linha2 += QStringLiteral(" - ") + ui::T(2014) + ' ' + QString::number(p.fase);
-    adversario_->setText(linha1 + '\n' + linha2);
+    TextoCortado(adversario_, linha1 + '\n' + linha2, kLarguraAdversario);
 }
 
 void TelaPrincipal::DefinirNoticias(int naolidas) {
