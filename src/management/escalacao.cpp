@@ -125,6 +125,18 @@ Grade MontarGrade(const Jogo& jogo, int clube, int tipo, double hoje, bool salva
     return g;
 }
 
+// The place of the next starter in grid order: the first goalkeeper in goal,
+// the others in the next outfield place (a second goalkeeper among the
+// starters plays outfield rather than push the first out of goal); -1
+// beyond the eleventh place.
+int ProximaVaga(const TJogador& j, int& proxima, bool& goleiroPosto) {
+    if (j.posicaoatual == kGoleiro && !goleiroPosto) {
+        goleiroPosto = true;
+        return match::kVagaGoleiro;
+    }
+    return proxima < match::kVagaGoleiro ? proxima++ : -1;
+}
+
 } // namespace
 
 void OrdenarGrade(const Jogo& jogo, Grade& grade) {
@@ -296,15 +308,7 @@ Confirmacao ConfirmarEscalacao(Jogo& jogo, const Grade& grade) {
             continue;
         }
         j.titular = 1;
-        int vaga = -1;
-        if (j.posicaoatual == kGoleiro && !goleiroPosto) {
-            vaga = match::kVagaGoleiro;
-            goleiroPosto = true;
-        } else if (proxima < match::kVagaGoleiro) {
-            // A second goalkeeper among the starters plays in an outfield
-            // place rather than pushing the first out of goal.
-            vaga = proxima++;
-        }
+        const int vaga = ProximaVaga(j, proxima, goleiroPosto);
         if (vaga < 0) continue; // beyond the eleventh place
         match::ColocarNaVaga(jogo, e, vaga, l.jogador, tipo, hoje);
         if (j.energia < 15 && j.caract1 != 12) {
@@ -335,13 +339,7 @@ bool RestaurarEscalacao(Jogo& jogo, int clube, int tipo, double hoje) {
             continue;
         }
         if (l.codigo != kTitular) continue;
-        int vaga = -1;
-        if (j.posicaoatual == kGoleiro && !goleiroPosto) {
-            vaga = match::kVagaGoleiro;
-            goleiroPosto = true;
-        } else if (proxima < match::kVagaGoleiro) {
-            vaga = proxima++;
-        }
+        const int vaga = ProximaVaga(j, proxima, goleiroPosto);
         if (vaga < 0) continue;
         match::Vaga(nova, vaga) = l.jogador;
         match::AplicarContagem(nova, match::ContagemDe(j), +1);

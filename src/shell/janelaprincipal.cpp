@@ -237,14 +237,20 @@ void JanelaPrincipal::MostrarPrincipal(const Proximo& p) {
     if (jogo_->estado.numhumanos > 1 && jogo_->estado.timeatual != ultimavez_)
         principal_->AnunciarVez();
     ultimavez_ = jogo_->estado.timeatual;
-    if (p.eventos) {
-        // The date's events run once the screen is up.
-        QTimer::singleShot(0, this, [this] {
-            if (!jogo_ || pilha_->currentWidget() != principal_ || principal_->Aguardando()) return;
-            management::EventosPreTela(*jogo_, ia_);
-            principal_->Atualizar();
-        });
-    }
+    if (!p.eventos) return;
+    // The date's events run once the screen is up, and in a hand-over once
+    // the coach named has taken the keyboard: an offer for his player is his
+    // to answer.
+    auto eventos = [this] {
+        if (!jogo_ || pilha_->currentWidget() != principal_ || principal_->Aguardando()) return;
+        management::EventosPreTela(*jogo_, ia_);
+        principal_->Atualizar();
+    };
+    if (principal_->VezAnunciada())
+        connect(principal_, &management::telas::TelaPrincipal::vezAceita, this, eventos,
+                Qt::SingleShotConnection);
+    else
+        QTimer::singleShot(0, this, eventos);
 }
 
 void JanelaPrincipal::TrocarPagina(QWidget*& atual, QWidget* nova) {

@@ -284,6 +284,7 @@ TEST(JogoSalvo, IndicesOutOfRangeMakeTheFileUnreadable) {
         {"date", [](Jogo& j) { j.estado.dataatual = 149; }},
         {"season", [](Jogo& j) { j.estado.temporada = 2147483647; }},
         {"type", [](Jogo& j) { j.estado.tipo = 10; }},
+        {"type below the season's end", [](Jogo& j) { j.estado.tipo = -2; }},
         {"humans", [](Jogo& j) { j.estado.numhumanos = 7; }},
         {"club counts", [](Jogo& j) { j.estado.numtimesextras = 2; }},
         {"extra clubs", [](Jogo& j) { j.estado.extrasporpais[3][1] = 4; }},
@@ -299,6 +300,19 @@ TEST(JogoSalvo, IndicesOutOfRangeMakeTheFileUnreadable) {
         EXPECT_EQ(DesserializarJogo(SerializarJogo(j), alvo), ResultadoCarga::Ilegivel) << nome;
     }
     EXPECT_EQ(alvo.estado.temporada, 77);
+
+    // Saved after the last date of a season (the season end comes next), and
+    // by a coach whom nobody employs: both are games to go on with.
+    {
+        Jogo fim = JogoPequeno();
+        fim.estado.tipo = -1;
+        fim.estado.dataatual = kDatasPorTemporada;
+        fim.estado.numhumanos = 0;
+        fim.estado.timeshumanos[0] = -1;
+        fim.times[0].humano = 0;
+        ASSERT_EQ(DesserializarJogo(SerializarJogo(fim), alvo), ResultadoCarga::Ok);
+        EXPECT_EQ(alvo.estado.tipo, -1);
+    }
 
     // Only real clubs need a statement; a short list is filled with blank ones.
     Jogo j = JogoPequeno();
@@ -374,6 +388,22 @@ TEST(JogoSalvo, LoadDialogListsDescribesAndDeletes) {
     EXPECT_EQ(d->time, "São Bento");
     EXPECT_EQ(d->ano, 2008);
     EXPECT_EQ(d->proximo, "Taça A/Copa B");
+
+    // After the last date, by a coach without a club.
+    Jogo fim = JogoPequeno();
+    fim.estado.tipo = -1;
+    fim.estado.numhumanos = 0;
+    fim.estado.timeshumanos[0] = -1;
+    fim.estado.arquivo.set("fim.s07");
+    ASSERT_TRUE(salvajogo(fim));
+    const auto f = DescreverJogoSalvo("fim.s07");
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->proximo, "Fim de temporada");
+    EXPECT_EQ(f->tecnico, "Treinador 0");
+    EXPECT_EQ(f->time, "Sem clube");
+    Jogo lido = Sentinela();
+    EXPECT_TRUE(carregajogo(lido, "fim.s07"));
+    ASSERT_TRUE(ApagarJogoSalvo("fim.s07"));
 
     const auto e = DescreverJogoSalvo("A.S07");
     ASSERT_TRUE(e);

@@ -69,6 +69,7 @@ std::string Capturar(QWidget& tela, const std::string& nome) {
 }
 
 void EscalarEJogar(management::telas::TelaPrincipal* tela) {
+    tela->AceitarVez(); // the coach named by a hand-over takes the keyboard
     QComboBox* formacao = tela->caixaFormacao();
     ASSERT_GT(formacao->count(), 0);
     formacao->setCurrentIndex(0);

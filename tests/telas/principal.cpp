@@ -13,6 +13,9 @@ int main(int argc, char** argv) {
     // Offscreen always; a caller may give the offscreen screen its own size.
     if (!qgetenv("QT_QPA_PLATFORM").startsWith("offscreen"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // No sound server here: the audio back end is told so at once, rather
+    // than left to look for (or start) one while a test waits.
+    if (qgetenv("PULSE_SERVER").isEmpty()) qputenv("PULSE_SERVER", "unix:/nonexistent/pulse");
     QApplication app(argc, argv);
     ui::InstalarTraducaoQt(app);
     ::testing::InitGoogleTest(&argc, argv);

@@ -2,11 +2,13 @@
 
 #include "management/escalacaoformacao.hpp"
 #include "management/escalacaotatica.hpp"
+#include "management/fichajogador.hpp"
 #include "management/proximoadversario.hpp"
 #include "management/telas/gradeelenco.hpp"
 #include "management/telas/telajogador.hpp"
 #include "plataforma/datas.hpp"
 #include "ui/fundo.hpp"
+#include "ui/rotulocortado.hpp"
 #include "ui/textos.hpp"
 #include "world/clubes.hpp"
 
@@ -81,24 +83,6 @@ void Painel(QWidget* w) {
     w->setAutoFillBackground(true);
 }
 
-// Header texts keep to their room on a 1024 x 768 desktop: what does not
-// fit ends in "…" and reads whole in the tooltip.
-constexpr int kLarguraNome = 300;
-constexpr int kLarguraAdversario = 230;
-
-void TextoCortado(QLabel* r, const QString& texto, int largura) {
-    QStringList linhas = texto.split(QLatin1Char('\n'));
-    const QFontMetrics fm(r->font());
-    bool cortou = false;
-    for (QString& l : linhas) {
-        const QString c = fm.elidedText(l, Qt::ElideRight, largura);
-        cortou = cortou || c != l;
-        l = c;
-    }
-    r->setText(linhas.join(QLatin1Char('\n')));
-    r->setToolTip(cortou ? texto : QString());
-}
-
 QLabel* Negrito(const QString& t) {
     auto* r = new QLabel(t);
     QFont f = r->font();
@@ -156,13 +140,12 @@ QWidget* TelaPrincipal::MontarCabecalho() {
     escudo_->setAlignment(Qt::AlignCenter);
     g->addWidget(escudo_, 0, 0, 3, 1);
 
-    nomeclube_ = new QLabel;
+    nomeclube_ = new ui::RotuloCortado;
     QFont grande = nomeclube_->font();
     grande.setPointSize(grande.pointSize() + 6);
     grande.setBold(true);
     nomeclube_->setFont(grande);
     nomeclube_->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
-    nomeclube_->setMaximumWidth(kLarguraNome);
     g->addWidget(nomeclube_, 0, 1, 1, 2, Qt::AlignLeft);
     tecnico_ = new QLabel;
     g->addWidget(tecnico_, 1, 1, 1, 2);
@@ -186,7 +169,7 @@ QWidget* TelaPrincipal::MontarCabecalho() {
     auto* proximo = new QVBoxLayout;
     proximo->setSpacing(2);
     proximo->addWidget(Negrito(QStringLiteral("Próximo adversário")));
-    adversario_ = new QLabel;
+    adversario_ = new ui::RotuloCortado;
     adversario_->setTextFormat(Qt::PlainText);
     proximo->addWidget(adversario_);
     proximo->addStretch();
@@ -388,19 +371,15 @@ void TelaPrincipal::MostrarAguardando() {
             nome = ui::Q(jogo_.tecnicos[k].nome.view());
             break;
         }
-    nomeclube_->setText(QStringLiteral("Sem clube"));
+    nomeclube_->DefinirTexto(QStringLiteral("Sem clube"));
     nomeclube_->setStyleSheet(Estilo(QColor(238, 238, 232), QColor(40, 40, 40)));
     escudo_->setPixmap(QPixmap());
     tecnico_->setText(ui::T(350) + QLatin1Char(' ') + nome);
-    const plataforma::DataCivil d = plataforma::DecodificarData(Hoje());
-    data_->setText(QStringLiteral("%1/%2/%3")
-                       .arg(d.dia, 2, 10, QLatin1Char('0'))
-                       .arg(d.mes, 2, 10, QLatin1Char('0'))
-                       .arg(d.ano, 4, 10, QLatin1Char('0')));
+    data_->setText(ui::Q(TextoData(Hoje())));
     Medir(diretoria_, 0);
     Medir(torcida_, 0);
     dinheiro_->setText({});
-    adversario_->setText(QStringLiteral("-"));
+    adversario_->DefinirTexto(QStringLiteral("-"));
     textoesperando_->setText(nome + QStringLiteral(" está sem clube e aguarda o convite de um "
                                                    "clube.\nAs datas seguem enquanto isso."));
     paginas_->setCurrentWidget(esperando_);
@@ -451,11 +430,18 @@ bool TelaPrincipal::VezAnunciada() const {
 }
 
 void TelaPrincipal::MostrarVez(bool mostrar) {
+    const bool estava = VezAnunciada();
     paginas_->setCurrentWidget(mostrar ? vez_ : meio_);
-    if (mostrar)
+    if (mostrar) {
         vez_->findChild<QPushButton*>()->setFocus();
-    else
-        grade_->setFocus();
+        return;
+    }
+    grade_->setFocus();
+    if (estava) emit vezAceita();
+}
+
+void TelaPrincipal::AceitarVez() {
+    if (VezAnunciada()) MostrarVez(false);
 }
 
 void TelaPrincipal::Avisar(const QString& texto) {
@@ -510,18 +496,14 @@ void TelaPrincipal::AtualizarCabecalho() {
     static const TTime kSemClube = NovoTime();
     const TTime& t = c >= 0 ? jogo_.times[c] : kSemClube;
     // The padding of the label's style takes 20 of its pixels.
-    TextoCortado(nomeclube_, ui::Q(t.nome.view()), kLarguraNome - 22);
+    nomeclube_->DefinirTexto(ui::Q(t.nome.view()));
     nomeclube_->setStyleSheet(Estilo(CorDoJogo(t.corfundo), CorDoJogo(t.cortexto)));
     const QPixmap escudo = c >= 0 ? ui::Figura(escudotime(jogo_, c)) : QPixmap();
     escudo_->setPixmap(escudo.isNull() ? QPixmap()
                                        : escudo.scaled(escudo_->size(), Qt::KeepAspectRatio,
                                                        Qt::SmoothTransformation));
 
-    const plataforma::DataCivil d = plataforma::DecodificarData(Hoje());
-    data_->setText(QStringLiteral("%1/%2/%3")
-                       .arg(d.dia, 2, 10, QLatin1Char('0'))
-                       .arg(d.mes, 2, 10, QLatin1Char('0'))
-                       .arg(d.ano, 4, 10, QLatin1Char('0')));
+    data_->setText(ui::Q(TextoData(Hoje())));
     Medir(diretoria_, t.confdiretoria);
     Medir(torcida_, t.conftorcida);
     dinheiro_->setText(ui::DinheiroExtenso(t.dinheiro));
@@ -534,7 +516,7 @@ void TelaPrincipal::AtualizarCabecalho() {
 void TelaPrincipal::AtualizarAdversario() {
     const ProximoAdversario p = ProcurarProximoAdversario(jogo_, Clube(), Hoje());
     if (p.partida < 0) {
-        adversario_->setText(QStringLiteral("-"));
+        adversario_->DefinirTexto(QStringLiteral("-"));
         return;
     }
     QString linha1 = ui::Q(jogo_.times[p.adversario].nome.view());
@@ -545,7 +527,7 @@ void TelaPrincipal::AtualizarAdversario() {
         linha2 += QStringLiteral(" - ") + ui::T(2013) + ' ' + QString::number(p.rodada);
     else if (p.fase > 0)
         linha2 += QStringLiteral(" - ") + ui::T(2014) + ' ' + QString::number(p.fase);
-    TextoCortado(adversario_, linha1 + '\n' + linha2, kLarguraAdversario);
+    adversario_->DefinirTexto(linha1 + '\n' + linha2);
 }
 
 void TelaPrincipal::DefinirNoticias(int naolidas) {

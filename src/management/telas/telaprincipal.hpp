@@ -4,6 +4,7 @@
 // management screen. Nothing here moves the game on: "Jogar >>" commits the
 // lineup and says so; whoever shows the screen runs the advance cycle.
 #include "management/escalacao.hpp"
+#include "ui/rotulocortado.hpp"
 #include "world/jogo.hpp"
 
 #include <QList>
@@ -46,6 +47,8 @@ public:
     // with the coach's name covers the squad until he takes his turn.
     void AnunciarVez();
     bool VezAnunciada() const;
+    // "Sou eu": the coach named takes the keyboard and sees his squad.
+    void AceitarVez();
 
     // A short notice in the header ("Jogo salvo"), gone after a few seconds.
     void Avisar(const QString& texto);
@@ -90,6 +93,8 @@ signals:
     void sobre();
     // The waiting screen's "Avançar >>": play the next date.
     void avancar();
+    // The coach named by the hand-over notice has taken the keyboard.
+    void vezAceita();
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -114,13 +119,13 @@ private:
     world::Jogo& jogo_;
     QMenuBar* menus_ = nullptr;
     QLabel* escudo_ = nullptr;
-    QLabel* nomeclube_ = nullptr;
+    ui::RotuloCortado* nomeclube_ = nullptr;
     QLabel* tecnico_ = nullptr;
     QLabel* data_ = nullptr;
     QProgressBar* diretoria_ = nullptr;
     QProgressBar* torcida_ = nullptr;
     QPushButton* dinheiro_ = nullptr;
-    QLabel* adversario_ = nullptr;
+    ui::RotuloCortado* adversario_ = nullptr;
     QLabel* noticias_ = nullptr;
     GradeElenco* grade_ = nullptr;
     QComboBox* formacao_ = nullptr;
