@@ -4,6 +4,7 @@
 #include "apoio_telas.hpp"
 #include "management/ciclo.hpp"
 #include "management/escalacao.hpp"
+#include "management/telas/figurasgrade.hpp"
 #include "management/telas/gradeelenco.hpp"
 #include "management/telas/telaprincipal.hpp"
 #include "match/executor.hpp"
@@ -231,4 +232,18 @@ TEST(Novato, ACoachWhoResignsWaitsForAnInvitationWhileTheDatesGoOn) {
     EXPECT_EQ(jogo->estado.dataatual, parada);
     tela->botaoAvancar()->click();
     EXPECT_GT(jogo->estado.dataatual, parada);
+}
+
+TEST(Novato, AClubWhoseTextAndBackgroundAreOneColourStillReadsInTheHeader) {
+    auto jogo = apoio_telas::NovoJogo({29}, 1);
+    TTime& t = jogo->times[jogo->estado.timeatual];
+    t.cortexto = t.corfundo;
+    TelaPrincipal tela(*jogo);
+    const QString estilo = tela.rotuloClube()->styleSheet();
+    const QColor fundo = management::telas::CorDoJogo(t.corfundo);
+    const int i = estilo.indexOf(QStringLiteral("; color: "));
+    ASSERT_GE(i, 0) << estilo.toStdString();
+    const QColor texto(estilo.mid(i + 9, 7));
+    EXPECT_NE(texto, fundo) << estilo.toStdString();
+    EXPECT_TRUE(texto == QColor(Qt::black) || texto == QColor(Qt::white));
 }

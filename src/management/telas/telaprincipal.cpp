@@ -32,6 +32,7 @@
 
 #include <unordered_map>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -48,7 +49,14 @@ QComboBox* Caixa(const std::vector<std::string>& itens) {
     return c;
 }
 
-QString Estilo(const QColor& fundo, const QColor& texto) {
+// A club's name on its colours; where its text colour would not read on its
+// background (the same colour, or nearly), black or white instead.
+QString Estilo(const QColor& fundo, QColor texto) {
+    auto luz = [](const QColor& c) {
+        return 0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue();
+    };
+    if (std::abs(luz(fundo) - luz(texto)) < 60)
+        texto = luz(fundo) > 128 ? QColor(Qt::black) : QColor(Qt::white);
     return QStringLiteral("QLabel { background-color: %1; color: %2; border: 1px solid #404040;"
                           " padding: 4px 10px; }")
         .arg(fundo.name(), texto.name());
@@ -81,6 +89,27 @@ void Painel(QWidget* w) {
     pal.setBrush(QPalette::Window, QColor(238, 238, 232));
     w->setPalette(pal);
     w->setAutoFillBackground(true);
+}
+
+// A page of the middle of the screen with a message in its centre.
+QFrame* PaginaCentral() {
+    auto* quadro = new QFrame;
+    quadro->setFrameShape(QFrame::StyledPanel);
+    Painel(quadro);
+    auto* v = new QVBoxLayout(quadro);
+    v->addStretch();
+    return quadro;
+}
+
+QLabel* TextoCentral(int aumento, bool negrito) {
+    auto* r = new QLabel;
+    r->setAlignment(Qt::AlignCenter);
+    r->setWordWrap(true);
+    QFont f = r->font();
+    f.setPointSize(f.pointSize() + aumento);
+    f.setBold(negrito);
+    r->setFont(f);
+    return r;
 }
 
 QLabel* Negrito(const QString& t) {
@@ -331,18 +360,10 @@ void TelaPrincipal::MostrarDesfalques(const std::vector<Desfalque>& fora) {
 }
 
 QWidget* TelaPrincipal::MontarAguardando() {
-    esperando_ = new QFrame;
-    auto* quadro = static_cast<QFrame*>(esperando_);
-    quadro->setFrameShape(QFrame::StyledPanel);
-    Painel(quadro);
-    auto* v = new QVBoxLayout(quadro);
-    v->addStretch();
-    textoesperando_ = new QLabel;
-    textoesperando_->setAlignment(Qt::AlignCenter);
-    textoesperando_->setWordWrap(true);
-    QFont f = textoesperando_->font();
-    f.setPointSize(f.pointSize() + 4);
-    textoesperando_->setFont(f);
+    auto* quadro = PaginaCentral();
+    esperando_ = quadro;
+    auto* v = static_cast<QVBoxLayout*>(quadro->layout());
+    textoesperando_ = TextoCentral(4, false);
     v->addWidget(textoesperando_);
     v->addSpacing(16);
     auto* botoes = new QHBoxLayout;
@@ -387,18 +408,9 @@ void TelaPrincipal::MostrarAguardando() {
 }
 
 QWidget* TelaPrincipal::MontarVez() {
-    auto* quadro = new QFrame;
-    quadro->setFrameShape(QFrame::StyledPanel);
-    Painel(quadro);
-    auto* v = new QVBoxLayout(quadro);
-    v->addStretch();
-    textovez_ = new QLabel;
-    textovez_->setAlignment(Qt::AlignCenter);
-    textovez_->setWordWrap(true);
-    QFont f = textovez_->font();
-    f.setPointSize(f.pointSize() + 6);
-    f.setBold(true);
-    textovez_->setFont(f);
+    auto* quadro = PaginaCentral();
+    auto* v = static_cast<QVBoxLayout*>(quadro->layout());
+    textovez_ = TextoCentral(6, true);
     v->addWidget(textovez_);
     v->addSpacing(16);
     auto* pronto = new QPushButton(QStringLiteral("Sou eu: mostrar o meu elenco"));
