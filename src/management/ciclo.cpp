@@ -290,7 +290,7 @@ void AbrirRodadaDoDia(Jogo& jogo, match::ExecucaoRodada& ex) {
 }
 
 Proximo JogarDataSemHumanos(Jogo& jogo, InteracaoCiclo& ia) {
-    static match::InteracaoPadrao ninguem;
+    match::InteracaoPadrao ninguem; // nobody to ask: not a human match among them
     match::ExecucaoRodada ex;
     ex.semtela = true;
     ex.rodada.interacao = &ninguem;

@@ -101,20 +101,19 @@ void JanelaPrincipal::DefinirPausaDoAguardo(int ms) {
     avancar_->setInterval(ms);
 }
 
-void JanelaPrincipal::MarcarSalvo() {
-    if (!jogo_) return;
+// A fingerprint of the game's bytes as a save would write them.
+std::size_t JanelaPrincipal::Impressao() const {
     const auto bytes = persistence::SerializarJogo(*jogo_);
-    salvo_ = std::hash<std::string_view>{}(
+    return std::hash<std::string_view>{}(
         std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-    temsalvo_ = true;
+}
+
+void JanelaPrincipal::MarcarSalvo() {
+    if (jogo_) salvo_ = Impressao();
 }
 
 bool JanelaPrincipal::Alterado() const {
-    if (!jogo_) return false;
-    if (!temsalvo_) return true;
-    const auto bytes = persistence::SerializarJogo(*jogo_);
-    return std::hash<std::string_view>{}(std::string_view(
-               reinterpret_cast<const char*>(bytes.data()), bytes.size())) != salvo_;
+    return jogo_ && (!salvo_ || Impressao() != *salvo_);
 }
 
 JanelaPrincipal::~JanelaPrincipal() = default;
@@ -182,7 +181,7 @@ void JanelaPrincipal::ComecarJogo(std::shared_ptr<world::Jogo> jogo, bool carreg
         principal_ = nullptr;
     }
     jogo_ = std::move(jogo);
-    temsalvo_ = false;
+    salvo_.reset();
     ultimavez_ = -1;
     interacaopartida_ = std::make_unique<match::telas::InteracaoTela>(this, som_, jogo_.get());
     TrocarPagina(partida_, nullptr);

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QStackedWidget;
 class QTimer;
@@ -91,6 +92,7 @@ private:
     void MostrarAguardando();
     // The game as it stands is what the file holds.
     void MarcarSalvo();
+    std::size_t Impressao() const;
     // Puts a page of the moment in the stack, the previous one of its kind
     // thrown away.
     void TrocarPagina(QWidget*& atual, QWidget* nova);
@@ -108,8 +110,8 @@ private:
     QWidget* fimtemporada_ = nullptr;
     // Tests shorten the clock; 0 keeps the match speed of the options.
     int intervaloteste_ = 0;
-    std::size_t salvo_ = 0; // fingerprint of the game's bytes when last saved or loaded
-    bool temsalvo_ = false;
+    // Fingerprint of the game's bytes when last saved or loaded.
+    std::optional<std::size_t> salvo_;
     int ultimavez_ = -1; // the club of the human who had the keyboard last
     QTimer* avancar_ = nullptr;
 

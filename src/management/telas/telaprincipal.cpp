@@ -296,14 +296,13 @@ double TelaPrincipal::Hoje() const {
 }
 
 void TelaPrincipal::SairDoAguardo() {
-    if (!aguardando_) return;
-    aguardando_ = false;
+    if (!Aguardando()) return;
     for (QAction* a : acoesdoclube_) a->setEnabled(true);
     paginas_->setCurrentWidget(meio_);
 }
 
 void TelaPrincipal::Atualizar() {
-    if (aguardando_) {
+    if (Aguardando()) {
         // A dialog closed over the waiting page: it stays.
         MostrarAguardando();
         return;
@@ -382,7 +381,6 @@ QWidget* TelaPrincipal::MontarAguardando() {
 }
 
 void TelaPrincipal::MostrarAguardando() {
-    aguardando_ = true;
     chaveclube_ = -1;
     for (QAction* a : acoesdoclube_) a->setEnabled(false);
     // The coach who waits: the first human coach of the game.
@@ -437,6 +435,10 @@ void TelaPrincipal::AnunciarVez() {
     MostrarVez(true);
 }
 
+bool TelaPrincipal::Aguardando() const {
+    return paginas_->currentWidget() == esperando_;
+}
+
 bool TelaPrincipal::VezAnunciada() const {
     return paginas_->currentWidget() == vez_;
 }
@@ -472,7 +474,7 @@ void TelaPrincipal::keyPressEvent(QKeyEvent* e) {
             MostrarVez(false);
             return;
         }
-        if (!aguardando_ && !nagrade && jogar_->isEnabled()) {
+        if (!Aguardando() && !nagrade && jogar_->isEnabled()) {
             jogar_->click();
             return;
         }

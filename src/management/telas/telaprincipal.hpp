@@ -39,7 +39,7 @@ public:
     // The screen of a coach without a club, waiting for an invitation: the
     // menus (standings, saving, options) and the dates going on behind it.
     void MostrarAguardando();
-    bool Aguardando() const { return aguardando_; }
+    bool Aguardando() const;
     // Back to a club's squad (a human has a club again).
     void SairDoAguardo();
 
@@ -149,7 +149,6 @@ private:
     QWidget* vez_ = nullptr; // the hand-over notice
     QLabel* textovez_ = nullptr;
     QList<QAction*> acoesdoclube_; // menu entries that need a club
-    bool aguardando_ = false;
     // The club, season and date of the lineup on screen.
     int chaveclube_ = -1, chavetemporada_ = -1, chavedata_ = -1;
 };
