@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <unordered_map>
 
 namespace management {
 
@@ -147,6 +148,18 @@ void OrdenarGrade(const Jogo& jogo, Grade& grade) {
 
 Grade PreencherGrade(const Jogo& jogo, int clube, int tipo, double hoje) {
     return MontarGrade(jogo, clube, tipo, hoje, jogo.estado.opcoes.opescalacao != 0);
+}
+
+void ManterSelecao(Grade& nova, const Grade& antes) {
+    std::unordered_map<int, int> codigos;
+    for (const LinhaGrade& l : antes.linhas) codigos[l.jogador] = l.codigo;
+    for (LinhaGrade& l : nova.linhas) {
+        if (l.codigo == kIndisponivel || l.codigo == kNovato) continue;
+        const auto a = codigos.find(l.jogador);
+        l.codigo = a != codigos.end() && (a->second == kTitular || a->second == kReserva)
+                       ? a->second
+                       : kNaoSelecionado;
+    }
 }
 
 std::vector<Desfalque> DesfalquesDaEscalacao(const Jogo& jogo, const Grade& grade) {

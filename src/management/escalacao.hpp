@@ -55,6 +55,11 @@ void OrdenarGrade(const world::Jogo& jogo, Grade& grade);
 // The club on screen (`timeatual`) for the competition of the date.
 Grade PreencherGrade(const world::Jogo& jogo, double hoje);
 
+// A grid filled again on the same date (a dialog closed, a player sold) keeps
+// the lineup being made: each player his starter or substitute code, unless
+// he can no longer be chosen; players new to the grid start unselected.
+void ManterSelecao(Grade& nova, const Grade& antes);
+
 // Players of the remembered lineup ("Salvar escalação") whom an injury or a
 // suspension keeps out of today's match: the screen says so.
 struct Desfalque {

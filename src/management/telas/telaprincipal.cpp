@@ -30,8 +30,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <unordered_map>
-
 #include <cmath>
 #include <string>
 #include <vector>
@@ -311,17 +309,7 @@ void TelaPrincipal::Atualizar() {
     const bool mesma = g.clube == chaveclube_ && jogo_.estado.temporada == chavetemporada_ &&
                        jogo_.estado.dataatual == chavedata_ && grade_->grade().tipo == g.tipo;
     if (mesma) {
-        // The lineup being made stays: each player keeps his code unless he
-        // can no longer be chosen.
-        std::unordered_map<int, int> antes;
-        for (const LinhaGrade& l : grade_->grade().linhas) antes[l.jogador] = l.codigo;
-        for (LinhaGrade& l : g.linhas) {
-            if (l.codigo == kIndisponivel || l.codigo == kNovato) continue;
-            const auto a = antes.find(l.jogador);
-            l.codigo = a != antes.end() && (a->second == kTitular || a->second == kReserva)
-                           ? a->second
-                           : kNaoSelecionado;
-        }
+        ManterSelecao(g, grade_->grade());
     } else {
         chaveclube_ = g.clube;
         chavetemporada_ = jogo_.estado.temporada;
