@@ -29,6 +29,7 @@ void Autopiloto::Seguir(Proximo p) {
 void Autopiloto::MostrarPrincipal() {
     const int c = jogo.estado.timeatual;
     if (c < 0 || c >= static_cast<int>(jogo.times.size())) return;
+    AtualizarTelaPrincipal(jogo);
     RecontarDisponiveis(jogo, PreencherGrade(jogo, Hoje(jogo)));
 }
 
@@ -70,8 +71,9 @@ bool Autopiloto::Jogar() {
         switch (proximo.tela) {
         case Tela::Principal:
             if (proximo.eventos) {
-                EventosPreTela(jogo, ia);
-                MostrarPrincipal(); // refreshed after the date's events
+                // Refreshed after the date's events when they changed the
+                // squad, as the desktop does.
+                if (EventosPreTela(jogo, ia)) MostrarPrincipal();
                 proximo.eventos = false;
             }
             if (naprincipal && !naprincipal()) return true;

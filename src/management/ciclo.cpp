@@ -60,25 +60,6 @@ Proximo Runner(const Jogo& jogo) {
     return {Tela::Rodada, -1, jogo.estado.tipo, false};
 }
 
-// Transfers between computer-run clubs of one country: the transfer market
-// is not in the game yet, so the repetitions run without effect.
-void TransferirEntreComputadores(Jogo&, int /*pais*/) {}
-
-void TransferenciasDepoisDaLiga(Jogo& jogo) {
-    const Repeticoes rep = RepeticoesTransferencias(jogo);
-    const int ligas = static_cast<int>(jogo.ligas.size());
-    if (ligas == 0) return;
-    auto rodar = [&](int vezes, int pais) {
-        for (int k = 0; k < vezes; ++k)
-            TransferirEntreComputadores(jogo,
-                                        pais >= 0 ? pais : jogo.ligas[jogo.Aleatorio(ligas)].pais);
-    };
-    rodar(rep.r, -1);
-    if (ligas > 1) rodar(rep.r, -1);
-    if (ligas > 4) rodar(rep.r, -1);
-    if (ligas > 1 && jogo.LigaDoPais(kPaisCasa) >= 0) rodar(rep.rb, kPaisCasa);
-}
-
 // The league follow-up after a league date: job offers, coach changes (both
 // with the coaches' careers, not in the game yet), transfers.
 void DepoisDaLiga(Jogo& jogo) {
@@ -94,9 +75,14 @@ bool DataSemJogos(const Jogo& jogo) {
 // a club). A date on which not a single match is played has nothing to show:
 // it is played at once (its counters and the players' training still move)
 // and the cycle goes on to the next.
-Proximo Seguir(Jogo& jogo, InteracaoCiclo& ia) {
+Proximo Seguir(Jogo& jogo, InteracaoCiclo& ia, bool leiloes = false) {
     jogo.ciclo.humanojoga = AlgumHumanoJoga(jogo);
-    if (jogo.ciclo.humanojoga) return AbrirTelaPrincipal(jogo, ia);
+    if (jogo.ciclo.humanojoga) {
+        // Before a league date's main screen, computer-run clubs may put
+        // players up for auction.
+        if (leiloes && jogo.estado.tipo == Competicao::kLiga) LeiloesAntesDaLiga(jogo, ia);
+        return AbrirTelaPrincipal(jogo, ia);
+    }
     if (DataSemJogos(jogo)) return JogarDataSemHumanos(jogo, ia);
     if (jogo.estado.numhumanos == 0 && HaTecnicoHumano(jogo))
         return {Tela::Aguardando, -1, jogo.estado.tipo, false};
@@ -113,26 +99,6 @@ void Salvar(Jogo& jogo, InteracaoCiclo& ia) {
         ia.JogoSalvo(jogo);
     else
         ia.ErroAoSalvar(persistence::ErroAoSalvar());
-}
-
-void OfertaDeCompra(Jogo& jogo, InteracaoCiclo& ia, int time) {
-    const auto porTime = JogadoresPorTime(jogo);
-    const auto& elenco = porTime[time];
-    if (elenco.size() <= 14 || jogo.Aleatorio(30) != 0) return;
-    const int clubes = jogo.PrimeiraSelecao();
-    const TTime& meu = jogo.times[time];
-    int comprador = -1;
-    for (int k = 0; k < 200 && comprador < 0; ++k) {
-        const int c = jogo.Aleatorio(clubes);
-        const TTime& t = jogo.times[c];
-        if (!t.humano && porTime[c].size() <= 24 && t.nivel > 8 && t.divisao > 0 &&
-            t.divisao >= meu.divisao)
-            comprador = c;
-    }
-    int jogador = 0;
-    for (int k = 0; k < 28 && jogador <= 0; ++k)
-        jogador = elenco[jogo.Aleatorio(static_cast<int>(elenco.size()))];
-    if (comprador >= 0 && jogador > 0) ia.OfertaDeCompra(jogo, comprador, jogador);
 }
 
 // The first date of a season whose first phase of the cup nobody plays: the
@@ -241,19 +207,29 @@ Proximo AbrirTelaPrincipal(Jogo& jogo, InteracaoCiclo& ia) {
     return {Tela::Principal, e.timeatual, e.tipo, true};
 }
 
-void EventosPreTela(Jogo& jogo, InteracaoCiclo& ia) {
+bool EventosPreTela(Jogo& jogo, InteracaoCiclo& ia) {
     EstadoCiclo& c = jogo.ciclo;
     if (c.semeventos) {
         c.semeventos = false;
-        return;
+        return false;
     }
     const int time = jogo.estado.timeatual;
-    if (!ClubeValido(jogo, time) || jogo.EhSelecao(time)) return;
-    OfertaDeCompra(jogo, ia, time);
+    if (!ClubeValido(jogo, time) || jogo.EhSelecao(time)) return false;
+    bool mudou = OfertaComputador(jogo, ia, time);
     if (jogo.estado.tipo == Competicao::kLiga) {
-        if (const int morto = MorteJogador(jogo, time); morto > 0) ia.Falecimento(jogo, morto);
+        if (const int morto = MorteJogador(jogo, time); morto > 0) {
+            ia.Falecimento(jogo, morto);
+            mudou = true;
+        }
         // The national-team invitations come here once the tournaments are in.
     }
+    return mudou;
+}
+
+void AtualizarTelaPrincipal(Jogo& jogo) {
+    const int time = jogo.estado.timeatual;
+    if (jogo.ciclo.semeventos || !ClubeValido(jogo, time) || !jogo.times[time].humano) return;
+    VendasPrecoFixo(jogo, time);
 }
 
 Proximo Jogar(Jogo& jogo, InteracaoCiclo&) {
@@ -325,7 +301,7 @@ Proximo Continuar(Jogo& jogo, InteracaoCiclo& ia, int codigo) {
     for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) jogo.jogadores[i].atuou = 0;
     if (proximo < 0) return {Tela::FimDeTemporada, -1, -1, false};
     if (codigo == Competicao::kLiga) DepoisDaLiga(jogo);
-    return Seguir(jogo, ia);
+    return Seguir(jogo, ia, true);
 }
 
 Proximo ContinuarFimDeTemporada(Jogo& jogo, InteracaoCiclo& ia) {

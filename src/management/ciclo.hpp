@@ -3,6 +3,7 @@
 // in turn, the matchday, the continuation after the results, and the season
 // end. Every step returns what comes next; the desktop turns it into a screen
 // and the autopilot loops on it.
+#include "management/mercado.hpp"
 #include "match/executor.hpp"
 #include "world/jogo.hpp"
 
@@ -28,9 +29,10 @@ struct Proximo {
     bool eventos = false; // Principal: run EventosPreTela once the screen is up
 };
 
-// The answers the cycle needs from a person. The defaults are the autopilot's:
-// no file name (nothing is saved), every offer declined.
-struct InteracaoCiclo {
+// The answers the cycle needs from a person, the market's among them. The
+// defaults answer as nobody would: no file name (nothing is saved), every
+// offer declined, no bids.
+struct InteracaoCiclo : InteracaoMercado {
     virtual ~InteracaoCiclo() = default;
     // The name dialog of the first save: the file name it settled on (with
     // its extension, Windows-1252), empty = cancelled.
@@ -40,8 +42,6 @@ struct InteracaoCiclo {
     virtual void JogoSalvo(world::Jogo&) {}
     // A player died after training ("Falecimento do jogador").
     virtual void Falecimento(world::Jogo&, int /*jogador*/) {}
-    // A computer-run club wants to buy a player of the human's club.
-    virtual void OfertaDeCompra(world::Jogo&, int /*comprador*/, int /*jogador*/) {}
 };
 
 // Whether the human of club `time` plays on the current date of code `codigo`.
@@ -64,8 +64,14 @@ bool HaTecnicoHumano(const world::Jogo& jogo);
 Proximo AbrirTelaPrincipal(world::Jogo& jogo, InteracaoCiclo& ia);
 
 // The events of a new date on the main screen, once (not while `semeventos`,
-// which it clears): a purchase offer, the death of an old player.
-void EventosPreTela(world::Jogo& jogo, InteracaoCiclo& ia);
+// which it clears): a purchase offer, the death of an old player. True when
+// they changed the club (a player sold or dead): the screen is refreshed.
+bool EventosPreTela(world::Jogo& jogo, InteracaoCiclo& ia);
+
+// What a refresh of the main screen does to the game for club `timeatual`
+// before the screen reads it: unless `semeventos`, the fixed-price sales and
+// the World Cup announcement.
+void AtualizarTelaPrincipal(world::Jogo& jogo);
 
 // "Jogar >>" of the human on screen, whose lineup the screen has committed:
 // the next human who plays, or the runner.

@@ -219,6 +219,12 @@ void JanelaPrincipal::ComecarJogo(std::shared_ptr<world::Jogo> jogo, bool carreg
         dialogo.exec();
     });
     connect(principal_, &TelaPrincipal::sobre, this, [this] { MostrarSobre(this); });
+    connect(principal_, &TelaPrincipal::emails, this, &JanelaPrincipal::AbrirEmails);
+    connect(principal_, &TelaPrincipal::outrosclubes, this, &JanelaPrincipal::AbrirOutrosClubes);
+    connect(principal_, &TelaPrincipal::busca, this, &JanelaPrincipal::AbrirBusca);
+    connect(principal_, &TelaPrincipal::transferencias, this,
+            &JanelaPrincipal::AbrirTransferencias);
+    connect(principal_, &TelaPrincipal::vender, this, &JanelaPrincipal::AbrirVenda);
     if (novojogo_) {
         pilha_->removeWidget(novojogo_);
         novojogo_->deleteLater();
@@ -242,8 +248,9 @@ void JanelaPrincipal::MostrarPrincipal(const Proximo& p) {
     // to answer.
     auto eventos = [this] {
         if (!jogo_ || pilha_->currentWidget() != principal_ || principal_->Aguardando()) return;
-        management::EventosPreTela(*jogo_, ia_);
-        principal_->Atualizar();
+        // Refreshed only when the events changed the squad, as the game
+        // without windows does.
+        if (management::EventosPreTela(*jogo_, ia_)) principal_->Atualizar();
     };
     if (principal_->VezAnunciada())
         connect(principal_, &management::telas::TelaPrincipal::vezAceita, this, eventos,

@@ -35,6 +35,15 @@ public:
     void ErroAoSalvar(const std::string& mensagem) override;
     void Falecimento(world::Jogo& jogo, int jogador) override;
     void JogoSalvo(world::Jogo& jogo) override;
+    // The market's questions (interacao_compras.cpp, interacao_leiloes.cpp).
+    bool PropostaDeCompra(world::Jogo& jogo, int comprador, int jogador,
+                          world::i32 valor) override;
+    bool VenderAoHumano(world::Jogo& jogo, int comprador, int jogador, world::i32 valor) override;
+    bool AceitarExigencia(world::Jogo& jogo, int comprador, int jogador, int fator,
+                          world::i32 novosalario) override;
+    world::i32 Lance(world::Jogo& jogo, const management::Leilao& leilao) override;
+    void FimDoLeilao(world::Jogo& jogo, const management::Leilao& leilao,
+                     const management::ResultadoLeilao& resultado) override;
     std::function<void()> salvou; // the window's notice
 
 private:
@@ -71,6 +80,13 @@ public slots:
     void Emprestimo();
     void Demitir();
     void Avancar(); // the waiting screen plays the next date
+    // The market and the mail, each in its own file (janela_compras.cpp,
+    // janela_vendas.cpp, janela_emails.cpp).
+    void AbrirEmails();
+    void AbrirOutrosClubes();
+    void AbrirTransferencias();
+    void AbrirBusca();
+    void AbrirVenda(int jogador);
 
 protected:
     void closeEvent(QCloseEvent* e) override;

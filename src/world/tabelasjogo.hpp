@@ -101,11 +101,44 @@ static_assert(sizeof(TConvocado) == 8);
 template <std::size_t N> struct TRegistroBruto { u8 bytes[N]; };
 using TGrupoTorneio = TRegistroBruto<48>;  // national-team tournament group
 using TParMundial = TRegistroBruto<48>;    // club world cup pairing
-using TEmail = TRegistroBruto<48>;         // a human club's mail
 using TAmistoso = TRegistroBruto<24>;      // a friendly arranged
-using TTransferencia = TRegistroBruto<20>; // transfer history
 using TTrocaTecnico = TRegistroBruto<12>;  // coach-change log
 using TObra = TRegistroBruto<40>;          // stadium works
 static_assert(sizeof(TGrupoTorneio) == 48 && sizeof(TAmistoso) == 24 && sizeof(TObra) == 40);
+
+
+// One message of a human club's mailbox, 48 bytes. The date sits at byte 4,
+// where a double would not be aligned: it is kept as its eight bytes.
+struct TEmail {
+    i32 clube;      // the receiving club
+    u8 data[8];     // the day it was posted (day count, double)
+    i32 reservado12;
+    i32 texto;      // catalogue entry 1..73, 0 = none
+    i32 remetente;  // 1 board, 2 fans, 3 a player, 4 press, 5 medical staff
+    i32 categoria;  // picks the subject line
+    i32 jogador;    // the player concerned, 0 = none
+    i32 outroclube; // the other club (buyer, new club) or the second player
+    i32 valor;      // an amount (sale price), 0 = none
+    u8 lido;
+    u8 pergunta; // a yes/no question still waiting for its answer
+    u8 pad42[2];
+    i32 reservado44;
+};
+static_assert(sizeof(TEmail) == 48);
+PL_CAMPO(TEmail, data, 4);
+PL_CAMPO(TEmail, texto, 16);
+PL_CAMPO(TEmail, outroclube, 32);
+PL_CAMPO(TEmail, lido, 40);
+PL_CAMPO(TEmail, pergunta, 41);
+
+// One transfer of the history, 20 bytes; appended, never removed.
+struct TTransferencia {
+    i32 jogador;
+    i32 temporada; // season counter; the year shown is 2006 + temporada
+    i32 vendedor;
+    i32 comprador;
+    i32 preco;
+};
+static_assert(sizeof(TTransferencia) == 20);
 
 } // namespace world

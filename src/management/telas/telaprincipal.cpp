@@ -1,5 +1,7 @@
 #include "management/telas/telaprincipal.hpp"
 
+#include "management/ciclo.hpp"
+
 #include "management/escalacaoformacao.hpp"
 #include "management/escalacaotatica.hpp"
 #include "management/fichajogador.hpp"
@@ -305,6 +307,8 @@ void TelaPrincipal::Atualizar() {
         MostrarAguardando();
         return;
     }
+    // The refresh's own rules first (fixed-price sales, the news).
+    AtualizarTelaPrincipal(jogo_);
     Grade g = PreencherGrade(jogo_, Hoje());
     const bool mesma = g.clube == chaveclube_ && jogo_.estado.temporada == chavetemporada_ &&
                        jogo_.estado.dataatual == chavedata_ && grade_->grade().tipo == g.tipo;

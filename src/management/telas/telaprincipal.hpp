@@ -91,6 +91,11 @@ signals:
     void demitir();
     void sair();
     void sobre();
+    void emails();
+    void outrosclubes();
+    void busca();
+    void transferencias();
+    void vender(int jogador); // the sale screen for a player of the squad
     // The waiting screen's "Avançar >>": play the next date.
     void avancar();
     // The coach named by the hand-over notice has taken the keyboard.

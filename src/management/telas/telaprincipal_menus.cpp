@@ -64,8 +64,14 @@ void TelaPrincipal::MontarMenus() {
     connect(jogos, &QAction::triggered, this, &TelaPrincipal::calendario);
     acoesdoclube_ << financas << emprestimo << jogos;
     Ainda(this, clube, QStringLiteral("Estádio"), {QKeySequence(Qt::Key_F6)});
-    Ainda(this, clube, QStringLiteral("E-mails"), {QKeySequence(Qt::Key_F7)});
-    Ainda(this, clube, QStringLiteral("Outros clubes"), {QKeySequence(Qt::Key_F8)});
+    QAction* emails = Entrada(this, clube, QStringLiteral("E-mails"), {QKeySequence(Qt::Key_F7)});
+    connect(emails, &QAction::triggered, this, &TelaPrincipal::emails);
+    QAction* outros =
+        Entrada(this, clube, QStringLiteral("Outros clubes"), {QKeySequence(Qt::Key_F8)});
+    connect(outros, &QAction::triggered, this, &TelaPrincipal::outrosclubes);
+    QAction* busca = Entrada(this, clube, QStringLiteral("Busca de Jogadores"));
+    connect(busca, &QAction::triggered, this, &TelaPrincipal::busca);
+    acoesdoclube_ << emails << outros << busca;
     Ainda(this, clube, QStringLiteral("Amistosos"), {QKeySequence(Qt::Key_F9)});
 
     QMenu* competicoes = menus_->addMenu(QStringLiteral("C&ompetições"));
@@ -87,7 +93,8 @@ void TelaPrincipal::MontarMenus() {
 
     QMenu* historico = menus_->addMenu(QStringLiteral("&Histórico"));
     Ainda(this, historico, QStringLiteral("Campeões"));
-    Ainda(this, historico, QStringLiteral("Transferências"));
+    connect(Entrada(this, historico, QStringLiteral("Últimas transferências")), &QAction::triggered,
+            this, &TelaPrincipal::transferencias);
     Ainda(this, historico, QStringLiteral("Trocas de técnicos"));
 
     QMenu* ajuda = menus_->addMenu(QStringLiteral("&Ajuda"));
