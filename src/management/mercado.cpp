@@ -120,7 +120,8 @@ i32 MultaRescisoria(const Jogo& jogo, int jogador, i32 preco) {
     return match::ArredDiv(std::int64_t{preco} * TaxaDeMulta(j.contrato - hoje), 100);
 }
 
-void Transferir(Jogo& jogo, int jogador, int comprador, i32 preco, Elencos* elencos) {
+void Transferir(Jogo& jogo, int jogador, int comprador, i32 preco, Elencos* elencos,
+                ViaTransferencia via) {
     if (!JogadorValido(jogo, jogador) || !ClubeDoMercado(jogo, comprador)) return;
     TJogador& j = jogo.jogadores[jogador];
     const int vendedor = j.time;
@@ -147,6 +148,11 @@ void Transferir(Jogo& jogo, int jogador, int comprador, i32 preco, Elencos* elen
     t.comprador = comprador;
     t.preco = preco;
     jogo.transferencias.push_back(t);
+    const auto v = static_cast<std::size_t>(via);
+    if (v < jogo.contagemmercado.quantas.size()) {
+        ++jogo.contagemmercado.quantas[v];
+        jogo.contagemmercado.valor[v] += preco;
+    }
 
     // The press talks about a star joining a big club elsewhere.
     const int atual = jogo.estado.timeatual;
@@ -191,10 +197,10 @@ void Transferir(Jogo& jogo, int jogador, int comprador, i32 preco, Elencos* elen
     if (depois - antes != esperado) ++jogo.ciclo.transferenciasdesequilibradas;
 }
 
-void VenderAoComputador(Jogo& jogo, int jogador, int comprador, i32 preco, Elencos* elencos) {
+void VenderAoComputador(Jogo& jogo, int jogador, int comprador, i32 preco, ViaTransferencia via) {
     if (!JogadorValido(jogo, jogador) || !ClubeDoMercado(jogo, comprador)) return;
     jogo.jogadores[jogador].passe = preco;
-    Transferir(jogo, jogador, comprador, preco, elencos);
+    Transferir(jogo, jogador, comprador, preco, nullptr, via);
     // A computer-run buyer does not lose cash on these purchases (its
     // statement still books them).
     MoverDinheiro(jogo, comprador, preco);
@@ -277,7 +283,7 @@ ResultadoProposta ProporCompra(Jogo& jogo, InteracaoMercado& ia, int comprador, 
             r.resultado = Proposta::RecusaHumano;
             return r;
         }
-        Transferir(jogo, jogador, comprador, valor);
+        Transferir(jogo, jogador, comprador, valor, nullptr, ViaTransferencia::Proposta);
         r.resultado = Proposta::Aceita;
         return r;
     }
@@ -309,7 +315,7 @@ ResultadoProposta ProporCompra(Jogo& jogo, InteracaoMercado& ia, int comprador, 
         j.salario = r.novosalario;
     }
     const int posicao = j.posicao, forca = j.forca;
-    Transferir(jogo, jogador, comprador, valor);
+    Transferir(jogo, jogador, comprador, valor, nullptr, ViaTransferencia::Proposta);
     r.resultado = Proposta::Aceita;
     if (repor) r.reposicao = ComprarReposicao(jogo, vendedor, posicao, forca, valor);
     return r;
@@ -342,7 +348,8 @@ int ComprarReposicao(Jogo& jogo, int clube, int posicao, int forca, i32 preco) {
     if (candidatos.empty()) candidatos = procurar(false, 3 * std::int64_t{preco}, 30);
     if (candidatos.empty()) return 0;
     const int escolhido = candidatos[jogo.Aleatorio(static_cast<int>(candidatos.size()))];
-    Transferir(jogo, escolhido, clube, jogo.jogadores[escolhido].passe);
+    Transferir(jogo, escolhido, clube, jogo.jogadores[escolhido].passe, nullptr,
+               ViaTransferencia::Reposicao);
     return escolhido;
 }
 
@@ -383,7 +390,7 @@ bool OfertaComputador(Jogo& jogo, InteracaoMercado& ia, int time) {
     if (comprador < 0 || jogador <= 0) return false;
     const i32 valor = ValorDaOfertaComputador(jogo, jogador);
     if (!ia.PropostaDeCompra(jogo, comprador, jogador, valor)) return false;
-    VenderAoComputador(jogo, jogador, comprador, valor);
+    VenderAoComputador(jogo, jogador, comprador, valor, ViaTransferencia::OfertaComputador);
     return true;
 }
 

@@ -72,11 +72,12 @@ world::i32 MultaRescisoria(const world::Jogo& jogo, int jogador, world::i32 prec
 // The one transfer operation: `jogador` joins `comprador` for `preco`.
 // `elencos`, when given, is kept up to date.
 void Transferir(world::Jogo& jogo, int jogador, int comprador, world::i32 preco,
-                Elencos* elencos = nullptr);
+                Elencos* elencos = nullptr,
+                world::ViaTransferencia via = world::ViaTransferencia::Compra);
 // A sale to a computer-run club (its offer, a fixed-price sale): the player
 // is valued at the price, transferred, and the buyer gets the price back.
 void VenderAoComputador(world::Jogo& jogo, int jogador, int comprador, world::i32 preco,
-                        Elencos* elencos = nullptr);
+                        world::ViaTransferencia via);
 
 // --- A human buys -------------------------------------------------------------
 
