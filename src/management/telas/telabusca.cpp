@@ -262,19 +262,19 @@ void TelaBusca::Preencher(const std::vector<int>& jogadores) {
     lista_->clearContents();
     lista_->setRowCount(n);
     const QColor avenda(255, 214, 140);
-    const QPixmap estrela = FiguraCondicao(12, false);
+    const QIcon estrela(FiguraCondicao(12, false));
+    // The others get an empty picture of the same size: the names line up.
+    QPixmap nada(kLarguraFigura, kAlturaFigura);
+    nada.fill(Qt::transparent);
+    const QIcon semestrela(nada);
     for (int k = 0; k < n; ++k) {
         const int i = jogadores[k];
         const TJogador& j = jogo_.jogadores[i];
         const QString nome = ui::Q(j.nome.view());
         auto* itnome = new Item(nome, nome);
         itnome->setData(kPapelJogador, i);
-        if (j.estrela) {
-            itnome->setIcon(QIcon(estrela));
-            itnome->setToolTip(nome + QStringLiteral(" - ") + ui::T(2634));
-        } else {
-            itnome->setToolTip(nome);
-        }
+        itnome->setIcon(j.estrela ? estrela : semestrela);
+        itnome->setToolTip(j.estrela ? nome + QStringLiteral(" - ") + ui::T(2634) : nome);
         lista_->setItem(k, kColNome, itnome);
         auto centro = [&](int coluna, const QString& texto, const QVariant& chave,
                           Qt::Alignment a = Qt::AlignCenter) {

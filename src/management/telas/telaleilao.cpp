@@ -92,7 +92,7 @@ TelaLeilao::TelaLeilao(const Jogo& jogo, const Leilao& l, QWidget* pai)
     campo_->setObjectName(QStringLiteral("lance"));
     campo_->setValidator(new QIntValidator(0, kMaximoMilhares, campo_));
     campo_->setAlignment(Qt::AlignRight);
-    campo_->setMaximumWidth(160);
+    campo_->setFixedWidth(150);
     campo_->setPlaceholderText(QStringLiteral("milhares de $"));
     connect(campo_, &QLineEdit::textEdited, this, &TelaLeilao::Digitou);
     connect(campo_, &QLineEdit::returnPressed, this, &TelaLeilao::DarLance);
@@ -142,7 +142,10 @@ TelaLeilao::TelaLeilao(const Jogo& jogo, const Leilao& l, QWidget* pai)
         campo_->setFocus();
     }
     Digitou();
-    ui::Dimensionar(this, QSize(560, 0));
+    // The instructions wrap: the height is the one their lines need at the
+    // width the screen opens at.
+    constexpr int kLargura = 580;
+    ui::Dimensionar(this, QSize(kLargura, heightForWidth(kLargura)));
 }
 
 QWidget* TelaLeilao::MontarJogador(const Leilao& l) {
