@@ -5,6 +5,7 @@
 #include "management/telas/telaprincipal.hpp"
 #include "management/telas/telavenda.hpp"
 #include "shell/janelaprincipal.hpp"
+#include "ui/textos.hpp"
 
 namespace shell {
 
@@ -26,7 +27,17 @@ void JanelaPrincipal::AbrirVenda(int jogador) {
     if (jogo_->jogadores[jogador].time != clube) return;
     management::telas::TelaVenda tela(*jogo_, jogador, ia_, this);
     tela.exec();
-    if (principal_) principal_->Atualizar();
+    if (!principal_) return;
+    // Listed at his value or less, he goes at this very refresh: say so,
+    // the squad has changed under the coach's eyes.
+    const bool ficou = jogo_->jogadores[jogador].time == clube;
+    principal_->Atualizar();
+    const int comprador = jogo_->jogadores[jogador].time;
+    if (ficou && comprador != clube && comprador >= 0 &&
+        comprador < static_cast<int>(jogo_->times.size()))
+        principal_->Avisar(ui::Q(jogo_->jogadores[jogador].nome.view()) +
+                           QStringLiteral(" vendido para ") +
+                           ui::Q(jogo_->times[comprador].nome.view()));
 }
 
 void JanelaPrincipal::AbrirBusca() {

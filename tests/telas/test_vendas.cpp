@@ -207,6 +207,7 @@ TEST(Vendas, AListingAtTheValueSellsAtTheNextRefreshAndAWithdrawalKeepsThePlayer
     ASSERT_EQ(c.jogo->transferencias.size(), transferencias + 1);
     EXPECT_EQ(c.jogo->transferencias.back().preco, 1'500'000);
     EXPECT_EQ(c.Fila(j), -1);
+    EXPECT_TRUE(c.principal()->rotuloAviso()->text().startsWith(ui::Q(vendido.nome)));
 }
 
 TEST(Vendas, TheSaleScreenSaysWhatStopsASaleAndShowsNoFineForAnEndedContract) {
