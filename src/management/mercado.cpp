@@ -92,6 +92,22 @@ void MoverNoIndice(Elencos* elencos, int jogador, int de, int para) {
     }
 }
 
+// A player his human coach has already put in today's committed lineup (an
+// earlier human of a hot-seat date): he stays until the date is played.
+bool EscaladoHoje(const Jogo& jogo, int jogador) {
+    const int c = jogo.jogadores[jogador].time;
+    if (!ClubeValido(jogo, c)) return false;
+    const int e = jogo.times[c].escalacao;
+    if (e < 0 || e >= static_cast<int>(jogo.escalacoes.size())) return false;
+    const TEscalacao& l = jogo.escalacoes[e];
+    if (l.goleiro == jogador) return true;
+    for (i32 k : l.jogadoreslinha)
+        if (k == jogador) return true;
+    for (i32 k : l.reservas)
+        if (k == jogador) return true;
+    return false;
+}
+
 int Estrelas(const Jogo& jogo, const std::vector<int>& elenco) {
     int n = 0;
     for (int j : elenco) n += jogo.jogadores[j].estrela != 0;
@@ -213,7 +229,8 @@ bool PodeComprar(const Jogo& jogo, int comprador, int jogador) {
     const TJogador& j = jogo.jogadores[jogador];
     const TTime& b = jogo.times[comprador];
     return j.avenda && j.time != comprador && ClubeDoMercado(jogo, j.time) &&
-           b.elenco < kMaximoElencoHumano && b.dinheiro >= j.passepedido;
+           b.elenco < kMaximoElencoHumano && b.dinheiro >= j.passepedido &&
+           !EscaladoHoje(jogo, jogador);
 }
 
 bool Comprar(Jogo& jogo, int comprador, int jogador) {
@@ -275,7 +292,7 @@ ResultadoProposta ProporCompra(Jogo& jogo, InteracaoMercado& ia, int comprador, 
     const int vendedor = j.time;
     const TTime& b = jogo.times[comprador];
     if (!ClubeDoMercado(jogo, vendedor) || vendedor == comprador || valor > b.dinheiro ||
-        b.elenco >= kMaximoElencoHumano)
+        b.elenco >= kMaximoElencoHumano || EscaladoHoje(jogo, jogador))
         return r;
 
     if (jogo.times[vendedor].humano) {

@@ -94,7 +94,8 @@ enum class Proposta {
     RecusaJogador,     // the player's name and s1/833
     ExigenciaRecusada, // the player asked for more salary and the buyer said no
     RecusaHumano,      // the other human said "Não"
-    Invalida,          // not a player of another club, or more than the buyer's cash
+    Invalida,          // not a player of another club, more than the buyer's cash, a full
+                       // squad, or a player already in his club's lineup for today
 };
 struct ResultadoProposta {
     Proposta resultado = Proposta::Invalida;

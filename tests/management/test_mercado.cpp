@@ -445,3 +445,26 @@ TEST(PasseCompacto, TheGridsShortPrices) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(ProporCompra, APlayerInAHumansLineupAlreadyCommittedTodayIsNotForSale) {
+    Mercado m;
+    m.Humano(0);
+    m.Humano(1);
+    const int j = m.Primeiro(0, kMeia);
+    m.J(j).avenda = 1;
+    TEscalacao e{};
+    e.jogadoreslinha[3] = j;
+    m.jogo.escalacoes.push_back(e);
+    m.T(0).escalacao = 0;
+    EXPECT_FALSE(PodeComprar(m.jogo, 1, j));
+    Respostas r;
+    r.vender = true;
+    EXPECT_EQ(ProporCompra(m.jogo, r, 1, j, 1000).resultado, Proposta::Invalida);
+    EXPECT_EQ(r.perguntas, 0);
+    m.T(0).escalacao = -1; // the date played: he can go
+    EXPECT_TRUE(PodeComprar(m.jogo, 1, j));
+}
+
+} // namespace
