@@ -2,6 +2,7 @@
 // ways a human buys.
 #include "management/mercado.hpp"
 
+#include "history/historico.hpp"
 #include "management/emails.hpp"
 #include "management/escalacaotatica.hpp"
 #include "management/financas.hpp"
@@ -57,18 +58,11 @@ using namespace mercado;
 
 namespace {
 
-// The first free place of a season's three clubs, unless he is there already.
+// The new club in his career, in this season's places.
 void AnotarNaCarreira(Jogo& jogo, const TJogador& j, int clube) {
     if (j.historico <= 0 || j.historico >= static_cast<int>(jogo.historicos.size())) return;
     const int slot = std::clamp<int>(jogo.estado.temporada, 1, 10) - 1;
-    i32(&temporada)[3] = jogo.historicos[j.historico].clubes[slot];
-    for (i32 c : temporada)
-        if (c == clube) return;
-    for (i32& c : temporada)
-        if (c == -1) {
-            c = clube;
-            return;
-        }
+    history::AnotarClubeNaTemporada(jogo.historicos[j.historico].clubes[slot], clube);
 }
 
 void Recontar(Jogo& jogo, int clube, Elencos* elencos) {
