@@ -310,8 +310,10 @@ TEST_F(Temporadas, TheCustomChampionshipPoolsTheTickedCountriesIntoOneLeague) {
     EXPECT_EQ(competitions::NomeDaCompeticao(jogo, 2, humano), "Copa Internacional");
     EXPECT_EQ(management::NomeDaCompeticao(jogo, 1, 0), "Campeonato Internacional");
     EXPECT_EQ(management::NomeDaCompeticao(jogo, 2, 0), "Copa Internacional");
-    const auto proximo =
-        management::ProcurarProximoAdversario(jogo, humano, jogo.calendario[0].data);
+    // A club of the first division has fixtures in the new season whatever
+    // became of the human's (relegated out of the divisions, it has none).
+    const auto proximo = management::ProcurarProximoAdversario(jogo, jogo.ligas[0].divisoes[0][0],
+                                                               jogo.calendario[0].data);
     ASSERT_GE(proximo.partida, 0);
     EXPECT_EQ(proximo.nomecompeticao,
               proximo.competicao == 1 ? "Campeonato Internacional" : "Copa Internacional");
