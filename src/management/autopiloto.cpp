@@ -77,7 +77,10 @@ bool Autopiloto::Jogar() {
                 proximo.eventos = false;
             }
             if (naprincipal && !naprincipal()) return true;
-            if (mercado && AgirNoMercado(jogo, ia, jogo.estado.timeatual)) MostrarPrincipal();
+            if (mercado) {
+                LerEmails(jogo, jogo.estado.timeatual);
+                if (AgirNoMercado(jogo, ia, jogo.estado.timeatual)) MostrarPrincipal();
+            }
             if (escalar)
                 escalar(jogo.estado.timeatual);
             else

@@ -36,9 +36,10 @@ struct Autopiloto {
     // on without running the events twice.
     std::function<bool()> naprincipal;
 
-    // On (the default), the coach on screen trades before his lineup
-    // (AgirNoMercado) and answers the market's questions by his policy; off,
-    // he stays out of the market as a coach who closes every window would.
+    // On (the default), the coach on screen reads his mail (LerEmails) and
+    // trades before his lineup (AgirNoMercado), and answers the market's
+    // questions by his policy; off, he stays out of the market and his
+    // mailbox as a coach who closes every window would.
     void Mercado(bool ligado) {
         mercado = ligado;
         ia.ativo = ligado;

@@ -1,5 +1,6 @@
 #include "management/autopiloto_mercado.hpp"
 
+#include "management/emails.hpp"
 #include "management/mercado_interno.hpp"
 #include "match/arredondar.hpp"
 
@@ -84,9 +85,11 @@ bool AgirNoMercado(Jogo& jogo, InteracaoMercado& ia, int time) {
     bool mudou = false;
     const std::vector<int> elenco = JogadoresDoClube(jogo, time);
     const int tamanho = static_cast<int>(elenco.size());
-    // Too many players: the weakest goes up for sale a little above his
-    // value, now and then to an auction instead.
-    if (tamanho > kVendeAcima && PodeVender(jogo, time)) {
+    // Too many players, or a club in debt with players to spare: the weakest
+    // goes up for sale a little above his value, now and then to an auction
+    // instead.
+    const bool endividado = jogo.times[time].dinheiro < 0 && tamanho > 18;
+    if ((tamanho > kVendeAcima || endividado) && PodeVender(jogo, time)) {
         if (const int j = MaisFraco(jogo, elenco); j > 0) {
             const i32 passe = jogo.jogadores[j].passe;
             if (jogo.Aleatorio(10) == 0)
@@ -124,6 +127,14 @@ bool AgirNoMercado(Jogo& jogo, InteracaoMercado& ia, int time) {
         }
     }
     return mudou;
+}
+
+void LerEmails(Jogo& jogo, int time) {
+    for (int i : EmailsDoClube(jogo, time)) {
+        if (jogo.emails[i].lido) continue;
+        MarcarEmailLido(jogo, i);
+        if (jogo.emails[i].pergunta) ResponderEmail(jogo, i, jogo.Aleatorio(2) == 0);
+    }
 }
 
 } // namespace management

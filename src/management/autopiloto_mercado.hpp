@@ -21,4 +21,7 @@ struct InteracaoAutopiloto : InteracaoCiclo {
 // when the squad changed (the screen is refreshed).
 bool AgirNoMercado(world::Jogo& jogo, InteracaoMercado& ia, int time);
 
+// He reads his new mail and answers its questions ("Sim" or "Não" drawn).
+void LerEmails(world::Jogo& jogo, int time);
+
 } // namespace management
