@@ -164,6 +164,12 @@ TEST(Compras, BuyingAtTheAskingPriceThroughTheOtherClubsScreen) {
     const i32 caixa = jogo->times[humano].dinheiro, caixavendedor = jogo->times[vendedor].dinheiro;
     const int elencohumano = jogo->times[humano].elenco;
 
+    // A national team of a tournament sits after the clubs: no club to buy from.
+    TTime selecao = jogo->times[vendedor];
+    selecao.nome = "Selecao de Teste";
+    jogo->times.push_back(selecao);
+    ASSERT_TRUE(jogo->EhSelecao(static_cast<int>(jogo->times.size()) - 1));
+
     InteracaoMercado nada;
     TelaOutrosClubes tela(*jogo, humano, nada);
     tela.resize(1280, 800);
@@ -185,6 +191,7 @@ TEST(Compras, BuyingAtTheAskingPriceThroughTheOtherClubsScreen) {
     for (int r = 0; r < clubes->count(); ++r)
         if (clubes->item(r)->data(Qt::UserRole).toInt() == vendedor) clubes->setCurrentRow(r);
     ASSERT_EQ(tela.Clube(), vendedor);
+    EXPECT_EQ(clubes->findItems(QStringLiteral("Selecao de Teste"), Qt::MatchExactly).size(), 0);
     EXPECT_EQ(tela.grade()->rowCount(), static_cast<int>(elenco.size()));
     EXPECT_EQ(Celula(tela, alvo, TelaOutrosClubes::kColVenda), ui::Q(PasseCompacto(preco)));
     EXPECT_EQ(Celula(tela, alvo, TelaOutrosClubes::kColPasse),
@@ -221,16 +228,26 @@ TEST(Compras, BuyingAtTheAskingPriceThroughTheOtherClubsScreen) {
         EXPECT_EQ(jogo->times[humano].dinheiro, caixa);
     }
     {
+        // Bought from his card, opened by a double click on his row.
         Roteiro r({[&](QWidget* w) {
-                      auto* p = qobject_cast<TelaPergunta*>(w);
-                      ASSERT_NE(p, nullptr);
-                      EXPECT_TRUE(p->Texto().contains(ui::Q(jogo->jogadores[alvo].nome.view())));
-                      EXPECT_TRUE(Rotulo(w, "valor").startsWith(ui::Dinheiro(preco)));
-                      Clicar(w, "sim");
-                  }},
+                       auto* ficha = qobject_cast<management::telas::TelaJogador*>(w);
+                       ASSERT_NE(ficha, nullptr);
+                       EXPECT_EQ(ficha->jogador(), alvo);
+                       apoio_telas::Capturar(*w, "tela_ficha_compra");
+                       Clicar(w, "comprar");
+                   },
+                   [&](QWidget* w) {
+                       auto* p = qobject_cast<TelaPergunta*>(w);
+                       ASSERT_NE(p, nullptr);
+                       EXPECT_TRUE(p->Texto().contains(ui::Q(jogo->jogadores[alvo].nome.view())));
+                       EXPECT_TRUE(Rotulo(w, "valor").startsWith(ui::Dinheiro(preco)));
+                       Clicar(w, "sim");
+                   }},
                   &tela);
-        tela.botaoComprar()->click();
-        EXPECT_EQ(r.Feitos(), 1);
+        int fila = 0;
+        while (tela.JogadorDaFila(fila) != alvo) ++fila;
+        emit tela.grade()->cellDoubleClicked(fila, TelaOutrosClubes::kColNome);
+        EXPECT_EQ(r.Feitos(), 2);
     }
     EXPECT_EQ(jogo->jogadores[alvo].time, humano);
     EXPECT_EQ(jogo->times[humano].dinheiro, caixa - preco);

@@ -543,7 +543,8 @@ void TelaOutrosClubes::AtualizarDetalhes() {
     if (f.estrela) l1 += QStringLiteral(" &#9733;");
     l1 += QStringLiteral(" &mdash; %1, %2 anos").arg(h(f.nomeposicao)).arg(f.idade);
     if (!f.nacionalidade.empty()) l1 += QStringLiteral(", ") + h(f.nacionalidade);
-    l1 += QStringLiteral(" &middot; %1 / %2").arg(h(f.caracteristica1), h(f.caracteristica2));
+    l1 += QStringLiteral(" &middot; ") + h(f.caracteristica1);
+    if (f.caracteristica2 != f.caracteristica1) l1 += QStringLiteral(" / ") + h(f.caracteristica2);
     QString l2 = QStringLiteral("%1 <b>%2</b> &middot; %3 <b>%4</b> &middot; %5 <b>%6</b>")
                      .arg(ui::T(2605).toHtmlEscaped())
                      .arg(f.forca)
