@@ -35,24 +35,33 @@ std::vector<int> PaisesDoMercado(const Jogo& jogo) {
     return v;
 }
 
+namespace {
+
+// The division a club is listed under.
+int Grupo(const Jogo& jogo, int c) {
+    return c < jogo.estado.numtimesligas ? jogo.times[c].divisao : kClubesExtras;
+}
+
+} // namespace
+
 std::vector<int> DivisoesDoPais(const Jogo& jogo, int pais) {
-    std::set<int> divisoes;
+    std::set<int> grupos;
     for (int c = 0; c < ClubesDoMercado(jogo); ++c)
-        if (jogo.times[c].pais == pais) divisoes.insert(jogo.times[c].divisao);
+        if (jogo.times[c].pais == pais) grupos.insert(Grupo(jogo, c));
     std::vector<int> v;
-    for (int d : divisoes)
+    for (int d : grupos)
         if (d > 0) v.push_back(d);
-    if (divisoes.count(0)) v.push_back(0);
-    // A club of an odd division (a damaged save) is still listed, last.
-    for (int d : divisoes)
-        if (d < 0) v.push_back(d);
+    // Odd values of a damaged save still get their list, after the others.
+    for (int d : grupos)
+        if (d <= 0) v.push_back(d);
+    std::stable_partition(v.begin(), v.end(), [](int d) { return d >= 0; });
     return v;
 }
 
 std::vector<int> ClubesDoPais(const Jogo& jogo, int pais, int divisao) {
     std::vector<int> v;
     for (int c = 0; c < ClubesDoMercado(jogo); ++c)
-        if (jogo.times[c].pais == pais && jogo.times[c].divisao == divisao) v.push_back(c);
+        if (jogo.times[c].pais == pais && Grupo(jogo, c) == divisao) v.push_back(c);
     std::stable_sort(v.begin(), v.end(), [&](int a, int b) {
         return plataforma::MenorAlfabetico(jogo.times[a].nome.view(), jogo.times[b].nome.view());
     });

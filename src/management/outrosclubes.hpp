@@ -12,10 +12,13 @@ namespace management {
 // clubs; the national teams of a tournament are no clubs to buy from), by
 // name in alphabetical order.
 std::vector<int> PaisesDoMercado(const world::Jogo& jogo);
-// The divisions the country's clubs are in, the top one first; 0 (clubs in
-// no division) last.
+// The extra clubs of a country whose league is not played: their `divisao`
+// only ranks their level, so they are listed together.
+constexpr int kClubesExtras = -1;
+// The divisions the country's league clubs are in, the top one first; 0
+// (clubs in no division) after them; kClubesExtras for its extra clubs.
 std::vector<int> DivisoesDoPais(const world::Jogo& jogo, int pais);
-// The country's clubs of that division, by name.
+// The country's clubs of that division (or its extra clubs), by name.
 std::vector<int> ClubesDoPais(const world::Jogo& jogo, int pais, int divisao);
 
 // One line of "Últimas transferências". A name is empty where the saved

@@ -17,6 +17,8 @@
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
 #include "world/clubes.hpp"
+#include "world/idioma.hpp"
+#include "world/paises.hpp"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -185,6 +187,21 @@ TEST(Compras, BuyingAtTheAskingPriceThroughTheOtherClubsScreen) {
         EXPECT_FALSE(plataforma::MenorAlfabetico(ui::ParaJogo(paises->itemText(i)),
                                                  ui::ParaJogo(paises->itemText(i - 1))))
             << paises->itemText(i).toStdString();
+
+    // A country whose league is not played lists its extra clubs together.
+    const int brasil = paises->currentIndex();
+    paises->setCurrentIndex(brasil == 0 ? 1 : 0);
+    ASSERT_EQ(tela.caixaDivisao()->count(), 1);
+    EXPECT_EQ(tela.caixaDivisao()->currentText(), QStringLiteral("Todos os clubes"));
+    ASSERT_GT(tela.listaClubes()->count(), 0);
+    for (int r = 0; r < tela.listaClubes()->count(); ++r) {
+        const int c = tela.listaClubes()->item(r)->data(Qt::UserRole).toInt();
+        EXPECT_GE(c, jogo->estado.numtimesligas);
+        EXPECT_EQ(ui::Q(NomePais(jogo->times[c].pais)), paises->currentText());
+    }
+    EXPECT_GT(tela.grade()->rowCount(), 0);
+    paises->setCurrentIndex(brasil);
+    EXPECT_EQ(tela.caixaDivisao()->currentText(), ui::Q(nomedivisao(1)));
 
     // The seller picked in its list.
     QListWidget* clubes = tela.listaClubes();
@@ -395,6 +412,16 @@ TEST(Compras, ASalaryDemandCancelledThenAccepted) {
     }
     EXPECT_EQ(jogo->jogadores[alvo].time, humano);
     EXPECT_EQ(jogo->jogadores[alvo].salario, 3 * salario);
+    // Each wage bill is its players' salaries: the seller stops paying what he
+    // earned there, the buyer pays what he asked for.
+    auto folha = [&](int clube) {
+        std::int64_t total = 0;
+        for (std::size_t k = 1; k < jogo->jogadores.size(); ++k)
+            if (jogo->jogadores[k].time == clube) total += jogo->jogadores[k].salario;
+        return total;
+    };
+    EXPECT_EQ(jogo->financas[vendedor].salariosemanal, folha(vendedor));
+    EXPECT_EQ(jogo->financas[humano].salariosemanal, folha(humano));
     EXPECT_EQ(jogo->times[humano].dinheiro, caixa - valor);
     // A computer-run seller pays no fine; a replacement it bought costs it
     // that player's value.

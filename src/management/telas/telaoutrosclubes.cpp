@@ -70,6 +70,7 @@ double Hoje(const Jogo& jogo) {
 }
 
 QString NomeDaDivisao(int divisao) {
+    if (divisao == kClubesExtras) return QStringLiteral("Todos os clubes");
     const std::string nome = nomedivisao(divisao);
     return nome.empty() ? QStringLiteral("Sem divisão") : ui::Q(nome);
 }
@@ -332,7 +333,8 @@ void TelaOutrosClubes::MostrarClube(int clube) {
     {
         const QSignalBlocker bloqueio(divisao_);
         PaisMudou();
-        const auto d = std::find(divisoes_.begin(), divisoes_.end(), t.divisao);
+        const int grupo = clube < jogo_.estado.numtimesligas ? t.divisao : kClubesExtras;
+        const auto d = std::find(divisoes_.begin(), divisoes_.end(), grupo);
         divisao_->setCurrentIndex(d == divisoes_.end() ? 0
                                                        : static_cast<int>(d - divisoes_.begin()));
     }
@@ -407,9 +409,11 @@ void TelaOutrosClubes::AtualizarCabecalho() {
     escudo_->setPixmap(escudo.isNull() ? QPixmap()
                                        : escudo.scaled(escudo_->size(), Qt::KeepAspectRatio,
                                                        Qt::SmoothTransformation));
-    QString linha = ha ? NomeDaDivisao(t.divisao) : QString();
+    // An extra club's division only ranks its level: no league to name.
+    QString linha =
+        ha && clube_ < jogo_.estado.numtimesligas ? NomeDaDivisao(t.divisao) : QString();
     const std::string pais = ha ? NomePais(t.pais) : std::string();
-    if (!pais.empty()) linha += QStringLiteral(" - ") + ui::Q(pais);
+    if (!pais.empty()) linha += (linha.isEmpty() ? QString() : QStringLiteral(" - ")) + ui::Q(pais);
     if (ha && clube_ == comprador_)
         linha += QStringLiteral("  (seu clube)");
     else if (ha && t.humano)
