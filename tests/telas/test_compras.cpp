@@ -308,6 +308,20 @@ TEST(Compras, AnOfferTypedInThousandsThatTheClubRefuses) {
     tela.show();
     tela.MostrarClube(vendedor);
     ASSERT_TRUE(tela.SelecionarJogador(alvo));
+    {
+        // Enter on his row opens his card, the offer a click away.
+        Roteiro r({[&](QWidget* w) {
+                       EXPECT_NE(qobject_cast<management::telas::TelaJogador*>(w), nullptr);
+                       Clicar(w, "propor");
+                   },
+                   [&](QWidget* w) {
+                       EXPECT_NE(qobject_cast<TelaOferta*>(w), nullptr);
+                       Clicar(w, "cancelar");
+                   }},
+                  &tela);
+        QTest::keyClick(tela.grade(), Qt::Key_Return);
+        EXPECT_EQ(r.Feitos(), 2);
+    }
 
     Roteiro r({[&](QWidget* w) {
                    auto* oferta = qobject_cast<TelaOferta*>(w);

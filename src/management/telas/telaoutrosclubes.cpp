@@ -140,7 +140,7 @@ TelaOutrosClubes::TelaOutrosClubes(Jogo& jogo, int comprador, InteracaoMercado& 
     grade_->setColumnWidth(kColPosicao, 30);
     grade_->setColumnWidth(kColIcone, 30);
     grade_->setColumnWidth(kColNome, 150);
-    grade_->setColumnWidth(kColFuncao, 92);
+    grade_->setColumnWidth(kColFuncao, 88);
     grade_->setColumnWidth(kColForca, 32);
     grade_->setColumnWidth(kColIdade, 28);
     // A player with one characteristic shows its long name.
@@ -163,6 +163,7 @@ TelaOutrosClubes::TelaOutrosClubes(Jogo& jogo, int comprador, InteracaoMercado& 
     });
     connect(grade_, &QTableWidget::cellDoubleClicked, this,
             [this](int fila, int) { AbrirFicha(JogadorDaFila(fila)); });
+    grade_->installEventFilter(this);
     direita->addWidget(grade_, 1);
     direita->addWidget(MontarDetalhes());
 
@@ -239,7 +240,7 @@ QWidget* TelaOutrosClubes::MontarEscolha() {
     auto* quadro = new QFrame;
     quadro->setFrameShape(QFrame::StyledPanel);
     Painel(quadro);
-    quadro->setFixedWidth(220);
+    quadro->setFixedWidth(206);
     auto* v = new QVBoxLayout(quadro);
     v->setContentsMargins(8, 8, 8, 8);
     v->addWidget(Negrito(QStringLiteral("País:")));
@@ -258,6 +259,10 @@ QWidget* TelaOutrosClubes::MontarEscolha() {
     v->addWidget(Negrito(QStringLiteral("Clubes:")));
     clubes_ = new QListWidget;
     clubes_->setObjectName(QStringLiteral("clubes"));
+    // The longest names cut short with "…" rather than a sideways scroll;
+    // each whole in its tooltip.
+    clubes_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    clubes_->setTextElideMode(Qt::ElideRight);
     connect(clubes_, &QListWidget::currentRowChanged, this, &TelaOutrosClubes::ClubeMudou);
     v->addWidget(clubes_, 1);
     return quadro;
@@ -371,12 +376,14 @@ void TelaOutrosClubes::DivisaoMudou() {
         for (int c : lista) {
             auto* item = new QListWidgetItem(ui::Q(jogo_.times[c].nome.view()));
             item->setData(Qt::UserRole, c);
+            item->setToolTip(item->text());
             // The buyer's own club and the other humans' stand out.
             if (c == comprador_ || jogo_.times[c].humano) {
                 QFont f = clubes_->font();
                 f.setBold(true);
                 item->setFont(f);
-                if (c == comprador_) item->setToolTip(QStringLiteral("Seu clube"));
+                if (c == comprador_)
+                    item->setToolTip(item->text() + QStringLiteral(" (seu clube)"));
             }
             clubes_->addItem(item);
         }
@@ -600,6 +607,17 @@ void TelaOutrosClubes::Recarregar() {
     if (!SelecionarJogador(jogador) && grade_->rowCount() > 0) grade_->selectRow(0);
     AtualizarDetalhes();
     AtualizarBotoes();
+}
+
+bool TelaOutrosClubes::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == grade_ && evento->type() == QEvent::KeyPress) {
+        const int tecla = static_cast<QKeyEvent*>(evento)->key();
+        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
+            AbrirFicha(JogadorSelecionado());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(objeto, evento);
 }
 
 // --- Buying ---------------------------------------------------------------------------------

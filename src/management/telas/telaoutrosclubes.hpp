@@ -64,6 +64,10 @@ public:
     void Comprar();
     void Propor();
 
+protected:
+    // Enter on a row opens the player's card, as a double click does.
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
 private:
     QWidget* MontarEscolha();
     QWidget* MontarCabecalho();
