@@ -77,6 +77,7 @@ bool Autopiloto::Jogar() {
                 proximo.eventos = false;
             }
             if (naprincipal && !naprincipal()) return true;
+            if (mercado && AgirNoMercado(jogo, ia, jogo.estado.timeatual)) MostrarPrincipal();
             if (escalar)
                 escalar(jogo.estado.timeatual);
             else

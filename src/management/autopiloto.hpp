@@ -3,6 +3,7 @@
 // (the automatic lineup, every question's default answer), date after date
 // through the same cycle the desktop uses. The simulator and the long tests
 // drive the game with it.
+#include "management/autopiloto_mercado.hpp"
 #include "management/ciclo.hpp"
 #include "match/executor.hpp"
 #include "match/interacao.hpp"
@@ -18,7 +19,7 @@ struct Autopiloto {
     }
 
     world::Jogo& jogo;
-    InteracaoCiclo ia;
+    InteracaoAutopiloto ia; // the market's questions answered by a seeded policy
     match::InteracaoPadrao respostas;
     match::ExecucaoRodada ex;
     Proximo proximo;
@@ -35,6 +36,13 @@ struct Autopiloto {
     // on without running the events twice.
     std::function<bool()> naprincipal;
 
+    // On (the default), the coach on screen trades before his lineup
+    // (AgirNoMercado) and answers the market's questions by his policy; off,
+    // he stays out of the market as a coach who closes every window would.
+    void Mercado(bool ligado) {
+        mercado = ligado;
+        ia.ativo = ligado;
+    }
     // The lineup of the human on turn; unset, the automatic one (EscalarHumano).
     std::function<void(int time)> escalar;
 
@@ -60,6 +68,7 @@ struct Autopiloto {
 
 private:
     void MostrarPrincipal();
+    bool mercado = true;
 };
 
 } // namespace management

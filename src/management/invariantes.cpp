@@ -154,6 +154,27 @@ void Dinheiro(const Jogo& jogo, Relato& r) {
     }
 }
 
+// The market: human squads within their limit, the history naming real
+// clubs and players, every transfer's money balanced, the mail addressed.
+void Mercado(const Jogo& jogo, Relato& r) {
+    const std::size_t nt = jogo.times.size();
+    for (int c : jogo.estado.timeshumanos)
+        if (Em(c, nt) && jogo.times[c].elenco > 28)
+            r("human club " + std::to_string(c) + " has " + std::to_string(jogo.times[c].elenco) +
+              " players");
+    for (std::size_t i = 0; i < jogo.transferencias.size(); ++i) {
+        const TTransferencia& t = jogo.transferencias[i];
+        if (!Em(t.jogador, jogo.jogadores.size()) || t.jogador == 0 || !Em(t.comprador, nt) ||
+            !Em(t.vendedor, nt) || t.comprador == t.vendedor || t.preco < 0)
+            r("transfer " + std::to_string(i) + " names no real player or clubs");
+    }
+    if (jogo.ciclo.transferenciasdesequilibradas > 0)
+        r(std::to_string(jogo.ciclo.transferenciasdesequilibradas) +
+          " transfers whose money did not balance");
+    for (std::size_t i = 0; i < jogo.emails.size(); ++i)
+        if (!Em(jogo.emails[i].clube, nt)) r("mail " + std::to_string(i) + " to no club");
+}
+
 } // namespace
 
 std::vector<std::string> VerificarInvariantes(const Jogo& jogo) {
@@ -164,6 +185,7 @@ std::vector<std::string> VerificarInvariantes(const Jogo& jogo) {
     Ligas(jogo, r);
     Tabelas(jogo, r);
     Dinheiro(jogo, r);
+    Mercado(jogo, r);
     return r.linhas;
 }
 

@@ -92,6 +92,22 @@ void MoverNoIndice(Elencos* elencos, int jogador, int de, int para) {
     }
 }
 
+// A player his human coach has already put in today's committed lineup (an
+// earlier human of a hot-seat date): he stays until the date is played.
+bool EscaladoHoje(const Jogo& jogo, int jogador) {
+    const int c = jogo.jogadores[jogador].time;
+    if (!ClubeValido(jogo, c)) return false;
+    const int e = jogo.times[c].escalacao;
+    if (e < 0 || e >= static_cast<int>(jogo.escalacoes.size())) return false;
+    const TEscalacao& l = jogo.escalacoes[e];
+    if (l.goleiro == jogador) return true;
+    for (i32 k : l.jogadoreslinha)
+        if (k == jogador) return true;
+    for (i32 k : l.reservas)
+        if (k == jogador) return true;
+    return false;
+}
+
 int Estrelas(const Jogo& jogo, const std::vector<int>& elenco) {
     int n = 0;
     for (int j : elenco) n += jogo.jogadores[j].estrela != 0;
@@ -120,7 +136,8 @@ i32 MultaRescisoria(const Jogo& jogo, int jogador, i32 preco) {
     return match::ArredDiv(std::int64_t{preco} * TaxaDeMulta(j.contrato - hoje), 100);
 }
 
-void Transferir(Jogo& jogo, int jogador, int comprador, i32 preco, Elencos* elencos) {
+void Transferir(Jogo& jogo, int jogador, int comprador, i32 preco, Elencos* elencos,
+                ViaTransferencia via) {
     if (!JogadorValido(jogo, jogador) || !ClubeDoMercado(jogo, comprador)) return;
     TJogador& j = jogo.jogadores[jogador];
     const int vendedor = j.time;
@@ -147,6 +164,11 @@ void Transferir(Jogo& jogo, int jogador, int comprador, i32 preco, Elencos* elen
     t.comprador = comprador;
     t.preco = preco;
     jogo.transferencias.push_back(t);
+    const auto v = static_cast<std::size_t>(via);
+    if (v < jogo.contagemmercado.quantas.size()) {
+        ++jogo.contagemmercado.quantas[v];
+        jogo.contagemmercado.valor[v] += preco;
+    }
 
     // The press talks about a star joining a big club elsewhere.
     const int atual = jogo.estado.timeatual;
@@ -191,10 +213,10 @@ void Transferir(Jogo& jogo, int jogador, int comprador, i32 preco, Elencos* elen
     if (depois - antes != esperado) ++jogo.ciclo.transferenciasdesequilibradas;
 }
 
-void VenderAoComputador(Jogo& jogo, int jogador, int comprador, i32 preco, Elencos* elencos) {
+void VenderAoComputador(Jogo& jogo, int jogador, int comprador, i32 preco, ViaTransferencia via) {
     if (!JogadorValido(jogo, jogador) || !ClubeDoMercado(jogo, comprador)) return;
     jogo.jogadores[jogador].passe = preco;
-    Transferir(jogo, jogador, comprador, preco, elencos);
+    Transferir(jogo, jogador, comprador, preco, nullptr, via);
     // A computer-run buyer does not lose cash on these purchases (its
     // statement still books them).
     MoverDinheiro(jogo, comprador, preco);
@@ -207,7 +229,8 @@ bool PodeComprar(const Jogo& jogo, int comprador, int jogador) {
     const TJogador& j = jogo.jogadores[jogador];
     const TTime& b = jogo.times[comprador];
     return j.avenda && j.time != comprador && ClubeDoMercado(jogo, j.time) &&
-           b.elenco < kMaximoElencoHumano && b.dinheiro >= j.passepedido;
+           b.elenco < kMaximoElencoHumano && b.dinheiro >= j.passepedido &&
+           !EscaladoHoje(jogo, jogador);
 }
 
 bool Comprar(Jogo& jogo, int comprador, int jogador) {
@@ -269,7 +292,7 @@ ResultadoProposta ProporCompra(Jogo& jogo, InteracaoMercado& ia, int comprador, 
     const int vendedor = j.time;
     const TTime& b = jogo.times[comprador];
     if (!ClubeDoMercado(jogo, vendedor) || vendedor == comprador || valor > b.dinheiro ||
-        b.elenco >= kMaximoElencoHumano)
+        b.elenco >= kMaximoElencoHumano || EscaladoHoje(jogo, jogador))
         return r;
 
     if (jogo.times[vendedor].humano) {
@@ -277,7 +300,7 @@ ResultadoProposta ProporCompra(Jogo& jogo, InteracaoMercado& ia, int comprador, 
             r.resultado = Proposta::RecusaHumano;
             return r;
         }
-        Transferir(jogo, jogador, comprador, valor);
+        Transferir(jogo, jogador, comprador, valor, nullptr, ViaTransferencia::Proposta);
         r.resultado = Proposta::Aceita;
         return r;
     }
@@ -308,7 +331,7 @@ ResultadoProposta ProporCompra(Jogo& jogo, InteracaoMercado& ia, int comprador, 
         }
     }
     const int posicao = j.posicao, forca = j.forca;
-    Transferir(jogo, jogador, comprador, valor);
+    Transferir(jogo, jogador, comprador, valor, nullptr, ViaTransferencia::Proposta);
     // The raise is the new club's: paid after the move, so that the old club's
     // wage bill loses the salary it was paying, not the one he asked for.
     if (r.fator > 0) {
@@ -347,7 +370,8 @@ int ComprarReposicao(Jogo& jogo, int clube, int posicao, int forca, i32 preco) {
     if (candidatos.empty()) candidatos = procurar(false, 3 * std::int64_t{preco}, 30);
     if (candidatos.empty()) return 0;
     const int escolhido = candidatos[jogo.Aleatorio(static_cast<int>(candidatos.size()))];
-    Transferir(jogo, escolhido, clube, jogo.jogadores[escolhido].passe);
+    Transferir(jogo, escolhido, clube, jogo.jogadores[escolhido].passe, nullptr,
+               ViaTransferencia::Reposicao);
     return escolhido;
 }
 
@@ -388,7 +412,7 @@ bool OfertaComputador(Jogo& jogo, InteracaoMercado& ia, int time) {
     if (comprador < 0 || jogador <= 0) return false;
     const i32 valor = ValorDaOfertaComputador(jogo, jogador);
     if (!ia.PropostaDeCompra(jogo, comprador, jogador, valor)) return false;
-    VenderAoComputador(jogo, jogador, comprador, valor);
+    VenderAoComputador(jogo, jogador, comprador, valor, ViaTransferencia::OfertaComputador);
     return true;
 }
 

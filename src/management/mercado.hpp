@@ -72,11 +72,12 @@ world::i32 MultaRescisoria(const world::Jogo& jogo, int jogador, world::i32 prec
 // The one transfer operation: `jogador` joins `comprador` for `preco`.
 // `elencos`, when given, is kept up to date.
 void Transferir(world::Jogo& jogo, int jogador, int comprador, world::i32 preco,
-                Elencos* elencos = nullptr);
+                Elencos* elencos = nullptr,
+                world::ViaTransferencia via = world::ViaTransferencia::Compra);
 // A sale to a computer-run club (its offer, a fixed-price sale): the player
 // is valued at the price, transferred, and the buyer gets the price back.
 void VenderAoComputador(world::Jogo& jogo, int jogador, int comprador, world::i32 preco,
-                        Elencos* elencos = nullptr);
+                        world::ViaTransferencia via);
 
 // --- A human buys -------------------------------------------------------------
 
@@ -93,7 +94,8 @@ enum class Proposta {
     RecusaJogador,     // the player's name and s1/833
     ExigenciaRecusada, // the player asked for more salary and the buyer said no
     RecusaHumano,      // the other human said "Não"
-    Invalida,          // not a player of another club, or more than the buyer's cash
+    Invalida,          // not a player of another club, more than the buyer's cash, a full
+                       // squad, or a player already in his club's lineup for today
 };
 struct ResultadoProposta {
     Proposta resultado = Proposta::Invalida;

@@ -1,10 +1,10 @@
 // "Busca de Jogadores": the players of every club that pass the filters.
 #include "management/mercado.hpp"
 #include "management/mercado_interno.hpp"
-#include "plataforma/cp1252.hpp"
 
 #include <algorithm>
 #include <cstdint>
+#include <string_view>
 
 namespace management {
 
@@ -31,6 +31,22 @@ template <std::size_t N> bool Dentro(const Intervalo (&faixas)[N], int faixa, st
     return v >= faixas[faixa].de && v <= faixas[faixa].ate;
 }
 
+// Windows-1252 lower case, accented capitals included: "JOSÉ" finds "José".
+unsigned char Minuscula(unsigned char c) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 0x20;
+    if (c == 0x8A || c == 0x8C || c == 0x8E) return c + 0x10;
+    if (c == 0x9F) return 0xFF;
+    return c;
+}
+
+bool MesmoNome(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (Minuscula(static_cast<unsigned char>(a[i])) != Minuscula(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
 bool TemCaracteristica(const TJogador& j, int c) {
     return c < 0 || j.caract1 == c || j.caract2 == c;
 }
@@ -43,7 +59,7 @@ std::vector<int> BuscarJogadores(const Jogo& jogo, const FiltroBusca& f) {
     for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) {
         const TJogador& j = jogo.jogadores[i];
         if (j.time < 0 || j.time >= clubes) continue;
-        if (!f.nome.empty() && !plataforma::IguaisSemCaixa(j.nome.view(), f.nome)) continue;
+        if (!f.nome.empty() && !MesmoNome(j.nome.view(), f.nome)) continue;
         if ((f.posicao >= 0 && j.posicao != f.posicao) || (f.pais >= 0 && j.pais != f.pais))
             continue;
         if (!TemCaracteristica(j, f.caracteristica1) || !TemCaracteristica(j, f.caracteristica2))

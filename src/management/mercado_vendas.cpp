@@ -119,9 +119,14 @@ int VendasPrecoFixo(Jogo& jogo, int time) {
         if (ClubeDoMercado(jogo, c)) divisao.push_back(c);
     if (divisao.empty()) return 0;
     int vendidos = 0;
-    for (int jogador : JogadoresDoClube(jogo, time)) {
+    const std::vector<int> elenco = JogadoresDoClube(jogo, time);
+    int restantes = static_cast<int>(elenco.size());
+    for (int jogador : elenco) {
         const TJogador& j = jogo.jogadores[jogador];
         if (!j.avenda) continue;
+        // Several players listed at once never leave the club without a
+        // team of eleven: the rest wait until the squad grows again.
+        if (restantes <= 11) break;
         const int chance = ChanceDeVenda(j.passe, j.passepedido);
         if (chance <= 0) continue;
         if (chance < 100 && jogo.Aleatorio(100) <= 99 - chance) continue;
@@ -132,9 +137,10 @@ int VendasPrecoFixo(Jogo& jogo, int time) {
         }
         if (comprador < 0) continue;
         const i32 preco = j.passepedido;
-        VenderAoComputador(jogo, jogador, comprador, preco);
+        VenderAoComputador(jogo, jogador, comprador, preco, ViaTransferencia::PrecoFixo);
         PostarEmail(jogo, time, kEmailVenda, 0, preco, comprador, jogador);
         ++vendidos;
+        --restantes;
     }
     return vendidos;
 }
@@ -214,7 +220,8 @@ ResultadoLeilao Leiloar(Jogo& jogo, InteracaoMercado& ia, Leilao& l, Elencos* el
             r = {l.melhorlicitante, m};
     }
     ia.FimDoLeilao(jogo, l, r);
-    if (r.comprador >= 0) Transferir(jogo, l.jogador, r.comprador, r.preco, elencos);
+    if (r.comprador >= 0)
+        Transferir(jogo, l.jogador, r.comprador, r.preco, elencos, ViaTransferencia::Leilao);
     return r;
 }
 
@@ -308,7 +315,8 @@ bool TransferenciaComputador(Jogo& jogo, int pais, Elencos& elencos) {
             comprador = c;
     }
     if (comprador < 0) return false;
-    Transferir(jogo, jogador, comprador, jogo.jogadores[jogador].passe, &elencos);
+    Transferir(jogo, jogador, comprador, jogo.jogadores[jogador].passe, &elencos,
+               ViaTransferencia::EntreComputadores);
     return true;
 }
 

@@ -36,8 +36,7 @@ public:
     void Falecimento(world::Jogo& jogo, int jogador) override;
     void JogoSalvo(world::Jogo& jogo) override;
     // The market's questions (interacao_compras.cpp, interacao_leiloes.cpp).
-    bool PropostaDeCompra(world::Jogo& jogo, int comprador, int jogador,
-                          world::i32 valor) override;
+    bool PropostaDeCompra(world::Jogo& jogo, int comprador, int jogador, world::i32 valor) override;
     bool VenderAoHumano(world::Jogo& jogo, int comprador, int jogador, world::i32 valor) override;
     bool AceitarExigencia(world::Jogo& jogo, int comprador, int jogador, int fator,
                           world::i32 novosalario) override;
@@ -87,6 +86,9 @@ public slots:
     void AbrirTransferencias();
     void AbrirBusca();
     void AbrirVenda(int jogador);
+    // The other clubs' screen opened on club `clube` (the search's double
+    // click).
+    void AbrirOutrosClubesEm(int clube);
 
 protected:
     void closeEvent(QCloseEvent* e) override;

@@ -3,6 +3,7 @@
 #include "competitions/classificacao.hpp"
 #include "competitions/novojogo.hpp"
 #include "management/autopiloto.hpp"
+#include "management/emails.hpp"
 #include "management/invariantes.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "plataforma/arquivos.hpp"
@@ -59,7 +60,15 @@ struct Resumo {
     struct Artilheiro {
         int pais, jogador, time, gols;
     };
+    struct Humano {
+        int time;
+        world::i32 dinheiro;
+        int elenco, naolidos;
+    };
     int temporada = 0;
+    // The season's transfers by way (the tallies' growth over the season).
+    world::ContagemMercado mercado;
+    std::vector<Humano> humanos;
     std::vector<TTituloHistorico> titulos;
     std::vector<Divisao> tabelas;
     std::vector<Artilheiro> artilheiros;
@@ -70,6 +79,10 @@ struct Resumo {
 Resumo ResumirTemporada(Jogo& jogo) {
     Resumo r;
     r.temporada = jogo.estado.temporada;
+    for (int c : jogo.estado.timeshumanos)
+        if (c >= 0 && c < static_cast<int>(jogo.times.size()))
+            r.humanos.push_back({c, jogo.times[c].dinheiro, jogo.times[c].elenco,
+                                 management::EmailsNaoLidos(jogo, c)});
     for (const auto& t : jogo.historicotitulos)
         if (t.temporada == r.temporada) r.titulos.push_back(t);
     competitions::ClassificarLiga(jogo);
@@ -116,13 +129,24 @@ void ImprimirTexto(const Jogo& jogo, const Resumo& r) {
                             plataforma::ColunaUtf8(NomeTime(jogo, l.time), 26).c_str(), l.pontos,
                             l.jogos, l.saldo);
     }
+    int total = 0;
+    long long valor = 0;
+    for (int v = 0; v < world::kViasTransferencia; ++v) {
+        total += r.mercado.quantas[v];
+        valor += r.mercado.valor[v];
+    }
+    std::printf("  transferencias %d ($ %lld)\n", total, valor);
+    for (const auto& h : r.humanos)
+        std::printf("  humano %s: $ %d, %d jogadores, %d e-mails por ler\n",
+                    NomeTime(jogo, h.time).c_str(), h.dinheiro, h.elenco, h.naolidos);
     for (const auto& a : r.artilheiros)
         std::printf("  artilheiro pais %d: %s (%s) %d gols\n", a.pais,
                     U(jogo.jogadores[a.jogador].nome.view()).c_str(),
                     NomeTime(jogo, a.time).c_str(), a.gols);
 }
 
-void ImprimirJson(const Jogo& jogo, const std::vector<Resumo>& resumos, const std::string& salvo) {
+void ImprimirJson(const Jogo& jogo, const std::vector<Resumo>& resumos, const std::string& salvo,
+                  int maiorelencohumano) {
     Json j;
     j.AbrirObjeto().Chave("temporadas").AbrirLista();
     for (const Resumo& r : resumos) {
@@ -175,9 +199,33 @@ void ImprimirJson(const Jogo& jogo, const std::vector<Resumo>& resumos, const st
             j.FecharObjeto();
         }
         j.FecharLista();
+        // The market: transfers by way and the money they moved.
+        static constexpr const char* kVias[world::kViasTransferencia] = {
+            "compra", "proposta", "ofertacomputador", "precofixo",
+            "leilao", "reposicao", "entrecomputadores"};
+        j.Chave("transferencias").AbrirObjeto();
+        for (int v = 0; v < world::kViasTransferencia; ++v) {
+            j.Chave(kVias[v]).AbrirObjeto();
+            j.Chave("quantas").Numero(r.mercado.quantas[v]);
+            j.Chave("valor").Numero(r.mercado.valor[v]);
+            j.FecharObjeto();
+        }
+        j.FecharObjeto();
+        j.Chave("humanos").AbrirLista();
+        for (const auto& h : r.humanos) {
+            j.AbrirObjeto();
+            j.Chave("time").Numero(h.time);
+            j.Chave("nome").Texto(NomeTime(jogo, h.time));
+            j.Chave("dinheiro").Numero(h.dinheiro);
+            j.Chave("elenco").Numero(h.elenco);
+            j.Chave("emailsnaolidos").Numero(h.naolidos);
+            j.FecharObjeto();
+        }
+        j.FecharLista();
         j.FecharObjeto();
     }
     j.FecharLista();
+    j.Chave("maiorelencohumano").Numero(maiorelencohumano);
     j.Chave("temporada").Numero(jogo.estado.temporada);
     j.Chave("dataatual").Numero(jogo.estado.dataatual);
     if (!salvo.empty()) j.Chave("salvo").Texto(salvo);
@@ -221,6 +269,7 @@ int ComandoJogar(const Argumentos& args) {
         return Erro("--ate-data must be 1..148");
     const bool json = args.Tem("--json");
     const bool verificar = args.Tem("--verificar");
+    const bool semmercado = args.Tem("--sem-mercado");
     const bool relogio = args.Tem("--relogio");
     bool temCarregar = false, temSalvar = false;
     const std::string carregar = args.Valor("--carregar", &temCarregar);
@@ -244,6 +293,7 @@ int ComandoJogar(const Argumentos& args) {
     }
 
     management::Autopiloto piloto(*jogo);
+    piloto.Mercado(!semmercado);
     piloto.MostrarGrupos(relogio);
     std::vector<Resumo> resumos;
     const int ultima = jogo->estado.temporada + static_cast<int>(temporadas) - 1;
@@ -254,7 +304,13 @@ int ComandoJogar(const Argumentos& args) {
         return temAte && jogo->estado.temporada == ultima &&
                jogo->estado.dataatual > static_cast<int>(atedata);
     };
+    // The largest squad a human club had after any date of the run.
+    int maiorelenco = 0;
+    world::ContagemMercado inicioMercado = jogo->contagemmercado;
     piloto.depoisdadata = [&](int) {
+        for (int c : jogo->estado.timeshumanos)
+            if (c >= 0 && c < static_cast<int>(jogo->times.size()))
+                maiorelenco = std::max<int>(maiorelenco, jogo->times[c].elenco);
         if (verificar) {
             const auto erros = management::VerificarInvariantes(*jogo);
             if (!erros.empty()) {
@@ -269,6 +325,11 @@ int ComandoJogar(const Argumentos& args) {
     piloto.naprincipal = [&] { return !passou(); };
     piloto.fimdetemporada = [&] {
         Resumo r = ResumirTemporada(*jogo);
+        for (int v = 0; v < world::kViasTransferencia; ++v) {
+            r.mercado.quantas[v] = jogo->contagemmercado.quantas[v] - inicioMercado.quantas[v];
+            r.mercado.valor[v] = jogo->contagemmercado.valor[v] - inicioMercado.valor[v];
+        }
+        inicioMercado = jogo->contagemmercado;
         r.segundos =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
         if (!json) ImprimirTexto(*jogo, r);
@@ -292,7 +353,7 @@ int ComandoJogar(const Argumentos& args) {
         salvo = salvarem;
     }
     if (json)
-        ImprimirJson(*jogo, resumos, salvo);
+        ImprimirJson(*jogo, resumos, salvo, maiorelenco);
     else if (!salvo.empty())
         std::printf("salvo em %s\n", salvo.c_str());
     return 0;

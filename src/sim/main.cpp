@@ -46,14 +46,16 @@ void Uso() {
                "      plays fixture I v J N times from a fresh copy of the loaded world.\n"
                "  jogar --dados DIR --ligas L|all --divisoes 10|20 [--estaduais] [--sem-copa]\n"
                "        --humanos K --temporadas N --semente S [--ate-data D]\n"
-               "        [--salvar-em FILE] [--carregar FILE] [--verificar] [--relogio] [--json]\n"
+               "        [--salvar-em FILE] [--carregar FILE] [--verificar] [--relogio]\n"
+               "        [--sem-mercado] [--json]\n"
                "      starts a new game (or loads FILE) and plays N seasons date after date,\n"
                "      the K humans on autopilot; prints each season's champions, tables\n"
                "      and top scorers. --ate-data stops after date D of the last season,\n"
                "      --salvar-em saves the game there, --verificar checks the game's\n"
                "      invariants after every date, --relogio plays the groups a human\n"
                "      watches minute by minute as the match screen does (penalties and\n"
-               "      half-time included) instead of the quick mode.\n",
+               "      half-time included) instead of the quick mode; --sem-mercado keeps\n"
+               "      the humans out of the transfer market (no deals, no bids).\n",
                stderr);
 }
 

@@ -37,6 +37,25 @@ struct EstadoCiclo {
     int transferenciasdesequilibradas = 0;
 };
 
+// The ways a player changes clubs, for the headless runs' tallies.
+enum class ViaTransferencia {
+    Compra,            // a human at the asking price
+    Proposta,          // a human's offer accepted
+    OfertaComputador,  // a computer-run club's offer accepted by a human
+    PrecoFixo,         // a human's listed player taken at his price
+    Leilao,            // an auction
+    Reposicao,         // a club replacing the only player of a position it sold
+    EntreComputadores, // a trade between computer-run clubs
+    Total
+};
+constexpr int kViasTransferencia = static_cast<int>(ViaTransferencia::Total);
+
+// Transfers counted by way since the game was entered (not saved).
+struct ContagemMercado {
+    std::array<int, kViasTransferencia> quantas{};
+    std::array<long long, kViasTransferencia> valor{};
+};
+
 struct Jogo {
     Jogo();
 
@@ -77,6 +96,7 @@ struct Jogo {
     std::array<std::string, 6> nomeshumanos;
 
     EstadoCiclo ciclo;
+    ContagemMercado contagemmercado;
 
     plataforma::Gerador gerador;
     std::int32_t Aleatorio(std::int32_t n) { return gerador.Aleatorio(n); }

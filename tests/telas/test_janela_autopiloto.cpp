@@ -107,6 +107,7 @@ TEST(JanelaEAutopiloto, ASeasonInTheWindowEndsInTheGameTheAutopilotPlays) {
     management::Autopiloto piloto(*pilotado);
     piloto.MostrarGrupos(true);
     piloto.Responder(respostas);
+    piloto.Mercado(false); // the window closes every offer and auction unanswered
     piloto.escalar = [&](int) { EscalarComoATela(*pilotado); };
     piloto.fimdetemporada = [] { return false; };
     // The game after every date that leads to a main screen, to name the

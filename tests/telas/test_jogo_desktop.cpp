@@ -129,7 +129,12 @@ TEST(JogoDesktop, FromTheMenuToTwoHumansTurnsASaveAndALoad) {
     EXPECT_EQ(resultados->Jogos()->rowCount(), dodia);
     EXPECT_GT(resultados->Tabela()->rowCount(), 0);
     apoio_telas::Capturar(janela, "tela_resultados");
-    resultados->Continuar()->click();
+    {
+        // Before a league date computer-run clubs may auction players: the
+        // humans' bid screens are closed without a bid.
+        FecharDialogos fechar;
+        resultados->Continuar()->click();
+    }
     EXPECT_GT(jogo->estado.dataatual, data);
     EXPECT_EQ(janela.TelaAtual(), principal);
     EXPECT_EQ(jogo->estado.timeatual, h1);

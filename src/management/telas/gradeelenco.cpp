@@ -2,12 +2,14 @@
 
 #include "management/escalacaotatica.hpp"
 #include "management/fichajogador.hpp"
+#include "management/mercado.hpp"
 #include "ui/textos.hpp"
 #include "world/posicoes.hpp"
 
 #include <QComboBox>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QStyledItemDelegate>
 
@@ -128,8 +130,11 @@ Chave ChaveDe(const Jogo& jogo, const Grade& grade, int linha, int coluna) {
         return {c.energia, {}};
     case GradeElenco::kColSalario:
         return {c.salario, {}};
-    case GradeElenco::kColPasse:
-        return {c.passe, {}};
+    case GradeElenco::kColPasse: {
+        // A listed player sorts by the price he is offered at, as shown.
+        const TJogador& j = jogo.jogadores[grade.linhas[linha].jogador];
+        return {j.avenda ? j.passepedido : c.passe, {}};
+    }
     case GradeElenco::kColGols:
         return {c.gols, {}};
     case GradeElenco::kColCaract:
@@ -194,6 +199,14 @@ GradeElenco::GradeElenco(Jogo& jogo, QWidget* pai) : QTableWidget(pai), jogo_(jo
     h->setSectionsClickable(true);
     h->setSortIndicatorShown(false);
     connect(h, &QHeaderView::sectionClicked, this, &GradeElenco::ClicouCabecalho);
+
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& ponto) {
+        const int fila = rowAt(ponto.y());
+        if (fila < 0) return;
+        selectRow(fila);
+        if (QMenu* menu = MenuDaFila(fila)) menu->popup(viewport()->mapToGlobal(ponto));
+    });
 
     connect(this, &QTableWidget::cellClicked, this, [this](int fila, int coluna) {
         if (coluna == kColStatus) ClicarStatusDaFila(fila);
@@ -295,7 +308,17 @@ void GradeElenco::RedesenharFila(int fila) {
     texto(kColForca, QString::number(c.forca));
     texto(kColEnergia, QString::number(c.energia));
     texto(kColSalario, ui::Dinheiro(c.salario), Qt::AlignRight | Qt::AlignVCenter);
-    texto(kColPasse, ui::Dinheiro(c.passe), Qt::AlignRight | Qt::AlignVCenter);
+    // A player up for sale shows the price asked, on the sale colour.
+    if (j.avenda) {
+        texto(kColPasse, ui::Q(PasseCompacto(j.passepedido)), Qt::AlignRight | Qt::AlignVCenter);
+        item(fila, kColPasse)
+            ->setToolTip(QStringLiteral("À venda por ") + ui::Dinheiro(j.passepedido) +
+                         QStringLiteral(" (") + ui::T(2643) + QStringLiteral(": ") +
+                         ui::Dinheiro(c.passe) + ')');
+    } else {
+        texto(kColPasse, ui::Dinheiro(c.passe), Qt::AlignRight | Qt::AlignVCenter);
+        item(fila, kColPasse)->setToolTip({});
+    }
     texto(kColGols, QString::number(c.gols));
     texto(kColCaract, ui::Q(c.caracteristicas));
     item(fila, kColCaract)
@@ -330,6 +353,29 @@ void GradeElenco::RedesenharFila(int fila) {
     QFont fonte = font();
     fonte.setBold(l.codigo == kTitular);
     item(fila, kColNome)->setFont(fonte);
+    QFont passe = font();
+    passe.setBold(j.avenda != 0);
+    item(fila, kColPasse)->setFont(passe);
+    if (j.avenda) {
+        item(fila, kColPasse)->setBackground(CorAVenda());
+        item(fila, kColPasse)->setForeground(QColor(110, 50, 0));
+    }
+}
+
+QColor GradeElenco::CorAVenda() {
+    return QColor(255, 214, 140);
+}
+
+QMenu* GradeElenco::MenuDaFila(int fila) {
+    const int jogador = JogadorDaFila(fila);
+    if (jogador <= 0) return nullptr;
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    connect(menu->addAction(ui::T(2640) + QStringLiteral("...")), &QAction::triggered, this,
+            [this, jogador] { emit abrirJogador(jogador); });
+    connect(menu->addAction(QStringLiteral("Vender jogador...")), &QAction::triggered, this,
+            [this, jogador] { emit venderJogador(jogador); });
+    return menu;
 }
 
 void GradeElenco::ClicarStatusDaFila(int fila) {

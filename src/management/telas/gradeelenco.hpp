@@ -12,6 +12,8 @@
 
 #include <QTableWidget>
 
+class QMenu;
+
 #include <vector>
 
 namespace management::telas {
@@ -60,11 +62,19 @@ public:
     // A click on a row's status cell, as the mouse does it.
     void ClicarStatusDaFila(int fila);
 
+    // The right-click menu of a row's player (his card, his sale); nullptr
+    // for a row without one. The caller shows it; it deletes itself on close.
+    QMenu* MenuDaFila(int fila);
+    // The background of the value of a player up for sale.
+    static QColor CorAVenda();
+
 signals:
     // A status or role changed: the screen validates the lineup again.
     void alterada();
     // Double-click or Enter on a player's row: the screen opens his card.
     void abrirJogador(int jogador);
+    // "Vender jogador..." on a player's row.
+    void venderJogador(int jogador);
 
 protected:
     void keyPressEvent(QKeyEvent* evento) override;

@@ -146,8 +146,8 @@ TelaPrincipal::TelaPrincipal(Jogo& jogo, QWidget* pai) : QWidget(pai), jogo_(jog
     avisotempo_->setSingleShot(true);
     connect(avisotempo_, &QTimer::timeout, this, [this] { aviso_->clear(); });
     connect(grade_, &GradeElenco::alterada, this, &TelaPrincipal::Validar);
-    connect(grade_, &GradeElenco::abrirJogador, this,
-            [this](int jogador) { AbrirFichaJogador(jogo_, jogador, this); });
+    connect(grade_, &GradeElenco::abrirJogador, this, &TelaPrincipal::AbrirFicha);
+    connect(grade_, &GradeElenco::venderJogador, this, &TelaPrincipal::vender);
     setMinimumSize(1000, 640);
     // Alt+F4 does not close the game from here: the shortcut takes the key and
     // does nothing with it.
@@ -557,6 +557,25 @@ void TelaPrincipal::EscolheuFormacao(int item) {
     if (EscolherFormacao(jogo_, grade_->grade(), ui::ParaJogo(formacao_->itemText(item))))
         grade_->Redesenhar();
     Validar();
+}
+
+void TelaPrincipal::AbrirFicha(int jogador) {
+    TelaJogador ficha(jogo_, jogador, this);
+    // A player of the club on screen can be put up for sale from his card.
+    const int c = Clube();
+    bool vender = false;
+    if (c >= 0 && jogador > 0 && jogador < static_cast<int>(jogo_.jogadores.size()) &&
+        jogo_.jogadores[jogador].time == c && jogo_.times[c].humano) {
+        auto* botao = new QPushButton(QStringLiteral("Vender jogador..."));
+        botao->setObjectName(QStringLiteral("vender"));
+        connect(botao, &QPushButton::clicked, &ficha, [&] {
+            vender = true;
+            ficha.accept();
+        });
+        ficha.AdicionarBotao(botao);
+    }
+    ficha.exec();
+    if (vender) emit this->vender(jogador);
 }
 
 void TelaPrincipal::Jogar() {

@@ -118,6 +118,8 @@ private:
     void Validar();
     void EscolheuFormacao(int item);
     void Jogar();
+    // The player's card; for the club's own players it offers the sale.
+    void AbrirFicha(int jogador);
     double Hoje() const;
     int Clube() const;
 

@@ -1,0 +1,128 @@
+#include "management/autopiloto_mercado.hpp"
+
+#include "management/mercado_interno.hpp"
+#include "match/arredondar.hpp"
+
+#include <algorithm>
+
+namespace management {
+
+using namespace world;
+using namespace mercado;
+
+namespace {
+
+// Squad sizes he steers between.
+constexpr int kVendeAcima = 23; // lists a player when he has more
+constexpr int kCompraAbaixo = 20; // looks for players when he has fewer
+
+i32 EmMilhares(std::int64_t v) {
+    return Saturar(std::max<std::int64_t>(1000, (v + 500) / 1000 * 1000));
+}
+
+int TamanhoDoElenco(const Jogo& jogo, int time) {
+    return ClubeValido(jogo, time) ? jogo.times[time].elenco : 0;
+}
+
+// The weakest player of the squad not yet listed, 0 if none.
+int MaisFraco(const Jogo& jogo, const std::vector<int>& elenco) {
+    int escolhido = 0;
+    for (int j : elenco) {
+        const TJogador& p = jogo.jogadores[j];
+        if (p.avenda) continue;
+        if (escolhido == 0 || p.forca < jogo.jogadores[escolhido].forca) escolhido = j;
+    }
+    return escolhido;
+}
+
+// A player of a computer-run club worth having: drawn among a few tries.
+int Alvo(Jogo& jogo, int time) {
+    const int clubes = std::min<int>(jogo.times.size(), jogo.PrimeiraSelecao());
+    const int n = static_cast<int>(jogo.jogadores.size());
+    for (int k = 0; k < 20 && n > 1; ++k) {
+        const int j = 1 + jogo.Aleatorio(n - 1);
+        const TJogador& p = jogo.jogadores[j];
+        if (p.time < 0 || p.time >= clubes || p.time == time || jogo.times[p.time].humano)
+            continue;
+        if (p.idade <= 31 && p.passe > 0) return j;
+    }
+    return 0;
+}
+
+} // namespace
+
+bool InteracaoAutopiloto::PropostaDeCompra(Jogo& jogo, int, int jogador, i32 valor) {
+    if (!ativo) return false;
+    const TJogador& j = jogo.jogadores[jogador];
+    if (TamanhoDoElenco(jogo, j.time) <= 18) return false;
+    // A generous offer is taken more often.
+    const bool boa = std::int64_t{valor} * 10 >= std::int64_t{j.passe} * 14;
+    return jogo.Aleatorio(boa ? 2 : 4) == 0;
+}
+
+bool InteracaoAutopiloto::VenderAoHumano(Jogo& jogo, int, int jogador, i32) {
+    if (!ativo) return false;
+    return TamanhoDoElenco(jogo, jogo.jogadores[jogador].time) > 18 && jogo.Aleatorio(2) == 0;
+}
+
+bool InteracaoAutopiloto::AceitarExigencia(Jogo& jogo, int comprador, int, int fator, i32) {
+    if (!ativo) return false;
+    return jogo.times[comprador].dinheiro > 0 && jogo.Aleatorio(fator + 1) == 0;
+}
+
+i32 InteracaoAutopiloto::Lance(Jogo& jogo, const Leilao& l) {
+    if (!ativo) return 0;
+    const TTime& t = jogo.times[l.vez];
+    if (t.elenco >= kVendeAcima || jogo.Aleatorio(2) != 0) return 0;
+    const TJogador& j = jogo.jogadores[l.jogador];
+    const std::int64_t lance =
+        std::int64_t{l.precoinicial} + jogo.Aleatorio(std::max<i32>(1, j.passe / 2));
+    return lance <= t.dinheiro ? EmMilhares(lance) : 0;
+}
+
+bool AgirNoMercado(Jogo& jogo, InteracaoMercado& ia, int time) {
+    if (!ClubeDoMercado(jogo, time) || !jogo.times[time].humano) return false;
+    bool mudou = false;
+    const std::vector<int> elenco = JogadoresDoClube(jogo, time);
+    const int tamanho = static_cast<int>(elenco.size());
+    // Too many players: the weakest goes up for sale a little above his
+    // value, now and then to an auction instead.
+    if (tamanho > kVendeAcima && PodeVender(jogo, time)) {
+        if (const int j = MaisFraco(jogo, elenco); j > 0) {
+            const i32 passe = jogo.jogadores[j].passe;
+            if (jogo.Aleatorio(10) == 0)
+                mudou = LeiloarJogador(jogo, ia, j, EmMilhares(passe / 2 + 1000)).comprador >= 0;
+            else
+                ColocarAVenda(jogo, j, EmMilhares(std::int64_t{passe} * (100 + 5 * jogo.Aleatorio(5)) / 100));
+        }
+    }
+    const TTime& t = jogo.times[time];
+    if (tamanho < kCompraAbaixo + 6 && t.dinheiro > 0) {
+        // Sometimes a listed player at his asking price.
+        if (jogo.Aleatorio(6) == 0) {
+            FiltroBusca f;
+            f.soavenda = true;
+            f.faixaidade = jogo.Aleatorio(2);
+            const std::vector<int> achados = BuscarJogadores(jogo, f);
+            for (int k = 0; k < 10 && !achados.empty(); ++k) {
+                const int j = achados[jogo.Aleatorio(static_cast<int>(achados.size()))];
+                if (PodeComprar(jogo, time, j) && jogo.jogadores[j].passepedido <= t.dinheiro / 2) {
+                    mudou |= Comprar(jogo, time, j);
+                    break;
+                }
+            }
+        }
+        // Sometimes an offer for a player of a computer-run club.
+        if (jogo.Aleatorio(tamanho < kCompraAbaixo ? 3 : 10) == 0) {
+            if (const int j = Alvo(jogo, time); j > 0) {
+                const i32 passe = jogo.jogadores[j].passe;
+                const i32 valor = EmMilhares(std::int64_t{passe} * (110 + 20 * jogo.Aleatorio(8)) / 100);
+                if (valor <= t.dinheiro / 2)
+                    mudou |= ProporCompra(jogo, ia, time, j, valor).resultado == Proposta::Aceita;
+            }
+        }
+    }
+    return mudou;
+}
+
+} // namespace management

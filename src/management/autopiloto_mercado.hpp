@@ -1,0 +1,25 @@
+#pragma once
+// The autopilot's coach in the market: he answers offers and auctions and, on
+// his main screen, lists surplus players, buys and makes offers. Every choice
+// is drawn from the game's own generator, so a run is the same for a seed and
+// a saved game goes on after its load exactly as it would have.
+#include "management/ciclo.hpp"
+
+namespace management {
+
+struct InteracaoAutopiloto : InteracaoCiclo {
+    // Off, he answers as nobody would: every offer declined, no bids.
+    bool ativo = true;
+    bool PropostaDeCompra(world::Jogo& jogo, int comprador, int jogador,
+                          world::i32 valor) override;
+    bool VenderAoHumano(world::Jogo& jogo, int comprador, int jogador, world::i32 valor) override;
+    bool AceitarExigencia(world::Jogo& jogo, int comprador, int jogador, int fator,
+                          world::i32 novosalario) override;
+    world::i32 Lance(world::Jogo& jogo, const Leilao& leilao) override;
+};
+
+// What he does on the main screen of club `time` before his lineup; true
+// when the squad changed (the screen is refreshed).
+bool AgirNoMercado(world::Jogo& jogo, InteracaoMercado& ia, int time);
+
+} // namespace management

@@ -1,0 +1,347 @@
+#include "management/telas/telabusca.hpp"
+
+#include "management/telas/figurasgrade.hpp"
+#include "ui/janelas.hpp"
+#include "ui/textos.hpp"
+#include "world/paises.hpp"
+#include "world/posicoes.hpp"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <vector>
+
+namespace management::telas {
+
+using namespace world;
+
+namespace {
+
+// The goalkeepers' characteristics (codes 0 to 3) go by one name: one item
+// of the box stands for all of them.
+constexpr int kReflexos = -2;
+
+constexpr int kPapelChave = Qt::UserRole;       // what the column sorts by
+constexpr int kPapelJogador = Qt::UserRole + 1; // on the name cell
+
+// A cell that sorts by a number (or the text) kept apart from what it shows.
+class Item : public QTableWidgetItem {
+public:
+    Item(const QString& texto, const QVariant& chave) : QTableWidgetItem(texto) {
+        setData(kPapelChave, chave);
+    }
+    bool operator<(const QTableWidgetItem& outro) const override {
+        const QVariant a = data(kPapelChave), b = outro.data(kPapelChave);
+        if (a.typeId() == QMetaType::QString || b.typeId() == QMetaType::QString)
+            return QString::localeAwareCompare(a.toString(), b.toString()) < 0;
+        return a.toLongLong() < b.toLongLong();
+    }
+};
+
+QComboBox* Caixa(const char* nome, const QString& todos) {
+    auto* c = new QComboBox;
+    c->setObjectName(QString::fromLatin1(nome));
+    c->addItem(todos, -1);
+    return c;
+}
+
+QComboBox* CaixaFaixas(const char* nome, const std::vector<std::string>& faixas) {
+    QComboBox* c = Caixa(nome, QStringLiteral("Todas"));
+    for (int k = 0; k < static_cast<int>(faixas.size()); ++k) c->addItem(ui::Q(faixas[k]), k);
+    return c;
+}
+
+QComboBox* CaixaCaracteristica(const char* nome) {
+    QComboBox* c = Caixa(nome, QStringLiteral("Qualquer"));
+    c->addItem(ui::Q(NomeCaracteristica(0)), kReflexos);
+    for (int k = 4; k <= 13; ++k) c->addItem(ui::Q(NomeCaracteristica(k)), k);
+    return c;
+}
+
+bool DeGoleiro(int caract) {
+    return caract >= 0 && caract <= 3;
+}
+
+} // namespace
+
+TelaBusca::TelaBusca(const Jogo& jogo, QWidget* pai) : QDialog(pai), jogo_(jogo) {
+    setWindowTitle(QStringLiteral("Busca de Jogadores"));
+    setModal(true);
+
+    MontarLista();
+    total_ = new QLabel(QStringLiteral("Escolha os filtros e clique em \"Buscar\"."));
+    total_->setObjectName(QStringLiteral("total"));
+    auto* dica = new QLabel(QStringLiteral("Duplo clique num jogador abre o clube dele."));
+    dica->setStyleSheet(QStringLiteral("QLabel { color: #505050; }"));
+    auto* fechar = new QPushButton(ui::T(268));
+    fechar->setObjectName(QStringLiteral("fechar"));
+    fechar->setAutoDefault(false);
+    connect(fechar, &QPushButton::clicked, this, &QDialog::accept);
+    auto* rodape = new QHBoxLayout;
+    rodape->addWidget(total_);
+    rodape->addSpacing(20);
+    rodape->addWidget(dica);
+    rodape->addStretch();
+    rodape->addWidget(fechar);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(MontarFiltros());
+    layout->addWidget(lista_, 1);
+    layout->addLayout(rodape);
+    nome_->setFocus();
+    ui::Dimensionar(this, QSize(1060, 720));
+}
+
+QWidget* TelaBusca::MontarFiltros() {
+    auto* quadro = new QGroupBox;
+    auto* g = new QGridLayout(quadro);
+    g->setHorizontalSpacing(8);
+    g->setColumnStretch(1, 1);
+    g->setColumnStretch(3, 1);
+    g->setColumnStretch(5, 1);
+
+    nome_ = new QLineEdit;
+    nome_->setObjectName(QStringLiteral("nome"));
+    nome_->setMaxLength(20);
+    nome_->setPlaceholderText(QStringLiteral("nome completo"));
+    connect(nome_, &QLineEdit::returnPressed, this, &TelaBusca::Buscar);
+
+    posicao_ = Caixa("posicao", QStringLiteral("Todas"));
+    for (int p = kGoleiro; p <= kAtacante; ++p) posicao_->addItem(ui::Q(NomePosicao(p)), p);
+
+    // Only the nationalities somebody in the game has.
+    pais_ = Caixa("pais", QStringLiteral("Todas"));
+    std::vector<bool> tem(kNumPaises, false);
+    const int clubes = std::min<int>(jogo_.times.size(), jogo_.PrimeiraSelecao());
+    for (std::size_t i = 1; i < jogo_.jogadores.size(); ++i) {
+        const TJogador& j = jogo_.jogadores[i];
+        if (j.time >= 0 && j.time < clubes && j.pais >= 0 && j.pais < kNumPaises)
+            tem[j.pais] = true;
+    }
+    for (int p : PaisesEmOrdemAlfabetica())
+        if (p >= 0 && p < kNumPaises && tem[p]) pais_->addItem(ui::Q(NomePais(p)), p);
+    pais_->setMaxVisibleItems(20);
+
+    caract1_ = CaixaCaracteristica("caracteristica1");
+    caract2_ = CaixaCaracteristica("caracteristica2");
+    forca_ = CaixaFaixas("forca", FaixasDeForca());
+    idade_ = CaixaFaixas("idade", FaixasDeIdade());
+    passe_ = CaixaFaixas("passe", FaixasDePasse());
+    soavenda_ = new QCheckBox(QStringLiteral("Só mostrar jogadores a venda"));
+    soavenda_->setObjectName(QStringLiteral("soavenda"));
+    soestrelas_ = new QCheckBox(QStringLiteral("So mostrar jogadores com estrela"));
+    soestrelas_->setObjectName(QStringLiteral("soestrelas"));
+
+    buscar_ = new QPushButton(QStringLiteral("Buscar"));
+    buscar_->setObjectName(QStringLiteral("buscar"));
+    buscar_->setDefault(true);
+    buscar_->setMinimumWidth(110);
+    connect(buscar_, &QPushButton::clicked, this, &TelaBusca::Buscar);
+    limpar_ = new QPushButton(QStringLiteral("Limpar filtros"));
+    limpar_->setObjectName(QStringLiteral("limpar"));
+    limpar_->setAutoDefault(false);
+    connect(limpar_, &QPushButton::clicked, this, &TelaBusca::Limpar);
+
+    auto rotulo = [](const QString& t) {
+        auto* r = new QLabel(t);
+        r->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        return r;
+    };
+    g->addWidget(rotulo(QStringLiteral("Nome:")), 0, 0);
+    g->addWidget(nome_, 0, 1);
+    g->addWidget(rotulo(QStringLiteral("Posição:")), 0, 2);
+    g->addWidget(posicao_, 0, 3);
+    g->addWidget(rotulo(QStringLiteral("Nacionalidade:")), 0, 4);
+    g->addWidget(pais_, 0, 5);
+    g->addWidget(rotulo(ui::T(2605) + ':'), 1, 0);
+    g->addWidget(forca_, 1, 1);
+    g->addWidget(rotulo(ui::T(2525) + ':'), 1, 2);
+    g->addWidget(idade_, 1, 3);
+    g->addWidget(rotulo(ui::T(2643) + ':'), 1, 4);
+    g->addWidget(passe_, 1, 5);
+    g->addWidget(rotulo(QStringLiteral("Característica:")), 2, 0);
+    g->addWidget(caract1_, 2, 1);
+    g->addWidget(rotulo(QStringLiteral("e:")), 2, 2);
+    g->addWidget(caract2_, 2, 3);
+    auto* botoes = new QHBoxLayout;
+    botoes->addWidget(soavenda_);
+    botoes->addSpacing(16);
+    botoes->addWidget(soestrelas_);
+    botoes->addStretch();
+    botoes->addWidget(limpar_);
+    botoes->addWidget(buscar_);
+    g->addLayout(botoes, 3, 0, 1, 6);
+    return quadro;
+}
+
+void TelaBusca::MontarLista() {
+    lista_ = new QTableWidget(0, kColunas);
+    lista_->setObjectName(QStringLiteral("lista"));
+    lista_->setHorizontalHeaderLabels({QStringLiteral("Nome"), QStringLiteral("Posição"),
+                                       ui::T(2525), QStringLiteral("F"),
+                                       QStringLiteral("Nacionalidade"), QStringLiteral("Clube"),
+                                       ui::T(2643), ui::T(2607), QStringLiteral("À venda")});
+    lista_->horizontalHeaderItem(kColForca)->setToolTip(ui::T(2605));
+    lista_->horizontalHeaderItem(kColVenda)->setToolTip(QStringLiteral("Preço pedido"));
+    lista_->verticalHeader()->setVisible(false);
+    lista_->verticalHeader()->setDefaultSectionSize(22);
+    lista_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lista_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lista_->setSelectionMode(QAbstractItemView::SingleSelection);
+    lista_->setAlternatingRowColors(true);
+    lista_->setIconSize(QSize(kLarguraFigura, kAlturaFigura));
+    lista_->setTextElideMode(Qt::ElideRight);
+    lista_->setWordWrap(false);
+    QHeaderView* h = lista_->horizontalHeader();
+    h->setSectionResizeMode(QHeaderView::Interactive);
+    const QFontMetrics fm = lista_->fontMetrics();
+    auto largura = [&](const QString& t) { return fm.horizontalAdvance(t) + 18; };
+    lista_->setColumnWidth(kColNome, largura(QStringLiteral("WWWWWWWWWWWWWWW")) + 16);
+    lista_->setColumnWidth(kColPosicao, largura(QStringLiteral("Atacante ")));
+    lista_->setColumnWidth(kColIdade, largura(ui::T(2525)));
+    lista_->setColumnWidth(kColForca, largura(QStringLiteral("100")));
+    lista_->setColumnWidth(kColNacionalidade, largura(QStringLiteral("Nacionalidade")));
+    lista_->setColumnWidth(kColPasse, largura(QStringLiteral("99 999 k")));
+    lista_->setColumnWidth(kColSalario, largura(QStringLiteral("$999 999")));
+    lista_->setColumnWidth(kColVenda, largura(QStringLiteral("99 999 k")));
+    h->setSectionResizeMode(kColClube, QHeaderView::Stretch);
+    h->setSortIndicatorShown(true);
+    lista_->setSortingEnabled(true);
+    lista_->sortByColumn(kColForca, Qt::DescendingOrder);
+    connect(lista_, &QTableWidget::cellDoubleClicked, this,
+            [this](int linha, int) { Abrir(linha); });
+    lista_->installEventFilter(this);
+}
+
+FiltroBusca TelaBusca::Filtro() const {
+    FiltroBusca f;
+    f.nome = ui::ParaJogo(nome_->text().trimmed(), 20);
+    f.posicao = posicao_->currentData().toInt();
+    f.pais = pais_->currentData().toInt();
+    auto caract = [](const QComboBox* c) {
+        const int v = c->currentData().toInt();
+        return v == kReflexos ? -1 : v;
+    };
+    f.caracteristica1 = caract(caract1_);
+    f.caracteristica2 = caract(caract2_);
+    f.soavenda = soavenda_->isChecked();
+    f.soestrelas = soestrelas_->isChecked();
+    f.faixaforca = forca_->currentData().toInt();
+    f.faixaidade = idade_->currentData().toInt();
+    f.faixapasse = passe_->currentData().toInt();
+    return f;
+}
+
+void TelaBusca::Buscar() {
+    std::vector<int> achados = BuscarJogadores(jogo_, Filtro());
+    // The goalkeepers' characteristic is any of its codes.
+    for (const QComboBox* c : {caract1_, caract2_})
+        if (c->currentData().toInt() == kReflexos)
+            std::erase_if(achados, [&](int i) {
+                const TJogador& j = jogo_.jogadores[i];
+                return !DeGoleiro(j.caract1) && !DeGoleiro(j.caract2);
+            });
+    Preencher(achados);
+}
+
+void TelaBusca::Preencher(const std::vector<int>& jogadores) {
+    const int n = static_cast<int>(jogadores.size());
+    lista_->setSortingEnabled(false);
+    lista_->setUpdatesEnabled(false);
+    lista_->clearContents();
+    lista_->setRowCount(n);
+    const QColor avenda(255, 214, 140);
+    const QIcon estrela(FiguraCondicao(12, false));
+    // The others get an empty picture of the same size: the names line up.
+    QPixmap nada(kLarguraFigura, kAlturaFigura);
+    nada.fill(Qt::transparent);
+    const QIcon semestrela(nada);
+    for (int k = 0; k < n; ++k) {
+        const int i = jogadores[k];
+        const TJogador& j = jogo_.jogadores[i];
+        const QString nome = ui::Q(j.nome.view());
+        auto* itnome = new Item(nome, nome);
+        itnome->setData(kPapelJogador, i);
+        itnome->setIcon(j.estrela ? estrela : semestrela);
+        itnome->setToolTip(j.estrela ? nome + QStringLiteral(" - ") + ui::T(2634) : nome);
+        lista_->setItem(k, kColNome, itnome);
+        auto centro = [&](int coluna, const QString& texto, const QVariant& chave,
+                          Qt::Alignment a = Qt::AlignCenter) {
+            auto* it = new Item(texto, chave);
+            it->setTextAlignment(a);
+            lista_->setItem(k, coluna, it);
+            return it;
+        };
+        centro(kColPosicao, ui::Q(NomePosicao(j.posicao)), j.posicao,
+               Qt::AlignLeft | Qt::AlignVCenter);
+        centro(kColIdade, QString::number(j.idade), j.idade);
+        centro(kColForca, QString::number(j.forca), j.forca);
+        const QString pais = ui::Q(NomePais(j.pais));
+        centro(kColNacionalidade, pais, pais, Qt::AlignLeft | Qt::AlignVCenter)->setToolTip(pais);
+        const QString clube = ui::Q(jogo_.times[j.time].nome.view());
+        centro(kColClube, clube, clube, Qt::AlignLeft | Qt::AlignVCenter)->setToolTip(clube);
+        centro(kColPasse, ui::Q(PasseCompacto(j.passe)), j.passe, Qt::AlignRight | Qt::AlignVCenter)
+            ->setToolTip(ui::Dinheiro(j.passe));
+        centro(kColSalario, ui::Dinheiro(j.salario), j.salario, Qt::AlignRight | Qt::AlignVCenter);
+        // Listed players show their asking price on the sale colour.
+        QTableWidgetItem* venda =
+            centro(kColVenda, j.avenda ? ui::Q(PasseCompacto(j.passepedido)) : QString(),
+                   j.avenda ? static_cast<qlonglong>(j.passepedido) : -1LL,
+                   Qt::AlignRight | Qt::AlignVCenter);
+        if (j.avenda) {
+            venda->setBackground(avenda);
+            venda->setForeground(QColor(110, 50, 0));
+            venda->setToolTip(QStringLiteral("À venda por ") + ui::Dinheiro(j.passepedido));
+        }
+    }
+    lista_->setSortingEnabled(true);
+    lista_->setUpdatesEnabled(true);
+    total_->setText(n == 1 ? QStringLiteral("1 jogador encontrado")
+                           : QString::number(n) + QStringLiteral(" jogadores encontrados"));
+    if (n > 0) lista_->selectRow(0);
+}
+
+int TelaBusca::JogadorDaLinha(int linha) const {
+    const QTableWidgetItem* it =
+        linha >= 0 && linha < lista_->rowCount() ? lista_->item(linha, kColNome) : nullptr;
+    return it ? it->data(kPapelJogador).toInt() : 0;
+}
+
+void TelaBusca::Abrir(int linha) {
+    const int j = JogadorDaLinha(linha);
+    if (j <= 0 || j >= static_cast<int>(jogo_.jogadores.size())) return;
+    const int clube = jogo_.jogadores[j].time;
+    if (clube >= 0 && clube < static_cast<int>(jogo_.times.size())) emit abrirClube(clube);
+}
+
+bool TelaBusca::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == lista_ && evento->type() == QEvent::KeyPress) {
+        const int tecla = static_cast<QKeyEvent*>(evento)->key();
+        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
+            Abrir(lista_->currentRow());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(objeto, evento);
+}
+
+void TelaBusca::Limpar() {
+    nome_->clear();
+    for (QComboBox* c : {posicao_, pais_, caract1_, caract2_, forca_, idade_, passe_})
+        c->setCurrentIndex(0);
+    soavenda_->setChecked(false);
+    soestrelas_->setChecked(false);
+}
+
+} // namespace management::telas
