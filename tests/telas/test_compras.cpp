@@ -537,6 +537,25 @@ TEST(Compras, AnOfferForAnotherHumansPlayerAsksThatHuman) {
             Clicar(w, resposta);
         };
     };
+    // Already in the lineup his coach committed for today: not for sale
+    // until the date is played.
+    TEscalacao escalada{};
+    std::fill(std::begin(escalada.jogadoreslinha), std::end(escalada.jogadoreslinha), -1);
+    std::fill(std::begin(escalada.reservas), std::end(escalada.reservas), -1);
+    escalada.goleiro = alvo;
+    jogo->escalacoes.push_back(escalada);
+    const int antes = jogo->times[b].escalacao;
+    jogo->times[b].escalacao = static_cast<int>(jogo->escalacoes.size()) - 1;
+    ColocarAVenda(*jogo, alvo, 100'000);
+    tela.MostrarClube(b);
+    ASSERT_TRUE(tela.SelecionarJogador(alvo));
+    EXPECT_FALSE(tela.botaoComprar()->isEnabled());
+    EXPECT_FALSE(tela.botaoPropor()->isEnabled());
+    EXPECT_FALSE(tela.botaoPropor()->toolTip().isEmpty());
+    jogo->times[b].escalacao = antes;
+    RetirarDaVenda(*jogo, alvo);
+    tela.MostrarClube(b);
+
     ASSERT_TRUE(tela.SelecionarJogador(alvo));
     {
         Roteiro r({oferecer, atencao("nao"),
