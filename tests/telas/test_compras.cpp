@@ -445,6 +445,54 @@ TEST(Compras, ASalaryDemandCancelledThenAccepted) {
     EXPECT_EQ(jogo->times[vendedor].dinheiro, caixavendedor + valor - reposicao);
 }
 
+TEST(Compras, TheClubsOnlyGoalkeeperSoldAndItsReplacementNamed) {
+    auto jogo = NovoJogo({{0, 0}});
+    const int humano = jogo->estado.timeatual;
+    const int vendedor = jogo->ligas[0].divisoes[0][7];
+    int goleiro = 0;
+    for (int k : Elenco(*jogo, vendedor))
+        if (jogo->jogadores[k].posicao == 0) {
+            // The others play up front from now on: he is the only one.
+            if (goleiro)
+                jogo->jogadores[k].posicao = 4;
+            else
+                goleiro = k;
+        }
+    ASSERT_GT(goleiro, 0);
+    RetirarDaVenda(*jogo, goleiro);
+    const i32 valor = static_cast<i32>(
+        (std::int64_t{jogo->jogadores[goleiro].passe} * 25 / 10 + 999) / 1000 * 1000);
+    jogo->times[humano].dinheiro = valor;
+
+    InteracaoMercado nada;
+    TelaOutrosClubes tela(*jogo, humano, nada);
+    tela.show();
+    tela.MostrarClube(vendedor);
+    ASSERT_TRUE(tela.SelecionarJogador(goleiro));
+    QString aviso;
+    Roteiro r({[&](QWidget* w) {
+                   qobject_cast<TelaOferta*>(w)->campoValor()->setText(
+                       QString::number(valor / 1000));
+                   Clicar(w, "propor"); // all his cash: still allowed
+               },
+               [&](QWidget* w) {
+                   aviso = qobject_cast<TelaAvisoMercado*>(w)->Texto();
+                   Clicar(w, "ok");
+               }},
+              &tela);
+    tela.botaoPropor()->click();
+    EXPECT_EQ(r.Feitos(), 2);
+    EXPECT_EQ(jogo->jogadores[goleiro].time, humano);
+    EXPECT_EQ(jogo->times[humano].dinheiro, 0);
+    // The seller bought a goalkeeper at once, and the notice says who.
+    ASSERT_EQ(jogo->transferencias.back().comprador, vendedor);
+    const int reposicao = jogo->transferencias.back().jogador;
+    EXPECT_EQ(jogo->jogadores[reposicao].posicao, 0);
+    EXPECT_TRUE(aviso.contains(ui::Q(jogo->jogadores[reposicao].nome.view())))
+        << aviso.toStdString();
+    EXPECT_EQ(Filas(tela, reposicao), 1);
+}
+
 namespace {
 
 // The desktop's answers, with what was asked noted down.
@@ -534,6 +582,7 @@ TEST(Compras, AnOfferForAnotherHumansPlayerAsksThatHuman) {
             EXPECT_TRUE(Rotulo(w, "oferta").contains(ui::Q(jogo->times[a].nome.view())));
             EXPECT_TRUE(Rotulo(w, "valor").startsWith(ui::Dinheiro(valor)));
             EXPECT_EQ(Rotulo(w, "pergunta"), QStringLiteral("Deseja vende-lo por este preço?"));
+            apoio_telas::Capturar(*w, "tela_atencao");
             Clicar(w, resposta);
         };
     };

@@ -684,7 +684,7 @@ void TelaOutrosClubes::Propor() {
         QString texto = QStringLiteral("Proposta aceita! %1 foi comprado por %2.")
                             .arg(nome, ui::Dinheiro(valor));
         if (JogadorValido(jogo_, r.reposicao))
-            texto += QStringLiteral("\nO %1 contratou %2 para o lugar dele.")
+            texto += QStringLiteral("\nO clube %1 contratou %2 para o lugar dele.")
                          .arg(clube, ui::Q(jogo_.jogadores[r.reposicao].nome.view()));
         situacao_->setText(
             QStringLiteral("%1 foi comprado por %2.").arg(nome, ui::Dinheiro(valor)));

@@ -159,7 +159,7 @@ bool PerguntarVendaAoHumano(const Jogo& jogo, int comprador, int jogador, i32 va
             true)
         ->setObjectName(QStringLiteral("vendedor"));
     t.Espaco();
-    t.Linha(QStringLiteral("O ") + NomeClube(jogo, comprador) +
+    t.Linha(QStringLiteral("O clube ") + NomeClube(jogo, comprador) +
             QStringLiteral(" oferece pelo jogador ") + Apresentar(jogo, jogador) + ':')
         ->setObjectName(QStringLiteral("oferta"));
     t.Linha(ValorPorExtenso(valor), true)->setObjectName(QStringLiteral("valor"));
