@@ -185,17 +185,6 @@ void ZerarTabelas(TTime& t) {
             t.colocacao[c] = 0;
 }
 
-// A club in the first free place of a season's three, unless it is there.
-void Anotar(i32 (&temporada)[3], int clube) {
-    for (i32 c : temporada)
-        if (c == clube) return;
-    for (i32& c : temporada)
-        if (c == -1) {
-            c = clube;
-            return;
-        }
-}
-
 // Ten seasons are kept, the last in slot 10: past the tenth, each moves one
 // back and slot 10 starts empty for the new season.
 void Deslocar(i32 (&linhas)[5][11], i32 (&clubes)[10][3]) {
@@ -221,12 +210,12 @@ void RegistrarClubesDaTemporada(Jogo& jogo) {
         if (j.historico <= 0 || j.historico >= static_cast<int>(jogo.historicos.size())) continue;
         THistoricoJogador& h = jogo.historicos[j.historico];
         if (deslocar) Deslocar(h.linhas, h.clubes);
-        if (j.time >= 0 && j.time < clubes) Anotar(h.clubes[slot], j.time);
+        if (j.time >= 0 && j.time < clubes) history::AnotarClubeNaTemporada(h.clubes[slot], j.time);
     }
     for (TTecnico& t : jogo.tecnicos) {
         if (t.nome.empty() && t.time < 0) continue; // a free record
         if (deslocar) Deslocar(t.estatisticas, t.clubes);
-        if (t.time >= 0 && t.time < clubes) Anotar(t.clubes[slot], t.time);
+        if (t.time >= 0 && t.time < clubes) history::AnotarClubeNaTemporada(t.clubes[slot], t.time);
     }
 }
 

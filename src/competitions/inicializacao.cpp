@@ -4,6 +4,7 @@
 #include "competitions/estaduais.hpp"
 #include "competitions/novojogo.hpp"
 #include "competitions/rodadas.hpp"
+#include "management/emails.hpp"
 #include "world/arbitros.hpp"
 #include "world/clubes.hpp"
 #include "world/nomescompeticoes.hpp"
@@ -89,7 +90,8 @@ void InicializarJogo(Jogo& jogo, const std::function<void(int)>& progresso) {
     // The Copa América of the first season is drawn here once the national
     // team tournaments are in the game.
     EscolherArbitrosTemporada(jogo);
-    // Each human club's welcome message comes with the mail.
+    for (int c : e.timeshumanos)
+        if (c >= 0) management::PostarEmail(jogo, c, management::kEmailBoasVindas, 0);
     avisar(100);
 }
 

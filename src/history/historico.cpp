@@ -4,6 +4,16 @@ namespace history {
 
 using namespace world;
 
+void AnotarClubeNaTemporada(i32 (&temporada)[3], int clube) {
+    for (i32 c : temporada)
+        if (c == clube) return;
+    for (i32& c : temporada)
+        if (c == -1) {
+            c = clube;
+            return;
+        }
+}
+
 void RegistrarTitulo(Jogo& jogo, int competicao, int time, int chave, int lugar, int divisao) {
     jogo.historicotitulos.push_back(
         {jogo.estado.temporada, competicao, time, chave, divisao, lugar});

@@ -8,6 +8,10 @@
 namespace history {
 
 // Appends a placing of `time` to the titles list, in the current season.
+// A club in the first free place of a season's three clubs of a player's or
+// a coach's career, unless it is there already.
+void AnotarClubeNaTemporada(world::i32 (&temporada)[3], int clube);
+
 void RegistrarTitulo(world::Jogo& jogo, int competicao, int time, int chave, int lugar,
                      int divisao);
 // Appends a coach's placing.

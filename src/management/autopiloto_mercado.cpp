@@ -13,7 +13,7 @@ using namespace mercado;
 namespace {
 
 // Squad sizes he steers between.
-constexpr int kVendeAcima = 23; // lists a player when he has more
+constexpr int kVendeAcima = 23;   // lists a player when he has more
 constexpr int kCompraAbaixo = 20; // looks for players when he has fewer
 
 i32 EmMilhares(std::int64_t v) {
@@ -42,8 +42,7 @@ int Alvo(Jogo& jogo, int time) {
     for (int k = 0; k < 20 && n > 1; ++k) {
         const int j = 1 + jogo.Aleatorio(n - 1);
         const TJogador& p = jogo.jogadores[j];
-        if (p.time < 0 || p.time >= clubes || p.time == time || jogo.times[p.time].humano)
-            continue;
+        if (p.time < 0 || p.time >= clubes || p.time == time || jogo.times[p.time].humano) continue;
         if (p.idade <= 31 && p.passe > 0) return j;
     }
     return 0;
@@ -93,7 +92,8 @@ bool AgirNoMercado(Jogo& jogo, InteracaoMercado& ia, int time) {
             if (jogo.Aleatorio(10) == 0)
                 mudou = LeiloarJogador(jogo, ia, j, EmMilhares(passe / 2 + 1000)).comprador >= 0;
             else
-                ColocarAVenda(jogo, j, EmMilhares(std::int64_t{passe} * (100 + 5 * jogo.Aleatorio(5)) / 100));
+                ColocarAVenda(
+                    jogo, j, EmMilhares(std::int64_t{passe} * (100 + 5 * jogo.Aleatorio(5)) / 100));
         }
     }
     const TTime& t = jogo.times[time];
@@ -116,7 +116,8 @@ bool AgirNoMercado(Jogo& jogo, InteracaoMercado& ia, int time) {
         if (jogo.Aleatorio(tamanho < kCompraAbaixo ? 3 : 10) == 0) {
             if (const int j = Alvo(jogo, time); j > 0) {
                 const i32 passe = jogo.jogadores[j].passe;
-                const i32 valor = EmMilhares(std::int64_t{passe} * (110 + 20 * jogo.Aleatorio(8)) / 100);
+                const i32 valor =
+                    EmMilhares(std::int64_t{passe} * (110 + 20 * jogo.Aleatorio(8)) / 100);
                 if (valor <= t.dinheiro / 2)
                     mudou |= ProporCompra(jogo, ia, time, j, valor).resultado == Proposta::Aceita;
             }

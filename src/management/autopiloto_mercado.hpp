@@ -10,8 +10,7 @@ namespace management {
 struct InteracaoAutopiloto : InteracaoCiclo {
     // Off, he answers as nobody would: every offer declined, no bids.
     bool ativo = true;
-    bool PropostaDeCompra(world::Jogo& jogo, int comprador, int jogador,
-                          world::i32 valor) override;
+    bool PropostaDeCompra(world::Jogo& jogo, int comprador, int jogador, world::i32 valor) override;
     bool VenderAoHumano(world::Jogo& jogo, int comprador, int jogador, world::i32 valor) override;
     bool AceitarExigencia(world::Jogo& jogo, int comprador, int jogador, int fator,
                           world::i32 novosalario) override;

@@ -6,6 +6,7 @@
 #include "competitions/copa.hpp"
 #include "competitions/estaduais.hpp"
 #include "competitions/fimdetemporada.hpp"
+#include "management/emails.hpp"
 #include "management/envelhecimento.hpp"
 #include "management/escalacao.hpp"
 #include "match/escalacaoautomatica.hpp"
@@ -230,6 +231,7 @@ void AtualizarTelaPrincipal(Jogo& jogo) {
     const int time = jogo.estado.timeatual;
     if (jogo.ciclo.semeventos || !ClubeValido(jogo, time) || !jogo.times[time].humano) return;
     VendasPrecoFixo(jogo, time);
+    AnunciarCopaDoMundo(jogo, time);
 }
 
 Proximo Jogar(Jogo& jogo, InteracaoCiclo&) {
@@ -338,6 +340,7 @@ void DemitirHumano(Jogo& jogo, int time) {
     }
     t.tecnico = -1;
     t.humano = 0;
+    RemoverEmailsDoClube(jogo, time);
     // The remaining clubs keep their order, the empty slot goes last.
     auto* fim = std::remove(std::begin(e.timeshumanos), std::end(e.timeshumanos), time);
     std::fill(fim, std::end(e.timeshumanos), -1);

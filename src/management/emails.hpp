@@ -26,6 +26,7 @@ enum TipoEmail : int {
 // The only way a message enters the mailbox: receiving club, type, subtype,
 // an amount, the other club (or the second player), the player concerned.
 // The text is drawn among the type's entries when it is posted, dated today.
+// Only clubs of human coaches get mail (nothing is drawn for the others).
 // Returns the message's index, -1 when nothing was posted.
 int PostarEmail(world::Jogo& jogo, int clube, int tipo, int subtipo, world::i32 valor = 0,
                 int outro = 0, int jogador = 0);
@@ -35,6 +36,7 @@ double DataDoEmail(const world::TEmail& e);
 void DefinirDataDoEmail(world::TEmail& e, double data);
 
 // Entry 1..73 of the message catalogue (Windows-1252); empty for none.
+constexpr int kEntradasCatalogo = 73;
 std::string TextoDoEmail(int texto);
 // The sender's name (s1/589..593), the subject line, both Windows-1252.
 std::string RemetenteDoEmail(const world::TEmail& e);
@@ -50,10 +52,27 @@ int EmailsNaoLidos(const world::Jogo& jogo, int clube);
 // The main screen's news line: s1/77, "1 " + s1/78, or n + " " + s1/78.
 std::string TextoNoticias(const world::Jogo& jogo, int clube);
 
+// The question of a message still waiting for "Sim" or "Não" (the fine of a
+// suspended player), Windows-1252; empty when there is none open.
+std::string PerguntaDoEmail(const world::TEmail& e);
+
 // Selecting a message marks it read.
 void MarcarEmailLido(world::Jogo& jogo, int indice);
 // "Sim" or "Não" to a message's question: closes the question (and marks
 // it read); the answer changes nothing else.
 void ResponderEmail(world::Jogo& jogo, int indice, bool sim);
+
+// The end of a club match: the fans of a human club beaten at home by four
+// goals or more, or away by five or more, write to its coach.
+void AvisarGoleada(world::Jogo& jogo, int mandante, int visitante, int golsmandante,
+                   int golsvisitante);
+
+// The refresh of the main screen in a World Cup year (the World Cup on,
+// league matchday 5 of the first leg): the club's announcement, once a
+// season. True when it was posted now.
+bool AnunciarCopaDoMundo(world::Jogo& jogo, int clube);
+
+// A human leaves his club: its mailbox goes with him.
+void RemoverEmailsDoClube(world::Jogo& jogo, int clube);
 
 } // namespace management

@@ -1,5 +1,6 @@
 #include "management/escalacao.hpp"
 
+#include "management/emails.hpp"
 #include "management/escalacaoformacao.hpp"
 #include "match/vagas.hpp"
 #include "world/posicoes.hpp"
@@ -334,6 +335,7 @@ Confirmacao ConfirmarEscalacao(Jogo& jogo, const Grade& grade) {
         }
     }
     jogo.times[clube].disponiveis = match::RecontarDisponiveis(jogo, clube, tipo, hoje);
+    for (int j : r.cansados) PostarEmail(jogo, clube, kEmailJogador, 6, 0, 0, j);
     return r;
 }
 

@@ -95,8 +95,8 @@ Validacao ValidarEscalacao(world::Jogo& jogo, const Grade& grade);
 
 struct Confirmacao {
     int escalacao = -1; // index of the new record in escalacoes
-    // Starters committed tired, in grid order. The caller posts each one's
-    // complaint (mail type 2, subtype 6) to the club, in this order.
+    // Starters committed tired, in grid order; each one's complaint (mail
+    // type 2, subtype 6) has gone to the club's mailbox, in this order.
     std::vector<int> cansados;
 };
 

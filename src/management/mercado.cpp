@@ -2,6 +2,7 @@
 // ways a human buys.
 #include "management/mercado.hpp"
 
+#include "history/historico.hpp"
 #include "management/emails.hpp"
 #include "management/escalacaotatica.hpp"
 #include "management/financas.hpp"
@@ -57,18 +58,11 @@ using namespace mercado;
 
 namespace {
 
-// The first free place of a season's three clubs, unless he is there already.
+// The new club in his career, in this season's places.
 void AnotarNaCarreira(Jogo& jogo, const TJogador& j, int clube) {
     if (j.historico <= 0 || j.historico >= static_cast<int>(jogo.historicos.size())) return;
     const int slot = std::clamp<int>(jogo.estado.temporada, 1, 10) - 1;
-    i32(&temporada)[3] = jogo.historicos[j.historico].clubes[slot];
-    for (i32 c : temporada)
-        if (c == clube) return;
-    for (i32& c : temporada)
-        if (c == -1) {
-            c = clube;
-            return;
-        }
+    history::AnotarClubeNaTemporada(jogo.historicos[j.historico].clubes[slot], clube);
 }
 
 void Recontar(Jogo& jogo, int clube, Elencos* elencos) {
@@ -144,9 +138,8 @@ void Transferir(Jogo& jogo, int jogador, int comprador, i32 preco, Elencos* elen
     if (vendedor == comprador) return;
     const bool devendedor = ClubeDoMercado(jogo, vendedor);
     const i32 multa = MultaRescisoria(jogo, jogador, preco);
-    const std::int64_t antes =
-        std::int64_t{jogo.times[comprador].dinheiro} +
-        (devendedor ? std::int64_t{jogo.times[vendedor].dinheiro} : 0);
+    const std::int64_t antes = std::int64_t{jogo.times[comprador].dinheiro} +
+                               (devendedor ? std::int64_t{jogo.times[vendedor].dinheiro} : 0);
 
     j.time = comprador;
     j.numero = 0;
@@ -206,9 +199,8 @@ void Transferir(Jogo& jogo, int jogador, int comprador, i32 preco, Elencos* elen
     }
 
     // What the buyer paid is what the seller got plus the fine.
-    const std::int64_t depois =
-        std::int64_t{jogo.times[comprador].dinheiro} +
-        (devendedor ? std::int64_t{jogo.times[vendedor].dinheiro} : 0);
+    const std::int64_t depois = std::int64_t{jogo.times[comprador].dinheiro} +
+                                (devendedor ? std::int64_t{jogo.times[vendedor].dinheiro} : 0);
     const std::int64_t esperado = devendedor ? -std::int64_t{multa} : -std::int64_t{preco};
     if (depois - antes != esperado) ++jogo.ciclo.transferenciasdesequilibradas;
 }
@@ -286,8 +278,7 @@ int RespostaDoJogador(const Jogo& jogo, int jogador, int vendedor, int comprador
 ResultadoProposta ProporCompra(Jogo& jogo, InteracaoMercado& ia, int comprador, int jogador,
                                i32 valor) {
     ResultadoProposta r;
-    if (!ClubeDoMercado(jogo, comprador) || !JogadorValido(jogo, jogador) || valor <= 0)
-        return r;
+    if (!ClubeDoMercado(jogo, comprador) || !JogadorValido(jogo, jogador) || valor <= 0) return r;
     TJogador& j = jogo.jogadores[jogador];
     const int vendedor = j.time;
     const TTime& b = jogo.times[comprador];
@@ -402,8 +393,7 @@ bool OfertaComputador(Jogo& jogo, InteracaoMercado& ia, int time) {
     for (int k = 0; k < 200 && comprador < 0; ++k) {
         const int c = jogo.Aleatorio(clubes);
         const TTime& t = jogo.times[c];
-        if (!t.humano && t.elenco <= 24 && t.nivel > 8 && t.divisao > 0 &&
-            t.divisao >= meu.divisao)
+        if (!t.humano && t.elenco <= 24 && t.nivel > 8 && t.divisao > 0 && t.divisao >= meu.divisao)
             comprador = c;
     }
     int jogador = 0;
@@ -422,7 +412,8 @@ std::string PasseCompacto(i32 valor) {
     const std::string s = std::to_string(valor);
     if (valor >= 10'000 && valor <= 99'999) return s.substr(0, 2) + " k";
     if (valor >= 100'000 && valor <= 999'999) return s.substr(0, 3) + " k";
-    if (valor >= 1'000'000 && valor <= 9'999'999) return s.substr(0, 1) + " " + s.substr(1, 3) + " k";
+    if (valor >= 1'000'000 && valor <= 9'999'999)
+        return s.substr(0, 1) + " " + s.substr(1, 3) + " k";
     if (valor >= 10'000'000 && valor <= 99'999'999)
         return s.substr(0, 2) + " " + s.substr(2, 3) + " k";
     return s;

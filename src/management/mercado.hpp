@@ -18,7 +18,7 @@ using Elencos = std::vector<std::vector<int>>;
 // An auction as its screen shows it.
 struct Leilao {
     int jogador = 0;
-    int vendedor = -1;          // the selling club
+    int vendedor = -1; // the selling club
     world::i32 precoinicial = 0;
     world::i32 melhorlance = 0; // the best human bid so far
     int melhorlicitante = -1;   // its club, -1 = none yet
@@ -164,9 +164,9 @@ void TransferenciasDepoisDaLiga(world::Jogo& jogo);
 // --- Search and history -------------------------------------------------------------
 
 struct FiltroBusca {
-    std::string nome;    // exact, case-insensitive (Windows-1252); empty = any
-    int posicao = -1;    // natural position 0..4
-    int pais = -1;       // nationality
+    std::string nome; // exact, case-insensitive (Windows-1252); empty = any
+    int posicao = -1; // natural position 0..4
+    int pais = -1;    // nationality
     int caracteristica1 = -1, caracteristica2 = -1; // codes 0..13, -1 = any
     bool soavenda = false;
     bool soestrelas = false;

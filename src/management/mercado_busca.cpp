@@ -20,10 +20,9 @@ constexpr Intervalo kForcas[] = {{1, 10}, {11, 30}, {31, 50}, {51, 101}};
 // Age "16..25" takes the 15-year-olds too; "37>" runs to 80.
 constexpr Intervalo kIdades[] = {{15, 25}, {26, 36}, {37, 80}};
 // Value bands, each strictly between its two ends.
-constexpr Intervalo kPasses[] = {{1'000, 100'000},         {101'000, 500'000},
-                                 {500'000, 1'000'000},     {1'000'000, 3'000'000},
-                                 {3'000'001, 5'000'000},   {5'000'001, 10'000'000},
-                                 {10'000'001, INT64_MAX}};
+constexpr Intervalo kPasses[] = {
+    {1'000, 100'000},       {101'000, 500'000},      {500'000, 1'000'000},   {1'000'000, 3'000'000},
+    {3'000'001, 5'000'000}, {5'000'001, 10'000'000}, {10'000'001, INT64_MAX}};
 
 template <std::size_t N> bool Dentro(const Intervalo (&faixas)[N], int faixa, std::int64_t v) {
     if (faixa < 0) return true;
@@ -42,7 +41,8 @@ unsigned char Minuscula(unsigned char c) {
 bool MesmoNome(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (Minuscula(static_cast<unsigned char>(a[i])) != Minuscula(static_cast<unsigned char>(b[i])))
+        if (Minuscula(static_cast<unsigned char>(a[i])) !=
+            Minuscula(static_cast<unsigned char>(b[i])))
             return false;
     return true;
 }
@@ -86,10 +86,10 @@ const std::vector<std::string>& FaixasDeIdade() {
     return v;
 }
 const std::vector<std::string>& FaixasDePasse() {
-    static const std::vector<std::string> v{
-        "1 000 - 100 000",         "101 000 - 500 000",      "500 000 - 1 000 000",
-        "1 000 000 - 3 000 000",   "3 000 001 - 5 000 000",  "5 000 001 - 10 000 000",
-        "> 10 000 001"};
+    static const std::vector<std::string> v{"1 000 - 100 000",       "101 000 - 500 000",
+                                            "500 000 - 1 000 000",   "1 000 000 - 3 000 000",
+                                            "3 000 001 - 5 000 000", "5 000 001 - 10 000 000",
+                                            "> 10 000 001"};
     return v;
 }
 

@@ -311,7 +311,8 @@ bool TransferenciaComputador(Jogo& jogo, int pais, Elencos& elencos) {
         const int c = f.inicio + jogo.Aleatorio(n - f.inicio);
         const TTime& t = jogo.times[c];
         if (c != vendedor && !t.humano && t.disponiveis <= 21 && t.divisao > 0 &&
-            t.nivel >= nivel - 2 && t.nivel <= nivel + 5 && t.porposicao[posicao] < kMaximos[posicao])
+            t.nivel >= nivel - 2 && t.nivel <= nivel + 5 &&
+            t.porposicao[posicao] < kMaximos[posicao])
             comprador = c;
     }
     if (comprador < 0) return false;

@@ -1,6 +1,6 @@
 #include "match/estatisticas.hpp"
 
-#include "match/interacao.hpp"
+#include "management/emails.hpp"
 
 #include <algorithm>
 
@@ -60,8 +60,7 @@ void GarantirHistorico(Jogo& jogo, int jogador) {
     j.historico = static_cast<i32>(jogo.historicos.size()) - 1;
 }
 
-void RegistrarEstatistica(Jogo& jogo, int jogador, Estatistica e, int tipo, double hoje,
-                          Interacao* interacao) {
+void RegistrarEstatistica(Jogo& jogo, int jogador, Estatistica e, int tipo, double hoje) {
     if (jogador <= 0 || jogador >= static_cast<int>(jogo.jogadores.size())) return;
     if (tipo < 0 || tipo >= kTiposCompeticao) tipo = 0;
     GarantirHistorico(jogo, jogador);
@@ -89,7 +88,8 @@ void RegistrarEstatistica(Jogo& jogo, int jogador, Estatistica e, int tipo, doub
         contar(kHistVermelhos);
         const int n = SuspensaoSorteada(jogo);
         j.suspensao[tipo] += n;
-        if (interacao && n > 1 && ClubeHumano(jogo, j)) interacao->Mensagem(j.time, 1, n);
+        if (n > 1 && ClubeHumano(jogo, j))
+            management::PostarEmail(jogo, j.time, management::kEmailSuspensao, n, 0, 0, jogador);
         break;
     }
     case Estatistica::Contusao: {
@@ -104,8 +104,8 @@ void RegistrarEstatistica(Jogo& jogo, int jogador, Estatistica e, int tipo, doub
         if (w > 1 && j.caract1 == 12) --w;
         if (jogo.Aleatorio(300) == 1) w = 15 + jogo.Aleatorio(6);
         j.retorno = hoje + 7.0 * w + 2.0;
-        if (interacao && tipo < 7 && w > 1 && ClubeHumano(jogo, j))
-            interacao->Mensagem(j.time, 3, w);
+        if (tipo < 7 && w > 1 && ClubeHumano(jogo, j))
+            management::PostarEmail(jogo, j.time, management::kEmailContusao, w, 0, 0, jogador);
         break;
     }
     }

@@ -5,8 +5,6 @@
 
 namespace match {
 
-class Interacao;
-
 enum class Estatistica {
     Jogo,     // "j"
     Gol,      // "g"
@@ -16,9 +14,9 @@ enum class Estatistica {
 };
 
 // Records one statistic of player `jogador` in competition `tipo` on date `hoje`.
-// `interacao` receives the coach's mail; it may be null.
-void RegistrarEstatistica(world::Jogo& jogo, int jogador, Estatistica e, int tipo, double hoje,
-                          Interacao* interacao = nullptr);
+// A long suspension or an injury of a human club's player goes to its
+// mailbox at once.
+void RegistrarEstatistica(world::Jogo& jogo, int jogador, Estatistica e, int tipo, double hoje);
 
 // Gives the player a history record if he has none yet (the match set-up does
 // it for everyone involved, so the minute step never grows the table).

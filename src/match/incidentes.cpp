@@ -17,7 +17,7 @@ namespace {
 constexpr int kMaxPassadas = 1000;
 
 void Estatistica_(Jogo& jogo, Rodada& rodada, int jogador, Estatistica e) {
-    RegistrarEstatistica(jogo, jogador, e, rodada.tipo, rodada.hoje, rodada.interacao);
+    RegistrarEstatistica(jogo, jogador, e, rodada.tipo, rodada.hoje);
 }
 
 // A foul of side `lado` may end in a goal from its free-kick taker.

@@ -1,8 +1,8 @@
 #pragma once
 // Where the match needs a person, or tells the screens something: the penalty
-// taker of a human club, the replacement of his injured player, the sounds and
-// the coach's mail. The engine never opens a window; the desktop answers with
-// its dialogs, the autopilot and the tests with InteracaoPadrao or a script.
+// taker of a human club, the replacement of his injured player, the sounds.
+// The engine never opens a window; the desktop answers with its dialogs, the
+// autopilot and the tests with InteracaoPadrao or a script.
 #include <array>
 #include <span>
 
@@ -34,9 +34,6 @@ public:
     virtual void TocarSom(Som) {}
     // A penalty kick of a shown match: the commentary text is s1/`texto`.
     virtual void Penalti(int /*m*/, int /*lado*/, int /*batedor*/, bool /*gol*/, int /*texto*/) {}
-    // Mail to the coach of a human club (type 1: suspension of `valor` matches,
-    // type 3: injury of `valor` weeks).
-    virtual void Mensagem(int /*clube*/, int /*tipomensagem*/, int /*valor*/) {}
 
     // The matchday runner's notices: a minute of every match was played, the
     // half-time screens of the human clubs' matches (`jogoshumanos`), the

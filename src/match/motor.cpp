@@ -19,6 +19,8 @@ namespace {
 
 InteracaoPadrao gPadrao;
 
+constexpr std::size_t kEmailsPorRodada = 6 * 32;
+
 bool Em(int x, std::initializer_list<int> l) {
     return std::find(l.begin(), l.end(), x) != l.end();
 }
@@ -358,6 +360,12 @@ void IniciarPartida(Jogo& jogo, Rodada& rodada, int m, int mandante, int visitan
         for (int r : e.reservas)
             if (r > 0) GarantirHistorico(jogo, r);
     }
+    // The mail of the human clubs' players (suspensions, injuries) is posted
+    // during the minutes: room for it is made now, so the minutes never touch
+    // the heap. Six humans at most play on a date, each with far fewer
+    // messages than this in one match.
+    if (jogo.times[mandante].humano || jogo.times[visitante].humano)
+        jogo.emails.reserve(jogo.emails.size() + kEmailsPorRodada);
     if (m > rodada.numjogos) rodada.numjogos = m;
 }
 
@@ -424,9 +432,7 @@ void RegistrarGol(Jogo& jogo, Rodada& rodada, int m, int lado) {
     TocarGol(jogo, rodada, p, lado);
     if (autor <= 0) return; // nobody on the pitch: the goal stands without a name
     RegistrarEvento(rodada, p.Clube(lado), autor, -1, contra ? kGolContra : kGolEvento, m);
-    if (!contra)
-        RegistrarEstatistica(jogo, autor, Estatistica::Gol, rodada.tipo, rodada.hoje,
-                             rodada.interacao);
+    if (!contra) RegistrarEstatistica(jogo, autor, Estatistica::Gol, rodada.tipo, rodada.hoje);
 }
 
 void SortearPenalti(Jogo& jogo, Rodada& rodada, int m) {
@@ -484,8 +490,7 @@ void SortearPenalti(Jogo& jogo, Rodada& rodada, int m) {
         if (gol) {
             ++p.gols[lado];
             RegistrarEvento(rodada, p.Clube(lado), batedor, -1, kGolPenalti, m);
-            RegistrarEstatistica(jogo, batedor, Estatistica::Gol, rodada.tipo, rodada.hoje,
-                                 rodada.interacao);
+            RegistrarEstatistica(jogo, batedor, Estatistica::Gol, rodada.tipo, rodada.hoje);
         }
         rodada.interacao->Penalti(m, lado, batedor, gol, texto);
     }

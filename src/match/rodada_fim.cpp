@@ -1,6 +1,7 @@
 // The end of a group's matches: results into the fixtures and the clubs,
 // money, ratings, recovery, the ties decided, the archive.
 #include "competitions/classificacao.hpp"
+#include "management/emails.hpp"
 #include "management/financas.hpp"
 #include "match/executor.hpp"
 #include "match/motor.hpp"
@@ -169,9 +170,11 @@ void EncerrarUm(Jogo& jogo, ExecucaoRodada& ex, int m) {
                                       p.gols[1]);
         ContarNaCarreira(jogo, ex.codigo, h, v, p.gols[0], p.gols[1]);
     }
-    if (ex.codigo < 7)
+    if (ex.codigo < 7) {
         jogo.arquivo.resultados.push_back(
             {h, v, p.gols[0], p.gols[1], jogo.estado.temporada, ex.codigo});
+        management::AvisarGoleada(jogo, h, v, p.gols[0], p.gols[1]);
+    }
     const double hoje = ex.rodada.hoje;
     management::ReceberRenda(jogo, h, v, p.renda, ex.codigo);
     for (int c : {h, v}) management::CobrarSemana(jogo, c, ex.codigo, hoje, jogo.estado.dataatual);

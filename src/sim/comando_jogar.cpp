@@ -201,7 +201,7 @@ void ImprimirJson(const Jogo& jogo, const std::vector<Resumo>& resumos, const st
         j.FecharLista();
         // The market: transfers by way and the money they moved.
         static constexpr const char* kVias[world::kViasTransferencia] = {
-            "compra", "proposta", "ofertacomputador", "precofixo",
+            "compra", "proposta",  "ofertacomputador", "precofixo",
             "leilao", "reposicao", "entrecomputadores"};
         j.Chave("transferencias").AbrirObjeto();
         for (int v = 0; v < world::kViasTransferencia; ++v) {

@@ -99,19 +99,18 @@ struct TConvocado {
 static_assert(sizeof(TConvocado) == 8);
 
 template <std::size_t N> struct TRegistroBruto { u8 bytes[N]; };
-using TGrupoTorneio = TRegistroBruto<48>;  // national-team tournament group
-using TParMundial = TRegistroBruto<48>;    // club world cup pairing
-using TAmistoso = TRegistroBruto<24>;      // a friendly arranged
-using TTrocaTecnico = TRegistroBruto<12>;  // coach-change log
-using TObra = TRegistroBruto<40>;          // stadium works
+using TGrupoTorneio = TRegistroBruto<48>; // national-team tournament group
+using TParMundial = TRegistroBruto<48>;   // club world cup pairing
+using TAmistoso = TRegistroBruto<24>;     // a friendly arranged
+using TTrocaTecnico = TRegistroBruto<12>; // coach-change log
+using TObra = TRegistroBruto<40>;         // stadium works
 static_assert(sizeof(TGrupoTorneio) == 48 && sizeof(TAmistoso) == 24 && sizeof(TObra) == 40);
-
 
 // One message of a human club's mailbox, 48 bytes. The date sits at byte 4,
 // where a double would not be aligned: it is kept as its eight bytes.
 struct TEmail {
-    i32 clube;      // the receiving club
-    u8 data[8];     // the day it was posted (day count, double)
+    i32 clube;  // the receiving club
+    u8 data[8]; // the day it was posted (day count, double)
     i32 reservado12;
     i32 texto;      // catalogue entry 1..73, 0 = none
     i32 remetente;  // 1 board, 2 fans, 3 a player, 4 press, 5 medical staff

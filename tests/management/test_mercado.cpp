@@ -111,7 +111,7 @@ TEST(Multa, ByTheDaysLeftOnlyForAHumanSellerWhoseContractRuns) {
     m.Humano(0);
     m.J(j).contrato = kHoje + 45;
     EXPECT_EQ(MultaRescisoria(m.jogo, j, 1'000'003), 150'000); // 15 %, rounded
-    m.J(j).contrato = kHoje; // ended today
+    m.J(j).contrato = kHoje;                                   // ended today
     EXPECT_EQ(MultaRescisoria(m.jogo, j, 1'000'000), 0);
 }
 

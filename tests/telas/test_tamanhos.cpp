@@ -10,7 +10,9 @@
 #include "competitions/telas/telafimtemporada.hpp"
 #include "competitions/telas/telanovojogo.hpp"
 #include "management/autopiloto.hpp"
+#include "management/emails.hpp"
 #include "management/telas/gradeelenco.hpp"
+#include "management/telas/telaemails.hpp"
 #include "management/telas/telaemprestimo.hpp"
 #include "management/telas/telafinancas.hpp"
 #include "management/telas/telajogador.hpp"
@@ -254,6 +256,14 @@ TEST(Tamanhos, TablesDialogsAndTheSeasonEndFit1024x768) {
     {
         management::telas::TelaEmprestimo tela(jogo, t.humano);
         Caber(tela, "emprestimo");
+    }
+    {
+        // A message with its question open, the tallest the reading pane gets.
+        management::PostarEmail(jogo, t.humano, management::kEmailSuspensao, 2, 0, 0,
+                                t.Onze().front());
+        management::telas::TelaEmails tela(jogo, t.humano);
+        tela.Selecionar(0);
+        Caber(tela, "emails");
     }
     {
         world::telas::DialogoOpcoes tela(jogo);

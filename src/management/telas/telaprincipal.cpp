@@ -1,12 +1,14 @@
 #include "management/telas/telaprincipal.hpp"
 
 #include "management/ciclo.hpp"
+#include "management/emails.hpp"
 
 #include "management/escalacaoformacao.hpp"
 #include "management/escalacaotatica.hpp"
 #include "management/fichajogador.hpp"
 #include "management/proximoadversario.hpp"
 #include "management/telas/gradeelenco.hpp"
+#include "management/telas/telaemails.hpp"
 #include "management/telas/telajogador.hpp"
 #include "plataforma/datas.hpp"
 #include "ui/fundo.hpp"
@@ -30,6 +32,7 @@
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -207,7 +210,14 @@ QWidget* TelaPrincipal::MontarCabecalho() {
     auto* novas = new QVBoxLayout;
     novas->setSpacing(2);
     novas->addWidget(Negrito(QStringLiteral("Notícias")));
-    noticias_ = new QLabel;
+    noticias_ = new QToolButton;
+    noticias_->setObjectName(QStringLiteral("noticias"));
+    noticias_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    noticias_->setAutoRaise(true);
+    noticias_->setIconSize(QSize(22, 16));
+    noticias_->setCursor(Qt::PointingHandCursor);
+    noticias_->setToolTip(QStringLiteral("Abrir caixa de emails (F7)"));
+    connect(noticias_, &QToolButton::clicked, this, &TelaPrincipal::emails);
     novas->addWidget(noticias_);
     novas->addStretch();
     g->addLayout(novas, 0, 6, 3, 1);
@@ -298,6 +308,7 @@ double TelaPrincipal::Hoje() const {
 void TelaPrincipal::SairDoAguardo() {
     if (!Aguardando()) return;
     for (QAction* a : acoesdoclube_) a->setEnabled(true);
+    noticias_->setEnabled(true);
     paginas_->setCurrentWidget(meio_);
 }
 
@@ -390,6 +401,8 @@ void TelaPrincipal::MostrarAguardando() {
     Medir(diretoria_, 0);
     Medir(torcida_, 0);
     dinheiro_->setText({});
+    DefinirNoticias(0);
+    noticias_->setEnabled(false); // no club, no mailbox
     adversario_->DefinirTexto(QStringLiteral("-"));
     textoesperando_->setText(nome + QStringLiteral(" está sem clube e aguarda o convite de um "
                                                    "clube.\nAs datas seguem enquanto isso."));
@@ -517,6 +530,7 @@ void TelaPrincipal::AtualizarCabecalho() {
     const bool temtecnico = t.tecnico >= 0 && t.tecnico < static_cast<int>(jogo_.tecnicos.size());
     tecnico_->setText(ui::T(350) + QLatin1Char(' ') +
                       (temtecnico ? ui::Q(jogo_.tecnicos[t.tecnico].nome.view()) : QString()));
+    DefinirNoticias(c >= 0 ? EmailsNaoLidos(jogo_, c) : 0);
 }
 
 void TelaPrincipal::AtualizarAdversario() {
@@ -538,6 +552,11 @@ void TelaPrincipal::AtualizarAdversario() {
 
 void TelaPrincipal::DefinirNoticias(int naolidas) {
     noticias_->setText(naolidas > 0 ? QString::number(naolidas) + ' ' + ui::T(78) : ui::T(77));
+    noticias_->setIcon(QIcon(FiguraEnvelope(naolidas == 0, false)));
+    // Something new reads in bold.
+    QFont f = noticias_->font();
+    f.setBold(naolidas > 0);
+    noticias_->setFont(f);
 }
 
 void TelaPrincipal::Validar() {

@@ -20,6 +20,7 @@ class QAction;
 class QKeyEvent;
 class QStackedWidget;
 class QTimer;
+class QToolButton;
 
 namespace management::telas {
 
@@ -58,8 +59,10 @@ public:
     QPushButton* botaoAvancar() const { return avancar_; }
     QCheckBox* caixaAvancarSozinho() const { return avancarsozinho_; }
 
-    // Unread news; the mailbox tells the screen.
+    // Unread news; the header's refresh counts them in the club's mailbox.
     void DefinirNoticias(int naolidas);
+    // The news line, a button that opens the mailbox.
+    QToolButton* botaoNoticias() const { return noticias_; }
 
     GradeElenco* grade() const { return grade_; }
     QComboBox* caixaFormacao() const { return formacao_; }
@@ -133,7 +136,7 @@ private:
     QProgressBar* torcida_ = nullptr;
     QPushButton* dinheiro_ = nullptr;
     ui::RotuloCortado* adversario_ = nullptr;
-    QLabel* noticias_ = nullptr;
+    QToolButton* noticias_ = nullptr;
     GradeElenco* grade_ = nullptr;
     QComboBox* formacao_ = nullptr;
     QComboBox* capitao_ = nullptr;
