@@ -320,10 +320,15 @@ ResultadoProposta ProporCompra(Jogo& jogo, InteracaoMercado& ia, int comprador, 
             r.resultado = Proposta::ExigenciaRecusada;
             return r;
         }
-        j.salario = r.novosalario;
     }
     const int posicao = j.posicao, forca = j.forca;
     Transferir(jogo, jogador, comprador, valor, nullptr, ViaTransferencia::Proposta);
+    // The raise is the new club's: paid after the move, so that the old club's
+    // wage bill loses the salary it was paying, not the one he asked for.
+    if (r.fator > 0) {
+        j.salario = r.novosalario;
+        RecontarFolha(jogo, comprador);
+    }
     r.resultado = Proposta::Aceita;
     if (repor) r.reposicao = ComprarReposicao(jogo, vendedor, posicao, forca, valor);
     return r;

@@ -2,19 +2,40 @@
 // transfer history, and the questions of an offer.
 #include "shell/janelaprincipal.hpp"
 
+#include "management/telas/telaoutrosclubes.hpp"
+#include "management/telas/telaprincipal.hpp"
+#include "management/telas/telaproposta.hpp"
+#include "management/telas/telatransferencias.hpp"
+
 namespace shell {
 
-bool InteracaoDesktop::PropostaDeCompra(world::Jogo&, int, int, world::i32) {
-    return false;
-}
-bool InteracaoDesktop::VenderAoHumano(world::Jogo&, int, int, world::i32) {
-    return false;
-}
-bool InteracaoDesktop::AceitarExigencia(world::Jogo&, int, int, int, world::i32) {
-    return false;
+bool InteracaoDesktop::PropostaDeCompra(world::Jogo& jogo, int comprador, int jogador,
+                                        world::i32 valor) {
+    return management::telas::PerguntarPropostaDeCompra(jogo, comprador, jogador, valor, janela_);
 }
 
-void JanelaPrincipal::AbrirOutrosClubes() {}
-void JanelaPrincipal::AbrirTransferencias() {}
+bool InteracaoDesktop::VenderAoHumano(world::Jogo& jogo, int comprador, int jogador,
+                                      world::i32 valor) {
+    return management::telas::PerguntarVendaAoHumano(jogo, comprador, jogador, valor, janela_);
+}
+
+bool InteracaoDesktop::AceitarExigencia(world::Jogo& jogo, int, int jogador, int fator,
+                                        world::i32 novosalario) {
+    return management::telas::PerguntarExigencia(jogo, jogador, fator, novosalario, janela_);
+}
+
+void JanelaPrincipal::AbrirOutrosClubes() {
+    if (!jogo_) return;
+    management::telas::TelaOutrosClubes tela(*jogo_, jogo_->estado.timeatual, ia_, this);
+    tela.exec();
+    if (principal_) principal_->Atualizar();
+}
+
+void JanelaPrincipal::AbrirTransferencias() {
+    if (!jogo_) return;
+    management::telas::TelaTransferencias tela(*jogo_, jogo_->estado.timeatual, this);
+    tela.exec();
+    if (principal_) principal_->Atualizar();
+}
 
 } // namespace shell
