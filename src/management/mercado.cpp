@@ -86,9 +86,16 @@ void MoverNoIndice(Elencos* elencos, int jogador, int de, int para) {
     }
 }
 
-// A player his human coach has already put in today's committed lineup (an
-// earlier human of a hot-seat date): he stays until the date is played.
+int Estrelas(const Jogo& jogo, const std::vector<int>& elenco) {
+    int n = 0;
+    for (int j : elenco) n += jogo.jogadores[j].estrela != 0;
+    return n;
+}
+
+} // namespace
+
 bool EscaladoHoje(const Jogo& jogo, int jogador) {
+    if (!JogadorValido(jogo, jogador)) return false;
     const int c = jogo.jogadores[jogador].time;
     if (!ClubeValido(jogo, c)) return false;
     const int e = jogo.times[c].escalacao;
@@ -101,14 +108,6 @@ bool EscaladoHoje(const Jogo& jogo, int jogador) {
         if (k == jogador) return true;
     return false;
 }
-
-int Estrelas(const Jogo& jogo, const std::vector<int>& elenco) {
-    int n = 0;
-    for (int j : elenco) n += jogo.jogadores[j].estrela != 0;
-    return n;
-}
-
-} // namespace
 
 int TaxaDeMulta(double dias) {
     const long d = std::lround(dias);

@@ -79,6 +79,11 @@ void Transferir(world::Jogo& jogo, int jogador, int comprador, world::i32 preco,
 void VenderAoComputador(world::Jogo& jogo, int jogador, int comprador, world::i32 preco,
                         world::ViaTransferencia via);
 
+// A player his human coach has already put in today's committed lineup (an
+// earlier human of a hot-seat date): nobody can buy him until the date is
+// played.
+bool EscaladoHoje(const world::Jogo& jogo, int jogador);
+
 // --- A human buys -------------------------------------------------------------
 
 constexpr int kMaximoElencoHumano = 28;

@@ -68,17 +68,6 @@ std::vector<int> ClubesDoPais(const Jogo& jogo, int pais, int divisao) {
     return v;
 }
 
-bool EscaladoParaHoje(const Jogo& jogo, int jogador) {
-    if (jogador <= 0 || jogador >= static_cast<int>(jogo.jogadores.size())) return false;
-    const int c = jogo.jogadores[jogador].time;
-    if (c < 0 || c >= static_cast<int>(jogo.times.size())) return false;
-    const int e = jogo.times[c].escalacao;
-    if (e < 0 || e >= static_cast<int>(jogo.escalacoes.size())) return false;
-    const TEscalacao& l = jogo.escalacoes[e];
-    return l.goleiro == jogador || std::ranges::count(l.jogadoreslinha, jogador) > 0 ||
-           std::ranges::count(l.reservas, jogador) > 0;
-}
-
 std::vector<LinhaTransferencia> UltimasTransferencias(const Jogo& jogo) {
     std::vector<LinhaTransferencia> v;
     v.reserve(jogo.transferencias.size());

@@ -21,11 +21,6 @@ std::vector<int> DivisoesDoPais(const world::Jogo& jogo, int pais);
 // The country's clubs of that division (or its extra clubs), by name.
 std::vector<int> ClubesDoPais(const world::Jogo& jogo, int pais, int divisao);
 
-// A player in the lineup his club committed for today (a human earlier in a
-// hot-seat date): the market leaves him alone until the date is played, and
-// the buying screen says why.
-bool EscaladoParaHoje(const world::Jogo& jogo, int jogador);
-
 // One line of "Últimas transferências". A name is empty where the saved
 // index points nowhere.
 struct LinhaTransferencia {

@@ -2,6 +2,7 @@
 // the auctions, the player search.
 #include "management/telas/telabusca.hpp"
 #include "management/telas/telaleilao.hpp"
+#include "management/telas/telaoutrosclubes.hpp"
 #include "management/telas/telaprincipal.hpp"
 #include "management/telas/telavenda.hpp"
 #include "shell/janelaprincipal.hpp"
@@ -52,8 +53,12 @@ void JanelaPrincipal::AbrirBusca() {
     if (principal_) principal_->Atualizar();
 }
 
-void JanelaPrincipal::AbrirOutrosClubesEm(int) {
-    AbrirOutrosClubes();
+void JanelaPrincipal::AbrirOutrosClubesEm(int clube) {
+    if (!jogo_) return;
+    management::telas::TelaOutrosClubes tela(*jogo_, jogo_->estado.timeatual, ia_, this);
+    tela.MostrarClube(clube);
+    tela.exec();
+    if (principal_) principal_->Atualizar();
 }
 
 } // namespace shell

@@ -581,7 +581,7 @@ void TelaOutrosClubes::AtualizarBotoes() {
         semcompra = semproposta = QStringLiteral("Escolha um jogador.");
     } else if (jogo_.jogadores[jogador].time == comprador_) {
         semcompra = semproposta = QStringLiteral("Jogador do seu clube.");
-    } else if (EscaladoParaHoje(jogo_, jogador)) {
+    } else if (EscaladoHoje(jogo_, jogador)) {
         semcompra = semproposta =
             QStringLiteral("Já escalado pelo clube dele para o jogo de hoje.");
     } else if (jogo_.times[comprador_].elenco >= kMaximoElencoHumano) {
