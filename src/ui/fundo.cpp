@@ -1,5 +1,7 @@
 #include "ui/fundo.hpp"
 
+#include <cstdlib>
+
 #include "plataforma/caminhos.hpp"
 
 #include <QPalette>
@@ -30,6 +32,25 @@ void FaixaClara(QWidget* titulo) {
     faixa.setColor(QPalette::Window, QColor(0xf4, 0xf4, 0xf0));
     titulo->setPalette(faixa);
     titulo->setAutoFillBackground(true);
+}
+
+void Painel(QWidget* w) {
+    QPalette pal = w->palette();
+    pal.setBrush(QPalette::Window, QColor(238, 238, 232));
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+}
+
+QString EstiloDoClube(const QColor& fundo, QColor texto, int margem) {
+    auto luz = [](const QColor& c) {
+        return 0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue();
+    };
+    if (std::abs(luz(fundo) - luz(texto)) < 60)
+        texto = luz(fundo) > 128 ? QColor(Qt::black) : QColor(Qt::white);
+    return QStringLiteral("QLabel { background-color: %1; color: %2; border: 1px solid #404040;"
+                          " padding: %3px 10px; }")
+        .arg(fundo.name(), texto.name())
+        .arg(margem);
 }
 
 } // namespace ui

@@ -12,6 +12,12 @@ constexpr const char* kFundoListas = "img\\f02.bmp";
 void PintarFundo(QWidget* tela, const char* figura);
 // A title on a plain light strip, so it reads over a tiled background.
 void FaixaClara(QWidget* titulo);
+// A plain light panel under a header or side panel, for the same reason.
+void Painel(QWidget* w);
+// The style of a label showing a club's name on its colours; where the text
+// colour would not read on the background (the same, or nearly), black or
+// white instead.
+QString EstiloDoClube(const QColor& fundo, QColor texto, int margem = 4);
 
 // A picture of the data folder (any case, either slash); null when missing
 // or unreadable (GIF, BMP and JPEG are read).

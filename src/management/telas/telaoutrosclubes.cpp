@@ -75,25 +75,6 @@ QString NomeDaDivisao(int divisao) {
     return nome.empty() ? QStringLiteral("Sem divisão") : ui::Q(nome);
 }
 
-// The club's name on its colours; where they would not read, black or white.
-QString Estilo(const QColor& fundo, QColor texto) {
-    auto luz = [](const QColor& c) {
-        return 0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue();
-    };
-    if (std::abs(luz(fundo) - luz(texto)) < 60)
-        texto = luz(fundo) > 128 ? QColor(Qt::black) : QColor(Qt::white);
-    return QStringLiteral("QLabel { background-color: %1; color: %2; border: 1px solid #404040;"
-                          " padding: 3px 10px; }")
-        .arg(fundo.name(), texto.name());
-}
-
-void Painel(QWidget* w) {
-    QPalette pal = w->palette();
-    pal.setBrush(QPalette::Window, QColor(238, 238, 232));
-    w->setPalette(pal);
-    w->setAutoFillBackground(true);
-}
-
 QLabel* Negrito(const QString& t = {}) {
     auto* r = new QLabel(t);
     r->setTextFormat(Qt::PlainText);
@@ -239,7 +220,7 @@ TelaOutrosClubes::TelaOutrosClubes(Jogo& jogo, int comprador, InteracaoMercado& 
 QWidget* TelaOutrosClubes::MontarEscolha() {
     auto* quadro = new QFrame;
     quadro->setFrameShape(QFrame::StyledPanel);
-    Painel(quadro);
+    ui::Painel(quadro);
     quadro->setFixedWidth(206);
     auto* v = new QVBoxLayout(quadro);
     v->setContentsMargins(8, 8, 8, 8);
@@ -271,7 +252,7 @@ QWidget* TelaOutrosClubes::MontarEscolha() {
 QWidget* TelaOutrosClubes::MontarCabecalho() {
     auto* quadro = new QFrame;
     quadro->setFrameShape(QFrame::StyledPanel);
-    Painel(quadro);
+    ui::Painel(quadro);
     auto* g = new QGridLayout(quadro);
     g->setContentsMargins(8, 6, 8, 6);
     g->setHorizontalSpacing(14);
@@ -308,7 +289,7 @@ QWidget* TelaOutrosClubes::MontarCabecalho() {
 QWidget* TelaOutrosClubes::MontarDetalhes() {
     auto* quadro = new QFrame;
     quadro->setFrameShape(QFrame::StyledPanel);
-    Painel(quadro);
+    ui::Painel(quadro);
     auto* v = new QVBoxLayout(quadro);
     v->setContentsMargins(8, 4, 8, 4);
     detalhes_ = new QLabel;
@@ -411,7 +392,8 @@ void TelaOutrosClubes::AtualizarCabecalho() {
     static const TTime kSemClube = NovoTime();
     const TTime& t = ha ? jogo_.times[clube_] : kSemClube;
     nome_->setText(ha ? ui::Q(t.nome.view()) : QString());
-    nome_->setStyleSheet(ha ? Estilo(CorDoJogo(t.corfundo), CorDoJogo(t.cortexto)) : QString());
+    nome_->setStyleSheet(ha ? ui::EstiloDoClube(CorDoJogo(t.corfundo), CorDoJogo(t.cortexto), 3)
+                            : QString());
     const QPixmap escudo = ha ? ui::Figura(escudotime(jogo_, clube_)) : QPixmap();
     escudo_->setPixmap(escudo.isNull() ? QPixmap()
                                        : escudo.scaled(escudo_->size(), Qt::KeepAspectRatio,

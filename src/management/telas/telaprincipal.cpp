@@ -52,19 +52,6 @@ QComboBox* Caixa(const std::vector<std::string>& itens) {
     return c;
 }
 
-// A club's name on its colours; where its text colour would not read on its
-// background (the same colour, or nearly), black or white instead.
-QString Estilo(const QColor& fundo, QColor texto) {
-    auto luz = [](const QColor& c) {
-        return 0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue();
-    };
-    if (std::abs(luz(fundo) - luz(texto)) < 60)
-        texto = luz(fundo) > 128 ? QColor(Qt::black) : QColor(Qt::white);
-    return QStringLiteral("QLabel { background-color: %1; color: %2; border: 1px solid #404040;"
-                          " padding: 4px 10px; }")
-        .arg(fundo.name(), texto.name());
-}
-
 // A confidence gauge: red when low, yellow in the middle, green when high.
 QProgressBar* Medidor() {
     auto* b = new QProgressBar;
@@ -85,20 +72,11 @@ void Medir(QProgressBar* b, int valor) {
                          .arg(QLatin1String(cor)));
 }
 
-// The header, the side panel and the menus sit on a plain panel so that
-// their texts read over the tiled background.
-void Painel(QWidget* w) {
-    QPalette pal = w->palette();
-    pal.setBrush(QPalette::Window, QColor(238, 238, 232));
-    w->setPalette(pal);
-    w->setAutoFillBackground(true);
-}
-
 // A page of the middle of the screen with a message in its centre.
 QFrame* PaginaCentral() {
     auto* quadro = new QFrame;
     quadro->setFrameShape(QFrame::StyledPanel);
-    Painel(quadro);
+    ui::Painel(quadro);
     auto* v = new QVBoxLayout(quadro);
     v->addStretch();
     return quadro;
@@ -130,7 +108,7 @@ TelaPrincipal::TelaPrincipal(Jogo& jogo, QWidget* pai) : QWidget(pai), jogo_(jog
     auto* coluna = new QVBoxLayout(this);
     coluna->setContentsMargins(6, 2, 6, 6);
     MontarMenus();
-    Painel(menus_);
+    ui::Painel(menus_);
     coluna->setMenuBar(menus_);
     coluna->addWidget(MontarCabecalho());
 
@@ -162,7 +140,7 @@ TelaPrincipal::TelaPrincipal(Jogo& jogo, QWidget* pai) : QWidget(pai), jogo_(jog
 QWidget* TelaPrincipal::MontarCabecalho() {
     auto* quadro = new QFrame;
     quadro->setFrameShape(QFrame::StyledPanel);
-    Painel(quadro);
+    ui::Painel(quadro);
     auto* g = new QGridLayout(quadro);
     g->setContentsMargins(8, 6, 8, 6);
     g->setHorizontalSpacing(14);
@@ -232,7 +210,7 @@ QWidget* TelaPrincipal::MontarCabecalho() {
 QWidget* TelaPrincipal::MontarPainel() {
     auto* painel = new QFrame;
     painel->setFrameShape(QFrame::StyledPanel);
-    Painel(painel);
+    ui::Painel(painel);
     painel->setFixedWidth(270);
     auto* v = new QVBoxLayout(painel);
     v->setContentsMargins(8, 6, 8, 8);
@@ -394,7 +372,7 @@ void TelaPrincipal::MostrarAguardando() {
             break;
         }
     nomeclube_->DefinirTexto(QStringLiteral("Sem clube"));
-    nomeclube_->setStyleSheet(Estilo(QColor(238, 238, 232), QColor(40, 40, 40)));
+    nomeclube_->setStyleSheet(ui::EstiloDoClube(QColor(238, 238, 232), QColor(40, 40, 40)));
     escudo_->setPixmap(QPixmap());
     tecnico_->setText(ui::T(350) + QLatin1Char(' ') + nome);
     data_->setText(ui::Q(TextoData(Hoje())));
@@ -516,7 +494,7 @@ void TelaPrincipal::AtualizarCabecalho() {
     const TTime& t = c >= 0 ? jogo_.times[c] : kSemClube;
     // The padding of the label's style takes 20 of its pixels.
     nomeclube_->DefinirTexto(ui::Q(t.nome.view()));
-    nomeclube_->setStyleSheet(Estilo(CorDoJogo(t.corfundo), CorDoJogo(t.cortexto)));
+    nomeclube_->setStyleSheet(ui::EstiloDoClube(CorDoJogo(t.corfundo), CorDoJogo(t.cortexto)));
     const QPixmap escudo = c >= 0 ? ui::Figura(escudotime(jogo_, c)) : QPixmap();
     escudo_->setPixmap(escudo.isNull() ? QPixmap()
                                        : escudo.scaled(escudo_->size(), Qt::KeepAspectRatio,
