@@ -3,6 +3,7 @@
 // in turn, the matchday, the continuation after the results, and the season
 // end. Every step returns what comes next; the desktop turns it into a screen
 // and the autopilot loops on it.
+#include "management/carreira.hpp"
 #include "management/mercado.hpp"
 #include "match/executor.hpp"
 #include "world/jogo.hpp"
@@ -29,10 +30,11 @@ struct Proximo {
     bool eventos = false; // Principal: run EventosPreTela once the screen is up
 };
 
-// The answers the cycle needs from a person, the market's among them. The
+// The answers the cycle needs from a person, the market's and the career's
+// among them. The
 // defaults answer as nobody would: no file name (nothing is saved), every
 // offer declined, no bids.
-struct InteracaoCiclo : InteracaoMercado {
+struct InteracaoCiclo : InteracaoMercado, InteracaoCarreira {
     virtual ~InteracaoCiclo() = default;
     // The name dialog of the first save: the file name it settled on (with
     // its extension, Windows-1252), empty = cancelled.
