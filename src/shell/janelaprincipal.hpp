@@ -43,6 +43,11 @@ public:
     world::i32 Lance(world::Jogo& jogo, const management::Leilao& leilao) override;
     void FimDoLeilao(world::Jogo& jogo, const management::Leilao& leilao,
                      const management::ResultadoLeilao& resultado) override;
+    // The career's notices and offers (janela_carreira.cpp).
+    void TrocaDeTecnico(world::Jogo& jogo, int clube, int antigo, int novo) override;
+    void Demitido(world::Jogo& jogo, int tecnico, int clube, management::MotivoDemissao motivo,
+                  int substituto) override;
+    int Convite(world::Jogo& jogo, int tecnico, const std::vector<int>& clubes) override;
     std::function<void()> salvou; // the window's notice
 
 private:

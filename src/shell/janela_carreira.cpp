@@ -1,0 +1,30 @@
+// The coach's career on the main window: dismissals, the computer-run clubs'
+// coach changes and the job offers.
+#include "competitions/telas/telaclassificacao.hpp"
+#include "management/telas/telacarreira.hpp"
+#include "shell/janelaprincipal.hpp"
+
+namespace shell {
+
+void InteracaoDesktop::TrocaDeTecnico(world::Jogo& jogo, int clube, int antigo, int novo) {
+    management::telas::TelaTrocaTecnico tela(jogo, clube, antigo, novo, janela_);
+    tela.exec();
+}
+
+void InteracaoDesktop::Demitido(world::Jogo& jogo, int tecnico, int clube,
+                                management::MotivoDemissao motivo, int substituto) {
+    management::telas::TelaDemitido tela(jogo, tecnico, clube, motivo, substituto, janela_);
+    tela.exec();
+}
+
+int InteracaoDesktop::Convite(world::Jogo& jogo, int tecnico, const std::vector<int>& clubes) {
+    management::telas::TelaConvite tela(jogo, tecnico, clubes, janela_);
+    QObject::connect(&tela, &management::telas::TelaConvite::verClassificacao, &tela, [&] {
+        competitions::telas::TelaClassificacao classificacao(jogo, &tela);
+        classificacao.exec();
+    });
+    tela.exec();
+    return tela.Escolhido();
+}
+
+} // namespace shell

@@ -1,0 +1,77 @@
+// The career's screens on a real new game: the dismissal of a human, the
+// notice of a computer-run club's coach change, and the job offers.
+#include "apoio_telas.hpp"
+#include "management/telas/telacarreira.hpp"
+#include "ui/textos.hpp"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <gtest/gtest.h>
+
+using namespace world;
+using namespace management;
+using namespace management::telas;
+
+namespace {
+
+struct Cena {
+    std::unique_ptr<Jogo> jogo = apoio_telas::NovoJogo({29}, 1);
+    int clube = jogo->estado.timeatual;
+    int humano = jogo->times[clube].tecnico;
+    int outro = jogo->ligas[0].divisoes[0][5];
+};
+
+TEST(TelasCarreira, TheDismissalReadsTheCoachTheReasonAndWhoTookTheClub) {
+    Cena c;
+    const int novo = c.jogo->times[c.outro].tecnico;
+    for (MotivoDemissao m : {MotivoDemissao::Torcida, MotivoDemissao::Dinheiro,
+                             MotivoDemissao::Resultados, MotivoDemissao::SemDivisao,
+                             MotivoDemissao::Demissao}) {
+        TelaDemitido tela(*c.jogo, c.humano, c.clube, m, novo);
+        EXPECT_EQ(tela.Texto(), ui::Q(c.jogo->tecnicos[c.humano].nome.view()) + ' ' + ui::T(432) +
+                                    QStringLiteral(", ") + ui::T(static_cast<int>(m)) + '.');
+        if (m == MotivoDemissao::Torcida) apoio_telas::Capturar(tela, "tela_demitido");
+    }
+    // Odd indices from a broken file still make a readable screen.
+    TelaDemitido estranha(*c.jogo, 99999, -4, MotivoDemissao::Resultados, 123456);
+    EXPECT_FALSE(estranha.Texto().isEmpty());
+}
+
+TEST(TelasCarreira, TheComputerClubsCoachChangeNamesTheClubAndTheNewCoach) {
+    Cena c;
+    const int antigo = c.jogo->times[c.outro].tecnico;
+    const int novo = c.jogo->times[c.clube + 1].tecnico;
+    TelaTrocaTecnico tela(*c.jogo, c.outro, antigo, novo);
+    const QString texto = tela.findChild<QLabel*>(QStringLiteral("texto"))->text();
+    EXPECT_TRUE(texto.startsWith(ui::Q(c.jogo->times[c.outro].nome.view())));
+    EXPECT_TRUE(texto.contains(QStringLiteral("resolveu lhe demitir")));
+    apoio_telas::Capturar(tela, "tela_trocatecnico");
+}
+
+TEST(TelasCarreira, TheOffersShowEachSquadAndAssumirTakesTheOneSelected) {
+    Cena c;
+    const std::vector<int> clubes{c.outro, c.jogo->ligas[0].divisoes[0][7], -3};
+    TelaConvite tela(*c.jogo, c.humano, clubes);
+    ASSERT_EQ(tela.Clubes()->count(), 2); // the broken index is left out
+    EXPECT_GT(tela.Plantel()->rowCount(), 15);
+    tela.Clubes()->setCurrentRow(1);
+    const int linhas = tela.Plantel()->rowCount();
+    EXPECT_GT(linhas, 15);
+    EXPECT_TRUE(tela.Plantel()->item(0, 1)->text().size() > 0);
+    QSignalSpy classificacao(&tela, &TelaConvite::verClassificacao);
+    tela.Classificacao()->click();
+    EXPECT_EQ(classificacao.count(), 1);
+    tela.show();
+    apoio_telas::Capturar(tela, "tela_convite");
+    tela.Assumir()->click();
+    EXPECT_EQ(tela.Escolhido(), clubes[1]);
+
+    TelaConvite recusada(*c.jogo, c.humano, clubes);
+    recusada.findChild<QPushButton*>(QStringLiteral("recusar"))->click();
+    EXPECT_EQ(recusada.Escolhido(), -1);
+}
+
+} // namespace
