@@ -1,5 +1,7 @@
 #include "history/historico.hpp"
 
+#include "history/recordestecnicos.hpp"
+
 namespace history {
 
 using namespace world;
@@ -38,6 +40,7 @@ void RegistrarColocacao(Jogo& jogo, int competicao, int time, int chave, int lug
     if (lugar == 1 && competicao >= 1 && competicao <= 6) {
         ++jogo.tecnicos[tecnico].titulos[competicao];
         ++jogo.times[time].titulos[competicao - 1];
+        ContarTituloDoTecnico(jogo, competicao, tecnico, divisao);
     }
 }
 

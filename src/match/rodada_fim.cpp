@@ -1,6 +1,7 @@
 // The end of a group's matches: results into the fixtures and the clubs,
 // money, ratings, recovery, the ties decided, the archive.
 #include "competitions/classificacao.hpp"
+#include "history/recordestecnicos.hpp"
 #include "management/emails.hpp"
 #include "management/financas.hpp"
 #include "match/executor.hpp"
@@ -169,6 +170,7 @@ void EncerrarUm(Jogo& jogo, ExecucaoRodada& ex, int m) {
         competitions::ContarResultado(jogo, ex.codigo, FaseDaTabela(jogo, ex), h, v, p.gols[0],
                                       p.gols[1]);
         ContarNaCarreira(jogo, ex.codigo, h, v, p.gols[0], p.gols[1]);
+        history::ContarJogoDoTecnico(jogo, ex.codigo, h, v, p.gols[0], p.gols[1]);
     }
     if (ex.codigo < 7) {
         jogo.arquivo.resultados.push_back(
