@@ -216,11 +216,14 @@ TEST(Novato, ACoachWhoResignsWaitsForAnInvitationWhileTheDatesGoOn) {
     janela.ComecarJogo(jogo);
     TelaPrincipal* tela = janela.TelaPrincipal();
     const int data = jogo->estado.dataatual;
-    janela.Demitir();
+    {
+        apoio_telas::FecharDialogos fechar; // "Demitido!" is read and closed
+        janela.Demitir();
+    }
     ASSERT_TRUE(tela->Aguardando());
     EXPECT_EQ(janela.TelaAtual(), tela);
     EXPECT_EQ(tela->rotuloClube()->text(), QStringLiteral("Sem clube"));
-    apoio_telas::Capturar(janela, "tela_sem_clube");
+    apoio_telas::Capturar(janela, "tela_semclube");
     // The dates go on by themselves, with no match or results screen.
     EXPECT_TRUE(apoio_telas::EsperarPor([&] { return jogo->estado.dataatual > data + 3; }, 60000));
     EXPECT_EQ(janela.TelaResultados(), nullptr);
