@@ -2,6 +2,7 @@
 // coach changes and the job offers.
 #include "competitions/telas/telaclassificacao.hpp"
 #include "management/telas/telacarreira.hpp"
+#include "management/telas/telacontratacoes.hpp"
 #include "shell/janelaprincipal.hpp"
 
 namespace shell {
@@ -25,6 +26,12 @@ int InteracaoDesktop::Convite(world::Jogo& jogo, int tecnico, const std::vector<
     });
     tela.exec();
     return tela.Escolhido();
+}
+
+void JanelaPrincipal::AbrirContratacoes() {
+    if (!jogo_) return;
+    management::telas::TelaContratacoes tela(*jogo_, this);
+    tela.exec();
 }
 
 } // namespace shell

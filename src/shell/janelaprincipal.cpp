@@ -225,6 +225,7 @@ void JanelaPrincipal::ComecarJogo(std::shared_ptr<world::Jogo> jogo, bool carreg
     connect(principal_, &TelaPrincipal::transferencias, this,
             &JanelaPrincipal::AbrirTransferencias);
     connect(principal_, &TelaPrincipal::vender, this, &JanelaPrincipal::AbrirVenda);
+    connect(principal_, &TelaPrincipal::contratacoes, this, &JanelaPrincipal::AbrirContratacoes);
     if (novojogo_) {
         pilha_->removeWidget(novojogo_);
         novojogo_->deleteLater();

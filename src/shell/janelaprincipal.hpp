@@ -89,6 +89,7 @@ public slots:
     void AbrirEmails();
     void AbrirOutrosClubes();
     void AbrirTransferencias();
+    void AbrirContratacoes();
     void AbrirBusca();
     void AbrirVenda(int jogador);
     // The other clubs' screen opened on club `clube` (the search's double

@@ -75,3 +75,28 @@ TEST(TelasCarreira, TheOffersShowEachSquadAndAssumirTakesTheOneSelected) {
 }
 
 } // namespace
+
+#include "management/contratacoes.hpp"
+#include "management/telas/telacontratacoes.hpp"
+
+namespace {
+
+TEST(TelasCarreira, TheCoachHiringsNewestFirstAndBrokenEntriesEmpty) {
+    Cena c;
+    c.jogo->trocastecnicos.push_back({c.humano, 1, c.clube});
+    c.jogo->trocastecnicos.push_back({c.jogo->times[c.outro].tecnico, 2, c.outro});
+    c.jogo->trocastecnicos.push_back({-7, 2, 999999});
+    const auto linhas = UltimasContratacoes(*c.jogo);
+    ASSERT_EQ(linhas.size(), 3u);
+    EXPECT_TRUE(linhas[0].tecnico.empty());
+    EXPECT_TRUE(linhas[0].clube.empty());
+    EXPECT_EQ(linhas[1].ano, 2008);
+    EXPECT_EQ(linhas[1].clube, std::string(c.jogo->times[c.outro].nome.view()));
+    EXPECT_EQ(linhas[2].tecnico, std::string(c.jogo->tecnicos[c.humano].nome.view()));
+    TelaContratacoes tela(*c.jogo);
+    EXPECT_EQ(tela.tabela()->rowCount(), 3);
+    tela.show();
+    apoio_telas::Capturar(tela, "tela_contratacoes");
+}
+
+} // namespace

@@ -98,6 +98,7 @@ signals:
     void outrosclubes();
     void busca();
     void transferencias();
+    void contratacoes(); // "Últimas contratações de técnicos"
     void vender(int jogador); // the sale screen for a player of the squad
     // The waiting screen's "Avançar >>": play the next date.
     void avancar();

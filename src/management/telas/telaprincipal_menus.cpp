@@ -95,7 +95,8 @@ void TelaPrincipal::MontarMenus() {
     Ainda(this, historico, QStringLiteral("Campeões"));
     connect(Entrada(this, historico, QStringLiteral("Últimas transferências")), &QAction::triggered,
             this, &TelaPrincipal::transferencias);
-    Ainda(this, historico, QStringLiteral("Trocas de técnicos"));
+    connect(Entrada(this, historico, QStringLiteral("Últimas contratações de técnicos")),
+            &QAction::triggered, this, &TelaPrincipal::contratacoes);
 
     QMenu* ajuda = menus_->addMenu(QStringLiteral("&Ajuda"));
     connect(Entrada(this, ajuda, ui::T(6)), &QAction::triggered, this, &TelaPrincipal::sobre);
