@@ -1,7 +1,9 @@
 // The career's screens on a real new game: the dismissal of a human, the
 // notice of a computer-run club's coach change, and the job offers.
 #include "apoio_telas.hpp"
+#include "management/contratacoes.hpp"
 #include "management/telas/telacarreira.hpp"
+#include "management/telas/telacontratacoes.hpp"
 #include "ui/textos.hpp"
 
 #include <QLabel>
@@ -75,9 +77,6 @@ TEST(TelasCarreira, TheOffersShowEachSquadAndAssumirTakesTheOneSelected) {
 }
 
 } // namespace
-
-#include "management/contratacoes.hpp"
-#include "management/telas/telacontratacoes.hpp"
 
 namespace {
 
