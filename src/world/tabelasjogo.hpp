@@ -102,8 +102,18 @@ template <std::size_t N> struct TRegistroBruto { u8 bytes[N]; };
 using TGrupoTorneio = TRegistroBruto<48>; // national-team tournament group
 using TParMundial = TRegistroBruto<48>;   // club world cup pairing
 using TAmistoso = TRegistroBruto<24>;     // a friendly arranged
-using TTrocaTecnico = TRegistroBruto<12>; // coach-change log
 using TObra = TRegistroBruto<40>;         // stadium works
+
+// One hiring of the coach-change log.
+struct TTrocaTecnico {
+    i32 tecnico;
+    i32 temporada; // the season counter when he was hired
+    i32 clube;
+};
+static_assert(sizeof(TTrocaTecnico) == 12);
+PL_CAMPO(TTrocaTecnico, tecnico, 0);
+PL_CAMPO(TTrocaTecnico, temporada, 4);
+PL_CAMPO(TTrocaTecnico, clube, 8);
 static_assert(sizeof(TGrupoTorneio) == 48 && sizeof(TAmistoso) == 24 && sizeof(TObra) == 40);
 
 // One message of a human club's mailbox, 48 bytes. The date sits at byte 4,
