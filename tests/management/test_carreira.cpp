@@ -1,5 +1,6 @@
 // The coaches' careers on small worlds built in memory.
 #include "management/carreira.hpp"
+#include "management/ciclo.hpp"
 #include "management/emails.hpp"
 #include "management/invariantes.hpp"
 #include "match/construtores.hpp"
@@ -332,4 +333,27 @@ TEST(Convites, AGoodSeasonInDivisionTwoBringsAnOfferFromTheTopDivision) {
     c.T(5).colocacao[1] = 1;
     OfertasEmpregados(c.jogo, ia);
     EXPECT_TRUE(ia.convites.empty());
+}
+
+namespace {
+struct CicloRoteiro : InteracaoCiclo {
+    std::vector<MotivoDemissao> motivos;
+    void Demitido(Jogo&, int, int, MotivoDemissao motivo, int) override {
+        motivos.push_back(motivo);
+    }
+};
+} // namespace
+
+TEST(Demissoes, AHumanWhoseClubLeftTheDivisionsLosesItBeforeTheNewSeason) {
+    Carreira c;
+    CicloRoteiro ia;
+    c.Humano(2);
+    const int humano = c.Humano(c.fora);
+    ContinuarFimDeTemporada(c.jogo, ia);
+    ASSERT_EQ(ia.motivos.size(), 1u);
+    EXPECT_EQ(ia.motivos[0], MotivoDemissao::SemDivisao);
+    EXPECT_EQ(c.K(humano).time, -1);
+    EXPECT_FALSE(c.T(c.fora).humano);
+    EXPECT_EQ(c.jogo.estado.numhumanos, 1);
+    EXPECT_EQ(c.jogo.estado.timeshumanos[0], 2);
 }
