@@ -9,6 +9,7 @@
 #include "competitions/estaduais.hpp"
 #include "competitions/rodadas.hpp"
 #include "history/historico.hpp"
+#include "management/carreira.hpp"
 #include "management/envelhecimento.hpp"
 #include "management/financas.hpp"
 #include "match/posrodada.hpp"
@@ -290,6 +291,7 @@ void FimDeTemporada(Jogo& jogo) {
 
     RegistrarClubesDaTemporada(jogo);
     management::DinheiroDaTemporada(jogo);
+    management::PisoDeConfianca(jogo);
 }
 
 } // namespace competitions

@@ -87,7 +87,14 @@ bool Autopiloto::Jogar() {
                 EscalarHumano(jogo.estado.timeatual);
             Seguir(management::Jogar(jogo, ia));
             break;
-        case Tela::Aguardando: // nobody has a club: the date is played as without humans
+        case Tela::Aguardando: {
+            // Nobody has a club: the date is played as the waiting screen
+            // plays it.
+            const int codigo = jogo.estado.tipo;
+            Seguir(JogarDataSemHumanos(jogo, ia));
+            if (depoisdadata && !depoisdadata(codigo)) return true;
+            break;
+        }
         case Tela::Rodada: {
             AbrirRodadaDoDia(jogo, ex);
             match::JogarProximoGrupo(jogo, ex);

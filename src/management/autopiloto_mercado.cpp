@@ -70,6 +70,13 @@ bool InteracaoAutopiloto::AceitarExigencia(Jogo& jogo, int comprador, int, int f
     return jogo.times[comprador].dinheiro > 0 && jogo.Aleatorio(fator + 1) == 0;
 }
 
+int InteracaoAutopiloto::Convite(Jogo& jogo, int tecnico, const std::vector<int>& clubes) {
+    if (!ativo || clubes.empty()) return -1;
+    const bool empregado = jogo.tecnicos[static_cast<std::size_t>(tecnico)].time >= 0;
+    if (empregado && jogo.Aleatorio(3) != 0) return -1;
+    return clubes[static_cast<std::size_t>(jogo.Aleatorio(static_cast<int>(clubes.size())))];
+}
+
 i32 InteracaoAutopiloto::Lance(Jogo& jogo, const Leilao& l) {
     if (!ativo) return 0;
     const TTime& t = jogo.times[l.vez];

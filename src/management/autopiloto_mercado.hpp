@@ -15,6 +15,8 @@ struct InteracaoAutopiloto : InteracaoCiclo {
     bool AceitarExigencia(world::Jogo& jogo, int comprador, int jogador, int fator,
                           world::i32 novosalario) override;
     world::i32 Lance(world::Jogo& jogo, const Leilao& leilao) override;
+    // A job: always taken without a club, one time in three with one.
+    int Convite(world::Jogo& jogo, int tecnico, const std::vector<int>& clubes) override;
 };
 
 // What he does on the main screen of club `time` before his lineup; true

@@ -61,9 +61,12 @@ Proximo Runner(const Jogo& jogo) {
     return {Tela::Rodada, -1, jogo.estado.tipo, false};
 }
 
-// The league follow-up after a league date: job offers, coach changes (both
-// with the coaches' careers, not in the game yet), transfers.
-void DepoisDaLiga(Jogo& jogo) {
+// The league follow-up after a league date: job offers, coach changes,
+// transfers.
+void DepoisDaLiga(Jogo& jogo, InteracaoCiclo& ia) {
+    OfertasEmpregados(jogo, ia);
+    OfertasDesempregados(jogo, ia);
+    VerificarDemissoes(jogo, ia);
     TransferenciasDepoisDaLiga(jogo);
 }
 
@@ -302,14 +305,18 @@ Proximo Continuar(Jogo& jogo, InteracaoCiclo& ia, int codigo) {
     match::EsvaziarEscalacoes(jogo);
     for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) jogo.jogadores[i].atuou = 0;
     if (proximo < 0) return {Tela::FimDeTemporada, -1, -1, false};
-    if (codigo == Competicao::kLiga) DepoisDaLiga(jogo);
+    if (codigo == Competicao::kLiga) DepoisDaLiga(jogo, ia);
     return Seguir(jogo, ia, true);
 }
 
 Proximo ContinuarFimDeTemporada(Jogo& jogo, InteracaoCiclo& ia) {
     TEstadoJogo& e = jogo.estado;
-    // Humans whose club left the divisions lose their job with the careers;
-    // the pre-season friendlies are offered here once they are in.
+    // Humans whose club left the divisions lose their job. (The pre-season
+    // friendlies are offered here once they are in.)
+    const std::vector<int> humanos(std::begin(e.timeshumanos), std::end(e.timeshumanos));
+    for (int c : humanos)
+        if (ClubeValido(jogo, c) && jogo.times[c].humano && jogo.times[c].divisao <= 0)
+            DemitirHumano(jogo, ia, c, false);
     e.dataatual = 0;
     jogo.amistosos.clear();
     e.tipo = competitions::ProximaData(jogo);
@@ -328,33 +335,8 @@ Proximo ContinuarFimDeTemporada(Jogo& jogo, InteracaoCiclo& ia) {
     return Seguir(jogo, ia);
 }
 
-void DemitirHumano(Jogo& jogo, int time) {
-    if (!ClubeValido(jogo, time) || !jogo.times[time].humano) return;
-    TEstadoJogo& e = jogo.estado;
-    TTime& t = jogo.times[time];
-    if (const int k = t.tecnico; k >= 0 && k < static_cast<int>(jogo.tecnicos.size())) {
-        TTecnico& tec = jogo.tecnicos[k];
-        tec.timeanterior = time;
-        tec.time = -1;
-        tec.empregado = 0;
-    }
-    t.tecnico = -1;
-    t.humano = 0;
-    RemoverEmailsDoClube(jogo, time);
-    // The remaining clubs keep their order, the empty slot goes last.
-    auto* fim = std::remove(std::begin(e.timeshumanos), std::end(e.timeshumanos), time);
-    std::fill(fim, std::end(e.timeshumanos), -1);
-    e.numhumanos = static_cast<i32>(std::count_if(
-        std::begin(e.timeshumanos), std::end(e.timeshumanos), [](int c) { return c >= 0; }));
-    for (TLiga& l : jogo.ligas) {
-        l.temhumano = 0;
-        for (int c : e.timeshumanos)
-            if (ClubeValido(jogo, c) && jogo.times[c].pais == l.pais) l.temhumano = 1;
-    }
-}
-
 Proximo Demitir(Jogo& jogo, InteracaoCiclo& ia) {
-    DemitirHumano(jogo, jogo.estado.timeatual);
+    DemitirHumano(jogo, ia, jogo.estado.timeatual, true);
     if (jogo.estado.numhumanos == 0) {
         // The lineups already committed today stay; the date is played
         // from the waiting screen.

@@ -95,13 +95,10 @@ Proximo Continuar(world::Jogo& jogo, InteracaoCiclo& ia, int codigo);
 // opened): into the first date of the new season.
 Proximo ContinuarFimDeTemporada(world::Jogo& jogo, InteracaoCiclo& ia);
 
-// "Se demitir" of the human on screen: he leaves his club (the club goes on
-// without a coach until the coaches' careers fill it). The loop of "Jogar >>"
-// then goes on with the next human, or the runner opens when no human
-// coaches a club any more.
+// "Se demitir" of the human on screen: he leaves his club and a computer
+// coach takes it. The loop of "Jogar >>" then goes on with the next human,
+// or the waiting screen opens when no human coaches a club any more.
 Proximo Demitir(world::Jogo& jogo, InteracaoCiclo& ia);
-// The dismissal itself, for club `time`'s human.
-void DemitirHumano(world::Jogo& jogo, int time);
 
 // Transfers between computer-run clubs after a league date: how many times
 // the step runs in a random country (`r`) and in country 29 (`rb`).

@@ -34,8 +34,8 @@ void Estado(const Jogo& jogo, Relato& r) {
             r("timeshumanos[" + std::to_string(i) + "] out of range");
         else if (!jogo.times[c].humano)
             r("human club " + std::to_string(c) + " without its human flag");
-        if (i > 0 && e.timeshumanos[i - 1] != -1 && e.timeshumanos[i - 1] >= c)
-            r("timeshumanos not in ascending order");
+        if (i > 0 && (e.timeshumanos[i - 1] == -1 || e.timeshumanos[i - 1] >= c))
+            r("timeshumanos not in ascending order with its empty slots last");
     }
 }
 
@@ -70,6 +70,25 @@ void Tecnicos(const Jogo& jogo, Relato& r) {
         if (!Em(t, jogo.tecnicos.size()) || jogo.tecnicos[t].time != static_cast<int>(c))
             r("club " + std::to_string(c) + " and its coach " + std::to_string(t) +
               " do not point at each other");
+    }
+    int humanos = 0;
+    for (const TTecnico& k : jogo.tecnicos)
+        if (k.humano && Em(k.time, jogo.times.size())) {
+            ++humanos;
+            if (!jogo.times[k.time].humano)
+                r("human coach's club " + std::to_string(k.time) + " without its human flag");
+        }
+    if (humanos != jogo.estado.numhumanos)
+        r("numhumanos " + std::to_string(jogo.estado.numhumanos) + " but " +
+          std::to_string(humanos) + " humans with a club");
+    int nolista = 0;
+    for (int c : jogo.estado.timeshumanos) nolista += c >= 0;
+    if (nolista != jogo.estado.numhumanos) r("timeshumanos does not hold numhumanos clubs");
+    for (std::size_t c = 0; c < jogo.times.size(); ++c) {
+        const TTime& t = jogo.times[c];
+        if (t.confdiretoria < 0 || t.confdiretoria > 100 || t.conftorcida < 0 ||
+            t.conftorcida > 100)
+            r("club " + std::to_string(c) + "'s confidences outside 0..100");
     }
     for (std::size_t k = 0; k < jogo.tecnicos.size(); ++k) {
         const int c = jogo.tecnicos[k].time;

@@ -2,6 +2,7 @@
 // money, ratings, recovery, the ties decided, the archive.
 #include "competitions/classificacao.hpp"
 #include "history/recordestecnicos.hpp"
+#include "management/carreira.hpp"
 #include "management/emails.hpp"
 #include "management/financas.hpp"
 #include "match/executor.hpp"
@@ -93,10 +94,11 @@ int FaseDaTabela(const Jogo& jogo, const ExecucaoRodada& ex) {
     }
 }
 
-// The coaches' records and prestige from a result: the career rules are not in
-// yet, so nothing happens here until they are.
-void ContarNaCarreira(Jogo&, int /*codigo*/, int /*mandante*/, int /*visitante*/,
-                      int /*golsmandante*/, int /*golsvisitante*/) {}
+// The boards and the fans judge the league and state-championship results.
+void ContarNaCarreira(Jogo& jogo, int codigo, int mandante, int visitante, int golsmandante,
+                      int golsvisitante) {
+    management::AtualizarConfianca(jogo, codigo, mandante, visitante, golsmandante, golsvisitante);
+}
 
 void Arquivar(Jogo& jogo, ExecucaoRodada& ex, int m) {
     const TJogoDaRodada& p = ex.rodada.jogos[m];

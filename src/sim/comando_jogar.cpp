@@ -66,6 +66,11 @@ struct Resumo {
         int elenco, naolidos;
     };
     int temporada = 0;
+    // The coaches' careers over the season: dismissals, hirings, offers taken,
+    // and each human coach's club at its end (-1 = without a club).
+    world::ContagemCarreira carreira;
+    int contratacoes = 0;
+    std::vector<std::pair<int, int>> tecnicoshumanos; // coach, club
     // The season's transfers by way (the tallies' growth over the season).
     world::ContagemMercado mercado;
     std::vector<Humano> humanos;
@@ -85,6 +90,10 @@ Resumo ResumirTemporada(Jogo& jogo) {
                                  management::EmailsNaoLidos(jogo, c)});
     for (const auto& t : jogo.historicotitulos)
         if (t.temporada == r.temporada) r.titulos.push_back(t);
+    for (const auto& t : jogo.trocastecnicos) r.contratacoes += t.temporada == r.temporada;
+    for (std::size_t k = 0; k < jogo.tecnicos.size(); ++k)
+        if (jogo.tecnicos[k].humano)
+            r.tecnicoshumanos.push_back({static_cast<int>(k), jogo.tecnicos[k].time});
     competitions::ClassificarLiga(jogo);
     for (const TLiga& l : jogo.ligas)
         for (int d = 0; d < l.numdivisoes && d < 4; ++d) {
@@ -136,6 +145,9 @@ void ImprimirTexto(const Jogo& jogo, const Resumo& r) {
         valor += r.mercado.valor[v];
     }
     std::printf("  transferencias %d ($ %lld)\n", total, valor);
+    std::printf("  tecnicos: %d demitidos (%d humanos), %d contratados, %d convites aceitos\n",
+                r.carreira.demissoes, r.carreira.demissoeshumanos, r.contratacoes,
+                r.carreira.convitesaceitos);
     for (const auto& h : r.humanos)
         std::printf("  humano %s: $ %d, %d jogadores, %d e-mails por ler\n",
                     NomeTime(jogo, h.time).c_str(), h.dinheiro, h.elenco, h.naolidos);
@@ -210,6 +222,20 @@ void ImprimirJson(const Jogo& jogo, const std::vector<Resumo>& resumos, const st
             j.Chave("valor").Numero(r.mercado.valor[v]);
             j.FecharObjeto();
         }
+        j.FecharObjeto();
+        j.Chave("carreira").AbrirObjeto();
+        j.Chave("demissoes").Numero(r.carreira.demissoes);
+        j.Chave("demissoeshumanos").Numero(r.carreira.demissoeshumanos);
+        j.Chave("contratacoes").Numero(r.contratacoes);
+        j.Chave("convitesaceitos").Numero(r.carreira.convitesaceitos);
+        j.Chave("tecnicoshumanos").AbrirLista();
+        for (const auto& [tecnico, time] : r.tecnicoshumanos) {
+            j.AbrirObjeto();
+            j.Chave("tecnico").Numero(tecnico);
+            j.Chave("time").Numero(time);
+            j.FecharObjeto();
+        }
+        j.FecharLista();
         j.FecharObjeto();
         j.Chave("humanos").AbrirLista();
         for (const auto& h : r.humanos) {
@@ -307,6 +333,7 @@ int ComandoJogar(const Argumentos& args) {
     // The largest squad a human club had after any date of the run.
     int maiorelenco = 0;
     world::ContagemMercado inicioMercado = jogo->contagemmercado;
+    world::ContagemCarreira inicioCarreira = jogo->contagemcarreira;
     piloto.depoisdadata = [&](int) {
         for (int c : jogo->estado.timeshumanos)
             if (c >= 0 && c < static_cast<int>(jogo->times.size()))
@@ -330,6 +357,12 @@ int ComandoJogar(const Argumentos& args) {
             r.mercado.valor[v] = jogo->contagemmercado.valor[v] - inicioMercado.valor[v];
         }
         inicioMercado = jogo->contagemmercado;
+        r.carreira.demissoes = jogo->contagemcarreira.demissoes - inicioCarreira.demissoes;
+        r.carreira.demissoeshumanos =
+            jogo->contagemcarreira.demissoeshumanos - inicioCarreira.demissoeshumanos;
+        r.carreira.convitesaceitos =
+            jogo->contagemcarreira.convitesaceitos - inicioCarreira.convitesaceitos;
+        inicioCarreira = jogo->contagemcarreira;
         r.segundos =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
         if (!json) ImprimirTexto(*jogo, r);

@@ -56,6 +56,13 @@ struct ContagemMercado {
     std::array<long long, kViasTransferencia> valor{};
 };
 
+// The coaches' careers counted since the game was entered (not saved).
+struct ContagemCarreira {
+    int demissoes = 0;        // coaches dismissed by their boards
+    int demissoeshumanos = 0; // of them, humans (their club out of the divisions too)
+    int convitesaceitos = 0;  // job offers humans took
+};
+
 struct Jogo {
     Jogo();
 
@@ -97,6 +104,7 @@ struct Jogo {
 
     EstadoCiclo ciclo;
     ContagemMercado contagemmercado;
+    ContagemCarreira contagemcarreira;
 
     plataforma::Gerador gerador;
     std::int32_t Aleatorio(std::int32_t n) { return gerador.Aleatorio(n); }

@@ -137,10 +137,13 @@ TEST_P(Paradas, ACoachWithoutAClubWaitsAndTheDatesGoOnAfterALoad) {
     // Every human resigns, the one on screen last.
     for (int c : std::vector<int>(std::begin(jogo->estado.timeshumanos),
                                   std::end(jogo->estado.timeshumanos)))
-        if (c >= 0 && c != jogo->estado.timeatual) management::DemitirHumano(*jogo, c);
+        if (c >= 0 && c != jogo->estado.timeatual)
+            management::DemitirHumano(*jogo, piloto.ia, c, true);
     const management::Proximo p = management::Demitir(*jogo, piloto.ia);
     ASSERT_EQ(p.tela, Tela::Aguardando);
     EXPECT_EQ(jogo->estado.numhumanos, 0);
+    // He turns every offer down while he waits.
+    piloto.ia.ativo = false;
     piloto.Seguir(p);
     int datas = 0;
     piloto.naprincipal = nullptr;
@@ -151,6 +154,8 @@ TEST_P(Paradas, ACoachWithoutAClubWaitsAndTheDatesGoOnAfterALoad) {
     persistence::PreencherDescricao(*jogo);
     EXPECT_EQ(std::string(jogo->estado.descrtime.view()), "Sem clube");
     EXPECT_EQ(std::string(jogo->estado.descrtecnico.view()), "Tecnico 1");
+    // From here on both games take offers alike.
+    piloto.ia.ativo = true;
     SalvarCarregarESeguir(*jogo, piloto, 2);
 }
 

@@ -99,6 +99,8 @@ TEST_F(Temporadas, TenSeasonsKeepEveryInvariantAfterEveryDate) {
             EXPECT_EQ(piloto.proximo.tela, Tela::FimDeTemporada);
         else if (AlgumHumanoJoga(*jogo))
             EXPECT_EQ(piloto.proximo.tela, Tela::Principal);
+        else if (jogo->estado.numhumanos == 0) // dismissed, he waits for an offer
+            EXPECT_EQ(piloto.proximo.tela, Tela::Aguardando);
         else {
             EXPECT_EQ(piloto.proximo.tela, Tela::Rodada);
             ++semhumano;

@@ -299,7 +299,8 @@ TEST(Emails, TheBoxOfAClubNewestFirstWithItsUnreadCount) {
     ResponderEmail(c.jogo, 1000, true);
 
     // A coach who leaves takes his mail with him; the other box stays.
-    DemitirHumano(c.jogo, c.humano);
+    InteracaoCarreira nada;
+    DemitirHumano(c.jogo, nada, c.humano, true);
     EXPECT_TRUE(EmailsDoClube(c.jogo, c.humano).empty());
     EXPECT_EQ(EmailsDoClube(c.jogo, segundo).size(), 1u);
 }
