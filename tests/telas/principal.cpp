@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
     // No sound server here: the audio back end is told so at once, rather
     // than left to look for (or start) one while a test waits.
     if (qgetenv("PULSE_SERVER").isEmpty()) qputenv("PULSE_SERVER", "unix:/nonexistent/pulse");
+    qputenv("PITCHLORD_SEM_SOM", "1");
     QApplication app(argc, argv);
     ui::InstalarTraducaoQt(app);
     ::testing::InitGoogleTest(&argc, argv);

@@ -216,10 +216,10 @@ TEST(Novato, ACoachWhoResignsWaitsForAnInvitationWhileTheDatesGoOn) {
     janela.ComecarJogo(jogo);
     TelaPrincipal* tela = janela.TelaPrincipal();
     const int data = jogo->estado.dataatual;
-    {
-        apoio_telas::FecharDialogos fechar; // "Demitido!" is read and closed
-        janela.Demitir();
-    }
+    // "Demitido!" is read and closed, and so are the job offers that come
+    // while he waits (declined: he goes on waiting).
+    apoio_telas::FecharDialogos fechar;
+    janela.Demitir();
     ASSERT_TRUE(tela->Aguardando());
     EXPECT_EQ(janela.TelaAtual(), tela);
     EXPECT_EQ(tela->rotuloClube()->text(), QStringLiteral("Sem clube"));
