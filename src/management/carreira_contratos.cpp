@@ -6,6 +6,7 @@
 #include "management/financas.hpp"
 #include "management/mercado.hpp"
 #include "management/mercado_interno.hpp"
+#include "plataforma/cp1252.hpp"
 
 #include <algorithm>
 #include <iterator>
@@ -106,15 +107,7 @@ int CriarTecnico(Jogo& jogo, int pais, int nivel) {
     std::string nome =
         std::string(kPrenomes[jogo.Aleatorio(static_cast<int>(std::size(kPrenomes)))]) + " " +
         kSobrenomes[jogo.Aleatorio(static_cast<int>(std::size(kSobrenomes)))];
-    std::string cp;
-    for (std::size_t i = 0; i < nome.size(); ++i) {
-        const auto b = static_cast<unsigned char>(nome[i]);
-        if (b == 0xC3 && i + 1 < nome.size()) {
-            cp += static_cast<char>(static_cast<unsigned char>(nome[++i]) + 0x40);
-        } else {
-            cp += nome[i];
-        }
-    }
+    const std::string cp = plataforma::Utf8ParaCp1252(nome);
     t.nome = std::string_view(cp).substr(0, 25);
     t.pais = pais;
     t.nivel = nivel;
