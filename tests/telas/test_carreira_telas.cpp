@@ -4,7 +4,12 @@
 #include "management/contratacoes.hpp"
 #include "management/telas/telacarreira.hpp"
 #include "management/telas/telacontratacoes.hpp"
+#include "management/telas/telaprincipal.hpp"
+#include "shell/janelaprincipal.hpp"
 #include "ui/textos.hpp"
+
+#include <QApplication>
+#include <QTimer>
 
 #include <QLabel>
 #include <QListWidget>
@@ -29,9 +34,9 @@ struct Cena {
 TEST(TelasCarreira, TheDismissalReadsTheCoachTheReasonAndWhoTookTheClub) {
     Cena c;
     const int novo = c.jogo->times[c.outro].tecnico;
-    for (MotivoDemissao m : {MotivoDemissao::Torcida, MotivoDemissao::Dinheiro,
-                             MotivoDemissao::Resultados, MotivoDemissao::SemDivisao,
-                             MotivoDemissao::Demissao}) {
+    for (MotivoDemissao m :
+         {MotivoDemissao::Torcida, MotivoDemissao::Dinheiro, MotivoDemissao::Resultados,
+          MotivoDemissao::SemDivisao, MotivoDemissao::Demissao}) {
         TelaDemitido tela(*c.jogo, c.humano, c.clube, m, novo);
         EXPECT_EQ(tela.Texto(), ui::Q(c.jogo->tecnicos[c.humano].nome.view()) + ' ' + ui::T(432) +
                                     QStringLiteral(", ") + ui::T(static_cast<int>(m)) + '.');
@@ -96,6 +101,58 @@ TEST(TelasCarreira, TheCoachHiringsNewestFirstAndBrokenEntriesEmpty) {
     EXPECT_EQ(tela.tabela()->rowCount(), 3);
     tela.show();
     apoio_telas::Capturar(tela, "tela_contratacoes");
+}
+
+} // namespace
+
+namespace {
+
+class Janela : public shell::JanelaPrincipal {
+protected:
+    bool ConfirmarDemissao() override { return true; }
+};
+
+TEST(TelasCarreira, ACoachWhoResignedTakesAnOfferAndIsBackOnHisMainScreen) {
+    Janela janela;
+    janela.resize(1280, 800);
+    janela.show();
+    janela.DefinirPausaDoAguardo(1);
+    std::shared_ptr<Jogo> jogo(apoio_telas::NovoJogo({29}, 1));
+    janela.ComecarJogo(jogo);
+    const int antigo = jogo->estado.timeatual;
+    const int tecnico = jogo->times[antigo].tecnico;
+    // Every dialog answered as the coach would: the dismissal read, the
+    // first offer taken.
+    int convites = 0, demitido = 0;
+    QTimer respostas;
+    QObject::connect(&respostas, &QTimer::timeout, [&] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (auto* c = qobject_cast<TelaConvite*>(w)) {
+            ++convites;
+            c->Assumir()->click();
+        } else if (auto* d = qobject_cast<TelaDemitido*>(w)) {
+            ++demitido;
+            d->accept();
+        } else if (auto* q = qobject_cast<QDialog*>(w)) {
+            q->reject();
+        }
+    });
+    respostas.start(5);
+    janela.Demitir();
+    EXPECT_EQ(demitido, 1);
+    ASSERT_TRUE(janela.TelaPrincipal()->Aguardando());
+    ASSERT_TRUE(apoio_telas::EsperarPor(
+        [&] { return convites > 0 && !janela.TelaPrincipal()->Aguardando(); }, 120000));
+    const int novo = jogo->tecnicos[tecnico].time;
+    ASSERT_GE(novo, 0);
+    EXPECT_EQ(jogo->times[novo].tecnico, tecnico);
+    EXPECT_TRUE(jogo->times[novo].humano);
+    EXPECT_EQ(jogo->estado.numhumanos, 1);
+    EXPECT_TRUE(apoio_telas::EsperarPor(
+        [&] {
+            return janela.TelaAtual() == janela.TelaPrincipal() && jogo->estado.timeatual == novo;
+        },
+        60000));
 }
 
 } // namespace
