@@ -104,3 +104,48 @@ TEST(CarreiraTemporadas, HumansLoseAndTakeJobsAndASaveWithoutAClubGoesOnAlike) {
         EXPECT_TRUE(t.clube >= 0 && t.clube < static_cast<int>(jogo->times.size()));
     }
 }
+
+// Ten seasons of a 20-club game with state championships: two autopilot
+// coaches are dismissed and hired again and again, the game stays sound after
+// every date, and each season ends with both coaches known.
+TEST(CarreiraTemporadas, TenSeasonsOfTwoCareersKeepTheGameSound) {
+    if (!std::filesystem::exists(std::string(PITCHLORD_JOGO) + "/teams"))
+        GTEST_SKIP() << "no default world";
+    plataforma::DefinirRaiz(PITCHLORD_JOGO);
+    auto jogo = std::make_unique<Jogo>();
+    competitions::OpcoesNovoJogo o;
+    o.ligas = {29, 97};
+    o.paisprincipal = 29;
+    o.divisoesde20 = true;
+    o.estaduais = true;
+    o.numhumanos = 2;
+    jogo->gerador.Semear(3);
+    ASSERT_EQ(competitions::IniciarJogoDeClubes(*jogo, contatimes(), o),
+              competitions::InicioNovoJogo::Ok);
+    for (int h = 0; h < 2; ++h)
+        competitions::EscolherTime(*jogo, h, jogo->ligas[h].divisoes[0][0],
+                                   "Tecnico " + std::to_string(h + 1));
+    competitions::InicializarJogo(*jogo);
+
+    management::Autopiloto piloto(*jogo);
+    std::string falha;
+    piloto.depoisdadata = [&](int) {
+        if (const auto erros = management::VerificarInvariantes(*jogo); !erros.empty()) {
+            falha = "season " + std::to_string(jogo->estado.temporada) + " date " +
+                    std::to_string(jogo->estado.dataatual) + ": " + erros[0];
+            return false;
+        }
+        return true;
+    };
+    piloto.novatemporada = [&] { return jogo->estado.temporada <= 10; };
+    piloto.Entrar();
+    ASSERT_TRUE(piloto.Jogar());
+    ASSERT_TRUE(falha.empty()) << falha;
+    EXPECT_EQ(jogo->estado.temporada, 11);
+    const ContagemCarreira& c = jogo->contagemcarreira;
+    EXPECT_GT(c.demissoeshumanos, 0);
+    EXPECT_GT(c.convitesaceitos, 0);
+    int humanos = 0;
+    for (const TTecnico& k : jogo->tecnicos) humanos += k.humano != 0;
+    EXPECT_EQ(humanos, 2);
+}
