@@ -8,6 +8,7 @@
 #include "competitions/fimdetemporada.hpp"
 #include "management/emails.hpp"
 #include "management/envelhecimento.hpp"
+#include "management/estadio.hpp"
 #include "management/escalacao.hpp"
 #include "match/escalacaoautomatica.hpp"
 #include "match/posrodada.hpp"
@@ -232,6 +233,7 @@ bool EventosPreTela(Jogo& jogo, InteracaoCiclo& ia) {
 
 void AtualizarTelaPrincipal(Jogo& jogo) {
     const int time = jogo.estado.timeatual;
+    if (ClubeValido(jogo, time) && jogo.times[time].humano) ConcluirObras(jogo, time);
     if (jogo.ciclo.semeventos || !ClubeValido(jogo, time) || !jogo.times[time].humano) return;
     VendasPrecoFixo(jogo, time);
     AnunciarCopaDoMundo(jogo, time);

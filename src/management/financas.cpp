@@ -269,6 +269,12 @@ void MovimentarTransferencia(Jogo& jogo, int comprador, int vendedor, int jogado
     }
 }
 
+void PagarEstadio(Jogo& jogo, int clube, i32 valor) {
+    if (!ClubeValido(jogo, clube)) return;
+    MoverDinheiro(jogo, clube, -std::int64_t{valor});
+    Somar(FinancasDe(jogo, clube).estadio, valor);
+}
+
 ResumoFinancas ResumirFinancas(const Jogo& jogo, int clube) {
     ResumoFinancas r{};
     if (!ClubeValido(jogo, clube)) return r;

@@ -67,6 +67,9 @@ void DinheiroAoContratar(world::Jogo& jogo, int clube);
 void MovimentarTransferencia(world::Jogo& jogo, int comprador, int vendedor, int jogador,
                              world::i32 preco, world::i32 multa);
 
+// Stadium works paid: out of the cash, into the statement's stadium spending.
+void PagarEstadio(world::Jogo& jogo, int clube, world::i32 valor);
+
 // The finance screen's figures for a club.
 struct ResumoFinancas {
     std::int64_t ingressos, vendas, premios, emprestimo, patrocinio, entradas;

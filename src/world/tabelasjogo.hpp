@@ -102,7 +102,6 @@ template <std::size_t N> struct TRegistroBruto { u8 bytes[N]; };
 using TGrupoTorneio = TRegistroBruto<48>; // national-team tournament group
 using TParMundial = TRegistroBruto<48>;   // club world cup pairing
 using TAmistoso = TRegistroBruto<24>;     // a friendly arranged
-using TObra = TRegistroBruto<40>;         // stadium works
 
 // One hiring of the coach-change log.
 struct TTrocaTecnico {
@@ -114,7 +113,22 @@ static_assert(sizeof(TTrocaTecnico) == 12);
 PL_CAMPO(TTrocaTecnico, tecnico, 0);
 PL_CAMPO(TTrocaTecnico, temporada, 4);
 PL_CAMPO(TTrocaTecnico, clube, 8);
-static_assert(sizeof(TGrupoTorneio) == 48 && sizeof(TAmistoso) == 24 && sizeof(TObra) == 40);
+static_assert(sizeof(TGrupoTorneio) == 48 && sizeof(TAmistoso) == 24);
+
+// Stadium works of a club, 40 bytes: appended when they start, kept after
+// they end with `pendente` cleared.
+struct TObra {
+    i32 clube;
+    i32 reservado4;
+    double data;     // completion day
+    i32 assentos[4]; // seats added per sector
+    i32 pendente;    // 1 until the seats are in the stadium
+    i32 reservado36;
+};
+static_assert(sizeof(TObra) == 40);
+PL_CAMPO(TObra, data, 8);
+PL_CAMPO(TObra, assentos, 16);
+PL_CAMPO(TObra, pendente, 32);
 
 // One message of a human club's mailbox, 48 bytes. The date sits at byte 4,
 // where a double would not be aligned: it is kept as its eight bytes.
