@@ -9,6 +9,7 @@
 #include "competitions/telas/telafimtemporada.hpp"
 #include "competitions/telas/telanovojogo.hpp"
 #include "management/telas/telaemprestimo.hpp"
+#include "management/telas/telaestadio.hpp"
 #include "management/telas/telafinancas.hpp"
 #include "management/telas/telaprincipal.hpp"
 #include "match/telas/interacaotela.hpp"
@@ -226,6 +227,11 @@ void JanelaPrincipal::ComecarJogo(std::shared_ptr<world::Jogo> jogo, bool carreg
             &JanelaPrincipal::AbrirTransferencias);
     connect(principal_, &TelaPrincipal::vender, this, &JanelaPrincipal::AbrirVenda);
     connect(principal_, &TelaPrincipal::contratacoes, this, &JanelaPrincipal::AbrirContratacoes);
+    connect(principal_, &TelaPrincipal::estadio, this, [this] {
+        management::telas::TelaEstadio tela(*jogo_, jogo_->estado.timeatual, this);
+        tela.exec();
+        principal_->Atualizar();
+    });
     if (novojogo_) {
         pilha_->removeWidget(novojogo_);
         novojogo_->deleteLater();

@@ -99,6 +99,7 @@ signals:
     void busca();
     void transferencias();
     void contratacoes(); // "Últimas contratações de técnicos"
+    void estadio();      // "Preço dos Ingressos"
     void vender(int jogador); // the sale screen for a player of the squad
     // The waiting screen's "Avançar >>": play the next date.
     void avancar();

@@ -63,7 +63,9 @@ void TelaPrincipal::MontarMenus() {
                              {QKeySequence(Qt::Key_F4), QKeySequence(Qt::CTRL | Qt::Key_J)});
     connect(jogos, &QAction::triggered, this, &TelaPrincipal::calendario);
     acoesdoclube_ << financas << emprestimo << jogos;
-    Ainda(this, clube, QStringLiteral("Estádio"), {QKeySequence(Qt::Key_F6)});
+    QAction* estadio = Entrada(this, clube, QStringLiteral("Estádio"), {QKeySequence(Qt::Key_F6)});
+    connect(estadio, &QAction::triggered, this, &TelaPrincipal::estadio);
+    acoesdoclube_ << estadio;
     QAction* emails = Entrada(this, clube, QStringLiteral("E-mails"), {QKeySequence(Qt::Key_F7)});
     connect(emails, &QAction::triggered, this, &TelaPrincipal::emails);
     QAction* outros =
