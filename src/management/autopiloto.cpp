@@ -79,6 +79,7 @@ bool Autopiloto::Jogar() {
             if (naprincipal && !naprincipal()) return true;
             if (mercado) {
                 LerEmails(jogo, jogo.estado.timeatual);
+                CuidarDoEstadio(jogo, jogo.estado.timeatual);
                 if (AgirNoMercado(jogo, ia, jogo.estado.timeatual)) MostrarPrincipal();
             }
             if (escalar)

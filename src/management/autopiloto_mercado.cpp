@@ -1,6 +1,7 @@
 #include "management/autopiloto_mercado.hpp"
 
 #include "management/emails.hpp"
+#include "management/estadio.hpp"
 #include "management/mercado_interno.hpp"
 #include "match/arredondar.hpp"
 
@@ -134,6 +135,15 @@ bool AgirNoMercado(Jogo& jogo, InteracaoMercado& ia, int time) {
         }
     }
     return mudou;
+}
+
+bool CuidarDoEstadio(Jogo& jogo, int time) {
+    if (!ClubeDoMercado(jogo, time) || ObraPendente(jogo, time) >= 0) return false;
+    if (jogo.times[time].dinheiro < 5'000'000 || jogo.Aleatorio(40) != 0) return false;
+    Setores a{};
+    a[1] = 500 * (1 + jogo.Aleatorio(4));
+    const Orcamento o = PedirOrcamento(jogo, time, a);
+    return o.custo <= jogo.times[time].dinheiro / 2 && IniciarConstrucao(jogo, time, o);
 }
 
 void LerEmails(Jogo& jogo, int time) {

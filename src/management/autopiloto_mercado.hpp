@@ -23,6 +23,9 @@ struct InteracaoAutopiloto : InteracaoCiclo {
 // when the squad changed (the screen is refreshed).
 bool AgirNoMercado(world::Jogo& jogo, InteracaoMercado& ia, int time);
 
+// Now and then, with money to spare, he expands his stadium's stand.
+bool CuidarDoEstadio(world::Jogo& jogo, int time);
+
 // He reads his new mail and answers its questions ("Sim" or "Não" drawn).
 void LerEmails(world::Jogo& jogo, int time);
 

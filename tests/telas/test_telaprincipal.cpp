@@ -265,8 +265,12 @@ TEST(TelaPrincipal, TacticsRolesAndChoicesAreWrittenAtOnce) {
     Acao(*c.tela, QStringLiteral("Classificação"))->trigger();
     EXPECT_EQ(classificacao.count(), 1);
     // Screens still to come are listed, disabled.
-    ASSERT_NE(Acao(*c.tela, QStringLiteral("Estádio")), nullptr);
-    EXPECT_FALSE(Acao(*c.tela, QStringLiteral("Estádio"))->isEnabled());
+    ASSERT_NE(Acao(*c.tela, QStringLiteral("Amistosos")), nullptr);
+    EXPECT_FALSE(Acao(*c.tela, QStringLiteral("Amistosos"))->isEnabled());
+    QSignalSpy estadio(c.tela.get(), &TelaPrincipal::estadio);
+    EXPECT_EQ(Acao(*c.tela, QStringLiteral("Estádio"))->shortcut(), QKeySequence(Qt::Key_F6));
+    Acao(*c.tela, QStringLiteral("Estádio"))->trigger();
+    EXPECT_EQ(estadio.count(), 1);
     EXPECT_EQ(Acao(*c.tela, ui::T(500))->shortcut(), QKeySequence(Qt::Key_F2));
     QTest::keyClick(c.tela.get(), Qt::Key_F4, Qt::AltModifier);
     EXPECT_EQ(sair.count(), 0);
