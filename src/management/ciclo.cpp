@@ -6,10 +6,11 @@
 #include "competitions/copa.hpp"
 #include "competitions/estaduais.hpp"
 #include "competitions/fimdetemporada.hpp"
+#include "management/contratos.hpp"
 #include "management/emails.hpp"
 #include "management/envelhecimento.hpp"
-#include "management/estadio.hpp"
 #include "management/escalacao.hpp"
+#include "management/estadio.hpp"
 #include "match/escalacaoautomatica.hpp"
 #include "match/posrodada.hpp"
 #include "persistence/jogosalvo.hpp"
@@ -233,10 +234,13 @@ bool EventosPreTela(Jogo& jogo, InteracaoCiclo& ia) {
 
 void AtualizarTelaPrincipal(Jogo& jogo) {
     const int time = jogo.estado.timeatual;
-    if (ClubeValido(jogo, time) && jogo.times[time].humano) ConcluirObras(jogo, time);
-    if (jogo.ciclo.semeventos || !ClubeValido(jogo, time) || !jogo.times[time].humano) return;
-    VendasPrecoFixo(jogo, time);
-    AnunciarCopaDoMundo(jogo, time);
+    if (!ClubeValido(jogo, time) || !jogo.times[time].humano) return;
+    ConcluirObras(jogo, time);
+    if (!jogo.ciclo.semeventos) {
+        VendasPrecoFixo(jogo, time);
+        AnunciarCopaDoMundo(jogo, time);
+    }
+    AvisosContrato(jogo, time);
 }
 
 Proximo Jogar(Jogo& jogo, InteracaoCiclo&) {

@@ -72,7 +72,8 @@ bool EventosPreTela(world::Jogo& jogo, InteracaoCiclo& ia);
 
 // What a refresh of the main screen does to the game for club `timeatual`
 // before the screen reads it: stadium works due by today end; unless
-// `semeventos`, the fixed-price sales and the World Cup announcement.
+// `semeventos`, the fixed-price sales and the World Cup announcement; the
+// contract warnings and automatic renewals.
 void AtualizarTelaPrincipal(world::Jogo& jogo);
 
 // "Jogar >>" of the human on screen, whose lineup the screen has committed:

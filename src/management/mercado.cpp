@@ -175,7 +175,7 @@ void Transferir(Jogo& jogo, int jogador, int comprador, i32 preco, Elencos* elen
     j.titular = 0;
     j.moral = 3;
     j.gestao288 = j.gestao296 = j.gestao304 = 0;
-    j.gestao292 = j.gestao300 = j.gestao301 = 0;
+    j.avisocontrato = j.gestao300 = j.gestao301 = 0;
     std::fill(std::begin(j.gestao308), std::end(j.gestao308), u8{0});
 
     MoverNoIndice(elencos, jogador, vendedor, comprador);

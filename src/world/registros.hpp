@@ -17,7 +17,7 @@ using u8 = std::uint8_t;
 
 constexpr int kTiposCompeticao = 10; // 0 friendly .. 9 Euro
 
-#define PL_CAMPO(T, campo, deslocamento)                                                          \
+#define PL_CAMPO(T, campo, deslocamento)                                                           \
     static_assert(offsetof(T, campo) == (deslocamento), #T "::" #campo " is misplaced")
 
 // Player, 312 bytes.
@@ -60,7 +60,7 @@ struct TJogador {
     i32 moral;
     // Club-management flags, all cleared when a player is created.
     i32 gestao288;
-    u8 gestao292;
+    u8 avisocontrato; // contract end: 0 no warning, 1 warned it ends soon, 2 that it ended
     u8 pad293[3];
     i32 gestao296;
     u8 gestao300;
@@ -104,7 +104,7 @@ PL_CAMPO(TJogador, jogos, 240);
 PL_CAMPO(TJogador, historico, 280);
 PL_CAMPO(TJogador, moral, 284);
 PL_CAMPO(TJogador, gestao288, 288);
-PL_CAMPO(TJogador, gestao292, 292);
+PL_CAMPO(TJogador, avisocontrato, 292);
 PL_CAMPO(TJogador, gestao296, 296);
 PL_CAMPO(TJogador, gestao300, 300);
 PL_CAMPO(TJogador, gestao301, 301);
@@ -228,7 +228,7 @@ struct TTecnico {
     u8 novo; // 1 for a new human coach
     u8 humano;
     u8 pad50[2];
-    i32 protecao; // clubs looking for a coach pass over him while not 0
+    i32 protecao;  // clubs looking for a coach pass over him while not 0
     u8 podeoferta; // set each season, cleared when he is shown an offer
     u8 pad57[3];
     i32 pais;
@@ -358,8 +358,8 @@ static_assert(sizeof(TOpcoes) == 64);
 // date; the screens read the matchday being played from here, not from the
 // date number. 48 bytes inside the state block.
 struct TContadores {
-    i32 rodadaliga; // league matchday within the leg, 1..19 or 1..9
-    i32 turnoliga;  // league leg, 1 or 2
+    i32 rodadaliga;   // league matchday within the leg, 1..19 or 1..9
+    i32 turnoliga;    // league leg, 1 or 2
     u8 ligaencerrada; // set once the last league date has been played
     u8 pad9[3];
     i32 fasecopa;       // national cup phase 1..5, 6 after the final

@@ -32,7 +32,7 @@ Jogo Mundo(int nivel, bool humano) {
     j.suspensao[4] = 1;
     j.jogos[1] = 30;
     j.gestao288 = j.gestao296 = j.gestao304 = 9;
-    j.gestao292 = j.gestao300 = j.gestao301 = j.cansado = 1;
+    j.avisocontrato = j.gestao300 = j.gestao301 = j.cansado = 1;
     j.nota = 7.5f;
     j.historico = 1;
     jogo.jogadores.push_back(j);
@@ -68,7 +68,7 @@ TEST(Regeneracao, PositionMinusOneKeepsPositionAndCharacteristics) {
     EXPECT_EQ(j.nota, 0.0f);
     EXPECT_EQ(j.gols[1] + j.cartoes[2] + j.suspensao[4] + j.jogos[1], 0);
     EXPECT_EQ(j.gestao288 + j.gestao296 + j.gestao304, 0);
-    EXPECT_EQ(j.gestao292 + j.gestao300 + j.gestao301 + j.cansado, 0);
+    EXPECT_EQ(j.avisocontrato + j.gestao300 + j.gestao301 + j.cansado, 0);
     EXPECT_EQ(j.passe, management::CalcularPasse(jogo, j));
     EXPECT_EQ(j.salario, management::CalcularSalario(jogo, j));
     const THistoricoJogador& h = jogo.historicos[1];
