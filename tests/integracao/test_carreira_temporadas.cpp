@@ -24,25 +24,33 @@ bool SemClube(const Jogo& jogo) {
     return false;
 }
 
+// A new game of two humans in leagues 29 and 97, one human in each, in
+// division `divisao` (1-based).
+std::unique_ptr<Jogo> NovaCarreira(bool de20, bool estaduais, std::uint64_t semente, int divisao) {
+    auto jogo = std::make_unique<Jogo>();
+    competitions::OpcoesNovoJogo o;
+    o.ligas = {29, 97};
+    o.paisprincipal = 29;
+    o.divisoesde20 = de20;
+    o.estaduais = estaduais;
+    o.numhumanos = 2;
+    jogo->gerador.Semear(semente);
+    EXPECT_EQ(competitions::IniciarJogoDeClubes(*jogo, contatimes(), o),
+              competitions::InicioNovoJogo::Ok);
+    for (int h = 0; h < 2; ++h)
+        competitions::EscolherTime(*jogo, h, jogo->ligas[h].divisoes[divisao - 1][0],
+                                   "Tecnico " + std::to_string(h + 1));
+    competitions::InicializarJogo(*jogo);
+    return jogo;
+}
+
 } // namespace
 
 TEST(CarreiraTemporadas, HumansLoseAndTakeJobsAndASaveWithoutAClubGoesOnAlike) {
     if (!std::filesystem::exists(std::string(PITCHLORD_JOGO) + "/teams"))
         GTEST_SKIP() << "no default world";
     plataforma::DefinirRaiz(PITCHLORD_JOGO);
-    auto jogo = std::make_unique<Jogo>();
-    competitions::OpcoesNovoJogo o;
-    o.ligas = {29, 97};
-    o.paisprincipal = 29;
-    o.divisoesde20 = false;
-    o.numhumanos = 2;
-    jogo->gerador.Semear(20261211);
-    ASSERT_EQ(competitions::IniciarJogoDeClubes(*jogo, contatimes(), o),
-              competitions::InicioNovoJogo::Ok);
-    for (int h = 0; h < 2; ++h)
-        competitions::EscolherTime(*jogo, h, jogo->ligas[h].divisoes[1][0],
-                                   "Tecnico " + std::to_string(h + 1));
-    competitions::InicializarJogo(*jogo);
+    auto jogo = NovaCarreira(false, false, 20261211, 2);
 
     management::Autopiloto piloto(*jogo);
     std::string falha;
@@ -112,20 +120,7 @@ TEST(CarreiraTemporadas, TenSeasonsOfTwoCareersKeepTheGameSound) {
     if (!std::filesystem::exists(std::string(PITCHLORD_JOGO) + "/teams"))
         GTEST_SKIP() << "no default world";
     plataforma::DefinirRaiz(PITCHLORD_JOGO);
-    auto jogo = std::make_unique<Jogo>();
-    competitions::OpcoesNovoJogo o;
-    o.ligas = {29, 97};
-    o.paisprincipal = 29;
-    o.divisoesde20 = true;
-    o.estaduais = true;
-    o.numhumanos = 2;
-    jogo->gerador.Semear(3);
-    ASSERT_EQ(competitions::IniciarJogoDeClubes(*jogo, contatimes(), o),
-              competitions::InicioNovoJogo::Ok);
-    for (int h = 0; h < 2; ++h)
-        competitions::EscolherTime(*jogo, h, jogo->ligas[h].divisoes[0][0],
-                                   "Tecnico " + std::to_string(h + 1));
-    competitions::InicializarJogo(*jogo);
+    auto jogo = NovaCarreira(true, true, 3, 1);
 
     management::Autopiloto piloto(*jogo);
     std::string falha;
