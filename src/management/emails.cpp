@@ -139,15 +139,6 @@ constexpr int kCategorias = 18;
 constexpr int kTextoComprador = 2120;
 constexpr int kTextoPreco = 2121;
 
-double Hoje(const Jogo& jogo) {
-    const int n = jogo.estado.dataatual;
-    return n >= 1 && n <= kDatasPorTemporada ? jogo.calendario[n - 1].data : 0.0;
-}
-
-bool ClubeValido(const Jogo& jogo, int c) {
-    return c >= 0 && c < static_cast<int>(jogo.times.size());
-}
-
 bool EmailValido(const Jogo& jogo, int i) {
     return i >= 0 && i < static_cast<int>(jogo.emails.size());
 }
@@ -158,7 +149,7 @@ std::string NomeDoJogador(const Jogo& jogo, int j) {
 }
 
 std::string NomeDoClube(const Jogo& jogo, int c) {
-    return ClubeValido(jogo, c) ? std::string(jogo.times[c].nome.view()) : std::string();
+    return jogo.TimeValido(c) ? std::string(jogo.times[c].nome.view()) : std::string();
 }
 
 // Pieces joined by a space, the empty ones left out.
@@ -273,12 +264,12 @@ bool MontarModelo(Jogo& jogo, int tipo, int subtipo, int jogador, Modelo& m) {
 int PostarEmail(Jogo& jogo, int clube, int tipo, int subtipo, i32 valor, int outro, int jogador) {
     // Only the clubs of human coaches have a mailbox; national teams of a
     // tournament are cut away afterwards, so they have none either.
-    if (!ClubeValido(jogo, clube) || !jogo.times[clube].humano || jogo.EhSelecao(clube)) return -1;
+    if (!jogo.TimeValido(clube) || !jogo.times[clube].humano || jogo.EhSelecao(clube)) return -1;
     Modelo m;
     if (!MontarModelo(jogo, tipo, subtipo, jogador, m)) return -1;
     TEmail e{};
     e.clube = clube;
-    DefinirDataDoEmail(e, Hoje(jogo));
+    DefinirDataDoEmail(e, jogo.Hoje());
     e.texto = m.texto;
     e.remetente = m.remetente;
     e.categoria = m.categoria;

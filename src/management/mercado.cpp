@@ -22,12 +22,11 @@ using namespace world;
 namespace mercado {
 
 double Hoje(const Jogo& jogo) {
-    const int n = jogo.estado.dataatual;
-    return n >= 1 && n <= kDatasPorTemporada ? jogo.calendario[n - 1].data : 0.0;
+    return jogo.Hoje();
 }
 
 bool ClubeValido(const Jogo& jogo, int c) {
-    return c >= 0 && c < static_cast<int>(jogo.times.size());
+    return jogo.TimeValido(c);
 }
 
 // A club of the chosen leagues or an extra club: one that has money and can
@@ -37,7 +36,7 @@ bool ClubeDoMercado(const Jogo& jogo, int c) {
 }
 
 bool JogadorValido(const Jogo& jogo, int j) {
-    return j > 0 && j < static_cast<int>(jogo.jogadores.size());
+    return jogo.JogadorValido(j);
 }
 
 std::vector<int> JogadoresDoClube(const Jogo& jogo, int clube) {

@@ -109,6 +109,16 @@ struct Jogo {
     plataforma::Gerador gerador;
     std::int32_t Aleatorio(std::int32_t n) { return gerador.Aleatorio(n); }
 
+    // The day of the current date (0 outside the season's dates).
+    double Hoje() const {
+        const int n = estado.dataatual;
+        return n >= 1 && n <= kDatasPorTemporada ? calendario[n - 1].data : 0.0;
+    }
+    // Indices that point at a record (player 0 is the dummy, never one).
+    bool TimeValido(int c) const { return c >= 0 && c < static_cast<int>(times.size()); }
+    bool JogadorValido(int j) const { return j > 0 && j < static_cast<int>(jogadores.size()); }
+    bool TecnicoValido(int k) const { return k >= 0 && k < static_cast<int>(tecnicos.size()); }
+
     // First real club index that is a national team.
     int PrimeiraSelecao() const { return estado.numtimesligas + estado.numtimesextras; }
     bool EhSelecao(int time) const { return time >= PrimeiraSelecao(); }

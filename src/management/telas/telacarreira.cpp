@@ -23,17 +23,11 @@ using namespace world;
 
 namespace {
 
-bool ClubeValido(const Jogo& jogo, int c) {
-    return c >= 0 && c < static_cast<int>(jogo.times.size());
-}
-bool TecnicoValido(const Jogo& jogo, int k) {
-    return k >= 0 && k < static_cast<int>(jogo.tecnicos.size());
-}
 QString NomeClube(const Jogo& jogo, int c) {
-    return ClubeValido(jogo, c) ? ui::Q(jogo.times[c].nome.view()) : QString();
+    return jogo.TimeValido(c) ? ui::Q(jogo.times[c].nome.view()) : QString();
 }
 QString NomeTecnico(const Jogo& jogo, int k) {
-    return TecnicoValido(jogo, k) ? ui::Q(jogo.tecnicos[k].nome.view()) : QString();
+    return jogo.TecnicoValido(k) ? ui::Q(jogo.tecnicos[k].nome.view()) : QString();
 }
 
 QLabel* Titulo(const QString& texto) {
@@ -82,7 +76,7 @@ TelaDemitido::TelaDemitido(const Jogo& jogo, int tecnico, int clube, MotivoDemis
     v->addWidget(clubeLbl);
     texto_->setObjectName(QStringLiteral("texto"));
     v->addWidget(texto_);
-    if (TecnicoValido(jogo, substituto))
+    if (jogo.TecnicoValido(substituto))
         v->addWidget(Paragrafo(QStringLiteral("Para seu lugar foi contratado ") +
                                NomeTecnico(jogo, substituto) + '.'));
     v->addSpacing(6);
@@ -103,8 +97,7 @@ TelaTrocaTecnico::TelaTrocaTecnico(const Jogo& jogo, int clube, int antigo, int 
     auto* v = new QVBoxLayout(this);
     v->addWidget(Titulo(QStringLiteral("Técnico Demitido!")));
     QString texto = NomeClube(jogo, clube);
-    if (TecnicoValido(jogo, antigo))
-        texto += QStringLiteral(" (") + NomeTecnico(jogo, antigo) + ')';
+    if (jogo.TecnicoValido(antigo)) texto += QStringLiteral(" (") + NomeTecnico(jogo, antigo) + ')';
     texto += QStringLiteral(" resolveu lhe demitir, a pressão da torcida foi grande pois seus "
                             "resultados não estavam sendo bons.");
     auto* p = Paragrafo(texto);
@@ -128,14 +121,14 @@ TelaConvite::TelaConvite(const Jogo& jogo, int tecnico, std::vector<int> clubes,
     setModal(true);
     auto* v = new QVBoxLayout(this);
     v->addWidget(Titulo(QStringLiteral("Convite para ser técnico")));
-    if (TecnicoValido(jogo_, tecnico)) v->addWidget(new QLabel(NomeTecnico(jogo_, tecnico)));
+    if (jogo_.TecnicoValido(tecnico)) v->addWidget(new QLabel(NomeTecnico(jogo_, tecnico)));
     v->addWidget(Paragrafo(QStringLiteral(
         "Os clubes abaixo lhe convidaram para ser técnico, deseja aceitar algum convite?")));
 
     auto* meio = new QHBoxLayout;
     lista_->setObjectName(QStringLiteral("clubes"));
     for (int c : clubes_) {
-        if (!ClubeValido(jogo_, c)) continue;
+        if (!jogo_.TimeValido(c)) continue;
         const TTime& t = jogo_.times[c];
         QString linha = NomeClube(jogo_, c) + QStringLiteral(" — ") + ui::Q(NomePais(t.pais));
         if (t.divisao > 0) linha += QStringLiteral(", ") + ui::Q(nomedivisao(t.divisao));

@@ -57,18 +57,6 @@ const char* const kTitulos[TelaOutrosClubes::kColunas] = {
 constexpr int kDicas[TelaOutrosClubes::kColunas] = {2601, 2602, 2603, 2604, 2605, 2611,
                                                     2610, 2606, 2607, 2608, 2644, 0};
 
-bool ClubeValido(const Jogo& jogo, int c) {
-    return c >= 0 && c < static_cast<int>(jogo.times.size());
-}
-bool JogadorValido(const Jogo& jogo, int j) {
-    return j > 0 && j < static_cast<int>(jogo.jogadores.size());
-}
-
-double Hoje(const Jogo& jogo) {
-    const int n = jogo.estado.dataatual;
-    return n >= 1 && n <= kDatasPorTemporada ? jogo.calendario[n - 1].data : 0.0;
-}
-
 QString NomeDaDivisao(int divisao) {
     if (divisao == kClubesExtras) return QStringLiteral("Todos os clubes");
     const std::string nome = nomedivisao(divisao);
@@ -198,7 +186,7 @@ TelaOutrosClubes::TelaOutrosClubes(Jogo& jogo, int comprador, InteracaoMercado& 
             pais_->addItem(nome.empty() ? QString::number(p) : ui::Q(nome));
         }
     }
-    int inicial = ClubeValido(jogo_, comprador_) ? comprador_ : -1;
+    int inicial = jogo_.TimeValido(comprador_) ? comprador_ : -1;
     if (inicial >= 0) {
         const TTime& t = jogo_.times[inicial];
         for (int c : ClubesDoPais(jogo_, t.pais, t.divisao))
@@ -305,7 +293,7 @@ QWidget* TelaOutrosClubes::MontarDetalhes() {
 // --- The pickers ---------------------------------------------------------------------------
 
 void TelaOutrosClubes::MostrarClube(int clube) {
-    if (!ClubeValido(jogo_, clube) || clube >= jogo_.PrimeiraSelecao()) {
+    if (!jogo_.TimeValido(clube) || clube >= jogo_.PrimeiraSelecao()) {
         if (pais_->count() > 0 && pais_->currentIndex() < 0) pais_->setCurrentIndex(0);
         return;
     }
@@ -376,7 +364,7 @@ void TelaOutrosClubes::DivisaoMudou() {
 void TelaOutrosClubes::ClubeMudou() {
     QListWidgetItem* item = clubes_->currentItem();
     clube_ = item ? item->data(Qt::UserRole).toInt() : -1;
-    if (!ClubeValido(jogo_, clube_)) clube_ = -1;
+    if (!jogo_.TimeValido(clube_)) clube_ = -1;
     situacao_->clear();
     AtualizarCabecalho();
     PreencherGrade();
@@ -417,7 +405,7 @@ void TelaOutrosClubes::AtualizarCabecalho() {
     dinheiroclube_->setText(ha ? QStringLiteral("Dinheiro: ") + ui::DinheiroExtenso(t.dinheiro)
                                : QString());
     dinheiroclube_->setToolTip(ha ? ui::Dinheiro(t.dinheiro) : QString());
-    const bool compra = ClubeValido(jogo_, comprador_);
+    const bool compra = jogo_.TimeValido(comprador_);
     caixa_->setText(compra ? QStringLiteral("Seu dinheiro em caixa: ") +
                                  ui::DinheiroExtenso(jogo_.times[comprador_].dinheiro)
                            : QString());
@@ -435,7 +423,7 @@ void TelaOutrosClubes::PreencherGrade() {
         return;
     }
     // The main screen's order: by position and role, then strength.
-    const Grade g = management::PreencherGrade(jogo_, clube_, jogo_.estado.tipo, Hoje(jogo_));
+    const Grade g = management::PreencherGrade(jogo_, clube_, jogo_.estado.tipo, jogo_.Hoje());
     const int n = static_cast<int>(g.linhas.size());
     grade_->setRowCount(n);
     const TOpcoes& o = jogo_.estado.opcoes;
@@ -503,7 +491,7 @@ void TelaOutrosClubes::PreencherGrade() {
 int TelaOutrosClubes::JogadorDaFila(int fila) const {
     const QTableWidgetItem* it = fila >= 0 ? grade_->item(fila, kColNome) : nullptr;
     const int j = it ? it->data(kPapelJogador).toInt() : 0;
-    return JogadorValido(jogo_, j) ? j : 0;
+    return jogo_.JogadorValido(j) ? j : 0;
 }
 
 int TelaOutrosClubes::JogadorSelecionado() const {
@@ -557,7 +545,7 @@ void TelaOutrosClubes::AtualizarBotoes() {
     const int jogador = JogadorSelecionado();
     ficha_->setEnabled(jogador > 0);
     QString semcompra, semproposta;
-    if (!ClubeValido(jogo_, comprador_) || !jogo_.times[comprador_].humano) {
+    if (!jogo_.TimeValido(comprador_) || !jogo_.times[comprador_].humano) {
         semcompra = semproposta = QStringLiteral("Você não dirige um clube.");
     } else if (!jogador) {
         semcompra = semproposta = QStringLiteral("Escolha um jogador.");
@@ -658,14 +646,14 @@ void TelaOutrosClubes::Propor() {
     const QString nome = ui::Q(jogo_.jogadores[jogador].nome.view());
     const int vendedor = jogo_.jogadores[jogador].time;
     const QString clube =
-        ClubeValido(jogo_, vendedor) ? ui::Q(jogo_.times[vendedor].nome.view()) : QString();
+        jogo_.TimeValido(vendedor) ? ui::Q(jogo_.times[vendedor].nome.view()) : QString();
     const ResultadoProposta r = ProporCompra(jogo_, ia_, comprador_, jogador, valor);
     const QString titulo = QStringLiteral("Propor compra");
     switch (r.resultado) {
     case Proposta::Aceita: {
         QString texto = QStringLiteral("Proposta aceita! %1 foi comprado por %2.")
                             .arg(nome, ui::Dinheiro(valor));
-        if (JogadorValido(jogo_, r.reposicao))
+        if (jogo_.JogadorValido(r.reposicao))
             texto += QStringLiteral("\nO clube %1 contratou %2 para o lugar dele.")
                          .arg(clube, ui::Q(jogo_.jogadores[r.reposicao].nome.view()));
         situacao_->setText(

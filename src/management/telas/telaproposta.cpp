@@ -21,24 +21,17 @@ using namespace world;
 
 namespace {
 
-bool ClubeValido(const Jogo& jogo, int c) {
-    return c >= 0 && c < static_cast<int>(jogo.times.size());
-}
-bool JogadorValido(const Jogo& jogo, int j) {
-    return j > 0 && j < static_cast<int>(jogo.jogadores.size());
-}
-
 QString NomeClube(const Jogo& jogo, int c) {
-    return ClubeValido(jogo, c) ? ui::Q(jogo.times[c].nome.view()) : QString();
+    return jogo.TimeValido(c) ? ui::Q(jogo.times[c].nome.view()) : QString();
 }
 
 QString NomeJogador(const Jogo& jogo, int j) {
-    return JogadorValido(jogo, j) ? ui::Q(jogo.jogadores[j].nome.view()) : QString();
+    return jogo.JogadorValido(j) ? ui::Q(jogo.jogadores[j].nome.view()) : QString();
 }
 
 // "Name (position, strength 57, 24 anos)": enough to know whom the question is about.
 QString Apresentar(const Jogo& jogo, int jogador) {
-    if (!JogadorValido(jogo, jogador)) return {};
+    if (!jogo.JogadorValido(jogador)) return {};
     const TJogador& j = jogo.jogadores[jogador];
     return QStringLiteral("%1 (%2, %3 %4, %5 anos)")
         .arg(ui::Q(j.nome.view()), ui::Q(NomePosicao(j.posicao)), ui::T(2605).toLower())
@@ -51,7 +44,7 @@ QString ValorPorExtenso(i32 v) {
 }
 
 QString NomeTecnico(const Jogo& jogo, int clube) {
-    if (!ClubeValido(jogo, clube)) return {};
+    if (!jogo.TimeValido(clube)) return {};
     const int t = jogo.times[clube].tecnico;
     return t >= 0 && t < static_cast<int>(jogo.tecnicos.size())
                ? ui::Q(jogo.tecnicos[t].nome.view())
@@ -152,7 +145,7 @@ bool PerguntarVendaAoHumano(const Jogo& jogo, int comprador, int jogador, i32 va
     t.setObjectName(QStringLiteral("atencao"));
     // In a game of several humans the keyboard passes: the question names
     // the coach and the club it is for.
-    const int vendedor = JogadorValido(jogo, jogador) ? jogo.jogadores[jogador].time : -1;
+    const int vendedor = jogo.JogadorValido(jogador) ? jogo.jogadores[jogador].time : -1;
     const QString tecnico = NomeTecnico(jogo, vendedor);
     t.Linha((tecnico.isEmpty() ? QString() : tecnico + QStringLiteral(", ")) +
                 QStringLiteral("técnico do ") + NomeClube(jogo, vendedor) + ':',
@@ -176,7 +169,7 @@ bool PerguntarExigencia(const Jogo& jogo, int jogador, int fator, i32 novosalari
                           ui::T(837) + QStringLiteral(" $") + ui::Q(FormatarDinheiro(novosalario)) +
                           '.';
     t.Linha(texto, true)->setObjectName(QStringLiteral("texto"));
-    if (JogadorValido(jogo, jogador))
+    if (jogo.JogadorValido(jogador))
         t.Linha(ui::T(2607) + QStringLiteral(": ") + ui::Dinheiro(jogo.jogadores[jogador].salario) +
                 QStringLiteral(" → ") + ui::Dinheiro(novosalario));
     t.Botoes(ui::T(838), ui::T(839));
@@ -184,7 +177,7 @@ bool PerguntarExigencia(const Jogo& jogo, int jogador, int fator, i32 novosalari
 }
 
 bool ConfirmarCompra(const Jogo& jogo, int jogador, QWidget* pai) {
-    if (!JogadorValido(jogo, jogador)) return false;
+    if (!jogo.JogadorValido(jogador)) return false;
     const TJogador& j = jogo.jogadores[jogador];
     TelaPergunta t(QStringLiteral("Comprar"), pai);
     t.setObjectName(QStringLiteral("confirmarcompra"));
@@ -260,8 +253,8 @@ TelaOferta::TelaOferta(const Jogo& jogo, int comprador, int jogador, QWidget* pa
     setWindowTitle(QStringLiteral("Propor compra"));
     setObjectName(QStringLiteral("oferta"));
     setModal(true);
-    caixa_ = ClubeValido(jogo, comprador) ? jogo.times[comprador].dinheiro : 0;
-    const bool valido = JogadorValido(jogo, jogador);
+    caixa_ = jogo.TimeValido(comprador) ? jogo.times[comprador].dinheiro : 0;
+    const bool valido = jogo.JogadorValido(jogador);
     const TJogador& j = valido ? jogo.jogadores[jogador] : jogo.jogadores[0];
 
     auto* nome = Rotulo(Apresentar(jogo, jogador), true);
