@@ -1,11 +1,12 @@
 #include "ui/fundo.hpp"
 
-#include <cstdlib>
-
 #include "plataforma/caminhos.hpp"
 
+#include <QFrame>
 #include <QPalette>
 #include <QPixmap>
+
+#include <cstdlib>
 
 namespace ui {
 
@@ -39,6 +40,13 @@ void Painel(QWidget* w) {
     pal.setBrush(QPalette::Window, QColor(238, 238, 232));
     w->setPalette(pal);
     w->setAutoFillBackground(true);
+}
+
+QFrame* Quadro() {
+    auto* q = new QFrame;
+    q->setFrameShape(QFrame::StyledPanel);
+    Painel(q);
+    return q;
 }
 
 QString EstiloDoClube(const QColor& fundo, QColor texto, int margem) {

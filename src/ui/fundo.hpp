@@ -4,6 +4,8 @@
 // loading and list screens); without it they keep their plain colour.
 #include <QWidget>
 
+class QFrame;
+
 namespace ui {
 
 constexpr const char* kFundoConfiguracao = "img\\f01.bmp";
@@ -14,6 +16,8 @@ void PintarFundo(QWidget* tela, const char* figura);
 void FaixaClara(QWidget* titulo);
 // A plain light panel under a header or side panel, for the same reason.
 void Painel(QWidget* w);
+// A framed panel of that kind, ready for its layout.
+QFrame* Quadro();
 // The style of a label showing a club's name on its colours; where the text
 // colour would not read on the background (the same, or nearly), black or
 // white instead.

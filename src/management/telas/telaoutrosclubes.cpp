@@ -206,9 +206,7 @@ TelaOutrosClubes::TelaOutrosClubes(Jogo& jogo, int comprador, InteracaoMercado& 
 }
 
 QWidget* TelaOutrosClubes::MontarEscolha() {
-    auto* quadro = new QFrame;
-    quadro->setFrameShape(QFrame::StyledPanel);
-    ui::Painel(quadro);
+    auto* quadro = ui::Quadro();
     quadro->setFixedWidth(206);
     auto* v = new QVBoxLayout(quadro);
     v->setContentsMargins(8, 8, 8, 8);
@@ -238,9 +236,7 @@ QWidget* TelaOutrosClubes::MontarEscolha() {
 }
 
 QWidget* TelaOutrosClubes::MontarCabecalho() {
-    auto* quadro = new QFrame;
-    quadro->setFrameShape(QFrame::StyledPanel);
-    ui::Painel(quadro);
+    auto* quadro = ui::Quadro();
     auto* g = new QGridLayout(quadro);
     g->setContentsMargins(8, 6, 8, 6);
     g->setHorizontalSpacing(14);
@@ -275,9 +271,7 @@ QWidget* TelaOutrosClubes::MontarCabecalho() {
 }
 
 QWidget* TelaOutrosClubes::MontarDetalhes() {
-    auto* quadro = new QFrame;
-    quadro->setFrameShape(QFrame::StyledPanel);
-    ui::Painel(quadro);
+    auto* quadro = ui::Quadro();
     auto* v = new QVBoxLayout(quadro);
     v->setContentsMargins(8, 4, 8, 4);
     detalhes_ = new QLabel;

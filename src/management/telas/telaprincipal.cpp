@@ -74,9 +74,7 @@ void Medir(QProgressBar* b, int valor) {
 
 // A page of the middle of the screen with a message in its centre.
 QFrame* PaginaCentral() {
-    auto* quadro = new QFrame;
-    quadro->setFrameShape(QFrame::StyledPanel);
-    ui::Painel(quadro);
+    auto* quadro = ui::Quadro();
     auto* v = new QVBoxLayout(quadro);
     v->addStretch();
     return quadro;
@@ -138,9 +136,7 @@ TelaPrincipal::TelaPrincipal(Jogo& jogo, QWidget* pai) : QWidget(pai), jogo_(jog
 }
 
 QWidget* TelaPrincipal::MontarCabecalho() {
-    auto* quadro = new QFrame;
-    quadro->setFrameShape(QFrame::StyledPanel);
-    ui::Painel(quadro);
+    auto* quadro = ui::Quadro();
     auto* g = new QGridLayout(quadro);
     g->setContentsMargins(8, 6, 8, 6);
     g->setHorizontalSpacing(14);
@@ -208,9 +204,7 @@ QWidget* TelaPrincipal::MontarCabecalho() {
 }
 
 QWidget* TelaPrincipal::MontarPainel() {
-    auto* painel = new QFrame;
-    painel->setFrameShape(QFrame::StyledPanel);
-    ui::Painel(painel);
+    auto* painel = ui::Quadro();
     painel->setFixedWidth(270);
     auto* v = new QVBoxLayout(painel);
     v->setContentsMargins(8, 6, 8, 8);
