@@ -80,7 +80,12 @@ bool Autopiloto::Jogar() {
             if (mercado) {
                 LerEmails(jogo, jogo.estado.timeatual);
                 CuidarDoEstadio(jogo, jogo.estado.timeatual);
-                if (AgirNoMercado(jogo, ia, jogo.estado.timeatual)) MostrarPrincipal();
+                bool mudou = RenovarContratos(jogo, ia, jogo.estado.timeatual) > 0;
+                // Now and then a friendly during the season too.
+                if (jogo.Aleatorio(50) == 0)
+                    MarcarAmistosoAutomatico(jogo, jogo.estado.timeatual, false);
+                mudou |= AgirNoMercado(jogo, ia, jogo.estado.timeatual);
+                if (mudou) MostrarPrincipal();
             }
             if (escalar)
                 escalar(jogo.estado.timeatual);

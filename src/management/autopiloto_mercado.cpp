@@ -1,5 +1,7 @@
 #include "management/autopiloto_mercado.hpp"
 
+#include "management/amistosos.hpp"
+#include "management/contratos.hpp"
 #include "management/emails.hpp"
 #include "management/estadio.hpp"
 #include "management/mercado_interno.hpp"
@@ -144,6 +146,79 @@ bool CuidarDoEstadio(Jogo& jogo, int time) {
     a[1] = 500 * (1 + jogo.Aleatorio(4));
     const Orcamento o = PedirOrcamento(jogo, time, a);
     return o.custo <= jogo.times[time].dinheiro / 2 && IniciarConstrucao(jogo, time, o);
+}
+
+bool InteracaoAutopiloto::QuerAmistososPreTemporada(Jogo& jogo) {
+    return ativo && jogo.Aleatorio(2) == 0;
+}
+
+void InteracaoAutopiloto::AmistososPreTemporada(Jogo& jogo, int clube) {
+    if (!ativo) return;
+    const int quantos = 1 + jogo.Aleatorio(2);
+    for (int k = 0; k < quantos; ++k) MarcarAmistosoAutomatico(jogo, clube, true);
+}
+
+bool MarcarAmistosoAutomatico(Jogo& jogo, int time, bool pretemporada) {
+    if (!ClubeValido(jogo, time)) return false;
+    const std::vector<int> datas = DatasParaAmistoso(jogo, time, pretemporada);
+    if (datas.empty()) return false;
+    const std::vector<int> adversarios = AdversariosDeAmistoso(jogo, time);
+    if (adversarios.empty()) return false;
+    const int data =
+        datas[static_cast<std::size_t>(jogo.Aleatorio(static_cast<int>(datas.size())))];
+    for (int tentativa = 0; tentativa < 10; ++tentativa) {
+        const int a = adversarios[static_cast<std::size_t>(
+            jogo.Aleatorio(static_cast<int>(adversarios.size())))];
+        const bool emcasa = jogo.Aleatorio(2) == 0;
+        // A fee he can well afford: a tenth of his cash at most.
+        if (std::int64_t{CotaDoAmistoso(jogo, time, a, emcasa)} * 10 > jogo.times[time].dinheiro)
+            continue;
+        if (MarcarAmistoso(jogo, time, a, data, emcasa, pretemporada) == Marcacao::Marcado)
+            return true;
+    }
+    return false;
+}
+
+int RenovarContratos(Jogo& jogo, InteracaoMercado& ia, int time) {
+    if (!ClubeDoMercado(jogo, time) || !jogo.times[time].humano) return 0;
+    const double hoje = Hoje(jogo);
+    int propostas = 0;
+    for (int j : JogadoresDoClube(jogo, time)) {
+        if (propostas >= 2) break;
+        const TJogador& p = jogo.jogadores[j];
+        if (p.time != time || p.avenda || p.contrato - hoje >= 21 || jogo.Aleatorio(3) != 0)
+            continue;
+        ++propostas;
+        const i32 s = p.salario;
+        // Mostly the same salary or a modest raise; now and then a cut or
+        // a raise well above what he earns.
+        i32 novo = s;
+        switch (jogo.Aleatorio(6)) {
+        case 0:
+            novo = std::max<i32>(500, s - 500);
+            break;
+        case 1:
+        case 2:
+            novo = Saturar(std::int64_t{s} + 500 + 500 * jogo.Aleatorio(4));
+            break;
+        case 3:
+            novo = Saturar(std::int64_t{s} * 14 / 10 + 500);
+            break;
+        default:
+            break;
+        }
+        const int semanas = SemanasDoContrato(jogo.Aleatorio(4));
+        const AnaliseContrato a = ProporContrato(jogo, j, novo);
+        if (a.resposta == RespostaContrato::Aceita) {
+            AssinarContrato(jogo, j, novo, semanas);
+        } else if (a.resposta == RespostaContrato::Recusa) {
+            if (jogo.times[time].dinheiro > 0 && jogo.Aleatorio(3) != 0)
+                AssinarContrato(jogo, j, a.exigencia, semanas);
+            else
+                RecusarExigencia(jogo, ia, j);
+        }
+    }
+    return propostas;
 }
 
 void LerEmails(Jogo& jogo, int time) {

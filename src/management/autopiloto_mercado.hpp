@@ -17,6 +17,10 @@ struct InteracaoAutopiloto : InteracaoCiclo {
     world::i32 Lance(world::Jogo& jogo, const Leilao& leilao) override;
     // A job: always taken without a club, one time in three with one.
     int Convite(world::Jogo& jogo, int tecnico, const std::vector<int>& clubes) override;
+    // Pre-season friendlies: wanted one season in two; each human books one
+    // or two he can well afford.
+    bool QuerAmistososPreTemporada(world::Jogo& jogo) override;
+    void AmistososPreTemporada(world::Jogo& jogo, int clube) override;
 };
 
 // What he does on the main screen of club `time` before his lineup; true
@@ -25,6 +29,16 @@ bool AgirNoMercado(world::Jogo& jogo, InteracaoMercado& ia, int time);
 
 // Now and then, with money to spare, he expands his stadium's stand.
 bool CuidarDoEstadio(world::Jogo& jogo, int time);
+
+// Contracts ending within three weeks or ended: now and then he proposes a
+// renewal (the same salary, a raise, sometimes a cut or a generous raise),
+// pays a demand or refuses it (the player goes to auction). The number of
+// players he proposed to.
+int RenovarContratos(world::Jogo& jogo, InteracaoMercado& ia, int time);
+
+// Books a friendly on an open date up to `pretemporada`'s limit against an
+// opponent whose fee is small beside his cash; true when one was booked.
+bool MarcarAmistosoAutomatico(world::Jogo& jogo, int time, bool pretemporada);
 
 // He reads his new mail and answers its questions ("Sim" or "Não" drawn).
 void LerEmails(world::Jogo& jogo, int time);

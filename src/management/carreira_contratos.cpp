@@ -2,6 +2,7 @@
 // job offers to the human coaches.
 #include "management/carreira.hpp"
 
+#include "management/amistosos.hpp"
 #include "management/emails.hpp"
 #include "management/financas.hpp"
 #include "management/mercado.hpp"
@@ -65,6 +66,7 @@ void MarcarPaisesComHumano(Jogo& jogo) {
 void DeixarDeSerHumano(Jogo& jogo, int clube) {
     TEstadoJogo& e = jogo.estado;
     jogo.times[clube].humano = 0;
+    CancelarAmistosos(jogo, clube);
     std::replace(std::begin(e.timeshumanos), std::end(e.timeshumanos), clube, -1);
     OrdenarHumanos(e);
     RemoverEmailsDoClube(jogo, clube);

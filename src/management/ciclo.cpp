@@ -1,6 +1,8 @@
 // The advance cycle of the main screen.
 #include "management/ciclo.hpp"
 
+#include "management/amistosos.hpp"
+
 #include "competitions/calendario.hpp"
 #include "competitions/classificacao.hpp"
 #include "competitions/copa.hpp"
@@ -105,6 +107,23 @@ void Salvar(Jogo& jogo, InteracaoCiclo& ia) {
         ia.JogoSalvo(jogo);
     else
         ia.ErroAoSalvar(persistence::ErroAoSalvar());
+}
+
+// "Amistosos de Pré-temporada": each human with a club in turn, as the
+// current club, when the coaches want them.
+void OferecerAmistososPreTemporada(Jogo& jogo, InteracaoCiclo& ia) {
+    TEstadoJogo& e = jogo.estado;
+    bool algum = false;
+    for (int c : e.timeshumanos) algum = algum || (ClubeValido(jogo, c) && jogo.times[c].humano);
+    if (!algum || !ia.QuerAmistososPreTemporada(jogo)) return;
+    const int atual = e.timeatual;
+    const std::vector<int> humanos(std::begin(e.timeshumanos), std::end(e.timeshumanos));
+    for (int c : humanos)
+        if (ClubeValido(jogo, c) && jogo.times[c].humano) {
+            e.timeatual = c;
+            ia.AmistososPreTemporada(jogo, c);
+        }
+    e.timeatual = atual;
 }
 
 // The first date of a season whose first phase of the cup nobody plays: the
@@ -304,6 +323,9 @@ Proximo Continuar(Jogo& jogo, InteracaoCiclo& ia, int codigo) {
     case Competicao::kEstadual:
         competitions::ClassificarEstaduais(jogo);
         break;
+    case Competicao::kAmistoso:
+        AtualizarAmistosos(jogo);
+        break;
     default:
         break; // the continental cups and the tournaments advance their phases here
     }
@@ -317,14 +339,14 @@ Proximo Continuar(Jogo& jogo, InteracaoCiclo& ia, int codigo) {
 
 Proximo ContinuarFimDeTemporada(Jogo& jogo, InteracaoCiclo& ia) {
     TEstadoJogo& e = jogo.estado;
-    // Humans whose club left the divisions lose their job. (The pre-season
-    // friendlies are offered here once they are in.)
+    // Humans whose club left the divisions lose their job.
     const std::vector<int> humanos(std::begin(e.timeshumanos), std::end(e.timeshumanos));
     for (int c : humanos)
         if (ClubeValido(jogo, c) && jogo.times[c].humano && jogo.times[c].divisao <= 0)
             DemitirHumano(jogo, ia, c, false);
     e.dataatual = 0;
     jogo.amistosos.clear();
+    OferecerAmistososPreTemporada(jogo, ia);
     e.tipo = competitions::ProximaData(jogo);
     if (e.tipo < 0) {
         // A season without a single date to play: nothing sensible remains

@@ -44,6 +44,12 @@ struct InteracaoCiclo : InteracaoMercado, InteracaoCarreira {
     virtual void JogoSalvo(world::Jogo&) {}
     // A player died after training ("Falecimento do jogador").
     virtual void Falecimento(world::Jogo&, int /*jogador*/) {}
+    // "Deseja marcar amistosos de pré-temporada?" at the start of a season;
+    // true opens the friendly screen for each human in turn.
+    virtual bool QuerAmistososPreTemporada(world::Jogo&) { return false; }
+    // The friendly screen of the human of club `clube` (the current club),
+    // with the pre-season date limit.
+    virtual void AmistososPreTemporada(world::Jogo&, int /*clube*/) {}
 };
 
 // Whether the human of club `time` plays on the current date of code `codigo`.

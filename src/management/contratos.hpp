@@ -1,6 +1,7 @@
 #pragma once
 // Players' contracts: a new contract, and the warnings and automatic renewals
 // of the main screen's refresh.
+#include "management/mercado.hpp"
 #include "world/jogo.hpp"
 
 namespace management {
@@ -14,5 +15,43 @@ void NovoContrato(world::Jogo& jogo, int jogador, int semanas);
 // salary; by `opemails` the mail that a contract ends in less than 21 days
 // (0 or 2) or has ended (0 or 1), each once.
 void AvisosContrato(world::Jogo& jogo, int clube);
+
+// --- "Propor novo contrato" ---------------------------------------------------
+
+// "Contrato por mais:" 12, 24, 48 or 96 weeks; 24 when nothing is chosen.
+int SemanasDoContrato(int escolha);
+
+enum class RespostaContrato {
+    ForaDaRealidade, // s1/799: more than 100 000 and five times the salary
+    Aceita,
+    Recusa,      // with a demand
+    SemResposta, // a cut of a salary beyond the bands: the player says nothing
+};
+struct AnaliseContrato {
+    RespostaContrato resposta = RespostaContrato::SemResposta;
+    world::i32 maximo = 0;    // ForaDaRealidade: the most the club may offer (5 × S)
+    world::i32 exigencia = 0; // Recusa: the least he signs for
+};
+// The player's answer to `novo` with salary `atual`, his club placed
+// `colocacao` in its league and `dias` left on his contract.
+AnaliseContrato ResponderContrato(world::i32 atual, world::i32 novo, int colocacao, double dias);
+// The least a player who refused `novo` signs for.
+world::i32 ExigenciaSalarial(world::i32 atual, int colocacao, world::i32 novo);
+// The answer of `jogador` to `novo` today.
+AnaliseContrato ProporContrato(const world::Jogo& jogo, int jogador, world::i32 novo);
+
+// Signs `jogador` for `salario` a week and `semanas` weeks: off the sale
+// list, the new contract, a raise of more than 30 % lifts his morale and
+// brings the satisfied player's mail, the club's salary bill recounted.
+void AssinarContrato(world::Jogo& jogo, int jogador, world::i32 salario, int semanas);
+
+// Whether the club can let a player go after he refused to sign: 11
+// available outfield players, or 2 goalkeepers for a goalkeeper.
+bool PodeDispensar(const world::Jogo& jogo, int jogador);
+// "Recusa" of the demand: the player goes to a human's auction starting at
+// his value, or, when the club cannot spare him, keeps his contract (false:
+// the screen shows s1/392).
+bool RecusarExigencia(world::Jogo& jogo, InteracaoMercado& ia, int jogador,
+                      ResultadoLeilao* resultado = nullptr);
 
 } // namespace management

@@ -194,6 +194,33 @@ void Mercado(const Jogo& jogo, Relato& r) {
         if (!Em(jogo.emails[i].clube, nt)) r("mail " + std::to_string(i) + " to no club");
 }
 
+// Friendlies: real clubs, one per club and date, each waiting one with its
+// fixture still to play on that day.
+void Amistosos(const Jogo& jogo, Relato& r) {
+    const std::size_t nt = jogo.times.size();
+    for (std::size_t i = 0; i < jogo.amistosos.size(); ++i) {
+        const TAmistoso& a = jogo.amistosos[i];
+        const std::string qual = "friendly " + std::to_string(i);
+        if (!Em(a.mandante, nt) || !Em(a.visitante, nt) || a.mandante == a.visitante) {
+            r(qual + " names no real clubs");
+            continue;
+        }
+        if (a.jogado) continue;
+        for (std::size_t k = i + 1; k < jogo.amistosos.size(); ++k) {
+            const TAmistoso& b = jogo.amistosos[k];
+            if (!b.jogado && b.indicedata == a.indicedata &&
+                (b.mandante == a.mandante || b.visitante == a.mandante ||
+                 b.mandante == a.visitante || b.visitante == a.visitante))
+                r(qual + " shares its date with friendly " + std::to_string(k));
+        }
+        bool fixture = false;
+        for (const TPartida& p : jogo.partidas)
+            fixture = fixture || (p.competicao == 0 && !p.jogado && p.data == a.data &&
+                                  p.mandante == a.mandante && p.visitante == a.visitante);
+        if (!fixture) r(qual + " has no fixture to play");
+    }
+}
+
 } // namespace
 
 std::vector<std::string> VerificarInvariantes(const Jogo& jogo) {
@@ -205,6 +232,7 @@ std::vector<std::string> VerificarInvariantes(const Jogo& jogo) {
     Tabelas(jogo, r);
     Dinheiro(jogo, r);
     Mercado(jogo, r);
+    Amistosos(jogo, r);
     return r.linhas;
 }
 

@@ -149,7 +149,7 @@ bool RegistrosValidos(const Jogo& j) {
     }
     for (const TPartida& p : j.partidas)
         if (!IndiceOuNada(p.mandante, ntimes) || !IndiceOuNada(p.visitante, ntimes) ||
-            !Entre(p.competicao, 0, kTiposCompeticao - 1))
+            !Entre(p.competicao, -1, kTiposCompeticao - 1)) // -1: a friendly called off
             return false;
     for (const TEstadual& e : j.estaduais) {
         if (!Entre(e.numgrupos, 0, kGruposEstaduais)) return false;

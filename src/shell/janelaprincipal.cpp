@@ -226,6 +226,8 @@ void JanelaPrincipal::ComecarJogo(std::shared_ptr<world::Jogo> jogo, bool carreg
     connect(principal_, &TelaPrincipal::transferencias, this,
             &JanelaPrincipal::AbrirTransferencias);
     connect(principal_, &TelaPrincipal::vender, this, &JanelaPrincipal::AbrirVenda);
+    connect(principal_, &TelaPrincipal::renovar, this, &JanelaPrincipal::AbrirContrato);
+    connect(principal_, &TelaPrincipal::amistosos, this, &JanelaPrincipal::AbrirAmistosos);
     connect(principal_, &TelaPrincipal::contratacoes, this, &JanelaPrincipal::AbrirContratacoes);
     connect(principal_, &TelaPrincipal::estadio, this, [this] {
         management::telas::TelaEstadio tela(*jogo_, jogo_->estado.timeatual, this);

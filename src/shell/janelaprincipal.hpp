@@ -48,6 +48,9 @@ public:
     void Demitido(world::Jogo& jogo, int tecnico, int clube, management::MotivoDemissao motivo,
                   int substituto) override;
     int Convite(world::Jogo& jogo, int tecnico, const std::vector<int>& clubes) override;
+    // The pre-season friendlies (janela_clube.cpp).
+    bool QuerAmistososPreTemporada(world::Jogo& jogo) override;
+    void AmistososPreTemporada(world::Jogo& jogo, int clube) override;
     std::function<void()> salvou; // the window's notice
 
 private:
@@ -92,6 +95,9 @@ public slots:
     void AbrirContratacoes();
     void AbrirBusca();
     void AbrirVenda(int jogador);
+    // "Propor novo contrato" and "Marcar amistoso" (janela_clube.cpp).
+    void AbrirContrato(int jogador);
+    void AbrirAmistosos();
     // The other clubs' screen opened on club `clube` (the search's double
     // click).
     void AbrirOutrosClubesEm(int clube);

@@ -64,6 +64,10 @@ struct Resumo {
         int time;
         world::i32 dinheiro;
         int elenco, naolidos;
+        long long capacidade; // seats of the four sectors
+        int obras;            // stadium works started, ever
+        int amistosos;        // friendlies played this season
+        int renovacoes;       // contracts renewed since the game was entered
     };
     int temporada = 0;
     // The coaches' careers over the season: dismissals, hirings, offers taken,
@@ -85,9 +89,18 @@ Resumo ResumirTemporada(Jogo& jogo) {
     Resumo r;
     r.temporada = jogo.estado.temporada;
     for (int c : jogo.estado.timeshumanos)
-        if (c >= 0 && c < static_cast<int>(jogo.times.size()))
-            r.humanos.push_back({c, jogo.times[c].dinheiro, jogo.times[c].elenco,
-                                 management::EmailsNaoLidos(jogo, c)});
+        if (c >= 0 && c < static_cast<int>(jogo.times.size())) {
+            const TTime& t = jogo.times[c];
+            Resumo::Humano h{c, t.dinheiro, t.elenco, management::EmailsNaoLidos(jogo, c),
+                             0, 0,          0,        0};
+            for (int s = 0; s < 4; ++s) h.capacidade += t.capacidade[s];
+            for (const TObra& o : jogo.obras) h.obras += o.clube == c;
+            for (const TAmistoso& a : jogo.amistosos)
+                h.amistosos += a.jogado && (a.mandante == c || a.visitante == c);
+            const auto it = jogo.contagemmercado.renovacoes.find(c);
+            h.renovacoes = it == jogo.contagemmercado.renovacoes.end() ? 0 : it->second;
+            r.humanos.push_back(h);
+        }
     for (const auto& t : jogo.historicotitulos)
         if (t.temporada == r.temporada) r.titulos.push_back(t);
     for (const auto& t : jogo.trocastecnicos) r.contratacoes += t.temporada == r.temporada;
@@ -149,8 +162,10 @@ void ImprimirTexto(const Jogo& jogo, const Resumo& r) {
                 r.carreira.demissoes, r.carreira.demissoeshumanos, r.contratacoes,
                 r.carreira.convitesaceitos);
     for (const auto& h : r.humanos)
-        std::printf("  humano %s: $ %d, %d jogadores, %d e-mails por ler\n",
-                    NomeTime(jogo, h.time).c_str(), h.dinheiro, h.elenco, h.naolidos);
+        std::printf("  humano %s: $ %d, %d jogadores, %d e-mails por ler, %lld lugares, %d obras, "
+                    "%d amistosos, %d renovacoes\n",
+                    NomeTime(jogo, h.time).c_str(), h.dinheiro, h.elenco, h.naolidos, h.capacidade,
+                    h.obras, h.amistosos, h.renovacoes);
     for (const auto& a : r.artilheiros)
         std::printf("  artilheiro pais %d: %s (%s) %d gols\n", a.pais,
                     U(jogo.jogadores[a.jogador].nome.view()).c_str(),
@@ -245,6 +260,10 @@ void ImprimirJson(const Jogo& jogo, const std::vector<Resumo>& resumos, const st
             j.Chave("dinheiro").Numero(h.dinheiro);
             j.Chave("elenco").Numero(h.elenco);
             j.Chave("emailsnaolidos").Numero(h.naolidos);
+            j.Chave("capacidade").Numero(h.capacidade);
+            j.Chave("obras").Numero(h.obras);
+            j.Chave("amistosos").Numero(h.amistosos);
+            j.Chave("renovacoes").Numero(h.renovacoes);
             j.FecharObjeto();
         }
         j.FecharLista();

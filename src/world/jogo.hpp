@@ -8,6 +8,7 @@
 #include "world/tpartida.hpp"
 
 #include <array>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,7 @@ constexpr int kViasTransferencia = static_cast<int>(ViaTransferencia::Total);
 struct ContagemMercado {
     std::array<int, kViasTransferencia> quantas{};
     std::array<long long, kViasTransferencia> valor{};
+    std::map<int, int> renovacoes; // contracts renewed by a human, by club
 };
 
 // The coaches' careers counted since the game was entered (not saved).

@@ -101,7 +101,6 @@ static_assert(sizeof(TConvocado) == 8);
 template <std::size_t N> struct TRegistroBruto { u8 bytes[N]; };
 using TGrupoTorneio = TRegistroBruto<48>; // national-team tournament group
 using TParMundial = TRegistroBruto<48>;   // club world cup pairing
-using TAmistoso = TRegistroBruto<24>;     // a friendly arranged
 
 // One hiring of the coach-change log.
 struct TTrocaTecnico {
@@ -113,7 +112,24 @@ static_assert(sizeof(TTrocaTecnico) == 12);
 PL_CAMPO(TTrocaTecnico, tecnico, 0);
 PL_CAMPO(TTrocaTecnico, temporada, 4);
 PL_CAMPO(TTrocaTecnico, clube, 8);
-static_assert(sizeof(TGrupoTorneio) == 48 && sizeof(TAmistoso) == 24);
+static_assert(sizeof(TGrupoTorneio) == 48);
+
+// A friendly arranged by a human, 24 bytes: the home club first. Its fixture
+// (code 0) is in `partidas`; `jogado` follows it once the date is played, and
+// a friendly called off (its human left the club) is marked played too.
+struct TAmistoso {
+    i32 mandante;
+    i32 visitante;
+    i32 jogado;
+    i32 indicedata; // calendar date 1..148 it is played on
+    double data;
+};
+static_assert(sizeof(TAmistoso) == 24);
+PL_CAMPO(TAmistoso, mandante, 0);
+PL_CAMPO(TAmistoso, visitante, 4);
+PL_CAMPO(TAmistoso, jogado, 8);
+PL_CAMPO(TAmistoso, indicedata, 12);
+PL_CAMPO(TAmistoso, data, 16);
 
 // Stadium works of a club, 40 bytes: appended when they start, kept after
 // they end with `pendente` cleared.

@@ -26,6 +26,8 @@ TEST(TelaEstadio, PricesBudgetAndWorksInProgress) {
     tela.Menos(0)->click();
     EXPECT_EQ(t.precos[0], preco + 1);
     EXPECT_EQ(tela.Preco(0)->text(), QStringLiteral("$") + QString::number(preco + 1));
+    QApplication::processEvents();
+    apoio_telas::Capturar(tela, "tela_ingressos");
 
     ASSERT_TRUE(tela.Expandir()->isVisible());
     tela.Expandir()->click();
@@ -41,7 +43,7 @@ TEST(TelaEstadio, PricesBudgetAndWorksInProgress) {
     ASSERT_TRUE(tela.IniciarConstrucao()->isVisible());
     tela.adjustSize();
     QApplication::processEvents();
-    apoio_telas::Capturar(tela, "tela_estadio");
+    apoio_telas::Capturar(tela, "tela_orcamento");
     const i32 antes = t.dinheiro;
     tela.IniciarConstrucao()->click();
     EXPECT_LT(t.dinheiro, antes);

@@ -265,8 +265,14 @@ TEST(TelaPrincipal, TacticsRolesAndChoicesAreWrittenAtOnce) {
     Acao(*c.tela, QStringLiteral("Classificação"))->trigger();
     EXPECT_EQ(classificacao.count(), 1);
     // Screens still to come are listed, disabled.
-    ASSERT_NE(Acao(*c.tela, QStringLiteral("Amistosos")), nullptr);
-    EXPECT_FALSE(Acao(*c.tela, QStringLiteral("Amistosos"))->isEnabled());
+    ASSERT_NE(Acao(*c.tela, QStringLiteral("Tabela de jogos")), nullptr);
+    EXPECT_FALSE(Acao(*c.tela, QStringLiteral("Tabela de jogos"))->isEnabled());
+    QSignalSpy amistosos(c.tela.get(), &TelaPrincipal::amistosos);
+    ASSERT_NE(Acao(*c.tela, QStringLiteral("Jogos Amistosos")), nullptr);
+    EXPECT_EQ(Acao(*c.tela, QStringLiteral("Jogos Amistosos"))->shortcut(),
+              QKeySequence(Qt::Key_F9));
+    Acao(*c.tela, QStringLiteral("Jogos Amistosos"))->trigger();
+    EXPECT_EQ(amistosos.count(), 1);
     QSignalSpy estadio(c.tela.get(), &TelaPrincipal::estadio);
     EXPECT_EQ(Acao(*c.tela, QStringLiteral("Estádio"))->shortcut(), QKeySequence(Qt::Key_F6));
     Acao(*c.tela, QStringLiteral("Estádio"))->trigger();

@@ -1,5 +1,6 @@
 #include "management/telas/gradeelenco.hpp"
 
+#include "management/envelhecimento.hpp"
 #include "management/escalacaotatica.hpp"
 #include "management/fichajogador.hpp"
 #include "management/mercado.hpp"
@@ -14,6 +15,7 @@
 #include <QStyledItemDelegate>
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 #include <utility>
 
@@ -25,10 +27,15 @@ namespace {
 
 // Column captions as the squad lists of the game write them.
 const char* const kTitulos[GradeElenco::kColunas] = {
-    "", "P", "", "Nome", "Função", "F", "Energia", "Salário", "Passe", "G", "Car.", "I", "M", ""};
+    "",      "P", "",     "Nome", "Função", "F",      "Energia", "Salário",
+    "Passe", "G", "Car.", "I",    "M",      "Ctr", ""};
 // What each caption means, shown over the header; 0 = nothing to say.
-constexpr int kDicas[GradeElenco::kColunas] = {2600, 2601, 2602, 2603, 2604, 2605, 2606,
-                                               2607, 2608, 2609, 2610, 2611, 2612, 0};
+constexpr int kDicas[GradeElenco::kColunas] = {2600, 2601, 2602, 2603, 2604, 2605, 2606, 2607,
+                                               2608, 2609, 2610, 2611, 2612, 2644, 0};
+
+// Within three weeks of its end a contract is about to run out, as the
+// warning mail counts.
+constexpr double kDiasAviso = 21;
 
 // The selection code rides on the status cell for its painter.
 constexpr int kPapelCodigo = Qt::UserRole + 1;
@@ -143,6 +150,8 @@ Chave ChaveDe(const Jogo& jogo, const Grade& grade, int linha, int coluna) {
         return {c.idade, {}};
     case GradeElenco::kColMoral:
         return {c.moral, {}};
+    case GradeElenco::kColContrato:
+        return {static_cast<long long>(jogo.jogadores[grade.linhas[linha].jogador].contrato), {}};
     default: // the position column: the lineup's own order
         return {linha, {}};
     }
@@ -195,6 +204,7 @@ GradeElenco::GradeElenco(Jogo& jogo, QWidget* pai) : QTableWidget(pai), jogo_(jo
     setColumnWidth(kColCaract, 72);
     setColumnWidth(kColIdade, 26);
     setColumnWidth(kColMoral, 28);
+    setColumnWidth(kColContrato, std::max(largura("Ctr"), largura("fim")));
     h->setSectionResizeMode(kColNome, QHeaderView::Stretch);
     h->setSectionsClickable(true);
     h->setSortIndicatorShown(false);
@@ -329,6 +339,16 @@ void GradeElenco::RedesenharFila(int fila) {
     item(fila, kColMoral)->setIcon(QIcon(FiguraMoral(c.moral)));
     item(fila, kColMoral)->setToolTip(DicaMoral(c.moral));
     texto(kColCodigo, QString::number(l.codigo));
+    // The weeks the contract still runs ("fim" once it has ended), narrow
+    // enough for a 1024-pixel desktop; the date and its state over it.
+    const double restam = j.contrato - jogo_.Hoje();
+    const QString fim = ui::Q(TextoData(j.contrato));
+    const int semanas = static_cast<int>(std::ceil(restam / 7));
+    texto(kColContrato, restam < 0 ? QStringLiteral("fim") : QString::number(semanas));
+    item(fila, kColContrato)
+        ->setToolTip(ui::T(2644) + QStringLiteral(": ") + fim +
+                     (restam < 0 ? QStringLiteral(" (encerrado)")
+                                 : QStringLiteral(" (%1 semanas)").arg(semanas)));
 
     if (auto* caixa = qobject_cast<QComboBox*>(cellWidget(fila, kColFuncao))) {
         const QSignalBlocker bloqueio(caixa);
@@ -360,6 +380,20 @@ void GradeElenco::RedesenharFila(int fila) {
         item(fila, kColPasse)->setBackground(CorAVenda());
         item(fila, kColPasse)->setForeground(QColor(110, 50, 0));
     }
+    QFont contrato = font();
+    contrato.setBold(restam < kDiasAviso);
+    item(fila, kColContrato)->setFont(contrato);
+    if (restam < 0) {
+        item(fila, kColContrato)->setBackground(CorContratoEncerrado());
+        item(fila, kColContrato)->setForeground(Qt::white);
+    } else if (restam < kDiasAviso) {
+        item(fila, kColContrato)->setBackground(QColor(255, 230, 150));
+        item(fila, kColContrato)->setForeground(QColor(110, 60, 0));
+    }
+}
+
+QColor GradeElenco::CorContratoEncerrado() {
+    return QColor(190, 40, 40);
 }
 
 QColor GradeElenco::CorAVenda() {
@@ -375,6 +409,12 @@ QMenu* GradeElenco::MenuDaFila(int fila) {
             [this, jogador] { emit abrirJogador(jogador); });
     connect(menu->addAction(QStringLiteral("Vender jogador...")), &QAction::triggered, this,
             [this, jogador] { emit venderJogador(jogador); });
+    connect(menu->addAction(QStringLiteral("Propor novo contrato...")), &QAction::triggered, this,
+            [this, jogador] { emit renovarContrato(jogador); });
+    QAction* aposentar = menu->addAction(QStringLiteral("Aposentar jogador..."));
+    aposentar->setEnabled(PodeAposentar(jogo_.jogadores[jogador]));
+    connect(aposentar, &QAction::triggered, this,
+            [this, jogador] { emit aposentarJogador(jogador); });
     return menu;
 }
 

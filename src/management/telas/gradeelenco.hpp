@@ -35,7 +35,8 @@ public:
         kColCaract,
         kColIdade,
         kColMoral,
-        kColCodigo, // hidden: the selection code of the row
+        kColContrato, // the contract's end; ended and ending ones coloured
+        kColCodigo,   // hidden: the selection code of the row
         kColunas
     };
 
@@ -67,6 +68,8 @@ public:
     QMenu* MenuDaFila(int fila);
     // The background of the value of a player up for sale.
     static QColor CorAVenda();
+    // The background of an ended contract's date.
+    static QColor CorContratoEncerrado();
 
 signals:
     // A status or role changed: the screen validates the lineup again.
@@ -75,6 +78,9 @@ signals:
     void abrirJogador(int jogador);
     // "Vender jogador..." on a player's row.
     void venderJogador(int jogador);
+    // "Propor novo contrato..." and "Aposentar jogador..." on a player's row.
+    void renovarContrato(int jogador);
+    void aposentarJogador(int jogador);
 
 protected:
     void keyPressEvent(QKeyEvent* evento) override;

@@ -1,5 +1,7 @@
 #include "management/telas/telaprincipal.hpp"
 
+#include "management/envelhecimento.hpp"
+
 #include "management/ciclo.hpp"
 #include "management/emails.hpp"
 
@@ -8,6 +10,7 @@
 #include "management/fichajogador.hpp"
 #include "management/proximoadversario.hpp"
 #include "management/telas/gradeelenco.hpp"
+#include "management/telas/telaaposentar.hpp"
 #include "management/telas/telaemails.hpp"
 #include "management/telas/telajogador.hpp"
 #include "plataforma/datas.hpp"
@@ -127,6 +130,8 @@ TelaPrincipal::TelaPrincipal(Jogo& jogo, QWidget* pai) : QWidget(pai), jogo_(jog
     connect(grade_, &GradeElenco::alterada, this, &TelaPrincipal::Validar);
     connect(grade_, &GradeElenco::abrirJogador, this, &TelaPrincipal::AbrirFicha);
     connect(grade_, &GradeElenco::venderJogador, this, &TelaPrincipal::vender);
+    connect(grade_, &GradeElenco::renovarContrato, this, &TelaPrincipal::renovar);
+    connect(grade_, &GradeElenco::aposentarJogador, this, &TelaPrincipal::AbrirAposentar);
     setMinimumSize(1000, 640);
     // Alt+F4 does not close the game from here: the shortcut takes the key and
     // does nothing with it.
@@ -552,21 +557,40 @@ void TelaPrincipal::EscolheuFormacao(int item) {
 
 void TelaPrincipal::AbrirFicha(int jogador) {
     TelaJogador ficha(jogo_, jogador, this);
-    // A player of the club on screen can be put up for sale from his card.
+    // A player of the club on screen can be sold, offered a new contract or,
+    // from 32, retired from his card.
     const int c = Clube();
-    bool vender = false;
-    if (c >= 0 && jogador > 0 && jogador < static_cast<int>(jogo_.jogadores.size()) &&
-        jogo_.jogadores[jogador].time == c && jogo_.times[c].humano) {
-        auto* botao = new QPushButton(QStringLiteral("Vender jogador..."));
-        botao->setObjectName(QStringLiteral("vender"));
-        connect(botao, &QPushButton::clicked, &ficha, [&] {
-            vender = true;
-            ficha.accept();
-        });
-        ficha.AdicionarBotao(botao);
+    enum { Nada, Vender, Renovar, Aposentar } escolha = Nada;
+    if (c >= 0 && jogo_.JogadorValido(jogador) && jogo_.jogadores[jogador].time == c &&
+        jogo_.times[c].humano) {
+        auto botao = [&](const QString& texto, const char* nome, auto acao, bool ativo = true) {
+            auto* b = new QPushButton(texto);
+            b->setObjectName(QString::fromLatin1(nome));
+            b->setEnabled(ativo);
+            connect(b, &QPushButton::clicked, &ficha, [&escolha, &ficha, acao] {
+                escolha = acao;
+                ficha.accept();
+            });
+            ficha.AdicionarBotao(b);
+        };
+        botao(QStringLiteral("Vender jogador..."), "vender", Vender);
+        botao(QStringLiteral("Propor novo contrato..."), "renovar", Renovar);
+        botao(QStringLiteral("Aposentar..."), "aposentar", Aposentar,
+              PodeAposentar(jogo_.jogadores[jogador]));
     }
     ficha.exec();
-    if (vender) emit this->vender(jogador);
+    if (escolha == Vender) emit vender(jogador);
+    if (escolha == Renovar) emit renovar(jogador);
+    if (escolha == Aposentar) AbrirAposentar(jogador);
+}
+
+void TelaPrincipal::AbrirAposentar(int jogador) {
+    const int c = Clube();
+    if (c < 0 || !jogo_.JogadorValido(jogador) || jogo_.jogadores[jogador].time != c) return;
+    TelaAposentar tela(jogo_, jogador, this);
+    tela.exec();
+    // The junior takes the retired player's row.
+    if (tela.aposentou()) Atualizar();
 }
 
 void TelaPrincipal::Jogar() {

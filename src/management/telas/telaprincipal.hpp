@@ -101,6 +101,8 @@ signals:
     void contratacoes(); // "Últimas contratações de técnicos"
     void estadio();      // "Preço dos Ingressos"
     void vender(int jogador); // the sale screen for a player of the squad
+    void renovar(int jogador); // "Propor novo contrato" for a player of the squad
+    void amistosos();          // "Marcar amistoso" (F9)
     // The waiting screen's "Avançar >>": play the next date.
     void avancar();
     // The coach named by the hand-over notice has taken the keyboard.
@@ -125,6 +127,8 @@ private:
     void Jogar();
     // The player's card; for the club's own players it offers the sale.
     void AbrirFicha(int jogador);
+    // "Aposentar jogador" for a player of the club on screen.
+    void AbrirAposentar(int jogador);
     double Hoje() const;
     int Clube() const;
 

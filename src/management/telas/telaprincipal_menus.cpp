@@ -74,7 +74,10 @@ void TelaPrincipal::MontarMenus() {
     QAction* busca = Entrada(this, clube, QStringLiteral("Busca de Jogadores"));
     connect(busca, &QAction::triggered, this, &TelaPrincipal::busca);
     acoesdoclube_ << emails << outros << busca;
-    Ainda(this, clube, QStringLiteral("Amistosos"), {QKeySequence(Qt::Key_F9)});
+    QAction* amistosos =
+        Entrada(this, clube, QStringLiteral("Jogos Amistosos"), {QKeySequence(Qt::Key_F9)});
+    connect(amistosos, &QAction::triggered, this, &TelaPrincipal::amistosos);
+    acoesdoclube_ << amistosos;
 
     QMenu* competicoes = menus_->addMenu(QStringLiteral("C&ompetições"));
     connect(Entrada(this, competicoes, QStringLiteral("Classificação"), {QKeySequence(Qt::Key_F5)}),

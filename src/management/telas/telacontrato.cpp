@@ -1,0 +1,203 @@
+#include "management/telas/telacontrato.hpp"
+
+#include "management/fichajogador.hpp"
+#include "management/valores.hpp"
+#include "ui/textos.hpp"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace management::telas {
+
+using namespace world;
+
+namespace {
+
+constexpr i32 kPasso = 500;
+constexpr i32 kTetoDaSeta = 9'999'499; // the up arrow works up to here
+
+QString Digitos(i32 v) {
+    return ui::Q(FormatarDinheiro(v));
+}
+
+} // namespace
+
+TelaContrato::TelaContrato(Jogo& jogo, int jogador, InteracaoMercado& ia, QWidget* pai)
+    : QDialog(pai), jogo_(jogo), jogador_(jogador), ia_(ia) {
+    setWindowTitle(QStringLiteral("Propor novo contrato"));
+    setModal(true);
+    auto* v = new QVBoxLayout(this);
+    const bool valido = jogo_.JogadorValido(jogador_);
+    auto* nome =
+        new QLabel(QStringLiteral("<b>%1</b>")
+                       .arg(valido ? ui::Q(jogo_.jogadores[jogador_].nome.view()).toHtmlEscaped()
+                                   : QString()));
+    QFont f = nome->font();
+    f.setPointSize(f.pointSize() + 3);
+    nome->setFont(f);
+    v->addWidget(nome);
+
+    auto* form = new QFormLayout;
+    atual_ = new QLabel;
+    termino_ = new QLabel;
+    form->addRow(QStringLiteral("Salário atual:"), atual_);
+    form->addRow(QStringLiteral("Contrato termina em:"), termino_);
+    auto* linha = new QHBoxLayout;
+    salario_ = new QLineEdit;
+    salario_->setObjectName(QStringLiteral("salario"));
+    // Digits only, up to the ten million the arrows stop short of.
+    salario_->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]{0,8}")), salario_));
+    salario_->setAlignment(Qt::AlignRight);
+    salario_->setMaximumWidth(120);
+    menos_ = new QPushButton(QStringLiteral("▼"));
+    mais_ = new QPushButton(QStringLiteral("▲"));
+    for (QPushButton* b : {menos_, mais_}) {
+        b->setAutoRepeat(true);
+        b->setFixedWidth(32);
+    }
+    linha->addWidget(new QLabel(QStringLiteral("$")));
+    linha->addWidget(salario_);
+    linha->addWidget(menos_);
+    linha->addWidget(mais_);
+    linha->addStretch();
+    form->addRow(QStringLiteral("Novo salário:"), linha);
+    semanas_ = new QComboBox;
+    for (int k = 0; k < 4; ++k)
+        semanas_->addItem(QString::number(SemanasDoContrato(k)) + ' ' + ui::T(2301));
+    semanas_->setCurrentIndex(1);
+    form->addRow(QStringLiteral("Contrato por mais:"), semanas_);
+    v->addLayout(form);
+
+    oferecer_ = new QPushButton(QStringLiteral("Oferecer"));
+    oferecer_->setDefault(true);
+    auto* fechar = new QPushButton(ui::T(268));
+    auto* botoes = new QHBoxLayout;
+    botoes->addWidget(oferecer_);
+    botoes->addStretch();
+    botoes->addWidget(fechar);
+
+    mensagem_ = new QLabel;
+    mensagem_->setObjectName(QStringLiteral("mensagem"));
+    mensagem_->setWordWrap(true);
+    mensagem_->setMinimumHeight(40);
+    v->addWidget(mensagem_);
+
+    // The refusal's answer: accept the demand or let the player go.
+    exigencia_ = new QWidget;
+    auto* e = new QHBoxLayout(exigencia_);
+    e->setContentsMargins(0, 0, 0, 0);
+    aceita_ = new QPushButton(QStringLiteral("Aceita"));
+    recusa_ = new QPushButton(QStringLiteral("Recusa"));
+    e->addWidget(aceita_);
+    e->addWidget(recusa_);
+    e->addStretch();
+    exigencia_->setVisible(false);
+    v->addWidget(exigencia_);
+    v->addLayout(botoes);
+
+    connect(salario_, &QLineEdit::textChanged, this, [this] {
+        exigencia_->setVisible(false);
+        Atualizar();
+    });
+    connect(mais_, &QPushButton::clicked, this, [this] {
+        if (Valor() <= kTetoDaSeta) MudarValor(Valor() + kPasso);
+    });
+    connect(menos_, &QPushButton::clicked, this, [this] {
+        if (Valor() > kPasso) MudarValor(Valor() - kPasso);
+    });
+    connect(oferecer_, &QPushButton::clicked, this, &TelaContrato::Oferecer);
+    connect(aceita_, &QPushButton::clicked, this, &TelaContrato::AceitarExigencia);
+    connect(recusa_, &QPushButton::clicked, this, &TelaContrato::RecusarExigencia);
+    connect(fechar, &QPushButton::clicked, this, &QDialog::accept);
+
+    if (valido) MudarValor(jogo_.jogadores[jogador_].salario);
+    Atualizar();
+    setMinimumWidth(460);
+}
+
+i32 TelaContrato::Valor() const {
+    bool ok = false;
+    const long long v = salario_->text().toLongLong(&ok);
+    return ok && v > 0 ? static_cast<i32>(std::min<long long>(v, 2'000'000'000)) : 0;
+}
+
+void TelaContrato::MudarValor(i32 v) {
+    salario_->setText(QString::number(std::max<i32>(v, 0)));
+}
+
+void TelaContrato::Atualizar() {
+    const bool valido = jogo_.JogadorValido(jogador_);
+    if (valido) {
+        const TJogador& j = jogo_.jogadores[jogador_];
+        atual_->setText(QStringLiteral("$ ") + Digitos(j.salario));
+        QString fim = ui::Q(TextoData(j.contrato));
+        if (j.contrato < jogo_.Hoje()) fim += QStringLiteral(" (encerrado)");
+        termino_->setText(fim);
+    }
+    const i32 v = Valor();
+    mais_->setEnabled(v <= kTetoDaSeta);
+    menos_->setEnabled(v > kPasso);
+    // Only the coach's own players, and only while they are still his.
+    const bool dele = valido && jogo_.TimeValido(jogo_.jogadores[jogador_].time) &&
+                      jogo_.jogadores[jogador_].time == jogo_.estado.timeatual;
+    oferecer_->setEnabled(dele && v > 0 && !mudou_);
+}
+
+void TelaContrato::Oferecer() {
+    const i32 n = Valor();
+    if (n <= 0 || !jogo_.JogadorValido(jogador_)) return;
+    const AnaliseContrato a = ProporContrato(jogo_, jogador_, n);
+    exigencia_->setVisible(false);
+    switch (a.resposta) {
+    case RespostaContrato::ForaDaRealidade:
+        mensagem_->setText(ui::T(799) + ' ' + Digitos(a.maximo));
+        break;
+    case RespostaContrato::Aceita:
+        AssinarContrato(jogo_, jogador_, n, SemanasDoContrato(semanas_->currentIndex()));
+        mudou_ = true;
+        mensagem_->setText(ui::T(2300));
+        break;
+    case RespostaContrato::Recusa:
+        exigido_ = a.exigencia;
+        mensagem_->setText(QStringLiteral("Jogador recusou, exige um mínimo de $ ") +
+                           Digitos(a.exigencia));
+        exigencia_->setVisible(true);
+        break;
+    case RespostaContrato::SemResposta:
+        mensagem_->clear();
+        break;
+    }
+    Atualizar();
+}
+
+void TelaContrato::AceitarExigencia() {
+    if (exigido_ <= 0) return;
+    AssinarContrato(jogo_, jogador_, exigido_, SemanasDoContrato(semanas_->currentIndex()));
+    mudou_ = true;
+    exigencia_->setVisible(false);
+    mensagem_->setText(ui::T(2300));
+    Atualizar();
+}
+
+void TelaContrato::RecusarExigencia() {
+    exigencia_->setVisible(false);
+    if (!management::RecusarExigencia(jogo_, ia_, jogador_)) {
+        // The club cannot let him go: he stays on his contract.
+        mensagem_->setText(ui::T(392));
+        QTimer::singleShot(4000, mensagem_, [m = mensagem_] { m->clear(); });
+        return;
+    }
+    // The auction has run its course, sold or not.
+    mudou_ = true;
+    accept();
+}
+
+} // namespace management::telas
