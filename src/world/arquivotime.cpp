@@ -25,8 +25,10 @@ bool TimeCompleto(const TBlocoJogadores& b) {
     int goleiros = 0, linha = 0;
     for (int k = 0; k < kVagasTime; ++k) {
         if (VagaVazia(b.nomes[k])) continue;
-        if (b.posicoes[k] == 0) ++goleiros;
-        else if (b.posicoes[k] <= 4) ++linha;
+        if (b.posicoes[k] == 0)
+            ++goleiros;
+        else if (b.posicoes[k] <= 4)
+            ++linha;
     }
     return goleiros >= 1 && linha > 10;
 }
@@ -68,15 +70,18 @@ bool gravaarquivotime(const std::filesystem::path& caminho, const TCabecalhoTime
     return plataforma::GravarArquivoAtomico(caminho, e.Dados());
 }
 
-bool SalvarTime(ArquivoTime& arquivo) {
+bool SalvarTimeEm(ArquivoTime& arquivo, const std::filesystem::path& caminho) {
     arquivo.cabecalho.versao = 7;
     arquivo.cabecalho.valido = TimeCompleto(arquivo.jogadores) ? 1 : 0;
-    const std::string nome = plataforma::Cp1252ParaUtf8(arquivo.cabecalho.arquivo.view());
-    if (nome.empty() || nome.find('/') != std::string::npos || nome.find('\\') != std::string::npos ||
-        nome == "." || nome == "..")
-        return false;
-    const auto caminho = plataforma::Resolver("teams\\" + nome + ".b07");
     return gravaarquivotime(caminho, arquivo.cabecalho, arquivo.jogadores);
+}
+
+bool SalvarTime(ArquivoTime& arquivo) {
+    const std::string nome = plataforma::Cp1252ParaUtf8(arquivo.cabecalho.arquivo.view());
+    if (nome.empty() || nome.find('/') != std::string::npos ||
+        nome.find('\\') != std::string::npos || nome == "." || nome == "..")
+        return false;
+    return SalvarTimeEm(arquivo, plataforma::Resolver("teams\\" + nome + ".b07"));
 }
 
 } // namespace world

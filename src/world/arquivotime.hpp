@@ -89,5 +89,7 @@ bool gravaarquivotime(const std::filesystem::path& caminho, const TCabecalhoTime
 // What the editor does on saving: version 7, validity recomputed, written as
 // teams/<arquivo>.b07 under the data root. Returns false if the write failed.
 bool SalvarTime(ArquivoTime& arquivo);
+// The same into a given file (the editor writes a club back where it read it).
+bool SalvarTimeEm(ArquivoTime& arquivo, const std::filesystem::path& caminho);
 
 } // namespace world

@@ -24,8 +24,10 @@ bool SelecaoCompleta(const TSelecao& s) {
     int goleiros = 0, linha = 0;
     for (int k = 0; k < kVagasSelecao; ++k) {
         if (VagaVazia(s.nomes[k])) continue;
-        if (s.posicoes[k] == 0) ++goleiros;
-        else if (s.posicoes[k] >= 1 && s.posicoes[k] <= 4) ++linha;
+        if (s.posicoes[k] == 0)
+            ++goleiros;
+        else if (s.posicoes[k] >= 1 && s.posicoes[k] <= 4)
+            ++linha;
     }
     return goleiros >= 2 && linha >= 16;
 }
@@ -67,11 +69,14 @@ std::array<std::optional<TSelecao>, 202> LerSelecoesEditor() {
     return t;
 }
 
-bool SalvarSelecao(TSelecao& s) {
+bool SalvarSelecaoEm(TSelecao& s, const std::filesystem::path& caminho) {
     s.completo = SelecaoCompleta(s) ? 1 : 0;
-    const auto caminho =
-        plataforma::Resolver("teams\\selecoes\\" + std::to_string(s.pais) + ".s05");
     return GravarArquivoSelecao(caminho, s);
+}
+
+bool SalvarSelecao(TSelecao& s) {
+    return SalvarSelecaoEm(
+        s, plataforma::Resolver("teams\\selecoes\\" + std::to_string(s.pais) + ".s05"));
 }
 
 int SelecaoParaTime(Jogo& jogo, int selecao, double hoje) {

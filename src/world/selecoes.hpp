@@ -27,6 +27,8 @@ void carregaselecoes(Jogo& jogo);
 std::array<std::optional<TSelecao>, 202> LerSelecoesEditor();
 // completo recomputed, written as teams/selecoes/<pais>.s05.
 bool SalvarSelecao(TSelecao& s);
+// The same into a given file (the editor writes a team back where it read it).
+bool SalvarSelecaoEm(TSelecao& s, const std::filesystem::path& caminho);
 
 // Puts a national team on the pitch: a temporary club appended to times and one
 // player per named slot appended to jogadores (strength 0: the tournament sets
