@@ -275,6 +275,13 @@ Resultado SalvarClube(Editor& ed, int clube) {
     return Gravou(ok, c.caminho);
 }
 
+std::vector<std::uint8_t> BytesDoClube(const Editor& ed, int clube) {
+    if (!Existe(ed, Equipe::Clube(clube))) return {};
+    ArquivoTime a = ed.clubes[static_cast<std::size_t>(clube)].arquivo;
+    PrepararParaSalvar(a);
+    return BytesArquivoTime(a.cabecalho, a.jogadores);
+}
+
 // --- national teams ----------------------------------------------------------
 
 DadosSelecao DadosDaSelecao(const Editor& ed, int pais) {
@@ -331,6 +338,13 @@ Resultado SalvarSelecao(Editor& ed, int pais) {
     if (pais < 0 || pais >= kNumPaises || !ed.selecoes[pais]) return {Falha::EquipeInvalida, {}};
     SelecaoEditor& s = *ed.selecoes[pais];
     return Gravou(SalvarSelecaoEm(s.registro, s.caminho), s.caminho);
+}
+
+std::vector<std::uint8_t> BytesDaSelecao(const Editor& ed, int pais) {
+    if (pais < 0 || pais >= kNumPaises || !ed.selecoes[pais]) return {};
+    TSelecao s = ed.selecoes[pais]->registro;
+    PrepararParaSalvar(s);
+    return BytesArquivoSelecao(s);
 }
 
 } // namespace editor

@@ -122,6 +122,8 @@ Resultado EditarClube(Editor& ed, int clube, const DadosClube& d);
 Resultado ApagarClube(Editor& ed, int clube);
 // Writes the club's file as it stands (version 7, completeness recomputed).
 Resultado SalvarClube(Editor& ed, int clube);
+// The bytes that writing it would put in the file.
+std::vector<std::uint8_t> BytesDoClube(const Editor& ed, int clube);
 
 // --- national teams ----------------------------------------------------------
 
@@ -138,6 +140,7 @@ Resultado AdicionarSelecao(Editor& ed, const DadosSelecao& d);
 // Coach, level, colours and badge; the country stays.
 Resultado EditarSelecao(Editor& ed, int pais, const DadosSelecao& d);
 Resultado SalvarSelecao(Editor& ed, int pais);
+std::vector<std::uint8_t> BytesDaSelecao(const Editor& ed, int pais);
 
 // --- players -----------------------------------------------------------------
 
