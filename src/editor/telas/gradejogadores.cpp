@@ -46,6 +46,7 @@ GradeJogadores::GradeJogadores(QWidget* pai) : QTableWidget(pai) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragDropMode(QAbstractItemView::DragOnly);
     setDragEnabled(true);
+    setDefaultDropAction(Qt::CopyAction);
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(22);
     QHeaderView* h = horizontalHeader();

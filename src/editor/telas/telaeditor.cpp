@@ -709,7 +709,9 @@ bool TelaEditor::eventFilter(QObject* alvo, QEvent* evento) {
     case QEvent::DragMove: {
         auto* ev = static_cast<QDropEvent*>(evento);
         if (GradeJogadores::LerMime(ev->mimeData(), clube, vaga)) {
-            ev->acceptProposedAction();
+            // Always a copy: a move would have the grid drop the row it came from.
+            ev->setDropAction(Qt::CopyAction);
+            ev->accept();
             return true;
         }
         break;
@@ -717,7 +719,8 @@ bool TelaEditor::eventFilter(QObject* alvo, QEvent* evento) {
     case QEvent::Drop: {
         auto* ev = static_cast<QDropEvent*>(evento);
         if (GradeJogadores::LerMime(ev->mimeData(), clube, vaga)) {
-            ev->acceptProposedAction();
+            ev->setDropAction(Qt::CopyAction);
+            ev->accept();
             // Once the drag is over: the answer may open a message box.
             QMetaObject::invokeMethod(
                 this, [this, clube, vaga] { SoltarNaSelecao(clube, vaga); }, Qt::QueuedConnection);
