@@ -260,6 +260,7 @@ TEST(Editor, NationalTeamsTheirCounterAndAClubPlayerDraggedIn) {
     EXPECT_EQ(lida->numjogadores, 0);
     EXPECT_EQ(lida->escudo.view(), "band46");
     EXPECT_EQ(lida->completo, 0);
+    EXPECT_TRUE(Incompleta(ed, Equipe::Selecao(46)));
 
     // The form's adds count in the team's counter, deletes count out; 25
     // listed players is the form's limit.
@@ -273,6 +274,7 @@ TEST(Editor, NationalTeamsTheirCounterAndAClubPlayerDraggedIn) {
     lida = world::LerArquivoSelecao(m.pasta / "teams/selecoes/46.s05");
     EXPECT_EQ(lida->numjogadores, 24);
     EXPECT_EQ(lida->completo, 1);
+    EXPECT_FALSE(Incompleta(ed, Equipe::Selecao(46)));
     EXPECT_EQ(lida->nomes[3].view(), world::kNomeVazio);
 
     // The next new game's national teams read it.
