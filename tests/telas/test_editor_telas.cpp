@@ -188,6 +188,8 @@ TEST_F(EditorTelas, OpensEveryClubWithItsBarMovingAndShowsTheLists) {
     // The national teams: no delete, no transfer.
     tela.botaoSelecoes()->click();
     EXPECT_TRUE(tela.MostrandoSelecoes());
+    QApplication::processEvents();
+    apoio_telas::Capturar(tela, "tela_editor_selecoes");
     EXPECT_FALSE(tela.botaoApagarEquipe()->isVisible());
     EXPECT_FALSE(tela.botaoTransferir()->isVisible());
     ASSERT_TRUE(tela.EquipeAtual());
