@@ -16,9 +16,7 @@ bool EntradaIndice::Usavel() const {
     return valido != 0 && (versao == 6 || versao == 7) && !nome.empty();
 }
 
-int CotaExtras(int posicao) {
-    return posicao == 0 ? 14 : posicao <= 10 ? 12 : 10;
-}
+int CotaExtras(int posicao) { return posicao == 0 ? 14 : posicao <= 10 ? 12 : 10; }
 
 IndiceTimes contatimes() {
     IndiceTimes indice;
@@ -72,7 +70,8 @@ std::vector<std::vector<int>> JogadoresPorTime(const Jogo& jogo) {
     return r;
 }
 
-int ContarDisponiveis(const Jogo& jogo, const std::vector<int>& jogadores, int tipo, double hoje) {
+int ContarDisponiveis(const Jogo& jogo, const std::vector<int>& jogadores, int tipo,
+                      double hoje) {
     if (tipo < 0 || tipo >= kTiposCompeticao) tipo = 0;
     int n = 0;
     for (int i : jogadores) {
@@ -123,19 +122,13 @@ int BaseExtra(int nivel) {
 int BaseLiga(const Jogo& jogo, const TTime& t) {
     int b = 0;
     if (jogo.estado.divisoesporliga == 4) {
-        if (t.divisao == 1)
-            b = 20;
-        else if (t.divisao == 2)
-            b = 15;
-        else if (t.divisao == 3)
-            b = 10;
+        if (t.divisao == 1) b = 20;
+        else if (t.divisao == 2) b = 15;
+        else if (t.divisao == 3) b = 10;
     } else {
-        if (t.divisao == 1)
-            b = 20;
-        else if (t.divisao == 2)
-            b = 15;
-        else if (t.divisao == 0)
-            b = 1;
+        if (t.divisao == 1) b = 20;
+        else if (t.divisao == 2) b = 15;
+        else if (t.divisao == 0) b = 1;
     }
     return b + t.nivel;
 }
@@ -346,8 +339,8 @@ void iniciatimes(Jogo& jogo, const OpcoesCarga& opcoes) {
             arquivos[c] = learquivotime(plataforma::ResolverEm(pasta, jogo.arquivostimes[c]));
 
     for (std::size_t c = 0; c < n; ++c) CabecalhoParaTime(jogo, static_cast<int>(c), arquivos[c]);
-    jogo.precospadrao = {
-        {{1, 5, 15, 30}, {10, 15, 25, 80}, {7, 13, 20, 70}, {5, 12, 17, 40}, {3, 10, 15, 30}}};
+    jogo.precospadrao = {{{1, 5, 15, 30}, {10, 15, 25, 80}, {7, 13, 20, 70}, {5, 12, 17, 40},
+                          {3, 10, 15, 30}}};
 
     CriarTecnicos(jogo, arquivos);
     CriarJogadores(jogo, arquivos);

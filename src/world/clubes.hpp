@@ -27,9 +27,9 @@ using IndiceTimes = std::vector<EntradaIndice>;
 // The 52 countries that send clubs to the continental cups when their own
 // league is not played, in the order their quotas are filled.
 constexpr std::array<int, kPaisesExtras> kPaisesExtrasLista = {
-    29,  11,  195, 150, 46,  42,  60, 26, 151, 198, 131, 104, 65,  3,   72,  97,  154, 162,
-    107, 192, 159, 21,  160, 171, 78, 9,  51,  38,  68,  14,  57,  129, 1,   190, 43,  49,
-    143, 141, 62,  193, 85,  15,  52, 31, 88,  179, 76,  142, 180, 103, 152, 54};
+    29, 11, 195, 150, 46, 42, 60,  26, 151, 198, 131, 104, 65,  3,   72,  97, 154, 162,
+    107, 192, 159, 21, 160, 171, 78, 9,  51, 38,  68,  14,  57, 129, 1,   190, 43, 49,
+    143, 141, 62, 193, 85, 15,  52, 31, 88, 179, 76, 142, 180, 103, 152, 54};
 int CotaExtras(int posicaoNaLista); // 14, 12 or 10
 
 // Scans teams/*.b07 in the order the folder lists them.
