@@ -8,6 +8,7 @@
 #include "competitions/telas/telaestaduais.hpp"
 #include "competitions/telas/telafimtemporada.hpp"
 #include "competitions/telas/telanovojogo.hpp"
+#include "editor/telas/telaeditor.hpp"
 #include "management/telas/telaemprestimo.hpp"
 #include "management/telas/telaestadio.hpp"
 #include "management/telas/telafinancas.hpp"
@@ -76,6 +77,7 @@ JanelaPrincipal::JanelaPrincipal(QWidget* pai)
 
     connect(menu_, &MenuPrincipal::novoJogo, this, &JanelaPrincipal::NovoJogo);
     connect(menu_, &MenuPrincipal::carregarJogo, this, &JanelaPrincipal::AbrirCarregar);
+    connect(menu_, &MenuPrincipal::editor, this, &JanelaPrincipal::AbrirEditor);
     connect(menu_, &MenuPrincipal::sair, qApp, &QApplication::quit);
     connect(menu_, &MenuPrincipal::sobre, this, [this] { MostrarSobre(this); });
     ia_.salvou = [this] {
@@ -152,6 +154,32 @@ void JanelaPrincipal::VoltarAoMenu() {
         novojogo_->deleteLater();
         novojogo_ = nullptr;
     }
+}
+
+void JanelaPrincipal::AbrirEditor() {
+    FecharEditor();
+    auto* carregando = new editor::telas::TelaCarregamento(this);
+    pilha_->addWidget(carregando);
+    pilha_->setCurrentWidget(carregando);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    editor::Editor ed = carregando->Carregar();
+    auto* tela = new editor::telas::TelaEditor(std::move(ed), this);
+    QApplication::restoreOverrideCursor();
+    connect(tela, &editor::telas::TelaEditor::menuPrincipal, this, &JanelaPrincipal::FecharEditor);
+    connect(tela, &editor::telas::TelaEditor::sairDoJogo, qApp, &QApplication::quit);
+    pilha_->addWidget(tela);
+    pilha_->setCurrentWidget(tela);
+    pilha_->removeWidget(carregando);
+    carregando->deleteLater();
+    editor_ = tela;
+}
+
+void JanelaPrincipal::FecharEditor() {
+    if (!editor_) return;
+    pilha_->setCurrentWidget(menu_);
+    pilha_->removeWidget(editor_);
+    editor_->deleteLater();
+    editor_ = nullptr;
 }
 
 void JanelaPrincipal::AbrirCarregar() {

@@ -68,6 +68,7 @@ public:
     competitions::telas::TelaNovoJogo* TelaNovoJogo() const { return novojogo_; }
     management::telas::TelaPrincipal* TelaPrincipal() const { return principal_; }
     QWidget* TelaAtual() const;
+    QWidget* TelaEditor() const { return editor_; }
     Som& Sons() { return *som_; }
 
     // Takes a running game (new or `carregado`) and opens its first screen.
@@ -79,6 +80,10 @@ public:
 public slots:
     void NovoJogo();
     void AbrirCarregar();
+    // The team editor: its loading page, then its screen; "Main Menu" comes
+    // back here.
+    void AbrirEditor();
+    void FecharEditor();
     void VoltarAoMenu();
     void Jogar();
     void Salvar();
@@ -138,6 +143,7 @@ private:
     QWidget* partida_ = nullptr;
     QWidget* resultados_ = nullptr;
     QWidget* fimtemporada_ = nullptr;
+    QWidget* editor_ = nullptr;
     // Tests shorten the clock; 0 keeps the match speed of the options.
     int intervaloteste_ = 0;
     // Fingerprint of the game's bytes when last saved or loaded.

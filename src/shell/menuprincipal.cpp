@@ -73,8 +73,6 @@ MenuPrincipal::MenuPrincipal(QWidget* pai) : QWidget(pai) {
     editor_ = new RotuloMenu(this);
     sobre_ = new RotuloMenu(this);
     sair_ = new RotuloMenu(this);
-    // The team editor comes with its own screens.
-    editor_->setEnabled(false);
     connect(novo_, &RotuloMenu::clicado, this, &MenuPrincipal::novoJogo);
     connect(carregar_, &RotuloMenu::clicado, this, &MenuPrincipal::carregarJogo);
     connect(editor_, &RotuloMenu::clicado, this, [this] {

@@ -18,5 +18,7 @@ int ComandoPartida(const Argumentos& args);
 int ComandoJogar(const Argumentos& args);
 // bench --temporadas: a whole game from the new game to saving and loading it.
 int BenchDoJogo(const Argumentos& args);
+// bench --editor: the team editor reading every club and national-team file.
+int BenchDoEditor(const Argumentos& args);
 
 } // namespace sim

@@ -41,6 +41,8 @@ void Uso() {
                "        [--estaduais] [--humanos K] [--semente S] [--json]\n"
                "      times a new game, N seasons in the quick mode, and saving and\n"
                "      loading the game at the end.\n"
+               "  bench --editor --dados DIR [--json]\n"
+               "      times the team editor reading every club and national-team file.\n"
                "  partida --dados DIR --ligas L --divisoes 10|20 --mandante I --visitante J\n"
                "          --jogos N [--codigo T] [--semente S] [--json]\n"
                "      plays fixture I v J N times from a fresh copy of the loaded world.\n"

@@ -58,25 +58,37 @@ std::optional<TCabecalhoTime> LerCabecalhoTime(const std::filesystem::path& cami
     return c;
 }
 
-bool gravaarquivotime(const std::filesystem::path& caminho, const TCabecalhoTime& cabecalho,
-                      const TBlocoJogadores& bloco) {
+std::vector<std::uint8_t> BytesArquivoTime(const TCabecalhoTime& cabecalho,
+                                           const TBlocoJogadores& bloco) {
     plataforma::EscritorBytes e;
     e.EscreverI32(1);
     e.EscreverRegistro(cabecalho);
     e.EscreverI32(1);
     e.EscreverRegistro(bloco);
-    return plataforma::GravarArquivoAtomico(caminho, e.Dados());
+    return std::move(e.Dados());
+}
+
+bool gravaarquivotime(const std::filesystem::path& caminho, const TCabecalhoTime& cabecalho,
+                      const TBlocoJogadores& bloco) {
+    return plataforma::GravarArquivoAtomico(caminho, BytesArquivoTime(cabecalho, bloco));
+}
+
+void PrepararParaSalvar(ArquivoTime& arquivo) {
+    arquivo.cabecalho.versao = 7;
+    arquivo.cabecalho.valido = TimeCompleto(arquivo.jogadores) ? 1 : 0;
+}
+
+bool SalvarTimeEm(ArquivoTime& arquivo, const std::filesystem::path& caminho) {
+    PrepararParaSalvar(arquivo);
+    return gravaarquivotime(caminho, arquivo.cabecalho, arquivo.jogadores);
 }
 
 bool SalvarTime(ArquivoTime& arquivo) {
-    arquivo.cabecalho.versao = 7;
-    arquivo.cabecalho.valido = TimeCompleto(arquivo.jogadores) ? 1 : 0;
     const std::string nome = plataforma::Cp1252ParaUtf8(arquivo.cabecalho.arquivo.view());
     if (nome.empty() || nome.find('/') != std::string::npos || nome.find('\\') != std::string::npos ||
         nome == "." || nome == "..")
         return false;
-    const auto caminho = plataforma::Resolver("teams\\" + nome + ".b07");
-    return gravaarquivotime(caminho, arquivo.cabecalho, arquivo.jogadores);
+    return SalvarTimeEm(arquivo, plataforma::Resolver("teams\\" + nome + ".b07"));
 }
 
 } // namespace world

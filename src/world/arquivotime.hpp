@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace world {
 
@@ -83,11 +84,19 @@ bool CabecalhoUsavel(const TCabecalhoTime& c);
 std::optional<ArquivoTime> learquivotime(const std::filesystem::path& caminho);
 // Header only (the setup scan reads no further).
 std::optional<TCabecalhoTime> LerCabecalhoTime(const std::filesystem::path& caminho);
+// The file's bytes: marker, header, marker, block.
+std::vector<std::uint8_t> BytesArquivoTime(const TCabecalhoTime& cabecalho,
+                                           const TBlocoJogadores& bloco);
 // Writes the layout exactly; the caller sets version and validity (SalvarTime).
 bool gravaarquivotime(const std::filesystem::path& caminho, const TCabecalhoTime& cabecalho,
                       const TBlocoJogadores& bloco);
+// What the editor does to a club before writing it: version 7, validity
+// recomputed from the squad.
+void PrepararParaSalvar(ArquivoTime& arquivo);
 // What the editor does on saving: version 7, validity recomputed, written as
 // teams/<arquivo>.b07 under the data root. Returns false if the write failed.
 bool SalvarTime(ArquivoTime& arquivo);
+// The same into a given file (the editor writes a club back where it read it).
+bool SalvarTimeEm(ArquivoTime& arquivo, const std::filesystem::path& caminho);
 
 } // namespace world

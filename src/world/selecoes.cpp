@@ -40,11 +40,15 @@ std::optional<TSelecao> LerArquivoSelecao(const std::filesystem::path& caminho) 
     return s;
 }
 
-bool GravarArquivoSelecao(const std::filesystem::path& caminho, const TSelecao& s) {
+std::vector<std::uint8_t> BytesArquivoSelecao(const TSelecao& s) {
     plataforma::EscritorBytes e;
     e.EscreverI32(1);
     e.EscreverRegistro(s);
-    return plataforma::GravarArquivoAtomico(caminho, e.Dados());
+    return std::move(e.Dados());
+}
+
+bool GravarArquivoSelecao(const std::filesystem::path& caminho, const TSelecao& s) {
+    return plataforma::GravarArquivoAtomico(caminho, BytesArquivoSelecao(s));
 }
 
 void carregaselecoes(Jogo& jogo) {
@@ -67,11 +71,18 @@ std::array<std::optional<TSelecao>, 202> LerSelecoesEditor() {
     return t;
 }
 
-bool SalvarSelecao(TSelecao& s) {
+void PrepararParaSalvar(TSelecao& s) {
     s.completo = SelecaoCompleta(s) ? 1 : 0;
-    const auto caminho =
-        plataforma::Resolver("teams\\selecoes\\" + std::to_string(s.pais) + ".s05");
+}
+
+bool SalvarSelecaoEm(TSelecao& s, const std::filesystem::path& caminho) {
+    PrepararParaSalvar(s);
     return GravarArquivoSelecao(caminho, s);
+}
+
+bool SalvarSelecao(TSelecao& s) {
+    return SalvarSelecaoEm(
+        s, plataforma::Resolver("teams\\selecoes\\" + std::to_string(s.pais) + ".s05"));
 }
 
 int SelecaoParaTime(Jogo& jogo, int selecao, double hoje) {

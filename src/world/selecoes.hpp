@@ -5,6 +5,7 @@
 #include <array>
 #include <filesystem>
 #include <optional>
+#include <vector>
 
 namespace world {
 
@@ -16,6 +17,8 @@ bool SelecaoCompleta(const TSelecao& s);
 
 // Missing bytes of a short file are zero; nothing when the file cannot be read.
 std::optional<TSelecao> LerArquivoSelecao(const std::filesystem::path& caminho);
+// The file's bytes: marker and record.
+std::vector<std::uint8_t> BytesArquivoSelecao(const TSelecao& s);
 bool GravarArquivoSelecao(const std::filesystem::path& caminho, const TSelecao& s);
 
 // Game start: every teams/selecoes/*.s05 in folder order into selecoes, with
@@ -25,8 +28,12 @@ void carregaselecoes(Jogo& jogo);
 // The editor's view: one slot per country code; a later file with the same
 // country replaces an earlier one, and codes outside 0..201 are left out.
 std::array<std::optional<TSelecao>, 202> LerSelecoesEditor();
+// What the editor does before writing a team: completo recomputed.
+void PrepararParaSalvar(TSelecao& s);
 // completo recomputed, written as teams/selecoes/<pais>.s05.
 bool SalvarSelecao(TSelecao& s);
+// The same into a given file (the editor writes a team back where it read it).
+bool SalvarSelecaoEm(TSelecao& s, const std::filesystem::path& caminho);
 
 // Puts a national team on the pitch: a temporary club appended to times and one
 // player per named slot appended to jogadores (strength 0: the tournament sets
