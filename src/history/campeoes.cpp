@@ -80,7 +80,9 @@ int TemporadaDaData(double data) {
 std::vector<TemporadaDoClube> RetrospectoDoClube(const Jogo& jogo, int time) {
     std::vector<TemporadaDoClube> r;
     if (!jogo.TimeValido(time) || jogo.EhSelecao(time)) return r;
-    const int temporadas = std::max(1, jogo.estado.temporada);
+    // A season counter beyond any game's length (a damaged file) is not
+    // worth a row per season.
+    const int temporadas = std::clamp(jogo.estado.temporada, 1, kTemporadasNoRetrospecto);
     r.resize(static_cast<std::size_t>(temporadas));
     for (int s = 0; s < temporadas; ++s) r[s].temporada = s + 1;
 

@@ -67,6 +67,7 @@ struct TemporadaDoClube {
 // club's matches of the club competitions (friendlies aside; a tie decided
 // on penalties counts as the draw it was).
 std::vector<TemporadaDoClube> RetrospectoDoClube(const world::Jogo& jogo, int time);
+constexpr int kTemporadasNoRetrospecto = 1000; // the most seasons it lists
 
 // The season a day of the calendar belongs to.
 int TemporadaDaData(double data);

@@ -412,6 +412,9 @@ TEST(Retrospecto, TheArchiveGivesEachSeasonsRecordAndTheLogItsCoaches) {
     EXPECT_EQ(r[0].empates, 1);
     EXPECT_EQ(RetrospectoDoClube(m.jogo, b)[0].tecnicos, (std::vector<int>{a}));
     EXPECT_TRUE(RetrospectoDoClube(m.jogo, 99).empty());
+    m.jogo.estado.temporada = 2'000'000'000; // a damaged season counter
+    EXPECT_EQ(RetrospectoDoClube(m.jogo, a).size(),
+              static_cast<std::size_t>(kTemporadasNoRetrospecto));
     EXPECT_EQ(TemporadaDaData(plataforma::CodificarData(2008, 12, 31)), 2);
 }
 
