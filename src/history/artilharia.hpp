@@ -35,6 +35,7 @@ struct LinhaArtilheiro {
     int time = -1;
     int gols = 0;
     int jogos = 0;
+    bool operator==(const LinhaArtilheiro&) const = default;
 };
 
 // The scorers of a view of country `pais`: players of a club only, goals

@@ -40,6 +40,7 @@ struct LinhaCampeoes {
     int tecnico = -1;                                        // champion's coach
     int artilheiro = -1, timeartilheiro = -1, golsartilheiro = 0;
     int local = -1; // host country of a tournament
+    bool operator==(const LinhaCampeoes&) const = default;
 };
 
 // One row per season with anything recorded, newest first.
@@ -54,6 +55,7 @@ struct TituloDoClube {
     int competicao = 0;
     int chave = -1;
     int divisao = -1;
+    bool operator==(const TituloDoClube&) const = default;
 };
 std::vector<TituloDoClube> TitulosDoClube(const world::Jogo& jogo, int time);
 
@@ -61,6 +63,7 @@ struct TemporadaDoClube {
     int temporada = 0;
     int jogos = 0, vitorias = 0, derrotas = 0, empates = 0, golspro = 0, golscontra = 0;
     std::vector<int> tecnicos; // in the order they took over
+    bool operator==(const TemporadaDoClube&) const = default;
 };
 
 // Every season from the first to the current one, newest first, with the

@@ -42,6 +42,7 @@ struct LinhaRankingClube {
     std::array<int, kColunasRanking> titulos{};
     std::array<std::array<int, 3>, kColunasRanking> pontos{}; // points, goals for, against
     long long total = 0;                                      // titles, or accumulated points
+    bool operator==(const LinhaRankingClube&) const = default;
 };
 
 // The rows of a view, sorted and ready to be numbered from 1. Titles: by
@@ -71,6 +72,7 @@ struct LinhaRankingTecnico {
     int pais = 0;  // his club's country, or his own without a club
     long long pontos = 0;
     std::array<int, kColunasTecnico> titulos{};
+    bool operator==(const LinhaRankingTecnico&) const = default;
 };
 
 // Every coach with a name, of country `pais`, or of the whole world with

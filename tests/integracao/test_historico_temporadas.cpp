@@ -9,6 +9,7 @@
 #include "history/campeoes.hpp"
 #include "history/rankings.hpp"
 #include "management/autopiloto.hpp"
+#include "persistence/jogosalvo.hpp"
 #include "plataforma/caminhos.hpp"
 #include "plataforma/datas.hpp"
 
@@ -295,6 +296,24 @@ TEST_F(HistoricoTemporadas, TheListsAgreeWithTheArchiveOfThreeSeasons) {
             EXPECT_EQ(t.golscontra, fim[2] - inicio[2]) << c << " " << t.temporada;
         }
     }
+
+    // A saved game loaded again shows the same lists: they live in the file.
+    Jogo lido;
+    ASSERT_EQ(persistence::DesserializarJogo(persistence::SerializarJogo(j), lido),
+              persistence::ResultadoCarga::Ok);
+    for (const Esperado& e : esperados)
+        EXPECT_EQ(Campeoes(lido, {e.competicao, e.chave, e.divisao}),
+                  Campeoes(j, {e.competicao, e.chave, e.divisao}));
+    for (const TLiga& l : j.ligas) {
+        for (const VisaoRankingClubes visao :
+             {VisaoRankingClubes::Colocacao, VisaoRankingClubes::PontosCorridos})
+            EXPECT_EQ(RankingDeClubes(lido, visao, l.pais), RankingDeClubes(j, visao, l.pais));
+        EXPECT_EQ(RankingDeTecnicos(lido, l.pais), RankingDeTecnicos(j, l.pais));
+        const VisaoArtilharia carreira = VisoesArtilharia(j, l.pais).back();
+        EXPECT_EQ(Artilheiros(lido, carreira, l.pais), Artilheiros(j, carreira, l.pais));
+    }
+    for (int c = 0; c < j.estado.numtimesligas; ++c)
+        EXPECT_EQ(RetrospectoDoClube(lido, c), RetrospectoDoClube(j, c));
 }
 
 } // namespace

@@ -301,6 +301,11 @@ TEST(HistoricoTelas, ChampionsOfEachCompetitionSeasonBySeason) {
     EXPECT_FALSE(lista->item(0, TelaCampeoes::kArtilheiro)->text().isEmpty());
     CoresAlternadas(lista);
     apoio_telas::Capturar(tela, "tela_campeoes");
+    // The runner-up's record, by a double click on his name.
+    int aberto = -1;
+    AbrirEFechar([&] { emit lista->cellDoubleClicked(1, TelaCampeoes::kVice); },
+                 [&](QDialog* d) { aberto = static_cast<TelaRetrospecto*>(d)->Clube(); });
+    EXPECT_EQ(aberto, linhas[1].vice);
 
     Escolher(tela.Divisoes(), 3);
     EXPECT_EQ(tela.Escolhida().divisao, 4);

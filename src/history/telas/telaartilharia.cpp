@@ -1,7 +1,6 @@
 #include "history/telas/telaartilharia.hpp"
 
 #include "history/telas/gradehistorico.hpp"
-#include "ui/fundo.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
 

@@ -2,6 +2,7 @@
 
 #include "history/artilharia.hpp"
 #include "history/telas/gradehistorico.hpp"
+#include "history/telas/telaretrospecto.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
 #include "world/idioma.hpp"
@@ -100,6 +101,22 @@ TelaCampeoes::TelaCampeoes(const Jogo& jogo, int clube, QWidget* pai) : QDialog(
     lista_->setObjectName(QStringLiteral("lista"));
     for (int c : {kCampeao, kVice, kArtilheiro, kTecnico})
         lista_->horizontalHeader()->setSectionResizeMode(c, QHeaderView::Stretch);
+    // A club's name opens its record (the scorer's, his club's).
+    connect(lista_, &QTableWidget::cellDoubleClicked, this, [this](int linha, int coluna) {
+        if (linha < 0 || linha >= static_cast<int>(linhas_.size()) ||
+            EhTorneioDeSelecoes(Escolhida().competicao))
+            return;
+        const LinhaCampeoes& l = linhas_[linha];
+        const int clube = coluna == kCampeao      ? l.campeao
+                          : coluna == kVice       ? l.vice
+                          : coluna == kArtilheiro ? l.timeartilheiro
+                          : coluna == kTerceiro   ? l.terceiro
+                          : coluna == kQuarto     ? l.quarto
+                                                  : -1;
+        if (!jogo_.TimeValido(clube) || jogo_.EhSelecao(clube)) return;
+        TelaRetrospecto tela(jogo_, clube, this);
+        tela.exec();
+    });
 
     auto* fechar = new QPushButton(ui::T(268));
     fechar->setObjectName(QStringLiteral("fechar"));

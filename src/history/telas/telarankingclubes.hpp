@@ -8,6 +8,7 @@
 
 #include <QDialog>
 
+#include <memory>
 #include <vector>
 
 class QComboBox;

@@ -131,6 +131,11 @@ void TelaRetrospecto::MontarClubes(int clube) {
     std::stable_sort(lista.begin(), lista.end(), [&](int a, int b) {
         return plataforma::MenorAlfabetico(jogo_.times[a].nome.view(), jogo_.times[b].nome.view());
     });
+    // A club of no league played (one of the continental cups' guests) heads
+    // the list it was asked for from.
+    if (jogo_.TimeValido(clube) && !jogo_.EhSelecao(clube) &&
+        std::find(lista.begin(), lista.end(), clube) == lista.end())
+        lista.insert(lista.begin(), clube);
     for (int c : lista) {
         clubes_->addItem(NomeDoClube(jogo_, c), c);
         if (c == clube) clubes_->setCurrentIndex(clubes_->count() - 1);
