@@ -45,8 +45,8 @@ std::vector<VisaoArtilharia> VisoesArtilharia(const Jogo& jogo, int pais) {
     const int li = jogo.LigaDoPais(pais);
     const int divisoes = li >= 0 ? std::clamp<int>(jogo.ligas[li].numdivisoes, 0, 4) : 0;
     for (int d = 1; d <= divisoes; ++d)
-        r.push_back({TipoArtilharia::Divisao, kLiga, d, pais, texto(326) + " - " + nomedivisao(d)});
-    if (e.copanacional && li >= 0) r.push_back({TipoArtilharia::Copa, kCopa, 0, pais, texto(327)});
+        r.push_back({TipoArtilharia::Divisao, kLiga, d, -1, texto(326) + " - " + nomedivisao(d)});
+    if (e.copanacional && li >= 0) r.push_back({TipoArtilharia::Copa, kCopa, 0, -1, texto(327)});
     // Each cup in its two editions: the South American one counts the goals of
     // clubs of continent 1, the European one those of continent 0.
     if (e.continental1) {

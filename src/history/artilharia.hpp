@@ -15,9 +15,11 @@ enum class TipoArtilharia { Divisao, Copa, Continental, Estadual, Carreira };
 // One entry of the view picker.
 struct VisaoArtilharia {
     TipoArtilharia tipo = TipoArtilharia::Carreira;
-    int codigo = 0;   // competition code of the goals counted (0: career)
-    int divisao = 0;  // league division 1..4
-    int chave = -1;   // continental: the clubs' continent (1 South America, 0 Europe); state
+    int codigo = 0;  // competition code of the goals counted (0: career)
+    int divisao = 0; // league division 1..4
+    // Continental cups: the clubs' continent (1 South America, 0 Europe);
+    // state championships: the state. The country is the list's own.
+    int chave = -1;
     std::string nome; // as the picker shows it (Windows-1252)
 };
 

@@ -164,7 +164,7 @@ TEST(Artilharia, ThePickerListsTheCompetitionsOfTheGameAndStartsOnTheClubsLeague
     m.jogo.estaduais[9].ativo = 1;
     const auto todas = tipos(kBrasil);
     ASSERT_EQ(todas.size(), 3u + 1 + 4 + 2 + 1);
-    EXPECT_EQ(todas[3], std::make_pair(T::Copa, kBrasil));
+    EXPECT_EQ(todas[3], std::make_pair(T::Copa, -1));
     EXPECT_EQ(todas[8], std::make_pair(T::Estadual, 4));
     EXPECT_EQ(todas[9], std::make_pair(T::Estadual, 9));
     EXPECT_EQ(todas.back().first, T::Carreira);

@@ -151,9 +151,11 @@ TEST(HistoricoTelas, ScorersByCompetitionAndCareerWithTheHundredRowNote) {
     Escolher(tela.Paises(), jogo.LigaDoPais(97));
     EXPECT_EQ(tela.Visao().tipo, TipoArtilharia::Carreira);
     EXPECT_EQ(lista->rowCount(), kLinhasCarreira);
+    // The second division stays picked from one country to the other.
+    Escolher(tela.Visoes(), 1);
     Escolher(tela.Paises(), jogo.LigaDoPais(29));
-    Escolher(tela.Visoes(), 0);
     EXPECT_EQ(tela.Visao().tipo, TipoArtilharia::Divisao);
+    EXPECT_EQ(tela.Visao().divisao, 2);
     EXPECT_EQ(lista->horizontalHeaderItem(3)->text(), ui::T(335));
     EXPECT_EQ(lista->rowCount(), static_cast<int>(Artilheiros(jogo, tela.Visao(), 29).size()));
     EXPECT_TRUE(tela.Nota()->isHidden());
