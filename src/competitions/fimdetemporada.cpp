@@ -14,6 +14,7 @@
 #include "management/financas.hpp"
 #include "match/posrodada.hpp"
 #include "world/clubes.hpp"
+#include "world/paises.hpp"
 
 #include <algorithm>
 #include <cstring>
@@ -49,16 +50,24 @@ struct Artilharia {
 };
 
 // The season's top scorer of competition `codigo` among the given clubs'
-// players; the first in player order on equal goals. Nobody without a goal.
+// players: most goals, then fewer matches (the order of the scorer lists),
+// then the first in player order. Nobody without a goal.
 template <typename Clubes>
 Artilharia Artilheiro(const Jogo& jogo, const std::vector<std::vector<int>>& porTime,
                       const Clubes& clubes, int codigo) {
     Artilharia a;
+    int jogos = 0;
     for (int c : clubes) {
         if (!ClubeValido(jogo, c) || c >= static_cast<int>(porTime.size())) continue;
         for (int i : porTime[c]) {
-            const int g = jogo.jogadores[i].gols[codigo];
-            if (g > a.gols || (g == a.gols && g > 0 && i < a.jogador)) a = {i, c, g};
+            const TJogador& j = jogo.jogadores[i];
+            const int g = j.gols[codigo];
+            if (g <= 0 || g < a.gols) continue;
+            if (g == a.gols &&
+                (j.jogos[codigo] > jogos || (j.jogos[codigo] == jogos && i > a.jogador)))
+                continue;
+            a = {i, c, g};
+            jogos = j.jogos[codigo];
         }
     }
     return a;
@@ -123,7 +132,9 @@ int EstadoMostrado(const Jogo& jogo) {
 }
 
 // Before the season's goals are cleared: the top scorer of every division,
-// national cup and state championship, and the season's summary of champions.
+// national cup, continental cup, club world cup and state championship (the
+// history screens' only record of them), and the season's summary of
+// champions.
 void GuardarCampeoesEArtilheiros(Jogo& jogo) {
     const auto porTime = JogadoresPorTime(jogo);
     const int vagas = Vagas(jogo);
@@ -151,6 +162,24 @@ void GuardarCampeoesEArtilheiros(Jogo& jogo) {
         if (li == principal)
             Preencher(resumo, kSlotCopa, Colocado(jogo, kCopaNacional, l.pais, 1, -2),
                       Colocado(jogo, kCopaNacional, l.pais, 2, -2), a);
+    }
+
+    // The continental cups by region (1 South America: clubs of continent 1;
+    // 2 Europe: continent 0) and the club world cup; the season's goals tell
+    // whether they were played.
+    if (est.continental1) {
+        std::vector<int> regiao[2], todos;
+        for (int c = 0; c < std::min<int>(jogo.times.size(), jogo.PrimeiraSelecao()); ++c) {
+            todos.push_back(c);
+            const int continente = ContinentePais(jogo.times[c].pais);
+            if (continente == 0 || continente == 1) regiao[continente == 1 ? 0 : 1].push_back(c);
+        }
+        for (const int codigo : {kContinental1, kContinental2})
+            for (int r = 1; r <= 2; ++r)
+                GuardarArtilheiro(jogo, Artilheiro(jogo, porTime, regiao[r - 1], codigo), codigo, r,
+                                  -1);
+        GuardarArtilheiro(jogo, Artilheiro(jogo, porTime, todos, kMundialDeClubes),
+                          kMundialDeClubes, -1, -1);
     }
 
     if (!est.estaduais) return;

@@ -4,12 +4,14 @@
 #include "competitions/rodadas.hpp"
 #include "management/financas.hpp"
 #include "match/construtores.hpp"
+#include "persistence/jogosalvo.hpp"
 #include "plataforma/datas.hpp"
 #include "world/clubes.hpp"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <set>
 #include <vector>
 
@@ -360,6 +362,62 @@ TEST(FimDeTemporada, WithStateChampionshipsComputerClubsGetMore) {
         EXPECT_GE(t.dinheiro, base);
         EXPECT_LT(t.dinheiro, base + (t.divisao == 0 ? 200'000 : 1'000'000));
     }
+}
+
+// Equal goals go to the scorer of fewer matches; the continental cups keep a
+// scorer per region and the club world cup one of its own, only where
+// somebody scored; a saved game carries them.
+TEST(FimDeTemporada, KeepsEveryCompetitionsTopScorerAndTheSaveCarriesThem) {
+    Temporada m;
+    Jogo& jogo = m.jogo;
+    jogo.estado.continental1 = jogo.estado.continental2 = 1;
+    const std::vector<int> a = construtores::DoClube(jogo, m.Ranked(1, 1));
+    const std::vector<int> b = construtores::DoClube(jogo, m.Ranked(1, 4));
+    jogo.jogadores[a[3]].gols[1] = jogo.jogadores[b[5]].gols[1] = 7;
+    // The one of fewer matches comes later in the players' order.
+    ASSERT_GT(a[3], b[5]);
+    jogo.jogadores[a[3]].jogos[1] = 15;
+    jogo.jogadores[b[5]].jogos[1] = 18;
+    // Ranked(1, 2) plays for a European country (continent 0); the others
+    // are South American.
+    const int europeu = m.Ranked(1, 2);
+    jogo.times[europeu].pais = 97;
+    const int e = construtores::DoClube(jogo, europeu)[2];
+    jogo.jogadores[e].gols[4] = 2;
+    jogo.jogadores[a[4]].gols[4] = 3;
+    jogo.jogadores[b[6]].gols[4] = 5; // more, but of a club of the other region
+    jogo.jogadores[b[6]].time = europeu;
+    jogo.jogadores[a[4]].gols[5] = 1;
+
+    FimDeTemporada(jogo);
+
+    auto de = [&](int codigo, int chave, int divisao) {
+        std::vector<TArtilheiroHistorico> r;
+        for (const TArtilheiroHistorico& x : jogo.artilheiros)
+            if (x.competicao == codigo && x.chave == chave && x.divisao == divisao) r.push_back(x);
+        return r;
+    };
+    ASSERT_EQ(de(1, kPais, 1).size(), 1u);
+    EXPECT_EQ(de(1, kPais, 1)[0].jogador, a[3]);
+    ASSERT_EQ(de(4, 1, -1).size(), 1u);
+    EXPECT_EQ(de(4, 1, -1)[0].jogador, a[4]);
+    EXPECT_EQ(de(4, 1, -1)[0].gols, 3);
+    ASSERT_EQ(de(4, 2, -1).size(), 1u);
+    EXPECT_EQ(de(4, 2, -1)[0].jogador, b[6]);
+    EXPECT_EQ(de(4, 2, -1)[0].time, europeu);
+    ASSERT_EQ(de(5, -1, -1).size(), 1u);
+    EXPECT_EQ(de(5, -1, -1)[0].jogador, a[4]);
+    EXPECT_TRUE(de(6, 1, -1).empty());
+    EXPECT_TRUE(de(6, 2, -1).empty());
+
+    const std::vector<unsigned char> bytes = persistence::SerializarJogo(jogo);
+    Jogo lido;
+    ASSERT_EQ(persistence::DesserializarJogo(bytes, lido), persistence::ResultadoCarga::Ok);
+    ASSERT_EQ(lido.artilheiros.size(), jogo.artilheiros.size());
+    EXPECT_EQ(std::memcmp(lido.artilheiros.data(), jogo.artilheiros.data(),
+                          jogo.artilheiros.size() * sizeof(TArtilheiroHistorico)),
+              0);
+    EXPECT_EQ(persistence::SerializarJogo(lido), bytes);
 }
 
 } // namespace

@@ -9,6 +9,11 @@
 #include "competitions/telas/telaestaduais.hpp"
 #include "competitions/telas/telafimtemporada.hpp"
 #include "competitions/telas/telanovojogo.hpp"
+#include "history/telas/telaartilharia.hpp"
+#include "history/telas/telacampeoes.hpp"
+#include "history/telas/telarankingclubes.hpp"
+#include "history/telas/telarankingtecnicos.hpp"
+#include "history/telas/telaretrospecto.hpp"
 #include "management/autopiloto.hpp"
 #include "management/emails.hpp"
 #include "management/telas/gradeelenco.hpp"
@@ -40,6 +45,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTabBar>
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
@@ -303,5 +309,34 @@ TEST(Tamanhos, TablesDialogsAndTheSeasonEndFit1024x768) {
         Caber(tela, "jogador");
         EXPECT_EQ(tela.tabelaTemporada()->verticalScrollBar()->maximum(), 0);
         EXPECT_EQ(tela.tabelaCarreira()->verticalScrollBar()->maximum(), 0);
+    }
+}
+
+TEST(Tamanhos, HistoryScreensFit1024x768) {
+    if (!Tela1024x768()) GTEST_SKIP() << "measured on a 1024 x 768 screen";
+    Temporada t(true);
+    const world::Jogo& jogo = *t.jogo;
+    {
+        history::telas::TelaArtilharia tela(jogo, t.humano);
+        Caber(tela, "artilharia");
+    }
+    {
+        history::telas::TelaRankingClubes tela(jogo, t.humano);
+        Caber(tela, "ranking_clubes");
+        // The widest view: every competition in points.
+        tela.Visoes()->setCurrentIndex(1);
+        Caber(tela, "ranking_clubes_pontos");
+    }
+    {
+        history::telas::TelaRankingTecnicos tela(jogo, t.humano);
+        Caber(tela, "ranking_tecnicos");
+    }
+    {
+        history::telas::TelaCampeoes tela(jogo, t.humano);
+        Caber(tela, "campeoes");
+    }
+    {
+        history::telas::TelaRetrospecto tela(jogo, t.humano);
+        Caber(tela, "retrospecto");
     }
 }

@@ -1,6 +1,7 @@
 #include "competitions/telas/telafimtemporada.hpp"
 
 #include "competitions/resumos.hpp"
+#include "history/telas/telashistorico.hpp"
 #include "ui/fundo.hpp"
 #include "ui/textos.hpp"
 #include "world/idioma.hpp"
@@ -78,8 +79,8 @@ TelaFimTemporada::TelaFimTemporada(Jogo& jogo, QWidget* pai)
     ui::FaixaClara(titulo);
     v->addWidget(titulo);
     auto* meio = new QHBoxLayout;
-    campeoes_ = Grade({QStringLiteral("Competição"), QStringLiteral("Campeão"),
-                       QStringLiteral("Vice-campeão")});
+    campeoes_ = Grade(
+        {QStringLiteral("Competição"), QStringLiteral("Campeão"), QStringLiteral("Vice-campeão")});
     artilheiros_ = Grade({QStringLiteral("Competição"), QStringLiteral("Artilheiro"),
                           QStringLiteral("Time"), QStringLiteral("Gols")});
     // The goals column as narrow as its numbers, so the scorers' names read.
@@ -88,6 +89,20 @@ TelaFimTemporada::TelaFimTemporada(Jogo& jogo, QWidget* pai)
     meio->addWidget(artilheiros_, 1);
     v->addLayout(meio, 1);
     auto* baixo = new QHBoxLayout;
+    // The season's history before the next one starts: the same screens and
+    // keys as the main screen's menus.
+    for (const auto t : history::telas::kTelasHistorico) {
+        auto* b = new QPushButton(history::telas::NomeDaTela(t));
+        const QKeySequence tecla = history::telas::TeclaDaTela(t);
+        b->setShortcut(tecla);
+        b->setToolTip(tecla.toString(QKeySequence::NativeText));
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, [this, t] {
+            history::telas::AbrirTelaHistorico(jogo_, t, jogo_.estado.timeatual, this, true);
+        });
+        historico_.push_back(b);
+        baixo->addWidget(b);
+    }
     baixo->addStretch();
     continuar_ = new QPushButton(QStringLiteral("Continuar >>"));
     continuar_->setDefault(true);

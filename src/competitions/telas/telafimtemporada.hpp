@@ -1,6 +1,7 @@
 #pragma once
 // The end of the season: champions and runners-up of the season just ended and
-// its top scorers. "Continuar >>" hands the game back to the advance cycle.
+// its top scorers, and the buttons of the history screens. "Continuar >>"
+// hands the game back to the advance cycle.
 #include "world/jogo.hpp"
 
 #include <QWidget>
@@ -21,6 +22,8 @@ public:
     QTableWidget* Campeoes() const { return campeoes_; }
     QTableWidget* Artilheiros() const { return artilheiros_; }
     QPushButton* Continuar() const { return continuar_; }
+    // The buttons of the history screens, in the order of kTelasHistorico.
+    const std::vector<QPushButton*>& BotoesHistorico() const { return historico_; }
     int Temporada() const { return temporada_; }
     // Reads the season's top scorers (recorded when the next season is
     // prepared); also run each time the screen is shown.
@@ -39,6 +42,7 @@ private:
     QTableWidget* campeoes_;
     QTableWidget* artilheiros_;
     QPushButton* continuar_;
+    std::vector<QPushButton*> historico_;
 };
 
 } // namespace competitions::telas

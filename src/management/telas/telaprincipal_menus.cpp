@@ -2,6 +2,7 @@
 // yet are shown disabled, with their keys, so the menus read as they will.
 #include "management/telas/telaprincipal.hpp"
 
+#include "history/telas/telashistorico.hpp"
 #include "ui/textos.hpp"
 
 #include <QAction>
@@ -91,13 +92,23 @@ void TelaPrincipal::MontarMenus() {
     connect(estadual, &QAction::triggered, this, &TelaPrincipal::estaduais);
     Ainda(this, competicoes, QStringLiteral("Continentais"));
 
+    // The history screens only read the game: they open here, over the
+    // screen, on the club on screen.
+    using history::telas::TelaHistorico;
+    auto abrir = [this](QMenu* menu, TelaHistorico t) {
+        QAction* a =
+            Entrada(this, menu, history::telas::NomeDaTela(t), {history::telas::TeclaDaTela(t)});
+        connect(a, &QAction::triggered, this,
+                [this, t] { history::telas::AbrirTelaHistorico(jogo_, t, Clube(), this); });
+    };
     QMenu* rankings = menus_->addMenu(QStringLiteral("&Rankings"));
-    Ainda(this, rankings, QStringLiteral("Ranking de clubes"));
-    Ainda(this, rankings, QStringLiteral("Ranking de técnicos"));
-    Ainda(this, rankings, ui::T(340));
+    abrir(rankings, TelaHistorico::RankingClubes);
+    abrir(rankings, TelaHistorico::RankingTecnicos);
+    abrir(rankings, TelaHistorico::Artilharia);
 
     QMenu* historico = menus_->addMenu(QStringLiteral("&Histórico"));
-    Ainda(this, historico, QStringLiteral("Campeões"));
+    abrir(historico, TelaHistorico::Campeoes);
+    abrir(historico, TelaHistorico::Retrospecto);
     connect(Entrada(this, historico, QStringLiteral("Últimas transferências")), &QAction::triggered,
             this, &TelaPrincipal::transferencias);
     connect(Entrada(this, historico, QStringLiteral("Últimas contratações de técnicos")),

@@ -1,0 +1,182 @@
+#include "history/telas/telaretrospecto.hpp"
+
+#include "history/telas/gradehistorico.hpp"
+#include "plataforma/ordemalfabetica.hpp"
+#include "ui/fundo.hpp"
+#include "ui/janelas.hpp"
+#include "ui/textos.hpp"
+#include "world/clubes.hpp"
+#include "world/idioma.hpp"
+#include "world/nomescompeticoes.hpp"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <map>
+#include <tuple>
+
+namespace history::telas {
+
+using namespace world;
+
+QString NomeDoTitulo(const Jogo& jogo, int competicao, int chave, int divisao) {
+    switch (competicao) {
+    case 1:
+        return ui::Q(NomeDaLiga(jogo, chave)) + QStringLiteral(" - ") + ui::Q(nomedivisao(divisao));
+    case 2:
+        return ui::Q(NomeDaCopa(jogo, chave));
+    case 3:
+        return QStringLiteral("Estadual %1").arg(chave + 1);
+    case 4:
+        return ui::T(chave == 1 ? 329 : 328);
+    case 5:
+        return ui::T(332);
+    case 6:
+        return ui::T(chave == 1 ? 331 : 330);
+    default:
+        return {};
+    }
+}
+
+TelaRetrospecto::TelaRetrospecto(const Jogo& jogo, int clube, QWidget* pai)
+    : QDialog(pai), jogo_(jogo) {
+    setWindowTitle(QStringLiteral("Retrospecto"));
+    setObjectName(QStringLiteral("retrospecto"));
+    setModal(true);
+
+    paises_ = new QComboBox;
+    paises_->setObjectName(QStringLiteral("paises"));
+    int liga = jogo_.ligas.empty() ? -1 : 0;
+    if (jogo_.TimeValido(clube))
+        if (const int li = jogo_.LigaDoPais(jogo_.times[clube].pais); li >= 0) liga = li;
+    PreencherPaises(paises_, jogo_, liga);
+    clubes_ = new QComboBox;
+    clubes_->setObjectName(QStringLiteral("clubes"));
+    clubes_->setMinimumContentsLength(25);
+    auto* topo = new QHBoxLayout;
+    topo->addWidget(paises_);
+    topo->addWidget(clubes_);
+    topo->addStretch();
+
+    escudo_ = new QLabel;
+    escudo_->setFixedSize(64, 64);
+    escudo_->setAlignment(Qt::AlignCenter);
+    nome_ = new QLabel;
+    nome_->setObjectName(QStringLiteral("nome"));
+    QFont f = nome_->font();
+    f.setBold(true);
+    f.setPointSize(f.pointSize() + 4);
+    nome_->setFont(f);
+    titulos_ = new QLabel;
+    titulos_->setObjectName(QStringLiteral("titulos"));
+    titulos_->setWordWrap(true);
+    titulos_->setTextFormat(Qt::PlainText);
+    titulos_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* quadro = ui::Quadro();
+    auto* cabecalho = new QHBoxLayout(quadro);
+    cabecalho->addWidget(escudo_, 0, Qt::AlignTop);
+    auto* texto = new QVBoxLayout;
+    texto->addWidget(nome_);
+    texto->addWidget(titulos_, 1);
+    cabecalho->addLayout(texto, 1);
+
+    lista_ = NovaLista({QStringLiteral("Ano"), QStringLiteral("J"), QStringLiteral("V"),
+                        QStringLiteral("D"), QStringLiteral("E"), QStringLiteral("GP"),
+                        QStringLiteral("GC"), QStringLiteral("Técnicos")});
+    lista_->setObjectName(QStringLiteral("lista"));
+    lista_->horizontalHeader()->setSectionResizeMode(kTecnicos, QHeaderView::Stretch);
+
+    auto* fechar = new QPushButton(ui::T(268));
+    fechar->setObjectName(QStringLiteral("fechar"));
+    fechar->setDefault(true);
+    connect(fechar, &QPushButton::clicked, this, &QDialog::accept);
+    auto* rodape = new QHBoxLayout;
+    rodape->addStretch();
+    rodape->addWidget(fechar);
+
+    auto* v = new QVBoxLayout(this);
+    v->addLayout(topo);
+    v->addWidget(quadro);
+    v->addWidget(lista_, 1);
+    v->addLayout(rodape);
+
+    MontarClubes(clube);
+    connect(paises_, &QComboBox::currentIndexChanged, this, [this] {
+        MontarClubes(-1);
+        Mostrar();
+    });
+    connect(clubes_, &QComboBox::currentIndexChanged, this, &TelaRetrospecto::Mostrar);
+    Mostrar();
+    ui::Dimensionar(this, QSize(760, 640));
+}
+
+int TelaRetrospecto::Clube() const {
+    return clubes_->count() > 0 ? clubes_->currentData().toInt() : -1;
+}
+
+// The clubs of the country picked, by name; `clube` chosen when it is one.
+void TelaRetrospecto::MontarClubes(int clube) {
+    const QSignalBlocker calado(clubes_);
+    clubes_->clear();
+    const int pais = paises_->count() > 0 ? paises_->currentData().toInt() : -1;
+    std::vector<int> lista;
+    for (int c = 0; c < std::min<int>(jogo_.times.size(), jogo_.estado.numtimesligas); ++c)
+        if (jogo_.times[c].pais == pais) lista.push_back(c);
+    std::stable_sort(lista.begin(), lista.end(), [&](int a, int b) {
+        return plataforma::MenorAlfabetico(jogo_.times[a].nome.view(), jogo_.times[b].nome.view());
+    });
+    // A club of no league played (one of the continental cups' guests) heads
+    // the list it was asked for from.
+    if (jogo_.TimeValido(clube) && !jogo_.EhSelecao(clube) &&
+        std::find(lista.begin(), lista.end(), clube) == lista.end())
+        lista.insert(lista.begin(), clube);
+    for (int c : lista) {
+        clubes_->addItem(NomeDoClube(jogo_, c), c);
+        if (c == clube) clubes_->setCurrentIndex(clubes_->count() - 1);
+    }
+}
+
+void TelaRetrospecto::Mostrar() {
+    const int clube = Clube();
+    nome_->setText(NomeDoClube(jogo_, clube));
+    const QPixmap p = ui::Figura(escudotime(jogo_, clube));
+    escudo_->setPixmap(p.isNull() ? QPixmap() : p.scaled(64, 64, Qt::KeepAspectRatio));
+
+    // "Títulos:" one line per competition, with the count and the years.
+    std::map<std::tuple<int, int, int>, QStringList> porCompeticao;
+    for (const TituloDoClube& t : TitulosDoClube(jogo_, clube))
+        porCompeticao[{t.competicao, t.chave, t.divisao}] << QString::number(2006 + t.temporada);
+    QStringList linhas;
+    for (const auto& [chave, anos] : porCompeticao) {
+        const auto& [competicao, k, divisao] = chave;
+        linhas << QStringLiteral("%1: %2 (%3)")
+                      .arg(NomeDoTitulo(jogo_, competicao, k, divisao))
+                      .arg(anos.size())
+                      .arg(anos.join(QStringLiteral(", ")));
+    }
+    titulos_->setText(QStringLiteral("Títulos: ") +
+                      (linhas.isEmpty() ? QStringLiteral("nenhum") : QString()) +
+                      (linhas.isEmpty() ? QString() : QStringLiteral("\n") + linhas.join('\n')));
+
+    linhas_ = RetrospectoDoClube(jogo_, clube);
+    lista_->setRowCount(0);
+    lista_->setRowCount(static_cast<int>(linhas_.size()));
+    for (int k = 0; k < static_cast<int>(linhas_.size()); ++k) {
+        const TemporadaDoClube& t = linhas_[k];
+        Celula(lista_, k, kAno, QString::number(2006 + t.temporada), true);
+        const int valores[6] = {t.jogos,   t.vitorias, t.derrotas,
+                                t.empates, t.golspro,  t.golscontra};
+        for (int c = 0; c < 6; ++c) Celula(lista_, k, kJ + c, QString::number(valores[c]), true);
+        QStringList tecnicos;
+        for (int tec : t.tecnicos) tecnicos << NomeDoTecnico(jogo_, tec);
+        Celula(lista_, k, kTecnicos, tecnicos.join(QStringLiteral(", ")));
+    }
+}
+
+} // namespace history::telas
