@@ -65,6 +65,36 @@ TEST_F(Publico, AHumanClubBelowTheReferencePriceDrawsTwelvePercentMorePerUnit) {
               computador.publicosetor[2] + match::ArredDiv(computador.publicosetor[2] * 24LL, 100));
 }
 
+TEST_F(Publico, ARaisedPriceDrawsFewerAndAnExpandedGroundHoldsMore) {
+    // A human who raises his general stand's price by two loses 24 % of it,
+    // and pays for it in the income only as far as the new price makes up.
+    jogo.times[casa].humano = 1;
+    world::Jogo antes = jogo;
+    match::ContextoPublico ctx;
+    Calcular(ctx);
+    const match::TJogoDaRodada normal = p;
+    jogo = antes;
+    jogo.times[casa].precos[1] += 2;
+    Calcular(ctx);
+    EXPECT_EQ(p.publicosetor[1],
+              normal.publicosetor[1] - match::ArredDiv(normal.publicosetor[1] * 24LL, 100));
+    EXPECT_EQ(p.renda - normal.renda,
+              std::int64_t{p.publicosetor[1]} * jogo.times[casa].precos[1] -
+                  std::int64_t{normal.publicosetor[1]} * antes.times[casa].precos[1]);
+
+    // A full ground for a final: the seats the works added fill too.
+    ctx.codigo = 2;
+    ctx.fase = 5;
+    jogo = antes;
+    jogo.times[casa].capacidade[1] = 30000;
+    Calcular(ctx);
+    EXPECT_EQ(p.publicosetor[1], 30000);
+    jogo = antes;
+    jogo.times[casa].capacidade[1] = 35000;
+    Calcular(ctx);
+    EXPECT_EQ(p.publicosetor[1], 35000);
+}
+
 TEST_F(Publico, ACupFinalBetweenTopClubsFillsTheGround) {
     match::ContextoPublico ctx;
     ctx.codigo = 2;
