@@ -8,6 +8,19 @@ namespace match {
 
 // round(a / b), halves to even; b > 0.
 constexpr std::int32_t ArredDiv(std::int64_t a, std::int64_t b) {
+    // The match's figures nearly always fit in 32 bits, where the division
+    // is several times cheaper; the result is the same either way.
+    if (a >= INT32_MIN && a <= INT32_MAX && b > 0 && b <= INT32_MAX) {
+        const std::int32_t a32 = static_cast<std::int32_t>(a), b32 = static_cast<std::int32_t>(b);
+        std::int32_t q = a32 / b32;
+        std::int32_t r = a32 % b32;
+        if (r < 0) {
+            r += b32;
+            --q;
+        }
+        if (r > b32 - r || (r == b32 - r && (q & 1) != 0)) ++q;
+        return q;
+    }
     std::int64_t q = a / b;
     std::int64_t r = a % b;
     if (r < 0) { // floor division

@@ -126,7 +126,8 @@ void AvancarContadores(Jogo& jogo, ExecucaoRodada& ex) {
             k.turnocopa = 1, ++k.fasecopa;
         break;
     case 3:
-        if (++k.rodadaestadual > 5 && k.turnoestadual == 1) k.turnoestadual = 2, k.rodadaestadual = 1;
+        if (++k.rodadaestadual > 5 && k.turnoestadual == 1)
+            k.turnoestadual = 2, k.rodadaestadual = 1;
         break;
     case 4:
     case 6: {
@@ -233,6 +234,8 @@ EstadoRodada Minuto(Jogo& jogo, ExecucaoRodada& ex) {
     if (ex.estado != EstadoRodada::Relogio) return ex.estado;
     Rodada& r = ex.rodada;
     ++r.minuto;
+    // The window had the clock stopped and may have changed anything.
+    EsquecerResumos(r);
     JogarMinutoDeTodos(jogo, r);
     r.interacao->MinutoJogado(r);
     if (r.minuto < 45) return ex.estado;

@@ -40,6 +40,29 @@ struct Contagem {
     std::int8_t linha = 0;
 };
 
+// What one side's starters who count (on the pitch, not injured, not
+// suspended) add up to for the minute: the line strengths, the average
+// energy, and the roles the possession and the attack look at.
+struct ResumoLado {
+    int forca[5] = {};
+    int mediaenergia = 0;
+    int volantes = 0;  // playing midfielder, role "Volante"
+    int recuados = 0;  // playing forward, role "Recuado"
+    int ofensivos = 0; // playing midfielder, role "Ofensivo" or "Ala"
+    bool central = false;
+};
+
+// The figures a minute draws against, worked out from both sides' summaries,
+// their lineup counts and their tactics. They hold until one of those changes.
+struct LimitesMinuto {
+    i32 taticas[2][3] = {}; // estilo, marcacao, jogadas they were worked out with
+    i32 posse = 0;          // side 0 has the ball when Aleatorio(100) + 1 <= posse
+    i32 ataque[2] = {};     // side's attack gets through when Aleatorio(100) + 1 <= ataque
+    i32 chute[2] = {};      // then shoots when Aleatorio(100) + 1 <= chute
+    i32 o[2] = {};          // side's attack strength
+    i32 contusao[2] = {};   // side's injury chance: 1 in contusao
+};
+
 // One match of the date. Sides are 0 (mandante) and 1 (visitante).
 struct TJogoDaRodada {
     i32 divisao = 0;
@@ -72,21 +95,33 @@ struct TJogoDaRodada {
     bool mostrado = false;
     Contagem contagem[2][11];
 
+    // Kept by the engine between minutes, so that a minute in which nothing
+    // changed adds nothing up again: each side's summary and the minute's
+    // thresholds, and whether each is still good. Whatever changes a
+    // starter, a lineup count or a tactic of the match drops them
+    // (EsquecerResumo); a match whose club or lineup also plays in another
+    // match of the date keeps nothing (`guardar` clear).
+    bool guardar = true;
+    bool resumovalido[2] = {};
+    bool limitesvalidos = false;
+    ResumoLado resumo[2];
+    LimitesMinuto limites;
+
     i32 Clube(int lado) const { return lado == 0 ? mandante : visitante; }
     i32 Escalacao(int lado) const { return lado == 0 ? escalacao1 : escalacao2; }
 };
 
-using world::TEvento;
-using world::TipoEvento;
-using world::kVermelhoDireto;
 using world::kAmarelo;
 using world::kContusaoEvento;
+using world::kGolContra;
 using world::kGolEvento;
+using world::kGolFalta;
+using world::kGolPenalti;
 using world::kSegundoAmarelo;
 using world::kSubstituicaoEvento;
-using world::kGolContra;
-using world::kGolPenalti;
-using world::kGolFalta;
+using world::kVermelhoDireto;
+using world::TEvento;
+using world::TipoEvento;
 
 // The state of the date's matches. The runner fills `jogos` 1..numjogos and
 // moves the clock; the engine reads the clock and the date from here.
