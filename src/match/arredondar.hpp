@@ -14,11 +14,13 @@ constexpr std::int32_t ArredDiv(std::int64_t a, std::int64_t b) {
         const std::int32_t a32 = static_cast<std::int32_t>(a), b32 = static_cast<std::int32_t>(b);
         std::int32_t q = a32 / b32;
         std::int32_t r = a32 % b32;
-        if (r < 0) {
-            r += b32;
-            --q;
-        }
-        if (r > b32 - r || (r == b32 - r && (q & 1) != 0)) ++q;
+        // Without branches: which way a figure rounds is anybody's guess, and a
+        // guessed branch costs more than the arithmetic.
+        const std::int32_t negativo = r < 0;
+        q -= negativo;
+        r += b32 & -negativo;
+        const std::int32_t falta = b32 - r;
+        q += static_cast<std::int32_t>((r > falta) | ((r == falta) & (q & 1)));
         return q;
     }
     std::int64_t q = a / b;

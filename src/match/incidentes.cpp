@@ -1,5 +1,6 @@
 // Fouls, free kicks and cards, injuries, the loss of energy and the computer's
 // substitutions.
+#include "match/arredondar.hpp"
 #include "match/estatisticas.hpp"
 #include "match/motor.hpp"
 #include "match/motor_interno.hpp"
@@ -242,11 +243,16 @@ void DesgasteEnergia(Jogo& jogo, Rodada& rodada, int m, int lado) {
     const int minuto = rodada.minuto;
     const bool fixo = minuto == 10 || minuto == 20 || minuto == 40 || minuto == 45;
     const bool recupera = minuto == 10 || minuto == 15 || minuto == 20;
+    // Only energy moves here: a summary kept for the side keeps its players,
+    // lines and roles, and its sums are worked out again on the way.
+    Resumo* r = p.guardar && p.resumovalido[lado] ? &p.resumo[lado] : nullptr;
+    int forca[5] = {}, soma = 0, n = 0;
     for (int v = 0; v <= kVagaGoleiro; ++v) {
         const int idx = Vaga(e, v);
-        if (idx <= 0) continue;
+        const bool conta = idx > 0 && Elegivel(jogo.jogadores[idx], rodada.tipo, rodada.hoje);
+        if (r && r->jogador[v] != (conta ? idx : 0)) r = nullptr; // it no longer fits
+        if (!conta) continue;
         TJogador& j = jogo.jogadores[idx];
-        if (!Elegivel(j, rodada.tipo, rodada.hoje)) continue;
         const PerdaDaIdade& t = PerdaPorIdade(j.idade);
         if (j.posicao != kGoleiro) {
             int perda = (fixo || t.todos) ? t.perda : 0;
@@ -264,15 +270,19 @@ void DesgasteEnergia(Jogo& jogo, Rodada& rodada, int m, int lado) {
         }
         if (v == kVagaGoleiro && j.posicaoatual == kGoleiro && minuto == 40)
             j.energia = std::max(0, j.energia - t.extra);
+        if (r) {
+            soma += j.energia;
+            ++n;
+            if (r->linha[v] >= 0) forca[r->linha[v]] += ForcaComFator(j, r->fator[v]);
+        }
     }
-    // The side's summary is worked out again now, while its starters are
-    // still at hand, rather than at the start of the next minute: nothing
-    // else changes them in between without dropping it again.
-    EsquecerResumo(p, lado);
-    if (p.guardar) {
-        p.resumo[lado] = Resumir(jogo, rodada, e);
-        p.resumovalido[lado] = true;
+    p.limitesvalidos = false;
+    if (!r) {
+        EsquecerResumo(p, lado);
+        return;
     }
+    std::copy(std::begin(forca), std::end(forca), r->forca);
+    r->mediaenergia = n > 0 ? ArredDiv(soma, n) : 0;
 }
 
 void SubstituicaoAutomatica(Jogo& jogo, Rodada& rodada, int m, int lado, int saldo) {

@@ -270,17 +270,17 @@ namespace interno {
 
 Resumo Resumir(const Jogo& jogo, const Rodada& rodada, const TEscalacao& e) {
     Resumo r;
-    int soma = 0, n = 0, c = 0, s = 0;
+    int c = 0, s = 0;
     for (int v = 0; v <= kVagaGoleiro; ++v) {
         const int idx = Vaga(e, v);
         if (idx <= 0) continue;
         const TJogador& j = jogo.jogadores[idx];
         if (!Elegivel(j, rodada.tipo, rodada.hoje)) continue;
-        soma += j.energia;
-        ++n;
         const int pa = j.posicaoatual;
         const int linha = (pa == kLateral && j.funcao == 2) ? kMeia : pa;
-        if (linha >= 0 && linha <= 4) r.forca[linha] += ForcaEfetiva(j);
+        r.jogador[v] = idx;
+        r.linha[v] = static_cast<std::int8_t>(linha >= 0 && linha <= 4 ? linha : -1);
+        r.fator[v] = static_cast<std::int8_t>(pa == j.posicao ? 100 : FatorImprovisado(j));
         if (pa == kMeia) {
             if (j.funcao == 0)
                 ++r.volantes;
@@ -308,9 +308,25 @@ Resumo Resumir(const Jogo& jogo, const Rodada& rodada, const TEscalacao& e) {
             if (Em(j.caract2, kLateralCentral)) s += 1;
         }
     }
-    r.mediaenergia = n > 0 ? ArredDiv(soma, n) : 0;
     r.central = s > c + 1;
+    SomarForcas(jogo, r);
     return r;
+}
+
+void SomarForcas(const Jogo& jogo, Resumo& r) {
+    int forca[5] = {}, soma = 0, n = 0;
+    for (int v = 0; v <= kVagaGoleiro; ++v) {
+        const int idx = r.jogador[v];
+        if (idx <= 0) continue;
+        const TJogador& j = jogo.jogadores[idx];
+        soma += j.energia;
+        ++n;
+        const int linha = r.linha[v];
+        if (linha < 0) continue;
+        forca[linha] += ForcaComFator(j, r.fator[v]);
+    }
+    std::copy(std::begin(forca), std::end(forca), r.forca);
+    r.mediaenergia = n > 0 ? ArredDiv(soma, n) : 0;
 }
 
 void Entrar(Jogo& jogo, Rodada& rodada, int m, int lado, int vaga, int jogador) {

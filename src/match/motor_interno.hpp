@@ -9,6 +9,14 @@ namespace match::interno {
 using Resumo = ResumoLado;
 
 Resumo Resumir(const world::Jogo& jogo, const Rodada& rodada, const world::TEscalacao& e);
+// Works the line strengths and the average energy out again from the players
+// the summary counted: all that changes when only energy moved.
+void SomarForcas(const world::Jogo& jogo, Resumo& r);
+// ForcaEfetiva with the factor already looked up (100 in his natural position).
+inline int ForcaComFator(const world::TJogador& j, int fator) {
+    return fator == 100 ? ArredDiv(std::int64_t{j.energia} * j.forca, 100)
+                        : ArredDiv(std::int64_t{fator} * j.forca * j.energia, 10000);
+}
 
 // Something the side's summary is worked from changed (a starter's energy,
 // strength, fitness, position or role, a slot, a count): the match works it

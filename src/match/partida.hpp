@@ -50,6 +50,12 @@ struct ResumoLado {
     int recuados = 0;  // playing forward, role "Recuado"
     int ofensivos = 0; // playing midfielder, role "Ofensivo" or "Ala"
     bool central = false;
+    // By starting slot, what the strengths were added up from: the player who
+    // counts (0 = none), his line (-1 = none) and his factor in hundredths
+    // (100 in his natural position).
+    i32 jogador[11] = {};
+    std::int8_t linha[11] = {};
+    std::int8_t fator[11] = {};
 };
 
 // The figures a minute draws against, worked out from both sides' summaries,
