@@ -603,8 +603,8 @@ void JogarMinuto(Jogo& jogo, Rodada& rodada, int m) {
     TJogoDaRodada& p = rodada.jogos[m];
     if (p.mandante < 0 || p.visitante < 0) return;
     // Worked out at the start of the minute: what happens during it counts
-    // from the next one.
-    const LimitesMinuto l = LimitesDoMinuto(jogo, rodada, p);
+    // from the next one (nothing works them out again before then).
+    const LimitesMinuto& l = LimitesDoMinuto(jogo, rodada, p);
     const int goleiro[2] = {p.resumo[0].forca[0], p.resumo[1].forca[0]};
     const int lado = Posse(jogo, p, l.posse);
     JogarAtaque(jogo, rodada, m, lado, {l.o[lado], l.ataque[lado], l.chute[lado]},
