@@ -240,40 +240,47 @@ void DesgasteEnergia(Jogo& jogo, Rodada& rodada, int m, int lado) {
     TJogoDaRodada& p = rodada.jogos[m];
     const TTime& X = TimeDe(jogo, p, lado);
     const TEscalacao& e = EscalacaoDe(jogo, p, lado);
+    const int tipo = rodada.tipo;
+    const double hoje = rodada.hoje;
     const int minuto = rodada.minuto;
     const bool fixo = minuto == 10 || minuto == 20 || minuto == 40 || minuto == 45;
     const bool recupera = minuto == 10 || minuto == 15 || minuto == 20;
+    const bool extralateral = minuto == 40 && X.jogadas == 1;
+    const bool extrazagueiro = minuto == 40 && X.marcacao != 0;
     // Only energy moves here: a summary kept for the side keeps its players,
     // lines and roles, and its sums are worked out again on the way.
     Resumo* r = p.guardar && p.resumovalido[lado] ? &p.resumo[lado] : nullptr;
     int forca[5] = {}, soma = 0, n = 0;
     for (int v = 0; v <= kVagaGoleiro; ++v) {
         const int idx = Vaga(e, v);
-        const bool conta = idx > 0 && Elegivel(jogo.jogadores[idx], rodada.tipo, rodada.hoje);
+        const bool conta = idx > 0 && Elegivel(jogo.jogadores[idx], tipo, hoje);
         if (r && r->jogador[v] != (conta ? idx : 0)) r = nullptr; // it no longer fits
         if (!conta) continue;
         TJogador& j = jogo.jogadores[idx];
         const PerdaDaIdade& t = PerdaPorIdade(j.idade);
+        int energia = j.energia;
         if (j.posicao != kGoleiro) {
             int perda = (fixo || t.todos) ? t.perda : 0;
-            if (minuto == 40 && ((j.posicaoatual == kLateral && X.jogadas == 1) ||
-                                 (j.posicaoatual == kZagueiro && X.marcacao != 0)))
+            if ((extralateral && j.posicaoatual == kLateral) ||
+                (extrazagueiro && j.posicaoatual == kZagueiro))
                 perda += t.extra;
-            j.energia = std::max(0, j.energia - perda);
+            energia = std::max(0, energia - perda);
             if (recupera) {
                 if (j.caract1 == 12)
-                    j.energia += 2;
+                    energia += 2;
                 else if (j.caract2 == 12)
-                    j.energia += 1;
-                j.energia = std::min(100, j.energia);
+                    energia += 1;
+                energia = std::min(100, energia);
             }
         }
-        if (v == kVagaGoleiro && j.posicaoatual == kGoleiro && minuto == 40)
-            j.energia = std::max(0, j.energia - t.extra);
+        if (v == kVagaGoleiro && minuto == 40 && j.posicaoatual == kGoleiro)
+            energia = std::max(0, energia - t.extra);
+        j.energia = energia;
         if (r) {
-            soma += j.energia;
+            soma += energia;
             ++n;
-            if (r->linha[v] >= 0) forca[r->linha[v]] += ForcaComFator(j, r->fator[v]);
+            const int linha = r->linha[v];
+            if (linha >= 0) forca[linha] += ForcaComFator(j, r->fator[v]);
         }
     }
     p.limitesvalidos = false;
