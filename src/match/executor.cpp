@@ -126,8 +126,7 @@ void AvancarContadores(Jogo& jogo, ExecucaoRodada& ex) {
             k.turnocopa = 1, ++k.fasecopa;
         break;
     case 3:
-        if (++k.rodadaestadual > 5 && k.turnoestadual == 1)
-            k.turnoestadual = 2, k.rodadaestadual = 1;
+        if (++k.rodadaestadual > 5 && k.turnoestadual == 1) k.turnoestadual = 2, k.rodadaestadual = 1;
         break;
     case 4:
     case 6: {

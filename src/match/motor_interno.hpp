@@ -18,9 +18,10 @@ inline int ForcaComFator(const world::TJogador& j, int fator) {
                         : ArredDiv(std::int64_t{fator} * j.forca * j.energia, 10000);
 }
 
-// Something the side's summary is worked from changed (a starter's energy,
-// strength, fitness, position or role, a slot, a count): the match works it
-// out again, with the minute's thresholds, at the start of its next minute.
+// Something the side's summary is worked from changed (a starter's strength,
+// fitness, position or role, a slot, a count; the energy minutes mend the
+// sums themselves): the match works it out again, with the minute's
+// thresholds, at the start of its next minute.
 inline void EsquecerResumo(TJogoDaRodada& p, int lado) {
     p.resumovalido[lado] = false;
     p.limitesvalidos = false;
