@@ -92,13 +92,7 @@ TelaRetrospecto::TelaRetrospecto(const Jogo& jogo, int clube, QWidget* pai)
     lista_->setObjectName(QStringLiteral("lista"));
     lista_->horizontalHeader()->setSectionResizeMode(kTecnicos, QHeaderView::Stretch);
 
-    auto* fechar = new QPushButton(ui::T(268));
-    fechar->setObjectName(QStringLiteral("fechar"));
-    fechar->setDefault(true);
-    connect(fechar, &QPushButton::clicked, this, &QDialog::accept);
-    auto* rodape = new QHBoxLayout;
-    rodape->addStretch();
-    rodape->addWidget(fechar);
+    QHBoxLayout* rodape = RodapeFechar(this);
 
     auto* v = new QVBoxLayout(this);
     v->addLayout(topo);
