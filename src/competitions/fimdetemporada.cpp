@@ -5,6 +5,7 @@
 
 #include "competitions/calendario.hpp"
 #include "competitions/classificacao.hpp"
+#include "competitions/continentais.hpp"
 #include "competitions/copa.hpp"
 #include "competitions/estaduais.hpp"
 #include "competitions/rodadas.hpp"
@@ -41,8 +42,11 @@ int Vagas(const Jogo& jogo) {
 constexpr int kSlotDivisao1 = 0; // 0..3: divisions 1..4 of the main country
 constexpr int kSlotCopa = 4;     // the main country's national cup
 constexpr int kSlotEstadual = 5; // the state championship the first human plays
-// 6 first continental cup, 7 club world cup, 8 second continental cup: their
-// champions are recorded with those competitions.
+// 6 first continental cup, 7 club world cup, 8 second continental cup: the
+// region of the first human (region 2 without one).
+constexpr int kSlotContinental1 = 6;
+constexpr int kSlotMundial = 7;
+constexpr int kSlotContinental2 = 8;
 
 struct Artilharia {
     int jogador = -1, time = -1, gols = 0;
@@ -122,6 +126,40 @@ int EstadoMostrado(const Jogo& jogo) {
     return 0;
 }
 
+// The continental cups' and the club world cup's champions and top scorers
+// (each region's), the summary taking the first human's region.
+void GuardarContinentais(Jogo& jogo, const std::vector<std::vector<int>>& porTime,
+                         TCampeoesTemporada& resumo) {
+    if (!GruposSorteados(jogo)) return;
+    const int humano = jogo.estado.timeshumanos[0];
+    int mostrada = ClubeValido(jogo, humano) ? RegiaoDoPais(jogo.times[humano].pais) : 0;
+    if (mostrada == 0) mostrada = 2;
+    for (int competicao : {kContinental1, kContinental2}) {
+        for (int r = 1; r <= 2; ++r) {
+            std::vector<int> clubes;
+            for (int g = 1; g <= 8; ++g)
+                for (int c : ClubesDoGrupo(jogo, competicao, r, g)) clubes.push_back(c);
+            if (clubes.empty()) continue;
+            const Artilharia a = Artilheiro(jogo, porTime, clubes, competicao);
+            GuardarArtilheiro(jogo, a, competicao, r, -1);
+            if (r == mostrada)
+                Preencher(
+                    resumo, competicao == kContinental1 ? kSlotContinental1 : kSlotContinental2,
+                    Colocado(jogo, competicao, r, 1, -2), Colocado(jogo, competicao, r, 2, -2), a);
+        }
+    }
+    if (!MundialSorteado(jogo)) return;
+    std::vector<int> clubes;
+    for (const TParMundial& p : jogo.paresmundial)
+        for (int c : {p.time1, p.time2})
+            if (ClubeValido(jogo, c) && std::find(clubes.begin(), clubes.end(), c) == clubes.end())
+                clubes.push_back(c);
+    const Artilharia a = Artilheiro(jogo, porTime, clubes, kMundialDeClubes);
+    GuardarArtilheiro(jogo, a, kMundialDeClubes, -1, -1);
+    Preencher(resumo, kSlotMundial, Colocado(jogo, kMundialDeClubes, -1, 1, -2),
+              Colocado(jogo, kMundialDeClubes, -1, 2, -2), a);
+}
+
 // Before the season's goals are cleared: the top scorer of every division,
 // national cup and state championship, and the season's summary of champions.
 void GuardarCampeoesEArtilheiros(Jogo& jogo) {
@@ -152,6 +190,8 @@ void GuardarCampeoesEArtilheiros(Jogo& jogo) {
             Preencher(resumo, kSlotCopa, Colocado(jogo, kCopaNacional, l.pais, 1, -2),
                       Colocado(jogo, kCopaNacional, l.pais, 2, -2), a);
     }
+
+    GuardarContinentais(jogo, porTime, resumo);
 
     if (!est.estaduais) return;
     const int mostrado = EstadoMostrado(jogo);
@@ -246,6 +286,10 @@ void FimDeTemporada(Jogo& jogo) {
     management::ZerarFinancas(jogo);
     GuardarCampeoesEArtilheiros(jogo);
 
+    // Next season's continental lists read this season's final tables, which
+    // promotion is about to reshuffle.
+    if (e.continental1) MontarListasContinentais(jogo);
+
     for (int li = 0; li < static_cast<int>(jogo.ligas.size()); ++li) PromoverERebaixar(jogo, li);
 
     // The match archive stays for the whole game; the season's lists go.
@@ -286,8 +330,7 @@ void FimDeTemporada(Jogo& jogo) {
     GerarPartidasDaTemporada(jogo);
     if (e.estaduais) GerarPartidasEstaduais(jogo);
     if (e.copanacional) SortearCopas(jogo);
-    // The continental qualification and groups are drawn here once those cups
-    // are played.
+    QualificarContinentais(jogo);
 
     RegistrarClubesDaTemporada(jogo);
     management::DinheiroDaTemporada(jogo);

@@ -44,6 +44,8 @@ struct InteracaoCiclo : InteracaoMercado, InteracaoCarreira {
     virtual void JogoSalvo(world::Jogo&) {}
     // A player died after training ("Falecimento do jogador").
     virtual void Falecimento(world::Jogo&, int /*jogador*/) {}
+    // A notice with an OK button (the club world cup that cannot be drawn).
+    virtual void Aviso(const std::string& /*mensagem*/) {}
 };
 
 // Whether the human of club `time` plays on the current date of code `codigo`.
