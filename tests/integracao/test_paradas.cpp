@@ -107,9 +107,10 @@ TEST_P(Paradas, EveryStoppingPointOfTheCycleLoadsAndGoesOnAsTheUnsavedGame) {
          }},
         {"between the two legs of a continental knockout tie",
          [](Jogo& j, Autopiloto& p) {
-             p.depoisdadata = [&](int codigo) {
+             // The first main screen after a quarter-final's first leg.
+             p.naprincipal = [&] {
                  const auto& k = j.estado.contadores;
-                 return !(codigo == 4 && k.fasecontinental[0] == 5 && k.turnocontinental[0] == 2);
+                 return !(k.fasecontinental[0] == 5 && k.turnocontinental[0] == 2);
              };
          }},
         {"the first main screen of the second season",

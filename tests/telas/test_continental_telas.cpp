@@ -1,0 +1,108 @@
+// The continental cups' screens: the group tables, the bracket and the club
+// world cup's table, after real dates played by the autopilot.
+#include "apoio_telas.hpp"
+
+#include "competitions/classificacao.hpp"
+#include "competitions/continentais.hpp"
+#include "competitions/telas/telacontinental.hpp"
+#include "competitions/telas/telacopa.hpp"
+#include "history/historico.hpp"
+#include "management/autopiloto.hpp"
+#include "match/telas/telaresultados.hpp"
+#include "ui/textos.hpp"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+
+#include <gtest/gtest.h>
+
+using namespace world;
+
+namespace {
+
+QString Nome(const Jogo& jogo, int c) {
+    return jogo.TimeValido(c) ? ui::Q(jogo.times[c].nome.view()) : QStringLiteral("-");
+}
+
+// Plays until the date after which `parar` holds.
+void JogarAte(management::Autopiloto& piloto, const std::function<bool(int)>& parar) {
+    piloto.depoisdadata = [&](int c) { return !parar(c); };
+    piloto.Jogar();
+    piloto.depoisdadata = {};
+}
+
+} // namespace
+
+TEST(TelasContinentais, GruposChaveEMundialDaSegundaTemporada) {
+    auto jogo = apoio_telas::NovoJogo({29}, 1);
+    management::Autopiloto piloto(*jogo);
+    piloto.Entrar();
+    const auto& k = jogo->estado.contadores;
+    // The first group matchday of season 2: the results screen names the
+    // region's edition and shows the group of the selected match.
+    JogarAte(piloto, [&](int c) { return c == 4; });
+    ASSERT_EQ(jogo->estado.temporada, 2);
+    {
+        match::telas::TelaResultados resultados(*jogo, piloto.ex);
+        resultados.resize(1280, 800);
+        resultados.show();
+        ASSERT_NE(resultados.Chaves(), nullptr);
+        EXPECT_TRUE(resultados.Chaves()->isVisible());
+        ASSERT_GT(resultados.Jogos()->rowCount(), 0);
+        EXPECT_EQ(resultados.Tabela()->rowCount(), 4);
+    }
+
+    // Past the last 16's second legs: the groups are over, the quarter-finals drawn.
+    JogarAte(piloto, [&](int c) { return c == 4 && k.fasecontinental[0] == 5; });
+    competitions::telas::TelaContinental tela(*jogo, 4, 1);
+    tela.resize(1280, 800);
+    tela.show();
+    EXPECT_EQ(tela.Competicao(), 4);
+    EXPECT_EQ(tela.Regiao(), 1);
+    EXPECT_EQ(tela.Edicoes()->count(), jogo->estado.continental2 ? 4 : 2);
+    EXPECT_EQ(tela.windowTitle(), ui::T(329));
+    tela.Abas()->setCurrentIndex(0);
+    for (int g = 1; g <= 8; ++g) {
+        QTableWidget* t = tela.Grupo(g);
+        ASSERT_EQ(t->rowCount(), 4);
+        const auto linhas =
+            competitions::Tabela(*jogo, 4, competitions::ClubesDoGrupo(*jogo, 4, 1, g));
+        EXPECT_EQ(t->item(0, 1)->text(), Nome(*jogo, linhas[0].time));
+        EXPECT_EQ(t->item(0, 3)->text(), QStringLiteral("6")); // six matches played
+    }
+    apoio_telas::Capturar(tela, "tela_continental_grupos");
+
+    tela.Abas()->setCurrentIndex(1);
+    const auto chave = competitions::ChaveContinental(*jogo, 4, 1);
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_FALSE(chave[i].placar.empty());
+        EXPECT_GE(chave[i].vencedor, 0);
+        EXPECT_EQ(tela.Caixa(i + 1)->Placar()->text(), QString::fromStdString(chave[i].placar));
+        EXPECT_TRUE(tela.Caixa(i + 1)->toolTip().contains(Nome(*jogo, chave[i].mandante)));
+    }
+    // The quarter-finals: the winners of ties 1 and 2, the first at home first.
+    EXPECT_EQ(chave[8].mandante, chave[0].vencedor);
+    EXPECT_EQ(chave[8].visitante, chave[1].vencedor);
+    EXPECT_FALSE(tela.Campeao()->isVisible());
+    apoio_telas::Capturar(tela, "tela_continental_mataamata");
+
+    // The club world cup after its last day.
+    JogarAte(piloto, [&](int c) { return c == 5 && k.fasetorneio == 4; });
+    ASSERT_TRUE(competitions::MundialSorteado(*jogo));
+    competitions::telas::TelaMundial mundial(*jogo);
+    mundial.resize(1024, 600);
+    mundial.show();
+    ASSERT_EQ(mundial.Jogos()->rowCount(), 6);
+    EXPECT_EQ(mundial.Jogos()->item(0, 1)->text(), QStringLiteral("Toquio"));
+    EXPECT_EQ(mundial.Jogos()->item(1, 1)->text(), QStringLiteral("Yokohama"));
+    for (int l = 0; l < 6; ++l) EXPECT_FALSE(mundial.Jogos()->item(l, 3)->text().isEmpty());
+    ASSERT_EQ(mundial.Colocacao()->rowCount(), 4);
+    const int campeao = history::CampeaoDe(*jogo, 5, -1, 2);
+    ASSERT_GE(campeao, 0);
+    EXPECT_EQ(mundial.Colocacao()->item(0, 1)->text(), Nome(*jogo, campeao));
+    for (int l = 0; l < 4; ++l) EXPECT_FALSE(mundial.Colocacao()->item(l, 1)->text().isEmpty());
+    apoio_telas::Capturar(mundial, "tela_mundial");
+}
