@@ -1,6 +1,7 @@
 #include "competitions/calendario.hpp"
 #include "competitions/continentais.hpp"
 #include "history/historico.hpp"
+#include "management/ciclo.hpp"
 #include "management/invariantes.hpp"
 
 #include <gtest/gtest.h>
@@ -368,4 +369,41 @@ TEST(Continentais, TheClubWorldCupDrawsSixPlaysThreeDaysAndRecordsFourPlaces) {
     int titulos = 0;
     for (const TTituloHistorico& t : jogo.historicotitulos) titulos += t.competicao == 5;
     EXPECT_EQ(titulos, 4);
+}
+
+namespace {
+
+struct Avisos : management::InteracaoCiclo {
+    std::vector<std::string> mensagens;
+    void Aviso(const std::string& m) override { mensagens.push_back(m); }
+};
+
+} // namespace
+
+TEST(Continentais, AClubWorldCupWithoutItsSixEndsTheSeasonWithTheMessageAndNothingElse) {
+    for (const bool falta : {true, false}) {
+        Jogo jogo = Mundo(3, 8, false);
+        QualificarContinentais(jogo);
+        history::RegistrarTitulo(jogo, kContinental1, EntradaDaLista(jogo, 29, 1), 1, 1, -1);
+        history::RegistrarTitulo(jogo, kContinental1, EntradaDaLista(jogo, 97, 1), 2, 1, -1);
+        if (falta)
+            jogo.estado.listascontinentais[14][0] = jogo.estado.listascontinentais[143][0] = 0;
+        for (TPartida& p : jogo.partidas) p.jogado = 1; // the season's dates are behind us
+        jogo.estado.dataatual = 144;
+        const auto partidas = jogo.partidas.size();
+        Avisos ia;
+        const management::Proximo p = management::Continuar(jogo, ia, 0);
+        if (falta) {
+            EXPECT_EQ(ia.mensagens, std::vector<std::string>{"Erro no jogo, reinstale os times"});
+            EXPECT_EQ(p.tela, management::Tela::FimDeTemporada);
+            EXPECT_EQ(jogo.estado.tipo, -1);
+            EXPECT_EQ(jogo.partidas.size(), partidas);
+            for (const TTime& t : jogo.times) EXPECT_FALSE(t.jogamundial);
+        } else {
+            EXPECT_TRUE(ia.mensagens.empty());
+            EXPECT_EQ(jogo.estado.tipo, kMundialDeClubes);
+            EXPECT_EQ(jogo.estado.dataatual, 145);
+            EXPECT_EQ(jogo.partidas.size(), partidas + 6);
+        }
+    }
 }
