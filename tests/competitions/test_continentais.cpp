@@ -3,6 +3,7 @@
 #include "history/historico.hpp"
 #include "management/ciclo.hpp"
 #include "management/invariantes.hpp"
+#include "match/executor.hpp"
 
 #include <gtest/gtest.h>
 
@@ -405,5 +406,35 @@ TEST(Continentais, AClubWorldCupWithoutItsSixEndsTheSeasonWithTheMessageAndNothi
             EXPECT_EQ(jogo.estado.dataatual, 145);
             EXPECT_EQ(jogo.partidas.size(), partidas + 6);
         }
+    }
+}
+
+TEST(Continentais, AHumanIsAskedOnlyForHisOwnDatesAndARegionWithoutHumansFollowsItsOption) {
+    Jogo jogo = Mundo(4, 6, false);
+    QualificarContinentais(jogo);
+    const int humano = ClubeDoGrupo(jogo, kContinental1, 1, 1, 1);
+    const int fora = EntradaDaLista(jogo, 107, 1); // another continent: in no group
+    ASSERT_GE(fora, 0);
+    ASSERT_FALSE(jogo.times[fora].jogacontinental);
+    for (int c : {humano, fora}) jogo.times[c].humano = 1;
+    int n = 1;
+    while (CompeticaoDaData(jogo, n) != kContinental1) ++n;
+    jogo.estado.dataatual = n;
+    jogo.estado.tipo = kContinental1;
+    EXPECT_TRUE(management::HumanoJoga(jogo, humano, kContinental1));
+    EXPECT_FALSE(management::HumanoJoga(jogo, fora, kContinental1));
+
+    for (const int opver42 : {0, 1}) {
+        jogo.estado.opcoes.opver41 = 1; // results only, but a human plays there
+        jogo.estado.opcoes.opver42 = opver42;
+        match::ExecucaoRodada ex;
+        ex.partidas = &jogo.partidas;
+        match::AbrirRodada(jogo, ex, kContinental1, jogo.Hoje(),
+                           match::PartidasDoDia(jogo.partidas, kContinental1, jogo.Hoje()));
+        ASSERT_EQ(ex.grupos.size(), 2u); // one group of fixtures per region
+        EXPECT_EQ(ex.grupos[0].id, 1);
+        EXPECT_TRUE(ex.grupos[0].mostrado);
+        EXPECT_EQ(ex.grupos[1].mostrado, opver42 == 0);
+        EXPECT_EQ(ex.grupos[0].partidas.size(), 16u);
     }
 }

@@ -74,6 +74,15 @@ TEST(TelasContinentais, GruposChaveEMundialDaSegundaTemporada) {
         EXPECT_EQ(t->item(0, 3)->text(), QStringLiteral("6")); // six matches played
     }
     apoio_telas::Capturar(tela, "tela_continental_grupos");
+    // On a 1024 x 768 desktop every group's four rows still show.
+    tela.resize(1000, 680);
+    QApplication::processEvents();
+    for (int g = 1; g <= 8; ++g) {
+        QTableWidget* t = tela.Grupo(g);
+        EXPECT_LE(t->visualItemRect(t->item(3, 0)).bottom(), t->viewport()->height()) << g;
+    }
+    apoio_telas::Capturar(tela, "tela_continental_grupos_1024");
+    tela.resize(1280, 800);
 
     tela.Abas()->setCurrentIndex(1);
     const auto chave = competitions::ChaveContinental(*jogo, 4, 1);
