@@ -5,6 +5,7 @@
 #include "history/historico.hpp"
 
 #include <algorithm>
+#include <utility>
 
 namespace competitions {
 
@@ -147,8 +148,9 @@ void AvancarMundial(Jogo& jogo) {
         history::RegistrarColocacao(jogo, kMundialDeClubes, p[4].vencedor, -1, 1, -1);
         history::RegistrarColocacao(jogo, kMundialDeClubes, Perdedor(p[4]), -1, 2, -1);
         // Third and fourth go into the titles list without their coaches.
-        history::RegistrarTitulo(jogo, kMundialDeClubes, p[5].vencedor, -1, 3, -1);
-        history::RegistrarTitulo(jogo, kMundialDeClubes, Perdedor(p[5]), -1, 4, -1);
+        for (const auto [clube, lugar] : {std::pair{p[5].vencedor, 3}, {Perdedor(p[5]), 4}})
+            if (ClubeValido(jogo, clube))
+                history::RegistrarTitulo(jogo, kMundialDeClubes, clube, -1, lugar, -1);
         for (TParMundial& par : p)
             for (int c : {par.time1, par.time2})
                 if (ClubeValido(jogo, c)) jogo.times[c].jogamundial = 0;
