@@ -148,7 +148,7 @@ void AvancarMundial(Jogo& jogo) {
         history::RegistrarColocacao(jogo, kMundialDeClubes, p[4].vencedor, -1, 1, -1);
         history::RegistrarColocacao(jogo, kMundialDeClubes, Perdedor(p[4]), -1, 2, -1);
         // Third and fourth go into the titles list without their coaches.
-        for (const auto [clube, lugar] : {std::pair{p[5].vencedor, 3}, {Perdedor(p[5]), 4}})
+        for (const auto& [clube, lugar] : {std::pair{p[5].vencedor, 3}, {Perdedor(p[5]), 4}})
             if (ClubeValido(jogo, clube))
                 history::RegistrarTitulo(jogo, kMundialDeClubes, clube, -1, lugar, -1);
         for (TParMundial& par : p)
