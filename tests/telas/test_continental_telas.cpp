@@ -8,7 +8,10 @@
 #include "competitions/telas/telacopa.hpp"
 #include "history/historico.hpp"
 #include "management/autopiloto.hpp"
+#include "management/telas/telaprincipal.hpp"
+#include "match/telas/telapartida.hpp"
 #include "match/telas/telaresultados.hpp"
+#include "shell/janelaprincipal.hpp"
 #include "ui/textos.hpp"
 
 #include <QComboBox>
@@ -114,4 +117,57 @@ TEST(TelasContinentais, GruposChaveEMundialDaSegundaTemporada) {
     EXPECT_EQ(mundial.Colocacao()->item(0, 1)->text(), Nome(*jogo, campeao));
     for (int l = 0; l < 4; ++l) EXPECT_FALSE(mundial.Colocacao()->item(l, 1)->text().isEmpty());
     apoio_telas::Capturar(mundial, "tela_mundial");
+}
+
+// A human whose club qualified plays his first continental date from his own
+// main screen, on the clock of the match screen, and sees its results.
+TEST(TelasContinentais, OHumanoClassificadoJogaADataContinentalNaJanela) {
+    std::shared_ptr<Jogo> jogo;
+    int humano = -1, codigo = -1;
+    // The first seed whose human (a club of division 1) qualifies for one of the cups.
+    for (std::uint64_t semente = 1; semente <= 30 && humano < 0; ++semente) {
+        jogo = apoio_telas::NovoJogo({29}, 1, true, semente);
+        management::Autopiloto piloto(*jogo);
+        piloto.novatemporada = [&] { return jogo->estado.temporada < 2; };
+        piloto.Entrar();
+        ASSERT_TRUE(piloto.Jogar());
+        const int h = jogo->estado.timeshumanos[0];
+        if (!jogo->TimeValido(h)) continue;
+        codigo = jogo->times[h].jogacontinental ? 4 : jogo->times[h].jogacontinental2 ? 6 : -1;
+        if (codigo > 0) humano = h;
+    }
+    ASSERT_GE(humano, 0) << "no seed put the human into the continental cup";
+    jogo->estado.opcoes.opsalvar = 0;
+
+    shell::JanelaPrincipal janela;
+    janela.DefinirIntervaloParaTestes(1);
+    janela.DefinirPausaDoAguardo(1);
+    janela.show();
+    janela.ComecarJogo(jogo, true);
+    apoio_telas::FecharDialogos fechar;
+    bool principal = false, relogio = false, resultados = false;
+    const bool chegou = apoio_telas::EsperarPor(
+        [&] {
+            if (resultados || janela.TelaFimTemporada()) return true;
+            if (janela.TelaAtual() == janela.TelaPrincipal() &&
+                janela.TelaPrincipal()->caixaFormacao()->count() > 0) {
+                if (jogo->estado.tipo == codigo) {
+                    principal = true;
+                    EXPECT_EQ(jogo->estado.timeatual, humano);
+                }
+                apoio_telas::EscalarEJogar(janela.TelaPrincipal());
+            } else if (auto* p = qobject_cast<match::telas::TelaPartida*>(janela.TelaAtual())) {
+                relogio = relogio || (jogo->estado.tipo == codigo && p->Rodando());
+            } else if (auto* r = qobject_cast<match::telas::TelaResultados*>(janela.TelaAtual())) {
+                const bool continental = jogo->estado.tipo == codigo;
+                resultados = resultados || continental;
+                r->Continuar()->click();
+            }
+            return false;
+        },
+        280000);
+    ASSERT_TRUE(chegou);
+    EXPECT_TRUE(principal);
+    EXPECT_TRUE(relogio);
+    EXPECT_TRUE(resultados);
 }
