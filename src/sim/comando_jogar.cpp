@@ -289,6 +289,8 @@ std::string NovoJogoDoAutopiloto(const Argumentos& args, Jogo& jogo) {
     o.novojogo.numhumanos = static_cast<int>(humanos);
     o.novojogo.estaduais = args.Tem("--estaduais");
     o.novojogo.copanacional = !args.Tem("--sem-copa");
+    // Without the continental cups (and so the club world cup).
+    if (args.Tem("--sem-continentais")) o.novojogo.continental1 = o.novojogo.continental2 = false;
     jogo.gerador.Semear(o.semente);
     competitions::IniciarJogoDeClubes(jogo, o.indice, o.novojogo);
     // Human i takes a club of division 1 of league i (round the leagues),

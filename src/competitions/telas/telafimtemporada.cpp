@@ -130,6 +130,18 @@ TelaFimTemporada::TelaFimTemporada(Jogo& jogo, QWidget* pai)
         c->setFont(b);
         campeoes_->setItem(k, 1, c);
         campeoes_->setItem(k, 2, new QTableWidgetItem(NomeClube(jogo, vice)));
+        if (t.competicao != 5) continue;
+        // The club world cup also has its third and fourth places.
+        int lugares[2] = {-1, -1};
+        for (const TTituloHistorico& o : titulos)
+            if (o.competicao == 5 && (o.lugar == 3 || o.lugar == 4)) lugares[o.lugar - 3] = o.time;
+        campeoes_->insertRow(k + 1);
+        campeoes_->setItem(
+            k + 1, 0,
+            new QTableWidgetItem(NomeDoTitulo(jogo, t.competicao, t.chave, t.divisao) +
+                                 QStringLiteral(" (3º e 4º)")));
+        campeoes_->setItem(k + 1, 1, new QTableWidgetItem(NomeClube(jogo, lugares[0])));
+        campeoes_->setItem(k + 1, 2, new QTableWidgetItem(NomeClube(jogo, lugares[1])));
     }
     MostrarArtilheiros();
 }
