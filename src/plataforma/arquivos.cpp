@@ -1,5 +1,7 @@
 #include "plataforma/arquivos.hpp"
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <string>
@@ -7,6 +9,43 @@
 #include <unistd.h>
 
 namespace plataforma {
+
+namespace {
+
+// The folder itself is flushed after a rename, so that the new name survives
+// a power cut as surely as the bytes do.
+void SincronizarPasta(const std::filesystem::path& pasta) {
+    const int fd = ::open(pasta.empty() ? "." : pasta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace
+
+int LimparTemporarios(std::filesystem::path pasta) {
+    if (pasta.empty()) pasta = ".";
+    std::error_code ec;
+    int removidos = 0;
+    for (std::filesystem::directory_iterator it(pasta, ec), fim; !ec && it != fim;
+         it.increment(ec)) {
+        const std::string nome = it->path().filename().string();
+        const auto tmp = nome.rfind(".tmp");
+        if (tmp == std::string::npos || tmp == 0) continue;
+        const std::string numero = nome.substr(tmp + 4);
+        if (numero.empty() || numero.size() > 9 ||
+            numero.find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        const long pid = std::stol(numero);
+        // Another game still writing keeps its file; a writer that is gone
+        // (killed mid-save) left it behind for good.
+        if (pid == static_cast<long>(::getpid())) continue;
+        if (pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH)) continue;
+        std::error_code erro;
+        if (std::filesystem::remove(it->path(), erro)) ++removidos;
+    }
+    return removidos;
+}
 
 std::optional<std::vector<std::uint8_t>> LerArquivo(const std::filesystem::path& caminho,
                                                     std::size_t limite) {
@@ -53,8 +92,11 @@ bool GravarArquivoAtomico(const std::filesystem::path& caminho,
     if (!ok) {
         std::error_code ec;
         std::filesystem::remove(temp, ec);
+        return false;
     }
-    return ok;
+    SincronizarPasta(caminho.parent_path());
+    LimparTemporarios(caminho.parent_path());
+    return true;
 }
 
 bool GravarArquivoAtomico(const std::filesystem::path& caminho, std::string_view texto) {

@@ -20,5 +20,10 @@ std::optional<std::vector<std::uint8_t>> LerArquivo(const std::filesystem::path&
 bool GravarArquivoAtomico(const std::filesystem::path& caminho,
                           std::span<const std::uint8_t> dados);
 bool GravarArquivoAtomico(const std::filesystem::path& caminho, std::string_view texto);
+// Removes the temporary files ("<name>.tmp<pid>") that writes killed midway
+// left in folder `pasta`: those of a process that no longer runs. Every
+// successful write cleans its folder so; the game cleans its saves' folder
+// at start. Returns how many went.
+int LimparTemporarios(std::filesystem::path pasta);
 
 } // namespace plataforma
