@@ -1,5 +1,6 @@
 #include "plataforma/arquivos.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -53,17 +54,24 @@ std::optional<std::vector<std::uint8_t>> LerArquivo(const std::filesystem::path&
     if (!std::filesystem::is_regular_file(caminho, ec)) return std::nullopt;
     std::FILE* f = std::fopen(caminho.c_str(), "rb");
     if (!f) return std::nullopt;
+    // Sized once from what the file holds (a file still growing reads on in
+    // steps), read in large blocks straight into place.
     std::vector<std::uint8_t> dados;
-    std::uint8_t bloco[8192];
+    const auto tamanho = std::filesystem::file_size(caminho, ec);
+    if (!ec) dados.reserve(static_cast<std::size_t>(std::min<std::uintmax_t>(tamanho, limite)));
     bool erro = false;
     while (dados.size() < limite) {
-        const std::size_t n = std::fread(bloco, 1, sizeof bloco, f);
-        if (n == 0) {
+        std::size_t bloco = dados.capacity() > dados.size() ? dados.capacity() - dados.size()
+                                                            : std::size_t{1} << 16;
+        bloco = std::min(bloco, limite - dados.size());
+        const std::size_t antes = dados.size();
+        dados.resize(antes + bloco);
+        const std::size_t n = std::fread(dados.data() + antes, 1, bloco, f);
+        dados.resize(antes + n);
+        if (n < bloco) {
             erro = std::ferror(f) != 0;
             break;
         }
-        const std::size_t k = n < limite - dados.size() ? n : limite - dados.size();
-        dados.insert(dados.end(), bloco, bloco + k);
     }
     std::fclose(f);
     if (erro) return std::nullopt;

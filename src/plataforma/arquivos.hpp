@@ -10,7 +10,7 @@
 namespace plataforma {
 
 // The file's bytes, or nothing when it is missing, a folder or unreadable.
-// Reads at most `limite` bytes: no data file of the game is large.
+// Reads at most `limite` bytes, sized once from the file.
 std::optional<std::vector<std::uint8_t>> LerArquivo(const std::filesystem::path& caminho,
                                                     std::size_t limite = 64u << 20);
 
