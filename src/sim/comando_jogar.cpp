@@ -18,10 +18,10 @@
 #include "world/paises.hpp"
 
 #include <algorithm>
-#include <limits>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 #include <memory>
 
 namespace sim {
@@ -332,7 +332,8 @@ int ComandoJogar(const Argumentos& args) {
         plataforma::DefinirRaiz(dados);
         plataforma::DefinirPastaPrograma(dados);
         world::IniciarIdioma();
-        const auto bytes = plataforma::LerArquivo(carregar, std::numeric_limits<std::size_t>::max());
+        const auto bytes =
+            plataforma::LerArquivo(carregar, std::numeric_limits<std::size_t>::max());
         if (!bytes) return Erro("cannot read " + carregar);
         if (persistence::DesserializarJogo(*bytes, *jogo) != persistence::ResultadoCarga::Ok)
             return Erro(carregar + ": " + plataforma::Cp1252ParaUtf8(world::texto(357)));
