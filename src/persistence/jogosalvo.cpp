@@ -145,12 +145,20 @@ bool EstadoValido(const Jogo& j) {
     return true;
 }
 
+// Season counts, added to after every match.
+template <std::size_t N> bool Contagens(const i32 (&v)[N]) {
+    for (i32 x : v)
+        if (!Entre(x, 0, kValorMaximo)) return false;
+    return true;
+}
+
 // A player's fields the rules use as indices, counts and dates.
 bool JogadorValido(const TJogador& p) {
     return Entre(p.posicao, 0, 4) && Entre(p.posicaoatual, 0, 4) && Entre(p.funcao, 0, 2) &&
            Entre(p.caract1, 0, 13) && Entre(p.caract2, 0, 13) && Entre(p.idade, 0, 200) &&
            Entre(p.energia, -kValorMaximo, kValorMaximo) && std::isfinite(p.retorno) &&
-           std::isfinite(p.contrato);
+           std::isfinite(p.contrato) && Contagens(p.gols) && Contagens(p.jogos) &&
+           Contagens(p.cartoes);
 }
 
 // A club's gauges, seats and season counters, within what a game can reach.
@@ -160,6 +168,9 @@ bool TimeValido(const TTime& t) {
         return false;
     for (i32 c : t.capacidade)
         if (!Entre(c, 0, kValorMaximo)) return false;
+    for (const auto& linha : t.pontoshistoricos)
+        for (i32 v : linha)
+            if (!Entre(v, -kValorMaximo, kValorMaximo)) return false;
     for (int k = 0; k < kTiposCompeticao; ++k)
         if (!Entre(t.pontos[k], -kValorMaximo, kValorMaximo) || !Entre(t.jogos[k], 0, kValorMaximo))
             return false;

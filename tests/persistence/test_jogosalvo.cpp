@@ -305,6 +305,8 @@ TEST(JogoSalvo, IndicesOutOfRangeMakeTheFileUnreadable) {
         {"seats", [](Jogo& j) { j.times[2].capacidade[1] = -5; }},
         {"league points", [](Jogo& j) { j.times[2].pontos[1] = 2147483600; }},
         {"matches played", [](Jogo& j) { j.times[2].jogos[1] = -1; }},
+        {"historic points", [](Jogo& j) { j.times[2].pontoshistoricos[0][0] = 2147483647; }},
+        {"player's matches", [](Jogo& j) { j.jogadores[2].jogos[1] = 2147483647; }},
         {"cup phase", [](Jogo& j) { j.estado.contadores.fasecopa = 2147483647; }},
         {"league matchday", [](Jogo& j) { j.estado.contadores.rodadaliga = -3; }},
         {"tournament phase", [](Jogo& j) { j.estado.contadores.fasetorneio = 65; }},
