@@ -70,4 +70,28 @@ std::string NomeDaCompeticao(const Jogo& jogo, int codigo, int time) {
     }
 }
 
+std::string NomeDoTitulo(const Jogo& jogo, int competicao, int chave, int divisao) {
+    switch (competicao) {
+    case 1:
+        return NomeDaLiga(jogo, chave) + " - " + nomedivisao(divisao);
+    case 2:
+        return NomeDaCopa(jogo, chave);
+    case 3:
+        return "Estadual " + std::to_string(chave + 1);
+    case 4:
+        return texto(chave == 1 ? 329 : 328);
+    case 6:
+        return texto(chave == 1 ? 331 : 330);
+    default: {
+        int time = -1;
+        for (int h : jogo.estado.timeshumanos)
+            if (h >= 0) {
+                time = h;
+                break;
+            }
+        return NomeDaCompeticao(jogo, competicao, time);
+    }
+    }
+}
+
 } // namespace competitions

@@ -26,4 +26,10 @@ std::vector<world::TArtilheiroHistorico> ArtilheirosDaTemporada(const world::Jog
 // for clubs of continent 1), the tournaments by their own names.
 std::string NomeDaCompeticao(const world::Jogo& jogo, int codigo, int time);
 
+// A competition of the history lists (Windows-1252): the country's league
+// and division, its cup, a state, the continental cups by region (key 1
+// South America), the club world cup and the tournaments by the name a club
+// of the first human knows them.
+std::string NomeDoTitulo(const world::Jogo& jogo, int competicao, int chave, int divisao);
+
 } // namespace competitions

@@ -35,29 +35,7 @@ QTableWidget* Grade(const QStringList& titulos) {
 // A competition of the history as the lists name it: country's league and
 // division, its cup, a state, the continental and tournament names.
 QString NomeDoTitulo(const Jogo& jogo, int competicao, int chave, int divisao) {
-    switch (competicao) {
-    case 1:
-        return ui::Q(NomeDaLiga(jogo, chave)) + QStringLiteral(" - ") + ui::Q(nomedivisao(divisao));
-    case 2:
-        return ui::Q(NomeDaCopa(jogo, chave));
-    case 3:
-        return QStringLiteral("Estadual %1").arg(chave + 1);
-    case 4:
-        return ui::T(chave == 1 ? 329 : 328);
-    case 6:
-        return ui::T(chave == 1 ? 331 : 330);
-    default: {
-        // The tournaments and the club world cup go by the name a club of the
-        // main country knows them by.
-        int time = -1;
-        for (int h : jogo.estado.timeshumanos)
-            if (h >= 0) {
-                time = h;
-                break;
-            }
-        return ui::Q(NomeDaCompeticao(jogo, competicao, time));
-    }
-    }
+    return ui::Q(competitions::NomeDoTitulo(jogo, competicao, chave, divisao));
 }
 
 QString NomeClube(const Jogo& jogo, int c) {
