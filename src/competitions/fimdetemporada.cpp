@@ -5,6 +5,7 @@
 
 #include "competitions/calendario.hpp"
 #include "competitions/classificacao.hpp"
+#include "competitions/continentais.hpp"
 #include "competitions/copa.hpp"
 #include "competitions/estaduais.hpp"
 #include "competitions/rodadas.hpp"
@@ -14,7 +15,6 @@
 #include "management/financas.hpp"
 #include "match/posrodada.hpp"
 #include "world/clubes.hpp"
-#include "world/paises.hpp"
 
 #include <algorithm>
 #include <cstring>
@@ -42,8 +42,11 @@ int Vagas(const Jogo& jogo) {
 constexpr int kSlotDivisao1 = 0; // 0..3: divisions 1..4 of the main country
 constexpr int kSlotCopa = 4;     // the main country's national cup
 constexpr int kSlotEstadual = 5; // the state championship the first human plays
-// 6 first continental cup, 7 club world cup, 8 second continental cup: their
-// champions are recorded with those competitions.
+// 6 first continental cup, 7 club world cup, 8 second continental cup: the
+// region of the first human (region 2 without one).
+constexpr int kSlotContinental1 = 6;
+constexpr int kSlotMundial = 7;
+constexpr int kSlotContinental2 = 8;
 
 struct Artilharia {
     int jogador = -1, time = -1, gols = 0;
@@ -131,6 +134,40 @@ int EstadoMostrado(const Jogo& jogo) {
     return 0;
 }
 
+// The continental cups' and the club world cup's champions and top scorers
+// (each region's), the summary taking the first human's region.
+void GuardarContinentais(Jogo& jogo, const std::vector<std::vector<int>>& porTime,
+                         TCampeoesTemporada& resumo) {
+    if (!GruposSorteados(jogo)) return;
+    const int humano = jogo.estado.timeshumanos[0];
+    int mostrada = ClubeValido(jogo, humano) ? RegiaoDoPais(jogo.times[humano].pais) : 0;
+    if (mostrada == 0) mostrada = 2;
+    for (int competicao : {kContinental1, kContinental2}) {
+        for (int r = 1; r <= 2; ++r) {
+            std::vector<int> clubes;
+            for (int g = 1; g <= 8; ++g)
+                for (int c : ClubesDoGrupo(jogo, competicao, r, g)) clubes.push_back(c);
+            if (clubes.empty()) continue;
+            const Artilharia a = Artilheiro(jogo, porTime, clubes, competicao);
+            GuardarArtilheiro(jogo, a, competicao, r, -1);
+            if (r == mostrada)
+                Preencher(
+                    resumo, competicao == kContinental1 ? kSlotContinental1 : kSlotContinental2,
+                    Colocado(jogo, competicao, r, 1, -2), Colocado(jogo, competicao, r, 2, -2), a);
+        }
+    }
+    if (!MundialSorteado(jogo)) return;
+    std::vector<int> clubes;
+    for (const TParMundial& p : jogo.paresmundial)
+        for (int c : {p.time1, p.time2})
+            if (ClubeValido(jogo, c) && std::find(clubes.begin(), clubes.end(), c) == clubes.end())
+                clubes.push_back(c);
+    const Artilharia a = Artilheiro(jogo, porTime, clubes, kMundialDeClubes);
+    GuardarArtilheiro(jogo, a, kMundialDeClubes, -1, -1);
+    Preencher(resumo, kSlotMundial, Colocado(jogo, kMundialDeClubes, -1, 1, -2),
+              Colocado(jogo, kMundialDeClubes, -1, 2, -2), a);
+}
+
 // Before the season's goals are cleared: the top scorer of every division,
 // national cup, continental cup, club world cup and state championship (the
 // history screens' only record of them), and the season's summary of
@@ -164,23 +201,7 @@ void GuardarCampeoesEArtilheiros(Jogo& jogo) {
                       Colocado(jogo, kCopaNacional, l.pais, 2, -2), a);
     }
 
-    // The continental cups by region (1 South America: clubs of continent 1;
-    // 2 Europe: continent 0) and the club world cup; the season's goals tell
-    // whether they were played.
-    if (est.continental1) {
-        std::vector<int> regiao[2], todos;
-        for (int c = 0; c < std::min<int>(jogo.times.size(), jogo.PrimeiraSelecao()); ++c) {
-            todos.push_back(c);
-            const int continente = ContinentePais(jogo.times[c].pais);
-            if (continente == 0 || continente == 1) regiao[continente == 1 ? 0 : 1].push_back(c);
-        }
-        for (const int codigo : {kContinental1, kContinental2})
-            for (int r = 1; r <= 2; ++r)
-                GuardarArtilheiro(jogo, Artilheiro(jogo, porTime, regiao[r - 1], codigo), codigo, r,
-                                  -1);
-        GuardarArtilheiro(jogo, Artilheiro(jogo, porTime, todos, kMundialDeClubes),
-                          kMundialDeClubes, -1, -1);
-    }
+    GuardarContinentais(jogo, porTime, resumo);
 
     if (!est.estaduais) return;
     const int mostrado = EstadoMostrado(jogo);
@@ -275,6 +296,10 @@ void FimDeTemporada(Jogo& jogo) {
     management::ZerarFinancas(jogo);
     GuardarCampeoesEArtilheiros(jogo);
 
+    // Next season's continental lists read this season's final tables, which
+    // promotion is about to reshuffle.
+    if (e.continental1) MontarListasContinentais(jogo);
+
     for (int li = 0; li < static_cast<int>(jogo.ligas.size()); ++li) PromoverERebaixar(jogo, li);
 
     // The match archive stays for the whole game; the season's lists go.
@@ -315,8 +340,7 @@ void FimDeTemporada(Jogo& jogo) {
     GerarPartidasDaTemporada(jogo);
     if (e.estaduais) GerarPartidasEstaduais(jogo);
     if (e.copanacional) SortearCopas(jogo);
-    // The continental qualification and groups are drawn here once those cups
-    // are played.
+    QualificarContinentais(jogo);
 
     RegistrarClubesDaTemporada(jogo);
     management::DinheiroDaTemporada(jogo);

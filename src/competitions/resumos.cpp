@@ -1,5 +1,6 @@
 #include "competitions/resumos.hpp"
 
+#include "competitions/continentais.hpp"
 #include "world/idioma.hpp"
 #include "world/nomescompeticoes.hpp"
 #include "world/paises.hpp"
@@ -39,11 +40,8 @@ std::vector<TArtilheiroHistorico> ArtilheirosDaTemporada(const Jogo& jogo, int t
     return r;
 }
 
-std::string NomeDaCompeticao(const Jogo& jogo, int codigo, int time) {
-    const int pais = time >= 0 && time < static_cast<int>(jogo.times.size())
-                         ? jogo.times[time].pais
-                         : jogo.estado.paisprincipal;
-    const bool sulamericano = ContinentePais(pais) == 1;
+std::string NomeDaCompeticaoEm(const Jogo& jogo, int codigo, int pais, int regiao) {
+    const bool sulamericano = regiao == 1;
     switch (codigo) {
     case 0:
         return texto(2012);
@@ -52,6 +50,7 @@ std::string NomeDaCompeticao(const Jogo& jogo, int codigo, int time) {
     case 2:
         return NomeDaCopa(jogo, pais);
     case 3:
+        // The states have no names of their own in this world.
         return "Estadual";
     case 4:
         return texto(sulamericano ? 329 : 328);
@@ -60,13 +59,44 @@ std::string NomeDaCompeticao(const Jogo& jogo, int codigo, int time) {
     case 6:
         return texto(sulamericano ? 331 : 330);
     case 7:
-        return "Copa do Mundo";
+        return texto(358);
     case 8:
-        return "Copa Am\xe9rica";
+        return texto(342);
     case 9:
         return texto(341);
     default:
         return {};
+    }
+}
+
+std::string NomeDaCompeticao(const Jogo& jogo, int codigo, int time) {
+    const int pais = time >= 0 && time < static_cast<int>(jogo.times.size())
+                         ? jogo.times[time].pais
+                         : jogo.estado.paisprincipal;
+    return NomeDaCompeticaoEm(jogo, codigo, pais, RegiaoDoPais(pais));
+}
+
+std::string NomeDoTitulo(const Jogo& jogo, int competicao, int chave, int divisao) {
+    switch (competicao) {
+    case 1:
+        return NomeDaLiga(jogo, chave) + " - " + nomedivisao(divisao);
+    case 2:
+        return NomeDaCopa(jogo, chave);
+    case 3:
+        return "Estadual " + std::to_string(chave + 1);
+    case 4:
+        return texto(chave == 1 ? 329 : 328);
+    case 6:
+        return texto(chave == 1 ? 331 : 330);
+    default: {
+        int time = -1;
+        for (int h : jogo.estado.timeshumanos)
+            if (h >= 0) {
+                time = h;
+                break;
+            }
+        return NomeDaCompeticao(jogo, competicao, time);
+    }
     }
 }
 

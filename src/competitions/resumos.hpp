@@ -21,9 +21,19 @@ std::vector<world::TTituloHistorico> CampeoesDaTemporada(const world::Jogo& jogo
 std::vector<world::TArtilheiroHistorico> ArtilheirosDaTemporada(const world::Jogo& jogo,
                                                                 int temporada);
 
-// The name of competition `codigo` as club `time` sees it: its country's
-// league or cup, the continental cups of its region (South American names
-// for clubs of continent 1), the tournaments by their own names.
+// The one naming of the competitions: competition `codigo` of country `pais`
+// (its league and cup) and of continental region `regiao` (1 South America:
+// the South American names; otherwise the European ones), the club world cup
+// and the tournaments by their own names.
+std::string NomeDaCompeticaoEm(const world::Jogo& jogo, int codigo, int pais, int regiao);
+// As club `time` sees it: its country's league or cup, its region's cups
+// (the main country's without a club).
 std::string NomeDaCompeticao(const world::Jogo& jogo, int codigo, int time);
+
+// A competition of the history lists (Windows-1252): the country's league
+// and division, its cup, a state, the continental cups by region (key 1
+// South America), the club world cup and the tournaments by the name a club
+// of the first human knows them.
+std::string NomeDoTitulo(const world::Jogo& jogo, int competicao, int chave, int divisao);
 
 } // namespace competitions

@@ -97,8 +97,10 @@ void GerarPartidasContinental(Jogo& jogo, int competicao, const GruposContinenta
                 for (int m = 1; m <= 3; ++m)
                     for (int p = 1; p <= 2; ++p) {
                         const ParDeTimes par = ParDaTabela(4, m, turno, p);
-                        AdicionarPartida(jogo, grupo[par.mandante - 1], grupo[par.visitante - 1], m,
-                                         -1, turno, r + 1, competicao,
+                        const int a = grupo[par.mandante - 1], b = grupo[par.visitante - 1];
+                        // An empty slot plays nobody: its opponents rest that day.
+                        if (a < 0 || b < 0) continue;
+                        AdicionarPartida(jogo, a, b, m, -1, turno, r + 1, competicao,
                                          Data(datas, (turno - 1) * 3 + m - 1));
                     }
     for (int r = 1; r <= 2; ++r)

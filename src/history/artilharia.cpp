@@ -1,5 +1,7 @@
 #include "history/artilharia.hpp"
 
+#include "competitions/continentais.hpp"
+
 #include "world/idioma.hpp"
 #include "world/nomescompeticoes.hpp"
 #include "world/paises.hpp"
@@ -28,7 +30,8 @@ bool Conta(const TTime& t, const VisaoArtilharia& v, int pais) {
     case TipoArtilharia::Copa:
         return t.pais == pais;
     case TipoArtilharia::Continental:
-        return ContinentePais(t.pais) == v.chave;
+        // The cups' regions go by country lists, not by continent.
+        return competitions::RegiaoDoPais(t.pais) == (v.chave == 1 ? 1 : 2);
     case TipoArtilharia::Estadual:
         return t.pais == kPaisCasa && t.estado == v.chave;
     case TipoArtilharia::Carreira:
@@ -47,8 +50,9 @@ std::vector<VisaoArtilharia> VisoesArtilharia(const Jogo& jogo, int pais) {
     for (int d = 1; d <= divisoes; ++d)
         r.push_back({TipoArtilharia::Divisao, kLiga, d, -1, texto(326) + " - " + nomedivisao(d)});
     if (e.copanacional && li >= 0) r.push_back({TipoArtilharia::Copa, kCopa, 0, -1, texto(327)});
-    // Each cup in its two editions: the South American one counts the goals of
-    // clubs of continent 1, the European one those of continent 0.
+    // Each cup in its two editions: the South American one (key 1) counts the
+    // goals of the clubs of region 1, the European one (key 0) those of
+    // region 2.
     if (e.continental1) {
         r.push_back({TipoArtilharia::Continental, kContinental1, 0, 0, texto(328)});
         r.push_back({TipoArtilharia::Continental, kContinental1, 0, 1, texto(329)});

@@ -17,7 +17,8 @@ struct VisaoArtilharia {
     TipoArtilharia tipo = TipoArtilharia::Carreira;
     int codigo = 0;  // competition code of the goals counted (0: career)
     int divisao = 0; // league division 1..4
-    // Continental cups: the clubs' continent (1 South America, 0 Europe);
+    // Continental cups: 1 the South American edition (region 1), 0 the
+    // European one (region 2);
     // state championships: the state. The country is the list's own.
     int chave = -1;
     std::string nome; // as the picker shows it (Windows-1252)

@@ -5,6 +5,7 @@
 
 #include "competitions/calendario.hpp"
 #include "competitions/classificacao.hpp"
+#include "competitions/continentais.hpp"
 #include "competitions/copa.hpp"
 #include "competitions/estaduais.hpp"
 #include "competitions/fimdetemporada.hpp"
@@ -157,12 +158,15 @@ bool HumanoJoga(const Jogo& jogo, int time, int codigo) {
         return t.jogacopa && TemJogoHoje(jogo, time, codigo);
     case Competicao::kEstadual:
         return t.jogaestadual != 0;
+    // The continental cups and the club world cup: still in it and with a
+    // match today (a club knocked out, or a champion waiting for the
+    // semi-final, has none).
     case Competicao::kContinental1:
-        return t.jogacontinental != 0;
+        return t.jogacontinental != 0 && TemJogoHoje(jogo, time, codigo);
     case Competicao::kMundialDeClubes:
-        return t.jogamundial != 0;
+        return t.jogamundial != 0 && TemJogoHoje(jogo, time, codigo);
     case Competicao::kContinental2:
-        return t.jogacontinental2 != 0;
+        return t.jogacontinental2 != 0 && TemJogoHoje(jogo, time, codigo);
     default:
         return false; // national teams: nobody coaches one yet
     }
@@ -308,7 +312,16 @@ Proximo JogarDataSemHumanos(Jogo& jogo, InteracaoCiclo& ia) {
 
 Proximo Continuar(Jogo& jogo, InteracaoCiclo& ia, int codigo) {
     TEstadoJogo& e = jogo.estado;
-    const int proximo = competitions::ProximaData(jogo);
+    // The continental follow-up comes first: the club world cup, drawn when
+    // the calendar reaches it, needs the continental champions.
+    if (codigo == Competicao::kContinental1 || codigo == Competicao::kContinental2)
+        competitions::AvancarContinental(jogo, codigo);
+    if (codigo == Competicao::kMundialDeClubes) competitions::AvancarMundial(jogo);
+    const int proximo = competitions::ProximaData(jogo, [&] {
+        if (competitions::SortearMundial(jogo)) return true;
+        ia.Aviso(competitions::kErroMundial);
+        return false;
+    });
     switch (codigo) {
     case Competicao::kLiga:
         competitions::ClassificarLiga(jogo);
@@ -327,7 +340,7 @@ Proximo Continuar(Jogo& jogo, InteracaoCiclo& ia, int codigo) {
         AtualizarAmistosos(jogo);
         break;
     default:
-        break; // the continental cups and the tournaments advance their phases here
+        break; // the tournaments advance their phases here
     }
     e.tipo = proximo;
     match::EsvaziarEscalacoes(jogo);

@@ -50,6 +50,8 @@ struct InteracaoCiclo : InteracaoMercado, InteracaoCarreira {
     // The friendly screen of the human of club `clube` (the current club),
     // with the pre-season date limit.
     virtual void AmistososPreTemporada(world::Jogo&, int /*clube*/) {}
+    // A notice with an OK button (the club world cup that cannot be drawn).
+    virtual void Aviso(const std::string& /*mensagem*/) {}
 };
 
 // Whether the human of club `time` plays on the current date of code `codigo`.

@@ -1,7 +1,11 @@
 #include "management/invariantes.hpp"
 
+#include "competitions/continentais.hpp"
+
+#include <algorithm>
 #include <limits>
 #include <set>
+#include <tuple>
 
 namespace management {
 
@@ -159,6 +163,91 @@ void Tabelas(const Jogo& jogo, Relato& r) {
     }
 }
 
+// The continental cups and the club world cup: every fixture's clubs are real
+// clubs still in the competition, every group has its four clubs (a slot stays
+// empty only when the region had no club left to fill it), the group tables
+// agree with the group results, and no cup has two champions in a season.
+void Continentais(const Jogo& jogo, Relato& r) {
+    const std::size_t nt = jogo.times.size();
+    const int clubes = std::min<int>(static_cast<int>(nt), jogo.PrimeiraSelecao());
+    struct Conta {
+        int jogos = 0, vitorias = 0, derrotas = 0, pro = 0, contra = 0;
+    };
+    std::vector<Conta> conta[2] = {std::vector<Conta>(nt), std::vector<Conta>(nt)};
+    for (const TPartida& p : jogo.partidas) {
+        const int c = p.competicao;
+        if (c != 4 && c != 5 && c != 6) continue;
+        for (int t : {p.mandante, p.visitante}) {
+            if (t == -1) continue;
+            if (t < 0 || t >= clubes) {
+                r("continental fixture naming club " + std::to_string(t));
+                continue;
+            }
+            const TTime& k = jogo.times[t];
+            const bool flag = c == 4   ? k.jogacontinental
+                              : c == 6 ? k.jogacontinental2
+                                       : k.jogamundial;
+            if (!p.jogado && p.mandante >= 0 && p.visitante >= 0 && !flag)
+                r("club " + std::to_string(t) + " to play competition " + std::to_string(c) +
+                  " without its flag");
+        }
+        if (c == 5 || !p.jogado || p.rodada > 3 || p.mandante < 0 || p.visitante < 0 ||
+            p.mandante >= clubes || p.visitante >= clubes)
+            continue;
+        auto& v = conta[c == 4 ? 0 : 1];
+        Conta& a = v[p.mandante];
+        Conta& b = v[p.visitante];
+        ++a.jogos, ++b.jogos;
+        a.pro += p.golsmandante, a.contra += p.golsvisitante;
+        b.pro += p.golsvisitante, b.contra += p.golsmandante;
+        if (p.golsmandante > p.golsvisitante) ++a.vitorias, ++b.derrotas;
+        if (p.golsmandante < p.golsvisitante) ++b.vitorias, ++a.derrotas;
+    }
+    if (competitions::GruposSorteados(jogo)) {
+        std::vector<char> nogrupo(nt, 0);
+        int vazios[2] = {0, 0};
+        for (int k = 0; k < 2; ++k) {
+            const int codigo = k == 0 ? 4 : 6;
+            if (k == 1 && !jogo.estado.continental2) continue;
+            for (int reg = 1; reg <= 2; ++reg)
+                for (int g = 1; g <= 8; ++g)
+                    for (int s = 1; s <= 4; ++s) {
+                        const int c = competitions::ClubeDoGrupo(jogo, codigo, reg, g, s);
+                        if (c < 0) {
+                            ++vazios[reg - 1];
+                            continue;
+                        }
+                        if (nogrupo[c]++) r("club " + std::to_string(c) + " in two groups");
+                        const TTime& t = jogo.times[c];
+                        if ((k == 0 ? t.grupocontinental : t.grupocontinental2) != g)
+                            r("club " + std::to_string(c) + " does not know its group");
+                        const Conta& q = conta[k][c];
+                        if (t.jogos[codigo] != q.jogos || t.vitorias[codigo] != q.vitorias ||
+                            t.derrotas[codigo] != q.derrotas || t.golspro[codigo] != q.pro ||
+                            t.golscontra[codigo] != q.contra ||
+                            t.pontos[codigo] != 3 * q.vitorias + q.jogos - q.vitorias - q.derrotas)
+                            r("club " + std::to_string(c) + "'s group table in competition " +
+                              std::to_string(codigo) + " disagrees with its results");
+                    }
+        }
+        for (int reg = 1; reg <= 2; ++reg) {
+            if (vazios[reg - 1] == 0) continue;
+            for (int c = 0; c < clubes; ++c)
+                if (!nogrupo[c] && competitions::RegiaoDoPais(jogo.times[c].pais) == reg) {
+                    r("an empty group slot in region " + std::to_string(reg) + " while club " +
+                      std::to_string(c) + " stayed out");
+                    break;
+                }
+        }
+    }
+    std::set<std::tuple<int, int, int>> campeoes;
+    for (const TTituloHistorico& t : jogo.historicotitulos)
+        if ((t.competicao == 4 || t.competicao == 5 || t.competicao == 6) && t.lugar == 1 &&
+            !campeoes.insert({t.temporada, t.competicao, t.chave}).second)
+            r("two champions of competition " + std::to_string(t.competicao) + " in season " +
+              std::to_string(t.temporada));
+}
+
 void Dinheiro(const Jogo& jogo, Relato& r) {
     constexpr i32 lo = std::numeric_limits<i32>::min(), hi = std::numeric_limits<i32>::max();
     for (std::size_t c = 0; c < jogo.times.size(); ++c) {
@@ -230,6 +319,7 @@ std::vector<std::string> VerificarInvariantes(const Jogo& jogo) {
     Tecnicos(jogo, r);
     Ligas(jogo, r);
     Tabelas(jogo, r);
+    Continentais(jogo, r);
     Dinheiro(jogo, r);
     Mercado(jogo, r);
     Amistosos(jogo, r);

@@ -1,5 +1,6 @@
 #include "management/proximoadversario.hpp"
 
+#include "competitions/resumos.hpp"
 #include "plataforma/datas.hpp"
 #include "world/idioma.hpp"
 #include "world/nomescompeticoes.hpp"
@@ -44,36 +45,12 @@ bool PorRodada(int competicao, int rodada) {
 } // namespace
 
 std::string NomeDaCompeticao(const Jogo& jogo, int competicao, int grupo) {
-    const bool america = grupo == 1; // continental region 1
-    switch (competicao) {
-    case 0:
-        return texto(2012);
-    case 1:
-        if (grupo >= 0 && grupo < static_cast<int>(jogo.ligas.size()))
-            return NomeDaLiga(jogo, jogo.ligas[grupo].pais);
-        return NomeDaLiga(jogo, jogo.estado.paisprincipal);
-    case 2:
-        if (grupo >= 0 && grupo < static_cast<int>(jogo.ligas.size()))
-            return NomeDaCopa(jogo, jogo.ligas[grupo].pais);
-        return NomeDaCopa(jogo, jogo.estado.paisprincipal);
-    case 3:
-        // The states have no names of their own in this world.
-        return "Estadual";
-    case 4:
-        return texto(america ? 329 : 328);
-    case 5:
-        return texto(332);
-    case 6:
-        return texto(america ? 331 : 330);
-    case 7:
-        return texto(358);
-    case 8:
-        return texto(342);
-    case 9:
-        return texto(341);
-    default:
-        return {};
-    }
+    // A league's or cup's fixture names its league; a continental one its
+    // region.
+    const bool liga = (competicao == 1 || competicao == 2) && grupo >= 0 &&
+                      grupo < static_cast<int>(jogo.ligas.size());
+    const int pais = liga ? jogo.ligas[grupo].pais : jogo.estado.paisprincipal;
+    return competitions::NomeDaCompeticaoEm(jogo, competicao, pais, grupo);
 }
 
 ProximoAdversario ProcurarProximoAdversario(const Jogo& jogo, int time, double hoje) {

@@ -53,6 +53,13 @@ int ChaveDoGrupo(int codigo, const TPartida& f) {
     }
 }
 
+// The options "opver41/42/61/62": 1 shows the cup of that region as results only.
+bool SoResultados(const Jogo& jogo, int codigo, int regiao) {
+    const TOpcoes& o = jogo.estado.opcoes;
+    if (codigo == 4) return (regiao == 1 ? o.opver41 : o.opver42) == 1;
+    return (regiao == 1 ? o.opver61 : o.opver62) == 1;
+}
+
 void MontarGrupos(const Jogo& jogo, ExecucaoRodada& ex, const std::vector<int>& dodia) {
     ex.grupos.clear();
     const auto& partidas = *ex.partidas;
@@ -83,6 +90,11 @@ void MontarGrupos(const Jogo& jogo, ExecucaoRodada& ex, const std::vector<int>& 
             break;
         case 4:
         case 6:
+            // Each region's edition is watched unless its option asks for the
+            // results only; a human club's group is always watched.
+            g.mostrado =
+                !SoResultados(jogo, ex.codigo, g.id) || TemHumano(jogo, partidas, g.partidas);
+            break;
         case 7:
         case 8:
         case 9:
@@ -126,7 +138,8 @@ void AvancarContadores(Jogo& jogo, ExecucaoRodada& ex) {
             k.turnocopa = 1, ++k.fasecopa;
         break;
     case 3:
-        if (++k.rodadaestadual > 5 && k.turnoestadual == 1) k.turnoestadual = 2, k.rodadaestadual = 1;
+        if (++k.rodadaestadual > 5 && k.turnoestadual == 1)
+            k.turnoestadual = 2, k.rodadaestadual = 1;
         break;
     case 4:
     case 6: {

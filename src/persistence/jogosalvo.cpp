@@ -8,6 +8,7 @@
 #include "plataforma/bytes.hpp"
 
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <utility>
@@ -105,6 +106,11 @@ bool Entre(i32 v, i32 de, i32 ate) {
     return v >= de && v <= ate;
 }
 
+// Counters of the competitions' progress stay small; gauges, seats and
+// season counts far below the point where adding to them overflows.
+constexpr i32 kContadorMaximo = 64;
+constexpr i32 kValorMaximo = 100'000'000;
+
 bool EstadoValido(const Jogo& j) {
     const TEstadoJogo& e = j.estado;
     const std::size_t times = j.times.size();
@@ -126,17 +132,63 @@ bool EstadoValido(const Jogo& j) {
     }
     for (i32 a : e.arbitrostemporada)
         if (!Entre(a, 0, 41)) return false;
+    // Settings that pick tables and countries, and the competitions' progress
+    // counters: far-off values would run the rules off their tables or
+    // overflow as they count on.
+    if (!Entre(e.divisoesporliga, 0, 4) || !Entre(e.paisprincipal, 0, kPaisesListas - 1))
+        return false;
+    const TContadores& k = e.contadores;
+    for (i32 v : {k.rodadaliga, k.turnoliga, k.fasecopa, k.turnocopa, k.rodadaestadual,
+                  k.turnoestadual, k.fasecontinental[0], k.fasecontinental[1],
+                  k.turnocontinental[0], k.turnocontinental[1], k.fasetorneio})
+        if (!Entre(v, 0, kContadorMaximo)) return false;
+    return true;
+}
+
+// Season counts, added to after every match.
+template <std::size_t N> bool Contagens(const i32 (&v)[N]) {
+    for (i32 x : v)
+        if (!Entre(x, 0, kValorMaximo)) return false;
+    return true;
+}
+
+// A player's fields the rules use as indices, counts and dates.
+bool JogadorValido(const TJogador& p) {
+    return Entre(p.posicao, 0, 4) && Entre(p.posicaoatual, 0, 4) && Entre(p.funcao, 0, 2) &&
+           Entre(p.caract1, 0, 13) && Entre(p.caract2, 0, 13) && Entre(p.idade, 0, 200) &&
+           Entre(p.energia, -kValorMaximo, kValorMaximo) && std::isfinite(p.retorno) &&
+           std::isfinite(p.contrato) && Contagens(p.gols) && Contagens(p.jogos) &&
+           Contagens(p.cartoes);
+}
+
+// A club's gauges, seats and season counters, within what a game can reach.
+bool TimeValido(const TTime& t) {
+    if (!Entre(t.confdiretoria, -kValorMaximo, kValorMaximo) ||
+        !Entre(t.conftorcida, -kValorMaximo, kValorMaximo))
+        return false;
+    for (i32 c : t.capacidade)
+        if (!Entre(c, 0, kValorMaximo)) return false;
+    for (const auto& linha : t.pontoshistoricos)
+        for (i32 v : linha)
+            if (!Entre(v, -kValorMaximo, kValorMaximo)) return false;
+    for (int k = 0; k < kTiposCompeticao; ++k)
+        if (!Entre(t.pontos[k], -kValorMaximo, kValorMaximo) || !Entre(t.jogos[k], 0, kValorMaximo))
+            return false;
     return true;
 }
 
 bool RegistrosValidos(const Jogo& j) {
     const std::size_t njog = j.jogadores.size(), ntimes = j.times.size();
-    for (const TJogador& p : j.jogadores)
+    for (std::size_t i = 1; i < njog; ++i) {
+        const TJogador& p = j.jogadores[i];
         if (!IndiceOuNada(p.time, ntimes) || !Indice(p.historico, j.historicos.size()))
             return false;
+        if (p.time >= 0 && !JogadorValido(p)) return false;
+    }
+    if (njog > 0 && !IndiceOuNada(j.jogadores[0].time, ntimes)) return false;
     for (const TTime& t : j.times)
         if (!IndiceOuNada(t.tecnico, j.tecnicos.size()) || !IndiceOuNada(t.capitao, njog) ||
-            !IndiceOuNada(t.cobrador, njog) || !Entre(t.divisao, 0, 4))
+            !IndiceOuNada(t.cobrador, njog) || !Entre(t.divisao, 0, 4) || !TimeValido(t))
             return false;
     for (const TTecnico& t : j.tecnicos)
         if (!IndiceOuNada(t.time, ntimes)) return false;
@@ -149,6 +201,7 @@ bool RegistrosValidos(const Jogo& j) {
     }
     for (const TPartida& p : j.partidas)
         if (!IndiceOuNada(p.mandante, ntimes) || !IndiceOuNada(p.visitante, ntimes) ||
+            p.jogado > 1 || (p.jogado && (p.mandante < 0 || p.visitante < 0)) ||
             !Entre(p.competicao, -1, kTiposCompeticao - 1)) // -1: a friendly called off
             return false;
     for (const TEstadual& e : j.estaduais) {

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <limits>
 #include <string_view>
 #include <system_error>
 
@@ -21,8 +22,10 @@ namespace {
 
 constexpr std::size_t kDescricao = 25;
 constexpr int kTextoIlegivel = 357;
-// A long game's archive grows with every season; far above any real file.
-constexpr std::size_t kLimiteArquivo = std::size_t{1} << 30;
+// A long game's archive grows with every season (some 10 MiB each on the
+// whole world): a save is read whatever its size, every count inside it being
+// checked against the bytes left.
+constexpr std::size_t kLimiteArquivo = std::numeric_limits<std::size_t>::max();
 
 // A name from the list or from `arquivo` must stay inside "sav": no folders,
 // no way up.

@@ -10,7 +10,7 @@
 namespace plataforma {
 
 // The file's bytes, or nothing when it is missing, a folder or unreadable.
-// Reads at most `limite` bytes: no data file of the game is large.
+// Reads at most `limite` bytes, sized once from the file.
 std::optional<std::vector<std::uint8_t>> LerArquivo(const std::filesystem::path& caminho,
                                                     std::size_t limite = 64u << 20);
 
@@ -20,5 +20,10 @@ std::optional<std::vector<std::uint8_t>> LerArquivo(const std::filesystem::path&
 bool GravarArquivoAtomico(const std::filesystem::path& caminho,
                           std::span<const std::uint8_t> dados);
 bool GravarArquivoAtomico(const std::filesystem::path& caminho, std::string_view texto);
+// Removes the temporary files ("<name>.tmp<pid>") that writes killed midway
+// left in folder `pasta`: those of a process that no longer runs. Every
+// successful write cleans its folder so; the game cleans its saves' folder
+// at start. Returns how many went.
+int LimparTemporarios(std::filesystem::path pasta);
 
 } // namespace plataforma

@@ -3,6 +3,8 @@
 #include "plataforma/arquivos.hpp"
 #include "plataforma/cp1252.hpp"
 
+#include <unordered_set>
+
 namespace plataforma {
 namespace {
 
@@ -18,8 +20,8 @@ std::optional<std::string_view> NomeSecao(std::string_view linha) {
     linha = Aparar(linha);
     if (linha.empty() || linha.front() != '[') return std::nullopt;
     const auto fim = linha.find(']');
-    std::string_view nome = linha.substr(1, fim == std::string_view::npos ? linha.size() - 1
-                                                                            : fim - 1);
+    std::string_view nome =
+        linha.substr(1, fim == std::string_view::npos ? linha.size() - 1 : fim - 1);
     return Aparar(nome);
 }
 
@@ -80,9 +82,10 @@ std::string ArquivoPerfil::Ler(std::string_view secao, std::string_view chave,
     return v ? *v : std::string(padrao);
 }
 
-std::vector<std::pair<std::string, std::string>> ArquivoPerfil::Secao(
-    std::string_view secao) const {
+std::vector<std::pair<std::string, std::string>>
+ArquivoPerfil::Secao(std::string_view secao) const {
     std::vector<std::pair<std::string, std::string>> pares;
+    std::unordered_set<std::string> vistas;
     bool dentro = false;
     for (const std::string& linha : linhas_) {
         if (auto nome = NomeSecao(linha)) {
@@ -92,15 +95,17 @@ std::vector<std::pair<std::string, std::string>> ArquivoPerfil::Secao(
         }
         std::string_view k, v;
         if (!dentro || !Par(linha, k, v)) continue;
-        bool repetida = false;
-        for (const auto& [kk, vv] : pares) repetida = repetida || IguaisSemCaixa(kk, k);
-        if (!repetida) pares.emplace_back(std::string(k), std::string(v));
+        // The first of keys equal but for case wins; a set keeps the scan
+        // linear for language files of any size.
+        std::string chave(k);
+        for (char& c : chave) c = MinusculaAscii(c);
+        if (vistas.insert(std::move(chave)).second)
+            pares.emplace_back(std::string(k), std::string(v));
     }
     return pares;
 }
 
-void ArquivoPerfil::Gravar(std::string_view secao, std::string_view chave,
-                           std::string_view valor) {
+void ArquivoPerfil::Gravar(std::string_view secao, std::string_view chave, std::string_view valor) {
     const std::string nova = std::string(chave) + "=" + std::string(valor);
     std::size_t i = 0;
     for (; i < linhas_.size(); ++i) {

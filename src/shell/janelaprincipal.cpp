@@ -4,6 +4,7 @@
 #include "competitions/telas/dialogotecnicos.hpp"
 #include "competitions/telas/telacalendario.hpp"
 #include "competitions/telas/telaclassificacao.hpp"
+#include "competitions/telas/telacontinental.hpp"
 #include "competitions/telas/telacopa.hpp"
 #include "competitions/telas/telaestaduais.hpp"
 #include "competitions/telas/telafimtemporada.hpp"
@@ -57,6 +58,10 @@ void InteracaoDesktop::Falecimento(world::Jogo& jogo, int jogador) {
     caixa.setInformativeText(ui::T(654) + QStringLiteral("\n") + ui::T(655) + QStringLiteral("\n") +
                              ui::T(852));
     caixa.exec();
+}
+
+void InteracaoDesktop::Aviso(const std::string& mensagem) {
+    QMessageBox::information(janela_, QStringLiteral("Pitchlord 2007"), ui::Q(mensagem));
 }
 
 void InteracaoDesktop::JogoSalvo(world::Jogo&) {
@@ -237,6 +242,14 @@ void JanelaPrincipal::ComecarJogo(std::shared_ptr<world::Jogo> jogo, bool carreg
     });
     connect(principal_, &TelaPrincipal::estaduais, this, [this] {
         competitions::telas::TelaEstaduais tela(*jogo_, this);
+        tela.exec();
+    });
+    connect(principal_, &TelaPrincipal::continentais, this, [this] {
+        competitions::telas::TelaContinental tela(*jogo_, -1, -1, this);
+        tela.exec();
+    });
+    connect(principal_, &TelaPrincipal::mundial, this, [this] {
+        competitions::telas::TelaMundial tela(*jogo_, this);
         tela.exec();
     });
     connect(principal_, &TelaPrincipal::calendario, this, [this] {

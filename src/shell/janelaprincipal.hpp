@@ -35,6 +35,7 @@ public:
     void ErroAoSalvar(const std::string& mensagem) override;
     void Falecimento(world::Jogo& jogo, int jogador) override;
     void JogoSalvo(world::Jogo& jogo) override;
+    void Aviso(const std::string& mensagem) override;
     // The market's questions (interacao_compras.cpp, interacao_leiloes.cpp).
     bool PropostaDeCompra(world::Jogo& jogo, int comprador, int jogador, world::i32 valor) override;
     bool VenderAoHumano(world::Jogo& jogo, int comprador, int jogador, world::i32 valor) override;

@@ -1,4 +1,6 @@
 // The desktop game.
+#include "persistence/jogosalvo.hpp"
+#include "plataforma/arquivos.hpp"
 #include "plataforma/caminhos.hpp"
 #include "shell/janelaprincipal.hpp"
 #include "ui/traducao.hpp"
@@ -18,6 +20,8 @@ int main(int argc, char** argv) {
     const int i = args.indexOf(QStringLiteral("--dados"));
     if (i >= 0 && i + 1 < args.size()) plataforma::DefinirRaiz(args[i + 1].toStdString());
     world::IniciarIdioma();
+    // Saves killed midway in an earlier run left their temporary files.
+    plataforma::LimparTemporarios(persistence::PastaSav());
 
     shell::JanelaPrincipal janela;
     janela.show();

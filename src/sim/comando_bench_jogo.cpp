@@ -60,6 +60,10 @@ int BenchDoJogo(const Argumentos& args) {
         j.Chave("s_novo_jogo").Real(inicio);
         j.Chave("s_temporada_media").Real(media);
         j.Chave("s_temporada_pior").Real(pior);
+        // Each season on its own: the first has no continental cups.
+        j.Chave("s_temporadas").AbrirLista();
+        for (double s : porTemporada) j.Real(s);
+        j.FecharLista();
         j.Chave("s_salvar").Real(salvar);
         j.Chave("s_carregar").Real(carregar);
         j.Chave("bytes_jogo_salvo").Numero(static_cast<std::int64_t>(bytes.size()));
@@ -72,6 +76,9 @@ int BenchDoJogo(const Argumentos& args) {
         std::printf("new game             %.3f s\n", inicio);
         std::printf("season (quick mode)  %.3f s on average, %.3f s at worst, %zu seasons\n", media,
                     pior, porTemporada.size());
+        std::printf("each season         ");
+        for (double s : porTemporada) std::printf(" %.3f", s);
+        std::printf(" s\n");
         std::printf("save                 %.3f s, %zu bytes\n", salvar, bytes.size());
         std::printf("load                 %.3f s%s\n", carregar, ok ? "" : " (FAILED)");
     }

@@ -21,6 +21,7 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 #include <memory>
 
 namespace sim {
@@ -289,6 +290,8 @@ std::string NovoJogoDoAutopiloto(const Argumentos& args, Jogo& jogo) {
     o.novojogo.numhumanos = static_cast<int>(humanos);
     o.novojogo.estaduais = args.Tem("--estaduais");
     o.novojogo.copanacional = !args.Tem("--sem-copa");
+    // Without the continental cups (and so the club world cup).
+    if (args.Tem("--sem-continentais")) o.novojogo.continental1 = o.novojogo.continental2 = false;
     jogo.gerador.Semear(o.semente);
     competitions::IniciarJogoDeClubes(jogo, o.indice, o.novojogo);
     // Human i takes a club of division 1 of league i (round the leagues),
@@ -329,7 +332,8 @@ int ComandoJogar(const Argumentos& args) {
         plataforma::DefinirRaiz(dados);
         plataforma::DefinirPastaPrograma(dados);
         world::IniciarIdioma();
-        const auto bytes = plataforma::LerArquivo(carregar, std::size_t{1} << 30);
+        const auto bytes =
+            plataforma::LerArquivo(carregar, std::numeric_limits<std::size_t>::max());
         if (!bytes) return Erro("cannot read " + carregar);
         if (persistence::DesserializarJogo(*bytes, *jogo) != persistence::ResultadoCarga::Ok)
             return Erro(carregar + ": " + plataforma::Cp1252ParaUtf8(world::texto(357)));

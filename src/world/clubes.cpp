@@ -16,7 +16,9 @@ bool EntradaIndice::Usavel() const {
     return valido != 0 && (versao == 6 || versao == 7) && !nome.empty();
 }
 
-int CotaExtras(int posicao) { return posicao == 0 ? 14 : posicao <= 10 ? 12 : 10; }
+int CotaExtras(int posicao) {
+    return posicao == 0 ? 14 : posicao <= 10 ? 12 : 10;
+}
 
 IndiceTimes contatimes() {
     IndiceTimes indice;
@@ -70,8 +72,7 @@ std::vector<std::vector<int>> JogadoresPorTime(const Jogo& jogo) {
     return r;
 }
 
-int ContarDisponiveis(const Jogo& jogo, const std::vector<int>& jogadores, int tipo,
-                      double hoje) {
+int ContarDisponiveis(const Jogo& jogo, const std::vector<int>& jogadores, int tipo, double hoje) {
     if (tipo < 0 || tipo >= kTiposCompeticao) tipo = 0;
     int n = 0;
     for (int i : jogadores) {
@@ -122,13 +123,19 @@ int BaseExtra(int nivel) {
 int BaseLiga(const Jogo& jogo, const TTime& t) {
     int b = 0;
     if (jogo.estado.divisoesporliga == 4) {
-        if (t.divisao == 1) b = 20;
-        else if (t.divisao == 2) b = 15;
-        else if (t.divisao == 3) b = 10;
+        if (t.divisao == 1)
+            b = 20;
+        else if (t.divisao == 2)
+            b = 15;
+        else if (t.divisao == 3)
+            b = 10;
     } else {
-        if (t.divisao == 1) b = 20;
-        else if (t.divisao == 2) b = 15;
-        else if (t.divisao == 0) b = 1;
+        if (t.divisao == 1)
+            b = 20;
+        else if (t.divisao == 2)
+            b = 15;
+        else if (t.divisao == 0)
+            b = 1;
     }
     return b + t.nivel;
 }
@@ -232,7 +239,10 @@ void CriarJogadores(Jogo& jogo, const std::vector<std::optional<ArquivoTime>>& a
             TJogador j = NovoJogador();
             j.nome = b.nomes[k].view().substr(0, 20);
             j.estrela = b.estrelas[k] ? 1 : 0;
-            j.posicao = j.posicaoatual = b.posicoes[k];
+            // A position the game does not know (the file format allows any
+            // byte) plays in midfield, the most general of the outfield places.
+            j.posicao = j.posicaoatual =
+                b.posicoes[k] <= kAtacante ? int{b.posicoes[k]} : int{kMeia};
             j.idade = b.idades[k];
             j.pais = b.paises[k];
             j.titular = b.titulares[k] ? 1 : 0;
@@ -339,8 +349,8 @@ void iniciatimes(Jogo& jogo, const OpcoesCarga& opcoes) {
             arquivos[c] = learquivotime(plataforma::ResolverEm(pasta, jogo.arquivostimes[c]));
 
     for (std::size_t c = 0; c < n; ++c) CabecalhoParaTime(jogo, static_cast<int>(c), arquivos[c]);
-    jogo.precospadrao = {{{1, 5, 15, 30}, {10, 15, 25, 80}, {7, 13, 20, 70}, {5, 12, 17, 40},
-                          {3, 10, 15, 30}}};
+    jogo.precospadrao = {
+        {{1, 5, 15, 30}, {10, 15, 25, 80}, {7, 13, 20, 70}, {5, 12, 17, 40}, {3, 10, 15, 30}}};
 
     CriarTecnicos(jogo, arquivos);
     CriarJogadores(jogo, arquivos);

@@ -373,6 +373,8 @@ struct TContadores {
 static_assert(sizeof(TContadores) == 48);
 
 constexpr int kPaisesExtras = 52;
+constexpr int kPaisesListas = 202; // countries 0..201
+constexpr int kEntradasLista = 10;
 constexpr int kCotaMaximaExtras = 14;
 
 // The scalar state of a running game, 16752 bytes, saved as one block.
@@ -416,7 +418,15 @@ struct TEstadoJogo {
     // the club indices.
     i32 extrasporpais[kPaisesExtras][1 + kCotaMaximaExtras];
     i32 arbitrostemporada[12]; // the season's twelve referees, indices into arbitros
-    u8 reservado3568[16605 - 3568];
+    // The continental cups' groups: [cup: 0 code 4, 1 code 6][region 1/2 - 1]
+    // [group 1..8 - 1][slot], slot 0 the seed; -1 an empty slot. They hold the
+    // draw of season `temporadacontinental` only.
+    i32 gruposcontinentais[2][2][8][4];
+    // The continental list of every country 0..201: the count, then up to ten
+    // clubs (the qualified ones of a played league, else its strongest).
+    i32 listascontinentais[kPaisesListas][1 + kEntradasLista];
+    i32 temporadacontinental; // the season the groups and lists were drawn for, 0 none
+    u8 reservado12972[16605 - 12972];
     ShortString<25> descrtecnico;
     ShortString<25> descrtime;
     u8 reservado16657[12];
@@ -452,6 +462,9 @@ PL_CAMPO(TEstadoJogo, copaamerica, 345);
 PL_CAMPO(TEstadoJogo, contadores, 348);
 PL_CAMPO(TEstadoJogo, extrasporpais, 400);
 PL_CAMPO(TEstadoJogo, arbitrostemporada, 3520);
+PL_CAMPO(TEstadoJogo, gruposcontinentais, 3568);
+PL_CAMPO(TEstadoJogo, listascontinentais, 4080);
+PL_CAMPO(TEstadoJogo, temporadacontinental, 12968);
 PL_CAMPO(TEstadoJogo, descrtecnico, 16605);
 PL_CAMPO(TEstadoJogo, descrtime, 16631);
 PL_CAMPO(TEstadoJogo, gruposreais, 16669);

@@ -100,7 +100,16 @@ static_assert(sizeof(TConvocado) == 8);
 
 template <std::size_t N> struct TRegistroBruto { u8 bytes[N]; };
 using TGrupoTorneio = TRegistroBruto<48>; // national-team tournament group
-using TParMundial = TRegistroBruto<48>;   // club world cup pairing
+// One pairing of the club world cup, 48 bytes: pairs 1 and 2 are the first
+// day's matches, 3 and 4 the semi-finals, 5 the final, 6 the third place.
+struct TParMundial {
+    i32 time1; // -1 until known
+    i32 time2;
+    i32 vencedor; // -1 until played
+    i32 partida;  // the fixture in partidas, -1 none
+    i32 reservado[8];
+};
+static_assert(sizeof(TParMundial) == 48);
 
 // One hiring of the coach-change log.
 struct TTrocaTecnico {

@@ -4,6 +4,7 @@
 // each club's seasons from the archived results, the titles from the titles
 // list.
 #include "apoio/apoio.hpp"
+#include "competitions/continentais.hpp"
 #include "competitions/novojogo.hpp"
 #include "history/artilharia.hpp"
 #include "history/campeoes.hpp"
@@ -139,6 +140,8 @@ TEST_F(HistoricoTemporadas, TheListsAgreeWithTheArchiveOfThreeSeasons) {
                         return t.pais == pais && t.divisao == v.divisao;
                     case TipoArtilharia::Copa:
                         return t.pais == pais;
+                    case TipoArtilharia::Continental:
+                        return competitions::RegiaoDoPais(t.pais) == (v.chave == 1 ? 1 : 2);
                     default:
                         return t.pais == 29 && t.estado == v.chave;
                     }
@@ -182,6 +185,14 @@ TEST_F(HistoricoTemporadas, TheListsAgreeWithTheArchiveOfThreeSeasons) {
     ASSERT_EQ(j.estado.temporada, kTemporadas + 1);
     ASSERT_EQ(pontosfinais.size(), static_cast<std::size_t>(kTemporadas));
     EXPECT_GT(listas, 3 * 10);
+    // From the second season on the first continental cup's top scorer of
+    // each region is kept, and nobody's for the first.
+    for (int s = 1; s <= kTemporadas; ++s) {
+        int regioes = 0;
+        for (const TArtilheiroHistorico& a : j.artilheiros)
+            regioes += a.temporada == s && a.competicao == 4 && (a.chave == 1 || a.chave == 2);
+        EXPECT_EQ(regioes, s == 1 ? 0 : 2) << "season " << s;
+    }
 
     // Champions: one row per season, newest first; the league champion among
     // the clubs of most points, the recorded top scorer the events' one.

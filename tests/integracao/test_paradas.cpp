@@ -105,6 +105,14 @@ TEST_P(Paradas, EveryStoppingPointOfTheCycleLoadsAndGoesOnAsTheUnsavedGame) {
          [](Jogo&, Autopiloto& p) {
              p.depoisdadata = [&](int) { return p.proximo.tela != Tela::FimDeTemporada; };
          }},
+        {"between the two legs of a continental knockout tie",
+         [](Jogo& j, Autopiloto& p) {
+             // The first main screen after a quarter-final's first leg.
+             p.naprincipal = [&] {
+                 const auto& k = j.estado.contadores;
+                 return !(k.fasecontinental[0] == 5 && k.turnocontinental[0] == 2);
+             };
+         }},
         {"the first main screen of the second season",
          [](Jogo& j, Autopiloto& p) { p.naprincipal = [&] { return j.estado.temporada < 2; }; }},
     };

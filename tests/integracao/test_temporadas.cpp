@@ -1,6 +1,7 @@
 // Whole seasons of the default world played through the advance cycle.
 #include "apoio/apoio.hpp"
 #include "competitions/calendario.hpp"
+#include "competitions/continentais.hpp"
 #include "competitions/novojogo.hpp"
 #include "competitions/resumos.hpp"
 #include "history/historico.hpp"
@@ -139,7 +140,10 @@ TEST_F(Temporadas, TenSeasonsKeepEveryInvariantAfterEveryDate) {
             EXPECT_EQ(c->classificado, history::CampeaoDe(*jogo, a.competicao, chave, temporada))
                 << "season " << temporada << " competition " << a.competicao;
         }
-        EXPECT_EQ(finais, static_cast<int>(jogo->ligas.size()) + ativos);
+        // From the second season on, each continental cup's final in both regions.
+        const TEstadoJogo& est = jogo->estado;
+        const int continentais = temporada >= 2 ? 2 * (est.continental1 + est.continental2) : 0;
+        EXPECT_EQ(finais, static_cast<int>(jogo->ligas.size()) + ativos + continentais);
         return true;
     };
     piloto.novatemporada = [&] { return jogo->estado.temporada <= 10; };
@@ -343,4 +347,71 @@ TEST_F(Temporadas, AHumanWhoResignsLeavesTheTurnToTheNextOne) {
     EXPECT_EQ(jogo->ligas[0].temhumano, 0);
     JogarAte(*jogo, 2);
     EXPECT_EQ(jogo->estado.temporada, 2);
+}
+
+// The whole default world for three seasons: both continental cups in both
+// regions and the club world cup every season from the second, every rule kept
+// after every date.
+TEST_F(Temporadas, TheWholeWorldPlaysBothContinentalCupsAndTheClubWorldCup) {
+    plataforma::DefinirRaiz(PITCHLORD_JOGO);
+    auto jogo = Novo({competitions::LigasOferecidas(contatimes()), true, true, 1, 7});
+    ASSERT_TRUE(jogo->estado.continental1 && jogo->estado.continental2);
+    management::Autopiloto piloto(*jogo);
+    std::string primeiro;
+    int continentais = 0;
+    piloto.depoisdadata = [&](int codigo) {
+        continentais += codigo >= 4 && codigo <= 6;
+        if (primeiro.empty())
+            if (const auto erros = management::VerificarInvariantes(*jogo); !erros.empty())
+                primeiro = "season " + std::to_string(jogo->estado.temporada) + " date " +
+                           std::to_string(jogo->estado.dataatual) + ": " + erros.front();
+        return true;
+    };
+    auto conferirGrupos = [&] {
+        // Every slot of every group filled, and every played league's list read
+        // its cup winner from the history.
+        for (int c : {competitions::kContinental1, competitions::kContinental2})
+            for (int r = 1; r <= 2; ++r)
+                for (int g = 1; g <= 8; ++g)
+                    EXPECT_EQ(competitions::ClubesDoGrupo(*jogo, c, r, g).size(), 4u)
+                        << "competition " << c << " region " << r << " group " << g;
+        const int anterior = jogo->estado.temporada - 1;
+        for (const TLiga& l : jogo->ligas) {
+            const int copa = history::CampeaoDe(*jogo, 2, l.pais, anterior);
+            if (copa < 0 || competitions::VagasContinentais(l.pais) < 2) continue;
+            EXPECT_TRUE(competitions::EntradaDaLista(*jogo, l.pais, 1) == copa ||
+                        competitions::EntradaDaLista(*jogo, l.pais, 2) == copa)
+                << "country " << l.pais;
+        }
+    };
+    piloto.fimdetemporada = [&] {
+        const int t = jogo->estado.temporada;
+        std::map<std::pair<int, int>, int> lugares;
+        for (const auto& h : jogo->historicotitulos)
+            if (h.temporada == t && h.competicao >= 4 && h.competicao <= 6)
+                ++lugares[{h.competicao * 10 + h.chave + 1, h.lugar}];
+        if (t == 1) {
+            EXPECT_TRUE(lugares.empty());
+            return true;
+        }
+        for (int c : {4, 6})
+            for (int r = 1; r <= 2; ++r) {
+                EXPECT_EQ((lugares[{c * 10 + r + 1, 1}]), 1) << "season " << t << " cup " << c;
+                EXPECT_EQ((lugares[{c * 10 + r + 1, 2}]), 1);
+            }
+        for (int l = 1; l <= 4; ++l) EXPECT_EQ((lugares[{50, l}]), 1) << "club world cup " << l;
+        return true;
+    };
+    piloto.novatemporada = [&] {
+        if (jogo->estado.temporada >= 2) conferirGrupos();
+        return jogo->estado.temporada <= 3;
+    };
+    piloto.Entrar();
+    ASSERT_TRUE(piloto.Jogar());
+    EXPECT_EQ(primeiro, "");
+    EXPECT_EQ(jogo->estado.temporada, 4);
+    EXPECT_GT(continentais, 2 * (14 + 14 + 3) - 4);
+    // The season's summary names the continental champions.
+    EXPECT_GE(jogo->campeoestemporada[1].campeao[6], 0);
+    EXPECT_GE(jogo->campeoestemporada[1].campeao[7], 0);
 }

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <functional>
 #include <unistd.h>
@@ -292,6 +293,27 @@ TEST(JogoSalvo, IndicesOutOfRangeMakeTheFileUnreadable) {
         {"state group", [](Jogo& j) { j.estaduais[4].grupos[4][5] = 4; }},
         {"state champion", [](Jogo& j) { j.estaduais[0].campeao = 4; }},
         {"call-up", [](Jogo& j) { j.convocados[1].jogador = 13; }},
+        // Fields the rules count with or index by, far out of their range.
+        {"player position", [](Jogo& j) { j.jogadores[2].posicao = 2147483647; }},
+        {"player role", [](Jogo& j) { j.jogadores[2].funcao = -1; }},
+        {"player characteristic", [](Jogo& j) { j.jogadores[2].caract2 = 14; }},
+        {"player age", [](Jogo& j) { j.jogadores[2].idade = 2147483647; }},
+        {"player energy", [](Jogo& j) { j.jogadores[2].energia = -2147483647; }},
+        {"contract", [](Jogo& j) { j.jogadores[2].contrato = std::nan(""); }},
+        {"return date", [](Jogo& j) { j.jogadores[2].retorno = INFINITY; }},
+        {"fans' confidence", [](Jogo& j) { j.times[2].conftorcida = 2147483647; }},
+        {"seats", [](Jogo& j) { j.times[2].capacidade[1] = -5; }},
+        {"league points", [](Jogo& j) { j.times[2].pontos[1] = 2147483600; }},
+        {"matches played", [](Jogo& j) { j.times[2].jogos[1] = -1; }},
+        {"historic points", [](Jogo& j) { j.times[2].pontoshistoricos[0][0] = 2147483647; }},
+        {"player's matches", [](Jogo& j) { j.jogadores[2].jogos[1] = 2147483647; }},
+        {"cup phase", [](Jogo& j) { j.estado.contadores.fasecopa = 2147483647; }},
+        {"league matchday", [](Jogo& j) { j.estado.contadores.rodadaliga = -3; }},
+        {"tournament phase", [](Jogo& j) { j.estado.contadores.fasetorneio = 65; }},
+        {"divisions per league", [](Jogo& j) { j.estado.divisoesporliga = 1000; }},
+        {"main country", [](Jogo& j) { j.estado.paisprincipal = 2147483647; }},
+        {"played flag", [](Jogo& j) { j.partidas[0].jogado = 2; }},
+        {"played without a club", [](Jogo& j) { j.partidas[0].mandante = -1; }},
     };
     Jogo alvo = Sentinela();
     for (const auto& [nome, estragar] : casos) {

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <string>
+
 using plataforma::ArquivoPerfil;
 
 TEST(Perfil, SectionsAndKeysIgnoreCaseAndValuesAreTheRestOfTheLine) {
@@ -34,8 +37,9 @@ TEST(Perfil, WritingAKeyKeepsEveryOtherLine) {
     p.Gravar("OPCOES", "OpSom", "0");
     p.Gravar("opcoes", "opnegrito", "1");
     p.Gravar("nova", "k", "v");
-    EXPECT_EQ(p.Texto(), "; settings\r\n[opcoes]\r\nOpSom=0\r\nopnegrito=1\r\n\r\n[outra]\r\nz=9\r\n"
-                         "\r\n[nova]\r\nk=v\r\n");
+    EXPECT_EQ(p.Texto(),
+              "; settings\r\n[opcoes]\r\nOpSom=0\r\nopnegrito=1\r\n\r\n[outra]\r\nz=9\r\n"
+              "\r\n[nova]\r\nk=v\r\n");
 }
 
 TEST(Perfil, FilesAreReadAndWrittenSafely) {
@@ -51,4 +55,23 @@ TEST(Perfil, FilesAreReadAndWrittenSafely) {
     EXPECT_EQ(plataforma::LerPerfil(pasta / "d.ini", "s", "k", "def"), "def");
     EXPECT_FALSE(plataforma::GravarPerfil(pasta / "d.ini", "s", "k", "v"));
     EXPECT_FALSE(plataforma::GravarPerfil(pasta / "naoexiste/x.ini", "s", "k", "v"));
+}
+
+TEST(Perfil, AHugeSectionIsReadInLinearTimeWithTheFirstOfEachKey) {
+    // 300 000 keys, each twice (the second in capitals): seconds if the scan
+    // of earlier keys were quadratic, a fraction of one here.
+    std::string texto = "[s1]\n";
+    for (int i = 0; i < 300'000; ++i) texto += std::to_string(i) + "=a" + std::to_string(i) + "\n";
+    for (int i = 0; i < 1'000; ++i)
+        texto += "K" + std::to_string(i) + "=x\nk" + std::to_string(i) + "=y\n";
+    const auto p = ArquivoPerfil::DeTexto(texto);
+    const auto inicio = std::chrono::steady_clock::now();
+    const auto pares = p.Secao("S1");
+    const double segundos =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
+    ASSERT_EQ(pares.size(), 301'000u);
+    EXPECT_EQ(pares[299'999].second, "a299999");
+    EXPECT_EQ(pares[300'000].first, "K0");
+    EXPECT_EQ(pares[300'000].second, "x");
+    EXPECT_LT(segundos, 5.0);
 }

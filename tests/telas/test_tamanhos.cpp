@@ -5,6 +5,7 @@
 #include "competitions/telas/dialogotecnicos.hpp"
 #include "competitions/telas/telacalendario.hpp"
 #include "competitions/telas/telaclassificacao.hpp"
+#include "competitions/telas/telacontinental.hpp"
 #include "competitions/telas/telacopa.hpp"
 #include "competitions/telas/telaestaduais.hpp"
 #include "competitions/telas/telafimtemporada.hpp"
@@ -246,6 +247,14 @@ TEST(Tamanhos, TablesDialogsAndTheSeasonEndFit1024x768) {
     {
         competitions::telas::TelaEstaduais tela(jogo);
         Caber(tela, "estaduais");
+    }
+    {
+        competitions::telas::TelaContinental tela(jogo);
+        Caber(tela, "continental");
+    }
+    {
+        competitions::telas::TelaMundial tela(jogo);
+        Caber(tela, "mundial");
     }
     {
         competitions::telas::TelaCalendario tela(jogo, t.humano);

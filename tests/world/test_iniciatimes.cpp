@@ -48,10 +48,10 @@ int ExtrasDe(const Jogo& jogo, int pais) {
 
 TEST(Iniciatimes, ExtraClubsFillEachCountrysQuotaFromTheStrongest) {
     apoio::PastaTemporaria pasta;
-    Pais(pasta, 97, 22, 20);  // the league being played
-    Pais(pasta, 29, 16, 25);  // first of the list: quota 14
-    Pais(pasta, 11, 15, 23);  // second: quota 12
-    Pais(pasta, 104, 5, 19);  // twelfth: quota 10, only five exist
+    Pais(pasta, 97, 22, 20); // the league being played
+    Pais(pasta, 29, 16, 25); // first of the list: quota 14
+    Pais(pasta, 11, 15, 23); // second: quota 12
+    Pais(pasta, 104, 5, 19); // twelfth: quota 10, only five exist
     const Jogo jogo = Carregar({97});
     EXPECT_EQ(jogo.estado.numtimesligas, 22);
     EXPECT_EQ(ExtrasDe(jogo, 29), 14);
@@ -280,9 +280,11 @@ TEST(Iniciatimes, PlayersAreRepairedAndGetTheirHistories) {
     ArquivoTime t = apoio::MontarTime(97, 15, "Reparos");
     t.jogadores.caract1[0] = 200; // goalkeeper: becomes 0
     t.jogadores.caract2[0] = 14;
-    t.jogadores.caract1[2] = 0;   // outfield 0: a random 4..11
-    t.jogadores.caract2[2] = 99;  // above 13: 0, then random
+    t.jogadores.caract1[2] = 0;  // outfield 0: a random 4..11
+    t.jogadores.caract2[2] = 99; // above 13: 0, then random
     t.jogadores.nomes[3].set("Um Nome Bem Comprido Demais Para Caber");
+    t.jogadores.posicoes[4] = 9; // no such position: a midfielder
+    t.jogadores.posicoes[5] = 255;
     apoio::GravarTime(pasta, t);
     const Jogo jogo = Carregar({97});
     EXPECT_EQ(jogo.jogadores[0].time, -1);
@@ -300,6 +302,12 @@ TEST(Iniciatimes, PlayersAreRepairedAndGetTheirHistories) {
     EXPECT_LE(l.caract2, 11);
     EXPECT_EQ(l.funcao, FuncaoInicial(l.posicao, l.caract1, l.caract2));
     EXPECT_EQ(jogo.jogadores[lista[3]].nome.view(), "Um Nome Bem Comprido");
+    for (int k : {4, 5}) {
+        const TJogador& m = jogo.jogadores[lista[k]];
+        EXPECT_EQ(m.posicao, kMeia);
+        EXPECT_EQ(m.posicaoatual, kMeia);
+        EXPECT_EQ(m.funcao, FuncaoInicial(kMeia, m.caract1, m.caract2));
+    }
     EXPECT_EQ(g.energia, 100);
     EXPECT_EQ(g.moral, 3);
     EXPECT_EQ(g.posicaoatual, g.posicao);

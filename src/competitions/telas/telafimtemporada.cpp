@@ -35,29 +35,7 @@ QTableWidget* Grade(const QStringList& titulos) {
 // A competition of the history as the lists name it: country's league and
 // division, its cup, a state, the continental and tournament names.
 QString NomeDoTitulo(const Jogo& jogo, int competicao, int chave, int divisao) {
-    switch (competicao) {
-    case 1:
-        return ui::Q(NomeDaLiga(jogo, chave)) + QStringLiteral(" - ") + ui::Q(nomedivisao(divisao));
-    case 2:
-        return ui::Q(NomeDaCopa(jogo, chave));
-    case 3:
-        return QStringLiteral("Estadual %1").arg(chave + 1);
-    case 4:
-        return ui::T(chave == 1 ? 329 : 328);
-    case 6:
-        return ui::T(chave == 1 ? 331 : 330);
-    default: {
-        // The tournaments and the club world cup go by the name a club of the
-        // main country knows them by.
-        int time = -1;
-        for (int h : jogo.estado.timeshumanos)
-            if (h >= 0) {
-                time = h;
-                break;
-            }
-        return ui::Q(NomeDaCompeticao(jogo, competicao, time));
-    }
-    }
+    return ui::Q(competitions::NomeDoTitulo(jogo, competicao, chave, divisao));
 }
 
 QString NomeClube(const Jogo& jogo, int c) {
@@ -130,6 +108,18 @@ TelaFimTemporada::TelaFimTemporada(Jogo& jogo, QWidget* pai)
         c->setFont(b);
         campeoes_->setItem(k, 1, c);
         campeoes_->setItem(k, 2, new QTableWidgetItem(NomeClube(jogo, vice)));
+        if (t.competicao != 5) continue;
+        // The club world cup also has its third and fourth places.
+        int lugares[2] = {-1, -1};
+        for (const TTituloHistorico& o : titulos)
+            if (o.competicao == 5 && (o.lugar == 3 || o.lugar == 4)) lugares[o.lugar - 3] = o.time;
+        campeoes_->insertRow(k + 1);
+        campeoes_->setItem(
+            k + 1, 0,
+            new QTableWidgetItem(NomeDoTitulo(jogo, t.competicao, t.chave, t.divisao) +
+                                 QStringLiteral(" (3º e 4º)")));
+        campeoes_->setItem(k + 1, 1, new QTableWidgetItem(NomeClube(jogo, lugares[0])));
+        campeoes_->setItem(k + 1, 2, new QTableWidgetItem(NomeClube(jogo, lugares[1])));
     }
     MostrarArtilheiros();
 }

@@ -7,7 +7,10 @@
 #include "world/paises.hpp"
 
 #include <QComboBox>
+#include <QDialog>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QTableWidget>
 
 namespace history::telas {
@@ -72,6 +75,17 @@ void PreencherPaises(QComboBox* caixa, const Jogo& jogo, int liga) {
     }
     caixa->setVisible(jogo.ligas.size() > 1);
     if (liga >= 0 && liga < caixa->count()) caixa->setCurrentIndex(liga);
+}
+
+QHBoxLayout* RodapeFechar(QDialog* tela) {
+    auto* fechar = new QPushButton(ui::T(268));
+    fechar->setObjectName(QStringLiteral("fechar"));
+    fechar->setDefault(true);
+    QObject::connect(fechar, &QPushButton::clicked, tela, &QDialog::accept);
+    auto* rodape = new QHBoxLayout;
+    rodape->addStretch();
+    rodape->addWidget(fechar);
+    return rodape;
 }
 
 } // namespace history::telas

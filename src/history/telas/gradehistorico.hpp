@@ -10,6 +10,8 @@
 #include <QStringList>
 
 class QComboBox;
+class QDialog;
+class QHBoxLayout;
 class QTableWidget;
 class QTableWidgetItem;
 
@@ -47,5 +49,8 @@ private:
 // A country picker holding the countries of the leagues played (the item
 // data is the country code), on the league `liga`; hidden with one league.
 void PreencherPaises(QComboBox* caixa, const world::Jogo& jogo, int liga);
+
+// The screen's foot: "Fechar" on the right, the default button, closing it.
+QHBoxLayout* RodapeFechar(QDialog* tela);
 
 } // namespace history::telas

@@ -54,15 +54,9 @@ TelaArtilharia::TelaArtilharia(const Jogo& jogo, int clube, bool carreira, QWidg
         mostrartodos_ = true;
         Mostrar();
     });
-    auto* fechar = new QPushButton(ui::T(268));
-    fechar->setObjectName(QStringLiteral("fechar"));
-    fechar->setDefault(true);
-    connect(fechar, &QPushButton::clicked, this, &QDialog::accept);
-    auto* rodape = new QHBoxLayout;
-    rodape->addWidget(nota_);
-    rodape->addWidget(todos_);
-    rodape->addStretch();
-    rodape->addWidget(fechar);
+    QHBoxLayout* rodape = RodapeFechar(this);
+    rodape->insertWidget(0, nota_);
+    rodape->insertWidget(1, todos_);
 
     auto* v = new QVBoxLayout(this);
     v->addLayout(topo);

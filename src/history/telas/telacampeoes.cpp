@@ -118,13 +118,7 @@ TelaCampeoes::TelaCampeoes(const Jogo& jogo, int clube, QWidget* pai) : QDialog(
         tela.exec();
     });
 
-    auto* fechar = new QPushButton(ui::T(268));
-    fechar->setObjectName(QStringLiteral("fechar"));
-    fechar->setDefault(true);
-    connect(fechar, &QPushButton::clicked, this, &QDialog::accept);
-    auto* rodape = new QHBoxLayout;
-    rodape->addStretch();
-    rodape->addWidget(fechar);
+    QHBoxLayout* rodape = RodapeFechar(this);
 
     auto* v = new QVBoxLayout(this);
     v->addLayout(topo);

@@ -79,14 +79,8 @@ TelaRankingClubes::TelaRankingClubes(const Jogo& jogo, int clube, QWidget* pai)
     });
 
     legenda_ = new QLabel(QStringLiteral("Legenda: (PG/GP/GC)"));
-    auto* fechar = new QPushButton(ui::T(268));
-    fechar->setObjectName(QStringLiteral("fechar"));
-    fechar->setDefault(true);
-    connect(fechar, &QPushButton::clicked, this, &QDialog::accept);
-    auto* rodape = new QHBoxLayout;
-    rodape->addWidget(legenda_);
-    rodape->addStretch();
-    rodape->addWidget(fechar);
+    QHBoxLayout* rodape = RodapeFechar(this);
+    rodape->insertWidget(0, legenda_);
 
     auto* v = new QVBoxLayout(this);
     v->addLayout(topo);

@@ -67,13 +67,7 @@ TelaRankingTecnicos::TelaRankingTecnicos(const Jogo& jogo, int clube, QWidget* p
         lista_->horizontalHeaderItem(kColPrimeiroTitulo + c)
             ->setToolTip(QString::fromUtf8(kTitulos[c].nome));
 
-    auto* fechar = new QPushButton(ui::T(268));
-    fechar->setObjectName(QStringLiteral("fechar"));
-    fechar->setDefault(true);
-    connect(fechar, &QPushButton::clicked, this, &QDialog::accept);
-    auto* rodape = new QHBoxLayout;
-    rodape->addStretch();
-    rodape->addWidget(fechar);
+    QHBoxLayout* rodape = RodapeFechar(this);
 
     auto* v = new QVBoxLayout(this);
     v->addLayout(topo);

@@ -1,5 +1,6 @@
 #include "history/telas/telaretrospecto.hpp"
 
+#include "competitions/resumos.hpp"
 #include "history/telas/gradehistorico.hpp"
 #include "plataforma/ordemalfabetica.hpp"
 #include "ui/fundo.hpp"
@@ -26,22 +27,7 @@ namespace history::telas {
 using namespace world;
 
 QString NomeDoTitulo(const Jogo& jogo, int competicao, int chave, int divisao) {
-    switch (competicao) {
-    case 1:
-        return ui::Q(NomeDaLiga(jogo, chave)) + QStringLiteral(" - ") + ui::Q(nomedivisao(divisao));
-    case 2:
-        return ui::Q(NomeDaCopa(jogo, chave));
-    case 3:
-        return QStringLiteral("Estadual %1").arg(chave + 1);
-    case 4:
-        return ui::T(chave == 1 ? 329 : 328);
-    case 5:
-        return ui::T(332);
-    case 6:
-        return ui::T(chave == 1 ? 331 : 330);
-    default:
-        return {};
-    }
+    return ui::Q(competitions::NomeDoTitulo(jogo, competicao, chave, divisao));
 }
 
 TelaRetrospecto::TelaRetrospecto(const Jogo& jogo, int clube, QWidget* pai)
@@ -92,13 +78,7 @@ TelaRetrospecto::TelaRetrospecto(const Jogo& jogo, int clube, QWidget* pai)
     lista_->setObjectName(QStringLiteral("lista"));
     lista_->horizontalHeader()->setSectionResizeMode(kTecnicos, QHeaderView::Stretch);
 
-    auto* fechar = new QPushButton(ui::T(268));
-    fechar->setObjectName(QStringLiteral("fechar"));
-    fechar->setDefault(true);
-    connect(fechar, &QPushButton::clicked, this, &QDialog::accept);
-    auto* rodape = new QHBoxLayout;
-    rodape->addStretch();
-    rodape->addWidget(fechar);
+    QHBoxLayout* rodape = RodapeFechar(this);
 
     auto* v = new QVBoxLayout(this);
     v->addLayout(topo);

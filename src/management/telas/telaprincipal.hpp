@@ -88,6 +88,8 @@ signals:
     void classificacao();
     void copa();
     void estaduais();
+    void continentais();
+    void mundial();
     void calendario();
     void financas();
     void emprestimo();
@@ -98,8 +100,8 @@ signals:
     void outrosclubes();
     void busca();
     void transferencias();
-    void contratacoes(); // "Últimas contratações de técnicos"
-    void estadio();      // "Preço dos Ingressos"
+    void contratacoes();      // "Últimas contratações de técnicos"
+    void estadio();           // "Preço dos Ingressos"
     void vender(int jogador); // the sale screen for a player of the squad
     void renovar(int jogador); // "Propor novo contrato" for a player of the squad
     void amistosos();          // "Marcar amistoso" (F9)

@@ -90,7 +90,12 @@ void TelaPrincipal::MontarMenus() {
     QAction* estadual = Entrada(this, competicoes, QStringLiteral("Estadual"));
     estadual->setEnabled(jogo_.estado.estaduais != 0);
     connect(estadual, &QAction::triggered, this, &TelaPrincipal::estaduais);
-    Ainda(this, competicoes, QStringLiteral("Continentais"));
+    QAction* continentais = Entrada(this, competicoes, QStringLiteral("Continentais"));
+    continentais->setEnabled(jogo_.estado.continental1 != 0);
+    connect(continentais, &QAction::triggered, this, &TelaPrincipal::continentais);
+    QAction* mundial = Entrada(this, competicoes, ui::T(332));
+    mundial->setEnabled(jogo_.estado.continental1 != 0);
+    connect(mundial, &QAction::triggered, this, &TelaPrincipal::mundial);
 
     // The history screens only read the game: they open here, over the
     // screen, on the club on screen.

@@ -1,7 +1,10 @@
 #include "match/telas/telaresultados.hpp"
 
+#include "competitions/calendario.hpp"
 #include "competitions/classificacao.hpp"
+#include "competitions/continentais.hpp"
 #include "competitions/telas/telaclassificacao.hpp"
+#include "competitions/telas/telacontinental.hpp"
 #include "match/resultadosdata.hpp"
 #include "match/telas/relatoriopartida.hpp"
 #include "ui/fundo.hpp"
@@ -136,6 +139,23 @@ TelaResultados::TelaResultados(Jogo& jogo, const ExecucaoRodada& ex, QWidget* pa
     v->addLayout(meio, 1);
 
     auto* baixo = new QHBoxLayout;
+    // The continental cups' groups and brackets, the club world cup's table.
+    if (codigo_ == 4 || codigo_ == 6 || codigo_ == 5) {
+        chaves_ = new QPushButton(codigo_ == 5 ? ui::T(332) : QStringLiteral("Grupos e chaves"));
+        baixo->addWidget(chaves_);
+        connect(chaves_, &QPushButton::clicked, this, [this] {
+            if (codigo_ == 5) {
+                competitions::telas::TelaMundial tela(jogo_, this);
+                tela.exec();
+                return;
+            }
+            const int i = grupos_->currentIndex();
+            const int regiao =
+                i >= 0 && i < static_cast<int>(idsgrupos_.size()) ? idsgrupos_[i] : -1;
+            competitions::telas::TelaContinental tela(jogo_, codigo_, regiao, this);
+            tela.exec();
+        });
+    }
     baixo->addStretch();
     continuar_ = new QPushButton(QStringLiteral("Continuar >>"));
     continuar_->setDefault(true);
@@ -249,20 +269,15 @@ void TelaResultados::Selecionar(int linha) {
         const int g = std::clamp(jogo_.times[a.mandante].grupoestadual, 1, kGruposEstaduais);
         linhas = competitions::Tabela(
             jogo_, 3, std::span<const int>(jogo_.estaduais[a.grupo].grupos[g - 1], 6));
-    } else if (codigo_ == 4 || codigo_ == 6) {
-        // A continental group: the four clubs of the selected match's group.
-        const auto grupo = [&](int c) {
-            return codigo_ == 4 ? jogo_.times[c].grupocontinental
-                                : jogo_.times[c].grupocontinental2;
-        };
-        std::vector<int> clubes;
-        const int g = grupo(a.mandante);
-        for (int c = 0; c < static_cast<int>(jogo_.times.size()); ++c)
-            if (grupo(c) == g && g > 0 && jogo_.times[c].pais >= 0 &&
-                (codigo_ == 4 ? jogo_.times[c].jogacontinental : jogo_.times[c].jogacontinental2) &&
-                (ContinentePais(jogo_.times[c].pais) == 1) == (a.grupo == 1))
-                clubes.push_back(c);
-        linhas = competitions::Tabela(jogo_, codigo_, clubes);
+    } else if ((codigo_ == 4 || codigo_ == 6) && jogo_.TimeValido(a.mandante)) {
+        // A group match: the four clubs of its group (the knockout has none).
+        const TTime& t = jogo_.times[a.mandante];
+        const int g = codigo_ == 4 ? t.grupocontinental : t.grupocontinental2;
+        const auto clubes = competitions::ClubesDoGrupo(jogo_, codigo_, a.grupo, g);
+        const auto datas = competitions::DatasDaCompeticao(jogo_, codigo_);
+        const bool grupos = datas.size() >= 6 && a.data <= datas[5];
+        if (grupos && std::find(clubes.begin(), clubes.end(), a.visitante) != clubes.end())
+            linhas = competitions::Tabela(jogo_, codigo_, clubes);
     }
     painel_->setVisible(!linhas.empty());
     competitions::telas::PreencherTabela(tabela_, jogo_, linhas);

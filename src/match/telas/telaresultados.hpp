@@ -28,6 +28,9 @@ public:
     QTextBrowser* Detalhes() const { return detalhes_; }
     QTableWidget* Tabela() const { return tabela_; }
     QPushButton* Continuar() const { return continuar_; }
+    // The continental groups and brackets (codes 4, 6) or the club world
+    // cup's table (code 5); null on other dates.
+    QPushButton* Chaves() const { return chaves_; }
     // Archive entries of the rows of the match list.
     const std::vector<int>& Entradas() const { return mostradas_; }
     // Whether the details and the table stand side by side (a wide screen)
@@ -61,6 +64,7 @@ private:
     QLabel* titulotabela_;
     QTableWidget* tabela_;
     QPushButton* continuar_;
+    QPushButton* chaves_ = nullptr;
 };
 
 } // namespace match::telas
