@@ -8,6 +8,21 @@ namespace match {
 
 // round(a / b), halves to even; b > 0.
 constexpr std::int32_t ArredDiv(std::int64_t a, std::int64_t b) {
+    // The match's figures nearly always fit in 32 bits, where the division
+    // is several times cheaper; the result is the same either way.
+    if (a >= INT32_MIN && a <= INT32_MAX && b > 0 && b <= INT32_MAX) {
+        const std::int32_t a32 = static_cast<std::int32_t>(a), b32 = static_cast<std::int32_t>(b);
+        std::int32_t q = a32 / b32;
+        std::int32_t r = a32 % b32;
+        // Without branches: which way a figure rounds is anybody's guess, and a
+        // guessed branch costs more than the arithmetic.
+        const std::int32_t negativo = r < 0;
+        q -= negativo;
+        r += b32 & -negativo;
+        const std::int32_t falta = b32 - r;
+        q += static_cast<std::int32_t>((r > falta) | ((r == falta) & (q & 1)));
+        return q;
+    }
     std::int64_t q = a / b;
     std::int64_t r = a % b;
     if (r < 0) { // floor division

@@ -246,6 +246,8 @@ EstadoRodada Minuto(Jogo& jogo, ExecucaoRodada& ex) {
     if (ex.estado != EstadoRodada::Relogio) return ex.estado;
     Rodada& r = ex.rodada;
     ++r.minuto;
+    // The window had the clock stopped and may have changed anything.
+    EsquecerResumos(r);
     JogarMinutoDeTodos(jogo, r);
     r.interacao->MinutoJogado(r);
     if (r.minuto < 45) return ex.estado;

@@ -93,7 +93,9 @@ bool MudarPosicaoNaPartida(Jogo& jogo, Rodada& rodada, int m, int lado, int joga
     if (funcao < 0 || funcao >= kFuncoesPorPosicao[nova]) return false;
     const int vaga = VagaDe(EscalacaoDe(jogo, rodada.jogos[m], lado), jogador);
     if (vaga < 0 || !EmCampo(jogo, jogador)) return false;
-    // Out of the counts under the old position and role, back in under the new.
+    // Out of the counts under the old position and role, back in under the new;
+    // the engine works the side out again from the next minute.
+    interno::EsquecerResumo(rodada.jogos[m], lado);
     interno::SairDasContagens(jogo, rodada, m, lado, vaga);
     j.posicaoatual = nova;
     j.funcao = funcao;

@@ -1,11 +1,14 @@
 // Fouls, free kicks and cards, injuries, the loss of energy and the computer's
 // substitutions.
+#include "match/arredondar.hpp"
 #include "match/estatisticas.hpp"
 #include "match/motor.hpp"
 #include "match/motor_interno.hpp"
 #include "world/posicoes.hpp"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 
 namespace match {
 
@@ -88,15 +91,6 @@ int QuemLevaCartao(Jogo& jogo, const TEscalacao& e) {
     return primeiro;
 }
 
-int ChanceDeContusao(int e) {
-    if (e < 0 || e > 100) return 400;
-    static constexpr int kAte[] = {10, 20, 30, 40, 50, 60, 80, 100};
-    static constexpr int kChance[] = {240, 280, 300, 360, 450, 480, 500, 550};
-    int i = 0;
-    while (e > kAte[i]) ++i;
-    return kChance[i];
-}
-
 // The computer's replacement for an injured player, from the bench; he is set
 // to play the injured player's position where needed.
 int ReservaParaContundido(Jogo& jogo, const TEscalacao& e, int pos) {
@@ -114,32 +108,45 @@ int ReservaParaContundido(Jogo& jogo, const TEscalacao& e, int pos) {
     return r;
 }
 
-// Energy lost by age: at four fixed minutes, or at all seven.
-struct Desgaste {
-    int ate;
-    bool todos;
-    int perda;
-};
-constexpr Desgaste kDesgaste[] = {
-    {17, false, 1}, {25, true, 1},  {32, false, 2}, {36, true, 2},
-    {42, false, 4}, {48, true, 3},  {55, false, 5}, {60, false, 6},
-    {70, false, 7}, {80, false, 8}, {90, false, 9}, {100, false, 10},
+// Energy lost by age (1..100), looked up once per player and minute: at the
+// four fixed minutes 10, 20, 40 and 45, or at all seven when `todos`; and the
+// extra loss of minute 40 (full-backs attacking down the flanks, centre-backs
+// marking hard, the goalkeeper).
+struct PerdaDaIdade {
+    std::int8_t perda = 0;
+    bool todos = false;
+    std::int8_t extra = 0;
 };
 
-int PerdaPorIdade(int idade, int minuto) {
-    if (idade < 1 || idade > 100) return 0;
-    const Desgaste* d = kDesgaste;
-    while (idade > d->ate) ++d;
-    const bool fixo = minuto == 10 || minuto == 20 || minuto == 40 || minuto == 45;
-    return (fixo || d->todos) ? d->perda : 0;
+constexpr std::array<PerdaDaIdade, 101> TabelaDePerdas() {
+    struct Faixa {
+        int ate;
+        bool todos;
+        int perda;
+    };
+    constexpr Faixa kFaixas[] = {
+        {17, false, 1}, {25, true, 1},  {32, false, 2}, {36, true, 2},
+        {42, false, 4}, {48, true, 3},  {55, false, 5}, {60, false, 6},
+        {70, false, 7}, {80, false, 8}, {90, false, 9}, {100, false, 10},
+    };
+    std::array<PerdaDaIdade, 101> t{};
+    int f = 0;
+    for (int idade = 1; idade <= 100; ++idade) {
+        while (idade > kFaixas[f].ate) ++f;
+        t[idade].perda = static_cast<std::int8_t>(kFaixas[f].perda);
+        t[idade].todos = kFaixas[f].todos;
+        t[idade].extra = static_cast<std::int8_t>(idade <= 20   ? 1
+                                                  : idade <= 30 ? 2
+                                                  : idade <= 50 ? 3
+                                                                : 6);
+    }
+    return t;
 }
+constexpr std::array<PerdaDaIdade, 101> kPerdas = TabelaDePerdas();
 
-int PerdaExtra(int idade) {
-    if (idade >= 1 && idade <= 20) return 1;
-    if (idade >= 21 && idade <= 30) return 2;
-    if (idade >= 31 && idade <= 50) return 3;
-    if (idade >= 51 && idade <= 100) return 6;
-    return 0;
+// Outside 1..100 an age loses nothing.
+const PerdaDaIdade& PerdaPorIdade(int idade) {
+    return kPerdas[idade >= 1 && idade <= 100 ? idade : 0];
 }
 
 } // namespace
@@ -167,6 +174,7 @@ void FaltasECartoes(Jogo& jogo, Rodada& rodada, int m, int lado) {
             --X.disponiveis;
             if (j.amarelosjogo > 1) {
                 j.jogou = 0;
+                EsquecerResumo(p, lado);
                 Estatistica_(jogo, rodada, idx, Estatistica::Vermelho);
                 RegistrarEvento(rodada, p.Clube(lado), idx, rodada.minuto, kSegundoAmarelo, m);
             } else {
@@ -180,14 +188,19 @@ void FaltasECartoes(Jogo& jogo, Rodada& rodada, int m, int lado) {
     if (!EmCampo(jogo, idx) || jogo.jogadores[idx].amarelosjogo != 0) return;
     --X.disponiveis;
     jogo.jogadores[idx].jogou = 0;
+    EsquecerResumo(p, lado);
     if (rodada.tipo != 0) Estatistica_(jogo, rodada, idx, Estatistica::Vermelho);
     RegistrarEvento(rodada, p.Clube(lado), idx, 0, kVermelhoDireto, m);
 }
 
 void Contusao(Jogo& jogo, Rodada& rodada, int m, int lado, int mediaenergia) {
+    ContusaoComChance(jogo, rodada, m, lado, ChanceDeContusao(mediaenergia));
+}
+
+void interno::ContusaoComChance(Jogo& jogo, Rodada& rodada, int m, int lado, int chance) {
     TJogoDaRodada& p = rodada.jogos[m];
     TTime& X = TimeDe(jogo, p, lado);
-    if (jogo.Aleatorio(ChanceDeContusao(mediaenergia)) != 1) return;
+    if (jogo.Aleatorio(chance) != 1) return;
     if (X.disponiveis <= 10 || p.substituicoes[lado] <= 0) return;
     int vaga = jogo.Aleatorio(10);
     if (p.mostrado && jogo.Aleatorio(200) == 0) vaga = kVagaGoleiro;
@@ -197,6 +210,7 @@ void Contusao(Jogo& jogo, Rodada& rodada, int m, int lado, int mediaenergia) {
 
     Estatistica_(jogo, rodada, idx, Estatistica::Contusao);
     jogo.jogadores[idx].jogou = 0;
+    EsquecerResumo(p, lado);
     // He leaves the counts here, once; the replacement's substitution below
     // finds him already out of them.
     SairDasContagens(jogo, rodada, m, lado, vaga);
@@ -226,30 +240,56 @@ void DesgasteEnergia(Jogo& jogo, Rodada& rodada, int m, int lado) {
     TJogoDaRodada& p = rodada.jogos[m];
     const TTime& X = TimeDe(jogo, p, lado);
     const TEscalacao& e = EscalacaoDe(jogo, p, lado);
+    const int tipo = rodada.tipo;
+    const double hoje = rodada.hoje;
     const int minuto = rodada.minuto;
+    const bool fixo = minuto == 10 || minuto == 20 || minuto == 40 || minuto == 45;
     const bool recupera = minuto == 10 || minuto == 15 || minuto == 20;
+    const bool extralateral = minuto == 40 && X.jogadas == 1;
+    const bool extrazagueiro = minuto == 40 && X.marcacao != 0;
+    // Only energy moves here: a summary kept for the side keeps its players,
+    // lines and roles, and its sums are worked out again on the way.
+    Resumo* r = p.guardar && p.resumovalido[lado] ? &p.resumo[lado] : nullptr;
+    int forca[5] = {}, soma = 0, n = 0;
     for (int v = 0; v <= kVagaGoleiro; ++v) {
         const int idx = Vaga(e, v);
-        if (idx <= 0) continue;
+        const bool conta = idx > 0 && Elegivel(jogo.jogadores[idx], tipo, hoje);
+        if (r && r->jogador[v] != (conta ? idx : 0)) r = nullptr; // it no longer fits
+        if (!conta) continue;
         TJogador& j = jogo.jogadores[idx];
-        if (!Elegivel(j, rodada.tipo, rodada.hoje)) continue;
+        const PerdaDaIdade& t = PerdaPorIdade(j.idade);
+        int energia = j.energia;
         if (j.posicao != kGoleiro) {
-            int perda = PerdaPorIdade(j.idade, minuto);
-            if (minuto == 40 && ((j.posicaoatual == kLateral && X.jogadas == 1) ||
-                                 (j.posicaoatual == kZagueiro && X.marcacao != 0)))
-                perda += PerdaExtra(j.idade);
-            j.energia = std::max(0, j.energia - perda);
+            int perda = (fixo || t.todos) ? t.perda : 0;
+            if ((extralateral && j.posicaoatual == kLateral) ||
+                (extrazagueiro && j.posicaoatual == kZagueiro))
+                perda += t.extra;
+            energia = std::max(0, energia - perda);
             if (recupera) {
                 if (j.caract1 == 12)
-                    j.energia += 2;
+                    energia += 2;
                 else if (j.caract2 == 12)
-                    j.energia += 1;
-                j.energia = std::min(100, j.energia);
+                    energia += 1;
+                energia = std::min(100, energia);
             }
         }
-        if (v == kVagaGoleiro && j.posicaoatual == kGoleiro && minuto == 40)
-            j.energia = std::max(0, j.energia - PerdaExtra(j.idade));
+        if (v == kVagaGoleiro && minuto == 40 && j.posicaoatual == kGoleiro)
+            energia = std::max(0, energia - t.extra);
+        j.energia = energia;
+        if (r) {
+            soma += energia;
+            ++n;
+            const int linha = r->linha[v];
+            if (linha >= 0) forca[linha] += ForcaComFator(j, r->fator[v]);
+        }
     }
+    p.limitesvalidos = false;
+    if (!r) {
+        EsquecerResumo(p, lado);
+        return;
+    }
+    std::copy(std::begin(forca), std::end(forca), r->forca);
+    r->mediaenergia = n > 0 ? ArredDiv(soma, n) : 0;
 }
 
 void SubstituicaoAutomatica(Jogo& jogo, Rodada& rodada, int m, int lado, int saldo) {
@@ -284,6 +324,7 @@ void SubstituicaoAutomatica(Jogo& jogo, Rodada& rodada, int m, int lado, int sal
 
 void Substituir(Jogo& jogo, Rodada& rodada, int m, int lado, int vaga, int entra) {
     TJogoDaRodada& p = rodada.jogos[m];
+    EsquecerResumo(p, lado);
     const int sai = Vaga(EscalacaoDe(jogo, p, lado), vaga);
     SairDasContagens(jogo, rodada, m, lado, vaga);
     if (sai > 0) jogo.jogadores[sai].jogou = 0;

@@ -21,9 +21,17 @@ InteracaoPadrao gPadrao;
 
 constexpr std::size_t kEmailsPorRodada = 6 * 32;
 
-bool Em(int x, std::initializer_list<int> l) {
-    return std::find(l.begin(), l.end(), x) != l.end();
+// Whether characteristic `c` is one of those in `mascara` (bit c set).
+constexpr bool Em(int c, unsigned mascara) {
+    return c >= 0 && c < 32 && ((mascara >> c) & 1u) != 0;
 }
+constexpr unsigned Mascara(std::initializer_list<int> l) {
+    unsigned m = 0;
+    for (int c : l) m |= 1u << c;
+    return m;
+}
+constexpr unsigned kArmadorCentral = Mascara({4, 9, 11});
+constexpr unsigned kLateralCentral = Mascara({6, 11, 13});
 
 // Midfield weight by the number of "Volante" midfielders.
 void AjusteVolantes(i32& x, int k) {
@@ -48,7 +56,8 @@ int BonusDeNivel(const TTime& t, int tipo) {
 
 namespace {
 
-int Posse(Jogo& jogo, Rodada& rodada, TJogoDaRodada& p, const Resumo r[2]) {
+// The share R of side 0 in the draw for the ball.
+int LimitePosse(const Jogo& jogo, const Rodada& rodada, const TJogoDaRodada& p, const Resumo r[2]) {
     const TEscalacao& eH = EscalacaoDe(jogo, p, 0);
     const TEscalacao& eA = EscalacaoDe(jogo, p, 1);
     const TTime& H = TimeDe(jogo, p, 0);
@@ -85,7 +94,10 @@ int Posse(Jogo& jogo, Rodada& rodada, TJogoDaRodada& p, const Resumo r[2]) {
     f += BonusDeNivel(H, rodada.tipo);
     h += BonusDeNivel(A, rodada.tipo);
 
-    const int R = f + h <= 0 ? 0 : (f * 100) / (f + h);
+    return f + h <= 0 ? 0 : (f * 100) / (f + h);
+}
+
+int Posse(Jogo& jogo, TJogoDaRodada& p, int R) {
     const int lado = jogo.Aleatorio(100) + 1 <= R ? 0 : 1;
     ++p.posse[lado];
     ++p.roubadas[lado];
@@ -129,8 +141,14 @@ int AjusteDeChute(int meias, int k) {
     }
 }
 
-void Ataque(Jogo& jogo, Rodada& rodada, int m, int lado, const Resumo& rb, const Resumo& rc) {
-    TJogoDaRodada& p = rodada.jogos[m];
+// What the attack of side `lado` is played against: its strength o, the share
+// R of the draw that gets it through, and the shot threshold A after that.
+struct LimitesAtaque {
+    int o, R, A;
+};
+
+LimitesAtaque LimitesDoAtaque(const Jogo& jogo, const TJogoDaRodada& p, int lado, const Resumo& rb,
+                              const Resumo& rc) {
     const int outro = 1 - lado;
     const TEscalacao& eB = EscalacaoDe(jogo, p, lado);
     const TEscalacao& eC = EscalacaoDe(jogo, p, outro);
@@ -158,10 +176,6 @@ void Ataque(Jogo& jogo, Rodada& rodada, int m, int lado, const Resumo& rb, const
     else if (nD > 6)
         Somar(u, 20);
 
-    const int R = o + u <= 0 ? 0 : (o * 100) / (o + u);
-    if (jogo.Aleatorio(100) + 1 > R) return;
-    ++p.ataquesvencidos[lado];
-
     int A = 40;
     if (B.estilo == 1) A += 3;
     if (C.estilo == 1) A += 5;
@@ -169,9 +183,21 @@ void Ataque(Jogo& jogo, Rodada& rodada, int m, int lado, const Resumo& rb, const
     if (C.estilo == 2) A -= 10;
     if (B.estilo == 2) A += 10;
     if (B.jogadas == 0 && rb.central) A += 3;
-    if (jogo.Aleatorio(100) + 1 > A) return;
+    return {o, o + u <= 0 ? 0 : (o * 100) / (o + u), A};
+}
+
+// The attack of side `lado` from its draws on: through the defence, the shot,
+// the goal. `g` is the goalkeeper strength it faces.
+void JogarAtaque(Jogo& jogo, Rodada& rodada, int m, int lado, const LimitesAtaque& l, int g) {
+    TJogoDaRodada& p = rodada.jogos[m];
+    if (jogo.Aleatorio(100) + 1 > l.R) return;
+    ++p.ataquesvencidos[lado];
+    if (jogo.Aleatorio(100) + 1 > l.A) return;
     ++p.finalizacoes[lado];
 
+    const int o = l.o;
+    const TEscalacao& eC = EscalacaoDe(jogo, p, 1 - lado);
+    const TTime& B = TimeDe(jogo, p, lado);
     int G = ChanceDeGol(o, g);
     if (o != g && eC.goleiro > 0) {
         const TJogador& gk = jogo.jogadores[eC.goleiro];
@@ -244,17 +270,17 @@ namespace interno {
 
 Resumo Resumir(const Jogo& jogo, const Rodada& rodada, const TEscalacao& e) {
     Resumo r;
-    int soma = 0, n = 0, c = 0, s = 0;
+    int c = 0, s = 0;
     for (int v = 0; v <= kVagaGoleiro; ++v) {
         const int idx = Vaga(e, v);
         if (idx <= 0) continue;
         const TJogador& j = jogo.jogadores[idx];
         if (!Elegivel(j, rodada.tipo, rodada.hoje)) continue;
-        soma += j.energia;
-        ++n;
         const int pa = j.posicaoatual;
         const int linha = (pa == kLateral && j.funcao == 2) ? kMeia : pa;
-        if (linha >= 0 && linha <= 4) r.forca[linha] += ForcaEfetiva(j);
+        r.jogador[v] = idx;
+        r.linha[v] = static_cast<std::int8_t>(linha >= 0 && linha <= 4 ? linha : -1);
+        r.fator[v] = static_cast<std::int8_t>(pa == j.posicao ? 100 : FatorImprovisado(j));
         if (pa == kMeia) {
             if (j.funcao == 0)
                 ++r.volantes;
@@ -268,8 +294,8 @@ Resumo Resumir(const Jogo& jogo, const Rodada& rodada, const TEscalacao& e) {
         const bool ofensivo = j.funcao == 1 || j.funcao == 2;
         if (pa == kMeia && ofensivo) {
             ++c;
-            if (Em(j.caract1, {4, 9, 11})) s += 2;
-            if (Em(j.caract2, {4, 9, 11})) s += 1;
+            if (Em(j.caract1, kArmadorCentral)) s += 2;
+            if (Em(j.caract2, kArmadorCentral)) s += 1;
         } else if (pa == kAtacante) {
             c += 2;
             if (j.funcao == 1) s += 2;
@@ -278,13 +304,29 @@ Resumo Resumir(const Jogo& jogo, const Rodada& rodada, const TEscalacao& e) {
             if (j.caract2 == 5) s += 1;
         } else if (pa == kLateral && ofensivo) {
             ++c;
-            if (Em(j.caract1, {6, 11, 13})) s += 2;
-            if (Em(j.caract2, {6, 11, 13})) s += 1;
+            if (Em(j.caract1, kLateralCentral)) s += 2;
+            if (Em(j.caract2, kLateralCentral)) s += 1;
         }
     }
-    r.mediaenergia = n > 0 ? ArredDiv(soma, n) : 0;
     r.central = s > c + 1;
+    SomarForcas(jogo, r);
     return r;
+}
+
+void SomarForcas(const Jogo& jogo, Resumo& r) {
+    int forca[5] = {}, soma = 0, n = 0;
+    for (int v = 0; v <= kVagaGoleiro; ++v) {
+        const int idx = r.jogador[v];
+        if (idx <= 0) continue;
+        const TJogador& j = jogo.jogadores[idx];
+        soma += j.energia;
+        ++n;
+        const int linha = r.linha[v];
+        if (linha < 0) continue;
+        forca[linha] += ForcaComFator(j, r.fator[v]);
+    }
+    std::copy(std::begin(forca), std::end(forca), r.forca);
+    r.mediaenergia = n > 0 ? ArredDiv(soma, n) : 0;
 }
 
 void Entrar(Jogo& jogo, Rodada& rodada, int m, int lado, int vaga, int jogador) {
@@ -366,6 +408,18 @@ void IniciarPartida(Jogo& jogo, Rodada& rodada, int m, int mandante, int visitan
     // messages than this in one match.
     if (jogo.times[mandante].humano || jogo.times[visitante].humano)
         jogo.emails.reserve(jogo.emails.size() + kEmailsPorRodada);
+    // A club or a lineup in two matches of the date (only odd data does it)
+    // changes under the other match's feet: neither keeps anything then.
+    p.guardar = p.escalacao1 != p.escalacao2;
+    for (int k = 1; k <= rodada.numjogos; ++k) {
+        TJogoDaRodada& q = rodada.jogos[k];
+        if (k == m || q.mandante < 0) continue;
+        const bool comum = q.mandante == mandante || q.mandante == visitante ||
+                           q.visitante == mandante || q.visitante == visitante ||
+                           q.escalacao1 == p.escalacao1 || q.escalacao1 == p.escalacao2 ||
+                           q.escalacao2 == p.escalacao1 || q.escalacao2 == p.escalacao2;
+        if (comum) p.guardar = q.guardar = false;
+    }
     if (m > rodada.numjogos) rodada.numjogos = m;
 }
 
@@ -382,13 +436,14 @@ int SortearPosse(Jogo& jogo, Rodada& rodada, int m) {
     TJogoDaRodada& p = rodada.jogos[m];
     const Resumo r[2] = {Resumir(jogo, rodada, EscalacaoDe(jogo, p, 0)),
                          Resumir(jogo, rodada, EscalacaoDe(jogo, p, 1))};
-    return Posse(jogo, rodada, p, r);
+    return Posse(jogo, p, LimitePosse(jogo, rodada, p, r));
 }
 
 void JogadaAtaque(Jogo& jogo, Rodada& rodada, int m, int lado) {
     TJogoDaRodada& p = rodada.jogos[m];
-    Ataque(jogo, rodada, m, lado, Resumir(jogo, rodada, EscalacaoDe(jogo, p, lado)),
-           Resumir(jogo, rodada, EscalacaoDe(jogo, p, 1 - lado)));
+    const Resumo rb = Resumir(jogo, rodada, EscalacaoDe(jogo, p, lado));
+    const Resumo rc = Resumir(jogo, rodada, EscalacaoDe(jogo, p, 1 - lado));
+    JogarAtaque(jogo, rodada, m, lado, LimitesDoAtaque(jogo, p, lado, rb, rc), rc.forca[0]);
 }
 
 void RegistrarEvento(Rodada& rodada, int clube, int jogador, int outro, int tipo, int m) {
@@ -497,18 +552,69 @@ void SortearPenalti(Jogo& jogo, Rodada& rodada, int m) {
     p.penaltiusado[lado] = 1;
 }
 
+void EsquecerResumos(Rodada& rodada, int m) {
+    for (int k = 1; k <= kMaxJogos; ++k)
+        if (m == 0 || m == k) {
+            EsquecerResumo(rodada.jogos[k], 0);
+            EsquecerResumo(rodada.jogos[k], 1);
+        }
+}
+
+namespace {
+
+bool MesmasTaticas(const i32 (&t)[3], const TTime& c) {
+    return t[0] == c.estilo && t[1] == c.marcacao && t[2] == c.jogadas;
+}
+
+// The summaries and thresholds of the minute: those kept from an earlier
+// minute while nothing they come from has changed, else worked out again.
+const LimitesMinuto& LimitesDoMinuto(const Jogo& jogo, const Rodada& rodada, TJogoDaRodada& p) {
+    const TTime& H = TimeDe(jogo, p, 0);
+    const TTime& A = TimeDe(jogo, p, 1);
+    LimitesMinuto& l = p.limites;
+    if (p.guardar && p.limitesvalidos && MesmasTaticas(l.taticas[0], H) &&
+        MesmasTaticas(l.taticas[1], A))
+        return l;
+    for (int s = 0; s < 2; ++s)
+        if (!p.guardar || !p.resumovalido[s]) {
+            p.resumo[s] = Resumir(jogo, rodada, EscalacaoDe(jogo, p, s));
+            p.resumovalido[s] = true;
+        }
+    const Resumo* r = p.resumo;
+    l.posse = LimitePosse(jogo, rodada, p, r);
+    for (int s = 0; s < 2; ++s) {
+        const LimitesAtaque a = LimitesDoAtaque(jogo, p, s, r[s], r[1 - s]);
+        l.o[s] = a.o;
+        l.ataque[s] = a.R;
+        l.chute[s] = a.A;
+        l.contusao[s] = ChanceDeContusao(r[s].mediaenergia);
+        const TTime& c = s == 0 ? H : A;
+        l.taticas[s][0] = c.estilo;
+        l.taticas[s][1] = c.marcacao;
+        l.taticas[s][2] = c.jogadas;
+    }
+    p.limitesvalidos = true;
+    return l;
+}
+
+} // namespace
+
 void JogarMinuto(Jogo& jogo, Rodada& rodada, int m) {
     TJogoDaRodada& p = rodada.jogos[m];
     if (p.mandante < 0 || p.visitante < 0) return;
-    const Resumo r[2] = {Resumir(jogo, rodada, EscalacaoDe(jogo, p, 0)),
-                         Resumir(jogo, rodada, EscalacaoDe(jogo, p, 1))};
-    const int lado = Posse(jogo, rodada, p, r);
-    Ataque(jogo, rodada, m, lado, r[lado], r[1 - lado]);
+    // Worked out at the start of the minute: what happens during it counts
+    // from the next one (nothing works them out again before then).
+    const LimitesMinuto& l = LimitesDoMinuto(jogo, rodada, p);
+    const int goleiro[2] = {p.resumo[0].forca[0], p.resumo[1].forca[0]};
+    const int lado = Posse(jogo, p, l.posse);
+    JogarAtaque(jogo, rodada, m, lado, {l.o[lado], l.ataque[lado], l.chute[lado]},
+                goleiro[1 - lado]);
     if (p.mostrado && (!p.penaltiusado[0] || !p.penaltiusado[1])) SortearPenalti(jogo, rodada, m);
     for (int s = 0; s < 2; ++s)
         if (TimeDe(jogo, p, s).disponiveis > 10) FaltasECartoes(jogo, rodada, m, s);
     for (int s = 0; s < 2; ++s)
-        if (TimeDe(jogo, p, s).disponiveis > 10) Contusao(jogo, rodada, m, s, r[s].mediaenergia);
+        if (TimeDe(jogo, p, s).disponiveis > 10)
+            interno::ContusaoComChance(jogo, rodada, m, s, l.contusao[s]);
     switch (rodada.minuto) {
     case 10:
     case 15:

@@ -27,7 +27,15 @@ void JogarMinutoDeTodos(world::Jogo& jogo, Rodada& rodada);
 // the clock at the end of the second half.
 void JogarRodadaRapida(world::Jogo& jogo, Rodada& rodada);
 
-// The steps of the minute, open for the screens and the tests.
+// Drops what the engine keeps between minutes of match m (of every match
+// when m is 0), so that its next minute works everything out afresh. The
+// engine and the live view's changes do it themselves where they change
+// something; the clock does it before every tick, since the window may
+// change the game while it is stopped.
+void EsquecerResumos(Rodada& rodada, int m = 0);
+
+// The steps of the minute, open for the screens and the tests. Unlike the
+// minute itself, they work everything out on every call.
 int SortearPosse(world::Jogo& jogo, Rodada& rodada, int m);
 void JogadaAtaque(world::Jogo& jogo, Rodada& rodada, int m, int lado);
 void RegistrarGol(world::Jogo& jogo, Rodada& rodada, int m, int lado);

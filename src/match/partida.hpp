@@ -40,6 +40,35 @@ struct Contagem {
     std::int8_t linha = 0;
 };
 
+// What one side's starters who count (on the pitch, not injured, not
+// suspended) add up to for the minute: the line strengths, the average
+// energy, and the roles the possession and the attack look at.
+struct ResumoLado {
+    int forca[5] = {};
+    int mediaenergia = 0;
+    int volantes = 0;  // playing midfielder, role "Volante"
+    int recuados = 0;  // playing forward, role "Recuado"
+    int ofensivos = 0; // playing midfielder, role "Ofensivo" or "Ala"
+    bool central = false;
+    // By starting slot, what the strengths were added up from: the player who
+    // counts (0 = none), his line (-1 = none) and his factor in hundredths
+    // (100 in his natural position).
+    i32 jogador[11] = {};
+    std::int8_t linha[11] = {};
+    std::int8_t fator[11] = {};
+};
+
+// The figures a minute draws against, worked out from both sides' summaries,
+// their lineup counts and their tactics. They hold until one of those changes.
+struct LimitesMinuto {
+    i32 taticas[2][3] = {}; // estilo, marcacao, jogadas they were worked out with
+    i32 posse = 0;          // side 0 has the ball when Aleatorio(100) + 1 <= posse
+    i32 ataque[2] = {};     // side's attack gets through when Aleatorio(100) + 1 <= ataque
+    i32 chute[2] = {};      // then shoots when Aleatorio(100) + 1 <= chute
+    i32 o[2] = {};          // side's attack strength
+    i32 contusao[2] = {};   // side's injury chance: 1 in contusao
+};
+
 // One match of the date. Sides are 0 (mandante) and 1 (visitante).
 struct TJogoDaRodada {
     i32 divisao = 0;
@@ -71,6 +100,18 @@ struct TJogoDaRodada {
     // line its player was counted in, so he leaves the counts exactly once.
     bool mostrado = false;
     Contagem contagem[2][11];
+
+    // Kept by the engine between minutes, so that a minute in which nothing
+    // changed adds nothing up again: each side's summary and the minute's
+    // thresholds, and whether each is still good. Whatever changes a
+    // starter, a lineup count or a tactic of the match drops them
+    // (EsquecerResumo); a match whose club or lineup also plays in another
+    // match of the date keeps nothing (`guardar` clear).
+    bool guardar = true;
+    bool resumovalido[2] = {};
+    bool limitesvalidos = false;
+    ResumoLado resumo[2];
+    LimitesMinuto limites;
 
     i32 Clube(int lado) const { return lado == 0 ? mandante : visitante; }
     i32 Escalacao(int lado) const { return lado == 0 ? escalacao1 : escalacao2; }

@@ -54,30 +54,4 @@ int RecontarDisponiveis(const Jogo& jogo, int clube, int tipo, double hoje) {
     return n;
 }
 
-int FatorImprovisado(const TJogador& j) {
-    const bool goleiroNato = j.posicao == kGoleiro;
-    switch (j.posicaoatual) {
-    case kGoleiro:
-        return 30;
-    case kLateral:
-        if (goleiroNato) return 50;
-        return (j.caract1 == 5 || j.caract2 == 5) ? 70 : 80;
-    case kZagueiro:
-        if (goleiroNato) return 50;
-        return (j.caract1 == 4 || j.caract1 == 6 || j.caract1 == 8) ? 60 : 70;
-    case kMeia:
-        if (goleiroNato) return 50;
-        return j.caract1 == 6 ? 60 : 70;
-    case kAtacante:
-        return goleiroNato ? 50 : 70;
-    default:
-        return 1;
-    }
-}
-
-int ForcaEfetiva(const TJogador& j) {
-    if (j.posicaoatual == j.posicao) return ArredDiv(std::int64_t{j.energia} * j.forca, 100);
-    return ArredDiv(std::int64_t{FatorImprovisado(j)} * j.forca * j.energia, 10000);
-}
-
 } // namespace match

@@ -1,8 +1,10 @@
 #pragma once
 // The lineup record's slots and counts, shared by the commit of a lineup, the
 // automatic lineups and the substitutions of the match.
+#include "match/arredondar.hpp"
 #include "match/partida.hpp"
 #include "world/jogo.hpp"
+#include "world/posicoes.hpp"
 
 namespace match {
 
@@ -34,10 +36,33 @@ inline bool Disponivel(const world::TJogador& j, int tipo, double hoje) {
 }
 
 // Strength factor of a player out of his natural position, in hundredths.
-int FatorImprovisado(const world::TJogador& j);
+inline int FatorImprovisado(const world::TJogador& j) {
+    using namespace world;
+    const bool goleiroNato = j.posicao == kGoleiro;
+    switch (j.posicaoatual) {
+    case kGoleiro:
+        return 30;
+    case kLateral:
+        if (goleiroNato) return 50;
+        return (j.caract1 == 5 || j.caract2 == 5) ? 70 : 80;
+    case kZagueiro:
+        if (goleiroNato) return 50;
+        return (j.caract1 == 4 || j.caract1 == 6 || j.caract1 == 8) ? 60 : 70;
+    case kMeia:
+        if (goleiroNato) return 50;
+        return j.caract1 == 6 ? 60 : 70;
+    case kAtacante:
+        return goleiroNato ? 50 : 70;
+    default:
+        return 1;
+    }
+}
 // round(factor × forca × energia / 100), or round(energia / 100 × forca) in
-// his natural position.
-int ForcaEfetiva(const world::TJogador& j);
+// his natural position. Inline: the engine adds it up for every starter.
+inline int ForcaEfetiva(const world::TJogador& j) {
+    if (j.posicaoatual == j.posicao) return ArredDiv(std::int64_t{j.energia} * j.forca, 100);
+    return ArredDiv(std::int64_t{FatorImprovisado(j)} * j.forca * j.energia, 10000);
+}
 
 // On the pitch and counting for strength and energy: not injured, not
 // suspended. A player sent off also no longer counts even where the card

@@ -132,6 +132,32 @@ TEST(Sim, BenchAndPartidaReportTheirFiguresAsJson) {
     EXPECT_NE(Rodar(base + " --mandante 0 --visitante 0 --jogos 2").codigo, 0);
 }
 
+// The bench's own world and seed give the same matches whatever the engine's
+// speed: these totals moving means the matches changed, which the commit that
+// moves them must say.
+TEST(Sim, TheBenchPlaysTheSameMatchesAsEver) {
+    const Saida b = Rodar("bench --datas 200 --json");
+    ASSERT_EQ(b.codigo, 0) << b.texto;
+    const auto inicio = b.texto.find("\"jogos\":");
+    ASSERT_NE(inicio, std::string::npos) << b.texto;
+    std::string totais = b.texto.substr(inicio);
+    totais.erase(std::remove_if(totais.begin(), totais.end(), [](char c) { return c == '\n'; }),
+                 totais.end());
+    EXPECT_EQ(
+        totais,
+        R"("jogos":4000,"gols":{"mandante":4164,"visitante":3529,"media_mandante":1.0409999999999999,"media_visitante":0.88224999999999998},)"
+        R"("finalizacoes":{"mandante":27235,"visitante":26820,"media_mandante":6.8087499999999999,"media_visitante":6.7050000000000001},)"
+        R"("faltas":{"mandante":95791,"visitante":96122,"media_mandante":23.947749999999999,"media_visitante":24.0305},)"
+        R"("amarelos":{"mandante":8362,"visitante":8417,"media_mandante":2.0905,"media_visitante":2.10425},)"
+        R"("vermelhos":{"mandante":1143,"visitante":1102,"media_mandante":0.28575,"media_visitante":0.27550000000000002},)"
+        R"("contusoes":{"mandante":674,"visitante":702,"media_mandante":0.16850000000000001,"media_visitante":0.17549999999999999},)"
+        R"("golscontra":{"mandante":127,"visitante":107,"media_mandante":0.03175,"media_visitante":0.026749999999999999},)"
+        R"("golsfalta":{"mandante":183,"visitante":166,"media_mandante":0.045749999999999999,"media_visitante":0.041500000000000002},)"
+        R"("posse":{"mandante":182373,"visitante":180647,"media_mandante":45.593249999999998,"media_visitante":45.161749999999998},)"
+        R"("ataquesvencidos":{"mandante":79235,"visitante":78288,"media_mandante":19.80875,"media_visitante":19.571999999999999},)"
+        R"("vitoriasmandante":1641,"empates":1059,"vitoriasvisitante":1300})");
+}
+
 TEST(Sim, JogarPlaysSavesAndLoadsAndRefusesBadOptions) {
     apoio::PastaTemporaria pasta;
     Mundo(pasta);
