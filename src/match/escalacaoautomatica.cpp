@@ -307,10 +307,12 @@ std::vector<int> ClubesQueEscalam(const Jogo& jogo, int codigo) {
 }
 
 void EscalarRodada(Jogo& jogo, int codigo, double hoje, std::span<const int> clubes) {
-    const auto porTime = JogadoresPorTime(jogo);
+    // Every date: the squads as one flat list whose buffers outlive the date.
+    static thread_local ElencosPlanos elencos;
+    elencos.Montar(jogo);
     for (int c : clubes)
         if (c >= 0 && c < static_cast<int>(jogo.times.size()) && !jogo.times[c].humano)
-            EscalarClube(jogo, c, porTime[c], codigo, hoje);
+            EscalarClube(jogo, c, elencos.De(c), codigo, hoje);
     EncerrarPreparacao(jogo, codigo);
 }
 

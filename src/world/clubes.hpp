@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -27,9 +28,9 @@ using IndiceTimes = std::vector<EntradaIndice>;
 // The 52 countries that send clubs to the continental cups when their own
 // league is not played, in the order their quotas are filled.
 constexpr std::array<int, kPaisesExtras> kPaisesExtrasLista = {
-    29, 11, 195, 150, 46, 42, 60,  26, 151, 198, 131, 104, 65,  3,   72,  97, 154, 162,
-    107, 192, 159, 21, 160, 171, 78, 9,  51, 38,  68,  14,  57, 129, 1,   190, 43, 49,
-    143, 141, 62, 193, 85, 15,  52, 31, 88, 179, 76, 142, 180, 103, 152, 54};
+    29,  11,  195, 150, 46,  42,  60, 26, 151, 198, 131, 104, 65,  3,   72,  97,  154, 162,
+    107, 192, 159, 21,  160, 171, 78, 9,  51,  38,  68,  14,  57,  129, 1,   190, 43,  49,
+    143, 141, 62,  193, 85,  15,  52, 31, 88,  179, 76,  142, 180, 103, 152, 54};
 int CotaExtras(int posicaoNaLista); // 14, 12 or 10
 
 // Scans teams/*.b07 in the order the folder lists them.
@@ -67,6 +68,21 @@ void MontarListaDeVendas(Jogo& jogo, const std::vector<std::vector<int>>& porTim
 
 // The players of every club, by club index, in player-index order.
 std::vector<std::vector<int>> JogadoresPorTime(const Jogo& jogo);
+// The same as one flat list, for the passes that run every date: club c's
+// players are De(c), in player-index order. Montar rebuilds it in two passes
+// over the players and allocates nothing once its buffers have grown.
+class ElencosPlanos {
+public:
+    void Montar(const Jogo& jogo);
+    std::span<const int> De(int clube) const {
+        if (clube < 0 || clube + 1 >= static_cast<int>(inicio_.size())) return {};
+        return {lista_.data() + inicio_[clube],
+                static_cast<std::size_t>(inicio_[clube + 1] - inicio_[clube])};
+    }
+
+private:
+    std::vector<int> inicio_, lista_, proximo_;
+};
 // elenco, porposicao (by posicaoatual) and disponiveis of one club.
 void ContarElenco(Jogo& jogo, int time, const std::vector<int>& jogadores);
 // Outfield players available for the current competition: not injured, not

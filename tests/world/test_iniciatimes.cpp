@@ -378,3 +378,24 @@ TEST(Iniciatimes, BadgePathsPreferGifAndNationalTeamsUseTheirFolder) {
     EXPECT_EQ(miniescudotime(jogo, 0), "teams\\minilogos\\mini_leao.bmp");
     EXPECT_EQ(escudotime(jogo, 7), "");
 }
+
+TEST(Iniciatimes, TheFlatSquadListsAgreeWithTheClubsLists) {
+    apoio::PastaTemporaria pasta;
+    Pais(pasta, 97, 21, 15);
+    Jogo jogo = Carregar({97});
+    // Players without a club, or of a club index out of range, are in none.
+    jogo.jogadores[3].time = -1;
+    jogo.jogadores[5].time = static_cast<int>(jogo.times.size()) + 4;
+    ElencosPlanos planos;
+    for (int vez = 0; vez < 2; ++vez) { // rebuilt in place, the same
+        planos.Montar(jogo);
+        const auto porTime = JogadoresPorTime(jogo);
+        for (int c = 0; c < static_cast<int>(jogo.times.size()); ++c) {
+            const auto de = planos.De(c);
+            EXPECT_EQ(std::vector<int>(de.begin(), de.end()), porTime[c]) << c;
+        }
+        EXPECT_TRUE(planos.De(-1).empty());
+        EXPECT_TRUE(planos.De(static_cast<int>(jogo.times.size())).empty());
+        jogo.jogadores[7].time = 0; // a move between the builds
+    }
+}
