@@ -103,26 +103,10 @@ bool FaseVazia(const Jogo& jogo, const Fase& f) {
     return true;
 }
 
-// Who goes through: the club without an opponent at once; otherwise after
-// the second leg by legs, aggregate, away goals and the shoot-out kept in the
-// first leg (drawn now if the runner kept none). -1 while undecided.
+// Who goes through, by the national cup's rules (a missing shoot-out drawn
+// now); -1 while undecided.
 int Vencedor(Jogo& jogo, const Confronto& c) {
-    if (c.ida < 0) return -1;
-    TPartida& ida = jogo.partidas[c.ida];
-    const int a = ClubeValido(jogo, ida.mandante) ? ida.mandante : -1;
-    const int b = ClubeValido(jogo, ida.visitante) ? ida.visitante : -1;
-    if (a < 0 || b < 0) return a < 0 ? b : a;
-    if (c.volta < 0 || !jogo.partidas[c.volta].jogado) return -1;
-    const TPartida& volta = jogo.partidas[c.volta];
-    const int r = match::DecidirConfronto(ida.golsmandante, ida.golsvisitante, volta.golsmandante,
-                                          volta.golsvisitante);
-    if (r != 3) return r == 1 ? a : b;
-    if (ida.penaltismandante == ida.penaltisvisitante) {
-        const match::TResultadoDisputa pen = match::SortearDisputaDoisJogos(jogo);
-        ida.penaltismandante = pen.gols[0];
-        ida.penaltisvisitante = pen.gols[1];
-    }
-    return ida.penaltismandante > ida.penaltisvisitante ? a : b;
+    return DecidirIdaEVolta(jogo, c.ida, c.volta);
 }
 
 // The slots of the draw, seeds and others, before the shuffle.

@@ -78,34 +78,12 @@ bool Completo(const Jogo& jogo, const Confronto& c) {
     return ClubeValido(jogo, ida.mandante) && ClubeValido(jogo, ida.visitante);
 }
 
-// The club that goes through, -1 while it is not known. A club whose
-// opponent is missing (the draw ran short of clubs) goes through without
-// playing; with both missing nobody does.
 int Vencedor(const Jogo& jogo, const Confronto& c) {
-    if (c.ida < 0) return -1;
-    const TPartida& ida = jogo.partidas[c.ida];
-    const int a = ClubeValido(jogo, ida.mandante) ? ida.mandante : -1;
-    const int b = ClubeValido(jogo, ida.visitante) ? ida.visitante : -1;
-    if (a < 0 || b < 0) return a < 0 ? b : a;
-    if (c.volta < 0 || !jogo.partidas[c.volta].jogado) return -1;
-    const TPartida& volta = jogo.partidas[c.volta];
-    const int r = match::DecidirConfronto(ida.golsmandante, ida.golsvisitante, volta.golsmandante,
-                                          volta.golsvisitante);
-    if (r != 3) return r == 1 ? a : b;
-    if (ida.penaltismandante == ida.penaltisvisitante) return -1; // shoot-out still to come
-    return ida.penaltismandante > ida.penaltisvisitante ? a : b;
+    return VencedorIdaEVolta(jogo, c.ida, c.volta);
 }
 
-// As above, but a level tie whose shoot-out is missing gets it drawn now and
-// kept in the first leg.
 int Decidir(Jogo& jogo, const Confronto& c) {
-    if (Completo(jogo, c) && jogo.partidas[c.volta].jogado && Vencedor(jogo, c) < 0) {
-        const match::TResultadoDisputa pen = match::SortearDisputaDoisJogos(jogo);
-        TPartida& ida = jogo.partidas[c.ida];
-        ida.penaltismandante = pen.gols[0];
-        ida.penaltisvisitante = pen.gols[1];
-    }
-    return Vencedor(jogo, c);
+    return DecidirIdaEVolta(jogo, c.ida, c.volta);
 }
 
 // Every tie with both clubs has had its second leg. A phase in which no match
@@ -171,6 +149,39 @@ void Embaralhar(Jogo& jogo, Pote& pote) {
 }
 
 } // namespace
+
+// The club that goes through, -1 while it is not known. A club whose
+// opponent is missing (the draw ran short of clubs) goes through without
+// playing; with both missing nobody does.
+int VencedorIdaEVolta(const Jogo& jogo, int ida, int volta) {
+    const int n = static_cast<int>(jogo.partidas.size());
+    if (ida < 0 || ida >= n) return -1;
+    const TPartida& i = jogo.partidas[ida];
+    const int a = ClubeValido(jogo, i.mandante) ? i.mandante : -1;
+    const int b = ClubeValido(jogo, i.visitante) ? i.visitante : -1;
+    if (a < 0 || b < 0) return a < 0 ? b : a;
+    if (volta < 0 || volta >= n || !jogo.partidas[volta].jogado) return -1;
+    const TPartida& v = jogo.partidas[volta];
+    const int r =
+        match::DecidirConfronto(i.golsmandante, i.golsvisitante, v.golsmandante, v.golsvisitante);
+    if (r != 3) return r == 1 ? a : b;
+    if (i.penaltismandante == i.penaltisvisitante) return -1; // shoot-out still to come
+    return i.penaltismandante > i.penaltisvisitante ? a : b;
+}
+
+int DecidirIdaEVolta(Jogo& jogo, int ida, int volta) {
+    const int n = static_cast<int>(jogo.partidas.size());
+    if (ida >= 0 && ida < n && volta >= 0 && volta < n && jogo.partidas[volta].jogado &&
+        ClubeValido(jogo, jogo.partidas[ida].mandante) &&
+        ClubeValido(jogo, jogo.partidas[ida].visitante) &&
+        VencedorIdaEVolta(jogo, ida, volta) < 0) {
+        const match::TResultadoDisputa pen = match::SortearDisputaDoisJogos(jogo);
+        TPartida& i = jogo.partidas[ida];
+        i.penaltismandante = pen.gols[0];
+        i.penaltisvisitante = pen.gols[1];
+    }
+    return VencedorIdaEVolta(jogo, ida, volta);
+}
 
 bool CopaDe32(const Jogo& jogo, int liga) {
     if (!LigaValida(jogo, liga)) return false;
