@@ -1,0 +1,15 @@
+#!/bin/sh
+# Seed corpora for the fuzz harnesses: the default world's settings and
+# language files, and real saved games of a few dates and of a whole season,
+# written by the release build's pitchlord-sim.
+set -e
+saida=${1:-build-fuzz/corpus}
+jogo=${2:-build/jogo}
+mkdir -p "$saida/jogosalvo" "$saida/perfil"
+cp "$jogo"/languages/*.txt "$saida/perfil/" 2>/dev/null || true
+cp "$jogo"/*.ini "$saida/perfil/" 2>/dev/null || true
+for data in 5 60 148; do
+  "$jogo/pitchlord-sim" jogar --dados "$jogo" --ligas 29 --divisoes 10 --humanos 1 \
+    --temporadas 1 --semente 1 --ate-data $data --salvar-em "$saida/jogosalvo/ate$data.s07" >/dev/null
+done
+echo "corpora in $saida"
