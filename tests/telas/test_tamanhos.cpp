@@ -14,7 +14,7 @@
 #include "history/telas/telacampeoes.hpp"
 #include "history/telas/telarankingclubes.hpp"
 #include "history/telas/telarankingtecnicos.hpp"
-#include "history/telas/telaretrospecto.hpp"
+#include "history/telas/telaclubeanos.hpp"
 #include "management/autopiloto.hpp"
 #include "management/emails.hpp"
 #include "management/telas/gradeelenco.hpp"

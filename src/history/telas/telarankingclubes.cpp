@@ -2,7 +2,7 @@
 
 #include "history/artilharia.hpp"
 #include "history/telas/gradehistorico.hpp"
-#include "history/telas/telaretrospecto.hpp"
+#include "history/telas/telaclubeanos.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
 

@@ -2,9 +2,9 @@
 
 #include "history/telas/telaartilharia.hpp"
 #include "history/telas/telacampeoes.hpp"
+#include "history/telas/telaclubeanos.hpp"
 #include "history/telas/telarankingclubes.hpp"
 #include "history/telas/telarankingtecnicos.hpp"
-#include "history/telas/telaretrospecto.hpp"
 #include "ui/textos.hpp"
 
 namespace history::telas {

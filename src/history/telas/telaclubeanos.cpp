@@ -1,4 +1,4 @@
-#include "history/telas/telaretrospecto.hpp"
+#include "history/telas/telaclubeanos.hpp"
 
 #include "competitions/resumos.hpp"
 #include "history/telas/gradehistorico.hpp"
