@@ -3,6 +3,7 @@
 
 #include "competitions/calendario.hpp"
 #include "competitions/classificacao.hpp"
+#include "competitions/confrontos.hpp"
 #include "competitions/copa.hpp"
 #include "competitions/rodadas.hpp"
 #include "history/historico.hpp"
@@ -66,10 +67,7 @@ i32& GrupoDoTime(TTime& t, int competicao) {
     return competicao == kContinental2 ? t.grupocontinental2 : t.grupocontinental;
 }
 
-// The two legs of one knockout tie, by tie number in its phase.
-struct Confronto {
-    int ida = -1, volta = -1;
-};
+// The ties of a knockout phase, by tie number.
 using Fase = std::array<Confronto, 8>;
 
 int ConfrontosDaFase(int fase) {
@@ -88,19 +86,6 @@ Fase FaseDoMataMata(const Jogo& jogo, int competicao, int regiao, int fase) {
         if (p.turno == 2 && voltas < n) f[voltas++].volta = static_cast<int>(i);
     }
     return f;
-}
-
-void Escrever(Jogo& jogo, const Confronto& c, int a, int b) {
-    if (c.ida >= 0) jogo.partidas[c.ida].mandante = a, jogo.partidas[c.ida].visitante = b;
-    if (c.volta >= 0) jogo.partidas[c.volta].mandante = b, jogo.partidas[c.volta].visitante = a;
-}
-
-bool FaseVazia(const Jogo& jogo, const Fase& f) {
-    for (const Confronto& c : f)
-        for (int i : {c.ida, c.volta})
-            if (i >= 0 && (jogo.partidas[i].mandante >= 0 || jogo.partidas[i].visitante >= 0))
-                return false;
-    return true;
 }
 
 // Who goes through, by the national cup's rules (a missing shoot-out drawn
@@ -233,8 +218,8 @@ void EncerrarGrupos(Jogo& jogo, int competicao, int regiao) {
     static constexpr std::pair<int, int> kOitavas[8] = {{5, 1}, {1, 5}, {6, 2}, {2, 6},
                                                         {7, 3}, {3, 7}, {8, 4}, {4, 8}};
     for (int k = 0; k < 8; ++k)
-        Escrever(jogo, oitavas[k], segundo[kOitavas[k].first - 1],
-                 primeiro[kOitavas[k].second - 1]);
+        EscreverConfronto(jogo, oitavas[k], segundo[kOitavas[k].first - 1],
+                          primeiro[kOitavas[k].second - 1]);
 }
 
 // Phase `fase` is over: its winners into the next phase, or the champion.
@@ -253,7 +238,7 @@ void EncerrarFase(Jogo& jogo, int competicao, int regiao, int fase) {
     if (!FaseVazia(jogo, proxima)) return;
     const int n = ConfrontosDaFase(fase);
     for (int k = 0; k + 1 < n; k += 2)
-        Escrever(jogo, proxima[k / 2], Vencedor(jogo, f[k]), Vencedor(jogo, f[k + 1]));
+        EscreverConfronto(jogo, proxima[k / 2], Vencedor(jogo, f[k]), Vencedor(jogo, f[k + 1]));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "competitions/copa.hpp"
 
+#include "competitions/confrontos.hpp"
+
 #include "competitions/calendario.hpp"
 #include "history/historico.hpp"
 #include "match/penaltis.hpp"
@@ -15,10 +17,6 @@ namespace {
 
 constexpr int kUltimaFase = 5;
 
-// The two legs of one tie, as fixture indices; -1 when the bracket lacks them.
-struct Confronto {
-    int ida = -1, volta = -1;
-};
 using FaseDaCopa = std::array<Confronto, 16>; // by tie number − 1
 
 int ConfrontosDaFase(int fase) {
@@ -63,14 +61,6 @@ bool TemPartidas(const FaseDaCopa& f) {
     return false;
 }
 
-bool FaseVazia(const Jogo& jogo, const FaseDaCopa& f) {
-    for (const Confronto& c : f)
-        for (int i : {c.ida, c.volta})
-            if (i >= 0 && (jogo.partidas[i].mandante >= 0 || jogo.partidas[i].visitante >= 0))
-                return false;
-    return true;
-}
-
 // Both clubs of the tie are known.
 bool Completo(const Jogo& jogo, const Confronto& c) {
     if (c.ida < 0 || c.volta < 0) return false;
@@ -101,17 +91,6 @@ bool FaseEncerrada(const Jogo& jogo, const FaseDaCopa& f, int fase) {
 bool CampeaoRegistrado(const Jogo& jogo, int liga) {
     return history::CampeaoDe(jogo, kCopaNacional, jogo.ligas[liga].pais, jogo.estado.temporada) >=
            0;
-}
-
-void EscreverConfronto(Jogo& jogo, const Confronto& c, int a, int b) {
-    if (c.ida >= 0) {
-        jogo.partidas[c.ida].mandante = a;
-        jogo.partidas[c.ida].visitante = b;
-    }
-    if (c.volta >= 0) {
-        jogo.partidas[c.volta].mandante = b;
-        jogo.partidas[c.volta].visitante = a;
-    }
 }
 
 void AvancarFaseDaCopa(Jogo& jogo, int liga, int fase) {

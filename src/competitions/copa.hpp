@@ -11,15 +11,6 @@ namespace competitions {
 // A cup of 32 clubs from phase 1, or (few divisions) of 16 from phase 2.
 bool CopaDe32(const world::Jogo& jogo, int liga);
 
-// A two-legged tie of fixtures `ida` and `volta` (indices in partidas): the
-// club that goes through — one without an opponent at once, otherwise after
-// the second leg by aggregate, away goals and the shoot-out kept in the first
-// leg; -1 while undecided.
-int VencedorIdaEVolta(const world::Jogo& jogo, int ida, int volta);
-// The same, a level tie whose shoot-out is missing getting it drawn now and
-// kept in the first leg.
-int DecidirIdaEVolta(world::Jogo& jogo, int ida, int volta);
-
 // The draw of league `liga`'s cup, after the season's fixtures are built:
 // fills the first phase's ties and marks every drawn club `jogacopa`.
 void SortearCopa(world::Jogo& jogo, int liga);
