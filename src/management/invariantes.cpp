@@ -125,12 +125,23 @@ void Ligas(const Jogo& jogo, Relato& r) {
     }
 }
 
+// A table line counted again from the results.
+struct Conta {
+    int jogos = 0, vitorias = 0, derrotas = 0, pro = 0, contra = 0;
+};
+
+// A played fixture into both clubs' lines.
+void Somar(Conta& a, Conta& b, const TPartida& p) {
+    ++a.jogos, ++b.jogos;
+    a.pro += p.golsmandante, a.contra += p.golsvisitante;
+    b.pro += p.golsvisitante, b.contra += p.golsmandante;
+    if (p.golsmandante > p.golsvisitante) ++a.vitorias, ++b.derrotas;
+    if (p.golsmandante < p.golsvisitante) ++b.vitorias, ++a.derrotas;
+}
+
 // The league tables agree with the league results played this season.
 void Tabelas(const Jogo& jogo, Relato& r) {
     const std::size_t nt = jogo.times.size();
-    struct Conta {
-        int jogos = 0, vitorias = 0, derrotas = 0, pro = 0, contra = 0;
-    };
     std::vector<Conta> conta(nt);
     for (const TPartida& p : jogo.partidas) {
         const bool h = Em(p.mandante, nt), v = Em(p.visitante, nt);
@@ -140,13 +151,7 @@ void Tabelas(const Jogo& jogo, Relato& r) {
         if (h && v && p.mandante == p.visitante)
             r("club " + std::to_string(p.mandante) + " against itself");
         if (!p.jogado || p.competicao != 1 || !h || !v) continue;
-        Conta& a = conta[p.mandante];
-        Conta& b = conta[p.visitante];
-        ++a.jogos, ++b.jogos;
-        a.pro += p.golsmandante, a.contra += p.golsvisitante;
-        b.pro += p.golsvisitante, b.contra += p.golsmandante;
-        if (p.golsmandante > p.golsvisitante) ++a.vitorias, ++b.derrotas;
-        if (p.golsmandante < p.golsvisitante) ++b.vitorias, ++a.derrotas;
+        Somar(conta[p.mandante], conta[p.visitante], p);
     }
     for (std::size_t c = 0; c < nt; ++c) {
         const TTime& t = jogo.times[c];
@@ -170,9 +175,6 @@ void Tabelas(const Jogo& jogo, Relato& r) {
 void Continentais(const Jogo& jogo, Relato& r) {
     const std::size_t nt = jogo.times.size();
     const int clubes = std::min<int>(static_cast<int>(nt), jogo.PrimeiraSelecao());
-    struct Conta {
-        int jogos = 0, vitorias = 0, derrotas = 0, pro = 0, contra = 0;
-    };
     std::vector<Conta> conta[2] = {std::vector<Conta>(nt), std::vector<Conta>(nt)};
     for (const TPartida& p : jogo.partidas) {
         const int c = p.competicao;
@@ -195,13 +197,7 @@ void Continentais(const Jogo& jogo, Relato& r) {
             p.mandante >= clubes || p.visitante >= clubes)
             continue;
         auto& v = conta[c == 4 ? 0 : 1];
-        Conta& a = v[p.mandante];
-        Conta& b = v[p.visitante];
-        ++a.jogos, ++b.jogos;
-        a.pro += p.golsmandante, a.contra += p.golsvisitante;
-        b.pro += p.golsvisitante, b.contra += p.golsmandante;
-        if (p.golsmandante > p.golsvisitante) ++a.vitorias, ++b.derrotas;
-        if (p.golsmandante < p.golsvisitante) ++b.vitorias, ++a.derrotas;
+        Somar(v[p.mandante], v[p.visitante], p);
     }
     if (competitions::GruposSorteados(jogo)) {
         std::vector<char> nogrupo(nt, 0);
