@@ -12,19 +12,18 @@
 namespace management {
 
 using namespace world;
-using mercado::Hoje;
 using i64 = std::int64_t;
 
 void NovoContrato(Jogo& jogo, int jogador, int semanas) {
-    if (!mercado::JogadorValido(jogo, jogador)) return;
+    if (!jogo.JogadorValido(jogador)) return;
     TJogador& j = jogo.jogadores[jogador];
-    j.contrato = Hoje(jogo) + 7.0 * semanas;
+    j.contrato = jogo.Hoje() + 7.0 * semanas;
     j.avisocontrato = 0;
 }
 
 void AvisosContrato(Jogo& jogo, int clube) {
     if (!mercado::ClubeDoMercado(jogo, clube)) return;
-    const double hoje = Hoje(jogo);
+    const double hoje = jogo.Hoje();
     const TOpcoes& o = jogo.estado.opcoes;
     for (int i : mercado::JogadoresDoClube(jogo, clube)) {
         TJogador& j = jogo.jogadores[i];
