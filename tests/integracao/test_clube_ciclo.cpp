@@ -3,6 +3,7 @@
 // works started before a save end after the load as they would have; the
 // autopilot's renewals and friendlies keep the invariants.
 #include "competitions/calendario.hpp"
+#include "competitions/fimdetemporada.hpp"
 #include "competitions/novojogo.hpp"
 #include "management/amistosos.hpp"
 #include "management/autopiloto.hpp"
@@ -126,6 +127,55 @@ TEST_F(ClubeCiclo, WorksStartedBeforeASaveEndAfterTheLoadOnTheirDay) {
     piloto.Jogar();
     EXPECT_TRUE(pronta);
     EXPECT_EQ(management::ObraPendente(*carregado, humano), -1);
+}
+
+TEST_F(ClubeCiclo, ThePreSeasonOfferAsksOnceAndOpensTheScreenForEachHumanInTurn) {
+    auto jogo = std::make_unique<Jogo>();
+    competitions::OpcoesNovoJogo o;
+    o.ligas = {29, 97};
+    o.paisprincipal = 29;
+    o.divisoesde20 = true;
+    o.numhumanos = 2;
+    jogo->gerador.Semear(34);
+    ASSERT_EQ(competitions::IniciarJogoDeClubes(*jogo, contatimes(), o),
+              competitions::InicioNovoJogo::Ok);
+    for (int h = 0; h < 2; ++h)
+        competitions::EscolherTime(*jogo, h, jogo->ligas[h].divisoes[0][0],
+                                   "Tecnico " + std::to_string(h + 1));
+    competitions::InicializarJogo(*jogo);
+    // Straight to the season's end (its dates unplayed), where the
+    // season-end screen's "Continuar >>" comes next.
+    jogo->estado.dataatual = kDatasPorTemporada;
+    jogo->estado.tipo = -1;
+    competitions::FimDeTemporada(*jogo);
+
+    struct Amistosos : management::InteracaoCiclo {
+        int perguntas = 0;
+        std::vector<int> clubes;
+        bool QuerAmistososPreTemporada(Jogo&) override { return ++perguntas > 0; }
+        void AmistososPreTemporada(Jogo& j, int clube) override {
+            clubes.push_back(clube);
+            EXPECT_EQ(j.estado.timeatual, clube);
+            const auto datas = management::DatasParaAmistoso(j, clube, true);
+            ASSERT_FALSE(datas.empty());
+            // Only dates before the league's first.
+            EXPECT_LT(datas.back(), management::LimiteDosAmistosos(j, true));
+            for (int a : management::AdversariosDeAmistoso(j, clube))
+                if (management::MarcarAmistoso(j, clube, a, datas.front(), false, true) ==
+                    management::Marcacao::Marcado)
+                    break;
+        }
+    } ia;
+    const management::Proximo p = management::ContinuarFimDeTemporada(*jogo, ia);
+    EXPECT_EQ(ia.perguntas, 1);
+    const std::vector<int> humanos(std::begin(jogo->estado.timeshumanos),
+                                   std::begin(jogo->estado.timeshumanos) + 2);
+    EXPECT_EQ(ia.clubes, humanos);
+    ASSERT_EQ(jogo->amistosos.size(), 2u);
+    // The first date the season opens on is the friendlies' day.
+    EXPECT_EQ(jogo->estado.dataatual, jogo->amistosos[0].indicedata);
+    EXPECT_EQ(jogo->estado.tipo, competitions::kAmistoso);
+    EXPECT_EQ(p.tela, management::Tela::Principal);
 }
 
 TEST_F(ClubeCiclo, TwoSeasonsOfRenewalsAndFriendliesKeepTheGameSound) {
