@@ -2,6 +2,7 @@
 // everything a season counts cleared, players a year older, and the next
 // season built.
 #include "competitions/fimdetemporada.hpp"
+#include "competitions/torneios.hpp"
 
 #include "competitions/calendario.hpp"
 #include "competitions/classificacao.hpp"
@@ -290,6 +291,9 @@ void EncerrarLiga(Jogo& jogo) {
 // (its standings are cleared below).
 void FimDeTemporada(Jogo& jogo) {
     TEstadoJogo& e = jogo.estado;
+    // A tournament whose last date never came (a season cut short) still
+    // gives its players back before the season is closed.
+    if (TorneioEmCurso(jogo)) EncerrarTorneio(jogo);
 
     // Accounts: cleared now; values, salaries and wage bills follow with the
     // players' counts, the new money after promotion (each club paid once).
@@ -331,9 +335,6 @@ void FimDeTemporada(Jogo& jogo) {
     management::RecontarFolhas(jogo);
 
     ++e.temporada;
-    // The draw of a World Cup, Copa America or Euro falling in the new season
-    // goes here, before its dates are laid out.
-
     EntradaDaTemporada(jogo, e.temporada);
 
     MontarCalendario(jogo);
@@ -345,6 +346,10 @@ void FimDeTemporada(Jogo& jogo) {
     RegistrarClubesDaTemporada(jogo);
     management::DinheiroDaTemporada(jogo);
     management::PisoDeConfianca(jogo);
+    // The World Cup, Copa America or Euro of the new season is drawn last, so
+    // that nothing of the season's preparation meets its teams; a World Cup
+    // that cannot be drawn takes its dates off the calendar.
+    PrepararTorneioDaTemporada(jogo);
 }
 
 } // namespace competitions

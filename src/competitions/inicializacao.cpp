@@ -4,6 +4,7 @@
 #include "competitions/estaduais.hpp"
 #include "competitions/novojogo.hpp"
 #include "competitions/rodadas.hpp"
+#include "competitions/torneios.hpp"
 #include "management/emails.hpp"
 #include "world/arbitros.hpp"
 #include "world/clubes.hpp"
@@ -87,8 +88,8 @@ void InicializarJogo(Jogo& jogo, const std::function<void(int)>& progresso) {
         jogo.jogadores[i].contrato = primeira + 7.0 * (10 + jogo.Aleatorio(30));
     avisar(80);
 
-    // The Copa América of the first season is drawn here once the national
-    // team tournaments are in the game.
+    // The first season's tournament (a Copa America when it is on).
+    PrepararTorneioDaTemporada(jogo);
     EscolherArbitrosTemporada(jogo);
     for (int c : e.timeshumanos)
         if (c >= 0) management::PostarEmail(jogo, c, management::kEmailBoasVindas, 0);

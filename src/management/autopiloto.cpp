@@ -93,6 +93,14 @@ bool Autopiloto::Jogar() {
                 EscalarHumano(jogo.estado.timeatual);
             Seguir(management::Jogar(jogo, ia));
             break;
+        case Tela::Selecao:
+            if (naselecao && !naselecao()) return true;
+            if (escalar)
+                escalar(proximo.time);
+            else
+                EscalarHumano(proximo.time);
+            Seguir(JogarSelecao(jogo, ia));
+            break;
         case Tela::Aguardando: {
             // Nobody has a club: the date is played as the waiting screen
             // plays it.

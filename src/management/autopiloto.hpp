@@ -35,6 +35,8 @@ struct Autopiloto {
     // person could save the game. Stopping here and calling Jogar again goes
     // on without running the events twice.
     std::function<bool()> naprincipal;
+    // A human's national-team screen is up (a tournament date).
+    std::function<bool()> naselecao;
 
     // On (the default), the coach on screen reads his mail (LerEmails) and
     // trades before his lineup (AgirNoMercado), and answers the market's

@@ -1,5 +1,6 @@
 #include "management/autopiloto_mercado.hpp"
 
+#include "competitions/torneios.hpp"
 #include "management/amistosos.hpp"
 #include "management/contratos.hpp"
 #include "management/emails.hpp"
@@ -78,6 +79,32 @@ int InteracaoAutopiloto::Convite(Jogo& jogo, int tecnico, const std::vector<int>
     const bool empregado = jogo.tecnicos[static_cast<std::size_t>(tecnico)].time >= 0;
     if (empregado && jogo.Aleatorio(3) != 0) return -1;
     return clubes[static_cast<std::size_t>(jogo.Aleatorio(static_cast<int>(clubes.size())))];
+}
+
+int InteracaoAutopiloto::EscolherSelecao(Jogo& jogo, int, int, const std::vector<int>& opcoes) {
+    if (!selecoes || opcoes.empty() || jogo.Aleatorio(3) == 0) return -1;
+    return opcoes[static_cast<std::size_t>(jogo.Aleatorio(static_cast<int>(opcoes.size())))];
+}
+
+std::vector<int> ConvocacaoMaisForte(const Jogo& jogo, int selecao) {
+    std::vector<int> todos = competitions::BuscarConvocaveis(jogo, selecao, {});
+    std::stable_sort(todos.begin(), todos.end(), [&](int a, int b) {
+        return jogo.jogadores[a].forca > jogo.jogadores[b].forca;
+    });
+    std::vector<int> r;
+    int goleiros = 0, linha = 0;
+    for (int j : todos) {
+        const bool goleiro = jogo.jogadores[j].posicao == 0;
+        if (goleiro ? goleiros >= 2 : linha >= 20) continue;
+        (goleiro ? goleiros : linha)++;
+        r.push_back(j);
+    }
+    return r;
+}
+
+std::vector<int> InteracaoAutopiloto::ConvocarSelecao(Jogo& jogo, int, int selecao) {
+    if (!selecoes) return {};
+    return ConvocacaoMaisForte(jogo, selecao);
 }
 
 i32 InteracaoAutopiloto::Lance(Jogo& jogo, const Leilao& l) {

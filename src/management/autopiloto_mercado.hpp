@@ -21,7 +21,20 @@ struct InteracaoAutopiloto : InteracaoCiclo {
     // or two he can well afford.
     bool QuerAmistososPreTemporada(world::Jogo& jogo) override;
     void AmistososPreTemporada(world::Jogo& jogo, int clube) override;
+    // National teams, whatever `ativo` says (off: every invitation declined):
+    // an invitation taken two times in three, a team drawn among those
+    // offered; the squad called up is the country's two strongest
+    // goalkeepers and twenty strongest outfield players.
+    bool selecoes = true;
+    int EscolherSelecao(world::Jogo& jogo, int humano, int codigo,
+                        const std::vector<int>& opcoes) override;
+    std::vector<int> ConvocarSelecao(world::Jogo& jogo, int humano, int selecao) override;
 };
+
+// The strongest squad of the country of national team `selecao` among the
+// players that may be called up: two goalkeepers and twenty outfield
+// players by strength (fewer when the country has fewer).
+std::vector<int> ConvocacaoMaisForte(const world::Jogo& jogo, int selecao);
 
 // What he does on the main screen of club `time` before his lineup; true
 // when the squad changed (the screen is refreshed).

@@ -9,6 +9,7 @@
 #include "competitions/copa.hpp"
 #include "competitions/estaduais.hpp"
 #include "competitions/fimdetemporada.hpp"
+#include "competitions/torneios.hpp"
 #include "management/contratos.hpp"
 #include "management/emails.hpp"
 #include "management/envelhecimento.hpp"
@@ -58,8 +59,53 @@ int PrimeiroHumanoQueJoga(const Jogo& jogo, int desde) {
     return -1;
 }
 
+bool EhTorneio(int codigo) {
+    return codigo >= Competicao::kCopaDoMundo && codigo <= Competicao::kEurocopa;
+}
+
+// The first human number, from `desde`, whose national team plays today; -1
+// if none.
+int PrimeiraSelecaoQueJoga(const Jogo& jogo, int desde) {
+    for (int h = desde; h < 6; ++h) {
+        const int c = competitions::SelecaoDoHumano(jogo, h);
+        if (c >= 0 && HumanoJoga(jogo, c, jogo.estado.tipo)) return h;
+    }
+    return -1;
+}
+
 bool AlgumHumanoJoga(const Jogo& jogo) {
+    if (EhTorneio(jogo.estado.tipo)) return PrimeiraSelecaoQueJoga(jogo, 0) >= 0;
     return PrimeiroHumanoQueJoga(jogo, 0) >= 0;
+}
+
+// The club of human number `h`, -1 without one.
+int ClubeDoHumano(const Jogo& jogo, int h) {
+    const int k = jogo.estado.humanos[h];
+    if (!jogo.TecnicoValido(k)) return -1;
+    const int c = jogo.tecnicos[k].time;
+    return ClubeValido(jogo, c) ? c : -1;
+}
+
+// Each human national coach not asked yet calls up his squad, when his
+// country has the players for it.
+void Convocacoes(Jogo& jogo, InteracaoCiclo& ia) {
+    TTorneio& t = jogo.estado.torneio;
+    for (int h = 0; h < 6; ++h) {
+        const int c = competitions::SelecaoDoHumano(jogo, h);
+        if (c < 0 || t.convocou[h]) continue;
+        t.convocou[h] = 1;
+        if (!competitions::PaisPodeConvocar(jogo, c)) continue;
+        const std::vector<int> lista = ia.ConvocarSelecao(jogo, h, c);
+        if (!lista.empty()) competitions::Convocar(jogo, c, lista);
+    }
+}
+
+// A tournament date is still to come this season.
+bool DataDoTorneioPorVir(const Jogo& jogo) {
+    const int codigo = jogo.estado.torneio.codigo;
+    for (int n = std::max(1, jogo.estado.dataatual); n <= kDatasPorTemporada; ++n)
+        if (jogo.calendario[n - 1].competicao == codigo) return true;
+    return false;
 }
 
 Proximo Runner(const Jogo& jogo) {
@@ -89,6 +135,7 @@ Proximo Seguir(Jogo& jogo, InteracaoCiclo& ia, bool leiloes = false) {
     if (jogo.ciclo.humanojoga) {
         // Before a league date's main screen, computer-run clubs may put
         // players up for auction.
+        if (EhTorneio(jogo.estado.tipo)) return AbrirTelaSelecao(jogo, ia);
         if (leiloes && jogo.estado.tipo == Competicao::kLiga) LeiloesAntesDaLiga(jogo, ia);
         return AbrirTelaPrincipal(jogo, ia);
     }
@@ -167,8 +214,14 @@ bool HumanoJoga(const Jogo& jogo, int time, int codigo) {
         return t.jogamundial != 0 && TemJogoHoje(jogo, time, codigo);
     case Competicao::kContinental2:
         return t.jogacontinental2 != 0 && TemJogoHoje(jogo, time, codigo);
+    // A human's national team: still in the tournament, with a match today.
+    case Competicao::kCopaDoMundo:
+    case Competicao::kCopaAmerica:
+    case Competicao::kEurocopa:
+        return competitions::EhSelecaoDoTorneio(jogo, time) && t.humano && t.jogaselecao517 &&
+               TemJogoHoje(jogo, time, codigo);
     default:
-        return false; // national teams: nobody coaches one yet
+        return false;
     }
 }
 
@@ -250,7 +303,7 @@ bool EventosPreTela(Jogo& jogo, InteracaoCiclo& ia) {
             ia.Falecimento(jogo, morto);
             mudou = true;
         }
-        // The national-team invitations come here once the tournaments are in.
+        ConvidarTecnico(jogo, ia, time);
     }
     return mudou;
 }
@@ -339,9 +392,18 @@ Proximo Continuar(Jogo& jogo, InteracaoCiclo& ia, int codigo) {
     case Competicao::kAmistoso:
         AtualizarAmistosos(jogo);
         break;
+    case Competicao::kCopaDoMundo:
+    case Competicao::kCopaAmerica:
+    case Competicao::kEurocopa:
+        competitions::AvancarTorneio(jogo, codigo);
+        break;
     default:
-        break; // the tournaments advance their phases here
+        break;
     }
+    // After the tournament's last date its teams leave the tables and the
+    // called-up players go home.
+    if (competitions::TorneioEmCurso(jogo) && !DataDoTorneioPorVir(jogo))
+        competitions::EncerrarTorneio(jogo);
     e.tipo = proximo;
     match::EsvaziarEscalacoes(jogo);
     for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) jogo.jogadores[i].atuou = 0;
@@ -374,6 +436,47 @@ Proximo ContinuarFimDeTemporada(Jogo& jogo, InteracaoCiclo& ia) {
         return AbrirTelaPrincipal(jogo, ia);
     }
     return Seguir(jogo, ia);
+}
+
+Proximo AbrirTelaSelecao(Jogo& jogo, InteracaoCiclo& ia) {
+    TEstadoJogo& e = jogo.estado;
+    EstadoCiclo& c = jogo.ciclo;
+    Convocacoes(jogo, ia);
+    const int h = PrimeiraSelecaoQueJoga(jogo, 0);
+    if (h < 0) return Runner(jogo);
+    c.vezselecao = h + 1;
+    // The coach's club stays the game's current club: the saved game is
+    // described by it and by the national team.
+    if (const int clube = ClubeDoHumano(jogo, h); clube >= 0) e.timeatual = clube;
+    if (!c.semeventos && ContarAberturaParaSalvar(jogo)) Salvar(jogo, ia);
+    c.semeventos = false;
+    return {Tela::Selecao, competitions::SelecaoDoHumano(jogo, h), e.tipo, false};
+}
+
+Proximo JogarSelecao(Jogo& jogo, InteracaoCiclo&) {
+    EstadoCiclo& c = jogo.ciclo;
+    while (c.vezselecao < 6) {
+        const int h = c.vezselecao++;
+        const int selecao = competitions::SelecaoDoHumano(jogo, h);
+        if (selecao < 0 || !HumanoJoga(jogo, selecao, jogo.estado.tipo)) continue;
+        if (const int clube = ClubeDoHumano(jogo, h); clube >= 0) jogo.estado.timeatual = clube;
+        return {Tela::Selecao, selecao, jogo.estado.tipo, false};
+    }
+    return Runner(jogo);
+}
+
+bool ConvidarTecnico(Jogo& jogo, InteracaoCiclo& ia, int clube) {
+    int h = -1;
+    for (int i = 0; i < 6 && h < 0; ++i)
+        if (ClubeDoHumano(jogo, i) == clube && clube >= 0) h = i;
+    if (h < 0 || !competitions::ConviteDevido(jogo, h)) return false;
+    const int codigo = jogo.estado.torneio.codigo;
+    const std::vector<int> opcoes = competitions::SelecoesDoConvite(
+        jogo, competitions::NivelDoConvite(jogo, codigo, clube));
+    if (opcoes.empty()) return false;
+    const int escolha = ia.EscolherSelecao(jogo, h, codigo, opcoes);
+    if (std::find(opcoes.begin(), opcoes.end(), escolha) == opcoes.end()) return false;
+    return competitions::AceitarSelecao(jogo, h, escolha);
 }
 
 Proximo Demitir(Jogo& jogo, InteracaoCiclo& ia) {

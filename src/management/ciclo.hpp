@@ -9,6 +9,7 @@
 #include "world/jogo.hpp"
 
 #include <string>
+#include <vector>
 
 namespace management {
 
@@ -21,6 +22,8 @@ enum class Tela {
     // invitation, while the dates go on behind it (each date is played as
     // the runner plays one without humans).
     Aguardando,
+    // The national-team screen of national team `time` on a tournament date.
+    Selecao,
 };
 
 struct Proximo {
@@ -52,6 +55,19 @@ struct InteracaoCiclo : InteracaoMercado, InteracaoCarreira {
     virtual void AmistososPreTemporada(world::Jogo&, int /*clube*/) {}
     // A notice with an OK button (the club world cup that cannot be drawn).
     virtual void Aviso(const std::string& /*mensagem*/) {}
+    // "Escolha da seleção para treinar na ...": human number `humano` is
+    // offered the national teams `selecoes` (temporary clubs) for tournament
+    // `codigo`; the one he takes, -1 to decline.
+    virtual int EscolherSelecao(world::Jogo&, int /*humano*/, int /*codigo*/,
+                                const std::vector<int>& /*selecoes*/) {
+        return -1;
+    }
+    // "Busca de jogadores para convocação" for human number `humano`'s
+    // national team `selecao`: the players called up, in selection order
+    // (empty keeps the team's own squad).
+    virtual std::vector<int> ConvocarSelecao(world::Jogo&, int /*humano*/, int /*selecao*/) {
+        return {};
+    }
 };
 
 // Whether the human of club `time` plays on the current date of code `codigo`.
@@ -108,6 +124,21 @@ Proximo ContinuarFimDeTemporada(world::Jogo& jogo, InteracaoCiclo& ia);
 // coach takes it. The loop of "Jogar >>" then goes on with the next human,
 // or the waiting screen opens when no human coaches a club any more.
 Proximo Demitir(world::Jogo& jogo, InteracaoCiclo& ia);
+
+// The national-team screen (`AbrirTelaSelecao`): the first human national
+// team that still plays today, the automatic save counted as for the main
+// screen. Before the tournament's first such screen, each human national
+// coach whose country has enough players calls up his squad.
+Proximo AbrirTelaSelecao(world::Jogo& jogo, InteracaoCiclo& ia);
+
+// "Jogar >>" of the national-team screen, whose lineup the screen has
+// committed: the next human national team that plays, or the runner.
+Proximo JogarSelecao(world::Jogo& jogo, InteracaoCiclo& ia);
+
+// The national-team invitation of the human of club `clube` when one is due
+// today (league dates 5..9 or 6..9 of the first turn in a tournament
+// season); true when he took a team.
+bool ConvidarTecnico(world::Jogo& jogo, InteracaoCiclo& ia, int clube);
 
 // Transfers between computer-run clubs after a league date: how many times
 // the step runs in a random country (`r`) and in country 29 (`rb`).

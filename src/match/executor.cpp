@@ -3,6 +3,7 @@
 #include "match/executor.hpp"
 
 #include "competitions/calendario.hpp"
+#include "competitions/torneios.hpp"
 #include "match/motor.hpp"
 #include "match/posrodada.hpp"
 #include "match/publico.hpp"
@@ -219,6 +220,7 @@ void PrepararJogos(Jogo& jogo, ExecucaoRodada& ex, const ExecucaoRodada::Grupo& 
             for (int j : lado)
                 if (j > 0) jogo.jogadores[j].atuou = 1;
         if (ex.codigo == 5) p.estadio = m % 2 == 1 ? "Toquio" : "Yokohama";
+        if (ex.codigo >= 7 && ex.codigo <= 9) p.estadio = competitions::EstadioDoTorneio(jogo, idx);
         CalcularPublico(jogo, p, ctx);
     }
 }
@@ -275,6 +277,10 @@ void JogarData(Jogo& jogo, ExecucaoRodada& ex, int codigo, double data,
 int IntervaloDoRelogio(const Jogo& jogo, const ExecucaoRodada& ex) {
     bool humano = ex.numjogoshumanos > 0;
     if (ex.codigo == 1) humano = jogo.estado.numhumanos > 0;
+    // A tournament is watched at the humans' speed while one of them coaches
+    // one of its teams, eliminated or not.
+    if (ex.codigo >= 7 && ex.codigo <= 9)
+        for (int h = 0; h < 6; ++h) humano = humano || competitions::SelecaoDoHumano(jogo, h) >= 0;
     // From the cup's second phase on, a human club still in it: one with a
     // tie on this date (a club knocked out keeps its cup flag).
     if (ex.codigo == 2 && jogo.estado.contadores.fasecopa >= 2 && ex.partidas)

@@ -13,6 +13,7 @@
 #include "sim/comandos.hpp"
 #include "sim/json.hpp"
 #include "sim/mundo.hpp"
+#include "sim/torneio_sim.hpp"
 #include "world/clubes.hpp"
 #include "world/idioma.hpp"
 #include "world/paises.hpp"
@@ -41,6 +42,13 @@ std::string U(std::string_view cp1252) {
 std::string NomeTime(const Jogo& jogo, int c) {
     return c >= 0 && c < static_cast<int>(jogo.times.size()) ? U(jogo.times[c].nome.view())
                                                              : std::string("-");
+}
+
+// The tournaments record countries, the other competitions clubs.
+std::string NomeDoTitulado(const Jogo& jogo, const TTituloHistorico& t) {
+    if (t.competicao >= 7 && t.competicao <= 9)
+        return t.time >= 0 && t.time < kPaisesListas ? U(NomePais(t.time)) : std::string("-");
+    return NomeTime(jogo, t.time);
 }
 
 const char* NomeCompeticao(int codigo) {
@@ -81,6 +89,7 @@ struct Resumo {
     std::vector<Humano> humanos;
     std::vector<TTituloHistorico> titulos;
     std::vector<Divisao> tabelas;
+    RelatorioTorneio torneio; // codigo 0 in a season without one
     std::vector<Artilheiro> artilheiros;
     double segundos = 0;
 };
@@ -143,7 +152,7 @@ void ImprimirTexto(const Jogo& jogo, const Resumo& r) {
     std::printf("== temporada %d (%d) em %.2f s\n", r.temporada, 2006 + r.temporada, r.segundos);
     for (const auto& t : r.titulos)
         std::printf("  %-12s chave %3d div %2d lugar %d: %s\n", NomeCompeticao(t.competicao),
-                    t.chave, t.divisao, t.lugar, NomeTime(jogo, t.time).c_str());
+                    t.chave, t.divisao, t.lugar, NomeDoTitulado(jogo, t).c_str());
     for (const auto& d : r.tabelas) {
         std::printf("  tabela pais %d divisao %d\n", d.pais, d.divisao);
         for (const auto* parte : {&d.topo, &d.fundo})
@@ -167,6 +176,7 @@ void ImprimirTexto(const Jogo& jogo, const Resumo& r) {
                     "%d amistosos, %d renovacoes\n",
                     NomeTime(jogo, h.time).c_str(), h.dinheiro, h.elenco, h.naolidos, h.capacidade,
                     h.obras, h.amistosos, h.renovacoes);
+    if (r.torneio.codigo) r.torneio.Imprimir();
     for (const auto& a : r.artilheiros)
         std::printf("  artilheiro pais %d: %s (%s) %d gols\n", a.pais,
                     U(jogo.jogadores[a.jogador].nome.view()).c_str(),
@@ -190,7 +200,7 @@ void ImprimirJson(const Jogo& jogo, const std::vector<Resumo>& resumos, const st
             j.Chave("divisao").Numero(t.divisao);
             j.Chave("lugar").Numero(t.lugar);
             j.Chave("time").Numero(t.time);
-            j.Chave("nome").Texto(NomeTime(jogo, t.time));
+            j.Chave("nome").Texto(NomeDoTitulado(jogo, t));
             j.FecharObjeto();
         }
         j.FecharLista();
@@ -216,6 +226,10 @@ void ImprimirJson(const Jogo& jogo, const std::vector<Resumo>& resumos, const st
             j.FecharObjeto();
         }
         j.FecharLista();
+        if (r.torneio.codigo) {
+            j.Chave("torneio");
+            r.torneio.Escrever(j);
+        }
         j.Chave("artilheiros").AbrirLista();
         for (const auto& a : r.artilheiros) {
             j.AbrirObjeto();
@@ -292,6 +306,8 @@ std::string NovoJogoDoAutopiloto(const Argumentos& args, Jogo& jogo) {
     o.novojogo.copanacional = !args.Tem("--sem-copa");
     // Without the continental cups (and so the club world cup).
     if (args.Tem("--sem-continentais")) o.novojogo.continental1 = o.novojogo.continental2 = false;
+    if (args.Tem("--sem-selecoes"))
+        o.novojogo.copadomundo = o.novojogo.copaamerica = o.novojogo.eurocopa = false;
     jogo.gerador.Semear(o.semente);
     competitions::IniciarJogoDeClubes(jogo, o.indice, o.novojogo);
     // Human i takes a club of division 1 of league i (round the leagues),
@@ -357,7 +373,9 @@ int ComandoJogar(const Argumentos& args) {
     int maiorelenco = 0;
     world::ContagemMercado inicioMercado = jogo->contagemmercado;
     world::ContagemCarreira inicioCarreira = jogo->contagemcarreira;
-    piloto.depoisdadata = [&](int) {
+    RelatorioTorneio torneio;
+    piloto.depoisdadata = [&](int codigo) {
+        if (codigo >= 7 && codigo <= 9) torneio.Observar(*jogo);
         for (int c : jogo->estado.timeshumanos)
             if (c >= 0 && c < static_cast<int>(jogo->times.size()))
                 maiorelenco = std::max<int>(maiorelenco, jogo->times[c].elenco);
@@ -386,6 +404,9 @@ int ComandoJogar(const Argumentos& args) {
         r.carreira.convitesaceitos =
             jogo->contagemcarreira.convitesaceitos - inicioCarreira.convitesaceitos;
         inicioCarreira = jogo->contagemcarreira;
+        torneio.Concluir(*jogo);
+        r.torneio = std::move(torneio);
+        torneio = RelatorioTorneio{};
         r.segundos =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
         if (!json) ImprimirTexto(*jogo, r);

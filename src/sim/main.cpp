@@ -47,7 +47,7 @@ void Uso() {
                "          --jogos N [--codigo T] [--semente S] [--json]\n"
                "      plays fixture I v J N times from a fresh copy of the loaded world.\n"
                "  jogar --dados DIR --ligas L|all --divisoes 10|20 [--estaduais] [--sem-copa]\n"
-               "        [--sem-continentais]\n"
+               "        [--sem-continentais] [--sem-selecoes]\n"
                "        --humanos K --temporadas N --semente S [--ate-data D]\n"
                "        [--salvar-em FILE] [--carregar FILE] [--verificar] [--relogio]\n"
                "        [--sem-mercado] [--json]\n"

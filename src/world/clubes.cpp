@@ -113,6 +113,12 @@ void ContarElenco(Jogo& jogo, int time, const std::vector<int>& jogadores) {
     t.disponiveis = ContarDisponiveis(jogo, jogadores, jogo.estado.tipo, 0.0);
 }
 
+int BaseExtra(int nivel) {
+    static constexpr int kBase[26] = {0,  7,  7,  7,  7,  7,  12, 12, 12, 12, 12, 15, 17,
+                                      19, 22, 25, 27, 30, 35, 37, 40, 45, 50, 55, 60, 65};
+    return nivel >= 0 && nivel <= 25 ? kBase[nivel] : 0;
+}
+
 namespace {
 
 constexpr InicioDivisao kDivisoes[5] = {
@@ -129,13 +135,6 @@ int DivisaoPeloNivel(int nivel) {
     if (nivel >= 12) return 3;
     if (nivel >= 1) return 4;
     return 0;
-}
-
-// Base strength of an extra club by level.
-int BaseExtra(int nivel) {
-    static constexpr int kBase[26] = {0,  7,  7,  7,  7,  7,  12, 12, 12, 12, 12, 15, 17,
-                                      19, 22, 25, 27, 30, 35, 37, 40, 45, 50, 55, 60, 65};
-    return nivel >= 0 && nivel <= 25 ? kBase[nivel] : 0;
 }
 
 int BaseLiga(const Jogo& jogo, const TTime& t) {

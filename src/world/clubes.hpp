@@ -85,6 +85,9 @@ private:
 };
 // elenco, porposicao (by posicaoatual) and disponiveis of one club.
 void ContarElenco(Jogo& jogo, int time, const std::vector<int>& jogadores);
+// Base strength of the players of an extra club (and of a national team) by
+// its level 0..25.
+int BaseExtra(int nivel);
 // Outfield players available for the current competition: not injured, not
 // suspended, under three cards.
 int ContarDisponiveis(const Jogo& jogo, const std::vector<int>& jogadores, int tipo, double hoje);

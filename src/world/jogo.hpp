@@ -29,6 +29,7 @@ using Calendario = std::array<TDataCalendario, kDatasPorTemporada>;
 // a load both start it afresh.
 struct EstadoCiclo {
     int vezhumano = 0;               // humans of timeshumanos already passed on this date
+    int vezselecao = 0;              // human national coaches already passed on this date
     bool semeventos = true;          // the next main screen opens without its date events
     bool humanojoga = false;         // a human club plays on the current date
     int contadorsalvar = 0;          // main-screen openings since the last automatic save

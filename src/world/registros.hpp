@@ -133,7 +133,7 @@ struct TTime {
     i32 grupocontinental2;
     i32 sorteiocopa132; // national-cup draw
     i32 nivel;
-    i32 reservado140;
+    i32 gruposelecao; // a national team in a tournament: its group 1..8, else 0
     i32 disponiveis;
     i32 capitao;
     i32 cobrador;
@@ -149,7 +149,7 @@ struct TTime {
     i32 ultimoresultado; // last counted match: 0 draw, 1 win, 2 loss
     ShortString<30> estadio;
     u8 pad479;
-    i32 reservado480;
+    i32 posicaoselecao; // its pairing position 1..4 in that group, else 0
     i32 precos[4];
     i32 capacidade[4];
     u8 jogacopa;
@@ -187,6 +187,7 @@ PL_CAMPO(TTime, grupocontinental, 124);
 PL_CAMPO(TTime, grupocontinental2, 128);
 PL_CAMPO(TTime, sorteiocopa132, 132);
 PL_CAMPO(TTime, nivel, 136);
+PL_CAMPO(TTime, gruposelecao, 140);
 PL_CAMPO(TTime, disponiveis, 144);
 PL_CAMPO(TTime, capitao, 148);
 PL_CAMPO(TTime, cobrador, 152);
@@ -201,6 +202,7 @@ PL_CAMPO(TTime, golscontra, 364);
 PL_CAMPO(TTime, colocacao, 404);
 PL_CAMPO(TTime, ultimoresultado, 444);
 PL_CAMPO(TTime, estadio, 448);
+PL_CAMPO(TTime, posicaoselecao, 480);
 PL_CAMPO(TTime, precos, 484);
 PL_CAMPO(TTime, capacidade, 500);
 PL_CAMPO(TTime, jogacopa, 516);
@@ -237,7 +239,8 @@ struct TTecnico {
     i32 estatisticas[5][11]; // career rows by season
     i32 clubes[10][3];       // clubs coached in seasons 1..10
     i32 titulos[7];          // 1..6 by competition; 0 is not shown
-    i32 reservado436[2];
+    i32 treinaselecao;       // 1 while he coaches a national team in the tournament
+    i32 reservado440;
     i32 carreira444[4];
 };
 static_assert(sizeof(TTecnico) == 460);
@@ -256,6 +259,7 @@ PL_CAMPO(TTecnico, empregado, 64);
 PL_CAMPO(TTecnico, estatisticas, 68);
 PL_CAMPO(TTecnico, clubes, 288);
 PL_CAMPO(TTecnico, titulos, 408);
+PL_CAMPO(TTecnico, treinaselecao, 436);
 PL_CAMPO(TTecnico, carreira444, 444);
 
 // National team, 1688 bytes: the body of a national-team file.
@@ -372,6 +376,28 @@ struct TContadores {
 };
 static_assert(sizeof(TContadores) == 48);
 
+// The national-team tournament of the season (World Cup, Copa America or
+// Euro): drawn at the season start, its teams exist as clubs and players
+// appended to the tables until the last tournament date. 256 bytes inside the
+// state block.
+constexpr int kConvitesPorNivel = 8;
+struct TTorneio {
+    i32 codigo;         // 7, 8 or 9 while one is drawn, 0 none
+    i32 temporada;      // the season it was drawn for
+    i32 numtimes;       // length of times before the draw
+    i32 numjogadores;   // length of jogadores before the draw
+    i32 selecoes[6];    // by human number: the national team he coaches, -1 none
+    i32 indicesede;     // the next World Cup's entry in the hosts' table
+    i32 sede;           // host country of this tournament, -1 none
+    i32 cidades[2];     // the city groups its venues come from
+    i32 convites[2][kConvitesPorNivel]; // invitation lists of tiers 1 and 2, -1 empty
+    i32 terceiros[2];   // Copa America: the two best thirds once known, -1 before
+    i32 convocou[6];    // by human number: 1 once his squad has been called up
+    i32 campeao;        // the final's winner once played, -1 before
+    i32 reservado[25];
+};
+static_assert(sizeof(TTorneio) == 256);
+
 constexpr int kPaisesExtras = 52;
 constexpr int kPaisesListas = 202; // countries 0..201
 constexpr int kEntradasLista = 10;
@@ -426,7 +452,8 @@ struct TEstadoJogo {
     // clubs (the qualified ones of a played league, else its strongest).
     i32 listascontinentais[kPaisesListas][1 + kEntradasLista];
     i32 temporadacontinental; // the season the groups and lists were drawn for, 0 none
-    u8 reservado12972[16605 - 12972];
+    TTorneio torneio;
+    u8 reservado13228[16605 - 13228];
     ShortString<25> descrtecnico;
     ShortString<25> descrtime;
     u8 reservado16657[12];
@@ -465,6 +492,7 @@ PL_CAMPO(TEstadoJogo, arbitrostemporada, 3520);
 PL_CAMPO(TEstadoJogo, gruposcontinentais, 3568);
 PL_CAMPO(TEstadoJogo, listascontinentais, 4080);
 PL_CAMPO(TEstadoJogo, temporadacontinental, 12968);
+PL_CAMPO(TEstadoJogo, torneio, 12972);
 PL_CAMPO(TEstadoJogo, descrtecnico, 16605);
 PL_CAMPO(TEstadoJogo, descrtime, 16631);
 PL_CAMPO(TEstadoJogo, gruposreais, 16669);

@@ -99,7 +99,20 @@ struct TConvocado {
 static_assert(sizeof(TConvocado) == 8);
 
 template <std::size_t N> struct TRegistroBruto { u8 bytes[N]; };
-using TGrupoTorneio = TRegistroBruto<48>; // national-team tournament group
+// One knockout pairing of a national-team tournament, 48 bytes: the World
+// Cup's last 16 are pairings 0..7, its quarter-finals 8..11, semi-finals
+// 12..13, the final 14 and the third place 15; the Copa America and the Euro
+// use 0..3, 4..5, 6 and 7.
+struct TParTorneio {
+    i32 time1; // -1 until known
+    i32 time2;
+    i32 vencedor; // -1 until played
+    i32 partida;  // the fixture in partidas, -1 none
+    i32 reservado[8];
+};
+static_assert(sizeof(TParTorneio) == 48);
+using TGrupoTorneio = TParTorneio;
+
 // One pairing of the club world cup, 48 bytes: pairs 1 and 2 are the first
 // day's matches, 3 and 4 the semi-finals, 5 the final, 6 the third place.
 struct TParMundial {

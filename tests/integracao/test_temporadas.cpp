@@ -98,6 +98,8 @@ TEST_F(Temporadas, TenSeasonsKeepEveryInvariantAfterEveryDate) {
         // after the last date comes the season end.
         if (jogo->estado.tipo < 0)
             EXPECT_EQ(piloto.proximo.tela, Tela::FimDeTemporada);
+        else if (piloto.proximo.tela == Tela::Selecao) // a human's national team plays
+            EXPECT_TRUE(jogo->estado.tipo >= 7 && jogo->estado.tipo <= 9);
         else if (AlgumHumanoJoga(*jogo))
             EXPECT_EQ(piloto.proximo.tela, Tela::Principal);
         else if (jogo->estado.numhumanos == 0) // dismissed, he waits for an offer
@@ -269,7 +271,10 @@ TEST_F(Temporadas, ANewGameStartsOnItsFirstDateWithContractsOfTenToThirtyNineWee
     EXPECT_EQ(e.tipo, competitions::kCopaNacional);
     const double primeira = jogo->calendario[e.dataatual - 1].data;
     int fora = 0;
-    for (std::size_t i = 1; i < jogo->jogadores.size(); ++i) {
+    // The first season's Copa America teams, appended after, have none.
+    const auto reais = static_cast<std::size_t>(e.torneio.numjogadores);
+    ASSERT_GT(reais, 1u);
+    for (std::size_t i = 1; i < reais; ++i) {
         const double semanas = (jogo->jogadores[i].contrato - primeira) / 7.0;
         fora += semanas < 10 || semanas > 39 || semanas != static_cast<int>(semanas);
     }

@@ -110,6 +110,7 @@ TEST(JanelaEAutopiloto, ASeasonInTheWindowEndsInTheGameTheAutopilotPlays) {
     piloto.MostrarGrupos(true);
     piloto.Responder(respostas);
     piloto.Mercado(false); // the window closes every offer and auction unanswered
+    piloto.ia.selecoes = false; // and the national-team invitation too
     piloto.escalar = [&](int) { EscalarComoATela(*pilotado); };
     piloto.fimdetemporada = [] { return false; };
     // The game after every date that leads to a main screen, to name the
