@@ -14,6 +14,7 @@
 #include "management/telas/telaestadio.hpp"
 #include "management/telas/telafinancas.hpp"
 #include "management/telas/telaprincipal.hpp"
+#include "match/escalacaoautomatica.hpp"
 #include "match/telas/interacaotela.hpp"
 #include "match/telas/telapartida.hpp"
 #include "match/telas/telaresultados.hpp"
@@ -25,6 +26,7 @@
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
 #include "ui/traducao.hpp"
+#include "world/clubes.hpp"
 #include "world/telas/dialogoopcoes.hpp"
 
 #include <QApplication>
@@ -373,6 +375,16 @@ void JanelaPrincipal::Seguir(Proximo p) {
     case Tela::Aguardando:
         MostrarAguardando();
         return;
+    case Tela::Selecao: {
+        // The national team's lineup as the computer chooses it.
+        const int n = jogo_->estado.dataatual;
+        const double hoje =
+            n >= 1 && n <= world::kDatasPorTemporada ? jogo_->calendario[n - 1].data : 0;
+        match::EscalarClube(*jogo_, p.time, world::JogadoresPorTime(*jogo_)[p.time],
+                            jogo_->estado.tipo, hoje);
+        Seguir(management::JogarSelecao(*jogo_, ia_));
+        return;
+    }
     }
 }
 

@@ -5,6 +5,7 @@
 #include "plataforma/caminhos.hpp"
 #include "plataforma/cp1252.hpp"
 
+#include <algorithm>
 #include <cstring>
 
 namespace world {
@@ -35,17 +36,21 @@ bool CabecalhoUsavel(const TCabecalhoTime& c) {
     return c.valido != 0 && (c.versao == 6 || c.versao == 7) && !c.nome.empty();
 }
 
-std::optional<ArquivoTime> learquivotime(const std::filesystem::path& caminho) {
-    const auto dados = plataforma::LerArquivo(caminho, kTamanhoArquivoTime);
-    if (!dados) return std::nullopt;
-    plataforma::LeitorBytes l(*dados);
+ArquivoTime ArquivoTimeDeBytes(std::span<const std::uint8_t> dados) {
+    plataforma::LeitorBytes l(dados.first(std::min(dados.size(), kTamanhoArquivoTime)));
     ArquivoTime a;
-    a.bytes = static_cast<std::uint32_t>(dados->size());
+    a.bytes = static_cast<std::uint32_t>(std::min(dados.size(), kTamanhoArquivoTime));
     l.LerI32();
     l.LerRegistro(a.cabecalho);
     l.LerI32();
     l.LerRegistro(a.jogadores);
     return a;
+}
+
+std::optional<ArquivoTime> learquivotime(const std::filesystem::path& caminho) {
+    const auto dados = plataforma::LerArquivo(caminho, kTamanhoArquivoTime);
+    if (!dados) return std::nullopt;
+    return ArquivoTimeDeBytes(*dados);
 }
 
 std::optional<TCabecalhoTime> LerCabecalhoTime(const std::filesystem::path& caminho) {

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -79,6 +80,9 @@ bool TimeCompleto(const TBlocoJogadores& b);
 // valido set, version 6 or 7, and (for a league or an extra club) a name.
 bool CabecalhoUsavel(const TCabecalhoTime& c);
 
+// A club file's bytes as read: missing bytes are zero, bytes past the layout
+// ignored.
+ArquivoTime ArquivoTimeDeBytes(std::span<const std::uint8_t> dados);
 // Reads marker, header, marker and block; missing bytes are zero. Nothing for
 // a file that does not exist or cannot be read (a folder, no permission).
 std::optional<ArquivoTime> learquivotime(const std::filesystem::path& caminho);

@@ -7,6 +7,7 @@
 #include "world/paises.hpp"
 #include "world/posicoes.hpp"
 
+#include <algorithm>
 #include <cstring>
 
 namespace world {
@@ -30,14 +31,18 @@ bool SelecaoCompleta(const TSelecao& s) {
     return goleiros >= 2 && linha >= 16;
 }
 
-std::optional<TSelecao> LerArquivoSelecao(const std::filesystem::path& caminho) {
-    const auto dados = plataforma::LerArquivo(caminho, kTamanhoArquivoSelecao);
-    if (!dados) return std::nullopt;
-    plataforma::LeitorBytes l(*dados);
+TSelecao SelecaoDeBytes(std::span<const std::uint8_t> dados) {
+    plataforma::LeitorBytes l(dados.first(std::min(dados.size(), kTamanhoArquivoSelecao)));
     TSelecao s;
     l.LerI32();
     l.LerRegistro(s);
     return s;
+}
+
+std::optional<TSelecao> LerArquivoSelecao(const std::filesystem::path& caminho) {
+    const auto dados = plataforma::LerArquivo(caminho, kTamanhoArquivoSelecao);
+    if (!dados) return std::nullopt;
+    return SelecaoDeBytes(*dados);
 }
 
 std::vector<std::uint8_t> BytesArquivoSelecao(const TSelecao& s) {

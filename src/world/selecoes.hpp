@@ -5,6 +5,7 @@
 #include <array>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace world {
@@ -15,6 +16,8 @@ TSelecao NovaSelecao(int pais); // every slot the placeholder
 // At least 2 goalkeepers and 16 outfield players among the named slots.
 bool SelecaoCompleta(const TSelecao& s);
 
+// A national-team file's bytes as read: missing bytes zero, the rest ignored.
+TSelecao SelecaoDeBytes(std::span<const std::uint8_t> dados);
 // Missing bytes of a short file are zero; nothing when the file cannot be read.
 std::optional<TSelecao> LerArquivoSelecao(const std::filesystem::path& caminho);
 // The file's bytes: marker and record.

@@ -5,9 +5,15 @@
 set -e
 saida=${1:-build-fuzz/corpus}
 jogo=${2:-build/jogo}
-mkdir -p "$saida/jogosalvo" "$saida/perfil"
+mkdir -p "$saida/jogosalvo" "$saida/perfil" "$saida/arquivos"
 cp "$jogo"/languages/*.txt "$saida/perfil/" 2>/dev/null || true
 cp "$jogo"/*.ini "$saida/perfil/" 2>/dev/null || true
+# A club file followed by a national-team file, for a few of each.
+for n in 1 2 3 4 5 6 7 8; do
+  clube=$(ls "$jogo"/teams/*.b07 | sed -n "${n}p")
+  selecao=$(ls "$jogo"/teams/selecoes/*.s05 | sed -n "${n}p")
+  cat "$clube" "$selecao" > "$saida/arquivos/par$n"
+done
 for data in 5 60 148; do
   "$jogo/pitchlord-sim" jogar --dados "$jogo" --ligas 29 --divisoes 10 --humanos 1 \
     --temporadas 1 --semente 1 --ate-data $data --salvar-em "$saida/jogosalvo/ate$data.s07" >/dev/null
