@@ -99,30 +99,23 @@ struct TConvocado {
 static_assert(sizeof(TConvocado) == 8);
 
 template <std::size_t N> struct TRegistroBruto { u8 bytes[N]; };
-// One knockout pairing of a national-team tournament, 48 bytes: the World
-// Cup's last 16 are pairings 0..7, its quarter-finals 8..11, semi-finals
-// 12..13, the final 14 and the third place 15; the Copa America and the Euro
-// use 0..3, 4..5, 6 and 7.
-struct TParTorneio {
+// One knockout pairing decided by a single match, 48 bytes.
+struct TParEliminatoria {
     i32 time1; // -1 until known
     i32 time2;
     i32 vencedor; // -1 until played
     i32 partida;  // the fixture in partidas, -1 none
     i32 reservado[8];
 };
-static_assert(sizeof(TParTorneio) == 48);
+static_assert(sizeof(TParEliminatoria) == 48);
+// The national-team tournaments': the World Cup's last 16 are pairings 0..7,
+// its quarter-finals 8..11, semi-finals 12..13, the final 14 and the third
+// place 15; the Copa America and the Euro use 0..3, 4..5, 6 and 7.
+using TParTorneio = TParEliminatoria;
 using TGrupoTorneio = TParTorneio;
-
-// One pairing of the club world cup, 48 bytes: pairs 1 and 2 are the first
-// day's matches, 3 and 4 the semi-finals, 5 the final, 6 the third place.
-struct TParMundial {
-    i32 time1; // -1 until known
-    i32 time2;
-    i32 vencedor; // -1 until played
-    i32 partida;  // the fixture in partidas, -1 none
-    i32 reservado[8];
-};
-static_assert(sizeof(TParMundial) == 48);
+// The club world cup's: pairs 1 and 2 are the first day's matches, 3 and 4
+// the semi-finals, 5 the final, 6 the third place.
+using TParMundial = TParEliminatoria;
 
 // One hiring of the coach-change log.
 struct TTrocaTecnico {

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds the fuzz harnesses (clang, libFuzzer, address and undefined
+# sanitizers) and runs each for a bounded time on seeds from the default world
+# and real saved games. Needs the Release build's runtime folder (build/jogo).
+#   scripts/fuzz.sh [seconds per harness, default 20]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+segundos=${1:-20}
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+corpus=build-fuzz/corpus
+tools/fuzz/semear.sh "$corpus" build/jogo >/dev/null
+for alvo in jogosalvo perfil arquivos; do
+  mkdir -p "$corpus/$alvo.novos"
+  echo "fuzz_$alvo: ${segundos}s"
+  build-fuzz/ferramentas/fuzz_$alvo "$corpus/$alvo.novos" "$corpus/$alvo" \
+    -max_total_time="$segundos" -print_final_stats=1 2>&1 | grep -E "stat::number_of_executed_units|ERROR|SUMMARY" || true
+  # A finding leaves a crash-* file: the run fails.
+  if ls crash-* leak-* timeout-* >/dev/null 2>&1; then
+    echo "fuzz_$alvo found a fault"; exit 1
+  fi
+done
