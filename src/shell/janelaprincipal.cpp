@@ -14,6 +14,7 @@
 #include "management/telas/telaestadio.hpp"
 #include "management/telas/telafinancas.hpp"
 #include "management/telas/telaprincipal.hpp"
+#include "management/telas/telaselecao.hpp"
 #include "match/telas/interacaotela.hpp"
 #include "match/telas/telapartida.hpp"
 #include "match/telas/telaresultados.hpp"
@@ -88,6 +89,7 @@ JanelaPrincipal::JanelaPrincipal(QWidget* pai)
     ia_.salvou = [this] {
         MarcarSalvo();
         if (principal_) principal_->Avisar(QStringLiteral("Jogo salvo"));
+        if (selecao_) selecao_->Avisar(QStringLiteral("Jogo salvo"));
     };
     avancar_ = new QTimer(this);
     avancar_->setSingleShot(true);
@@ -213,6 +215,11 @@ void JanelaPrincipal::ComecarJogo(std::shared_ptr<world::Jogo> jogo, bool carreg
         pilha_->removeWidget(principal_);
         principal_->deleteLater();
         principal_ = nullptr;
+    }
+    if (selecao_) {
+        pilha_->removeWidget(selecao_);
+        selecao_->deleteLater();
+        selecao_ = nullptr;
     }
     jogo_ = std::move(jogo);
     salvo_.reset();
@@ -373,6 +380,11 @@ void JanelaPrincipal::Seguir(Proximo p) {
     case Tela::Aguardando:
         MostrarAguardando();
         return;
+    case Tela::Selecao:
+        TrocarPagina(resultados_, nullptr);
+        TrocarPagina(fimtemporada_, nullptr);
+        MostrarSelecao(p);
+        return;
     }
 }
 
@@ -416,7 +428,10 @@ void JanelaPrincipal::Opcoes() {
     if (!jogo_) return;
     world::telas::DialogoOpcoes dialogo(*jogo_, this);
     dialogo.exec();
-    if (principal_) principal_->Atualizar();
+    if (pilha_->currentWidget() == selecao_ && selecao_)
+        selecao_->Atualizar();
+    else if (principal_)
+        principal_->Atualizar();
 }
 
 void JanelaPrincipal::Financas() {
