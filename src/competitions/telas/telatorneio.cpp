@@ -103,7 +103,6 @@ QString NomeDoTorneio(int codigo) {
 
 TelaTorneio::TelaTorneio(const Jogo& jogo, QWidget* pai) : QDialog(pai), jogo_(jogo) {
     ui::Dimensionar(this, QSize(1100, 740));
-    ui::PintarFundo(this, ui::kFundoListas);
     const TTorneio& t = jogo.estado.torneio;
     const bool emcurso = TorneioEmCurso(jogo);
     const int codigo = emcurso ? t.codigo : 0;
@@ -214,7 +213,6 @@ QWidget* TelaTorneio::MontarChave(int codigo) {
         const bool ultima = f + 1 == nfases;
         for (int i = 0; i < fases[f]; ++i, ++k) {
             auto* c = new CaixaConfronto;
-            c->setObjectName(QStringLiteral("par%1").arg(k));
             if (ultima) {
                 // The final in the upper half, the match for third place
                 // in the lower one.

@@ -36,7 +36,6 @@ TelaConviteSelecao::TelaConviteSelecao(const Jogo& jogo, int humano, int codigo,
                            competitions::telas::NomeDoTorneio(codigo);
     setWindowTitle(titulo);
     setModal(true);
-    ui::PintarFundo(this, ui::kFundoListas);
 
     auto* v = new QVBoxLayout(this);
     auto* cabecalho = new QLabel(titulo);

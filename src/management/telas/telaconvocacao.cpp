@@ -70,7 +70,6 @@ TelaConvocacao::TelaConvocacao(const Jogo& jogo, int humano, int selecao, QWidge
         jogo.TimeValido(selecao) ? ui::Q(jogo.times[selecao].nome.view()) : QString();
     setWindowTitle(QStringLiteral("Busca de jogadores para convocação"));
     setModal(true);
-    ui::PintarFundo(this, ui::kFundoListas);
 
     auto* v = new QVBoxLayout(this);
     QString tecnico;
@@ -126,7 +125,8 @@ TelaConvocacao::TelaConvocacao(const Jogo& jogo, int humano, int selecao, QWidge
     setas->addStretch();
     meio->addLayout(setas);
     auto* direita = new QVBoxLayout;
-    auto* contagens = new QHBoxLayout;
+    auto* contagens = new QVBoxLayout;
+    contagens->setSpacing(2);
     rgoleiros_ = new QLabel;
     rgoleiros_->setObjectName(QStringLiteral("goleiros"));
     rlinha_ = new QLabel;
@@ -138,7 +138,6 @@ TelaConvocacao::TelaConvocacao(const Jogo& jogo, int humano, int selecao, QWidge
         ui::FaixaClara(r);
         contagens->addWidget(r);
     }
-    contagens->addStretch();
     direita->addLayout(contagens);
     direita->addWidget(lista_, 1);
     meio->addLayout(direita, 2);
@@ -228,16 +227,19 @@ QTableWidget* TelaConvocacao::NovaLista(bool clube) {
     t->setWordWrap(false);
     t->setIconSize(QSize(kLarguraFigura, kAlturaFigura));
     QHeaderView* h = t->horizontalHeader();
+    h->setMinimumSectionSize(20);
     const QFontMetrics fm = t->fontMetrics();
-    auto largura = [&](const QString& s) { return fm.horizontalAdvance(s) + 16; };
-    t->setColumnWidth(kColEstrela, kLarguraFigura + 10);
-    t->setColumnWidth(kColNome, largura(QStringLiteral("WWWWWWWWWWWWW")));
-    t->setColumnWidth(kColClube, largura(QStringLiteral("WWWWWWWWWWWW")));
-    t->setColumnWidth(kColPosicao, largura(QStringLiteral("WW")));
-    t->setColumnWidth(kColForca, largura(QStringLiteral("100")));
+    auto largura = [&](const QString& s) { return fm.horizontalAdvance(s) + 12; };
+    t->setColumnWidth(kColEstrela, kLarguraFigura + 8);
+    t->setColumnWidth(kColClube, largura(QStringLiteral("WWWWWWWW")));
+    t->setColumnWidth(kColPosicao, largura(QStringLiteral("W")));
+    t->setColumnWidth(kColForca, largura(QStringLiteral("99")));
     t->setColumnWidth(kColIdade, largura(QStringLiteral("99")));
-    h->setSectionResizeMode(clube ? kColClube : kColNome, QHeaderView::Stretch);
-    h->setSectionResizeMode(kColCaract, QHeaderView::ResizeToContents);
+    t->setColumnWidth(kColCaract, largura(QStringLiteral("Mar/Cab")));
+    // The name takes what the other columns leave; long ones elide.
+    h->setSectionResizeMode(kColNome, QHeaderView::Stretch);
+    t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    t->setTextElideMode(Qt::ElideRight);
     // The squad needs no club column: the search showed it.
     if (!clube) t->setColumnHidden(kColClube, true);
     return t;
