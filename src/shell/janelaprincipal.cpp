@@ -259,6 +259,7 @@ void JanelaPrincipal::ComecarJogo(std::shared_ptr<world::Jogo> jogo, bool carreg
         competitions::telas::TelaMundial tela(*jogo_, this);
         tela.exec();
     });
+    connect(principal_, &TelaPrincipal::torneio, this, &JanelaPrincipal::AbrirTorneio);
     connect(principal_, &TelaPrincipal::calendario, this, [this] {
         competitions::telas::TelaCalendario tela(*jogo_, jogo_->estado.timeatual, this);
         tela.exec();

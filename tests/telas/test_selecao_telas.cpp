@@ -14,6 +14,7 @@
 #include "management/telas/telaselecao.hpp"
 #include "match/telas/telapartida.hpp"
 #include "match/telas/telaresultados.hpp"
+#include "persistence/jogosalvo.hpp"
 #include "shell/janelaprincipal.hpp"
 #include "ui/rotulocortado.hpp"
 #include "ui/textos.hpp"
@@ -307,10 +308,15 @@ TEST(TelasSelecao, JogarOfTheFirstHumanGoesStraightToTheRunnerWhenTheOtherTeamIs
         ASSERT_GE(a, 0);
         ASSERT_GE(b, 0);
         if (eliminado) jogo->times[b].jogaselecao517 = 0;
+        // Saved on the tournament date and loaded: the game opens onto the
+        // national-team screen.
+        auto lido = std::make_shared<world::Jogo>();
+        ASSERT_EQ(persistence::DesserializarJogo(persistence::SerializarJogo(*jogo), *lido),
+                  persistence::ResultadoCarga::Ok);
         shell::JanelaPrincipal janela;
         janela.DefinirIntervaloParaTestes(1);
         janela.show();
-        janela.ComecarJogo(jogo, true);
+        janela.ComecarJogo(lido, true);
         auto* tela = janela.TelaSelecao();
         ASSERT_NE(tela, nullptr);
         ASSERT_EQ(janela.TelaAtual(), tela);
@@ -414,7 +420,7 @@ TEST(TelasSelecao, ATournamentPlayedInTheWindow) {
         },
         240000);
     ASSERT_TRUE(terminou) << "national-team screens " << telas << ", results " << resultados;
-    EXPECT_GE(telas, 3);      // the three group dates at least
+    EXPECT_GE(telas, 3);          // the three group dates at least
     EXPECT_EQ(resultados, datas); // every tournament date, watched on the clock
     EXPECT_TRUE(tabela);
     EXPECT_EQ(static_cast<int>(jogo->times.size()), numtimes);
