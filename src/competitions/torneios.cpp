@@ -32,8 +32,8 @@ namespace {
 constexpr int kSemTime = -1;
 
 // The hosts of the World Cup, one after the other.
-const std::vector<int> kSedes = {97, 3, 72, 29, 11, 65, 104, 68, 131,
-                                 107, 49, 1, 14, 154, 85, 42, 9, 129};
+const std::vector<int> kSedes = {97,  3,  72, 29, 11,  65, 104, 68, 131,
+                                 107, 49, 1,  14, 154, 85, 42,  9,  129};
 
 constexpr const char* kCidades[14][4] = {
     {"Caracas", "Maracaibo", "San Cristóbal", "Puerto Ordaz"},
@@ -387,7 +387,8 @@ void RegistrarFinal(Jogo& jogo, int codigo) {
             history::RegistrarTitulo(jogo, codigo, PaisDe(jogo, lugares[l]), chave, l + 1, -1);
     int tecnico = -1;
     for (int h = 0; h < 6; ++h)
-        if (t.selecoes[h] == final.vencedor && final.vencedor >= 0) tecnico = jogo.estado.humanos[h];
+        if (t.selecoes[h] == final.vencedor && final.vencedor >= 0)
+            tecnico = jogo.estado.humanos[h];
     if (PaisDe(jogo, final.vencedor) >= 0)
         history::RegistrarTecnico(jogo, codigo, tecnico, PaisDe(jogo, final.vencedor), chave, 1,
                                   -1);
@@ -434,7 +435,8 @@ std::vector<int> FasesEliminatorias(int codigo) {
 bool SortearCopaAmerica(Jogo& jogo) {
     const int conjunto = jogo.Aleatorio(5);
     std::vector<std::array<int, 4>> grupos;
-    for (const auto& g : kConjuntosCopaAmerica[conjunto]) grupos.push_back({g[0], g[1], g[2], g[3]});
+    for (const auto& g : kConjuntosCopaAmerica[conjunto])
+        grupos.push_back({g[0], g[1], g[2], g[3]});
     if (!GruposJogaveis(jogo, grupos)) return false;
     Iniciar(jogo, kCopaAmerica);
     TTorneio& t = Torneio(jogo);
@@ -458,9 +460,10 @@ bool SortearEurocopa(Jogo& jogo) {
     const auto& a = potes[0];
     const auto& b = potes[1];
     const auto& c = potes[2];
-    const std::vector<std::array<int, 4>> grupos = {
-        {a[0], a[4], b[0], b[4]}, {a[1], a[5], b[1], b[5]}, {a[2], a[6], b[2], c[0]},
-        {a[3], a[7], b[3], c[1]}};
+    const std::vector<std::array<int, 4>> grupos = {{a[0], a[4], b[0], b[4]},
+                                                    {a[1], a[5], b[1], b[5]},
+                                                    {a[2], a[6], b[2], c[0]},
+                                                    {a[3], a[7], b[3], c[1]}};
     if (!GruposJogaveis(jogo, grupos)) return false;
     Iniciar(jogo, kEurocopa);
     TTorneio& t = Torneio(jogo);
@@ -694,10 +697,9 @@ std::vector<int> BuscarConvocaveis(const Jogo& jogo, int selecao, const FiltroCo
     static constexpr int kForca[4][2] = {{1, 10}, {11, 30}, {31, 50}, {51, 100}};
     static constexpr int kIdade[3][2] = {{15, 25}, {26, 36}, {37, 80}};
     // The value bands are open at both ends.
-    static constexpr long long kPasse[7][2] = {{1000, 100000},       {101000, 500000},
-                                               {500000, 1000000},    {1000000, 3000000},
-                                               {3000001, 5000000},   {5000001, 10000000},
-                                               {10000001, 999999999}};
+    static constexpr long long kPasse[7][2] = {
+        {1000, 100000},     {101000, 500000},    {500000, 1000000},    {1000000, 3000000},
+        {3000001, 5000000}, {5000001, 10000000}, {10000001, 999999999}};
     std::vector<int> r;
     for (int i = 1; i < static_cast<int>(jogo.jogadores.size()); ++i) {
         if (!Convocavel(jogo, selecao, i)) continue;
@@ -735,8 +737,7 @@ bool Convocar(Jogo& jogo, int selecao, const std::vector<int>& jogadores) {
         vistos.push_back(j);
     }
     // The team's own players leave it.
-    for (int i = jogo.estado.torneio.numjogadores; i < static_cast<int>(jogo.jogadores.size());
-         ++i)
+    for (int i = jogo.estado.torneio.numjogadores; i < static_cast<int>(jogo.jogadores.size()); ++i)
         if (jogo.jogadores[i].time == selecao) jogo.jogadores[i].time = -1;
     std::vector<int> clubes;
     for (int j : jogadores) {
@@ -830,7 +831,8 @@ void EncerrarTorneio(Jogo& jogo) {
     }
     for (int h = 0; h < 6; ++h) {
         const int k = jogo.estado.humanos[h];
-        if (k >= 0 && k < static_cast<int>(jogo.tecnicos.size())) jogo.tecnicos[k].treinaselecao = 0;
+        if (k >= 0 && k < static_cast<int>(jogo.tecnicos.size()))
+            jogo.tecnicos[k].treinaselecao = 0;
         t.selecoes[h] = -1;
         t.convocou[h] = 0;
     }

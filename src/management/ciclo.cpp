@@ -471,8 +471,8 @@ bool ConvidarTecnico(Jogo& jogo, InteracaoCiclo& ia, int clube) {
         if (ClubeDoHumano(jogo, i) == clube && clube >= 0) h = i;
     if (h < 0 || !competitions::ConviteDevido(jogo, h)) return false;
     const int codigo = jogo.estado.torneio.codigo;
-    const std::vector<int> opcoes = competitions::SelecoesDoConvite(
-        jogo, competitions::NivelDoConvite(jogo, codigo, clube));
+    const std::vector<int> opcoes =
+        competitions::SelecoesDoConvite(jogo, competitions::NivelDoConvite(jogo, codigo, clube));
     if (opcoes.empty()) return false;
     const int escolha = ia.EscolherSelecao(jogo, h, codigo, opcoes);
     if (std::find(opcoes.begin(), opcoes.end(), escolha) == opcoes.end()) return false;

@@ -1,6 +1,7 @@
 #include "management/invariantes.hpp"
 
 #include "competitions/continentais.hpp"
+#include "competitions/torneios.hpp"
 
 #include <algorithm>
 #include <limits>
@@ -58,7 +59,9 @@ void Jogadores(const Jogo& jogo, Relato& r) {
         ++elenco[j.time];
         if (j.historico != 0 && !Em(j.historico, jogo.historicos.size()))
             r("player " + std::to_string(i) + " with history " + std::to_string(j.historico));
-        if (j.numero > 0 && !numeros[j.time].insert(j.numero).second)
+        // A national team's called-up players keep their clubs' shirts.
+        if (j.numero > 0 && !competitions::EhSelecaoDoTorneio(jogo, j.time) &&
+            !numeros[j.time].insert(j.numero).second)
             r("shirt " + std::to_string(j.numero) + " twice in club " + std::to_string(j.time));
     }
     for (std::size_t c = 0; c < nt; ++c)
@@ -308,6 +311,55 @@ void Amistosos(const Jogo& jogo, Relato& r) {
 
 } // namespace
 
+// The tournament's teams exist only while it is played: then they stand
+// after the real clubs, each in one group slot, and every player of a real
+// club who is with one of them is a call-up with his club noted.
+void Torneio(const Jogo& jogo, Relato& r) {
+    const TTorneio& t = jogo.estado.torneio;
+    const int nt = static_cast<int>(jogo.times.size());
+    if (!competitions::TorneioEmCurso(jogo)) {
+        if (nt != jogo.PrimeiraSelecao())
+            r(std::to_string(nt - jogo.PrimeiraSelecao()) +
+              " clubs past the real ones outside a tournament");
+        if (!jogo.convocados.empty()) r("call-ups outside a tournament");
+        for (std::size_t k = 0; k < jogo.tecnicos.size(); ++k)
+            if (jogo.tecnicos[k].treinaselecao)
+                r("coach " + std::to_string(k) + " coaches a national team outside a tournament");
+        return;
+    }
+    if (t.numtimes != jogo.PrimeiraSelecao())
+        r("the tournament's teams do not follow the real clubs");
+    std::set<std::pair<int, int>> vagas;
+    for (int c = t.numtimes; c < nt; ++c) {
+        const TTime& s = jogo.times[c];
+        if (s.gruposelecao < 1 || s.gruposelecao > competitions::GruposDoTorneio(t.codigo) ||
+            s.posicaoselecao < 1 || s.posicaoselecao > 4 ||
+            !vagas.insert({s.gruposelecao, s.posicaoselecao}).second)
+            r("national team " + std::to_string(c) + " without a group slot of its own");
+    }
+    std::set<int> convocados;
+    for (const TConvocado& c : jogo.convocados) {
+        if (!Em(c.jogador, static_cast<std::size_t>(std::max(0, t.numjogadores))) ||
+            !competitions::EhSelecaoDoTorneio(jogo, jogo.jogadores[c.jogador].time) ||
+            c.time < -1 || c.time >= t.numtimes || !convocados.insert(c.jogador).second)
+            r("call-up of player " + std::to_string(c.jogador) + " out of place");
+    }
+    for (int i = 1; i < std::min<int>(t.numjogadores, jogo.jogadores.size()); ++i)
+        if (jogo.jogadores[i].time >= t.numtimes && !convocados.count(i))
+            r("player " + std::to_string(i) + " with a national team without a call-up");
+    for (int i = std::max(1, t.numjogadores); i < static_cast<int>(jogo.jogadores.size()); ++i) {
+        const int c = jogo.jogadores[i].time;
+        if (c != -1 && c < t.numtimes)
+            r("national-team player " + std::to_string(i) + " in club " + std::to_string(c));
+    }
+    for (int h = 0; h < 6; ++h) {
+        const int c = t.selecoes[h];
+        if (c != -1 && (!competitions::EhSelecaoDoTorneio(jogo, c) || !jogo.times[c].humano))
+            r("human " + std::to_string(h) + "'s national team " + std::to_string(c) +
+              " is not his");
+    }
+}
+
 std::vector<std::string> VerificarInvariantes(const Jogo& jogo) {
     Relato r;
     Estado(jogo, r);
@@ -319,6 +371,7 @@ std::vector<std::string> VerificarInvariantes(const Jogo& jogo) {
     Dinheiro(jogo, r);
     Mercado(jogo, r);
     Amistosos(jogo, r);
+    Torneio(jogo, r);
     return r.linhas;
 }
 

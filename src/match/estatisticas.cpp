@@ -51,9 +51,17 @@ bool ClubeHumano(const Jogo& jogo, const TJogador& j) {
 
 } // namespace
 
+// A national team's own players exist for one tournament only: they get no
+// career record (it would outlive them).
+bool JogadorDoTorneio(const Jogo& jogo, int jogador) {
+    const TTorneio& t = jogo.estado.torneio;
+    return t.codigo != 0 && t.numjogadores > 0 && jogador >= t.numjogadores;
+}
+
 void GarantirHistorico(Jogo& jogo, int jogador) {
     TJogador& j = jogo.jogadores[jogador];
     if (j.historico > 0 && j.historico < static_cast<int>(jogo.historicos.size())) return;
+    if (JogadorDoTorneio(jogo, jogador)) return;
     THistoricoJogador h = NovoHistorico();
     h.clubes[0][0] = j.time;
     jogo.historicos.push_back(h);
@@ -65,11 +73,14 @@ void RegistrarEstatistica(Jogo& jogo, int jogador, Estatistica e, int tipo, doub
     if (tipo < 0 || tipo >= kTiposCompeticao) tipo = 0;
     GarantirHistorico(jogo, jogador);
     TJogador& j = jogo.jogadores[jogador];
-    auto& linhas = jogo.historicos[j.historico].linhas;
+    const bool comhistorico =
+        j.historico > 0 && j.historico < static_cast<int>(jogo.historicos.size());
+    auto* linhas = comhistorico ? &jogo.historicos[j.historico].linhas : nullptr;
     const int s = Temporada(jogo);
     auto contar = [&](int linha) {
-        ++linhas[linha][0];
-        ++linhas[linha][s];
+        if (!linhas) return;
+        ++(*linhas)[linha][0];
+        ++(*linhas)[linha][s];
     };
     switch (e) {
     case Estatistica::Jogo:

@@ -5,6 +5,7 @@
 #include "persistence/jogosalvo.hpp"
 
 #include "competitions/calendario.hpp"
+#include "competitions/torneios.hpp"
 #include "plataforma/bytes.hpp"
 
 #include <bit>
@@ -221,6 +222,44 @@ bool RegistrosValidos(const Jogo& j) {
     return true;
 }
 
+// The national-team tournament: its teams after the real clubs, each in a
+// group slot, its knockout pairings, human coaches and call-ups pointing at
+// them; nothing of it outside a tournament.
+bool TorneioValido(const Jogo& j) {
+    const TTorneio& t = j.estado.torneio;
+    const auto nt = static_cast<i32>(j.times.size());
+    const auto njog = static_cast<i32>(j.jogadores.size());
+    if (!Entre(t.indicesede, 0, 50)) return false;
+    // Outside a tournament nothing reads the rest (the invariant checker
+    // wants it empty).
+    if (t.codigo == 0) return true;
+    if (!Entre(t.codigo, 7, 9) || t.numtimes != j.PrimeiraSelecao() || !Entre(t.numtimes, 0, nt) ||
+        !Entre(t.numjogadores, 1, njog) || !Entre(t.cidades[0], 0, 13) ||
+        !Entre(t.cidades[1], 0, 13) || !Entre(t.sede, -1, kPaisesListas - 1) ||
+        !Entre(t.campeao, -1, nt - 1))
+        return false;
+    const int grupos = competitions::GruposDoTorneio(t.codigo);
+    for (i32 c = t.numtimes; c < nt; ++c)
+        if (!Entre(j.times[c].gruposelecao, 1, grupos) || !Entre(j.times[c].posicaoselecao, 1, 4))
+            return false;
+    auto daselecao = [&](i32 c) { return c == -1 || (c >= t.numtimes && c < nt); };
+    for (i32 c : t.selecoes)
+        if (!daselecao(c)) return false;
+    for (const auto& nivel : t.convites)
+        for (i32 c : nivel)
+            if (!daselecao(c)) return false;
+    for (i32 c : t.terceiros)
+        if (!daselecao(c)) return false;
+    for (const TParTorneio& p : j.grupostorneio)
+        if (!daselecao(p.time1) || !daselecao(p.time2) || !daselecao(p.vencedor) ||
+            !IndiceOuNada(p.partida, j.partidas.size()))
+            return false;
+    for (const TConvocado& c : j.convocados)
+        if (!Entre(c.jogador, 1, t.numjogadores - 1) || !Entre(c.time, -1, t.numtimes - 1))
+            return false;
+    return true;
+}
+
 } // namespace
 
 std::vector<unsigned char> SerializarJogo(const Jogo& jogo) {
@@ -291,7 +330,8 @@ ResultadoCarga DesserializarJogo(const std::vector<unsigned char>& bytes, Jogo& 
     // files were run together): refused rather than guessed at.
     if (!lido || !r.Fim()) return ResultadoCarga::Ilegivel;
     if (j.jogadores.empty() || j.historicos.empty()) return ResultadoCarga::Ilegivel;
-    if (!EstadoValido(j) || !RegistrosValidos(j)) return ResultadoCarga::Ilegivel;
+    if (!EstadoValido(j) || !RegistrosValidos(j) || !TorneioValido(j))
+        return ResultadoCarga::Ilegivel;
 
     j.precospadrao = precos;
     j.gerador.Semear(j.estado.gerador);

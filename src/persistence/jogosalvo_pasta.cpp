@@ -2,6 +2,7 @@
 // dialog, saving, loading and the load dialog's list, description and delete.
 #include "persistence/jogosalvo.hpp"
 
+#include "competitions/torneios.hpp"
 #include "plataforma/arquivos.hpp"
 #include "plataforma/caminhos.hpp"
 #include "plataforma/cp1252.hpp"
@@ -108,10 +109,14 @@ void PreencherDescricao(Jogo& jogo) {
     const TTime& t = jogo.times[c];
     if (t.tecnico >= 0 && static_cast<std::size_t>(t.tecnico) < jogo.tecnicos.size())
         e.descrtecnico.set(jogo.tecnicos[t.tecnico].nome.view());
-    // During a national-team tournament the description names the national
-    // team first (DescricaoComSelecao); no record tells yet which one the human
-    // coaches, so until it does the club's name stands alone.
     e.descrtime.set(t.nome.view());
+    // On a tournament date the description names the national team the
+    // club's coach takes charge of first.
+    if (e.tipo < 7) return;
+    for (int h = 0; h < 6; ++h)
+        if (e.humanos[h] >= 0 && e.humanos[h] == t.tecnico)
+            if (const int s = competitions::SelecaoDoHumano(jogo, h); s >= 0)
+                e.descrtime.set(DescricaoComSelecao(jogo.times[s].nome.view(), t.nome.view()));
 }
 
 bool salvajogo(Jogo& jogo) {

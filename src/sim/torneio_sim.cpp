@@ -48,8 +48,7 @@ void RelatorioTorneio::Concluir(const world::Jogo& jogo) {
     if (codigo == 0) return;
     mataamata.clear();
     for (const TJogoArquivado& a : jogo.arquivo.jogos) {
-        if (a.competicao != codigo || a.rodada < 4 ||
-            history::TemporadaDaData(a.data) != temporada)
+        if (a.competicao != codigo || a.rodada < 4 || history::TemporadaDaData(a.data) != temporada)
             continue;
         const auto m = paises.find(a.mandante), v = paises.find(a.visitante);
         if (m == paises.end() || v == paises.end()) continue;

@@ -106,7 +106,9 @@ int SelecaoParaTime(Jogo& jogo, int selecao, double hoje) {
         j.caract1 = s.caract1s[k] >= 0 && s.caract1s[k] <= 13 ? s.caract1s[k] : 0;
         j.caract2 = s.caract2s[k] >= 0 && s.caract2s[k] <= 13 ? s.caract2s[k] : 0;
         j.idade = s.idades[k];
-        j.posicao = j.posicaoatual = s.posicoes[k] >= 0 && s.posicoes[k] <= 4 ? s.posicoes[k] : 0;
+        // A position the game does not know plays in midfield, as in a club file.
+        j.posicao = j.posicaoatual =
+            s.posicoes[k] >= kGoleiro && s.posicoes[k] <= kAtacante ? s.posicoes[k] : int{kMeia};
         j.funcao = FuncaoInicial(j.posicao, j.caract1, j.caract2);
         j.pais = s.pais;
         j.time = c;

@@ -1,7 +1,9 @@
 // The team editor's rules on real files: what reaches the disk, what the next
 // new game sees, and what happens when a file cannot be written.
 #include "apoio/apoio.hpp"
+#include "competitions/calendario.hpp"
 #include "competitions/novojogo.hpp"
+#include "competitions/torneios.hpp"
 #include "editor/editor.hpp"
 #include "plataforma/arquivos.hpp"
 #include "plataforma/caminhos.hpp"
@@ -284,6 +286,28 @@ TEST(Editor, NationalTeamsTheirCounterAndAClubPlayerDraggedIn) {
         std::any_of(jogo.selecoes.begin(), jogo.selecoes.end(), [](const world::TSelecao& s) {
             return s.pais == 46 && s.completo == 1 && s.tecnico.view() == "Tecnico da 46";
         }));
+    // And its draw puts it on the pitch: a first-season Copa America (46 is
+    // in every group set), the other countries' teams made up here.
+    jogo.estado.temporada = 1;
+    jogo.estado.divisoesporliga = 2;
+    jogo.estado.copaamerica = 1;
+    for (int pais : {151, 26, 198, 131, 195, 60, 150, 51, 42, 68})
+        if (std::none_of(jogo.selecoes.begin(), jogo.selecoes.end(),
+                         [&](const world::TSelecao& x) { return x.pais == pais; })) {
+            world::TSelecao x = world::NovaSelecao(pais);
+            x.nivel = 10;
+            jogo.selecoes.push_back(x);
+        }
+    competitions::MontarCalendario(jogo);
+    competitions::PrepararTorneioDaTemporada(jogo);
+    ASSERT_TRUE(competitions::TorneioEmCurso(jogo));
+    int colombia = -1;
+    for (int c = jogo.estado.torneio.numtimes; c < static_cast<int>(jogo.times.size()); ++c)
+        if (jogo.times[c].pais == 46) colombia = c;
+    ASSERT_GE(colombia, 0);
+    EXPECT_EQ(jogo.times[colombia].nivel, kNivelSelecaoPadrao);
+    EXPECT_EQ(jogo.times[colombia].escudo.view(), "band46");
+    EXPECT_EQ(jogo.times[colombia].elenco, 24); // the file's named players
 
     // Dragging: a player of country 11 goes to national team 11.
     const int fora = IndiceDoArquivo(ed, "Fora0");

@@ -1,5 +1,6 @@
 #include "apoio/apoio.hpp"
 #include "world/arquivotime.hpp"
+#include "world/posicoes.hpp"
 #include "world/selecoes.hpp"
 
 #include <gtest/gtest.h>
@@ -93,7 +94,8 @@ TEST(Selecoes, ATeamTakesThePitchAsATemporaryClub) {
     apoio::PastaTemporaria pasta;
     Jogo jogo;
     TSelecao s = Selecao(29, 2, 16);
-    s.posicoes[5] = 9;  // nonsense from a file: played as a goalkeeper, never out of range
+    s.posicoes[5] = 9;  // nonsense from a file: played in midfield, as a club file's
+    s.posicoes[7] = -4; // and never out of range
     s.caract1s[6] = 40;
     jogo.selecoes.push_back(s);
     const std::size_t antes = jogo.jogadores.size();
@@ -107,7 +109,8 @@ TEST(Selecoes, ATeamTakesThePitchAsATemporaryClub) {
     EXPECT_EQ(j.moral, 3);
     EXPECT_EQ(j.retorno, 39100);
     EXPECT_EQ(j.titular, 1);
-    EXPECT_EQ(jogo.jogadores[antes + 5].posicao, 0);
+    EXPECT_EQ(jogo.jogadores[antes + 5].posicao, kMeia);
+    EXPECT_EQ(jogo.jogadores[antes + 7].posicaoatual, kMeia);
     EXPECT_EQ(jogo.jogadores[antes + 6].caract1, 0);
     EXPECT_EQ(jogo.times[c].escudo.view(), "band29");
 }

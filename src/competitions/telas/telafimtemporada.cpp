@@ -6,6 +6,7 @@
 #include "ui/textos.hpp"
 #include "world/idioma.hpp"
 #include "world/nomescompeticoes.hpp"
+#include "world/paises.hpp"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -41,6 +42,16 @@ QString NomeDoTitulo(const Jogo& jogo, int competicao, int chave, int divisao) {
 QString NomeClube(const Jogo& jogo, int c) {
     return c >= 0 && c < static_cast<int>(jogo.times.size()) ? ui::Q(jogo.times[c].nome.view())
                                                              : QString();
+}
+
+bool EhTorneio(int competicao) {
+    return competicao >= 7 && competicao <= 9;
+}
+
+// The tournaments place countries, the other competitions clubs.
+QString NomeColocado(const Jogo& jogo, int competicao, int c) {
+    if (EhTorneio(competicao)) return c >= 0 && c < kPaisesListas ? ui::Q(NomePais(c)) : QString();
+    return NomeClube(jogo, c);
 }
 
 } // namespace
@@ -102,24 +113,29 @@ TelaFimTemporada::TelaFimTemporada(Jogo& jogo, QWidget* pai)
         campeoes_->insertRow(k);
         campeoes_->setItem(
             k, 0, new QTableWidgetItem(NomeDoTitulo(jogo, t.competicao, t.chave, t.divisao)));
-        auto* c = new QTableWidgetItem(NomeClube(jogo, t.time));
+        auto* c = new QTableWidgetItem(NomeColocado(jogo, t.competicao, t.time));
         QFont b = c->font();
         b.setBold(true);
         c->setFont(b);
         campeoes_->setItem(k, 1, c);
-        campeoes_->setItem(k, 2, new QTableWidgetItem(NomeClube(jogo, vice)));
-        if (t.competicao != 5) continue;
-        // The club world cup also has its third and fourth places.
+        campeoes_->setItem(k, 2, new QTableWidgetItem(NomeColocado(jogo, t.competicao, vice)));
+        if (t.competicao != 5 && !EhTorneio(t.competicao)) continue;
+        // The club world cup and the tournaments also have their third and
+        // fourth places.
         int lugares[2] = {-1, -1};
-        for (const TTituloHistorico& o : titulos)
-            if (o.competicao == 5 && (o.lugar == 3 || o.lugar == 4)) lugares[o.lugar - 3] = o.time;
+        for (const TTituloHistorico& o : jogo.historicotitulos)
+            if (o.temporada == temporada_ && o.competicao == t.competicao &&
+                (o.lugar == 3 || o.lugar == 4))
+                lugares[o.lugar - 3] = o.time;
         campeoes_->insertRow(k + 1);
         campeoes_->setItem(
             k + 1, 0,
             new QTableWidgetItem(NomeDoTitulo(jogo, t.competicao, t.chave, t.divisao) +
                                  QStringLiteral(" (3º e 4º)")));
-        campeoes_->setItem(k + 1, 1, new QTableWidgetItem(NomeClube(jogo, lugares[0])));
-        campeoes_->setItem(k + 1, 2, new QTableWidgetItem(NomeClube(jogo, lugares[1])));
+        campeoes_->setItem(k + 1, 1,
+                           new QTableWidgetItem(NomeColocado(jogo, t.competicao, lugares[0])));
+        campeoes_->setItem(k + 1, 2,
+                           new QTableWidgetItem(NomeColocado(jogo, t.competicao, lugares[1])));
     }
     MostrarArtilheiros();
 }

@@ -45,6 +45,16 @@ QString NomeDoColocado(const Jogo& jogo, int competicao, int indice) {
     return NomeDoClube(jogo, indice);
 }
 
+// A national team coached by the computer won with its own coach, whose
+// name its file keeps.
+QString TecnicoCampeao(const Jogo& jogo, int competicao, const LinhaCampeoes& l) {
+    if (!EhTorneioDeSelecoes(competicao) || jogo.TecnicoValido(l.tecnico))
+        return NomeDoTecnico(jogo, l.tecnico);
+    for (const TSelecao& s : jogo.selecoes)
+        if (l.campeao >= 0 && s.pais == l.campeao) return ui::Q(s.tecnico.view());
+    return {};
+}
+
 } // namespace
 
 TelaCampeoes::TelaCampeoes(const Jogo& jogo, int clube, QWidget* pai) : QDialog(pai), jogo_(jogo) {
@@ -182,7 +192,7 @@ void TelaCampeoes::Mostrar() {
             artilheiro = QStringLiteral("%1 (%2)").arg(nome).arg(l.golsartilheiro);
         Celula(lista_, k, kArtilheiro, artilheiro)
             ->setToolTip(NomeDoClube(jogo_, l.timeartilheiro));
-        Celula(lista_, k, kTecnico, NomeDoTecnico(jogo_, l.tecnico));
+        Celula(lista_, k, kTecnico, TecnicoCampeao(jogo_, c.competicao, l));
         Celula(lista_, k, kLocal, l.local >= 0 ? ui::Q(NomePais(l.local)) : QString());
         Celula(lista_, k, kTerceiro, NomeDoColocado(jogo_, c.competicao, l.terceiro));
         Celula(lista_, k, kQuarto, NomeDoColocado(jogo_, c.competicao, l.quarto));

@@ -1,0 +1,178 @@
+// The national-team tournaments in whole seasons of the default world: every
+// tournament once in four seasons with the humans' national teams, the
+// tables as long afterwards as before, the saved game of a tournament date.
+#include "apoio/apoio.hpp"
+#include "competitions/calendario.hpp"
+#include "competitions/novojogo.hpp"
+#include "competitions/torneios.hpp"
+#include "management/autopiloto.hpp"
+#include "management/invariantes.hpp"
+#include "persistence/jogosalvo.hpp"
+#include "plataforma/caminhos.hpp"
+#include "world/clubes.hpp"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+
+using namespace world;
+using management::Tela;
+
+namespace {
+
+class TorneiosTemporadas : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!std::filesystem::exists(std::string(PITCHLORD_JOGO) + "/teams/selecoes"))
+            GTEST_SKIP() << "no default world";
+        plataforma::DefinirRaiz(PITCHLORD_JOGO);
+    }
+
+    static std::unique_ptr<Jogo> Novo(std::uint64_t semente, int humanos = 2) {
+        auto jogo = std::make_unique<Jogo>();
+        const IndiceTimes indice = contatimes();
+        competitions::OpcoesNovoJogo o;
+        o.ligas = {29, 97};
+        o.paisprincipal = 29;
+        o.divisoesde20 = false;
+        o.numhumanos = humanos;
+        jogo->gerador.Semear(semente);
+        EXPECT_EQ(competitions::IniciarJogoDeClubes(*jogo, indice, o),
+                  competitions::InicioNovoJogo::Ok);
+        for (int h = 0; h < humanos; ++h)
+            competitions::EscolherTime(*jogo, h, jogo->ligas[h % 2].divisoes[0][h / 2],
+                                       "Tecnico " + std::to_string(h + 1));
+        competitions::InicializarJogo(*jogo);
+        return jogo;
+    }
+
+    apoio::PastaTemporaria pasta;
+};
+
+} // namespace
+
+TEST_F(TorneiosTemporadas, FourSeasonsPlayEveryTournamentOnceAndLeaveTheTablesAsTheyWere) {
+    auto jogo = Novo(3);
+    const auto clubes = jogo->estado.torneio.numtimes;
+    const auto jogadores = jogo->estado.torneio.numjogadores;
+    ASSERT_EQ(jogo->estado.torneio.codigo, competitions::kCopaAmerica);
+    management::Autopiloto piloto(*jogo);
+    std::string primeiro;
+    std::map<int, int> jogosporcodigo, humanos;
+    int convocados = 0, telas = 0;
+    std::vector<unsigned char> depois; // the game right after a tournament
+    piloto.depoisdadata = [&](int codigo) {
+        if (primeiro.empty())
+            if (const auto erros = management::VerificarInvariantes(*jogo); !erros.empty())
+                primeiro = "season " + std::to_string(jogo->estado.temporada) + " date " +
+                           std::to_string(jogo->estado.dataatual) + ": " + erros.front();
+        if (codigo >= 7 && codigo <= 9) {
+            ++jogosporcodigo[codigo];
+            convocados = std::max<int>(convocados, jogo->convocados.size());
+            if (!competitions::TorneioEmCurso(*jogo)) {
+                // The last date: every team and called-up player gone.
+                EXPECT_EQ(jogo->times.size(), static_cast<std::size_t>(clubes));
+                EXPECT_EQ(jogo->jogadores.size(), static_cast<std::size_t>(jogadores));
+                if (depois.empty()) depois = persistence::SerializarJogo(*jogo);
+            }
+        }
+        return true;
+    };
+    piloto.naselecao = [&] {
+        ++telas;
+        EXPECT_TRUE(management::HumanoJoga(*jogo, piloto.proximo.time, jogo->estado.tipo));
+        for (int h = 0; h < 6; ++h)
+            if (competitions::SelecaoDoHumano(*jogo, h) >= 0) ++humanos[jogo->estado.tipo];
+        return true;
+    };
+    piloto.novatemporada = [&] { return jogo->estado.temporada <= 4; };
+    piloto.Entrar();
+    ASSERT_TRUE(piloto.Jogar());
+    EXPECT_EQ(primeiro, "");
+    // Copa America (6 dates), Euro (6), nothing in the third, World Cup (7).
+    EXPECT_EQ(jogosporcodigo[competitions::kCopaAmerica], 6);
+    EXPECT_EQ(jogosporcodigo[competitions::kEurocopa], 6);
+    EXPECT_EQ(jogosporcodigo[competitions::kCopaDoMundo], 7);
+    for (int codigo : {7, 8, 9}) {
+        int lugares = 0;
+        for (const TTituloHistorico& t : jogo->historicotitulos)
+            if (t.competicao == codigo) lugares |= 1 << t.lugar;
+        EXPECT_EQ(lugares, 0b11110) << "tournament " << codigo;
+    }
+    // The humans took national teams and called up their squads.
+    EXPECT_GT(telas, 0);
+    EXPECT_FALSE(humanos.empty());
+    EXPECT_GE(convocados, 22);
+    EXPECT_TRUE(jogo->convocados.empty());
+    // Saved right after a tournament, the game loads and saves to the same
+    // bytes.
+    ASSERT_FALSE(depois.empty());
+    Jogo lido;
+    ASSERT_EQ(persistence::DesserializarJogo(depois, lido), persistence::ResultadoCarga::Ok);
+    EXPECT_EQ(persistence::SerializarJogo(lido), depois);
+}
+
+TEST_F(TorneiosTemporadas, AGameSavedOnATournamentDateLoadsOntoTheNationalTeamScreen) {
+    auto jogo = Novo(5, 1);
+    management::Autopiloto piloto(*jogo);
+    piloto.ia.selecoes = true;
+    bool parou = false;
+    piloto.naselecao = [&] {
+        parou = true;
+        return false;
+    };
+    piloto.novatemporada = [&] { return jogo->estado.temporada <= 4; };
+    piloto.Entrar();
+    ASSERT_TRUE(piloto.Jogar());
+    ASSERT_TRUE(parou) << "no human national team in four seasons";
+    const int selecao = piloto.proximo.time;
+    ASSERT_TRUE(competitions::EhSelecaoDoTorneio(*jogo, selecao));
+
+    persistence::PreencherDescricao(*jogo);
+    const std::string descricao(jogo->estado.descrtime.view());
+    const std::string clube(jogo->times[jogo->estado.timeatual].nome.view());
+    EXPECT_EQ(descricao,
+              persistence::DescricaoComSelecao(jogo->times[selecao].nome.view(), clube));
+    EXPECT_NE(descricao.find(" ("), std::string::npos);
+
+    const auto bytes = persistence::SerializarJogo(*jogo);
+    Jogo lido;
+    ASSERT_EQ(persistence::DesserializarJogo(bytes, lido), persistence::ResultadoCarga::Ok);
+    management::InteracaoCiclo ninguem;
+    const management::Proximo p = management::EntrarNoJogo(lido, ninguem, true);
+    EXPECT_EQ(p.tela, Tela::Selecao);
+    EXPECT_EQ(p.time, selecao);
+}
+
+TEST_F(TorneiosTemporadas, WithTheSecondHumansTeamOutTheFirstJogarGoesStraightToTheRunner) {
+    auto jogo = Novo(8);
+    // Both humans take a team of the first season's Copa America at once.
+    const auto oferta = competitions::SelecoesDoConvite(*jogo, 1);
+    ASSERT_GE(oferta.size(), 2u);
+    ASSERT_TRUE(competitions::AceitarSelecao(*jogo, 0, oferta[0]));
+    ASSERT_TRUE(competitions::AceitarSelecao(*jogo, 1, oferta[1]));
+    management::Autopiloto piloto(*jogo);
+    piloto.ia.selecoes = false; // no call-ups: their own squads play
+    bool parou = false;
+    piloto.naselecao = [&] {
+        parou = true;
+        return false;
+    };
+    piloto.Entrar();
+    ASSERT_TRUE(piloto.Jogar());
+    ASSERT_TRUE(parou);
+    ASSERT_EQ(piloto.proximo.time, oferta[0]);
+    management::InteracaoCiclo ninguem;
+    // Both still play: the second's screen follows the first's "Jogar >>".
+    {
+        Jogo copia = *jogo;
+        const management::Proximo p = management::JogarSelecao(copia, ninguem);
+        EXPECT_EQ(p.tela, Tela::Selecao);
+        EXPECT_EQ(p.time, oferta[1]);
+    }
+    // The second team out of the tournament: straight to the runner.
+    jogo->times[oferta[1]].jogaselecao517 = 0;
+    const management::Proximo p = management::JogarSelecao(*jogo, ninguem);
+    EXPECT_EQ(p.tela, Tela::Rodada);
+}
