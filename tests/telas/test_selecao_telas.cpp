@@ -297,6 +297,21 @@ TEST(TelasSelecao, TheTournamentScreenShowsTheGroupsTheBracketAndTheMatches) {
     apoio_telas::Capturar(tela, "tela_copadomundo");
     tela.Abas()->setCurrentIndex(0);
     apoio_telas::Capturar(tela, "tela_copadomundo_grupos");
+    EXPECT_FALSE(tela.Campeao()->isVisibleTo(&tela));
+
+    // Right after the final, on the results screen, the cycle has not yet
+    // written the winner into the pairing: the screen reads it from the match.
+    ASSERT_GE(final.partida, 0);
+    world::TPartida& f = jogo->partidas[final.partida];
+    f.jogado = 1;
+    f.golsmandante = f.golsvisitante = 1;
+    f.penaltismandante = 3;
+    f.penaltisvisitante = 4;
+    competitions::telas::TelaTorneio depois(*jogo);
+    depois.show();
+    EXPECT_EQ(depois.Campeao()->text(),
+              QStringLiteral("Campeão: ") + ui::Q(jogo->times[f.visitante].nome.view()));
+    EXPECT_EQ(depois.Caixa(6)->Placar()->text(), QStringLiteral("1 x 1 (pên. 3 x 4)"));
 }
 
 TEST(TelasSelecao, JogarOfTheFirstHumanGoesStraightToTheRunnerWhenTheOtherTeamIsOut) {

@@ -52,6 +52,17 @@ QString Placar(const TPartida* f, bool matamata) {
     return placar;
 }
 
+// The winner of a played knockout match, shoot-out included; -1 before it
+// is played. The results screen shows the tables before the cycle writes the
+// winners into the pairings.
+int Vencedor(const TPartida* f) {
+    if (!f || !f->jogado) return -1;
+    if (f->golsmandante != f->golsvisitante)
+        return f->golsmandante > f->golsvisitante ? f->mandante : f->visitante;
+    if (f->penaltismandante == f->penaltisvisitante) return -1;
+    return f->penaltismandante > f->penaltisvisitante ? f->mandante : f->visitante;
+}
+
 // The name of knockout phase `fase` (4 on) of the tournament; the last phase
 // holds the final (its first pairing) and the match for third place.
 QString NomeDaFase(int codigo, int fase, bool terceiro) {
@@ -133,11 +144,19 @@ TelaTorneio::TelaTorneio(const Jogo& jogo, QWidget* pai) : QDialog(pai), jogo_(j
     campeao_->setFont(f);
     ui::FaixaClara(campeao_);
     campeao_->setMargin(3);
-    campeao_->setVisible(emcurso && jogo.TimeValido(t.campeao));
-    if (campeao_->isVisibleTo(this))
-        campeao_->setText(QStringLiteral("Campeão: ") + Nome(jogo, t.campeao));
+    // The champion as soon as the final is played.
+    int campeao = t.campeao;
+    if (emcurso && campeao < 0) {
+        const std::vector<int> fases = FasesEliminatorias(codigo);
+        const int final = std::accumulate(fases.begin(), fases.end(), 0) - 2;
+        if (final >= 0 && final < static_cast<int>(jogo.grupostorneio.size()))
+            campeao = Vencedor(Partida(jogo, jogo.grupostorneio[final].partida));
+    }
+    if (emcurso && jogo.TimeValido(campeao))
+        campeao_->setText(QStringLiteral("Campeão: ") + Nome(jogo, campeao));
     topo->addWidget(campeao_);
     v->addLayout(topo);
+    campeao_->setVisible(!campeao_->text().isEmpty());
 
     if (!emcurso) {
         auto* vazio = new QLabel(QStringLiteral("Nenhum torneio de seleções em andamento."));
@@ -234,10 +253,8 @@ QWidget* TelaTorneio::MontarChave(int codigo) {
     const int pares = std::min<int>(k, static_cast<int>(jogo_.grupostorneio.size()));
     for (int i = 0; i < pares; ++i) {
         const TParTorneio& p = jogo_.grupostorneio[i];
-        const int vencedor = p.vencedor < 0          ? 0
-                             : p.vencedor == p.time1 ? 1
-                             : p.vencedor == p.time2 ? 2
-                                                     : 0;
+        const int quem = p.vencedor >= 0 ? p.vencedor : Vencedor(Partida(jogo_, p.partida));
+        const int vencedor = quem < 0 ? 0 : quem == p.time1 ? 1 : quem == p.time2 ? 2 : 0;
         const QString a = p.time1 >= 0 ? Nome(jogo_, p.time1) : QString();
         const QString b = p.time2 >= 0 ? Nome(jogo_, p.time2) : QString();
         caixas_[i]->Mostrar(i + 1, a, b, vencedor, Placar(Partida(jogo_, p.partida), true));
