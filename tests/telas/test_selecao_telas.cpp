@@ -247,6 +247,22 @@ TEST(TelasSelecao, TheNationalTeamScreenShowsTheSquadAndCommitsTheLineup) {
     EXPECT_FALSE(management::MudarPosicao(*jogo, tela.grade()->grade(), -1, 2, 0));
     EXPECT_FALSE(management::MudarPosicao(*jogo, tela.grade()->grade(), 0, 7, 0));
 
+    // The dialog of that menu entry: five positions and "back to his own",
+    // the roles of the position chosen.
+    {
+        management::telas::DialogoPosicaoJogador dialogo(*jogo, jogador);
+        ASSERT_EQ(dialogo.caixaPosicao()->count(), 6);
+        dialogo.caixaPosicao()->setCurrentIndex(4);
+        EXPECT_EQ(dialogo.Posicao(), 4);
+        EXPECT_EQ(dialogo.caixaFuncao()->count(),
+                  static_cast<int>(management::ItensFuncao(4).size()));
+        dialogo.caixaPosicao()->setCurrentIndex(
+            management::telas::DialogoPosicaoJogador::kVoltarOriginal);
+        EXPECT_EQ(dialogo.Posicao(), -1);
+        EXPECT_EQ(dialogo.caixaFuncao()->count(),
+                  static_cast<int>(management::ItensFuncao(propria).size()));
+    }
+
     QSignalSpy jogou(&tela, &management::telas::TelaSelecao::jogar);
     tela.botaoJogar()->click();
     EXPECT_EQ(jogou.count(), 1);
