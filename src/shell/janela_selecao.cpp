@@ -42,6 +42,12 @@ void JanelaPrincipal::MostrarSelecao(const management::Proximo& p) {
     TrocarPagina(partida_, nullptr);
     selecao_->Mostrar(p.time);
     pilha_->setCurrentWidget(selecao_);
+    // Several humans at one keyboard (with a club or not): the coach of the
+    // team is named first.
+    int pessoas = 0;
+    for (int k : jogo_->estado.humanos) pessoas += jogo_->TecnicoValido(k);
+    if (pessoas > 1 && p.time != ultimaselecao_) selecao_->AnunciarVez();
+    ultimaselecao_ = p.time;
 }
 
 void JanelaPrincipal::JogarSelecao() {

@@ -224,6 +224,7 @@ void JanelaPrincipal::ComecarJogo(std::shared_ptr<world::Jogo> jogo, bool carreg
     jogo_ = std::move(jogo);
     salvo_.reset();
     ultimavez_ = -1;
+    ultimaselecao_ = -1;
     interacaopartida_ = std::make_unique<match::telas::InteracaoTela>(this, som_, jogo_.get());
     TrocarPagina(partida_, nullptr);
     TrocarPagina(resultados_, nullptr);

@@ -163,7 +163,8 @@ private:
     int intervaloteste_ = 0;
     // Fingerprint of the game's bytes when last saved or loaded.
     std::optional<std::size_t> salvo_;
-    int ultimavez_ = -1; // the club of the human who had the keyboard last
+    int ultimavez_ = -1;     // the club of the human who had the keyboard last
+    int ultimaselecao_ = -1; // the national team on screen last
     QTimer* avancar_ = nullptr;
 
 public:

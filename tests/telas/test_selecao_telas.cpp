@@ -352,6 +352,10 @@ TEST(TelasSelecao, JogarOfTheFirstHumanGoesStraightToTheRunnerWhenTheOtherTeamIs
         ASSERT_NE(tela, nullptr);
         ASSERT_EQ(janela.TelaAtual(), tela);
         EXPECT_EQ(tela->Selecao(), a);
+        // Two humans at one keyboard: the first coach is named first.
+        EXPECT_TRUE(tela->VezAnunciada());
+        tela->AceitarVez();
+        EXPECT_FALSE(tela->VezAnunciada());
         tela->caixaFormacao()->setCurrentIndex(0);
         emit tela->caixaFormacao()->activated(0);
         tela->botaoJogar()->click();
@@ -361,6 +365,7 @@ TEST(TelasSelecao, JogarOfTheFirstHumanGoesStraightToTheRunnerWhenTheOtherTeamIs
             // The second human's team is next on the same screen.
             ASSERT_EQ(janela.TelaAtual(), tela);
             EXPECT_EQ(tela->Selecao(), b);
+            EXPECT_TRUE(tela->VezAnunciada()); // the keyboard changes hands
             EXPECT_GT(tela->caixaFormacao()->count(), 0);
         }
     }
@@ -435,6 +440,7 @@ TEST(TelasSelecao, ATournamentPlayedInTheWindow) {
                 vistas.insert({jogo->estado.dataatual, t->Selecao()}).second) {
                 ++telas;
                 EXPECT_EQ(t->Selecao(), selecao);
+                EXPECT_FALSE(t->VezAnunciada()); // one coach: no hand-over
                 t->caixaFormacao()->setCurrentIndex(0);
                 emit t->caixaFormacao()->activated(0);
                 EXPECT_TRUE(t->botaoJogar()->isEnabled());

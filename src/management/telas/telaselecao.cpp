@@ -32,6 +32,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -75,13 +76,17 @@ TelaSelecao::TelaSelecao(Jogo& jogo, QWidget* pai) : QWidget(pai), jogo_(jogo) {
     ui::Painel(menus_);
     coluna->setMenuBar(menus_);
     coluna->addWidget(MontarCabecalho());
-    auto* meio = new QHBoxLayout;
+    meio_ = new QWidget;
+    auto* meio = new QHBoxLayout(meio_);
     meio->setContentsMargins(0, 0, 0, 0);
     grade_ = new GradeElenco(jogo_, this);
     grade_->ModoSelecao();
     meio->addWidget(grade_, 1);
     meio->addWidget(MontarPainel());
-    coluna->addLayout(meio, 1);
+    paginas_ = new QStackedWidget;
+    paginas_->addWidget(meio_);
+    paginas_->addWidget(MontarVez());
+    coluna->addWidget(paginas_, 1);
     avisotempo_ = new QTimer(this);
     avisotempo_->setSingleShot(true);
     connect(avisotempo_, &QTimer::timeout, this, [this] { aviso_->clear(); });
@@ -111,6 +116,56 @@ void TelaSelecao::MontarMenus() {
     connect(Entrada(this, torneio, QStringLiteral("Tabela de jogos"),
                     QKeySequence(Qt::CTRL | Qt::Key_T)),
             &QAction::triggered, this, &TelaSelecao::torneio);
+}
+
+QWidget* TelaSelecao::MontarVez() {
+    auto* quadro = ui::Quadro();
+    auto* v = new QVBoxLayout(quadro);
+    v->addStretch();
+    textovez_ = new QLabel;
+    textovez_->setAlignment(Qt::AlignCenter);
+    textovez_->setWordWrap(true);
+    QFont f = textovez_->font();
+    f.setPointSize(f.pointSize() + 6);
+    f.setBold(true);
+    textovez_->setFont(f);
+    v->addWidget(textovez_);
+    v->addSpacing(16);
+    auto* pronto = new QPushButton(QStringLiteral("Sou eu: mostrar a minha seleção"));
+    pronto->setMinimumHeight(40);
+    connect(pronto, &QPushButton::clicked, this, &TelaSelecao::AceitarVez);
+    auto* h = new QHBoxLayout;
+    h->addStretch();
+    h->addWidget(pronto);
+    h->addStretch();
+    v->addLayout(h);
+    v->addStretch();
+    vez_ = quadro;
+    return quadro;
+}
+
+void TelaSelecao::AnunciarVez() {
+    QString tecnico;
+    for (int h = 0; h < 6; ++h)
+        if (Time() >= 0 && competitions::SelecaoDoHumano(jogo_, h) == Time() &&
+            jogo_.TecnicoValido(jogo_.estado.humanos[h]))
+            tecnico = ui::Q(jogo_.tecnicos[jogo_.estado.humanos[h]].nome.view());
+    textovez_->setText(
+        QStringLiteral("Vez de %1\n%2")
+            .arg(tecnico, Time() >= 0 ? ui::Q(jogo_.times[Time()].nome.view()) : QString()));
+    paginas_->setCurrentWidget(vez_);
+    vez_->findChild<QPushButton*>()->setFocus();
+}
+
+bool TelaSelecao::VezAnunciada() const {
+    return paginas_->currentWidget() == vez_;
+}
+
+void TelaSelecao::AceitarVez() {
+    if (!VezAnunciada()) return;
+    paginas_->setCurrentWidget(meio_);
+    grade_->setFocus();
+    emit vezAceita();
 }
 
 QWidget* TelaSelecao::MontarCabecalho() {
@@ -214,6 +269,7 @@ double TelaSelecao::Hoje() const {
 
 void TelaSelecao::Mostrar(int selecao) {
     selecao_ = selecao;
+    paginas_->setCurrentWidget(meio_);
     Atualizar();
     grade_->setFocus();
 }
@@ -362,6 +418,10 @@ void TelaSelecao::Avisar(const QString& texto) {
 void TelaSelecao::keyPressEvent(QKeyEvent* e) {
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
     if (enter && e->modifiers() == Qt::NoModifier) {
+        if (VezAnunciada()) {
+            AceitarVez();
+            return;
+        }
         // Enter on the squad opens a player's card; elsewhere it plays.
         QWidget* foco = QApplication::focusWidget();
         const bool nagrade = foco && (foco == grade_ || grade_->isAncestorOf(foco));

@@ -13,6 +13,7 @@ class QComboBox;
 class QLabel;
 class QMenuBar;
 class QPushButton;
+class QStackedWidget;
 class QTimer;
 
 namespace ui {
@@ -38,6 +39,12 @@ public:
     void Avisar(const QString& texto);
     // "Posição do jogador" for the player of the current row.
     void AbrirPosicao();
+    // Several humans at one keyboard: a notice with the coach's name covers
+    // the squad until he takes his turn ("Sou eu").
+    void AnunciarVez();
+    bool VezAnunciada() const;
+    void AceitarVez();
+    QWidget* painelVez() const { return vez_; }
 
     GradeElenco* grade() const { return grade_; }
     QComboBox* caixaFormacao() const { return formacao_; }
@@ -60,6 +67,7 @@ signals:
     void opcoes();
     void sair();
     void torneio(); // the tournament's tables and matches
+    void vezAceita();
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -68,6 +76,7 @@ private:
     void MontarMenus();
     QWidget* MontarCabecalho();
     QWidget* MontarPainel();
+    QWidget* MontarVez();
     void AtualizarCabecalho();
     void PreencherCaixas();
     void Validar();
@@ -97,6 +106,10 @@ private:
     QLabel* selecionados_ = nullptr;
     QPushButton* jogar_ = nullptr;
     QTimer* avisotempo_ = nullptr;
+    QStackedWidget* paginas_ = nullptr;
+    QWidget* meio_ = nullptr; // the squad and the side panel
+    QWidget* vez_ = nullptr;  // the hand-over notice
+    QLabel* textovez_ = nullptr;
     // The team, season and date of the lineup on screen.
     int chavetime_ = -1, chavetemporada_ = -1, chavedata_ = -1;
 };
