@@ -65,6 +65,19 @@ bool MudarFuncao(Jogo& jogo, const Grade& grade, int linha, int item) {
     return true;
 }
 
+bool MudarPosicao(Jogo& jogo, const Grade& grade, int linha, int posicao, int funcao) {
+    if (linha < 0 || linha >= static_cast<int>(grade.linhas.size())) return false;
+    const int jogador = grade.linhas[linha].jogador;
+    if (!NaGrade(jogo, grade, jogador)) return false;
+    TJogador& j = jogo.jogadores[jogador];
+    const int nova = posicao < 0 ? j.posicao : posicao;
+    if (nova < kGoleiro || nova > kAtacante) return false;
+    if (funcao < 0 || funcao >= static_cast<int>(ItensFuncao(nova).size())) return false;
+    j.posicaoatual = nova;
+    j.funcao = funcao;
+    return true;
+}
+
 CelulasLinha Celulas(const Jogo& jogo, const Grade& grade, int linha) {
     CelulasLinha c;
     if (linha < 0 || linha >= static_cast<int>(grade.linhas.size())) return c;

@@ -14,6 +14,10 @@ std::vector<std::string> ItensFuncao(int posicao);
 // Sets the role of row `linha`'s player from the drop-down's item. An item the
 // position does not offer changes nothing and returns false.
 bool MudarFuncao(world::Jogo& jogo, const Grade& grade, int linha, int item);
+// "Posição do jogador": row `linha`'s player is played as `posicao` (0..4),
+// or back in his own position for -1, with role `funcao` of that position.
+// Anything out of range changes nothing and returns false.
+bool MudarPosicao(world::Jogo& jogo, const Grade& grade, int linha, int posicao, int funcao);
 
 // Tactics boxes; item k is the value k of the field.
 std::vector<std::string> ItensEstilo();

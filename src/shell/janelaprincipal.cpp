@@ -14,7 +14,7 @@
 #include "management/telas/telaestadio.hpp"
 #include "management/telas/telafinancas.hpp"
 #include "management/telas/telaprincipal.hpp"
-#include "match/escalacaoautomatica.hpp"
+#include "management/telas/telaselecao.hpp"
 #include "match/telas/interacaotela.hpp"
 #include "match/telas/telapartida.hpp"
 #include "match/telas/telaresultados.hpp"
@@ -26,7 +26,6 @@
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
 #include "ui/traducao.hpp"
-#include "world/clubes.hpp"
 #include "world/telas/dialogoopcoes.hpp"
 
 #include <QApplication>
@@ -90,6 +89,7 @@ JanelaPrincipal::JanelaPrincipal(QWidget* pai)
     ia_.salvou = [this] {
         MarcarSalvo();
         if (principal_) principal_->Avisar(QStringLiteral("Jogo salvo"));
+        if (selecao_) selecao_->Avisar(QStringLiteral("Jogo salvo"));
     };
     avancar_ = new QTimer(this);
     avancar_->setSingleShot(true);
@@ -216,9 +216,15 @@ void JanelaPrincipal::ComecarJogo(std::shared_ptr<world::Jogo> jogo, bool carreg
         principal_->deleteLater();
         principal_ = nullptr;
     }
+    if (selecao_) {
+        pilha_->removeWidget(selecao_);
+        selecao_->deleteLater();
+        selecao_ = nullptr;
+    }
     jogo_ = std::move(jogo);
     salvo_.reset();
     ultimavez_ = -1;
+    ultimaselecao_ = -1;
     interacaopartida_ = std::make_unique<match::telas::InteracaoTela>(this, som_, jogo_.get());
     TrocarPagina(partida_, nullptr);
     TrocarPagina(resultados_, nullptr);
@@ -254,6 +260,7 @@ void JanelaPrincipal::ComecarJogo(std::shared_ptr<world::Jogo> jogo, bool carreg
         competitions::telas::TelaMundial tela(*jogo_, this);
         tela.exec();
     });
+    connect(principal_, &TelaPrincipal::torneio, this, &JanelaPrincipal::AbrirTorneio);
     connect(principal_, &TelaPrincipal::calendario, this, [this] {
         competitions::telas::TelaCalendario tela(*jogo_, jogo_->estado.timeatual, this);
         tela.exec();
@@ -375,16 +382,11 @@ void JanelaPrincipal::Seguir(Proximo p) {
     case Tela::Aguardando:
         MostrarAguardando();
         return;
-    case Tela::Selecao: {
-        // The national team's lineup as the computer chooses it.
-        const int n = jogo_->estado.dataatual;
-        const double hoje =
-            n >= 1 && n <= world::kDatasPorTemporada ? jogo_->calendario[n - 1].data : 0;
-        match::EscalarClube(*jogo_, p.time, world::JogadoresPorTime(*jogo_)[p.time],
-                            jogo_->estado.tipo, hoje);
-        Seguir(management::JogarSelecao(*jogo_, ia_));
+    case Tela::Selecao:
+        TrocarPagina(resultados_, nullptr);
+        TrocarPagina(fimtemporada_, nullptr);
+        MostrarSelecao(p);
         return;
-    }
     }
 }
 
@@ -428,7 +430,10 @@ void JanelaPrincipal::Opcoes() {
     if (!jogo_) return;
     world::telas::DialogoOpcoes dialogo(*jogo_, this);
     dialogo.exec();
-    if (principal_) principal_->Atualizar();
+    if (pilha_->currentWidget() == selecao_ && selecao_)
+        selecao_->Atualizar();
+    else if (principal_)
+        principal_->Atualizar();
 }
 
 void JanelaPrincipal::Financas() {

@@ -17,7 +17,8 @@ class QTimer;
 
 namespace management::telas {
 class TelaPrincipal;
-}
+class TelaSelecao;
+} // namespace management::telas
 namespace competitions::telas {
 class TelaNovoJogo;
 }
@@ -52,6 +53,10 @@ public:
     // The pre-season friendlies (janela_clube.cpp).
     bool QuerAmistososPreTemporada(world::Jogo& jogo) override;
     void AmistososPreTemporada(world::Jogo& jogo, int clube) override;
+    // The national-team invitation and the call-ups (janela_selecao.cpp).
+    int EscolherSelecao(world::Jogo& jogo, int humano, int codigo,
+                        const std::vector<int>& selecoes) override;
+    std::vector<int> ConvocarSelecao(world::Jogo& jogo, int humano, int selecao) override;
     std::function<void()> salvou; // the window's notice
 
 private:
@@ -68,6 +73,7 @@ public:
     MenuPrincipal* Menu() const { return menu_; }
     competitions::telas::TelaNovoJogo* TelaNovoJogo() const { return novojogo_; }
     management::telas::TelaPrincipal* TelaPrincipal() const { return principal_; }
+    management::telas::TelaSelecao* TelaSelecao() const { return selecao_; }
     QWidget* TelaAtual() const;
     QWidget* TelaEditor() const { return editor_; }
     Som& Sons() { return *som_; }
@@ -93,6 +99,10 @@ public slots:
     void Emprestimo();
     void Demitir();
     void Avancar(); // the waiting screen plays the next date
+    // "Jogar >>" of the national-team screen, and the tournament's tables
+    // (janela_selecao.cpp).
+    void JogarSelecao();
+    void AbrirTorneio();
     // The market and the mail, each in its own file (janela_compras.cpp,
     // janela_vendas.cpp, janela_emails.cpp).
     void AbrirEmails();
@@ -126,6 +136,9 @@ private:
     void MostrarResultados(int codigo);
     void MostrarFimDeTemporada();
     void MostrarAguardando();
+    // The national-team screen of team `p.time` on a tournament date.
+    void MostrarSelecao(const management::Proximo& p);
+    void CriarTelaSelecao();
     // The game as it stands is what the file holds.
     void MarcarSalvo();
     std::size_t Impressao() const;
@@ -138,6 +151,7 @@ private:
     MenuPrincipal* menu_;
     competitions::telas::TelaNovoJogo* novojogo_ = nullptr;
     management::telas::TelaPrincipal* principal_ = nullptr;
+    management::telas::TelaSelecao* selecao_ = nullptr;
     InteracaoDesktop ia_;
     std::unique_ptr<match::Interacao> interacaopartida_;
     match::ExecucaoRodada ex_;
@@ -149,7 +163,8 @@ private:
     int intervaloteste_ = 0;
     // Fingerprint of the game's bytes when last saved or loaded.
     std::optional<std::size_t> salvo_;
-    int ultimavez_ = -1; // the club of the human who had the keyboard last
+    int ultimavez_ = -1;     // the club of the human who had the keyboard last
+    int ultimaselecao_ = -1; // the national team on screen last
     QTimer* avancar_ = nullptr;
 
 public:

@@ -2,6 +2,7 @@
 // one's layout accepts is within the room a window has there, and each is
 // captured at that size (build/capturas/tela_1024_*.png) for a look.
 #include "apoio_telas.hpp"
+#include "competitions/calendario.hpp"
 #include "competitions/telas/dialogotecnicos.hpp"
 #include "competitions/telas/telacalendario.hpp"
 #include "competitions/telas/telaclassificacao.hpp"
@@ -10,19 +11,24 @@
 #include "competitions/telas/telaestaduais.hpp"
 #include "competitions/telas/telafimtemporada.hpp"
 #include "competitions/telas/telanovojogo.hpp"
+#include "competitions/telas/telatorneio.hpp"
+#include "competitions/torneios.hpp"
 #include "history/telas/telaartilharia.hpp"
 #include "history/telas/telacampeoes.hpp"
+#include "history/telas/telaclubeanos.hpp"
 #include "history/telas/telarankingclubes.hpp"
 #include "history/telas/telarankingtecnicos.hpp"
-#include "history/telas/telaclubeanos.hpp"
 #include "management/autopiloto.hpp"
 #include "management/emails.hpp"
 #include "management/telas/gradeelenco.hpp"
+#include "management/telas/telaconvite.hpp"
+#include "management/telas/telaconvocacao.hpp"
 #include "management/telas/telaemails.hpp"
 #include "management/telas/telaemprestimo.hpp"
 #include "management/telas/telafinancas.hpp"
 #include "management/telas/telajogador.hpp"
 #include "management/telas/telaprincipal.hpp"
+#include "management/telas/telaselecao.hpp"
 #include "match/telas/dialogosaovivo.hpp"
 #include "match/telas/relatoriopartida.hpp"
 #include "match/telas/telapartida.hpp"
@@ -348,4 +354,39 @@ TEST(Tamanhos, HistoryScreensFit1024x768) {
         history::telas::TelaRetrospecto tela(jogo, t.humano);
         Caber(tela, "retrospecto");
     }
+}
+
+TEST(Tamanhos, TheNationalTeamScreensFit1024x768) {
+    if (!Tela1024x768()) GTEST_SKIP() << "measured on a 1024 x 768 screen";
+    Temporada t(true); // a Copa America season
+    world::Jogo& jogo = *t.jogo;
+    ASSERT_TRUE(competitions::TorneioEmCurso(jogo));
+    const std::vector<int> convite = competitions::SelecoesDoConvite(jogo, 1);
+    ASSERT_FALSE(convite.empty());
+    {
+        management::telas::TelaConviteSelecao tela(jogo, 0, competitions::kCopaAmerica, convite);
+        Caber(tela, "convite_selecao");
+    }
+    {
+        management::telas::TelaConvocacao tela(jogo, 0, convite[0]);
+        tela.Procurar();
+        Caber(tela, "convocacao");
+    }
+    {
+        management::telas::TelaSelecao tela(jogo);
+        tela.Mostrar(convite[0]);
+        Caber(tela, "selecao", true);
+    }
+    {
+        competitions::telas::TelaTorneio tela(jogo);
+        Caber(tela, "torneio");
+    }
+    // The largest of them: the World Cup's eight groups and sixteen pairings.
+    competitions::EncerrarTorneio(jogo);
+    jogo.estado.copadomundo = 1;
+    ASSERT_TRUE(competitions::SortearCopaDoMundo(jogo));
+    competitions::telas::TelaTorneio tela(jogo);
+    EXPECT_EQ(tela.NumeroDeGrupos(), 8);
+    EXPECT_EQ(tela.NumeroDeCaixas(), 16);
+    Caber(tela, "torneio_copadomundo");
 }

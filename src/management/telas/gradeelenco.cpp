@@ -27,7 +27,7 @@ namespace {
 
 // Column captions as the squad lists of the game write them.
 const char* const kTitulos[GradeElenco::kColunas] = {
-    "",      "P", "",     "Nome", "Função", "F",      "Energia", "Salário",
+    "",      "P", "",     "Nome", "Função", "F",   "Energia", "Salário",
     "Passe", "G", "Car.", "I",    "M",      "Ctr", ""};
 // What each caption means, shown over the header; 0 = nothing to say.
 constexpr int kDicas[GradeElenco::kColunas] = {2600, 2601, 2602, 2603, 2604, 2605, 2606, 2607,
@@ -407,6 +407,7 @@ QMenu* GradeElenco::MenuDaFila(int fila) {
     menu->setAttribute(Qt::WA_DeleteOnClose);
     connect(menu->addAction(ui::T(2640) + QStringLiteral("...")), &QAction::triggered, this,
             [this, jogador] { emit abrirJogador(jogador); });
+    if (selecao_) return menu;
     connect(menu->addAction(QStringLiteral("Vender jogador...")), &QAction::triggered, this,
             [this, jogador] { emit venderJogador(jogador); });
     connect(menu->addAction(QStringLiteral("Propor novo contrato...")), &QAction::triggered, this,
@@ -416,6 +417,11 @@ QMenu* GradeElenco::MenuDaFila(int fila) {
     connect(aposentar, &QAction::triggered, this,
             [this, jogador] { emit aposentarJogador(jogador); });
     return menu;
+}
+
+void GradeElenco::ModoSelecao() {
+    selecao_ = true;
+    for (int c : {kColSalario, kColPasse, kColContrato}) setColumnHidden(c, true);
 }
 
 void GradeElenco::ClicarStatusDaFila(int fila) {

@@ -44,6 +44,11 @@ public:
 
     // Shows a freshly filled lineup, in the order last chosen by a header.
     void Mostrar(Grade grade);
+
+    // A national team's squad: no wages, values or contracts to show, and
+    // nothing to sell, renew or retire from its rows (the players are lent).
+    void ModoSelecao();
+    bool EmModoSelecao() const { return selecao_; }
     Grade& grade() { return grade_; }
     const Grade& grade() const { return grade_; }
 
@@ -96,6 +101,7 @@ private:
     Grade grade_;
     std::vector<int> linhas_; // the line of the Grade each row shows
     int coluna_ = -1;         // sorted by this column; -1 = the lineup's order
+    bool selecao_ = false;
     Qt::SortOrder sentido_ = Qt::AscendingOrder;
 };
 

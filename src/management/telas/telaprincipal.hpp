@@ -90,6 +90,7 @@ signals:
     void estaduais();
     void continentais();
     void mundial();
+    void torneio(); // the national-team tournament's tables
     void calendario();
     void financas();
     void emprestimo();
@@ -100,9 +101,9 @@ signals:
     void outrosclubes();
     void busca();
     void transferencias();
-    void contratacoes();      // "Últimas contratações de técnicos"
-    void estadio();           // "Preço dos Ingressos"
-    void vender(int jogador); // the sale screen for a player of the squad
+    void contratacoes();       // "Últimas contratações de técnicos"
+    void estadio();            // "Preço dos Ingressos"
+    void vender(int jogador);  // the sale screen for a player of the squad
     void renovar(int jogador); // "Propor novo contrato" for a player of the squad
     void amistosos();          // "Marcar amistoso" (F9)
     // The waiting screen's "Avançar >>": play the next date.

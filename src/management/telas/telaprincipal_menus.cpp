@@ -96,6 +96,10 @@ void TelaPrincipal::MontarMenus() {
     QAction* mundial = Entrada(this, competicoes, ui::T(332));
     mundial->setEnabled(jogo_.estado.continental1 != 0);
     connect(mundial, &QAction::triggered, this, &TelaPrincipal::mundial);
+    QAction* torneio = Entrada(this, competicoes, QStringLiteral("Torneio de seleções"));
+    torneio->setEnabled(jogo_.estado.copadomundo || jogo_.estado.copaamerica ||
+                        jogo_.estado.eurocopa);
+    connect(torneio, &QAction::triggered, this, &TelaPrincipal::torneio);
 
     // The history screens only read the game: they open here, over the
     // screen, on the club on screen.

@@ -5,6 +5,7 @@
 #include "competitions/continentais.hpp"
 #include "competitions/telas/telaclassificacao.hpp"
 #include "competitions/telas/telacontinental.hpp"
+#include "competitions/telas/telatorneio.hpp"
 #include "match/resultadosdata.hpp"
 #include "match/telas/relatoriopartida.hpp"
 #include "ui/fundo.hpp"
@@ -153,6 +154,15 @@ TelaResultados::TelaResultados(Jogo& jogo, const ExecucaoRodada& ex, QWidget* pa
             const int regiao =
                 i >= 0 && i < static_cast<int>(idsgrupos_.size()) ? idsgrupos_[i] : -1;
             competitions::telas::TelaContinental tela(jogo_, codigo_, regiao, this);
+            tela.exec();
+        });
+    }
+    // The national-team tournament's groups, bracket and matches.
+    if (codigo_ >= 7 && codigo_ <= 9) {
+        chaves_ = new QPushButton(QStringLiteral("Tabela do torneio"));
+        baixo->addWidget(chaves_);
+        connect(chaves_, &QPushButton::clicked, this, [this] {
+            competitions::telas::TelaTorneio tela(jogo_, this);
             tela.exec();
         });
     }

@@ -1,0 +1,93 @@
+#pragma once
+// "Busca de jogadores para convocação": a human national coach searches the
+// players of his team's country who have a club and moves them into his
+// squad with ">>" (out again with "<<"). "Continuar >>" is there once the
+// squad holds 2 goalkeepers and 20 outfield players; closing the window keeps
+// the team's own squad.
+#include "world/jogo.hpp"
+
+#include <QDialog>
+
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace management::telas {
+
+class TelaConvocacao : public QDialog {
+    Q_OBJECT
+public:
+    TelaConvocacao(const world::Jogo& jogo, int humano, int selecao, QWidget* pai = nullptr);
+
+    // The players chosen, in selection order, once "Continuar >>" was
+    // pressed; empty otherwise.
+    const std::vector<int>& Convocados() const { return convocados_; }
+    // The selection as it stands.
+    const std::vector<int>& Selecao() const { return selecao_; }
+    int Goleiros() const { return goleiros_; }
+    int Linha() const { return linha_; }
+
+    // "Procurar" with the filters as they stand.
+    void Procurar();
+    // Puts the current row on player `jogador` of the search (or selection)
+    // grid, as a click does; false when he is not listed.
+    bool MarcarNaBusca(int jogador);
+    bool MarcarNaSelecao(int jogador);
+
+    QLineEdit* campoNome() const { return nome_; }
+    QComboBox* caixaPosicao() const { return posicao_; }
+    QComboBox* caixaCaracteristica1() const { return caract1_; }
+    QComboBox* caixaCaracteristica2() const { return caract2_; }
+    QComboBox* caixaForca() const { return forca_; }
+    QComboBox* caixaIdade() const { return idade_; }
+    QComboBox* caixaPasse() const { return passe_; }
+    QCheckBox* caixaEstrelas() const { return estrelas_; }
+    QTableWidget* busca() const { return busca_; }
+    QTableWidget* selecionados() const { return lista_; }
+    QPushButton* botaoProcurar() const { return procurar_; }
+    QPushButton* botaoAdicionar() const { return adicionar_; }
+    QPushButton* botaoRemover() const { return remover_; }
+    QPushButton* botaoContinuar() const { return continuar_; }
+    QLabel* rotuloGoleiros() const { return rgoleiros_; }
+    QLabel* rotuloLinha() const { return rlinha_; }
+
+private:
+    QWidget* MontarFiltros();
+    QTableWidget* NovaLista(bool clube);
+    void PreencherLinha(QTableWidget* t, int linha, int jogador);
+    void Adicionar();
+    void Remover();
+    void Contar();
+    void Continuar();
+
+    const world::Jogo& jogo_;
+    int selecao_time_;
+    std::vector<int> achados_;
+    std::vector<int> selecao_;
+    std::vector<int> convocados_;
+    int goleiros_ = 0, linha_ = 0;
+    QLineEdit* nome_ = nullptr;
+    QComboBox* posicao_ = nullptr;
+    QComboBox* caract1_ = nullptr;
+    QComboBox* caract2_ = nullptr;
+    QComboBox* forca_ = nullptr;
+    QComboBox* idade_ = nullptr;
+    QComboBox* passe_ = nullptr;
+    QCheckBox* estrelas_ = nullptr;
+    QPushButton* procurar_ = nullptr;
+    QTableWidget* busca_ = nullptr;
+    QTableWidget* lista_ = nullptr;
+    QPushButton* adicionar_ = nullptr;
+    QPushButton* remover_ = nullptr;
+    QPushButton* continuar_ = nullptr;
+    QLabel* rgoleiros_ = nullptr;
+    QLabel* rlinha_ = nullptr;
+    QLabel* rachados_ = nullptr;
+};
+
+} // namespace management::telas

@@ -1,0 +1,487 @@
+#include "management/telas/telaselecao.hpp"
+
+#include "competitions/telas/telatorneio.hpp"
+#include "competitions/torneios.hpp"
+#include "management/escalacao.hpp"
+#include "management/escalacaoformacao.hpp"
+#include "management/escalacaotatica.hpp"
+#include "management/fichajogador.hpp"
+#include "management/proximoadversario.hpp"
+#include "management/telas/figurasgrade.hpp"
+#include "management/telas/gradeelenco.hpp"
+#include "management/telas/telajogador.hpp"
+#include "ui/fundo.hpp"
+#include "ui/janelas.hpp"
+#include "ui/rotulocortado.hpp"
+#include "ui/textos.hpp"
+#include "world/clubes.hpp"
+#include "world/posicoes.hpp"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace management::telas {
+
+using namespace world;
+
+namespace {
+
+QComboBox* Caixa(const std::vector<std::string>& itens) {
+    auto* c = new QComboBox;
+    for (const std::string& t : itens) c->addItem(ui::Q(t));
+    c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return c;
+}
+
+QLabel* Negrito(const QString& t) {
+    auto* r = new QLabel(t);
+    QFont f = r->font();
+    f.setBold(true);
+    r->setFont(f);
+    return r;
+}
+
+QAction* Entrada(QWidget* tela, QMenu* menu, const QString& texto, QKeySequence tecla = {}) {
+    QAction* a = menu->addAction(texto);
+    if (!tecla.isEmpty()) a->setShortcut(tecla);
+    // The keys work wherever the focus is on the screen, menu closed.
+    a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    tela->addAction(a);
+    return a;
+}
+
+} // namespace
+
+TelaSelecao::TelaSelecao(Jogo& jogo, QWidget* pai) : QWidget(pai), jogo_(jogo) {
+    ui::PintarFundo(this, ui::kFundoListas);
+    auto* coluna = new QVBoxLayout(this);
+    coluna->setContentsMargins(6, 2, 6, 6);
+    MontarMenus();
+    ui::Painel(menus_);
+    coluna->setMenuBar(menus_);
+    coluna->addWidget(MontarCabecalho());
+    meio_ = new QWidget;
+    auto* meio = new QHBoxLayout(meio_);
+    meio->setContentsMargins(0, 0, 0, 0);
+    grade_ = new GradeElenco(jogo_, this);
+    grade_->ModoSelecao();
+    meio->addWidget(grade_, 1);
+    meio->addWidget(MontarPainel());
+    paginas_ = new QStackedWidget;
+    paginas_->addWidget(meio_);
+    paginas_->addWidget(MontarVez());
+    coluna->addWidget(paginas_, 1);
+    avisotempo_ = new QTimer(this);
+    avisotempo_->setSingleShot(true);
+    connect(avisotempo_, &QTimer::timeout, this, [this] { aviso_->clear(); });
+    connect(grade_, &GradeElenco::alterada, this, &TelaSelecao::Validar);
+    connect(grade_, &GradeElenco::abrirJogador, this, &TelaSelecao::AbrirFicha);
+    setMinimumSize(1000, 640);
+    // Alt+F4 does not close the game from here.
+    auto* altf4 = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), this);
+    altf4->setContext(Qt::WidgetWithChildrenShortcut);
+}
+
+void TelaSelecao::MontarMenus() {
+    menus_ = new QMenuBar(this);
+    menus_->setNativeMenuBar(false);
+    QMenu* jogo = menus_->addMenu(QStringLiteral("&Jogo"));
+    connect(Entrada(this, jogo, ui::T(500), QKeySequence(Qt::Key_F2)), &QAction::triggered, this,
+            &TelaSelecao::salvar);
+    connect(Entrada(this, jogo, ui::T(5), QKeySequence(Qt::Key_F3)), &QAction::triggered, this,
+            &TelaSelecao::opcoes);
+    jogo->addSeparator();
+    connect(Entrada(this, jogo, QStringLiteral("Sair do jogo")), &QAction::triggered, this,
+            &TelaSelecao::sair);
+    QMenu* selecao = menus_->addMenu(QStringLiteral("&Seleção"));
+    connect(Entrada(this, selecao, QStringLiteral("Posição do jogador")), &QAction::triggered, this,
+            &TelaSelecao::AbrirPosicao);
+    QMenu* torneio = menus_->addMenu(QStringLiteral("&Torneio"));
+    connect(Entrada(this, torneio, QStringLiteral("Tabela de jogos"),
+                    QKeySequence(Qt::CTRL | Qt::Key_T)),
+            &QAction::triggered, this, &TelaSelecao::torneio);
+}
+
+QWidget* TelaSelecao::MontarVez() {
+    auto* quadro = ui::Quadro();
+    auto* v = new QVBoxLayout(quadro);
+    v->addStretch();
+    textovez_ = new QLabel;
+    textovez_->setAlignment(Qt::AlignCenter);
+    textovez_->setWordWrap(true);
+    QFont f = textovez_->font();
+    f.setPointSize(f.pointSize() + 6);
+    f.setBold(true);
+    textovez_->setFont(f);
+    v->addWidget(textovez_);
+    v->addSpacing(16);
+    auto* pronto = new QPushButton(QStringLiteral("Sou eu: mostrar a minha seleção"));
+    pronto->setMinimumHeight(40);
+    connect(pronto, &QPushButton::clicked, this, &TelaSelecao::AceitarVez);
+    auto* h = new QHBoxLayout;
+    h->addStretch();
+    h->addWidget(pronto);
+    h->addStretch();
+    v->addLayout(h);
+    v->addStretch();
+    vez_ = quadro;
+    return quadro;
+}
+
+void TelaSelecao::AnunciarVez() {
+    QString tecnico;
+    for (int h = 0; h < 6; ++h)
+        if (Time() >= 0 && competitions::SelecaoDoHumano(jogo_, h) == Time() &&
+            jogo_.TecnicoValido(jogo_.estado.humanos[h]))
+            tecnico = ui::Q(jogo_.tecnicos[jogo_.estado.humanos[h]].nome.view());
+    textovez_->setText(
+        QStringLiteral("Vez de %1\n%2")
+            .arg(tecnico, Time() >= 0 ? ui::Q(jogo_.times[Time()].nome.view()) : QString()));
+    paginas_->setCurrentWidget(vez_);
+    vez_->findChild<QPushButton*>()->setFocus();
+}
+
+bool TelaSelecao::VezAnunciada() const {
+    return paginas_->currentWidget() == vez_;
+}
+
+void TelaSelecao::AceitarVez() {
+    if (!VezAnunciada()) return;
+    paginas_->setCurrentWidget(meio_);
+    grade_->setFocus();
+    emit vezAceita();
+}
+
+QWidget* TelaSelecao::MontarCabecalho() {
+    auto* quadro = ui::Quadro();
+    auto* g = new QGridLayout(quadro);
+    g->setContentsMargins(8, 6, 8, 6);
+    g->setHorizontalSpacing(14);
+    escudo_ = new QLabel;
+    escudo_->setFixedSize(72, 72);
+    escudo_->setAlignment(Qt::AlignCenter);
+    g->addWidget(escudo_, 0, 0, 3, 1);
+    nome_ = new ui::RotuloCortado;
+    QFont grande = nome_->font();
+    grande.setPointSize(grande.pointSize() + 6);
+    grande.setBold(true);
+    nome_->setFont(grande);
+    nome_->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+    g->addWidget(nome_, 0, 1, 1, 2, Qt::AlignLeft);
+    tecnico_ = new QLabel;
+    g->addWidget(tecnico_, 1, 1, 1, 2);
+    data_ = Negrito({});
+    g->addWidget(data_, 2, 1);
+    torneio_ = Negrito({});
+    g->addWidget(torneio_, 2, 2);
+    auto* proximo = new QVBoxLayout;
+    proximo->setSpacing(2);
+    proximo->addWidget(Negrito(QStringLiteral("Próximo adversário")));
+    adversario_ = new ui::RotuloCortado;
+    adversario_->setTextFormat(Qt::PlainText);
+    proximo->addWidget(adversario_);
+    proximo->addStretch();
+    g->addLayout(proximo, 0, 3, 3, 1);
+    aviso_ = Negrito({});
+    aviso_->setStyleSheet(QStringLiteral("QLabel { color: #105010; }"));
+    g->addWidget(aviso_, 2, 4, Qt::AlignRight);
+    g->setColumnStretch(3, 1);
+    return quadro;
+}
+
+QWidget* TelaSelecao::MontarPainel() {
+    auto* painel = ui::Quadro();
+    painel->setFixedWidth(270);
+    auto* v = new QVBoxLayout(painel);
+    v->setContentsMargins(8, 6, 8, 8);
+    auto* f = new QFormLayout;
+    f->setRowWrapPolicy(QFormLayout::WrapAllRows);
+    formacao_ = new QComboBox;
+    connect(formacao_, &QComboBox::activated, this, &TelaSelecao::EscolheuFormacao);
+    f->addRow(QStringLiteral("Formação:"), formacao_);
+    capitao_ = new QComboBox;
+    connect(capitao_, &QComboBox::activated, this, [this](int item) {
+        DefinirCapitao(jogo_, grade_->grade(), capitao_->itemData(item).toInt());
+    });
+    f->addRow(QStringLiteral("Capitão:"), capitao_);
+    cobrador_ = new QComboBox;
+    connect(cobrador_, &QComboBox::activated, this, [this](int item) {
+        DefinirCobrador(jogo_, grade_->grade(), cobrador_->itemData(item).toInt());
+    });
+    f->addRow(QStringLiteral("Cobrador de faltas:"), cobrador_);
+    estilo_ = Caixa(ItensEstilo());
+    connect(estilo_, &QComboBox::activated, this,
+            [this](int item) { DefinirEstilo(jogo_, Time(), item); });
+    f->addRow(QStringLiteral("Estilo de jogo:"), estilo_);
+    jogadas_ = Caixa(ItensJogadas());
+    connect(jogadas_, &QComboBox::activated, this,
+            [this](int item) { DefinirJogadas(jogo_, Time(), item); });
+    f->addRow(QStringLiteral("Jogadas:"), jogadas_);
+    marcacao_ = Caixa(ItensMarcacao());
+    connect(marcacao_, &QComboBox::activated, this,
+            [this](int item) { DefinirMarcacao(jogo_, Time(), item); });
+    f->addRow(QStringLiteral("Marcação:"), marcacao_);
+    v->addLayout(f);
+    v->addSpacing(8);
+    selecionados_ = Negrito({});
+    v->addWidget(selecionados_);
+    v->addStretch();
+    auto* tabela = new QPushButton(QStringLiteral("Tabela do torneio"));
+    tabela->setObjectName(QStringLiteral("tabela"));
+    tabela->setAutoDefault(false);
+    connect(tabela, &QPushButton::clicked, this, &TelaSelecao::torneio);
+    v->addWidget(tabela);
+    jogar_ = new QPushButton(QStringLiteral("Jogar >>"));
+    QFont grande = jogar_->font();
+    grande.setPointSize(grande.pointSize() + 4);
+    grande.setBold(true);
+    jogar_->setFont(grande);
+    jogar_->setMinimumHeight(48);
+    connect(jogar_, &QPushButton::clicked, this, &TelaSelecao::Jogar);
+    v->addWidget(jogar_);
+    return painel;
+}
+
+int TelaSelecao::Time() const {
+    return jogo_.TimeValido(selecao_) ? selecao_ : -1;
+}
+
+double TelaSelecao::Hoje() const {
+    const int n = jogo_.estado.dataatual;
+    return n >= 1 && n <= kDatasPorTemporada ? jogo_.calendario[n - 1].data : 0.0;
+}
+
+void TelaSelecao::Mostrar(int selecao) {
+    selecao_ = selecao;
+    paginas_->setCurrentWidget(meio_);
+    Atualizar();
+    grade_->setFocus();
+}
+
+void TelaSelecao::Atualizar() {
+    const int c = Time();
+    Grade g = c >= 0 ? PreencherGrade(jogo_, c, jogo_.estado.tipo, Hoje()) : Grade{};
+    const bool mesma = g.clube == chavetime_ && jogo_.estado.temporada == chavetemporada_ &&
+                       jogo_.estado.dataatual == chavedata_;
+    if (mesma) {
+        ManterSelecao(g, grade_->grade());
+    } else {
+        chavetime_ = g.clube;
+        chavetemporada_ = jogo_.estado.temporada;
+        chavedata_ = jogo_.estado.dataatual;
+    }
+    const Disponiveis d = c >= 0 ? RecontarDisponiveis(jogo_, g) : Disponiveis{};
+    {
+        const QSignalBlocker bloqueio(formacao_);
+        formacao_->clear();
+        for (int f : FormacoesPossiveis(d)) formacao_->addItem(ui::Q(TextoFormacao(f)));
+        formacao_->setCurrentIndex(-1);
+    }
+    grade_->Mostrar(std::move(g));
+    PreencherCaixas();
+    AtualizarCabecalho();
+    Validar();
+}
+
+void TelaSelecao::AtualizarCabecalho() {
+    const int c = Time();
+    static const TTime kNenhum = NovoTime();
+    const TTime& t = c >= 0 ? jogo_.times[c] : kNenhum;
+    nome_->DefinirTexto(ui::Q(t.nome.view()));
+    nome_->setStyleSheet(ui::EstiloDoClube(CorDoJogo(t.corfundo), CorDoJogo(t.cortexto)));
+    const QPixmap escudo = c >= 0 ? ui::Figura(escudotime(jogo_, c)) : QPixmap();
+    escudo_->setPixmap(escudo.isNull() ? QPixmap()
+                                       : escudo.scaled(escudo_->size(), Qt::KeepAspectRatio,
+                                                       Qt::SmoothTransformation));
+    data_->setText(ui::Q(TextoData(Hoje())));
+    torneio_->setText(competitions::telas::NomeDoTorneio(jogo_.estado.torneio.codigo));
+    // The coach of the team on screen and the club he keeps meanwhile.
+    QString tecnico;
+    for (int h = 0; h < 6; ++h) {
+        if (c < 0 || competitions::SelecaoDoHumano(jogo_, h) != c) continue;
+        const int k = jogo_.estado.humanos[h];
+        if (!jogo_.TecnicoValido(k)) break;
+        tecnico = ui::Q(jogo_.tecnicos[k].nome.view());
+        const int clube = jogo_.tecnicos[k].time;
+        if (jogo_.TimeValido(clube) && !competitions::EhSelecaoDoTorneio(jogo_, clube))
+            tecnico +=
+                QStringLiteral(" (") + ui::Q(jogo_.times[clube].nome.view()) + QLatin1Char(')');
+        break;
+    }
+    tecnico_->setText(ui::T(350) + QLatin1Char(' ') + tecnico);
+    const ProximoAdversario p = ProcurarProximoAdversario(jogo_, c, Hoje());
+    if (p.partida < 0) {
+        adversario_->DefinirTexto(QStringLiteral("-"));
+        return;
+    }
+    QString linha1 = ui::Q(jogo_.times[p.adversario].nome.view());
+    linha1 += QStringLiteral(" - ") + ui::T(p.casa ? 2010 : 2011);
+    QString linha2 = ui::Q(p.nomecompeticao);
+    const TPartida& f = jogo_.partidas[p.partida];
+    if (f.rodada >= 1 && f.rodada <= 3 && f.grupo >= 1)
+        linha2 += QStringLiteral(" - Grupo %1, %2ª rodada")
+                      .arg(QChar(u'A' + (f.grupo - 1)))
+                      .arg(f.rodada);
+    else if (p.fase > 0)
+        linha2 += QStringLiteral(" - ") + ui::T(2014) + ' ' + QString::number(p.fase);
+    adversario_->DefinirTexto(linha1 + '\n' + linha2);
+}
+
+void TelaSelecao::PreencherCaixas() {
+    const int c = Time();
+    const std::vector<ItemJogador> itens = ItensJogadores(jogo_, grade_->grade());
+    for (QComboBox* caixa : {capitao_, cobrador_}) {
+        const QSignalBlocker bloqueio(caixa);
+        caixa->clear();
+        for (const ItemJogador& i : itens) caixa->addItem(ui::Q(i.texto), i.jogador);
+    }
+    const QSignalBlocker b1(capitao_), b2(cobrador_), b3(estilo_), b4(jogadas_), b5(marcacao_);
+    capitao_->setCurrentIndex(c >= 0 ? ItemDoJogador(itens, jogo_.times[c].capitao) : -1);
+    cobrador_->setCurrentIndex(c >= 0 ? ItemDoJogador(itens, jogo_.times[c].cobrador) : -1);
+    auto mostrar = [](QComboBox* caixa, int valor) {
+        caixa->setCurrentIndex(valor >= 0 && valor < caixa->count() ? valor : -1);
+    };
+    mostrar(estilo_, c >= 0 ? jogo_.times[c].estilo : -1);
+    mostrar(jogadas_, c >= 0 ? jogo_.times[c].jogadas : -1);
+    mostrar(marcacao_, c >= 0 ? jogo_.times[c].marcacao : -1);
+}
+
+void TelaSelecao::Validar() {
+    if (Time() < 0) {
+        jogar_->setEnabled(false);
+        return;
+    }
+    const Validacao v = ValidarEscalacao(jogo_, grade_->grade());
+    jogar_->setEnabled(v.podejogar);
+    {
+        const QSignalBlocker bloqueio(formacao_);
+        formacao_->setCurrentIndex(v.formacao.empty() ? -1
+                                                      : formacao_->findText(ui::Q(v.formacao)));
+    }
+    selecionados_->setText(
+        QStringLiteral("Selecionados: %1 + %2").arg(v.titulares).arg(v.reservas));
+}
+
+void TelaSelecao::EscolheuFormacao(int item) {
+    if (item < 0) return;
+    if (EscolherFormacao(jogo_, grade_->grade(), ui::ParaJogo(formacao_->itemText(item))))
+        grade_->Redesenhar();
+    Validar();
+}
+
+void TelaSelecao::Jogar() {
+    if (Time() < 0 || !ValidarEscalacao(jogo_, grade_->grade()).podejogar) return;
+    ConfirmarEscalacao(jogo_, grade_->grade());
+    // Committed once: the button waits for the next team or date.
+    jogar_->setEnabled(false);
+    emit jogar();
+}
+
+void TelaSelecao::AbrirFicha(int jogador) {
+    TelaJogador ficha(jogo_, jogador, this);
+    ficha.exec();
+}
+
+void TelaSelecao::AbrirPosicao() {
+    const int linha = grade_->LinhaDaFila(grade_->currentRow());
+    if (linha < 0) return;
+    const int jogador = grade_->grade().linhas[linha].jogador;
+    if (!jogo_.JogadorValido(jogador)) return;
+    DialogoPosicaoJogador dialogo(jogo_, jogador, this);
+    if (dialogo.exec() != QDialog::Accepted) return;
+    if (!MudarPosicao(jogo_, grade_->grade(), linha, dialogo.Posicao(), dialogo.Funcao())) return;
+    // The row shows the new position and the formation counts change.
+    Atualizar();
+}
+
+void TelaSelecao::Avisar(const QString& texto) {
+    aviso_->setText(texto);
+    avisotempo_->start(4000);
+}
+
+void TelaSelecao::keyPressEvent(QKeyEvent* e) {
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (enter && e->modifiers() == Qt::NoModifier) {
+        if (VezAnunciada()) {
+            AceitarVez();
+            return;
+        }
+        // Enter on the squad opens a player's card; elsewhere it plays.
+        QWidget* foco = QApplication::focusWidget();
+        const bool nagrade = foco && (foco == grade_ || grade_->isAncestorOf(foco));
+        if (!nagrade && jogar_->isEnabled()) {
+            jogar_->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(e);
+}
+
+DialogoPosicaoJogador::DialogoPosicaoJogador(const Jogo& jogo, int jogador, QWidget* pai)
+    : QDialog(pai), jogo_(jogo), jogador_(jogador) {
+    setWindowTitle(QStringLiteral("Posição do jogador"));
+    const TJogador& j = jogo.jogadores[jogador];
+    auto* v = new QVBoxLayout(this);
+    v->addWidget(Negrito(ui::Q(j.nome.view())));
+    QString original = QStringLiteral("Posição original: ") + ui::Q(NomePosicao(j.posicao));
+    if (j.posicaoatual != j.posicao)
+        original += QStringLiteral("  (Improvisado como: ") + ui::Q(NomePosicao(j.posicaoatual)) +
+                    QLatin1Char(')');
+    v->addWidget(new QLabel(original));
+    auto* f = new QFormLayout;
+    posicao_ = new QComboBox;
+    for (int p = kGoleiro; p <= kAtacante; ++p) posicao_->addItem(ui::Q(NomePosicao(p)));
+    posicao_->addItem(QStringLiteral("Voltar posição original"));
+    posicao_->setCurrentIndex(j.posicaoatual >= kGoleiro && j.posicaoatual <= kAtacante
+                                  ? j.posicaoatual
+                                  : kVoltarOriginal);
+    f->addRow(QStringLiteral("Improvisar como:"), posicao_);
+    funcao_ = new QComboBox;
+    f->addRow(QStringLiteral("Função:"), funcao_);
+    v->addLayout(f);
+    auto* nota = new QLabel(QStringLiteral(
+        "Um jogador improvisado fora da sua posição pode render menos do que o normal."));
+    nota->setWordWrap(true);
+    v->addWidget(nota);
+    auto* botoes = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(botoes, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(botoes, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    v->addWidget(botoes);
+    EncherFuncoes();
+    if (j.funcao >= 0 && j.funcao < funcao_->count()) funcao_->setCurrentIndex(j.funcao);
+    connect(posicao_, &QComboBox::currentIndexChanged, this, &DialogoPosicaoJogador::EncherFuncoes);
+}
+
+int DialogoPosicaoJogador::Posicao() const {
+    const int p = posicao_->currentIndex();
+    return p >= kGoleiro && p <= kAtacante ? p : -1;
+}
+
+int DialogoPosicaoJogador::Funcao() const {
+    return std::max(0, funcao_->currentIndex());
+}
+
+void DialogoPosicaoJogador::EncherFuncoes() {
+    const int p = Posicao() >= 0 ? Posicao() : jogo_.jogadores[jogador_].posicao;
+    funcao_->clear();
+    for (const std::string& t : ItensFuncao(p)) funcao_->addItem(ui::Q(t));
+    funcao_->setCurrentIndex(0);
+}
+
+} // namespace management::telas

@@ -1,0 +1,139 @@
+#pragma once
+// The national-team screen of a human coach on a tournament date: the team's
+// header, its squad grid with the lineup, the tactics and "Jogar >>", and
+// the menus (the tournament's tables, saving, the options, a player's
+// position). Like the main screen, it only commits the lineup and says so;
+// whoever shows it runs the cycle.
+#include "world/jogo.hpp"
+
+#include <QDialog>
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QMenuBar;
+class QPushButton;
+class QStackedWidget;
+class QTimer;
+
+namespace ui {
+class RotuloCortado;
+}
+
+namespace management::telas {
+
+class GradeElenco;
+
+class TelaSelecao : public QWidget {
+    Q_OBJECT
+public:
+    explicit TelaSelecao(world::Jogo& jogo, QWidget* pai = nullptr);
+
+    // The national team on screen (a temporary club of the tournament).
+    void Mostrar(int selecao);
+    int Selecao() const { return selecao_; }
+    // Everything again for the team on screen; on the same team and date the
+    // lineup being made stays.
+    void Atualizar();
+    // A short notice in the header ("Jogo salvo").
+    void Avisar(const QString& texto);
+    // "Posição do jogador" for the player of the current row.
+    void AbrirPosicao();
+    // Several humans at one keyboard: a notice with the coach's name covers
+    // the squad until he takes his turn ("Sou eu").
+    void AnunciarVez();
+    bool VezAnunciada() const;
+    void AceitarVez();
+    QWidget* painelVez() const { return vez_; }
+
+    GradeElenco* grade() const { return grade_; }
+    QComboBox* caixaFormacao() const { return formacao_; }
+    QComboBox* caixaCapitao() const { return capitao_; }
+    QComboBox* caixaCobrador() const { return cobrador_; }
+    QComboBox* caixaEstilo() const { return estilo_; }
+    QComboBox* caixaJogadas() const { return jogadas_; }
+    QComboBox* caixaMarcacao() const { return marcacao_; }
+    QPushButton* botaoJogar() const { return jogar_; }
+    QLabel* rotuloSelecionados() const { return selecionados_; }
+    QLabel* rotuloData() const { return data_; }
+    QLabel* rotuloAviso() const { return aviso_; }
+    ui::RotuloCortado* rotuloSelecao() const { return nome_; }
+    ui::RotuloCortado* rotuloAdversario() const { return adversario_; }
+    QMenuBar* menus() const { return menus_; }
+
+signals:
+    void jogar();
+    void salvar();
+    void opcoes();
+    void sair();
+    void torneio(); // the tournament's tables and matches
+    void vezAceita();
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    void MontarMenus();
+    QWidget* MontarCabecalho();
+    QWidget* MontarPainel();
+    QWidget* MontarVez();
+    void AtualizarCabecalho();
+    void PreencherCaixas();
+    void Validar();
+    void EscolheuFormacao(int item);
+    void Jogar();
+    void AbrirFicha(int jogador);
+    double Hoje() const;
+    int Time() const;
+
+    world::Jogo& jogo_;
+    int selecao_ = -1;
+    QMenuBar* menus_ = nullptr;
+    QLabel* escudo_ = nullptr;
+    ui::RotuloCortado* nome_ = nullptr;
+    QLabel* tecnico_ = nullptr;
+    QLabel* torneio_ = nullptr;
+    QLabel* data_ = nullptr;
+    QLabel* aviso_ = nullptr;
+    ui::RotuloCortado* adversario_ = nullptr;
+    GradeElenco* grade_ = nullptr;
+    QComboBox* formacao_ = nullptr;
+    QComboBox* capitao_ = nullptr;
+    QComboBox* cobrador_ = nullptr;
+    QComboBox* estilo_ = nullptr;
+    QComboBox* jogadas_ = nullptr;
+    QComboBox* marcacao_ = nullptr;
+    QLabel* selecionados_ = nullptr;
+    QPushButton* jogar_ = nullptr;
+    QTimer* avisotempo_ = nullptr;
+    QStackedWidget* paginas_ = nullptr;
+    QWidget* meio_ = nullptr; // the squad and the side panel
+    QWidget* vez_ = nullptr;  // the hand-over notice
+    QLabel* textovez_ = nullptr;
+    // The team, season and date of the lineup on screen.
+    int chavetime_ = -1, chavetemporada_ = -1, chavedata_ = -1;
+};
+
+// "Posição do jogador": the position a player plays in (his own or an
+// improvised one) and his role there.
+class DialogoPosicaoJogador : public QDialog {
+    Q_OBJECT
+public:
+    DialogoPosicaoJogador(const world::Jogo& jogo, int jogador, QWidget* pai = nullptr);
+    static constexpr int kVoltarOriginal = 5; // the item after the five positions
+    QComboBox* caixaPosicao() const { return posicao_; }
+    QComboBox* caixaFuncao() const { return funcao_; }
+    // The position chosen (-1: his own) and the role.
+    int Posicao() const;
+    int Funcao() const;
+
+private:
+    void EncherFuncoes();
+
+    const world::Jogo& jogo_;
+    int jogador_;
+    QComboBox* posicao_;
+    QComboBox* funcao_;
+};
+
+} // namespace management::telas

@@ -1,0 +1,64 @@
+// The national-team tournament in the window: the invitation, the call-ups,
+// the national-team screen and the tournament's tables.
+#include "competitions/telas/telatorneio.hpp"
+#include "management/telas/telaconvite.hpp"
+#include "management/telas/telaconvocacao.hpp"
+#include "management/telas/telaselecao.hpp"
+#include "shell/janelaprincipal.hpp"
+
+#include <QStackedWidget>
+
+namespace shell {
+
+int InteracaoDesktop::EscolherSelecao(world::Jogo& jogo, int humano, int codigo,
+                                      const std::vector<int>& selecoes) {
+    management::telas::TelaConviteSelecao tela(jogo, humano, codigo, selecoes, janela_);
+    tela.exec();
+    return tela.Escolhida();
+}
+
+std::vector<int> InteracaoDesktop::ConvocarSelecao(world::Jogo& jogo, int humano, int selecao) {
+    management::telas::TelaConvocacao tela(jogo, humano, selecao, janela_);
+    tela.exec();
+    return tela.Convocados();
+}
+
+void JanelaPrincipal::CriarTelaSelecao() {
+    if (selecao_) return;
+    using management::telas::TelaSelecao;
+    selecao_ = new TelaSelecao(*jogo_, this);
+    pilha_->addWidget(selecao_);
+    connect(selecao_, &TelaSelecao::jogar, this, &JanelaPrincipal::JogarSelecao);
+    connect(selecao_, &TelaSelecao::salvar, this, &JanelaPrincipal::Salvar);
+    connect(selecao_, &TelaSelecao::opcoes, this, &JanelaPrincipal::Opcoes);
+    // "Sair do jogo" leaves without saving (the window asks when the game
+    // differs from its file).
+    connect(selecao_, &TelaSelecao::sair, this, &QWidget::close);
+    connect(selecao_, &TelaSelecao::torneio, this, &JanelaPrincipal::AbrirTorneio);
+}
+
+void JanelaPrincipal::MostrarSelecao(const management::Proximo& p) {
+    CriarTelaSelecao();
+    TrocarPagina(partida_, nullptr);
+    selecao_->Mostrar(p.time);
+    pilha_->setCurrentWidget(selecao_);
+    // Several humans at one keyboard (with a club or not): the coach of the
+    // team is named first.
+    int pessoas = 0;
+    for (int k : jogo_->estado.humanos) pessoas += jogo_->TecnicoValido(k);
+    if (pessoas > 1 && p.time != ultimaselecao_) selecao_->AnunciarVez();
+    ultimaselecao_ = p.time;
+}
+
+void JanelaPrincipal::JogarSelecao() {
+    if (!jogo_) return;
+    Seguir(management::JogarSelecao(*jogo_, ia_));
+}
+
+void JanelaPrincipal::AbrirTorneio() {
+    if (!jogo_) return;
+    competitions::telas::TelaTorneio tela(*jogo_, this);
+    tela.exec();
+}
+
+} // namespace shell
