@@ -51,6 +51,12 @@ template <class S, class T> void Tabela(S& s, const std::vector<T>& v) {
     if (!v.empty()) s.Escrever(v.data(), v.size() * sizeof(T));
 }
 
+template <class S, class T, std::size_t B> void Tabela(S& s, const Blocos<T, B>& v) {
+    static_assert(std::is_trivially_copyable_v<T>);
+    I32(s, static_cast<i32>(v.size()));
+    v.PorTrechos([&](const T* p, std::size_t n) { s.Escrever(p, n * sizeof(T)); });
+}
+
 template <class S, class T, std::size_t N> void Fixa(S& s, const std::array<T, N>& a) {
     I32(s, static_cast<i32>(N));
     s.Escrever(a.data(), N * sizeof(T));
@@ -107,8 +113,8 @@ template <class S> void EscreverSecoes(const Jogo& jogo, S& s) {
     Tabela(s, jogo.obras);
 }
 
-template <class T> std::size_t Bytes(const std::vector<T>& v) {
-    return 4 + v.size() * sizeof(T);
+template <class C> std::size_t Bytes(const C& v) {
+    return 4 + v.size() * sizeof(typename C::value_type);
 }
 
 std::size_t TamanhoDoArquivo(const Jogo& j) {
@@ -157,6 +163,13 @@ public:
         if (n < 0 || static_cast<std::uint64_t>(n) * sizeof(T) > e_.Restante()) return false;
         v.resize(static_cast<std::size_t>(n));
         return n == 0 || e_.Ler(v.data(), v.size() * sizeof(T));
+    }
+    template <class T, std::size_t B> bool Tabela(Blocos<T, B>& v) {
+        i32 n;
+        if (!LerI32(n)) return false;
+        if (n < 0 || static_cast<std::uint64_t>(n) * sizeof(T) > e_.Restante()) return false;
+        v.resize(static_cast<std::size_t>(n));
+        return v.PorTrechosMut([&](T* p, std::size_t k) { return e_.Ler(p, k * sizeof(T)); });
     }
     template <class T, std::size_t N> bool Fixa(std::array<T, N>& a) {
         if (e_.Restante() < 4 + N * sizeof(T)) return false;

@@ -63,12 +63,18 @@ int AcrescentarTime(Jogo& jogo, const EntradaIndice& entrada) {
     return static_cast<int>(jogo.times.size()) - 1;
 }
 
-std::vector<std::vector<int>> JogadoresPorTime(const Jogo& jogo) {
-    std::vector<std::vector<int>> r(jogo.times.size());
+void JogadoresPorTime(const Jogo& jogo, std::vector<std::vector<int>>& r) {
+    r.resize(jogo.times.size());
+    for (auto& v : r) v.clear();
     for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) {
         const int t = jogo.jogadores[i].time;
         if (t >= 0 && t < static_cast<int>(r.size())) r[t].push_back(static_cast<int>(i));
     }
+}
+
+std::vector<std::vector<int>> JogadoresPorTime(const Jogo& jogo) {
+    std::vector<std::vector<int>> r;
+    JogadoresPorTime(jogo, r);
     return r;
 }
 

@@ -68,6 +68,9 @@ void MontarListaDeVendas(Jogo& jogo, const std::vector<std::vector<int>>& porTim
 
 // The players of every club, by club index, in player-index order.
 std::vector<std::vector<int>> JogadoresPorTime(const Jogo& jogo);
+// The same into lists that are kept from one date to the next: one pass over
+// the players, and no allocation once the lists have grown.
+void JogadoresPorTime(const Jogo& jogo, std::vector<std::vector<int>>& porTime);
 // The same as one flat list, for the passes that run every date: club c's
 // players are De(c), in player-index order. Montar rebuilds it in two passes
 // over the players and allocates nothing once its buffers have grown.

@@ -155,9 +155,9 @@ Jogo JogoGrande() {
 
 // The file as its layout reads, written here apart from the game's writer
 // with the plain byte writer: what every streamed save must equal.
-template <class T> void TabelaRef(plataforma::EscritorBytes& w, const std::vector<T>& v) {
+template <class C> void TabelaRef(plataforma::EscritorBytes& w, const C& v) {
     w.EscreverI32(static_cast<std::int32_t>(v.size()));
-    for (const T& r : v) w.EscreverRegistro(r);
+    for (const auto& r : v) w.EscreverRegistro(r);
 }
 template <class T, std::size_t N>
 void FixaRef(plataforma::EscritorBytes& w, const std::array<T, N>& a) {
