@@ -146,8 +146,8 @@ Jogo JogoGrande() {
         t.escalacao = c;
         j.times.push_back(t);
     }
-    j.arquivo.jogos = Padroes<TJogoArquivado>(4000, 7);
-    j.arquivo.eventos = Padroes<TEvento>(30000, 3);
+    j.arquivo.jogos = Padroes<TJogoArquivado>(4500, 7); // two blocks
+    j.arquivo.eventos = Padroes<TEvento>(10000, 3);
     j.historicotitulos.clear();
     j.obras.clear(); // an empty last section
     return j;
