@@ -329,7 +329,10 @@ void TransferenciasDepoisDaLiga(Jogo& jogo) {
     if (ligas == 0) return;
     const Repeticoes rep = RepeticoesTransferencias(jogo);
     const int r = rep.r, rb = rep.rb;
-    Elencos elencos = JogadoresPorTime(jogo);
+    // Every league date: the squads' lists outlive the date, so building them
+    // allocates nothing once they have grown.
+    static thread_local Elencos elencos;
+    JogadoresPorTime(jogo, elencos);
     auto rodar = [&](int vezes, int pais) {
         for (int k = 0; k < vezes; ++k) TransferenciaComputador(jogo, pais, elencos);
     };

@@ -6,6 +6,7 @@
 #include "match/arquivojogos.hpp"
 #include "match/partida.hpp"
 #include "match/tpartida.hpp"
+#include "world/clubes.hpp"
 #include "world/jogo.hpp"
 
 #include <vector>
@@ -54,9 +55,8 @@ struct ExecucaoRodada {
     int ligamostrada = -1;                      // league shown when no league has a reason to be
     std::vector<TConfrontoDecidido> confrontos; // the date's decided ties
     std::vector<char> tomouparte;               // by player: took part on this date
-    // The players of each club, indexed once per date: club c's players are
-    // elencos[inicioelenco[c] .. inicioelenco[c + 1]).
-    std::vector<int> inicioelenco, elencos;
+    // The players of each club, indexed once per date.
+    world::ElencosPlanos elencos;
 
     void Reservar(); // the buffers a date needs, so the minute never allocates
 };

@@ -18,19 +18,7 @@ using namespace world;
 namespace interno {
 
 void IndexarJogadores(const Jogo& jogo, ExecucaoRodada& ex) {
-    const std::size_t n = jogo.times.size();
-    ex.inicioelenco.assign(n + 1, 0);
-    for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) {
-        const int c = jogo.jogadores[i].time;
-        if (c >= 0 && static_cast<std::size_t>(c) < n) ++ex.inicioelenco[c + 1];
-    }
-    for (std::size_t c = 0; c < n; ++c) ex.inicioelenco[c + 1] += ex.inicioelenco[c];
-    ex.elencos.resize(ex.inicioelenco[n]);
-    std::vector<int> pos(ex.inicioelenco.begin(), ex.inicioelenco.end() - 1);
-    for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) {
-        const int c = jogo.jogadores[i].time;
-        if (c >= 0 && static_cast<std::size_t>(c) < n) ex.elencos[pos[c]++] = static_cast<int>(i);
-    }
+    ex.elencos.Montar(jogo);
 }
 
 } // namespace interno

@@ -1,23 +1,27 @@
 // The bytes of a saved game: 28 sections in a fixed order, counts as
-// little-endian i32 and records as their raw images. The reader trusts
+// little-endian i32 and records as their raw images, written and read a
+// section at a time straight between the tables and the file. The reader trusts
 // nothing: every count is measured against what is left of the file and every
 // index the game will follow is checked before the game is handed over.
 #include "persistence/jogosalvo.hpp"
 
 #include "competitions/calendario.hpp"
 #include "competitions/torneios.hpp"
+#include "plataforma/arquivos.hpp"
 #include "plataforma/bytes.hpp"
 
+#include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 #include <utility>
 
 namespace persistence {
 
 using namespace world;
-using plataforma::EscritorBytes;
 using plataforma::LeitorBytes;
 
 static_assert(std::endian::native == std::endian::little,
@@ -32,18 +36,86 @@ constexpr i32 kTemporadaMaxima = 9999 - 2006;
 
 // ---------------------------------------------------------------- writing
 
-template <class T> void Tabela(EscritorBytes& w, const std::vector<T>& v) {
-    w.EscreverI32(static_cast<i32>(v.size()));
-    if (!v.empty()) w.Escrever(v.data(), v.size() * sizeof(T));
+// The file goes out section by section to any sink with
+// Escrever(const void*, std::size_t): a growing vector, a file, a fingerprint.
+template <class S> void I32(S& s, i32 v) {
+    const auto u = static_cast<std::uint32_t>(v);
+    const unsigned char b[4] = {static_cast<unsigned char>(u), static_cast<unsigned char>(u >> 8),
+                                static_cast<unsigned char>(u >> 16),
+                                static_cast<unsigned char>(u >> 24)};
+    s.Escrever(b, 4);
 }
 
-template <class T, std::size_t N> void Fixa(EscritorBytes& w, const std::array<T, N>& a) {
-    w.EscreverI32(static_cast<i32>(N));
-    w.Escrever(a.data(), N * sizeof(T));
+template <class S, class T> void Tabela(S& s, const std::vector<T>& v) {
+    static_assert(std::is_trivially_copyable_v<T>);
+    I32(s, static_cast<i32>(v.size()));
+    if (!v.empty()) s.Escrever(v.data(), v.size() * sizeof(T));
 }
 
-template <class T> std::size_t Bytes(const std::vector<T>& v) {
-    return 4 + v.size() * sizeof(T);
+template <class S, class T, std::size_t B> void Tabela(S& s, const Blocos<T, B>& v) {
+    static_assert(std::is_trivially_copyable_v<T>);
+    I32(s, static_cast<i32>(v.size()));
+    v.PorTrechos([&](const T* p, std::size_t n) { s.Escrever(p, n * sizeof(T)); });
+}
+
+template <class S, class T, std::size_t N> void Fixa(S& s, const std::array<T, N>& a) {
+    I32(s, static_cast<i32>(N));
+    s.Escrever(a.data(), N * sizeof(T));
+}
+
+template <class S> void EscreverSecoes(const Jogo& jogo, S& s) {
+    I32(s, 1);
+
+    // The random generator lives beside the block while the game runs.
+    TEstadoJogo estado = jogo.estado;
+    estado.gerador = jogo.gerador.Estado();
+    s.Escrever(&estado, sizeof estado);
+
+    Tabela(s, jogo.jogadores);
+    Tabela(s, jogo.historicos);
+    // Lineups are not saved and are rebuilt before every match, so a club's
+    // lineup index is always written as none: the clubs go out through a
+    // small copy, a batch at a time.
+    I32(s, static_cast<i32>(jogo.times.size()));
+    constexpr std::size_t kLote = 64;
+    std::array<TTime, kLote> lote;
+    for (std::size_t i = 0; i < jogo.times.size(); i += kLote) {
+        const std::size_t n = std::min(kLote, jogo.times.size() - i);
+        std::copy_n(jogo.times.begin() + static_cast<std::ptrdiff_t>(i), n, lote.begin());
+        for (std::size_t k = 0; k < n; ++k) lote[k].escalacao = -1;
+        s.Escrever(lote.data(), n * sizeof(TTime));
+    }
+    Tabela(s, jogo.selecoes);
+    Tabela(s, jogo.tecnicos);
+    I32(s, 4);
+    s.Escrever(jogo.precospadrao.data(), sizeof jogo.precospadrao);
+    Tabela(s, jogo.financas);
+    Tabela(s, jogo.arquivo.resultados);
+    Fixa(s, jogo.grupostorneio);
+    Fixa(s, jogo.paresmundial);
+    Fixa(s, jogo.estaduais);
+    Tabela(s, jogo.arquivo.jogos);
+    Tabela(s, jogo.campeoestemporada);
+    Tabela(s, jogo.convocados);
+    Tabela(s, jogo.emails);
+    Tabela(s, jogo.amistosos);
+    Tabela(s, jogo.ligas);
+    Tabela(s, jogo.partidas);
+    // The event section holds the archive's events, each tagged with its
+    // archive entry: games are saved between dates, when the date's own event
+    // list is always empty.
+    Tabela(s, jogo.arquivo.eventos);
+    Tabela(s, jogo.historicotitulos);
+    Tabela(s, jogo.historicotecnico);
+    Tabela(s, jogo.artilheiros);
+    Tabela(s, jogo.campanhas);
+    Tabela(s, jogo.transferencias);
+    Tabela(s, jogo.trocastecnicos);
+    Tabela(s, jogo.obras);
+}
+
+template <class C> std::size_t Bytes(const C& v) {
+    return 4 + v.size() * sizeof(typename C::value_type);
 }
 
 std::size_t TamanhoDoArquivo(const Jogo& j) {
@@ -57,39 +129,81 @@ std::size_t TamanhoDoArquivo(const Jogo& j) {
            Bytes(j.transferencias) + Bytes(j.trocastecnicos) + Bytes(j.obras);
 }
 
+struct SaidaVetor {
+    std::vector<unsigned char>& v;
+    void Escrever(const void* p, std::size_t n) {
+        const auto* b = static_cast<const unsigned char*>(p);
+        v.insert(v.end(), b, b + n);
+    }
+};
+
+struct SaidaFuncao {
+    const std::function<void(const void*, std::size_t)>& f;
+    void Escrever(const void* p, std::size_t n) { f(p, n); }
+};
+
 // ---------------------------------------------------------------- reading
 
-class Leitor {
+// Sections come from any source with Restante(), Ler(p, n) and Pular(n), the
+// last two all or nothing: the file through a buffered reader, or bytes
+// already in memory.
+template <class E> class Leitor {
 public:
-    explicit Leitor(const std::vector<unsigned char>& bytes) : l_(bytes) {}
+    explicit Leitor(E& e) : e_(e) {}
 
-    bool I32Ignorado() {
-        if (l_.Restante() < 4) return false;
-        l_.Pular(4);
-        return true;
-    }
+    bool I32Ignorado() { return e_.Pular(4); }
     template <class T> bool Registro(T& r) {
-        if (l_.Restante() < sizeof(T)) return false;
-        l_.LerRegistro(r);
-        return true;
+        static_assert(std::is_trivially_copyable_v<T>);
+        return e_.Ler(&r, sizeof(T));
     }
     // A count that is negative or asks for more records than the file holds
     // makes the file unreadable before anything is allocated.
     template <class T> bool Tabela(std::vector<T>& v) {
-        if (l_.Restante() < 4) return false;
-        const i32 n = l_.LerI32();
-        if (n < 0 || static_cast<std::uint64_t>(n) * sizeof(T) > l_.Restante()) return false;
+        i32 n;
+        if (!LerI32(n)) return false;
+        if (n < 0 || static_cast<std::uint64_t>(n) * sizeof(T) > e_.Restante()) return false;
         v.resize(static_cast<std::size_t>(n));
-        if (n > 0) l_.Ler(v.data(), v.size() * sizeof(T));
-        return true;
+        return n == 0 || e_.Ler(v.data(), v.size() * sizeof(T));
+    }
+    template <class T, std::size_t B> bool Tabela(Blocos<T, B>& v) {
+        i32 n;
+        if (!LerI32(n)) return false;
+        if (n < 0 || static_cast<std::uint64_t>(n) * sizeof(T) > e_.Restante()) return false;
+        v.resize(static_cast<std::size_t>(n));
+        return v.PorTrechosMut([&](T* p, std::size_t k) { return e_.Ler(p, k * sizeof(T)); });
     }
     template <class T, std::size_t N> bool Fixa(std::array<T, N>& a) {
-        if (l_.Restante() < 4 + N * sizeof(T)) return false;
-        l_.Pular(4);
-        l_.Ler(a.data(), N * sizeof(T));
+        if (e_.Restante() < 4 + N * sizeof(T)) return false;
+        return e_.Pular(4) && e_.Ler(a.data(), N * sizeof(T));
+    }
+    bool Fim() const { return e_.Restante() == 0; }
+
+private:
+    bool LerI32(i32& v) {
+        unsigned char b[4] = {};
+        if (!e_.Ler(b, 4)) return false;
+        v = static_cast<i32>(
+            static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
+            (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24));
         return true;
     }
-    bool Fim() const { return l_.Restante() == 0; }
+    E& e_;
+};
+
+class EntradaMemoria {
+public:
+    explicit EntradaMemoria(const std::vector<unsigned char>& bytes) : l_(bytes) {}
+    std::uint64_t Restante() const { return l_.Restante(); }
+    bool Ler(void* p, std::size_t n) {
+        if (n > l_.Restante()) return false;
+        l_.Ler(p, n);
+        return true;
+    }
+    bool Pular(std::size_t n) {
+        if (n > l_.Restante()) return false;
+        l_.Pular(n);
+        return true;
+    }
 
 private:
     LeitorBytes l_;
@@ -260,59 +374,10 @@ bool TorneioValido(const Jogo& j) {
     return true;
 }
 
-} // namespace
-
-std::vector<unsigned char> SerializarJogo(const Jogo& jogo) {
-    EscritorBytes w;
-    w.Dados().reserve(TamanhoDoArquivo(jogo));
-    w.EscreverI32(1);
-
-    // The random generator lives beside the block while the game runs.
-    TEstadoJogo estado = jogo.estado;
-    estado.gerador = jogo.gerador.Estado();
-    w.EscreverRegistro(estado);
-
-    Tabela(w, jogo.jogadores);
-    Tabela(w, jogo.historicos);
-    // Lineups are not saved and are rebuilt before every match, so a club's
-    // lineup index is always written as none.
-    w.EscreverI32(static_cast<i32>(jogo.times.size()));
-    for (TTime t : jogo.times) {
-        t.escalacao = -1;
-        w.EscreverRegistro(t);
-    }
-    Tabela(w, jogo.selecoes);
-    Tabela(w, jogo.tecnicos);
-    w.EscreverI32(4);
-    w.Escrever(jogo.precospadrao.data(), sizeof jogo.precospadrao);
-    Tabela(w, jogo.financas);
-    Tabela(w, jogo.arquivo.resultados);
-    Fixa(w, jogo.grupostorneio);
-    Fixa(w, jogo.paresmundial);
-    Fixa(w, jogo.estaduais);
-    Tabela(w, jogo.arquivo.jogos);
-    Tabela(w, jogo.campeoestemporada);
-    Tabela(w, jogo.convocados);
-    Tabela(w, jogo.emails);
-    Tabela(w, jogo.amistosos);
-    Tabela(w, jogo.ligas);
-    Tabela(w, jogo.partidas);
-    // The event section holds the archive's events, each tagged with its
-    // archive entry: games are saved between dates, when the date's own event
-    // list is always empty.
-    Tabela(w, jogo.arquivo.eventos);
-    Tabela(w, jogo.historicotitulos);
-    Tabela(w, jogo.historicotecnico);
-    Tabela(w, jogo.artilheiros);
-    Tabela(w, jogo.campanhas);
-    Tabela(w, jogo.transferencias);
-    Tabela(w, jogo.trocastecnicos);
-    Tabela(w, jogo.obras);
-    return std::move(w.Dados());
-}
-
-ResultadoCarga DesserializarJogo(const std::vector<unsigned char>& bytes, Jogo& saida) {
-    Leitor r(bytes);
+// Reads and checks a whole game into a fresh Jogo; `saida` is only touched
+// once everything was read and found sound.
+template <class E> ResultadoCarga Desserializar(E& entrada, Jogo& saida) {
+    Leitor<E> r(entrada);
     Jogo j;
     PrecosPadrao precos{};
     const bool lido =
@@ -347,6 +412,39 @@ ResultadoCarga DesserializarJogo(const std::vector<unsigned char>& bytes, Jogo& 
     competitions::MontarCalendario(j);
     saida = std::move(j);
     return ResultadoCarga::Ok;
+}
+
+} // namespace
+
+std::vector<unsigned char> SerializarJogo(const Jogo& jogo) {
+    std::vector<unsigned char> v;
+    v.reserve(TamanhoDoArquivo(jogo));
+    SaidaVetor s{v};
+    EscreverSecoes(jogo, s);
+    return v;
+}
+
+void EscreverJogo(const Jogo& jogo, const std::function<void(const void*, std::size_t)>& saida) {
+    SaidaFuncao s{saida};
+    EscreverSecoes(jogo, s);
+}
+
+ResultadoCarga DesserializarJogo(const std::vector<unsigned char>& bytes, Jogo& saida) {
+    EntradaMemoria e(bytes);
+    return Desserializar(e, saida);
+}
+
+bool GravarJogo(const std::filesystem::path& caminho, const Jogo& jogo) {
+    return plataforma::GravarArquivoAtomico(caminho, [&](plataforma::GravadorArquivo& w) {
+        EscreverSecoes(jogo, w);
+        return w.Ok();
+    });
+}
+
+ResultadoCarga LerJogo(const std::filesystem::path& caminho, Jogo& saida) {
+    plataforma::LeitorArquivo e;
+    if (!e.Abrir(caminho)) return ResultadoCarga::Ilegivel;
+    return Desserializar(e, saida);
 }
 
 } // namespace persistence

@@ -5,7 +5,9 @@
 // builds a fresh game and hands it over only once the whole file was read.
 #include "world/jogo.hpp"
 
+#include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,13 +21,26 @@ constexpr const char* kExtensao = ".s07";
 // The folder of saved games under the program folder.
 std::filesystem::path PastaSav();
 
-// The file's bytes for a game (descriptions as they stand in the block).
+// The file's bytes for a game (descriptions as they stand in the block), as
+// one image in memory: for tests and tools; saving streams (GravarJogo).
 std::vector<unsigned char> SerializarJogo(const world::Jogo& jogo);
+// The same bytes handed to `saida` in pieces as they are produced, without
+// ever holding the whole file (a fingerprint, a comparison).
+void EscreverJogo(const world::Jogo& jogo,
+                  const std::function<void(const void*, std::size_t)>& saida);
 
 enum class ResultadoCarga { Ok, Ilegivel };
 // Reads a whole file into `saida`, which is only written on success. A short,
 // corrupt or hostile file is Ilegivel and leaves `saida` as it was.
 ResultadoCarga DesserializarJogo(const std::vector<unsigned char>& bytes, world::Jogo& saida);
+
+// Writes the game into `caminho` section by section through a small buffer:
+// a temporary file beside it, flushed, renamed into place and the folder
+// synced. False on any failure, the previous file left as it was.
+bool GravarJogo(const std::filesystem::path& caminho, const world::Jogo& jogo);
+// Reads `caminho` section by section straight into a fresh game and checks it
+// whole, as DesserializarJogo does; `saida` changes only on success.
+ResultadoCarga LerJogo(const std::filesystem::path& caminho, world::Jogo& saida);
 
 // Fills `descrtecnico` and `descrtime` from the club on screen.
 void PreencherDescricao(world::Jogo& jogo);

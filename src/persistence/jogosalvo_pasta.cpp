@@ -23,10 +23,6 @@ namespace {
 
 constexpr std::size_t kDescricao = 25;
 constexpr int kTextoIlegivel = 357;
-// A long game's archive grows with every season (some 10 MiB each on the
-// whole world): a save is read whatever its size, every count inside it being
-// checked against the bytes left.
-constexpr std::size_t kLimiteArquivo = std::numeric_limits<std::size_t>::max();
 
 // A name from the list or from `arquivo` must stay inside "sav": no folders,
 // no way up.
@@ -129,8 +125,7 @@ bool salvajogo(Jogo& jogo) {
         std::filesystem::create_directories(pasta, ec);
         if (ec || !std::filesystem::is_directory(pasta, ec)) return false;
     }
-    const auto bytes = SerializarJogo(jogo);
-    return plataforma::GravarArquivoAtomico(CaminhoDe(nome), bytes);
+    return GravarJogo(CaminhoDe(nome), jogo);
 }
 
 std::string ErroAoSalvar() {
@@ -140,9 +135,9 @@ std::string ErroAoSalvar() {
 
 bool carregajogo(Jogo& jogo, const std::string& nome) {
     if (!NomeSeguro(nome)) return false;
-    const auto bytes = plataforma::LerArquivo(CaminhoDe(nome), kLimiteArquivo);
-    if (!bytes) return false;
-    if (DesserializarJogo(*bytes, jogo) != ResultadoCarga::Ok) return false;
+    // Read whatever the file's size: every count in it is checked against
+    // the bytes left before anything is allocated.
+    if (LerJogo(CaminhoDe(nome), jogo) != ResultadoCarga::Ok) return false;
     jogo.estado.arquivo.set(plataforma::Utf8ParaCp1252(nome));
     return true;
 }

@@ -4,8 +4,10 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <string>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -78,21 +80,60 @@ std::optional<std::vector<std::uint8_t>> LerArquivo(const std::filesystem::path&
     return dados;
 }
 
+namespace {
+
+constexpr std::size_t kBuffer = std::size_t{1} << 20;
+
+} // namespace
+
+GravadorArquivo::GravadorArquivo(int fd) : fd_(fd), buffer_(new std::uint8_t[kBuffer]) {}
+
+GravadorArquivo::~GravadorArquivo() = default;
+
+bool GravadorArquivo::Enviar(const std::uint8_t* p, std::size_t n) {
+    while (ok_ && n > 0) {
+        const ssize_t k = ::write(fd_, p, n);
+        if (k < 0 && errno == EINTR) continue;
+        if (k <= 0) {
+            ok_ = false;
+            break;
+        }
+        p += k;
+        n -= static_cast<std::size_t>(k);
+        escritos_ += static_cast<std::uint64_t>(k);
+    }
+    return ok_;
+}
+
+bool GravadorArquivo::Descarregar() {
+    const std::size_t n = usado_;
+    usado_ = 0;
+    return Enviar(buffer_.get(), n);
+}
+
+bool GravadorArquivo::Escrever(const void* origem, std::size_t n) {
+    if (!ok_) return false;
+    const auto* p = static_cast<const std::uint8_t*>(origem);
+    if (usado_ + n <= kBuffer) {
+        if (n) std::memcpy(buffer_.get() + usado_, p, n);
+        usado_ += n;
+        return true;
+    }
+    // A table larger than what the buffer has room for goes out from where
+    // it lies, after what the buffer held.
+    return Descarregar() && (n < kBuffer ? Escrever(p, n) : Enviar(p, n));
+}
+
 bool GravarArquivoAtomico(const std::filesystem::path& caminho,
-                          std::span<const std::uint8_t> dados) {
+                          const std::function<bool(GravadorArquivo&)>& escrever) {
     std::filesystem::path temp = caminho;
     temp += ".tmp" + std::to_string(static_cast<long>(::getpid()));
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) return false;
-    std::size_t escrito = 0;
-    bool ok = true;
-    while (escrito < dados.size()) {
-        const ssize_t n = ::write(fd, dados.data() + escrito, dados.size() - escrito);
-        if (n <= 0) {
-            ok = false;
-            break;
-        }
-        escrito += static_cast<std::size_t>(n);
+    bool ok;
+    {
+        GravadorArquivo w(fd);
+        ok = escrever(w) && w.Descarregar() && w.Ok();
     }
     if (ok && ::fsync(fd) != 0) ok = false;
     if (::close(fd) != 0) ok = false;
@@ -104,6 +145,83 @@ bool GravarArquivoAtomico(const std::filesystem::path& caminho,
     }
     SincronizarPasta(caminho.parent_path());
     LimparTemporarios(caminho.parent_path());
+    return true;
+}
+
+bool GravarArquivoAtomico(const std::filesystem::path& caminho,
+                          std::span<const std::uint8_t> dados) {
+    return GravarArquivoAtomico(
+        caminho, [&](GravadorArquivo& w) { return w.Escrever(dados.data(), dados.size()); });
+}
+
+LeitorArquivo::~LeitorArquivo() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+bool LeitorArquivo::Abrir(const std::filesystem::path& caminho) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = ::open(caminho.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd_ < 0) return false;
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd_);
+        fd_ = -1;
+        return false;
+    }
+    tamanho_ = static_cast<std::uint64_t>(st.st_size);
+    posicao_ = 0;
+    inicio_ = fim_ = 0;
+    if (!buffer_) buffer_.reset(new std::uint8_t[kBuffer]);
+    return true;
+}
+
+bool LeitorArquivo::Encher() {
+    inicio_ = fim_ = 0;
+    for (;;) {
+        const ssize_t k = ::read(fd_, buffer_.get(), kBuffer);
+        if (k < 0 && errno == EINTR) continue;
+        if (k <= 0) return false;
+        fim_ = static_cast<std::size_t>(k);
+        return true;
+    }
+}
+
+bool LeitorArquivo::Ler(void* destino, std::size_t n) {
+    if (fd_ < 0 || n > Restante()) return false;
+    auto* p = static_cast<std::uint8_t*>(destino);
+    while (n > 0) {
+        if (inicio_ == fim_) {
+            // A large table goes from the file straight into its records.
+            if (n >= kBuffer) {
+                const ssize_t k = ::read(fd_, p, n);
+                if (k < 0 && errno == EINTR) continue;
+                if (k <= 0) return false;
+                p += k;
+                n -= static_cast<std::size_t>(k);
+                posicao_ += static_cast<std::uint64_t>(k);
+                continue;
+            }
+            if (!Encher()) return false;
+        }
+        const std::size_t k = std::min(n, fim_ - inicio_);
+        std::memcpy(p, buffer_.get() + inicio_, k);
+        inicio_ += k;
+        p += k;
+        n -= k;
+        posicao_ += k;
+    }
+    return true;
+}
+
+bool LeitorArquivo::Pular(std::size_t n) {
+    if (fd_ < 0 || n > Restante()) return false;
+    const std::size_t noBuffer = std::min(n, fim_ - inicio_);
+    inicio_ += noBuffer;
+    posicao_ += noBuffer;
+    n -= noBuffer;
+    if (n == 0) return true;
+    if (::lseek(fd_, static_cast<off_t>(n), SEEK_CUR) < 0) return false;
+    posicao_ += n;
     return true;
 }
 

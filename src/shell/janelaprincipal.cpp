@@ -111,11 +111,15 @@ void JanelaPrincipal::DefinirPausaDoAguardo(int ms) {
     avancar_->setInterval(ms);
 }
 
-// A fingerprint of the game's bytes as a save would write them.
+// A fingerprint of the game's bytes as a save would write them, taken as they
+// stream by: a long game's file is never built in memory for it.
 std::size_t JanelaPrincipal::Impressao() const {
-    const auto bytes = persistence::SerializarJogo(*jogo_);
-    return std::hash<std::string_view>{}(
-        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    std::uint64_t h = 14695981039346656037ull; // FNV-1a
+    persistence::EscreverJogo(*jogo_, [&h](const void* p, std::size_t n) {
+        const auto* b = static_cast<const unsigned char*>(p);
+        for (std::size_t i = 0; i < n; ++i) h = (h ^ b[i]) * 1099511628211ull;
+    });
+    return static_cast<std::size_t>(h);
 }
 
 void JanelaPrincipal::MarcarSalvo() {

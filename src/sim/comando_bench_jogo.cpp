@@ -1,5 +1,6 @@
 // pitchlord-sim bench --temporadas N: a whole game timed, from the new game
-// through N seasons in the quick mode to saving and loading it.
+// through N seasons in the quick mode to saving and loading it through a file,
+// with the memory the process holds at each step.
 #include "management/autopiloto.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "sim/comandos.hpp"
@@ -8,9 +9,34 @@
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <memory>
+#include <string>
+#include <system_error>
+#include <unistd.h>
 
 namespace sim {
+
+namespace {
+
+// Resident memory in MiB from /proc/self/status ("VmRSS" now, "VmHWM" the peak
+// since the last reset); -1 where the system does not tell.
+double MemoriaMiB(const char* campo) {
+    std::ifstream f("/proc/self/status");
+    std::string linha;
+    const std::string chave = std::string(campo) + ":";
+    while (std::getline(f, linha))
+        if (linha.rfind(chave, 0) == 0) return std::stod(linha.substr(chave.size())) / 1024.0;
+    return -1;
+}
+
+// Starts the peak over from what the process holds now.
+void ZerarPico() {
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+} // namespace
 
 int BenchDoJogo(const Argumentos& args) {
     using Relogio = std::chrono::steady_clock;
@@ -40,14 +66,25 @@ int BenchDoJogo(const Argumentos& args) {
     piloto.Entrar();
     piloto.Jogar();
 
+    // Saved and loaded as the game does it, through a file, in a temporary
+    // folder; the loaded copy is built beside the live game, as a load is.
+    const auto arquivo = std::filesystem::temp_directory_path() /
+                         ("pitchlord-bench-" + std::to_string(::getpid()) + ".s07");
+    const double vivo = MemoriaMiB("VmRSS");
+    ZerarPico();
     const auto t1 = Relogio::now();
-    const auto bytes = persistence::SerializarJogo(*jogo);
+    bool ok = persistence::GravarJogo(arquivo, *jogo);
     const double salvar = segundos(Relogio::now() - t1);
+    const double picoSalvar = MemoriaMiB("VmHWM");
+    std::error_code ec;
+    const auto tamanho = ok ? std::filesystem::file_size(arquivo, ec) : 0;
     auto carregado = std::make_unique<world::Jogo>();
+    ZerarPico();
     const auto t2 = Relogio::now();
-    const bool ok =
-        persistence::DesserializarJogo(bytes, *carregado) == persistence::ResultadoCarga::Ok;
+    ok = ok && persistence::LerJogo(arquivo, *carregado) == persistence::ResultadoCarga::Ok;
     const double carregar = segundos(Relogio::now() - t2);
+    const double picoCarregar = MemoriaMiB("VmHWM");
+    std::filesystem::remove(arquivo, ec);
 
     double total = 0, pior = 0;
     for (double s : porTemporada) total += s, pior = std::max(pior, s);
@@ -66,7 +103,10 @@ int BenchDoJogo(const Argumentos& args) {
         j.FecharLista();
         j.Chave("s_salvar").Real(salvar);
         j.Chave("s_carregar").Real(carregar);
-        j.Chave("bytes_jogo_salvo").Numero(static_cast<std::int64_t>(bytes.size()));
+        j.Chave("bytes_jogo_salvo").Numero(static_cast<std::int64_t>(tamanho));
+        j.Chave("mib_jogo_vivo").Real(vivo);
+        j.Chave("mib_pico_salvar").Real(picoSalvar);
+        j.Chave("mib_pico_carregar").Real(picoCarregar);
         j.Chave("carregou").Logico(ok);
         j.FecharObjeto();
         std::printf("%s\n", j.Resultado().c_str());
@@ -79,8 +119,12 @@ int BenchDoJogo(const Argumentos& args) {
         std::printf("each season         ");
         for (double s : porTemporada) std::printf(" %.3f", s);
         std::printf(" s\n");
-        std::printf("save                 %.3f s, %zu bytes\n", salvar, bytes.size());
+        std::printf("save                 %.3f s, %ju bytes\n", salvar,
+                    static_cast<std::uintmax_t>(tamanho));
         std::printf("load                 %.3f s%s\n", carregar, ok ? "" : " (FAILED)");
+        std::printf("memory (RSS)         %.0f MiB live game, peak %.0f MiB saving, %.0f MiB "
+                    "loading a second copy beside it\n",
+                    vivo, picoSalvar, picoCarregar);
     }
     return ok ? 0 : 1;
 }

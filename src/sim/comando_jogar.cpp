@@ -348,10 +348,8 @@ int ComandoJogar(const Argumentos& args) {
         plataforma::DefinirRaiz(dados);
         plataforma::DefinirPastaPrograma(dados);
         world::IniciarIdioma();
-        const auto bytes =
-            plataforma::LerArquivo(carregar, std::numeric_limits<std::size_t>::max());
-        if (!bytes) return Erro("cannot read " + carregar);
-        if (persistence::DesserializarJogo(*bytes, *jogo) != persistence::ResultadoCarga::Ok)
+        if (plataforma::LeitorArquivo f; !f.Abrir(carregar)) return Erro("cannot read " + carregar);
+        if (persistence::LerJogo(carregar, *jogo) != persistence::ResultadoCarga::Ok)
             return Erro(carregar + ": " + plataforma::Cp1252ParaUtf8(world::texto(357)));
     } else if (std::string erro = NovoJogoDoAutopiloto(args, *jogo); !erro.empty()) {
         return Erro(erro);
@@ -424,9 +422,7 @@ int ComandoJogar(const Argumentos& args) {
     std::string salvo;
     if (temSalvar) {
         persistence::PreencherDescricao(*jogo);
-        const auto bytes = persistence::SerializarJogo(*jogo);
-        if (!plataforma::GravarArquivoAtomico(salvarem, bytes))
-            return Erro("cannot write " + salvarem);
+        if (!persistence::GravarJogo(salvarem, *jogo)) return Erro("cannot write " + salvarem);
         salvo = salvarem;
     }
     if (json)

@@ -2,6 +2,7 @@
 // What stays of a match after its date: the archive the match report reads,
 // its events, and the season's results list the rankings read. All three go
 // into saved games as they are.
+#include "world/blocos.hpp"
 #include "world/registros.hpp"
 
 #include <vector>
@@ -80,9 +81,12 @@ struct TResultado {
 };
 static_assert(sizeof(TResultado) == 24);
 
+// The archive and its events are kept for the whole game and grow by some
+// 10 MiB a season on the whole world: kept in blocks, they grow without ever
+// copying themselves.
 struct ArquivoJogos {
-    std::vector<TJogoArquivado> jogos;  // `arquivojogos`, the whole game
-    std::vector<TEvento> eventos;       // `arquivoeventos`, tagged with their entry
+    Blocos<TJogoArquivado> jogos;       // `arquivojogos`, the whole game
+    Blocos<TEvento> eventos;            // `arquivoeventos`, tagged with their entry
     std::vector<TResultado> resultados; // the season's, codes below 7
 };
 

@@ -10,6 +10,7 @@
 #include "management/proximoadversario.hpp"
 #include "match/resultadosdata.hpp"
 #include "persistence/jogosalvo.hpp"
+#include "plataforma/arquivos.hpp"
 #include "plataforma/caminhos.hpp"
 #include "plataforma/datas.hpp"
 #include "world/clubes.hpp"
@@ -19,6 +20,7 @@
 
 #include <map>
 #include <memory>
+#include <unistd.h>
 #include <utility>
 
 using namespace world;
@@ -187,6 +189,20 @@ TEST_F(Temporadas, ALoadedGameGoesOnExactlyAsTheGameItWasSavedFrom) {
     ASSERT_EQ(persistence::DesserializarJogo(salvo, *carregado), persistence::ResultadoCarga::Ok);
     EXPECT_TRUE(persistence::SerializarJogo(*carregado) == salvo);
     EXPECT_EQ(carregado->calendario[0].data, jogo->calendario[0].data); // rebuilt on loading
+    {
+        // Streamed to a file and back, section by section: the same bytes.
+        const auto arquivo = std::filesystem::temp_directory_path() /
+                             ("pitchlord-temporadas-" + std::to_string(::getpid()) + ".s07");
+        ASSERT_TRUE(persistence::GravarJogo(arquivo, *jogo));
+        const auto gravado = plataforma::LerArquivo(arquivo, salvo.size() + 1);
+        auto doArquivo = std::make_unique<Jogo>();
+        const auto lido = persistence::LerJogo(arquivo, *doArquivo);
+        std::filesystem::remove(arquivo);
+        ASSERT_TRUE(gravado);
+        EXPECT_TRUE(*gravado == salvo);
+        ASSERT_EQ(lido, persistence::ResultadoCarga::Ok);
+        EXPECT_TRUE(persistence::SerializarJogo(*doArquivo) == salvo);
+    }
 
     // Both go on from the main screen as a loaded game opens it, to the
     // start of the next season.

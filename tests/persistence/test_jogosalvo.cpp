@@ -2,13 +2,16 @@
 
 #include "apoio/apoio.hpp"
 #include "plataforma/aleatorio.hpp"
+#include "plataforma/bytes.hpp"
 #include "plataforma/caminhos.hpp"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <csignal>
 #include <cstring>
 #include <functional>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace persistence;
@@ -123,6 +126,122 @@ Jogo JogoPequeno() {
     j.gerador.Semear(12345);
     for (int i = 0; i < 5; ++i) j.Aleatorio(100);
     return j;
+}
+
+std::int32_t I32EmRef(const Bytes& b, std::size_t pos) {
+    std::int32_t v;
+    std::memcpy(&v, b.data() + pos, 4);
+    return v;
+}
+
+// JogoPequeno grown past what the writer and the reader hold at once: more
+// clubs than one batch of the club section, an archive larger than the
+// buffer, a lineup index that must not reach the file.
+Jogo JogoGrande() {
+    Jogo j = JogoPequeno();
+    for (int c = 0; c < 150; ++c) {
+        TTime t = NovoTime();
+        Padrao(t.nome, c);
+        t.nome.tamanho = 20;
+        t.escalacao = c;
+        j.times.push_back(t);
+    }
+    j.arquivo.jogos = Padroes<TJogoArquivado>(4500, 7); // two blocks
+    j.arquivo.eventos = Padroes<TEvento>(10000, 3);
+    j.historicotitulos.clear();
+    j.obras.clear(); // an empty last section
+    return j;
+}
+
+// The file as its layout reads, written here apart from the game's writer
+// with the plain byte writer: what every streamed save must equal.
+template <class C> void TabelaRef(plataforma::EscritorBytes& w, const C& v) {
+    w.EscreverI32(static_cast<std::int32_t>(v.size()));
+    for (const auto& r : v) w.EscreverRegistro(r);
+}
+template <class T, std::size_t N>
+void FixaRef(plataforma::EscritorBytes& w, const std::array<T, N>& a) {
+    w.EscreverI32(static_cast<std::int32_t>(N));
+    for (const T& r : a) w.EscreverRegistro(r);
+}
+Bytes Referencia(const Jogo& j) {
+    plataforma::EscritorBytes w;
+    w.EscreverI32(1);
+    TEstadoJogo e = j.estado;
+    e.gerador = j.gerador.Estado();
+    w.EscreverRegistro(e);
+    TabelaRef(w, j.jogadores);
+    TabelaRef(w, j.historicos);
+    std::vector<TTime> times = j.times;
+    for (TTime& t : times) t.escalacao = -1;
+    TabelaRef(w, times);
+    TabelaRef(w, j.selecoes);
+    TabelaRef(w, j.tecnicos);
+    w.EscreverI32(4);
+    w.EscreverRegistro(j.precospadrao);
+    TabelaRef(w, j.financas);
+    TabelaRef(w, j.arquivo.resultados);
+    FixaRef(w, j.grupostorneio);
+    FixaRef(w, j.paresmundial);
+    FixaRef(w, j.estaduais);
+    TabelaRef(w, j.arquivo.jogos);
+    TabelaRef(w, j.campeoestemporada);
+    TabelaRef(w, j.convocados);
+    TabelaRef(w, j.emails);
+    TabelaRef(w, j.amistosos);
+    TabelaRef(w, j.ligas);
+    TabelaRef(w, j.partidas);
+    TabelaRef(w, j.arquivo.eventos);
+    TabelaRef(w, j.historicotitulos);
+    TabelaRef(w, j.historicotecnico);
+    TabelaRef(w, j.artilheiros);
+    TabelaRef(w, j.campanhas);
+    TabelaRef(w, j.transferencias);
+    TabelaRef(w, j.trocastecnicos);
+    TabelaRef(w, j.obras);
+    return w.Dados();
+}
+
+// Where each section of a file starts, and its end: walked by the record
+// sizes of the layout (0 for a fixed section's size).
+std::vector<std::size_t> Secoes(const Bytes& b) {
+    const std::size_t tamanhos[] = {sizeof(TJogador),
+                                    sizeof(THistoricoJogador),
+                                    sizeof(TTime),
+                                    sizeof(TSelecao),
+                                    sizeof(TTecnico),
+                                    0,
+                                    sizeof(TFinancas),
+                                    sizeof(TResultado),
+                                    0,
+                                    0,
+                                    0,
+                                    sizeof(TJogoArquivado),
+                                    sizeof(TCampeoesTemporada),
+                                    sizeof(TConvocado),
+                                    sizeof(TEmail),
+                                    sizeof(TAmistoso),
+                                    sizeof(TLiga),
+                                    sizeof(TPartida),
+                                    sizeof(TEvento),
+                                    sizeof(TTituloHistorico),
+                                    sizeof(TTecnicoHistorico),
+                                    sizeof(TArtilheiroHistorico),
+                                    sizeof(TCampanha),
+                                    sizeof(TTransferencia),
+                                    sizeof(TTrocaTecnico),
+                                    sizeof(TObra)};
+    const std::size_t fixas[] = {sizeof(PrecosPadrao), 16 * sizeof(TGrupoTorneio),
+                                 6 * sizeof(TParMundial), 27 * sizeof(TEstadual)};
+    std::vector<std::size_t> r = {0, 4};
+    std::size_t pos = 4 + sizeof(TEstadoJogo);
+    int fixa = 0;
+    for (std::size_t t : tamanhos) {
+        r.push_back(pos);
+        pos += 4 + (t ? t * static_cast<std::size_t>(I32EmRef(b, pos)) : fixas[fixa++]);
+    }
+    r.push_back(pos);
+    return r;
 }
 
 // A game the failed loads must leave as it was.
@@ -469,4 +588,96 @@ TEST(JogoSalvo, NameRules) {
     EXPECT_TRUE(ArquivoSalvoExiste("Meu jogo.s07"));
     EXPECT_TRUE(ArquivoSalvoExiste("MEU JOGO.S07")); // the folder ignores case
     EXPECT_FALSE(ArquivoSalvoExiste("../sav/Meu jogo.s07"));
+}
+
+TEST(JogoSalvo, AStreamedSaveHasTheBytesOfTheLayout) {
+    apoio::PastaTemporaria pasta;
+    Jogo vazio = JogoPequeno();
+    vazio.arquivo = {};
+    vazio.emails.clear();
+    vazio.convocados.clear();
+    for (const Jogo& j : {JogoPequeno(), JogoGrande(), vazio}) {
+        const Bytes esperado = Referencia(j);
+        ASSERT_TRUE(GravarJogo(pasta / "x.s07", j));
+        const Bytes gravado = pasta.Ler("x.s07");
+        ASSERT_EQ(gravado.size(), esperado.size());
+        EXPECT_TRUE(gravado == esperado);
+        EXPECT_TRUE(SerializarJogo(j) == esperado);
+        Bytes pedacos;
+        EscreverJogo(j, [&](const void* p, std::size_t n) {
+            pedacos.insert(pedacos.end(), static_cast<const unsigned char*>(p),
+                           static_cast<const unsigned char*>(p) + n);
+        });
+        EXPECT_TRUE(pedacos == esperado);
+        // Read back from the file, the same game.
+        Jogo lido = Sentinela();
+        ASSERT_EQ(LerJogo(pasta / "x.s07", lido), ResultadoCarga::Ok);
+        EXPECT_TRUE(SerializarJogo(lido) == esperado);
+        EXPECT_EQ(Secoes(esperado).back(), esperado.size());
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(pasta.Caminho()), {}), 1);
+}
+
+TEST(JogoSalvo, AFileCutAtASectionBoundaryIsRefusedWhole) {
+    apoio::PastaTemporaria pasta;
+    Jogo jogo = JogoGrande();
+    jogo.estado.arquivo.set("grande.s07");
+    ASSERT_TRUE(salvajogo(jogo));
+    const Bytes cheio = pasta.Ler("sav/grande.s07");
+    const auto secoes = Secoes(cheio);
+    ASSERT_EQ(secoes.size(), 29u); // the header, the block, 26 more, and the end
+    ASSERT_EQ(secoes.back(), cheio.size());
+    Jogo alvo = Sentinela();
+    for (std::size_t s : secoes)
+        for (std::size_t corte : {s - 1, s, s + 2, s + 4, s + 5}) {
+            if (corte == 0 || corte >= cheio.size()) continue;
+            pasta.Escrever("sav/cortado.s07", Bytes(cheio.begin(), cheio.begin() + corte));
+            ASSERT_EQ(LerJogo(pasta / "sav/cortado.s07", alvo), ResultadoCarga::Ilegivel) << corte;
+            ASSERT_FALSE(carregajogo(alvo, "cortado.s07")) << corte;
+        }
+    // One byte too many is refused as well; the game on hand never moved.
+    Bytes comSobra = cheio;
+    comSobra.push_back(0);
+    pasta.Escrever("sav/sobra.s07", comSobra);
+    EXPECT_FALSE(carregajogo(alvo, "sobra.s07"));
+    EXPECT_EQ(alvo.estado.temporada, 77);
+    EXPECT_EQ(alvo.jogadores.size(), 1u);
+    EXPECT_TRUE(alvo.estado.arquivo.empty());
+    ASSERT_TRUE(carregajogo(alvo, "grande.s07"));
+    EXPECT_TRUE(SerializarJogo(alvo) == cheio);
+}
+
+// A disk that fills in the middle of a save: the write fails partway, the
+// save reports it, the previous file is still there and loads, and nothing
+// of the failed write is left in the folder.
+TEST(JogoSalvo, AWriteThatFailsHalfwayKeepsThePreviousSaveLoadable) {
+    apoio::PastaTemporaria pasta;
+    Jogo antigo = JogoPequeno();
+    antigo.estado.arquivo.set("jogo.s07");
+    ASSERT_TRUE(salvajogo(antigo));
+    const Bytes antes = pasta.Ler("sav/jogo.s07");
+
+    Jogo novo = JogoGrande();
+    novo.estado.arquivo.set("jogo.s07");
+    const std::size_t total = SerializarJogo(novo).size();
+    rlimit original{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &original), 0);
+    auto* sinal = std::signal(SIGXFSZ, SIG_IGN); // the write fails instead of killing us
+    // Past the first buffer, inside the first one, and a byte short of the end.
+    for (std::size_t limite : {total / 2, std::size_t{5000}, total - 1}) {
+        rlimit r = original;
+        r.rlim_cur = limite;
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &r), 0);
+        const bool salvou = salvajogo(novo);
+        ::setrlimit(RLIMIT_FSIZE, &original);
+        EXPECT_FALSE(salvou) << limite;
+        EXPECT_EQ(pasta.Ler("sav/jogo.s07"), antes) << limite;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(pasta / "sav"), {}), 1);
+    }
+    std::signal(SIGXFSZ, sinal);
+    Jogo lido = Sentinela();
+    ASSERT_TRUE(carregajogo(lido, "jogo.s07"));
+    EXPECT_TRUE(SerializarJogo(lido) == antes);
+    ASSERT_TRUE(salvajogo(novo)); // with room again, the new game goes in whole
+    EXPECT_EQ(pasta.Ler("sav/jogo.s07").size(), total);
 }

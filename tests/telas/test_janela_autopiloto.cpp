@@ -57,8 +57,8 @@ struct TelasFechadas : match::Interacao {
 };
 
 // Where two games part: the first table and record that differ.
-template <typename T>
-bool Difere(std::string& onde, const char* nome, const std::vector<T>& a, const std::vector<T>& b) {
+template <typename C> bool Difere(std::string& onde, const char* nome, const C& a, const C& b) {
+    using T = typename C::value_type;
     if (a.size() != b.size()) {
         onde = std::string(nome) + ": " + std::to_string(a.size()) + " against " +
                std::to_string(b.size()) + " records";
