@@ -12,9 +12,10 @@ corpus=build-fuzz/corpus
 tools/fuzz/semear.sh "$corpus" build/jogo >/dev/null
 for alvo in jogosalvo perfil arquivos; do
   mkdir -p "$corpus/$alvo.novos"
-  # Saved games are megabytes long; the other files a few kilobytes.
+  # Saved games are megabytes long, language files some hundred kilobytes.
   maximo=4096
   [ "$alvo" = jogosalvo ] && maximo=11000000
+  [ "$alvo" = perfil ] && maximo=262144
   echo "fuzz_$alvo: ${segundos}s"
   build-fuzz/ferramentas/fuzz_$alvo "$corpus/$alvo.novos" "$corpus/$alvo" \
     -max_len="$maximo" -max_total_time="$segundos" -print_final_stats=1 2>&1 | grep -E "stat::number_of_executed_units|ERROR|SUMMARY" || true
