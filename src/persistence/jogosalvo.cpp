@@ -7,6 +7,7 @@
 
 #include "competitions/calendario.hpp"
 #include "competitions/torneios.hpp"
+#include "management/invariantes.hpp"
 #include "plataforma/arquivos.hpp"
 #include "plataforma/bytes.hpp"
 
@@ -397,6 +398,9 @@ template <class E> ResultadoCarga Desserializar(E& entrada, Jogo& saida) {
     if (j.jogadores.empty() || j.historicos.empty()) return ResultadoCarga::Ilegivel;
     if (!EstadoValido(j) || !RegistrosValidos(j) || !TorneioValido(j))
         return ResultadoCarga::Ilegivel;
+    // What holds wherever the game can be saved holds in the file, or the
+    // file is not a game we wrote (or was tampered with) and is refused whole.
+    if (!management::VerificarInvariantes(j).empty()) return ResultadoCarga::Ilegivel;
 
     j.precospadrao = precos;
     j.gerador.Semear(j.estado.gerador);

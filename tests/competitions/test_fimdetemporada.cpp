@@ -390,6 +390,13 @@ TEST(FimDeTemporada, KeepsTheTopScorerOfFewerMatchesAndTheSaveCarriesThem) {
     ASSERT_EQ(de(1, kPais, 1).size(), 1u);
     EXPECT_EQ(de(1, kPais, 1)[0].jogador, a[3]);
 
+    // As in any saved game: squads counted, the human's coach record his.
+    jogo.estado.numhumanos = 1;
+    jogo.estado.humanos[0] = jogo.times[m.humano].tecnico;
+    jogo.tecnicos[m.humano].humano = 1;
+    const auto porTime = JogadoresPorTime(jogo);
+    for (std::size_t t = 0; t < jogo.times.size(); ++t)
+        ContarElenco(jogo, static_cast<int>(t), porTime[t]);
     const std::vector<unsigned char> bytes = persistence::SerializarJogo(jogo);
     Jogo lido;
     ASSERT_EQ(persistence::DesserializarJogo(bytes, lido), persistence::ResultadoCarga::Ok);

@@ -7,6 +7,7 @@
 #include "match/construtores.hpp"
 #include "match/estatisticas.hpp"
 #include "persistence/jogosalvo.hpp"
+#include "world/clubes.hpp"
 
 #include <gtest/gtest.h>
 
@@ -359,6 +360,17 @@ TEST(Emails, MailboxSurvivesSaveAndLoad) {
     TFinancas zero;
     std::memset(&zero, 0, sizeof zero);
     c.jogo.financas.assign(c.jogo.times.size(), zero); // as every loaded game has them
+    // As a game is wherever it is saved: squads counted, the human's coach
+    // record at his club.
+    const auto porTime = JogadoresPorTime(c.jogo);
+    for (std::size_t t = 0; t < c.jogo.times.size(); ++t)
+        ContarElenco(c.jogo, static_cast<int>(t), porTime[t]);
+    TTecnico k = NovoTecnico();
+    k.humano = 1;
+    k.time = c.humano;
+    c.jogo.tecnicos.push_back(k);
+    c.jogo.times[c.humano].tecnico = static_cast<i32>(c.jogo.tecnicos.size()) - 1;
+    c.jogo.estado.humanos[0] = c.jogo.times[c.humano].tecnico;
     const std::vector<unsigned char> primeiro = persistence::SerializarJogo(c.jogo);
     Jogo lido;
     ASSERT_EQ(persistence::DesserializarJogo(primeiro, lido), persistence::ResultadoCarga::Ok);

@@ -4,6 +4,7 @@
 #include "plataforma/aleatorio.hpp"
 #include "plataforma/bytes.hpp"
 #include "plataforma/caminhos.hpp"
+#include "world/clubes.hpp"
 
 #include <gtest/gtest.h>
 
@@ -113,7 +114,6 @@ Jogo JogoPequeno() {
     j.estaduais[4].grupos[0][0] = 1;
     j.estaduais[4].numgrupos = 1;
     j.campeoestemporada = Padroes<TCampeoesTemporada>(1, 80);
-    j.convocados = {{2, 0}, {5, 1}};
     j.emails = Padroes<TEmail>(2, 90);
     j.amistosos = Padroes<TAmistoso>(1, 100);
     j.historicotitulos = Padroes<TTituloHistorico>(2, 110);
@@ -123,6 +123,26 @@ Jogo JogoPequeno() {
     j.transferencias = Padroes<TTransferencia>(2, 150);
     j.trocastecnicos = Padroes<TTrocaTecnico>(1, 160);
     j.obras = Padroes<TObra>(1, 170);
+    // What the game keeps true wherever it is saved: the human's club
+    // flagged, squads counted, the played draw in both tables, statements,
+    // transfers, mail and friendlies naming real clubs and players, no
+    // call-ups outside a tournament.
+    j.times[0].humano = 1;
+    for (int c = 0; c < 4; ++c) ContarElenco(j, c, {1 + 3 * c, 2 + 3 * c, 3 + 3 * c});
+    for (int c : {0, 1}) j.times[c].jogos[1] = 1, j.times[c].pontos[1] = 1;
+    for (TFinancas& f : j.financas)
+        for (i32* v : {&f.salarios, &f.ingressos, &f.estadio, &f.vendas, &f.compras, &f.premios,
+                       &f.patrocinio, &f.multas, &f.emprestimo})
+            *v &= 0xfffff;
+    for (std::size_t i = 0; i < j.transferencias.size(); ++i) {
+        TTransferencia& t = j.transferencias[i];
+        t.jogador = 1 + static_cast<i32>(i);
+        t.vendedor = 1;
+        t.comprador = 2;
+        t.preco &= 0xfffff;
+    }
+    for (std::size_t i = 0; i < j.emails.size(); ++i) j.emails[i].clube = static_cast<i32>(i);
+    for (TAmistoso& a : j.amistosos) a.mandante = 0, a.visitante = 2, a.jogado = 1;
     j.gerador.Semear(12345);
     for (int i = 0; i < 5; ++i) j.Aleatorio(100);
     return j;
@@ -145,7 +165,9 @@ Jogo JogoGrande() {
         t.nome.tamanho = 20;
         t.escalacao = c;
         j.times.push_back(t);
+        ++j.estado.numtimesextras;
     }
+    j.financas.resize(j.times.size(), TFinancas{});
     j.arquivo.jogos = Padroes<TJogoArquivado>(4500, 7); // two blocks
     j.arquivo.eventos = Padroes<TEvento>(10000, 3);
     j.historicotitulos.clear();
@@ -411,7 +433,12 @@ TEST(JogoSalvo, IndicesOutOfRangeMakeTheFileUnreadable) {
         {"referee", [](Jogo& j) { j.estado.arbitrostemporada[11] = 42; }},
         {"state group", [](Jogo& j) { j.estaduais[4].grupos[4][5] = 4; }},
         {"state champion", [](Jogo& j) { j.estaduais[0].campeao = 4; }},
-        {"call-up", [](Jogo& j) { j.convocados[1].jogador = 13; }},
+        {"call-up", [](Jogo& j) { j.convocados.push_back({13, 0}); }},
+        // In range, but not a game the rules leave behind.
+        {"squad count", [](Jogo& j) { j.times[1].elenco = 9; }},
+        {"human flag", [](Jogo& j) { j.times[0].humano = 0; }},
+        {"league table", [](Jogo& j) { j.times[2].pontos[1] = 3; }},
+        {"call-up outside a tournament", [](Jogo& j) { j.convocados.push_back({2, 0}); }},
         // Fields the rules count with or index by, far out of their range.
         {"player position", [](Jogo& j) { j.jogadores[2].posicao = 2147483647; }},
         {"player role", [](Jogo& j) { j.jogadores[2].funcao = -1; }},
@@ -451,6 +478,7 @@ TEST(JogoSalvo, IndicesOutOfRangeMakeTheFileUnreadable) {
         fim.estado.numhumanos = 0;
         fim.estado.timeshumanos[0] = -1;
         fim.times[0].humano = 0;
+        fim.times[0].tecnico = fim.tecnicos[0].time = -1;
         ASSERT_EQ(DesserializarJogo(SerializarJogo(fim), alvo), ResultadoCarga::Ok);
         EXPECT_EQ(alvo.estado.tipo, -1);
     }
@@ -535,6 +563,8 @@ TEST(JogoSalvo, LoadDialogListsDescribesAndDeletes) {
     fim.estado.tipo = -1;
     fim.estado.numhumanos = 0;
     fim.estado.timeshumanos[0] = -1;
+    fim.times[0].humano = 0;
+    fim.times[0].tecnico = fim.tecnicos[0].time = -1;
     fim.estado.arquivo.set("fim.s07");
     ASSERT_TRUE(salvajogo(fim));
     const auto f = DescreverJogoSalvo("fim.s07");
