@@ -70,8 +70,7 @@ struct FiltroConvocacao {
     int passe = -1; // band 0..6
     bool estrelas = false;
 };
-std::vector<int> BuscarConvocaveis(const world::Jogo& jogo, int selecao,
-                                   const FiltroConvocacao& f);
+std::vector<int> BuscarConvocaveis(const world::Jogo& jogo, int selecao, const FiltroConvocacao& f);
 // The squad may be confirmed: at least 2 goalkeepers and 20 outfield players.
 bool ConvocacaoValida(const world::Jogo& jogo, const std::vector<int>& jogadores);
 // "Continuar >>": the team's own players released, the chosen ones moved into

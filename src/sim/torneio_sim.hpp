@@ -28,8 +28,8 @@ struct RelatorioTorneio {
     std::map<int, int> paises; // temporary club → country
     std::vector<Linha> grupos;
     std::vector<Jogo> mataamata;
-    std::vector<int> colocacao;                  // countries placed 1..4
-    std::vector<std::pair<int, int>> humanos;    // human number, country
+    std::vector<int> colocacao;               // countries placed 1..4
+    std::vector<std::pair<int, int>> humanos; // human number, country
 
     // After a tournament date (the teams still in the tables).
     void Observar(const world::Jogo& jogo);

@@ -26,8 +26,10 @@ bool TimeCompleto(const TBlocoJogadores& b) {
     int goleiros = 0, linha = 0;
     for (int k = 0; k < kVagasTime; ++k) {
         if (VagaVazia(b.nomes[k])) continue;
-        if (b.posicoes[k] == 0) ++goleiros;
-        else if (b.posicoes[k] <= 4) ++linha;
+        if (b.posicoes[k] == 0)
+            ++goleiros;
+        else if (b.posicoes[k] <= 4)
+            ++linha;
     }
     return goleiros >= 1 && linha > 10;
 }
@@ -90,8 +92,8 @@ bool SalvarTimeEm(ArquivoTime& arquivo, const std::filesystem::path& caminho) {
 
 bool SalvarTime(ArquivoTime& arquivo) {
     const std::string nome = plataforma::Cp1252ParaUtf8(arquivo.cabecalho.arquivo.view());
-    if (nome.empty() || nome.find('/') != std::string::npos || nome.find('\\') != std::string::npos ||
-        nome == "." || nome == "..")
+    if (nome.empty() || nome.find('/') != std::string::npos ||
+        nome.find('\\') != std::string::npos || nome == "." || nome == "..")
         return false;
     return SalvarTimeEm(arquivo, plataforma::Resolver("teams\\" + nome + ".b07"));
 }

@@ -382,18 +382,18 @@ static_assert(sizeof(TContadores) == 48);
 // state block.
 constexpr int kConvitesPorNivel = 8;
 struct TTorneio {
-    i32 codigo;         // 7, 8 or 9 while one is drawn, 0 none
-    i32 temporada;      // the season it was drawn for
-    i32 numtimes;       // length of times before the draw
-    i32 numjogadores;   // length of jogadores before the draw
-    i32 selecoes[6];    // by human number: the national team he coaches, -1 none
-    i32 indicesede;     // the next World Cup's entry in the hosts' table
-    i32 sede;           // host country of this tournament, -1 none
-    i32 cidades[2];     // the city groups its venues come from
+    i32 codigo;                         // 7, 8 or 9 while one is drawn, 0 none
+    i32 temporada;                      // the season it was drawn for
+    i32 numtimes;                       // length of times before the draw
+    i32 numjogadores;                   // length of jogadores before the draw
+    i32 selecoes[6];                    // by human number: the national team he coaches, -1 none
+    i32 indicesede;                     // the next World Cup's entry in the hosts' table
+    i32 sede;                           // host country of this tournament, -1 none
+    i32 cidades[2];                     // the city groups its venues come from
     i32 convites[2][kConvitesPorNivel]; // invitation lists of tiers 1 and 2, -1 empty
-    i32 terceiros[2];   // Copa America: the two best thirds once known, -1 before
-    i32 convocou[6];    // by human number: 1 once his squad has been called up
-    i32 campeao;        // the final's winner once played, -1 before
+    i32 terceiros[2];                   // Copa America: the two best thirds once known, -1 before
+    i32 convocou[6];                    // by human number: 1 once his squad has been called up
+    i32 campeao;                        // the final's winner once played, -1 before
     i32 reservado[25];
 };
 static_assert(sizeof(TTorneio) == 256);

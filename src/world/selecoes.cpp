@@ -25,8 +25,10 @@ bool SelecaoCompleta(const TSelecao& s) {
     int goleiros = 0, linha = 0;
     for (int k = 0; k < kVagasSelecao; ++k) {
         if (VagaVazia(s.nomes[k])) continue;
-        if (s.posicoes[k] == 0) ++goleiros;
-        else if (s.posicoes[k] >= 1 && s.posicoes[k] <= 4) ++linha;
+        if (s.posicoes[k] == 0)
+            ++goleiros;
+        else if (s.posicoes[k] >= 1 && s.posicoes[k] <= 4)
+            ++linha;
     }
     return goleiros >= 2 && linha >= 16;
 }

@@ -22,8 +22,8 @@ namespace {
 // Europe, South America (and Mexico, whose team plays in North America),
 // Africa, Asia, North America, Oceania: more than
 // enough of each for a World Cup, and every Copa America and Euro country.
-constexpr int kEuropa[] = {3,  97,  65,  104, 72,  85,  154, 159, 78,  162, 179, 192,
-                           152, 193, 54, 52, 160, 142, 171, 31,  63,  180, 21,  100};
+constexpr int kEuropa[] = {3,   97,  65, 104, 72,  85,  154, 159, 78, 162, 179, 192,
+                           152, 193, 54, 52,  160, 142, 171, 31,  63, 180, 21,  100};
 constexpr int kAmerica[] = {29, 11, 195, 150, 42, 46, 60, 151, 26, 198, 131};
 constexpr int kAfrica[] = {1, 57, 129, 190, 5, 10};
 constexpr int kAsia[] = {107, 9, 43, 49, 0, 18};

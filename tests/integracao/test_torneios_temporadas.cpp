@@ -132,8 +132,7 @@ TEST_F(TorneiosTemporadas, AGameSavedOnATournamentDateLoadsOntoTheNationalTeamSc
     persistence::PreencherDescricao(*jogo);
     const std::string descricao(jogo->estado.descrtime.view());
     const std::string clube(jogo->times[jogo->estado.timeatual].nome.view());
-    EXPECT_EQ(descricao,
-              persistence::DescricaoComSelecao(jogo->times[selecao].nome.view(), clube));
+    EXPECT_EQ(descricao, persistence::DescricaoComSelecao(jogo->times[selecao].nome.view(), clube));
     EXPECT_NE(descricao.find(" ("), std::string::npos);
 
     const auto bytes = persistence::SerializarJogo(*jogo);

@@ -433,12 +433,18 @@ TEST(JogoSalvo, IndicesOutOfRangeMakeTheFileUnreadable) {
         {"referee", [](Jogo& j) { j.estado.arbitrostemporada[11] = 42; }},
         {"state group", [](Jogo& j) { j.estaduais[4].grupos[4][5] = 4; }},
         {"state champion", [](Jogo& j) { j.estaduais[0].campeao = 4; }},
-        {"call-up", [](Jogo& j) { j.convocados.push_back({13, 0}); }},
+        {"call-up",
+         [](Jogo& j) {
+             j.convocados.push_back({13, 0});
+         }},
         // In range, but not a game the rules leave behind.
         {"squad count", [](Jogo& j) { j.times[1].elenco = 9; }},
         {"human flag", [](Jogo& j) { j.times[0].humano = 0; }},
         {"league table", [](Jogo& j) { j.times[2].pontos[1] = 3; }},
-        {"call-up outside a tournament", [](Jogo& j) { j.convocados.push_back({2, 0}); }},
+        {"call-up outside a tournament",
+         [](Jogo& j) {
+             j.convocados.push_back({2, 0});
+         }},
         // Fields the rules count with or index by, far out of their range.
         {"player position", [](Jogo& j) { j.jogadores[2].posicao = 2147483647; }},
         {"player role", [](Jogo& j) { j.jogadores[2].funcao = -1; }},

@@ -109,7 +109,7 @@ TEST(JanelaEAutopiloto, ASeasonInTheWindowEndsInTheGameTheAutopilotPlays) {
     management::Autopiloto piloto(*pilotado);
     piloto.MostrarGrupos(true);
     piloto.Responder(respostas);
-    piloto.Mercado(false); // the window closes every offer and auction unanswered
+    piloto.Mercado(false);      // the window closes every offer and auction unanswered
     piloto.ia.selecoes = false; // and the national-team invitation too
     piloto.escalar = [&](int) { EscalarComoATela(*pilotado); };
     piloto.fimdetemporada = [] { return false; };
