@@ -48,13 +48,6 @@ using namespace world;
 
 namespace {
 
-QComboBox* Caixa(const std::vector<std::string>& itens) {
-    auto* c = new QComboBox;
-    for (const std::string& t : itens) c->addItem(ui::Q(t));
-    c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    return c;
-}
-
 // A confidence gauge: red when low, yellow in the middle, green when high.
 QProgressBar* Medidor() {
     auto* b = new QProgressBar;
@@ -217,39 +210,12 @@ QWidget* TelaPrincipal::MontarPainel() {
     f->setLabelAlignment(Qt::AlignRight);
     f->setRowWrapPolicy(QFormLayout::WrapAllRows);
 
-    // Captions: the language files have none for these boxes.
-    formacao_ = new QComboBox;
-    connect(formacao_, &QComboBox::activated, this, &TelaPrincipal::EscolheuFormacao);
-    f->addRow(QStringLiteral("Formação:"), formacao_);
-
-    capitao_ = new QComboBox;
-    connect(capitao_, &QComboBox::activated, this, [this](int item) {
-        DefinirCapitao(jogo_, grade_->grade(), capitao_->itemData(item).toInt());
-    });
-    f->addRow(QStringLiteral("Capitão:"), capitao_);
-    cobrador_ = new QComboBox;
-    connect(cobrador_, &QComboBox::activated, this, [this](int item) {
-        DefinirCobrador(jogo_, grade_->grade(), cobrador_->itemData(item).toInt());
-    });
-    f->addRow(QStringLiteral("Cobrador de faltas:"), cobrador_);
-
-    estilo_ = Caixa(ItensEstilo());
-    connect(estilo_, &QComboBox::activated, this,
-            [this](int item) { DefinirEstilo(jogo_, Clube(), item); });
-    f->addRow(QStringLiteral("Estilo de jogo:"), estilo_);
-    jogadas_ = Caixa(ItensJogadas());
-    connect(jogadas_, &QComboBox::activated, this,
-            [this](int item) { DefinirJogadas(jogo_, Clube(), item); });
-    f->addRow(QStringLiteral("Jogadas:"), jogadas_);
-    marcacao_ = Caixa(ItensMarcacao());
-    connect(marcacao_, &QComboBox::activated, this,
-            [this](int item) { DefinirMarcacao(jogo_, Clube(), item); });
-    f->addRow(QStringLiteral("Marcação:"), marcacao_);
+    caixas_.Montar(
+        this, f, jogo_, grade_, [this] { return Clube(); }, [this] { Validar(); });
     v->addLayout(f);
 
     v->addSpacing(8);
-    selecionados_ = Negrito({});
-    v->addWidget(selecionados_);
+    v->addWidget(caixas_.selecionados);
     desfalques_ = new QLabel;
     desfalques_->setWordWrap(true);
     desfalques_->setStyleSheet(QStringLiteral("QLabel { color: #a01010; }"));
@@ -309,12 +275,7 @@ void TelaPrincipal::Atualizar() {
         MostrarDesfalques(DesfalquesDaEscalacao(jogo_, g));
     }
     const Disponiveis d = RecontarDisponiveis(jogo_, g);
-    {
-        const QSignalBlocker bloqueio(formacao_);
-        formacao_->clear();
-        for (int f : FormacoesPossiveis(d)) formacao_->addItem(ui::Q(TextoFormacao(f)));
-        formacao_->setCurrentIndex(-1);
-    }
+    caixas_.PreencherFormacoes(d);
     grade_->Mostrar(std::move(g));
     PreencherCaixas();
     AtualizarAdversario();
@@ -465,26 +426,9 @@ void TelaPrincipal::keyPressEvent(QKeyEvent* e) {
 }
 
 void TelaPrincipal::PreencherCaixas() {
-    const int c = Clube();
-    const std::vector<ItemJogador> itens = ItensJogadores(jogo_, grade_->grade());
-    for (QComboBox* caixa : {capitao_, cobrador_}) {
-        const QSignalBlocker bloqueio(caixa);
-        caixa->clear();
-        for (const ItemJogador& i : itens) caixa->addItem(ui::Q(i.texto), i.jogador);
-    }
-    {
-        const QSignalBlocker b1(capitao_), b2(cobrador_), b3(estilo_), b4(jogadas_), b5(marcacao_),
-            b6(salvarescalacao_);
-        capitao_->setCurrentIndex(c >= 0 ? ItemDoJogador(itens, jogo_.times[c].capitao) : -1);
-        cobrador_->setCurrentIndex(c >= 0 ? ItemDoJogador(itens, jogo_.times[c].cobrador) : -1);
-        auto mostrar = [](QComboBox* caixa, int valor) {
-            caixa->setCurrentIndex(valor >= 0 && valor < caixa->count() ? valor : -1);
-        };
-        mostrar(estilo_, c >= 0 ? jogo_.times[c].estilo : -1);
-        mostrar(jogadas_, c >= 0 ? jogo_.times[c].jogadas : -1);
-        mostrar(marcacao_, c >= 0 ? jogo_.times[c].marcacao : -1);
-        salvarescalacao_->setChecked(jogo_.estado.opcoes.opescalacao != 0);
-    }
+    caixas_.Preencher(jogo_, grade_->grade(), Clube());
+    const QSignalBlocker bloqueio(salvarescalacao_);
+    salvarescalacao_->setChecked(jogo_.estado.opcoes.opescalacao != 0);
 }
 
 void TelaPrincipal::AtualizarCabecalho() {
@@ -537,22 +481,7 @@ void TelaPrincipal::DefinirNoticias(int naolidas) {
 }
 
 void TelaPrincipal::Validar() {
-    const Validacao v = ValidarEscalacao(jogo_, grade_->grade());
-    jogar_->setEnabled(v.podejogar);
-    {
-        const QSignalBlocker bloqueio(formacao_);
-        formacao_->setCurrentIndex(v.formacao.empty() ? -1
-                                                      : formacao_->findText(ui::Q(v.formacao)));
-    }
-    selecionados_->setText(
-        QStringLiteral("Selecionados: %1 + %2").arg(v.titulares).arg(v.reservas));
-}
-
-void TelaPrincipal::EscolheuFormacao(int item) {
-    if (item < 0) return;
-    if (EscolherFormacao(jogo_, grade_->grade(), ui::ParaJogo(formacao_->itemText(item))))
-        grade_->Redesenhar();
-    Validar();
+    jogar_->setEnabled(caixas_.Validar(jogo_, grade_->grade()).podejogar);
 }
 
 void TelaPrincipal::AbrirFicha(int jogador) {

@@ -4,6 +4,7 @@
 // management screen. Nothing here moves the game on: "Jogar >>" commits the
 // lineup and says so; whoever shows the screen runs the advance cycle.
 #include "management/escalacao.hpp"
+#include "management/telas/caixasescalacao.hpp"
 #include "ui/rotulocortado.hpp"
 #include "world/jogo.hpp"
 
@@ -65,18 +66,18 @@ public:
     QToolButton* botaoNoticias() const { return noticias_; }
 
     GradeElenco* grade() const { return grade_; }
-    QComboBox* caixaFormacao() const { return formacao_; }
-    QComboBox* caixaCapitao() const { return capitao_; }
-    QComboBox* caixaCobrador() const { return cobrador_; }
-    QComboBox* caixaEstilo() const { return estilo_; }
-    QComboBox* caixaJogadas() const { return jogadas_; }
-    QComboBox* caixaMarcacao() const { return marcacao_; }
+    QComboBox* caixaFormacao() const { return caixas_.formacao; }
+    QComboBox* caixaCapitao() const { return caixas_.capitao; }
+    QComboBox* caixaCobrador() const { return caixas_.cobrador; }
+    QComboBox* caixaEstilo() const { return caixas_.estilo; }
+    QComboBox* caixaJogadas() const { return caixas_.jogadas; }
+    QComboBox* caixaMarcacao() const { return caixas_.marcacao; }
     QCheckBox* caixaSalvarEscalacao() const { return salvarescalacao_; }
     QPushButton* botaoJogar() const { return jogar_; }
     QPushButton* botaoDinheiro() const { return dinheiro_; }
     QLabel* rotuloClube() const { return nomeclube_; }
     QLabel* rotuloAdversario() const { return adversario_; }
-    QLabel* rotuloSelecionados() const { return selecionados_; }
+    QLabel* rotuloSelecionados() const { return caixas_.selecionados; }
     QLabel* rotuloData() const { return data_; }
     QMenuBar* menus() const { return menus_; }
 
@@ -126,7 +127,6 @@ private:
     void AtualizarAdversario();
     void PreencherCaixas();
     void Validar();
-    void EscolheuFormacao(int item);
     void Jogar();
     // The player's card; for the club's own players it offers the sale.
     void AbrirFicha(int jogador);
@@ -147,13 +147,7 @@ private:
     ui::RotuloCortado* adversario_ = nullptr;
     QToolButton* noticias_ = nullptr;
     GradeElenco* grade_ = nullptr;
-    QComboBox* formacao_ = nullptr;
-    QComboBox* capitao_ = nullptr;
-    QComboBox* cobrador_ = nullptr;
-    QComboBox* estilo_ = nullptr;
-    QComboBox* jogadas_ = nullptr;
-    QComboBox* marcacao_ = nullptr;
-    QLabel* selecionados_ = nullptr;
+    CaixasEscalacao caixas_;
     QCheckBox* salvarescalacao_ = nullptr;
     QPushButton* jogar_ = nullptr;
     QLabel* aviso_ = nullptr;

@@ -42,13 +42,6 @@ using namespace world;
 
 namespace {
 
-QComboBox* Caixa(const std::vector<std::string>& itens) {
-    auto* c = new QComboBox;
-    for (const std::string& t : itens) c->addItem(ui::Q(t));
-    c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    return c;
-}
-
 QLabel* Negrito(const QString& t) {
     auto* r = new QLabel(t);
     QFont f = r->font();
@@ -212,35 +205,9 @@ QWidget* TelaSelecao::MontarPainel() {
     v->setContentsMargins(8, 6, 8, 8);
     auto* f = new QFormLayout;
     f->setRowWrapPolicy(QFormLayout::WrapAllRows);
-    formacao_ = new QComboBox;
-    connect(formacao_, &QComboBox::activated, this, &TelaSelecao::EscolheuFormacao);
-    f->addRow(QStringLiteral("Formação:"), formacao_);
-    capitao_ = new QComboBox;
-    connect(capitao_, &QComboBox::activated, this, [this](int item) {
-        DefinirCapitao(jogo_, grade_->grade(), capitao_->itemData(item).toInt());
-    });
-    f->addRow(QStringLiteral("Capitão:"), capitao_);
-    cobrador_ = new QComboBox;
-    connect(cobrador_, &QComboBox::activated, this, [this](int item) {
-        DefinirCobrador(jogo_, grade_->grade(), cobrador_->itemData(item).toInt());
-    });
-    f->addRow(QStringLiteral("Cobrador de faltas:"), cobrador_);
-    estilo_ = Caixa(ItensEstilo());
-    connect(estilo_, &QComboBox::activated, this,
-            [this](int item) { DefinirEstilo(jogo_, Time(), item); });
-    f->addRow(QStringLiteral("Estilo de jogo:"), estilo_);
-    jogadas_ = Caixa(ItensJogadas());
-    connect(jogadas_, &QComboBox::activated, this,
-            [this](int item) { DefinirJogadas(jogo_, Time(), item); });
-    f->addRow(QStringLiteral("Jogadas:"), jogadas_);
-    marcacao_ = Caixa(ItensMarcacao());
-    connect(marcacao_, &QComboBox::activated, this,
-            [this](int item) { DefinirMarcacao(jogo_, Time(), item); });
-    f->addRow(QStringLiteral("Marcação:"), marcacao_);
-    v->addLayout(f);
-    v->addSpacing(8);
-    selecionados_ = Negrito({});
-    v->addWidget(selecionados_);
+    caixas_.Montar(
+        this, f, jogo_, grade_, [this] { return Time(); }, [this] { Validar(); });
+    v->addWidget(caixas_.selecionados);
     v->addStretch();
     auto* tabela = new QPushButton(QStringLiteral("Tabela do torneio"));
     tabela->setObjectName(QStringLiteral("tabela"));
@@ -287,14 +254,9 @@ void TelaSelecao::Atualizar() {
         chavedata_ = jogo_.estado.dataatual;
     }
     const Disponiveis d = c >= 0 ? RecontarDisponiveis(jogo_, g) : Disponiveis{};
-    {
-        const QSignalBlocker bloqueio(formacao_);
-        formacao_->clear();
-        for (int f : FormacoesPossiveis(d)) formacao_->addItem(ui::Q(TextoFormacao(f)));
-        formacao_->setCurrentIndex(-1);
-    }
+    caixas_.PreencherFormacoes(d);
     grade_->Mostrar(std::move(g));
-    PreencherCaixas();
+    caixas_.Preencher(jogo_, grade_->grade(), Time());
     AtualizarCabecalho();
     Validar();
 }
@@ -343,46 +305,12 @@ void TelaSelecao::AtualizarCabecalho() {
     adversario_->DefinirTexto(linha1 + '\n' + linha2);
 }
 
-void TelaSelecao::PreencherCaixas() {
-    const int c = Time();
-    const std::vector<ItemJogador> itens = ItensJogadores(jogo_, grade_->grade());
-    for (QComboBox* caixa : {capitao_, cobrador_}) {
-        const QSignalBlocker bloqueio(caixa);
-        caixa->clear();
-        for (const ItemJogador& i : itens) caixa->addItem(ui::Q(i.texto), i.jogador);
-    }
-    const QSignalBlocker b1(capitao_), b2(cobrador_), b3(estilo_), b4(jogadas_), b5(marcacao_);
-    capitao_->setCurrentIndex(c >= 0 ? ItemDoJogador(itens, jogo_.times[c].capitao) : -1);
-    cobrador_->setCurrentIndex(c >= 0 ? ItemDoJogador(itens, jogo_.times[c].cobrador) : -1);
-    auto mostrar = [](QComboBox* caixa, int valor) {
-        caixa->setCurrentIndex(valor >= 0 && valor < caixa->count() ? valor : -1);
-    };
-    mostrar(estilo_, c >= 0 ? jogo_.times[c].estilo : -1);
-    mostrar(jogadas_, c >= 0 ? jogo_.times[c].jogadas : -1);
-    mostrar(marcacao_, c >= 0 ? jogo_.times[c].marcacao : -1);
-}
-
 void TelaSelecao::Validar() {
     if (Time() < 0) {
         jogar_->setEnabled(false);
         return;
     }
-    const Validacao v = ValidarEscalacao(jogo_, grade_->grade());
-    jogar_->setEnabled(v.podejogar);
-    {
-        const QSignalBlocker bloqueio(formacao_);
-        formacao_->setCurrentIndex(v.formacao.empty() ? -1
-                                                      : formacao_->findText(ui::Q(v.formacao)));
-    }
-    selecionados_->setText(
-        QStringLiteral("Selecionados: %1 + %2").arg(v.titulares).arg(v.reservas));
-}
-
-void TelaSelecao::EscolheuFormacao(int item) {
-    if (item < 0) return;
-    if (EscolherFormacao(jogo_, grade_->grade(), ui::ParaJogo(formacao_->itemText(item))))
-        grade_->Redesenhar();
-    Validar();
+    jogar_->setEnabled(caixas_.Validar(jogo_, grade_->grade()).podejogar);
 }
 
 void TelaSelecao::Jogar() {

@@ -4,6 +4,7 @@
 // the menus (the tournament's tables, saving, the options, a player's
 // position). Like the main screen, it only commits the lineup and says so;
 // whoever shows it runs the cycle.
+#include "management/telas/caixasescalacao.hpp"
 #include "world/jogo.hpp"
 
 #include <QDialog>
@@ -47,14 +48,14 @@ public:
     QWidget* painelVez() const { return vez_; }
 
     GradeElenco* grade() const { return grade_; }
-    QComboBox* caixaFormacao() const { return formacao_; }
-    QComboBox* caixaCapitao() const { return capitao_; }
-    QComboBox* caixaCobrador() const { return cobrador_; }
-    QComboBox* caixaEstilo() const { return estilo_; }
-    QComboBox* caixaJogadas() const { return jogadas_; }
-    QComboBox* caixaMarcacao() const { return marcacao_; }
+    QComboBox* caixaFormacao() const { return caixas_.formacao; }
+    QComboBox* caixaCapitao() const { return caixas_.capitao; }
+    QComboBox* caixaCobrador() const { return caixas_.cobrador; }
+    QComboBox* caixaEstilo() const { return caixas_.estilo; }
+    QComboBox* caixaJogadas() const { return caixas_.jogadas; }
+    QComboBox* caixaMarcacao() const { return caixas_.marcacao; }
     QPushButton* botaoJogar() const { return jogar_; }
-    QLabel* rotuloSelecionados() const { return selecionados_; }
+    QLabel* rotuloSelecionados() const { return caixas_.selecionados; }
     QLabel* rotuloData() const { return data_; }
     QLabel* rotuloAviso() const { return aviso_; }
     ui::RotuloCortado* rotuloSelecao() const { return nome_; }
@@ -78,9 +79,7 @@ private:
     QWidget* MontarPainel();
     QWidget* MontarVez();
     void AtualizarCabecalho();
-    void PreencherCaixas();
     void Validar();
-    void EscolheuFormacao(int item);
     void Jogar();
     void AbrirFicha(int jogador);
     double Hoje() const;
@@ -97,13 +96,7 @@ private:
     QLabel* aviso_ = nullptr;
     ui::RotuloCortado* adversario_ = nullptr;
     GradeElenco* grade_ = nullptr;
-    QComboBox* formacao_ = nullptr;
-    QComboBox* capitao_ = nullptr;
-    QComboBox* cobrador_ = nullptr;
-    QComboBox* estilo_ = nullptr;
-    QComboBox* jogadas_ = nullptr;
-    QComboBox* marcacao_ = nullptr;
-    QLabel* selecionados_ = nullptr;
+    CaixasEscalacao caixas_;
     QPushButton* jogar_ = nullptr;
     QTimer* avisotempo_ = nullptr;
     QStackedWidget* paginas_ = nullptr;
