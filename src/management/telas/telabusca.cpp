@@ -1,6 +1,7 @@
 #include "management/telas/telabusca.hpp"
 
 #include "management/telas/figurasgrade.hpp"
+#include "management/telas/filtrosbusca.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
 #include "world/paises.hpp"
@@ -30,7 +31,6 @@ namespace {
 
 // The goalkeepers' characteristics (codes 0 to 3) go by one name: one item
 // of the box stands for all of them.
-constexpr int kReflexos = -2;
 
 constexpr int kPapelChave = Qt::UserRole;       // what the column sorts by
 constexpr int kPapelJogador = Qt::UserRole + 1; // on the name cell
@@ -48,30 +48,6 @@ public:
         return a.toLongLong() < b.toLongLong();
     }
 };
-
-QComboBox* Caixa(const char* nome, const QString& todos) {
-    auto* c = new QComboBox;
-    c->setObjectName(QString::fromLatin1(nome));
-    c->addItem(todos, -1);
-    return c;
-}
-
-QComboBox* CaixaFaixas(const char* nome, const std::vector<std::string>& faixas) {
-    QComboBox* c = Caixa(nome, QStringLiteral("Todas"));
-    for (int k = 0; k < static_cast<int>(faixas.size()); ++k) c->addItem(ui::Q(faixas[k]), k);
-    return c;
-}
-
-QComboBox* CaixaCaracteristica(const char* nome) {
-    QComboBox* c = Caixa(nome, QStringLiteral("Qualquer"));
-    c->addItem(ui::Q(NomeCaracteristica(0)), kReflexos);
-    for (int k = 4; k <= 13; ++k) c->addItem(ui::Q(NomeCaracteristica(k)), k);
-    return c;
-}
-
-bool DeGoleiro(int caract) {
-    return caract >= 0 && caract <= 3;
-}
 
 } // namespace
 
@@ -117,11 +93,11 @@ QWidget* TelaBusca::MontarFiltros() {
     nome_->setPlaceholderText(QStringLiteral("nome completo"));
     connect(nome_, &QLineEdit::returnPressed, this, &TelaBusca::Buscar);
 
-    posicao_ = Caixa("posicao", QStringLiteral("Todas"));
+    posicao_ = CaixaFiltro("posicao", QStringLiteral("Todas"));
     for (int p = kGoleiro; p <= kAtacante; ++p) posicao_->addItem(ui::Q(NomePosicao(p)), p);
 
     // Only the nationalities somebody in the game has.
-    pais_ = Caixa("pais", QStringLiteral("Todas"));
+    pais_ = CaixaFiltro("pais", QStringLiteral("Todas"));
     std::vector<bool> tem(kNumPaises, false);
     const int clubes = std::min<int>(jogo_.times.size(), jogo_.PrimeiraSelecao());
     for (std::size_t i = 1; i < jogo_.jogadores.size(); ++i) {

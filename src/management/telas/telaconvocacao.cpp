@@ -1,5 +1,7 @@
 #include "management/telas/telaconvocacao.hpp"
 
+#include "management/telas/filtrosbusca.hpp"
+
 #include "competitions/torneios.hpp"
 #include "management/mercado.hpp"
 #include "management/telas/figurasgrade.hpp"
@@ -30,33 +32,6 @@ namespace {
 
 enum Coluna { kColEstrela, kColNome, kColClube, kColPosicao, kColForca, kColIdade, kColCaract };
 constexpr int kPapelJogador = Qt::UserRole;
-// The goalkeepers' characteristics (codes 0 to 3) read alike: one item of the
-// box stands for all of them.
-constexpr int kReflexos = -2;
-
-QComboBox* Caixa(const char* nome, const QString& todos) {
-    auto* c = new QComboBox;
-    c->setObjectName(QString::fromLatin1(nome));
-    c->addItem(todos, -1);
-    return c;
-}
-
-QComboBox* CaixaFaixas(const char* nome, const std::vector<std::string>& faixas) {
-    QComboBox* c = Caixa(nome, QStringLiteral("Todas"));
-    for (int k = 0; k < static_cast<int>(faixas.size()); ++k) c->addItem(ui::Q(faixas[k]), k);
-    return c;
-}
-
-QComboBox* CaixaCaracteristica(const char* nome) {
-    QComboBox* c = Caixa(nome, QStringLiteral("Qualquer"));
-    c->addItem(ui::Q(NomeCaracteristica(0)), kReflexos);
-    for (int k = 4; k <= 13; ++k) c->addItem(ui::Q(NomeCaracteristica(k)), k);
-    return c;
-}
-
-bool DeGoleiro(int caract) {
-    return caract >= 0 && caract <= 3;
-}
 
 bool Goleiro(const TJogador& j) {
     return j.posicao == kGoleiro;
@@ -171,7 +146,7 @@ QWidget* TelaConvocacao::MontarFiltros() {
     nome_->setMaxLength(20);
     nome_->setPlaceholderText(QStringLiteral("nome completo"));
     connect(nome_, &QLineEdit::returnPressed, this, &TelaConvocacao::Procurar);
-    posicao_ = Caixa("posicao", QStringLiteral("Todas"));
+    posicao_ = CaixaFiltro("posicao", QStringLiteral("Todas"));
     for (int p = kGoleiro; p <= kAtacante; ++p) posicao_->addItem(ui::Q(NomePosicao(p)), p);
     caract1_ = CaixaCaracteristica("caracteristica1");
     caract2_ = CaixaCaracteristica("caracteristica2");
