@@ -144,6 +144,7 @@ int CriarSelecao(Jogo& jogo, int selecao, int grupo, int posicao, int codigo) {
         elenco.push_back(j);
     }
     ContarElenco(jogo, c, elenco);
+    EscolherCapitao(jogo, c, elenco);
     jogo.financas.push_back(TFinancas{});
     return c;
 }
@@ -747,6 +748,9 @@ bool Convocar(Jogo& jogo, int selecao, const std::vector<int>& jogadores) {
         if (std::find(clubes.begin(), clubes.end(), clube) == clubes.end()) clubes.push_back(clube);
     }
     ContarElenco(jogo, selecao, jogadores);
+    // The captain and taker come from the squad called up, not from the
+    // players it replaced.
+    EscolherCapitao(jogo, selecao, jogadores);
     for (int c : clubes) {
         std::vector<int> elenco;
         for (int i = 1; i < static_cast<int>(jogo.jogadores.size()); ++i)

@@ -308,28 +308,30 @@ constexpr std::string_view kCobradoresEspeciais[] = {""};
 
 // Step 7: captain and free-kick taker.
 void EscolherCapitaes(Jogo& jogo, const std::vector<std::vector<int>>& porTime) {
-    for (std::size_t c = 0; c < jogo.times.size(); ++c) {
-        TTime& t = jogo.times[c];
-        const auto& lista = porTime[c];
-        std::vector<int> titulares;
-        for (int i : lista)
-            if (jogo.jogadores[i].titular == 1) titulares.push_back(i);
-        // A club without regular starters picks from its whole squad instead.
-        const std::vector<int>& base = titulares.empty() ? lista : titulares;
-        t.capitao = base.empty() ? -1 : base.front();
-        t.cobrador = -1;
-        for (int i : base)
-            for (std::string_view especial : kCobradoresEspeciais)
-                if (t.cobrador < 0 && !especial.empty() && jogo.jogadores[i].nome == especial)
-                    t.cobrador = i;
-        for (int car : {9, 4, 11})
-            for (int i : base)
-                if (t.cobrador < 0 && jogo.jogadores[i].caract1 == car) t.cobrador = i;
-        if (t.cobrador < 0 && !base.empty()) t.cobrador = base.front();
-    }
+    for (std::size_t c = 0; c < jogo.times.size(); ++c)
+        EscolherCapitao(jogo, static_cast<int>(c), porTime[c]);
 }
 
 } // namespace
+
+void EscolherCapitao(Jogo& jogo, int time, const std::vector<int>& lista) {
+    TTime& t = jogo.times[time];
+    std::vector<int> titulares;
+    for (int i : lista)
+        if (jogo.jogadores[i].titular == 1) titulares.push_back(i);
+    // A club without regular starters picks from its whole squad instead.
+    const std::vector<int>& base = titulares.empty() ? lista : titulares;
+    t.capitao = base.empty() ? -1 : base.front();
+    t.cobrador = -1;
+    for (int i : base)
+        for (std::string_view especial : kCobradoresEspeciais)
+            if (t.cobrador < 0 && !especial.empty() && jogo.jogadores[i].nome == especial)
+                t.cobrador = i;
+    for (int car : {9, 4, 11})
+        for (int i : base)
+            if (t.cobrador < 0 && jogo.jogadores[i].caract1 == car) t.cobrador = i;
+    if (t.cobrador < 0 && !base.empty()) t.cobrador = base.front();
+}
 
 const InicioDivisao& InicioDaDivisao(int divisao) {
     return kDivisoes[divisao >= 0 && divisao <= 4 ? divisao : 0];

@@ -88,6 +88,9 @@ private:
 };
 // elenco, porposicao (by posicaoatual) and disponiveis of one club.
 void ContarElenco(Jogo& jogo, int time, const std::vector<int>& jogadores);
+// The captain and the free-kick taker of a club from its players: the first
+// regular starter, and the first starter with a set-piece characteristic.
+void EscolherCapitao(Jogo& jogo, int time, const std::vector<int>& jogadores);
 // Base strength of the players of an extra club (and of a national team) by
 // its level 0..25.
 int BaseExtra(int nivel);

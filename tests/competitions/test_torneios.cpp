@@ -306,6 +306,12 @@ TEST(Torneios, CallUpsNeedTwoGoalkeepersAndTwentyOutfieldPlayersAndGoHomeAfterwa
     }();
     ASSERT_GE(brasil, 0);
     ASSERT_TRUE(PaisPodeConvocar(jogo, brasil));
+    // A drawn team has its captain and free-kick taker among its players.
+    for (int c : Selecoes(jogo))
+        for (int j : {jogo.times[c].capitao, jogo.times[c].cobrador}) {
+            ASSERT_TRUE(jogo.JogadorValido(j));
+            EXPECT_EQ(jogo.jogadores[j].time, c);
+        }
     std::vector<int> goleiros, linha;
     for (int j : BuscarConvocaveis(jogo, brasil, {}))
         (jogo.jogadores[j].posicao == 0 ? goleiros : linha).push_back(j);
@@ -340,6 +346,9 @@ TEST(Torneios, CallUpsNeedTwoGoalkeepersAndTwentyOutfieldPlayersAndGoHomeAfterwa
     std::sort(ordenado.begin(), ordenado.end());
     EXPECT_EQ(naselecao, ordenado);
     EXPECT_EQ(jogo.times[brasil].elenco, 22);
+    // Its captain and taker are called-up players now.
+    EXPECT_EQ(jogo.jogadores[jogo.times[brasil].capitao].time, brasil);
+    EXPECT_EQ(jogo.jogadores[jogo.times[brasil].cobrador].time, brasil);
     EXPECT_LT(jogo.times[clubes[0]].elenco, elenco0);
     EXPECT_EQ(jogo.convocados.size(), 22u);
 
