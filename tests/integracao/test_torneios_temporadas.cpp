@@ -175,3 +175,45 @@ TEST_F(TorneiosTemporadas, WithTheSecondHumansTeamOutTheFirstJogarGoesStraightTo
     const management::Proximo p = management::JogarSelecao(*jogo, ninguem);
     EXPECT_EQ(p.tela, Tela::Rodada);
 }
+
+TEST_F(TorneiosTemporadas, AGameSavedOnAnyScreenAfterTheCoachActedLoadsBack) {
+    // Wherever a person may press F2: the main screen after his deals, mail,
+    // stadium, renewals and friendlies, and the national-team screen after
+    // the call-ups. The loader refuses a game that breaks what the rules keep
+    // true, so every such save must load.
+    auto jogo = Novo(12);
+    management::Autopiloto piloto(*jogo);
+    int salvos = 0;
+    std::string falha;
+    auto salvarECarregar = [&](const char* onde) {
+        const auto bytes = persistence::SerializarJogo(*jogo);
+        Jogo lido;
+        if (persistence::DesserializarJogo(bytes, lido) != persistence::ResultadoCarga::Ok &&
+            falha.empty()) {
+            const auto erros = management::VerificarInvariantes(*jogo);
+            falha = std::string(onde) + " season " + std::to_string(jogo->estado.temporada) +
+                    " date " + std::to_string(jogo->estado.dataatual) + ": " +
+                    (erros.empty() ? std::string("refused") : erros.front());
+        }
+        ++salvos;
+    };
+    piloto.naprincipal = [&] {
+        const int c = jogo->estado.timeatual;
+        management::LerEmails(*jogo, c);
+        management::CuidarDoEstadio(*jogo, c);
+        management::RenovarContratos(*jogo, piloto.ia, c);
+        management::MarcarAmistosoAutomatico(*jogo, c, false);
+        management::AgirNoMercado(*jogo, piloto.ia, c);
+        salvarECarregar("main screen");
+        return falha.empty();
+    };
+    piloto.naselecao = [&] {
+        salvarECarregar("national-team screen");
+        return falha.empty();
+    };
+    piloto.novatemporada = [&] { return jogo->estado.temporada <= 2; };
+    piloto.Entrar();
+    ASSERT_TRUE(piloto.Jogar());
+    EXPECT_EQ(falha, "");
+    EXPECT_GT(salvos, 50);
+}
