@@ -91,9 +91,11 @@ int SelecaoDoPais(const Jogo& jogo, int pais) {
     return -1;
 }
 
+// The draw is made at the start of the season whose calendar is laid out:
+// its players are fit from its first date (at the season's end the current
+// date still is the last of the season gone by).
 double DiaDoSorteio(const Jogo& jogo) {
-    const int n = std::clamp(jogo.estado.dataatual, 1, kDatasPorTemporada);
-    return jogo.calendario[n - 1].data;
+    return jogo.calendario[0].data;
 }
 
 void Iniciar(Jogo& jogo, int codigo) {

@@ -79,8 +79,15 @@ TEST_F(TorneiosTemporadas, FourSeasonsPlayEveryTournamentOnceAndLeaveTheTablesAs
         }
         return true;
     };
+    int indisponiveis = 0;
     piloto.naselecao = [&] {
         ++telas;
+        // The teams' own players are fit for the tournament's first date,
+        // whichever season it falls in.
+        if (jogo->estado.contadores.fasetorneio == 1)
+            for (int i = jogo->estado.torneio.numjogadores;
+                 i < static_cast<int>(jogo->jogadores.size()); ++i)
+                indisponiveis += jogo->jogadores[i].retorno > jogo->Hoje();
         EXPECT_TRUE(management::HumanoJoga(*jogo, piloto.proximo.time, jogo->estado.tipo));
         for (int h = 0; h < 6; ++h)
             if (competitions::SelecaoDoHumano(*jogo, h) >= 0) ++humanos[jogo->estado.tipo];
@@ -90,6 +97,7 @@ TEST_F(TorneiosTemporadas, FourSeasonsPlayEveryTournamentOnceAndLeaveTheTablesAs
     piloto.Entrar();
     ASSERT_TRUE(piloto.Jogar());
     EXPECT_EQ(primeiro, "");
+    EXPECT_EQ(indisponiveis, 0);
     // Copa America (6 dates), Euro (6), nothing in the third, World Cup (7).
     EXPECT_EQ(jogosporcodigo[competitions::kCopaAmerica], 6);
     EXPECT_EQ(jogosporcodigo[competitions::kEurocopa], 6);
