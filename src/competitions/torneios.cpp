@@ -123,7 +123,7 @@ void Iniciar(Jogo& jogo, int codigo) {
 
 // One team on the pitch: its club in group g at position pos, its players
 // with their strength from the team's level.
-int CriarSelecao(Jogo& jogo, int selecao, int grupo, int posicao, int codigo) {
+int CriarSelecao(Jogo& jogo, int selecao, int grupo, int posicao) {
     const int primeiro = static_cast<int>(jogo.jogadores.size());
     const int c = SelecaoParaTime(jogo, selecao, DiaDoSorteio(jogo));
     TTime& t = jogo.times[c];
@@ -135,7 +135,6 @@ int CriarSelecao(Jogo& jogo, int selecao, int grupo, int posicao, int codigo) {
     t.divisao = 0;
     t.escalacao = -1;
     t.estadio = "";
-    (void)codigo;
     const int base = BaseExtra(jogo.selecoes[selecao].nivel);
     std::vector<int> elenco;
     for (int j = primeiro; j < static_cast<int>(jogo.jogadores.size()); ++j) {
@@ -177,13 +176,12 @@ void ListasDeConvite(Jogo& jogo, const std::vector<int>& times, int primeiros) {
 
 // Creates the clubs of the groups (country codes by group and position, -1
 // empty) and returns them.
-std::vector<int> CriarGrupos(Jogo& jogo, const std::vector<std::array<int, 4>>& grupos,
-                             int codigo) {
+std::vector<int> CriarGrupos(Jogo& jogo, const std::vector<std::array<int, 4>>& grupos) {
     std::vector<int> criados;
     for (int g = 0; g < static_cast<int>(grupos.size()); ++g)
         for (int p = 0; p < 4; ++p) {
             const int s = grupos[g][p] >= 0 ? SelecaoDoPais(jogo, grupos[g][p]) : -1;
-            if (s >= 0) criados.push_back(CriarSelecao(jogo, s, g + 1, p + 1, codigo));
+            if (s >= 0) criados.push_back(CriarSelecao(jogo, s, g + 1, p + 1));
         }
     return criados;
 }
@@ -199,18 +197,10 @@ bool GruposJogaveis(const Jogo& jogo, const std::vector<std::array<int, 4>>& gru
     return true;
 }
 
-void Desfazer(Jogo& jogo) {
-    jogo.estado.torneio.codigo = 0;
-}
-
 int DuasCidades(Jogo& jogo, int de, int quantas, int evitar) {
     int c = de + jogo.Aleatorio(quantas);
     if (c == evitar) c = de + (c - de + 1) % quantas;
     return c;
-}
-
-std::vector<double> Datas(const Jogo& jogo, int codigo) {
-    return DatasDaCompeticao(jogo, codigo);
 }
 
 bool Jogou(const Jogo& jogo, int partida) {
@@ -244,7 +234,7 @@ void Emparelhar(Jogo& jogo, int codigo, int fase, int par, int a, int b) {
     p.time1 = a;
     p.time2 = b;
     p.vencedor = -1;
-    const std::vector<double> datas = Datas(jogo, codigo);
+    const std::vector<double> datas = DatasDaCompeticao(jogo, codigo);
     const int dia = fase - 1; // phase n is played on the tournament's n-th date
     const double data = dia >= 0 && dia < static_cast<int>(datas.size()) ? datas[dia] : 0.0;
     p.partida = a >= 0 && b >= 0 ? AdicionarPartida(jogo, a, b, fase, -1, 1, 0, codigo, data) : -1;
@@ -368,6 +358,12 @@ void MontarProximaFase(Jogo& jogo, int codigo, int fase) {
                    jogo.grupostorneio[de + 2 * k + 1].vencedor);
 }
 
+// The squad counts of the clubs that lent or got back players.
+void RecontarElencos(Jogo& jogo, const std::vector<int>& clubes) {
+    const auto porTime = JogadoresPorTime(jogo);
+    for (int c : clubes) ContarElenco(jogo, c, porTime[c]);
+}
+
 int PaisDe(const Jogo& jogo, int time) {
     return time >= 0 && time < static_cast<int>(jogo.times.size()) ? jogo.times[time].pais : -1;
 }
@@ -397,10 +393,6 @@ void RegistrarFinal(Jogo& jogo, int codigo) {
                                   -1);
     for (int c = t.numtimes; c < static_cast<int>(jogo.times.size()); ++c)
         jogo.times[c].jogaselecao517 = 0;
-}
-
-bool Valido(const Jogo& jogo, int c) {
-    return c >= 0 && c < static_cast<int>(jogo.times.size());
 }
 
 } // namespace
@@ -446,7 +438,7 @@ bool SortearCopaAmerica(Jogo& jogo) {
     t.cidades[0] = jogo.Aleatorio(kSulAmericanas);
     t.cidades[1] = DuasCidades(jogo, 0, kSulAmericanas, t.cidades[0]);
     t.sede = kPaisDasCidades[t.cidades[0]];
-    const std::vector<int> criados = CriarGrupos(jogo, grupos, kCopaAmerica);
+    const std::vector<int> criados = CriarGrupos(jogo, grupos);
     ListasDeConvite(jogo, criados, 8);
     return true;
 }
@@ -473,7 +465,7 @@ bool SortearEurocopa(Jogo& jogo) {
     t.cidades[0] = kSulAmericanas + jogo.Aleatorio(14 - kSulAmericanas);
     t.cidades[1] = DuasCidades(jogo, kSulAmericanas, 14 - kSulAmericanas, t.cidades[0]);
     t.sede = kPaisDasCidades[t.cidades[0]];
-    const std::vector<int> criados = CriarGrupos(jogo, grupos, kEurocopa);
+    const std::vector<int> criados = CriarGrupos(jogo, grupos);
     ListasDeConvite(jogo, criados, 8);
     return true;
 }
@@ -561,7 +553,7 @@ bool SortearCopaDoMundo(Jogo& jogo) {
     std::vector<int> criados;
     for (int g = 0; g < 8; ++g)
         for (int p = 0; p < 4; ++p)
-            criados.push_back(CriarSelecao(jogo, grupos[g][p], g + 1, p + 1, kCopaDoMundo));
+            criados.push_back(CriarSelecao(jogo, grupos[g][p], g + 1, p + 1));
     ListasDeConvite(jogo, criados, 8);
     return true;
 }
@@ -583,15 +575,12 @@ void PrepararTorneioDaTemporada(Jogo& jogo) {
         break;
     }
     if (!sorteado) {
-        Desfazer(jogo);
         // Its dates are not played this season.
-        const int atual = e.dataatual;
         for (TDataCalendario& d : jogo.calendario)
             if (d.competicao == codigo) d.competicao = kSemEvento;
-        e.dataatual = atual;
         return;
     }
-    const std::vector<double> datas = Datas(jogo, codigo);
+    const std::vector<double> datas = DatasDaCompeticao(jogo, codigo);
     for (int g = 1; g <= GruposDoTorneio(codigo); ++g) {
         const std::vector<int> grupo = GrupoDoTorneio(jogo, g);
         for (int r = 0; r < 3; ++r)
@@ -627,7 +616,7 @@ std::vector<int> GrupoDoTorneio(const Jogo& jogo, int g) {
 }
 
 int NivelDoConvite(const Jogo& jogo, int codigo, int clube) {
-    if (!Valido(jogo, clube)) return 2;
+    if (!jogo.TimeValido(clube)) return 2;
     const TTime& t = jogo.times[clube];
     switch (codigo) {
     case kCopaDoMundo:
@@ -689,6 +678,12 @@ bool Convocavel(const Jogo& jogo, int selecao, int jogador) {
 
 namespace {
 
+// A characteristic against its filter: any, any of a goalkeeper's, or one.
+bool CaractConfere(int caract, int filtro) {
+    if (filtro == kCaractDeGoleiro) return caract >= 0 && caract <= 3;
+    return filtro < 0 || caract == filtro;
+}
+
 bool NaFaixa(int v, int faixa, const int (*faixas)[2], int n, int de, int ate) {
     if (faixa < 0 || faixa >= n) return v >= de && v <= ate;
     return v >= faixas[faixa][0] && v <= faixas[faixa][1];
@@ -709,8 +704,7 @@ std::vector<int> BuscarConvocaveis(const Jogo& jogo, int selecao, const FiltroCo
         const TJogador& j = jogo.jogadores[i];
         if (!f.nome.empty() && !plataforma::IguaisSemCaixa(j.nome.view(), f.nome)) continue;
         if (f.posicao >= 0 && j.posicao != f.posicao) continue;
-        if (f.caract1 >= 0 && j.caract1 != f.caract1) continue;
-        if (f.caract2 >= 0 && j.caract2 != f.caract2) continue;
+        if (!CaractConfere(j.caract1, f.caract1) || !CaractConfere(j.caract2, f.caract2)) continue;
         if (!NaFaixa(j.forca, f.forca, kForca, 4, 0, 101)) continue;
         if (!NaFaixa(j.idade, f.idade, kIdade, 3, 16, 80)) continue;
         const long long de = f.passe >= 0 && f.passe < 7 ? kPasse[f.passe][0] : 1000;
@@ -753,12 +747,7 @@ bool Convocar(Jogo& jogo, int selecao, const std::vector<int>& jogadores) {
     // The captain and taker come from the squad called up, not from the
     // players it replaced.
     EscolherCapitao(jogo, selecao, jogadores);
-    for (int c : clubes) {
-        std::vector<int> elenco;
-        for (int i = 1; i < static_cast<int>(jogo.jogadores.size()); ++i)
-            if (jogo.jogadores[i].time == c) elenco.push_back(i);
-        ContarElenco(jogo, c, elenco);
-    }
+    RecontarElencos(jogo, clubes);
     for (int h = 0; h < 6; ++h)
         if (jogo.estado.torneio.selecoes[h] == selecao) jogo.estado.torneio.convocou[h] = 1;
     return true;
@@ -829,12 +818,7 @@ void EncerrarTorneio(Jogo& jogo) {
     jogo.times.resize(numtimes);
     jogo.jogadores.resize(numjogadores);
     if (static_cast<int>(jogo.financas.size()) > numtimes) jogo.financas.resize(numtimes);
-    for (int c : clubes) {
-        std::vector<int> elenco;
-        for (int i = 1; i < static_cast<int>(jogo.jogadores.size()); ++i)
-            if (jogo.jogadores[i].time == c) elenco.push_back(i);
-        ContarElenco(jogo, c, elenco);
-    }
+    RecontarElencos(jogo, clubes);
     for (int h = 0; h < 6; ++h) {
         const int k = jogo.estado.humanos[h];
         if (k >= 0 && k < static_cast<int>(jogo.tecnicos.size()))

@@ -61,13 +61,14 @@ int SelecaoDoHumano(const world::Jogo& jogo, int humano);
 // club.
 bool Convocavel(const world::Jogo& jogo, int selecao, int jogador);
 // Filters of the call-up search: -1 (or empty text) for "any".
+constexpr int kCaractDeGoleiro = -2;
 struct FiltroConvocacao {
     std::string nome; // compared without regard to case (Windows-1252)
     int posicao = -1;
-    int caract1 = -1, caract2 = -1;
-    int forca = -1; // band 0..3: 1..10, 11..30, 31..50, 51..100
-    int idade = -1; // band 0..2: 15..25, 26..36, 37..80
-    int passe = -1; // band 0..6
+    int caract1 = -1, caract2 = -1; // kCaractDeGoleiro: any of a goalkeeper's (0..3)
+    int forca = -1;                 // band 0..3: 1..10, 11..30, 31..50, 51..100
+    int idade = -1;                 // band 0..2: 15..25, 26..36, 37..80
+    int passe = -1;                 // band 0..6
     bool estrelas = false;
 };
 std::vector<int> BuscarConvocaveis(const world::Jogo& jogo, int selecao, const FiltroConvocacao& f);

@@ -84,6 +84,8 @@ Jogo Mundo(int temporada, std::set<int> sem = {}, std::uint64_t semente = 7) {
                 j.time = c;
                 j.pais = s.pais;
                 j.posicao = j.posicaoatual = n < 2 ? 0 : 1 + n % 4;
+                j.caract1 = n < 2 ? 1 : 4 + n % 8;
+                j.caract2 = n < 2 ? 2 : 4 + (n + 3) % 8;
                 j.forca = 20 + n;
                 j.idade = 25;
                 j.passe = 200000;
@@ -323,6 +325,10 @@ TEST(Torneios, CallUpsNeedTwoGoalkeepersAndTwentyOutfieldPlayersAndGoHomeAfterwa
     FiltroConvocacao goleiro;
     goleiro.posicao = 0;
     EXPECT_EQ(BuscarConvocaveis(jogo, brasil, goleiro).size(), goleiros.size());
+    // Any goalkeeper's characteristic finds the goalkeepers only.
+    FiltroConvocacao reflexos;
+    reflexos.caract1 = kCaractDeGoleiro;
+    EXPECT_EQ(BuscarConvocaveis(jogo, brasil, reflexos).size(), goleiros.size());
     FiltroConvocacao nome;
     nome.nome = "j" + std::string(jogo.jogadores[linha[0]].nome.view()).substr(1);
     EXPECT_EQ(BuscarConvocaveis(jogo, brasil, nome), std::vector<int>{linha[0]});

@@ -259,9 +259,10 @@ void TelaConvocacao::Procurar() {
     competitions::FiltroConvocacao f;
     f.nome = ui::ParaJogo(nome_->text().trimmed(), 20);
     f.posicao = posicao_->currentData().toInt();
+    // The goalkeepers' one item of the box stands for any of their characteristics.
     auto caract = [](const QComboBox* c) {
         const int v = c->currentData().toInt();
-        return v == kReflexos ? -1 : v;
+        return v == kReflexos ? competitions::kCaractDeGoleiro : v;
     };
     f.caract1 = caract(caract1_);
     f.caract2 = caract(caract2_);
@@ -270,10 +271,6 @@ void TelaConvocacao::Procurar() {
     f.passe = passe_->currentData().toInt();
     f.estrelas = estrelas_->isChecked();
     achados_ = competitions::BuscarConvocaveis(jogo_, selecao_time_, f);
-    if (caract1_->currentData().toInt() == kReflexos)
-        std::erase_if(achados_, [&](int i) { return !DeGoleiro(jogo_.jogadores[i].caract1); });
-    if (caract2_->currentData().toInt() == kReflexos)
-        std::erase_if(achados_, [&](int i) { return !DeGoleiro(jogo_.jogadores[i].caract2); });
     // The strongest first: they are the ones a coach looks for.
     std::stable_sort(achados_.begin(), achados_.end(), [&](int a, int b) {
         return jogo_.jogadores[a].forca > jogo_.jogadores[b].forca;
