@@ -108,12 +108,13 @@ Grade MontarGrade(const Jogo& jogo, int clube, int tipo, double hoje, bool salva
     g.clube = clube;
     g.tipo = TipoValido(tipo);
     g.hoje = hoje;
+    const bool selecao = jogo.TimeValido(clube) && jogo.EhSelecao(clube);
     for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) {
         const TJogador& j = jogo.jogadores[i];
         if (clube < 0 || j.time != clube) continue;
         LinhaGrade l;
         l.jogador = static_cast<int>(i);
-        if (j.novato)
+        if (j.novato && !selecao)
             l.codigo = kNovato;
         else if (!match::Disponivel(j, g.tipo, hoje))
             l.codigo = kIndisponivel;
@@ -277,6 +278,13 @@ Confirmacao ConfirmarEscalacao(Jogo& jogo, const Grade& grade) {
     if (clube < 0 || clube >= static_cast<int>(jogo.times.size())) return r;
     const int tipo = TipoValido(grade.tipo);
     const double hoje = grade.hoje;
+    // A national team borrows its players from their clubs for the
+    // tournament's matches only: its lineup has nothing to do with their club
+    // contracts (no energy lost for an ended one), their club's newcomer rule
+    // or their clubs' mailboxes (no tired player's complaint, no tired mark
+    // on the club's grid). The computer's national teams are lined up the
+    // same way, so a human's plays on equal terms.
+    const bool selecao = jogo.EhSelecao(clube);
 
     TEscalacao nova;
     std::memset(&nova, 0, sizeof nova);
@@ -316,15 +324,16 @@ Confirmacao ConfirmarEscalacao(Jogo& jogo, const Grade& grade) {
         }
         if (l.codigo != kTitular) {
             // Unavailable players and newcomers too: a newcomer has then sat
-            // out his match and may play the next one.
+            // out his club's match and may play the next one.
             j.titular = 0;
-            j.novato = 0;
+            if (!selecao) j.novato = 0;
             continue;
         }
         j.titular = 1;
         const int vaga = ProximaVaga(j, proxima, goleiroPosto);
         if (vaga < 0) continue; // beyond the eleventh place
         match::ColocarNaVaga(jogo, e, vaga, l.jogador, tipo, hoje);
+        if (selecao) continue;
         if (j.energia < 15 && j.caract1 != 12) {
             j.cansado = 1;
             r.cansados.push_back(l.jogador);

@@ -46,7 +46,8 @@ Disponiveis RecontarDisponiveis(world::Jogo& jogo, const Grade& grade);
 
 // The rows of a club's squad in display order (position and role, then
 // strength, then energy, all ascending) with their initial codes: "4" for a
-// newcomer, "3" for a player who may not play, and with "Salvar escalação"
+// newcomer (to his club: a national team may field him), "3" for a player who may not play, and
+// with "Salvar escalação"
 // (`opescalacao`) on the last committed starters and substitutes.
 Grade PreencherGrade(const world::Jogo& jogo, int clube, int tipo, double hoje);
 // The grid's order for the rows as the players stand now (position and role,
@@ -103,6 +104,8 @@ struct Confirmacao {
 // "Jogar >>": a new lineup record for the club from the rows in grid order,
 // filled through the same slot operation the match uses, and the players'
 // lineup memory, match flags, tiredness and expired-contract energy loss.
+// A tournament's national team gets the record and the lineup memory only:
+// contracts, newcomers and the tired players' mail are its clubs' business.
 Confirmacao ConfirmarEscalacao(world::Jogo& jogo, const Grade& grade);
 
 // The record a commit made today, put back from the lineup memory it left in

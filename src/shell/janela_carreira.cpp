@@ -14,11 +14,13 @@ void InteracaoDesktop::TrocaDeTecnico(world::Jogo& jogo, int clube, int antigo, 
 
 void InteracaoDesktop::Demitido(world::Jogo& jogo, int tecnico, int clube,
                                 management::MotivoDemissao motivo, int substituto) {
+    NoTeclado(tecnico);
     management::telas::TelaDemitido tela(jogo, tecnico, clube, motivo, substituto, janela_);
     tela.exec();
 }
 
 int InteracaoDesktop::Convite(world::Jogo& jogo, int tecnico, const std::vector<int>& clubes) {
+    NoTeclado(tecnico);
     management::telas::TelaConvite tela(jogo, tecnico, clubes, janela_);
     QObject::connect(&tela, &management::telas::TelaConvite::verClassificacao, &tela, [&] {
         competitions::telas::TelaClassificacao classificacao(jogo, &tela);

@@ -20,6 +20,7 @@ bool InteracaoDesktop::QuerAmistososPreTemporada(world::Jogo&) {
 }
 
 void InteracaoDesktop::AmistososPreTemporada(world::Jogo& jogo, int clube) {
+    NoTecladoDoClube(jogo, clube);
     management::telas::TelaAmistoso tela(jogo, clube, true, janela_);
     tela.exec();
 }

@@ -11,16 +11,21 @@ namespace shell {
 
 bool InteracaoDesktop::PropostaDeCompra(world::Jogo& jogo, int comprador, int jogador,
                                         world::i32 valor) {
+    // The offer is for a human's player: his coach answers.
+    if (jogo.JogadorValido(jogador)) NoTecladoDoClube(jogo, jogo.jogadores[jogador].time);
     return management::telas::PerguntarPropostaDeCompra(jogo, comprador, jogador, valor, janela_);
 }
 
 bool InteracaoDesktop::VenderAoHumano(world::Jogo& jogo, int comprador, int jogador,
                                       world::i32 valor) {
+    // Another human's offer: the seller's coach answers.
+    if (jogo.JogadorValido(jogador)) NoTecladoDoClube(jogo, jogo.jogadores[jogador].time);
     return management::telas::PerguntarVendaAoHumano(jogo, comprador, jogador, valor, janela_);
 }
 
-bool InteracaoDesktop::AceitarExigencia(world::Jogo& jogo, int, int jogador, int fator,
+bool InteracaoDesktop::AceitarExigencia(world::Jogo& jogo, int comprador, int jogador, int fator,
                                         world::i32 novosalario) {
+    NoTecladoDoClube(jogo, comprador);
     return management::telas::PerguntarExigencia(jogo, jogador, fator, novosalario, janela_);
 }
 

@@ -1,6 +1,7 @@
 // The national-team tournament in the window: the invitation, the call-ups,
 // the national-team screen and the tournament's tables.
 #include "competitions/telas/telatorneio.hpp"
+#include "competitions/torneios.hpp"
 #include "management/telas/telaconvite.hpp"
 #include "management/telas/telaconvocacao.hpp"
 #include "management/telas/telaselecao.hpp"
@@ -12,12 +13,14 @@ namespace shell {
 
 int InteracaoDesktop::EscolherSelecao(world::Jogo& jogo, int humano, int codigo,
                                       const std::vector<int>& selecoes) {
+    NoTecladoDoHumano(jogo, humano);
     management::telas::TelaConviteSelecao tela(jogo, humano, codigo, selecoes, janela_);
     tela.exec();
     return tela.Escolhida();
 }
 
 std::vector<int> InteracaoDesktop::ConvocarSelecao(world::Jogo& jogo, int humano, int selecao) {
+    NoTecladoDoHumano(jogo, humano);
     management::telas::TelaConvocacao tela(jogo, humano, selecao, janela_);
     tela.exec();
     return tela.Convocados();
@@ -44,10 +47,10 @@ void JanelaPrincipal::MostrarSelecao(const management::Proximo& p) {
     pilha_->setCurrentWidget(selecao_);
     // Several humans at one keyboard (with a club or not): the coach of the
     // team is named first.
-    int pessoas = 0;
-    for (int k : jogo_->estado.humanos) pessoas += jogo_->TecnicoValido(k);
-    if (pessoas > 1 && p.time != ultimaselecao_) selecao_->AnunciarVez();
-    ultimaselecao_ = p.time;
+    int tecnico = -1;
+    for (int h = 0; h < 6; ++h)
+        if (competitions::SelecaoDoHumano(*jogo_, h) == p.time) tecnico = jogo_->estado.humanos[h];
+    if (TrocarTeclado(tecnico)) selecao_->AnunciarVez();
 }
 
 void JanelaPrincipal::JogarSelecao() {

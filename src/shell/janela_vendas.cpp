@@ -11,6 +11,7 @@
 namespace shell {
 
 world::i32 InteracaoDesktop::Lance(world::Jogo& jogo, const management::Leilao& leilao) {
+    NoTecladoDoClube(jogo, leilao.vez);
     management::telas::TelaLeilao tela(jogo, leilao, janela_);
     tela.exec();
     return tela.Lance();

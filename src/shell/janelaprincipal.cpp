@@ -86,6 +86,9 @@ JanelaPrincipal::JanelaPrincipal(QWidget* pai)
     connect(menu_, &MenuPrincipal::editor, this, &JanelaPrincipal::AbrirEditor);
     connect(menu_, &MenuPrincipal::sair, qApp, &QApplication::quit);
     connect(menu_, &MenuPrincipal::sobre, this, [this] { MostrarSobre(this); });
+    ia_.noteclado = [this](int tecnico) {
+        if (jogo_ && jogo_->TecnicoValido(tecnico)) teclado_ = tecnico;
+    };
     ia_.salvou = [this] {
         MarcarSalvo();
         if (principal_) principal_->Avisar(QStringLiteral("Jogo salvo"));
@@ -227,8 +230,7 @@ void JanelaPrincipal::ComecarJogo(std::shared_ptr<world::Jogo> jogo, bool carreg
     }
     jogo_ = std::move(jogo);
     salvo_.reset();
-    ultimavez_ = -1;
-    ultimaselecao_ = -1;
+    teclado_ = -1;
     interacaopartida_ = std::make_unique<match::telas::InteracaoTela>(this, som_, jogo_.get());
     TrocarPagina(partida_, nullptr);
     TrocarPagina(resultados_, nullptr);
@@ -296,15 +298,27 @@ void JanelaPrincipal::ComecarJogo(std::shared_ptr<world::Jogo> jogo, bool carreg
     Seguir(management::EntrarNoJogo(*jogo_, ia_, carregado));
 }
 
+bool JanelaPrincipal::VariasPessoas() const {
+    int pessoas = 0;
+    for (int k : jogo_->estado.humanos) pessoas += jogo_->TecnicoValido(k);
+    return pessoas > 1;
+}
+
+bool JanelaPrincipal::TrocarTeclado(int tecnico) {
+    const bool trocou = tecnico != teclado_;
+    teclado_ = tecnico;
+    return trocou && VariasPessoas();
+}
+
 void JanelaPrincipal::MostrarPrincipal(const Proximo& p) {
     principal_->SairDoAguardo();
     principal_->Atualizar();
     pilha_->setCurrentWidget(principal_);
     // Several humans at one keyboard: the next one is named before his
-    // squad shows.
-    if (jogo_->estado.numhumanos > 1 && jogo_->estado.timeatual != ultimavez_)
+    // squad shows, whoever had the keyboard last (a screen or a question).
+    const int clube = jogo_->estado.timeatual;
+    if (TrocarTeclado(jogo_->TimeValido(clube) ? jogo_->times[clube].tecnico : -1))
         principal_->AnunciarVez();
-    ultimavez_ = jogo_->estado.timeatual;
     if (!p.eventos) return;
     // The date's events run once the screen is up, and in a hand-over once
     // the coach named has taken the keyboard: an offer for his player is his

@@ -58,8 +58,20 @@ public:
                         const std::vector<int>& selecoes) override;
     std::vector<int> ConvocarSelecao(world::Jogo& jogo, int humano, int selecao) override;
     std::function<void()> salvou; // the window's notice
+    // The coach a question is put to has taken the keyboard.
+    std::function<void(int tecnico)> noteclado;
 
 private:
+    void NoTeclado(int tecnico) {
+        if (noteclado) noteclado(tecnico);
+    }
+    void NoTecladoDoClube(const world::Jogo& jogo, int clube) {
+        if (jogo.TimeValido(clube)) NoTeclado(jogo.times[clube].tecnico);
+    }
+    void NoTecladoDoHumano(const world::Jogo& jogo, int humano) {
+        if (humano >= 0 && humano < 6) NoTeclado(jogo.estado.humanos[humano]);
+    }
+
     QWidget* janela_;
 };
 
@@ -163,8 +175,15 @@ private:
     int intervaloteste_ = 0;
     // Fingerprint of the game's bytes when last saved or loaded.
     std::optional<std::size_t> salvo_;
-    int ultimavez_ = -1;     // the club of the human who had the keyboard last
-    int ultimaselecao_ = -1; // the national team on screen last
+    // The coach who had the keyboard last: a screen or a question for
+    // another coach names him first ("Vez de ...").
+    int teclado_ = -1;
+    // Whether more than one coach shares the keyboard (a coach without a
+    // club still answers his offers).
+    bool VariasPessoas() const;
+    // The coach of the screen about to show takes the keyboard: true when he
+    // is not the one who had it.
+    bool TrocarTeclado(int tecnico);
     QTimer* avancar_ = nullptr;
 
 public:

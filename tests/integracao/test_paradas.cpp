@@ -168,7 +168,7 @@ TEST_P(Paradas, ACoachWithoutAClubWaitsAndTheDatesGoOnAfterALoad) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Modos, Paradas,
-                         ::testing::Values(Modo{true, 1, 11}, Modo{false, 1, 12}, Modo{true, 2, 13},
+                         ::testing::Values(Modo{true, 1, 11}, Modo{false, 1, 15}, Modo{true, 2, 13},
                                            Modo{false, 2, 14}),
                          [](const auto& info) {
                              return std::string(info.param.de20 ? "De20" : "De10") +

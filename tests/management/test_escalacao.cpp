@@ -1,9 +1,11 @@
 // The squad grid, its status clicks, the validation and the commit.
 #include "escalacao_apoio.hpp"
+#include "management/escalacaoformacao.hpp"
 #include "management/escalacaotatica.hpp"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 
 using namespace world;
@@ -279,4 +281,60 @@ TEST(ConfirmarEscalacao, ExtraStartersFindNoPlace) {
     for (LinhaGrade& l : h.linhas) l.codigo = kTitular;
     EXPECT_TRUE(ClicarStatus(t.jogo, h, Linha(h, p[4][3])));
     EXPECT_EQ(Codigo(h, p[4][3]), kNaoSelecionado);
+}
+
+// A national team lent players whose club contracts have all run out (the
+// computer's clubs never renew), one newcomer among them: the human's
+// commit neither tires them nor benches the newcomer nor writes to the
+// clubs' mail, and over many matches the human's team plays the computer's
+// of equal players on equal terms.
+TEST(ConfirmarEscalacao, ANationalTeamIsNoClubAndPlaysTheComputersOnEqualTerms) {
+    using construtores::Clube, construtores::Confronto, construtores::DoClube, construtores::Elenco;
+    constexpr int kTorneio = 7;
+    constexpr int kJogos = 300;
+    int posse[2] = {}, gols[2] = {};
+    for (int k = 0; k < kJogos; ++k) {
+        Confronto c(1000 + k, kTorneio);
+        for (int* lado : {&c.casa, &c.fora}) {
+            *lado = Clube(c.jogo);
+            for (int j : Elenco(c.jogo, *lado, {2, 4, 4, 6, 4})) {
+                c.J(j).contrato = kHoje - 30;
+                c.J(j).energia = 60;
+            }
+        }
+        c.jogo.estado.numtimesligas = 0; // both are the tournament's teams
+        const int humano = k % 2 ? c.fora : c.casa, computador = k % 2 ? c.casa : c.fora;
+        const auto dele = DoClube(c.jogo, computador);
+        match::EscalarClube(c.jogo, computador, dele, kTorneio, kHoje);
+        const TTime& t = c.jogo.times[computador];
+        TTime& h = c.jogo.times[humano];
+        h.estilo = t.estilo, h.jogadas = t.jogadas, h.marcacao = t.marcacao;
+        const int novato = DoClube(c.jogo, humano).back(); // the strongest forward
+        c.J(novato).novato = 1;
+
+        Grade g = PreencherGrade(c.jogo, humano, kTorneio, kHoje);
+        ASSERT_TRUE(EscolherFormacao(c.jogo, g, TextoFormacao(t.formacao)));
+        ASSERT_EQ(Codigo(g, novato), kTitular);
+        const Confirmacao r = ConfirmarEscalacao(c.jogo, g);
+        ASSERT_TRUE(r.cansados.empty());
+        ASSERT_TRUE(c.jogo.emails.empty());
+        for (int j : DoClube(c.jogo, humano)) ASSERT_EQ(c.J(j).energia, 60);
+        ASSERT_EQ(c.J(novato).novato, 1); // his club's rule waits for his club's match
+
+        c.Iniciar();
+        for (int tempo = 1; tempo <= 2; ++tempo)
+            for (int minuto = 1; minuto <= 45; ++minuto) {
+                c.rodada.tempo = tempo;
+                c.rodada.minuto = minuto;
+                match::JogarMinutoDeTodos(c.jogo, c.rodada);
+            }
+        const int lh = humano == c.casa ? 0 : 1;
+        posse[0] += c.P().posse[lh], posse[1] += c.P().posse[1 - lh];
+        gols[0] += c.P().gols[lh], gols[1] += c.P().gols[1 - lh];
+    }
+    const double parte = static_cast<double>(posse[0]) / (posse[0] + posse[1]);
+    EXPECT_NEAR(parte, 0.5, 0.03);
+    // Goals are rarer: within three standard deviations of an even share.
+    EXPECT_LT(std::abs(gols[0] - gols[1]), 3 * std::sqrt(gols[0] + gols[1]) + 1)
+        << gols[0] << " x " << gols[1];
 }

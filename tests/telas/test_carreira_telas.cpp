@@ -5,10 +5,12 @@
 #include "management/telas/telacarreira.hpp"
 #include "management/telas/telacontratacoes.hpp"
 #include "management/telas/telaprincipal.hpp"
+#include "match/telas/telaresultados.hpp"
 #include "shell/janelaprincipal.hpp"
 #include "ui/textos.hpp"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QTimer>
 
 #include <QLabel>
@@ -153,6 +155,70 @@ TEST(TelasCarreira, ACoachWhoResignedTakesAnOfferAndIsBackOnHisMainScreen) {
             return janela.TelaAtual() == janela.TelaPrincipal() && jogo->estado.timeatual == novo;
         },
         60000));
+}
+
+// Two coaches at one keyboard: the first resigns and, while the second
+// plays on, takes an offer. A squad shows with its coach named first exactly
+// when he is not the one who had the keyboard last (the offer's answer
+// included).
+TEST(TelasCarreira, AfterAnOfferTakenTheNextSquadIsNamedUnlessItIsHisWhoTookIt) {
+    Janela janela;
+    janela.DefinirIntervaloParaTestes(1);
+    janela.resize(1280, 800);
+    janela.show();
+    std::shared_ptr<Jogo> jogo(apoio_telas::NovoJogo({29}, 2));
+    jogo->estado.opcoes.opintervalo = 0;
+    janela.ComecarJogo(jogo);
+    TelaPrincipal* tela = janela.TelaPrincipal();
+    ASSERT_TRUE(tela->VezAnunciada());
+    tela->AceitarVez();
+    const int primeiro = jogo->times[jogo->estado.timeatual].tecnico;
+    int convites = 0;
+    int teclado = -1; // the coach known to have the keyboard; -1 when a dialog muddled it
+    QTimer respostas;
+    QObject::connect(&respostas, &QTimer::timeout, [&] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (auto* c = qobject_cast<TelaConvite*>(w)) {
+            ++convites;
+            teclado = primeiro;
+            c->Assumir()->click();
+        } else if (auto* d = qobject_cast<TelaDemitido*>(w)) {
+            d->accept();
+        } else if (auto* q = qobject_cast<QDialog*>(w)) {
+            teclado = -1; // an auction's bid, a match's question: someone's
+            q->reject();
+        }
+    });
+    respostas.start(5);
+    janela.Demitir();
+    ASSERT_EQ(janela.TelaAtual(), tela);
+    ASSERT_NE(jogo->times[jogo->estado.timeatual].tecnico, primeiro);
+    EXPECT_TRUE(tela->VezAnunciada()); // the second coach takes over
+
+    bool outro = false; // a squad not his shown after the offer
+    const bool chegou = apoio_telas::EsperarPor(
+        [&] {
+            if (outro) return true;
+            if (auto* r = qobject_cast<match::telas::TelaResultados*>(janela.TelaAtual())) {
+                r->Continuar()->click();
+                return false;
+            }
+            if (janela.TelaAtual() != tela || tela->Aguardando() ||
+                tela->caixaFormacao()->count() == 0)
+                return false;
+            const int tecnico = jogo->times[jogo->estado.timeatual].tecnico;
+            if (convites > 0 && teclado >= 0) {
+                EXPECT_EQ(tela->VezAnunciada(), tecnico != teclado);
+                outro = outro || tecnico != primeiro;
+            }
+            teclado = tecnico;
+            if (outro) return true;
+            apoio_telas::EscalarEJogar(tela);
+            return false;
+        },
+        240000);
+    ASSERT_TRUE(chegou) << "offers: " << convites;
+    EXPECT_GE(jogo->tecnicos[primeiro].time, 0);
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include "management/telas/telaconvite.hpp"
 #include "management/telas/telaconvocacao.hpp"
 #include "management/telas/telaselecao.hpp"
+#include "match/resultadosdata.hpp"
 #include "match/telas/telapartida.hpp"
 #include "match/telas/telaresultados.hpp"
 #include "persistence/jogosalvo.hpp"
@@ -73,6 +74,35 @@ void AteOTorneio(world::Jogo& jogo, bool convocar = true) {
     ASSERT_TRUE(piloto.Jogar());
     ASSERT_EQ(piloto.proximo.tela, management::Tela::Selecao);
     ASSERT_EQ(jogo.estado.tipo, kCopaAmerica);
+}
+
+// A tournament date's results: every match of the date in one group of the
+// box or another, the human's team's own match the one selected.
+void ConferirResultados(const world::Jogo& jogo, match::telas::TelaResultados& r, int selecao) {
+    const auto jogos = match::JogosDaData(jogo, jogo.Hoje(), kCopaAmerica);
+    bool dele = false;
+    for (int e : jogos)
+        dele = dele || jogo.arquivo.jogos[e].mandante == selecao ||
+               jogo.arquivo.jogos[e].visitante == selecao;
+    const int linha = r.Jogos()->currentRow();
+    const QString selecionado =
+        linha >= 0 ? r.Jogos()->item(linha, 0)->text() + r.Jogos()->item(linha, 2)->text() : "";
+    EXPECT_EQ(selecionado.contains(ui::Q(jogo.times[selecao].nome.view())), dele);
+    // More than one group on the date: the box that picks them shows.
+    EXPECT_EQ(r.Grupos()->isVisibleTo(&r), r.Grupos()->count() > 1);
+    static bool capturada = false;
+    if (!capturada && r.Grupos()->count() > 1) {
+        capturada = true;
+        apoio_telas::Capturar(r, "tela_resultados_torneio");
+    }
+    int linhas = 0;
+    const int antes = r.Grupos()->currentIndex();
+    for (int g = 0; g < std::max(1, r.Grupos()->count()); ++g) {
+        if (r.Grupos()->count() > 0) r.Grupos()->setCurrentIndex(g);
+        linhas += r.Jogos()->rowCount();
+    }
+    r.Grupos()->setCurrentIndex(antes);
+    EXPECT_EQ(linhas, static_cast<int>(jogos.size()));
 }
 
 } // namespace
@@ -273,6 +303,14 @@ TEST(TelasSelecao, TheNationalTeamScreenShowsTheSquadAndCommitsTheLineup) {
     int titulares = 0;
     for (int j : elenco) titulares += jogo->jogadores[j].titular == 1;
     EXPECT_EQ(titulares, 11);
+
+    // The next tournament date opens on the lineup last played, ready to
+    // play again.
+    jogo->estado.opcoes.opescalacao = 0;
+    ++jogo->estado.dataatual;
+    tela.Mostrar(selecao);
+    EXPECT_EQ(tela.grade()->grade().Contar(management::kTitular), 11);
+    EXPECT_TRUE(tela.botaoJogar()->isEnabled());
 }
 
 TEST(TelasSelecao, TheTournamentScreenShowsTheGroupsTheBracketAndTheMatches) {
@@ -447,6 +485,7 @@ TEST(TelasSelecao, ATournamentPlayedInTheWindow) {
                 t->botaoJogar()->click();
             } else if (auto* r = qobject_cast<match::telas::TelaResultados*>(janela.TelaAtual())) {
                 resultados += jogo->estado.tipo == kCopaAmerica;
+                if (jogo->estado.tipo == kCopaAmerica) ConferirResultados(*jogo, *r, selecao);
                 if (!tabela && r->Chaves()) {
                     tabela = true;
                     EXPECT_EQ(r->Chaves()->text(), QStringLiteral("Tabela do torneio"));

@@ -246,12 +246,18 @@ void TelaSelecao::Atualizar() {
     Grade g = c >= 0 ? PreencherGrade(jogo_, c, jogo_.estado.tipo, Hoje()) : Grade{};
     const bool mesma = g.clube == chavetime_ && jogo_.estado.temporada == chavetemporada_ &&
                        jogo_.estado.dataatual == chavedata_;
+    if (temporadalembradas_ != jogo_.estado.temporada) {
+        lembradas_.clear();
+        temporadalembradas_ = jogo_.estado.temporada;
+    }
     if (mesma) {
         ManterSelecao(g, grade_->grade());
     } else {
         chavetime_ = g.clube;
         chavetemporada_ = jogo_.estado.temporada;
         chavedata_ = jogo_.estado.dataatual;
+        if (const auto l = lembradas_.find(g.clube); l != lembradas_.end())
+            ManterSelecao(g, l->second);
     }
     const Disponiveis d = c >= 0 ? RecontarDisponiveis(jogo_, g) : Disponiveis{};
     caixas_.PreencherFormacoes(d);
@@ -316,6 +322,7 @@ void TelaSelecao::Validar() {
 void TelaSelecao::Jogar() {
     if (Time() < 0 || !ValidarEscalacao(jogo_, grade_->grade()).podejogar) return;
     ConfirmarEscalacao(jogo_, grade_->grade());
+    lembradas_[Time()] = grade_->grade();
     // Committed once: the button waits for the next team or date.
     jogar_->setEnabled(false);
     emit jogar();

@@ -10,6 +10,8 @@
 #include <QDialog>
 #include <QWidget>
 
+#include <map>
+
 class QComboBox;
 class QLabel;
 class QMenuBar;
@@ -105,6 +107,10 @@ private:
     QLabel* textovez_ = nullptr;
     // The team, season and date of the lineup on screen.
     int chavetime_ = -1, chavetemporada_ = -1, chavedata_ = -1;
+    // The lineup each team last played with in this tournament: the next
+    // date opens on it, whatever "Salvar escalação" says for clubs.
+    std::map<int, Grade> lembradas_;
+    int temporadalembradas_ = -1;
 };
 
 // "Posição do jogador": the position a player plays in (his own or an

@@ -6,6 +6,7 @@
 #include "competitions/telas/telaclassificacao.hpp"
 #include "competitions/telas/telacontinental.hpp"
 #include "competitions/telas/telatorneio.hpp"
+#include "competitions/torneios.hpp"
 #include "match/resultadosdata.hpp"
 #include "match/telas/relatoriopartida.hpp"
 #include "ui/fundo.hpp"
@@ -40,8 +41,26 @@ namespace {
 constexpr int kLarguraDetalhes = 300;
 constexpr int kAlturaLinha = 20;
 
+bool Torneio(int codigo) {
+    return codigo >= 7 && codigo <= 9;
+}
+
+// A human's club, or the national team a human coaches in the tournament.
 bool Humano(const Jogo& jogo, int clube) {
-    return clube >= 0 && clube < static_cast<int>(jogo.times.size()) && jogo.times[clube].humano;
+    if (!jogo.TimeValido(clube)) return false;
+    if (jogo.times[clube].humano) return true;
+    for (int h = 0; h < 6; ++h)
+        if (competitions::SelecaoDoHumano(jogo, h) == clube) return true;
+    return false;
+}
+
+// The first human's side on the date: his national team on a tournament
+// date, else his club.
+int PrimeiroHumano(const Jogo& jogo, int codigo) {
+    if (Torneio(codigo))
+        for (int h = 0; h < 6; ++h)
+            if (const int s = competitions::SelecaoDoHumano(jogo, h); s >= 0) return s;
+    return jogo.estado.timeshumanos[0];
 }
 
 bool JogoDeHumano(const Jogo& jogo, const TJogoArquivado& a) {
@@ -90,12 +109,17 @@ TelaResultados::TelaResultados(Jogo& jogo, const ExecucaoRodada& ex, QWidget* pa
         else if (codigo_ == 4 || codigo_ == 6)
             // Group 1 holds the South American clubs, group 2 the European ones.
             nome = ui::T(codigo_ == 4 ? (g == 1 ? 329 : 328) : (g == 1 ? 331 : 330));
+        else if (Torneio(codigo_))
+            // A tournament's group matches by group; its knockout matches have none.
+            nome = g >= 1 ? QStringLiteral("Grupo %1").arg(QChar(u'A' + (g - 1)))
+                          : competitions::telas::NomeDoTorneio(codigo_);
         else
             nome = ui::Q(NomePais(jogo.estado.paisprincipal));
         grupos_->addItem(nome);
     }
-    grupos_->setVisible(codigo_ == 4 || codigo_ == 6 ||
-                        ((codigo_ == 1 || codigo_ == 2) && idsgrupos_.size() > 1));
+    grupos_->setVisible(
+        codigo_ == 4 || codigo_ == 6 ||
+        ((codigo_ == 1 || codigo_ == 2 || Torneio(codigo_)) && idsgrupos_.size() > 1));
     grupos_->setMinimumWidth(260);
     auto* topo = new QHBoxLayout;
     topo->addWidget(grupos_);
@@ -187,7 +211,7 @@ TelaResultados::TelaResultados(Jogo& jogo, const ExecucaoRodada& ex, QWidget* pa
     // any human's match), or on the first human club's league, as the match
     // screen showed it.
     int inicial = -1;
-    const int h = jogo.estado.timeshumanos[0];
+    const int h = PrimeiroHumano(jogo, codigo_);
     for (const bool qualquer : {false, true})
         for (int e : entradas_) {
             const TJogoArquivado& a = jogo.arquivo.jogos[e];
@@ -288,6 +312,12 @@ void TelaResultados::Selecionar(int linha) {
         const bool grupos = datas.size() >= 6 && a.data <= datas[5];
         if (grupos && std::find(clubes.begin(), clubes.end(), a.visitante) != clubes.end())
             linhas = competitions::Tabela(jogo_, codigo_, clubes);
+    } else if (Torneio(codigo_) && a.grupo >= 1 && competitions::TorneioEmCurso(jogo_)) {
+        // A group match: its group's table as the date left it.
+        std::vector<int> clubes;
+        for (int c : competitions::GrupoDoTorneio(jogo_, a.grupo))
+            if (jogo_.TimeValido(c)) clubes.push_back(c);
+        linhas = competitions::Tabela(jogo_, codigo_, clubes);
     }
     painel_->setVisible(!linhas.empty());
     competitions::telas::PreencherTabela(tabela_, jogo_, linhas);
