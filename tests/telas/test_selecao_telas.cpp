@@ -255,6 +255,10 @@ TEST(TelasSelecao, TheNationalTeamScreenShowsTheSquadAndCommitsTheLineup) {
     // A national team has no wages or contracts to show.
     EXPECT_TRUE(tela.grade()->isColumnHidden(management::telas::GradeElenco::kColSalario));
     EXPECT_TRUE(tela.grade()->isColumnHidden(management::telas::GradeElenco::kColContrato));
+    // The lineup boxes of the club screen, on screen beside the squad.
+    for (QComboBox* c : {tela.caixaFormacao(), tela.caixaCapitao(), tela.caixaCobrador(),
+                         tela.caixaEstilo(), tela.caixaJogadas(), tela.caixaMarcacao()})
+        EXPECT_TRUE(c->isVisibleTo(&tela));
     EXPECT_EQ(tela.caixaEstilo()->count(), 3);
     EXPECT_EQ(tela.caixaJogadas()->count(), 2);
     EXPECT_EQ(tela.caixaMarcacao()->count(), 3);

@@ -205,8 +205,11 @@ QWidget* TelaSelecao::MontarPainel() {
     v->setContentsMargins(8, 6, 8, 8);
     auto* f = new QFormLayout;
     f->setRowWrapPolicy(QFormLayout::WrapAllRows);
+    f->setLabelAlignment(Qt::AlignRight);
     caixas_.Montar(
         this, f, jogo_, grade_, [this] { return Time(); }, [this] { Validar(); });
+    v->addLayout(f);
+    v->addSpacing(8);
     v->addWidget(caixas_.selecionados);
     v->addStretch();
     auto* tabela = new QPushButton(QStringLiteral("Tabela do torneio"));
