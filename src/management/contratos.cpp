@@ -14,10 +14,14 @@ namespace management {
 using namespace world;
 using i64 = std::int64_t;
 
+double FimDoNovoContrato(const Jogo& jogo, int semanas) {
+    return jogo.Hoje() + 7.0 * semanas;
+}
+
 void NovoContrato(Jogo& jogo, int jogador, int semanas) {
     if (!jogo.JogadorValido(jogador)) return;
     TJogador& j = jogo.jogadores[jogador];
-    j.contrato = jogo.Hoje() + 7.0 * semanas;
+    j.contrato = FimDoNovoContrato(jogo, semanas);
     j.avisocontrato = 0;
 }
 

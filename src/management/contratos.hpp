@@ -6,6 +6,8 @@
 
 namespace management {
 
+// The end of a contract of `semanas` weeks signed today.
+double FimDoNovoContrato(const world::Jogo& jogo, int semanas);
 // A contract of `semanas` weeks from today; the end-of-contract warning is
 // cleared.
 void NovoContrato(world::Jogo& jogo, int jogador, int semanas);

@@ -138,6 +138,10 @@ constexpr int kCategorias = 18;
 // The two lines a sale adds to its text.
 constexpr int kTextoComprador = 2120;
 constexpr int kTextoPreco = 2121;
+// What ends an injury's text: "Ele ficará fora por" n "semanas".
+constexpr int kTextoSemanasFora = 2122;
+constexpr int kTextoSemanas = 2301;
+constexpr int kCategoriaContusao = 4;
 
 bool EmailValido(const Jogo& jogo, int i) {
     return i >= 0 && i < static_cast<int>(jogo.emails.size());
@@ -276,6 +280,8 @@ int PostarEmail(Jogo& jogo, int clube, int tipo, int subtipo, i32 valor, int out
     e.jogador = jogador;
     e.outroclube = outro;
     e.valor = valor;
+    // An injury has no amount: its field keeps the weeks out for the text.
+    if (tipo == kEmailContusao) e.valor = subtipo;
     e.pergunta = m.pergunta ? 1 : 0;
     jogo.emails.push_back(e);
     return static_cast<int>(jogo.emails.size()) - 1;
@@ -336,8 +342,13 @@ std::string CorpoDoEmail(const Jogo& jogo, const TEmail& e) {
     std::string corpo = TextoDoEmail(e.texto);
     if (e.texto == 69) { // a sale: who bought and for how much
         corpo += "\n\n" + world::texto(kTextoComprador) + " " + NomeDoClube(jogo, e.outroclube) +
-                 "\n" + world::texto(kTextoPreco) + " $" + FormatarDinheiro(e.valor);
+                 "\n" + world::texto(kTextoPreco) + " $" +
+                 FormatarDinheiro(e.valor, kEspacoInseparavel);
     }
+    // An injury: for how long (mail of older games has no weeks kept).
+    if (e.categoria == kCategoriaContusao && e.valor > 0)
+        corpo = Juntar({corpo, world::texto(kTextoSemanasFora), std::to_string(e.valor),
+                        world::texto(kTextoSemanas) + "."});
     return corpo;
 }
 

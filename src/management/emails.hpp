@@ -15,7 +15,7 @@ enum TipoEmail : int {
     kEmailBoasVindas = 0, // 0: a new game; 1: a human takes over a club
     kEmailSuspensao = 1,  // subtype = matches of suspension (2, 3, 5, 10)
     kEmailJogador = 2,    // 1: a renewal raised the salary by more than 30 %; 6: tired starter
-    kEmailContusao = 3,   // subtype = weeks out (2..20)
+    kEmailContusao = 3,   // subtype = weeks out (2..20), kept in the amount field
     kEmailGoleada = 4,    // 0: a heavy defeat
     kEmailNoticia = 9,    // 0: a big signing elsewhere; 1: a World Cup year
     kEmailRacha = 11,     // 0: too many stars, the squad is divided
@@ -42,7 +42,7 @@ std::string TextoDoEmail(int texto);
 std::string RemetenteDoEmail(const world::TEmail& e);
 std::string AssuntoDoEmail(const world::Jogo& jogo, const world::TEmail& e);
 // The whole text shown when the message is selected: the catalogue entry,
-// and the buyer and price of a sale.
+// the buyer and price of a sale, the weeks an injury keeps the player out.
 std::string CorpoDoEmail(const world::Jogo& jogo, const world::TEmail& e);
 
 // The messages of one club, newest first (indices into jogo.emails).

@@ -214,13 +214,42 @@ void VenderAoComputador(Jogo& jogo, int jogador, int comprador, i32 preco, ViaTr
 
 // --- A human buys ---------------------------------------------------------------
 
-bool PodeComprar(const Jogo& jogo, int comprador, int jogador) {
-    if (!ClubeDoMercado(jogo, comprador) || !JogadorValido(jogo, jogador)) return false;
+namespace {
+
+// What the purchase and the offer share: a player of another club of the
+// market, free to go today, and room in the buyer's squad.
+Impedimento ImpedimentoComum(const Jogo& jogo, int comprador, int jogador) {
+    if (!ClubeDoMercado(jogo, comprador)) return Impedimento::SemClube;
+    if (!JogadorValido(jogo, jogador)) return Impedimento::SemJogador;
+    const int vendedor = jogo.jogadores[jogador].time;
+    if (vendedor == comprador) return Impedimento::DoProprioClube;
+    if (!ClubeDoMercado(jogo, vendedor)) return Impedimento::SemJogador;
+    if (EscaladoHoje(jogo, jogador)) return Impedimento::EscaladoHoje;
+    if (jogo.times[comprador].elenco >= kMaximoElencoHumano) return Impedimento::ElencoCheio;
+    return Impedimento::Nenhum;
+}
+
+} // namespace
+
+Impedimento ImpedimentoDaCompra(const Jogo& jogo, int comprador, int jogador) {
+    if (const Impedimento i = ImpedimentoComum(jogo, comprador, jogador); i != Impedimento::Nenhum)
+        return i;
     const TJogador& j = jogo.jogadores[jogador];
-    const TTime& b = jogo.times[comprador];
-    return j.avenda && j.time != comprador && ClubeDoMercado(jogo, j.time) &&
-           b.elenco < kMaximoElencoHumano && b.dinheiro >= j.passepedido &&
-           !EscaladoHoje(jogo, jogador);
+    if (!j.avenda) return Impedimento::NaoEstaAVenda;
+    if (jogo.times[comprador].dinheiro < j.passepedido) return Impedimento::SemDinheiro;
+    return Impedimento::Nenhum;
+}
+
+bool PodeComprar(const Jogo& jogo, int comprador, int jogador) {
+    return ImpedimentoDaCompra(jogo, comprador, jogador) == Impedimento::Nenhum;
+}
+
+Impedimento ImpedimentoDaProposta(const Jogo& jogo, int comprador, int jogador, i32 valor) {
+    if (const Impedimento i = ImpedimentoComum(jogo, comprador, jogador); i != Impedimento::Nenhum)
+        return i;
+    if (valor <= 0) return Impedimento::SemValor;
+    if (valor > jogo.times[comprador].dinheiro) return Impedimento::SemDinheiro;
+    return Impedimento::Nenhum;
 }
 
 bool Comprar(Jogo& jogo, int comprador, int jogador) {
@@ -271,18 +300,25 @@ int RespostaDoJogador(const Jogo& jogo, int jogador, int vendedor, int comprador
     return 0;
 }
 
+// The least offer the club takes: an offer O is taken when O × 10 reaches
+// the factor × 10 times his value, or, for a listed player, when O reaches
+// his value. 0 when no amount can reach it.
+i32 MenorOferta(i32 passe, int fator10, bool listado) {
+    std::int64_t m = (std::int64_t{fator10} * passe + 9) / 10;
+    if (listado) m = std::min<std::int64_t>(m, passe);
+    m = std::max<std::int64_t>(m, 1); // an offer is at least 1 $
+    return m <= std::numeric_limits<i32>::max() ? static_cast<i32>(m) : 0;
+}
+
 } // namespace
 
 ResultadoProposta ProporCompra(Jogo& jogo, InteracaoMercado& ia, int comprador, int jogador,
                                i32 valor) {
     ResultadoProposta r;
-    if (!ClubeDoMercado(jogo, comprador) || !JogadorValido(jogo, jogador) || valor <= 0) return r;
+    r.impedimento = ImpedimentoDaProposta(jogo, comprador, jogador, valor);
+    if (r.impedimento != Impedimento::Nenhum) return r;
     TJogador& j = jogo.jogadores[jogador];
     const int vendedor = j.time;
-    const TTime& b = jogo.times[comprador];
-    if (!ClubeDoMercado(jogo, vendedor) || vendedor == comprador || valor > b.dinheiro ||
-        b.elenco >= kMaximoElencoHumano || EscaladoHoje(jogo, jogador))
-        return r;
 
     if (jogo.times[vendedor].humano) {
         if (!ia.VenderAoHumano(jogo, comprador, jogador, valor)) {
@@ -294,21 +330,20 @@ ResultadoProposta ProporCompra(Jogo& jogo, InteracaoMercado& ia, int comprador, 
         return r;
     }
 
-    bool aceita = false, repor = false;
-    if (j.avenda && valor >= j.passe) {
-        aceita = true;
-    } else {
-        const Exigencia e = ExigenciaDoClube(jogo, jogador);
-        aceita = std::int64_t{valor} * 10 >= std::int64_t{e.fator10} * j.passe;
-        repor = e.reposicao;
-    }
-    if (!aceita) {
-        r.resultado = Proposta::RecusaClube;
+    // A listed player goes for his value; otherwise the table decides.
+    const Exigencia e = ExigenciaDoClube(jogo, jogador);
+    const bool listado = j.avenda && valor >= j.passe;
+    const bool pelatabela = std::int64_t{valor} * 10 >= std::int64_t{e.fator10} * j.passe;
+    if (!listado && !pelatabela) {
+        r.resultado =
+            !j.avenda && e.reposicao ? Proposta::UnicoDaPosicao : Proposta::AbaixoDoMinimo;
+        r.minimo = MenorOferta(j.passe, e.fator10, j.avenda != 0);
         return r;
     }
+    const bool repor = !listado && e.reposicao;
     const int resposta = RespostaDoJogador(jogo, jogador, vendedor, comprador);
     if (resposta < 0) {
-        r.resultado = Proposta::RecusaJogador;
+        r.resultado = Proposta::JogadorNaoDesce;
         return r;
     }
     if (resposta > 0) {

@@ -88,22 +88,44 @@ bool EscaladoHoje(const world::Jogo& jogo, int jogador);
 
 constexpr int kMaximoElencoHumano = 28;
 
+// What stands in the way of a purchase or an offer before anyone is asked.
+enum class Impedimento {
+    Nenhum,
+    SemClube,       // the buyer is no club of the market
+    SemJogador,     // no player, or one of a national team
+    DoProprioClube, // he is the buyer's already
+    EscaladoHoje,   // his coach put him in today's committed lineup
+    ElencoCheio,    // the buyer has 28 players
+    NaoEstaAVenda,  // "Comprar": he is not listed
+    SemDinheiro,    // the asking price or the offer is more than the buyer's cash
+    SemValor,       // an offer of nothing
+};
+
 // "Comprar": the player is listed, of another club, the buyer has fewer than
 // 28 players and the asking price in cash.
+Impedimento ImpedimentoDaCompra(const world::Jogo& jogo, int comprador, int jogador);
 bool PodeComprar(const world::Jogo& jogo, int comprador, int jogador);
 bool Comprar(world::Jogo& jogo, int comprador, int jogador);
 
+// "Propor compra" of `valor` $: a player of another club, no more than the
+// buyer's cash, a squad not full. With the least offer, 1 $, it says whether
+// the buyer can offer for him at all.
+Impedimento ImpedimentoDaProposta(const world::Jogo& jogo, int comprador, int jogador,
+                                  world::i32 valor = 1);
+
 enum class Proposta {
     Aceita,            // transferred at the offer
-    RecusaClube,       // s1/586
-    RecusaJogador,     // the player's name and s1/833
+    Impedida,          // nobody was asked: `impedimento` says why
+    UnicoDaPosicao,    // the club keeps its only player of his position below `minimo`
+    AbaixoDoMinimo,    // below what the club accepts, `minimo`
+    JogadorNaoDesce,   // the player will not move down the divisions
     ExigenciaRecusada, // the player asked for more salary and the buyer said no
     RecusaHumano,      // the other human said "Não"
-    Invalida,          // not a player of another club, more than the buyer's cash, a full
-                       // squad, or a player already in his club's lineup for today
 };
 struct ResultadoProposta {
-    Proposta resultado = Proposta::Invalida;
+    Proposta resultado = Proposta::Impedida;
+    Impedimento impedimento = Impedimento::Nenhum;
+    world::i32 minimo = 0;      // a club's refusal: the least it takes, 0 = no offer reaches it
     int fator = 0;              // a salary demand: the factor asked
     world::i32 novosalario = 0; // and the salary it makes
     int reposicao = 0;          // the player the seller bought to replace him, 0 = none

@@ -77,13 +77,13 @@ void AvaliarJogador(const world::Jogo& jogo, world::TJogador& j) {
     j.salario = CalcularSalario(jogo, j);
 }
 
-std::string FormatarDinheiro(i32 valor) {
+std::string FormatarDinheiro(i32 valor, char separador) {
     const std::int64_t v = valor;
     if (v >= 100'000'000 || v < -9'999'999) return std::to_string(v);
     const std::string digitos = std::to_string(v < 0 ? -v : v);
     std::string s;
     for (std::size_t i = 0; i < digitos.size(); ++i) {
-        if (i > 0 && (digitos.size() - i) % 3 == 0) s += ' ';
+        if (i > 0 && (digitos.size() - i) % 3 == 0) s += separador;
         s += digitos[i];
     }
     return v < 0 ? "-" + s : s;

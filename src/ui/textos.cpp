@@ -26,6 +26,10 @@ std::string ParaJogo(const QString& texto, std::size_t maximo) {
 QString Dinheiro(int valor) {
     return QStringLiteral("$") + Q(management::FormatarDinheiro(valor));
 }
+QString DinheiroSemQuebra(int valor) {
+    return QStringLiteral("$") +
+           Q(management::FormatarDinheiro(valor, management::kEspacoInseparavel));
+}
 QString DinheiroExtenso(int valor) {
     return Q(management::DinheiroPorExtenso(valor));
 }

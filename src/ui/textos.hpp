@@ -19,5 +19,7 @@ std::string ParaJogo(const QString& texto, std::size_t maximo = std::string::npo
 // Money as the finance screen writes it ("$1 234 567") and in words.
 QString Dinheiro(int valor);
 QString DinheiroExtenso(int valor);
+// "$1 234 567" kept on one line where the text around it wraps.
+QString DinheiroSemQuebra(int valor);
 
 } // namespace ui

@@ -28,8 +28,8 @@ TEST(OpcoesPadrao, AFreshInstallationShowsEveryOptionOnAnItemOfItsList) {
     EXPECT_EQ(world::ItemVelocidadeSemHumanos(o.opnhvelocidade), 6); // instant
     EXPECT_EQ(o.opnhvelocidade, 10);
     EXPECT_EQ(o.opsalvar, 1);
-    EXPECT_TRUE(o.opintervalo && o.opsom && o.opminutos);
-    EXPECT_FALSE(o.op_verpenalty || o.opvertrocatecnicos || o.opcontrato);
+    EXPECT_TRUE(o.opintervalo && o.opsom && o.opminutos && o.opcontrato);
+    EXPECT_FALSE(o.op_verpenalty || o.opvertrocatecnicos);
     EXPECT_EQ(o.opemails, 0);
     for (int i = 0; i < 5; ++i) EXPECT_EQ(o.cores[i], world::kCoresPadrao[i]) << i;
     // Every key of the settings table is written, none left to its fallback.

@@ -37,7 +37,7 @@ struct Caixa {
              "625=Bem-vindo",   "629=Ligamentos",    "640=Vendido",       "849=Encerrado",
              "850=Terminando",  "2101=Bem-vindo ao", "2102=foi suspenso", "2104=contundido",
              "2108=assina com", "2113=Briga:",       "2115=Vendido:",     "2116=Ano de Copa",
-             "2120=Comprador:", "2121=Valor:"});
+             "2120=Comprador:", "2121=Valor:",       "2122=Fora por",     "2301=semanas"});
         jogo.estado.marcador = 2007;
         jogo.estado.temporada = 1;
         jogo.estado.dataatual = 3;
@@ -141,7 +141,7 @@ TEST(Emails, RedCardsOfAHumanClubPostOnlyLongSuspensions) {
     for (const TEmail& e : c.jogo.emails) EXPECT_EQ(e.clube, c.humano);
 }
 
-TEST(Emails, InjuriesPostByWeeksAndTwelveWeeksHaveNoText) {
+TEST(Emails, InjuriesPostByWeeksAndSayForHowLong) {
     Caixa c;
     const std::map<int, std::pair<int, int>> faixas = {
         {2, {25, 27}}, {3, {28, 29}},  {4, {30, 31}},  {5, {32, 35}}, {6, {32, 35}},
@@ -156,10 +156,18 @@ TEST(Emails, InjuriesPostByWeeksAndTwelveWeeksHaveNoText) {
             EXPECT_EQ(e.remetente, 5);
             EXPECT_EQ(e.categoria, 4);
         }
-    // Twelve weeks: a message all the same, with its subject and no text.
+    // The weeks out end the text, kept in the amount field.
+    PostarEmail(c.jogo, c.humano, kEmailContusao, 20, 0, 0, c.jogador);
+    EXPECT_EQ(c.Ultimo().valor, 20);
+    EXPECT_TRUE(CorpoDoEmail(c.jogo, c.Ultimo()).ends_with(" Fora por 20 semanas."))
+        << CorpoDoEmail(c.jogo, c.Ultimo());
+    // Twelve weeks: a message all the same, with its subject and no text but
+    // the weeks; one of a game saved before the weeks were kept says nothing.
     PostarEmail(c.jogo, c.humano, kEmailContusao, 12, 0, 0, c.jogador);
-    EXPECT_EQ(CorpoDoEmail(c.jogo, c.Ultimo()), "");
+    EXPECT_EQ(CorpoDoEmail(c.jogo, c.Ultimo()), "Fora por 12 semanas.");
     EXPECT_EQ(AssuntoDoEmail(c.jogo, c.Ultimo()), "Rui contundido");
+    c.jogo.emails.back().valor = 0;
+    EXPECT_EQ(CorpoDoEmail(c.jogo, c.Ultimo()), "");
     for (int n : {0, 1, 21}) EXPECT_EQ(PostarEmail(c.jogo, c.humano, kEmailContusao, n), -1) << n;
 }
 
@@ -210,8 +218,9 @@ TEST(Emails, FixedMessagesAndTheirSubjects) {
     PostarEmail(c.jogo, c.humano, kEmailVenda, 0, 1250000, c.outro, c.jogador);
     EXPECT_EQ(c.Ultimo().valor, 1250000);
     EXPECT_EQ(AssuntoDoEmail(c.jogo, c.Ultimo()), "Vendido: Rui - Portuario");
-    EXPECT_EQ(CorpoDoEmail(c.jogo, c.Ultimo()),
-              "Vendido\n\nComprador: Portuario\nValor: $1 250 000");
+    EXPECT_EQ(CorpoDoEmail(c.jogo, c.Ultimo()), "Vendido\n\nComprador: Portuario\nValor: $1\xA0"
+                                                "250\xA0"
+                                                "000");
 
     // Records read from a file may point anywhere: names are left out.
     TEmail torto = c.Ultimo();

@@ -223,12 +223,69 @@ TEST(ProporCompra, TheOnlyFullBackAtExactly22TimesHisValueIsSoldAndReplacedAtOnc
     m.J(outro).passe = 150'000;
     m.J(outro).historico = 0;
     Respostas r;
-    EXPECT_EQ(ProporCompra(m.jogo, r, 1, lateral, 219'999).resultado, Proposta::RecusaClube);
+    const ResultadoProposta recusa = ProporCompra(m.jogo, r, 1, lateral, 219'999);
+    EXPECT_EQ(recusa.resultado, Proposta::UnicoDaPosicao);
+    EXPECT_EQ(recusa.minimo, 220'000);
     const ResultadoProposta p = ProporCompra(m.jogo, r, 1, lateral, 220'000);
     ASSERT_EQ(p.resultado, Proposta::Aceita);
     EXPECT_EQ(m.J(lateral).time, 1);
     EXPECT_EQ(p.reposicao, outro);
     EXPECT_EQ(m.J(outro).time, 0);
+}
+
+TEST(ProporCompra, BelowTheTableTheRefusalNamesTheLeastTheClubTakes) {
+    Mercado m(4);
+    m.Humano(1);
+    Respostas r;
+    // Four forwards: 1.3 times his value, rounded up to the next whole $.
+    const int j = m.Primeiro(0, kAtacante);
+    m.J(j).passe = 100'001;
+    ResultadoProposta p = ProporCompra(m.jogo, r, 1, j, 130'001);
+    EXPECT_EQ(p.resultado, Proposta::AbaixoDoMinimo);
+    EXPECT_EQ(p.minimo, 130'002);
+    EXPECT_EQ(ProporCompra(m.jogo, r, 1, j, p.minimo).resultado, Proposta::Aceita);
+    // A listed player goes for his value, whatever his asking price.
+    const int k = m.Primeiro(0, kMeia);
+    ColocarAVenda(m.jogo, k, 500'000);
+    p = ProporCompra(m.jogo, r, 1, k, 99'999);
+    EXPECT_EQ(p.resultado, Proposta::AbaixoDoMinimo);
+    EXPECT_EQ(p.minimo, 100'000);
+    EXPECT_EQ(ProporCompra(m.jogo, r, 1, k, p.minimo).resultado, Proposta::Aceita);
+}
+
+TEST(ProporCompra, WhatStandsInTheWayIsNamedAndNobodyIsAsked) {
+    Mercado m(4);
+    m.Humano(0);
+    m.Humano(1);
+    const int j = m.Primeiro(0, kMeia);
+    Respostas r;
+    r.vender = true;
+    auto proposta = [&](int comprador, int jogador, i32 valor) {
+        const ResultadoProposta p = ProporCompra(m.jogo, r, comprador, jogador, valor);
+        EXPECT_EQ(p.resultado, Proposta::Impedida);
+        return p.impedimento;
+    };
+    EXPECT_EQ(proposta(-1, j, 1000), Impedimento::SemClube);
+    EXPECT_EQ(proposta(1, 0, 1000), Impedimento::SemJogador);
+    EXPECT_EQ(proposta(1, m.Primeiro(1, kMeia), 1000), Impedimento::DoProprioClube);
+    EXPECT_EQ(proposta(1, j, 0), Impedimento::SemValor);
+    EXPECT_EQ(proposta(1, j, m.T(1).dinheiro + 1), Impedimento::SemDinheiro);
+    m.T(1).elenco = kMaximoElencoHumano;
+    EXPECT_EQ(proposta(1, j, 1000), Impedimento::ElencoCheio);
+    EXPECT_EQ(ImpedimentoDaCompra(m.jogo, 1, j), Impedimento::ElencoCheio);
+    EXPECT_EQ(r.perguntas, 0);
+    m.T(1).elenco = 17;
+    // With the least offer: whether he can offer at all.
+    EXPECT_EQ(ImpedimentoDaProposta(m.jogo, 1, j), Impedimento::Nenhum);
+    m.T(1).dinheiro = 0;
+    EXPECT_EQ(ImpedimentoDaProposta(m.jogo, 1, j), Impedimento::SemDinheiro);
+
+    // "Comprar": listed, and at an asking price the cash covers.
+    EXPECT_EQ(ImpedimentoDaCompra(m.jogo, 1, j), Impedimento::NaoEstaAVenda);
+    ColocarAVenda(m.jogo, j, 1000);
+    EXPECT_EQ(ImpedimentoDaCompra(m.jogo, 1, j), Impedimento::SemDinheiro);
+    m.T(1).dinheiro = 1000;
+    EXPECT_EQ(ImpedimentoDaCompra(m.jogo, 1, j), Impedimento::Nenhum);
 }
 
 TEST(ProporCompra, TheTableByPositionAndCountAndAListedPlayerAtHisValue) {
@@ -249,7 +306,7 @@ TEST(ProporCompra, TheTableByPositionAndCountAndAListedPlayerAtHisValue) {
     EXPECT_EQ(ProporCompra(m.jogo, r, 1, j, 100'000).resultado, Proposta::Aceita);
     // More than the buyer has is no offer at all.
     EXPECT_EQ(ProporCompra(m.jogo, r, 1, m.Primeiro(0, kAtacante), 6'000'000).resultado,
-              Proposta::Invalida);
+              Proposta::Impedida);
 }
 
 TEST(ProporCompra, APlayerOfABigClubRefusesALowerDivisionAndAnotherAsksMoreSalary) {
@@ -258,7 +315,7 @@ TEST(ProporCompra, APlayerOfABigClubRefusesALowerDivisionAndAnotherAsksMoreSalar
     const int j = m.Primeiro(0, kAtacante);
     m.T(0).nivel = 21;
     Respostas r;
-    EXPECT_EQ(ProporCompra(m.jogo, r, 2, j, 4'000'000).resultado, Proposta::RecusaJogador);
+    EXPECT_EQ(ProporCompra(m.jogo, r, 2, j, 4'000'000).resultado, Proposta::JogadorNaoDesce);
 
     m.T(0).nivel = 19;
     ResultadoProposta p = ProporCompra(m.jogo, r, 2, j, 4'000'000);
@@ -277,7 +334,7 @@ TEST(ProporCompra, APlayerOfABigClubRefusesALowerDivisionAndAnotherAsksMoreSalar
     m.Humano(3);
     m.T(0).nivel = 1;
     EXPECT_EQ(ProporCompra(m.jogo, r, 3, m.Primeiro(0, kMeia), 4'000'000).resultado,
-              Proposta::RecusaJogador);
+              Proposta::JogadorNaoDesce);
 }
 
 TEST(ProporCompra, AnOfferForAnotherHumansPlayerIsHisToAnswer) {
@@ -461,7 +518,9 @@ TEST(ProporCompra, APlayerInAHumansLineupAlreadyCommittedTodayIsNotForSale) {
     EXPECT_FALSE(PodeComprar(m.jogo, 1, j));
     Respostas r;
     r.vender = true;
-    EXPECT_EQ(ProporCompra(m.jogo, r, 1, j, 1000).resultado, Proposta::Invalida);
+    const ResultadoProposta p = ProporCompra(m.jogo, r, 1, j, 1000);
+    EXPECT_EQ(p.resultado, Proposta::Impedida);
+    EXPECT_EQ(p.impedimento, Impedimento::EscaladoHoje);
     EXPECT_EQ(r.perguntas, 0);
     m.T(0).escalacao = -1; // the date played: he can go
     EXPECT_TRUE(PodeComprar(m.jogo, 1, j));

@@ -310,8 +310,14 @@ TEST(SubstituicaoContusao, TheChosenBenchPlayerOrNobody) {
         if (b > 0) banco.push_back(b);
     ASSERT_GE(banco.size(), 2u);
     const int contundido = match::Vaga(p.E(), 3);
-    match::telas::SubstituicaoContusao d(*p.jogo, p.R(), contundido, banco);
+    const int clube = p.P().Clube(p.lado);
+    match::telas::SubstituicaoContusao d(*p.jogo, clube, contundido, banco);
     d.show();
+    // Who must answer, at a keyboard several humans may share.
+    EXPECT_EQ(Achar<QLabel>(d, QStringLiteral("quem"))->text(),
+              QStringLiteral("Clube: ") + ui::Q(p.jogo->times[clube].nome.view()) +
+                  QStringLiteral(" — Técnico: ") +
+                  ui::Q(p.jogo->tecnicos[p.jogo->times[clube].tecnico].nome.view()));
     auto* lista = Achar<QListWidget>(d, QStringLiteral("banco"));
     auto* substituir = Achar<QPushButton>(d, QStringLiteral("substituir"));
     EXPECT_EQ(lista->count(), static_cast<int>(banco.size()));

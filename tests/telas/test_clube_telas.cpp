@@ -3,6 +3,7 @@
 // junior in a veteran's place, and the squad grid's contract column.
 #include "apoio_telas.hpp"
 #include "management/amistosos.hpp"
+#include "management/fichajogador.hpp"
 #include "management/telas/gradeelenco.hpp"
 #include "management/telas/telaamistoso.hpp"
 #include "management/telas/telaaposentar.hpp"
@@ -63,12 +64,20 @@ TEST(TelaContrato, ARaiseIsSignedARefusalAsksMoreAndAnAbsurdOfferIsCapped) {
     EXPECT_EQ(tela.mensagem()->text(), ui::T(799) + QStringLiteral(" 50 000"));
     EXPECT_EQ(p.salario, 10'000);
 
+    // The end the offer would give follows the length chosen, and is the
+    // end signed.
+    auto ate = [&](int semanas) {
+        return QStringLiteral("até ") + ui::Q(management::TextoData(jogo->Hoje() + 7 * semanas));
+    };
+    EXPECT_EQ(tela.rotuloNovoFim()->text(), ate(24));
     tela.caixaSemanas()->setCurrentIndex(2);
+    EXPECT_EQ(tela.rotuloNovoFim()->text(), ate(48));
     tela.campoSalario()->setText(QStringLiteral("10600"));
     tela.botaoOferecer()->click();
     tela.botaoAceita()->click();
     EXPECT_EQ(p.salario, 11'700);
     EXPECT_EQ(p.contrato, jogo->Hoje() + 7 * 48);
+    EXPECT_EQ(tela.rotuloNovoFim()->text(), ate(48));
     EXPECT_EQ(tela.mensagem()->text(), ui::T(2300));
     EXPECT_TRUE(tela.mudou());
     EXPECT_FALSE(tela.botaoOferecer()->isEnabled());

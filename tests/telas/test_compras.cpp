@@ -38,6 +38,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -214,8 +215,13 @@ TEST(Compras, BuyingAtTheAskingPriceThroughTheOtherClubsScreen) {
     EXPECT_EQ(Celula(tela, alvo, TelaOutrosClubes::kColPasse),
               ui::Q(PasseCompacto(jogo->jogadores[alvo].passe)));
     EXPECT_EQ(Celula(tela, outro, TelaOutrosClubes::kColVenda), QString());
+    // The contract as the squad grid shows it: the weeks it runs, "fim" once ended.
+    const double fim = jogo->jogadores[alvo].contrato;
     EXPECT_EQ(Celula(tela, alvo, TelaOutrosClubes::kColContrato),
-              ui::Q(TextoData(jogo->jogadores[alvo].contrato)));
+              QString::number(std::ceil((fim - jogo->Hoje()) / 7)));
+    jogo->jogadores[outro].contrato = jogo->Hoje() - 1;
+    tela.MostrarClube(vendedor);
+    EXPECT_EQ(Celula(tela, outro, TelaOutrosClubes::kColContrato), QStringLiteral("fim"));
 
     // Sorting by value keeps the rows whole: each name beside its own price.
     tela.grade()->sortItems(TelaOutrosClubes::kColPasse, Qt::DescendingOrder);
@@ -297,9 +303,15 @@ TEST(Compras, AnOfferTypedInThousandsThatTheClubRefuses) {
     auto jogo = NovoJogo({{0, 0}});
     const int humano = jogo->estado.timeatual;
     const int vendedor = jogo->ligas[0].divisoes[0][2];
-    const int alvo = Elenco(*jogo, vendedor)[0];
+    // A player of a position the club has more of.
+    int alvo = 0;
+    for (int k : Elenco(*jogo, vendedor))
+        if (!ExigenciaDoClube(*jogo, k).reposicao) alvo = k;
+    ASSERT_GT(alvo, 0);
     RetirarDaVenda(*jogo, alvo); // a listed player goes for his value
     const i32 passe = jogo->jogadores[alvo].passe;
+    const i32 minimo =
+        static_cast<i32>((std::int64_t{ExigenciaDoClube(*jogo, alvo).fator10} * passe + 9) / 10);
     jogo->times[humano].dinheiro = 4 * passe + 123'000;
     const i32 caixa = jogo->times[humano].dinheiro;
 
@@ -351,7 +363,12 @@ TEST(Compras, AnOfferTypedInThousandsThatTheClubRefuses) {
                    auto* aviso = qobject_cast<TelaAvisoMercado*>(w);
                    ASSERT_NE(aviso, nullptr);
                    EXPECT_EQ(aviso->objectName(), QStringLiteral("recusa"));
-                   EXPECT_EQ(aviso->Texto(), ui::T(586));
+                   // The club's refusal says why, and the least it takes.
+                   EXPECT_EQ(aviso->Texto(),
+                             ui::T(586) +
+                                 QStringLiteral("\nA oferta está abaixo do que o clube aceita: "
+                                                "o mínimo é ") +
+                                 ui::DinheiroSemQuebra(minimo) + '.');
                    apoio_telas::Capturar(*aviso, "tela_proposta_recusada");
                    Clicar(w, "ok");
                }},
@@ -469,19 +486,34 @@ TEST(Compras, TheClubsOnlyGoalkeeperSoldAndItsReplacementNamed) {
     tela.show();
     tela.MostrarClube(vendedor);
     ASSERT_TRUE(tela.SelecionarJogador(goleiro));
-    QString aviso;
-    Roteiro r({[&](QWidget* w) {
-                   qobject_cast<TelaOferta*>(w)->campoValor()->setText(
-                       QString::number(valor / 1000));
-                   Clicar(w, "propor"); // all his cash: still allowed
-               },
-               [&](QWidget* w) {
-                   aviso = qobject_cast<TelaAvisoMercado*>(w)->Texto();
-                   Clicar(w, "ok");
-               }},
-              &tela);
-    tela.botaoPropor()->click();
-    EXPECT_EQ(r.Feitos(), 2);
+    // An offer typed in thousands; what the notice said.
+    auto oferecer = [&](i32 milhares) {
+        QString aviso;
+        Roteiro r({[&](QWidget* w) {
+                       qobject_cast<TelaOferta*>(w)->campoValor()->setText(
+                           QString::number(milhares));
+                       Clicar(w, "propor");
+                   },
+                   [&](QWidget* w) {
+                       aviso = qobject_cast<TelaAvisoMercado*>(w)->Texto();
+                       Clicar(w, "ok");
+                   }},
+                  &tela);
+        tela.botaoPropor()->click();
+        EXPECT_EQ(r.Feitos(), 2);
+        return aviso;
+    };
+    // A thousand short: the club keeps its only goalkeeper, and says for how
+    // much it lets him go.
+    QString aviso = oferecer(valor / 1000 - 1);
+    const i32 minimo =
+        static_cast<i32>((std::int64_t{jogo->jogadores[goleiro].passe} * 25 + 9) / 10);
+    EXPECT_TRUE(
+        aviso.endsWith(QStringLiteral("O clube não vende o seu único goleiro por menos de ") +
+                       ui::DinheiroSemQuebra(minimo) + '.'))
+        << aviso.toStdString();
+    ASSERT_TRUE(tela.SelecionarJogador(goleiro));
+    aviso = oferecer(valor / 1000); // all his cash: still allowed
     EXPECT_EQ(jogo->jogadores[goleiro].time, humano);
     EXPECT_EQ(jogo->times[humano].dinheiro, 0);
     // The seller bought a goalkeeper at once, and the notice says who.

@@ -17,7 +17,8 @@ struct Opcao {
 
 // Item indices and ticks as the options dialog writes them. Matches with a
 // human on the "Normal" speed, the others instant; an automatic save every
-// third matchday; the rest as the game reads a missing key.
+// third matchday; ended contracts renewed without a chore; the rest as the
+// game reads a missing key.
 const Opcao kOpcoes[] = {
     {"opsalvar", 1},
     {"opvelocidade", world::ItemVelocidade(500)},
@@ -26,7 +27,7 @@ const Opcao kOpcoes[] = {
     {"opvertrocatecnicos", 0},
     {"opintervalo", 1},
     {"opemails", 0},
-    {"opcontrato", 0},
+    {"opcontrato", 1},
     {"opsom", 1},
     {"opnegrito", 0},
     {"opcornalista", 0},

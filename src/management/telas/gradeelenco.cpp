@@ -339,16 +339,6 @@ void GradeElenco::RedesenharFila(int fila) {
     item(fila, kColMoral)->setIcon(QIcon(FiguraMoral(c.moral)));
     item(fila, kColMoral)->setToolTip(DicaMoral(c.moral));
     texto(kColCodigo, QString::number(l.codigo));
-    // The weeks the contract still runs ("fim" once it has ended), narrow
-    // enough for a 1024-pixel desktop; the date and its state over it.
-    const double restam = j.contrato - jogo_.Hoje();
-    const QString fim = ui::Q(TextoData(j.contrato));
-    const int semanas = static_cast<int>(std::ceil(restam / 7));
-    texto(kColContrato, restam < 0 ? QStringLiteral("fim") : QString::number(semanas));
-    item(fila, kColContrato)
-        ->setToolTip(ui::T(2644) + QStringLiteral(": ") + fim +
-                     (restam < 0 ? QStringLiteral(" (encerrado)")
-                                 : QStringLiteral(" (%1 semanas)").arg(semanas)));
 
     if (auto* caixa = qobject_cast<QComboBox*>(cellWidget(fila, kColFuncao))) {
         const QSignalBlocker bloqueio(caixa);
@@ -380,20 +370,33 @@ void GradeElenco::RedesenharFila(int fila) {
         item(fila, kColPasse)->setBackground(CorAVenda());
         item(fila, kColPasse)->setForeground(QColor(110, 50, 0));
     }
-    QFont contrato = font();
-    contrato.setBold(restam < kDiasAviso);
-    item(fila, kColContrato)->setFont(contrato);
-    if (restam < 0) {
-        item(fila, kColContrato)->setBackground(CorContratoEncerrado());
-        item(fila, kColContrato)->setForeground(Qt::white);
-    } else if (restam < kDiasAviso) {
-        item(fila, kColContrato)->setBackground(QColor(255, 230, 150));
-        item(fila, kColContrato)->setForeground(QColor(110, 60, 0));
-    }
+    PreencherCelulaContrato(*item(fila, kColContrato), j, jogo_.Hoje(), font());
 }
 
 QColor GradeElenco::CorContratoEncerrado() {
     return QColor(190, 40, 40);
+}
+
+void PreencherCelulaContrato(QTableWidgetItem& celula, const TJogador& j, double hoje,
+                             QFont fonte) {
+    // Weeks are narrow enough for a 1024-pixel desktop; the date and its
+    // state go over them.
+    const double restam = j.contrato - hoje;
+    const int semanas = static_cast<int>(std::ceil(restam / 7));
+    celula.setText(restam < 0 ? QStringLiteral("fim") : QString::number(semanas));
+    celula.setTextAlignment(Qt::AlignCenter);
+    celula.setToolTip(ui::T(2644) + QStringLiteral(": ") + ui::Q(TextoData(j.contrato)) +
+                      (restam < 0 ? QStringLiteral(" (encerrado)")
+                                  : QStringLiteral(" (%1 semanas)").arg(semanas)));
+    fonte.setBold(restam < kDiasAviso);
+    celula.setFont(fonte);
+    if (restam < 0) {
+        celula.setBackground(GradeElenco::CorContratoEncerrado());
+        celula.setForeground(Qt::white);
+    } else if (restam < kDiasAviso) {
+        celula.setBackground(QColor(255, 230, 150));
+        celula.setForeground(QColor(110, 60, 0));
+    }
 }
 
 QColor GradeElenco::CorAVenda() {

@@ -18,6 +18,13 @@ class QMenu;
 
 namespace management::telas {
 
+// The contract cell of a squad list: the weeks the contract still runs
+// ("fim" once it has ended) with its end date over it, in bold within three
+// weeks of the end, on yellow then, on red once ended (other cells keep the
+// colours they were given). `fonte` is the list's own.
+void PreencherCelulaContrato(QTableWidgetItem& celula, const world::TJogador& j, double hoje,
+                             QFont fonte);
+
 class GradeElenco : public QTableWidget {
     Q_OBJECT
 public:

@@ -73,7 +73,13 @@ TelaContrato::TelaContrato(Jogo& jogo, int jogador, InteracaoMercado& ia, QWidge
     for (int k = 0; k < 4; ++k)
         semanas_->addItem(QString::number(SemanasDoContrato(k)) + ' ' + ui::T(2301));
     semanas_->setCurrentIndex(1);
-    form->addRow(QStringLiteral("Contrato por mais:"), semanas_);
+    novofim_ = new QLabel;
+    novofim_->setObjectName(QStringLiteral("novofim"));
+    auto* duracao = new QHBoxLayout;
+    duracao->addWidget(semanas_);
+    duracao->addWidget(novofim_);
+    duracao->addStretch();
+    form->addRow(QStringLiteral("Contrato por mais:"), duracao);
     v->addLayout(form);
 
     oferecer_ = new QPushButton(QStringLiteral("Oferecer"));
@@ -113,6 +119,7 @@ TelaContrato::TelaContrato(Jogo& jogo, int jogador, InteracaoMercado& ia, QWidge
     connect(menos_, &QPushButton::clicked, this, [this] {
         if (Valor() > kPasso) MudarValor(Valor() - kPasso);
     });
+    connect(semanas_, &QComboBox::currentIndexChanged, this, [this] { Atualizar(); });
     connect(oferecer_, &QPushButton::clicked, this, &TelaContrato::Oferecer);
     connect(aceita_, &QPushButton::clicked, this, &TelaContrato::AceitarExigencia);
     connect(recusa_, &QPushButton::clicked, this, &TelaContrato::RecusarExigencia);
@@ -142,6 +149,10 @@ void TelaContrato::Atualizar() {
         if (j.contrato < jogo_.Hoje()) fim += QStringLiteral(" (encerrado)");
         termino_->setText(fim);
     }
+    // The end the offer would give, from today as the signing counts it.
+    novofim_->setText(
+        QStringLiteral("até ") +
+        ui::Q(TextoData(FimDoNovoContrato(jogo_, SemanasDoContrato(semanas_->currentIndex())))));
     const i32 v = Valor();
     mais_->setEnabled(v <= kTetoDaSeta);
     menos_->setEnabled(v > kPasso);

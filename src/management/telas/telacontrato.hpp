@@ -23,6 +23,8 @@ public:
     QPushButton* botaoMais() const { return mais_; }
     QPushButton* botaoMenos() const { return menos_; }
     QComboBox* caixaSemanas() const { return semanas_; }
+    // "até dd/mm/aaaa": where the contract offered would end.
+    QLabel* rotuloNovoFim() const { return novofim_; }
     QPushButton* botaoOferecer() const { return oferecer_; }
     QPushButton* botaoAceita() const { return aceita_; }
     QPushButton* botaoRecusa() const { return recusa_; }
@@ -47,6 +49,7 @@ private:
     QPushButton* mais_ = nullptr;
     QPushButton* menos_ = nullptr;
     QComboBox* semanas_ = nullptr;
+    QLabel* novofim_ = nullptr;
     QPushButton* oferecer_ = nullptr;
     QWidget* exigencia_ = nullptr;
     QPushButton* aceita_ = nullptr;

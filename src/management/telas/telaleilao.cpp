@@ -51,8 +51,9 @@ QLabel* Negrito(const QString& texto, int aumento = 0) {
     return r;
 }
 
+// Money on this screen and its result never breaks across two lines.
 QLabel* Dinheiro(i32 valor) {
-    auto* r = Negrito(ui::Dinheiro(valor));
+    auto* r = Negrito(ui::DinheiroSemQuebra(valor));
     r->setToolTip(ui::DinheiroExtenso(valor));
     return r;
 }
@@ -194,7 +195,7 @@ QWidget* TelaLeilao::MontarLeilao(const Leilao& l) {
     inicial->setObjectName(QStringLiteral("precoinicial"));
     f->addRow(QStringLiteral("Preço inicial:"), inicial);
     QLabel* melhor = l.melhorlicitante >= 0
-                         ? Negrito(ui::Dinheiro(l.melhorlance) + QStringLiteral(" - ") +
+                         ? Negrito(ui::DinheiroSemQuebra(l.melhorlance) + QStringLiteral(" - ") +
                                    NomeClube(jogo_, l.melhorlicitante))
                          : Negrito(QStringLiteral("nenhum lance ainda"));
     melhor->setObjectName(QStringLiteral("melhorlance"));
@@ -212,12 +213,12 @@ void TelaLeilao::Digitou() {
     erro_->setText(caixa_ < 0 ? erro_->text() : QString());
     bool ok = false;
     const std::int64_t milhares = campo_->text().toLongLong(&ok);
-    extenso_->setText(ok && milhares > 0
-                          ? QStringLiteral("= ") + ui::Dinheiro(static_cast<i32>(milhares * 1000)) +
-                                QStringLiteral("  (") +
-                                ui::DinheiroExtenso(static_cast<i32>(milhares * 1000)) +
-                                QLatin1Char(')')
-                          : QString());
+    extenso_->setText(
+        ok && milhares > 0
+            ? QStringLiteral("= ") + ui::DinheiroSemQuebra(static_cast<i32>(milhares * 1000)) +
+                  QStringLiteral("  (") + ui::DinheiroExtenso(static_cast<i32>(milhares * 1000)) +
+                  QLatin1Char(')')
+            : QString());
 }
 
 void TelaLeilao::DarLance() {
@@ -243,14 +244,15 @@ void TelaLeilao::DarLance() {
     // Below the starting price a bid could never win.
     if (valor < precoinicial_)
         return recusar(QStringLiteral("O lance precisa ser de pelo menos ") +
-                       ui::Dinheiro(precoinicial_) + QLatin1Char('.'));
+                       ui::DinheiroSemQuebra(precoinicial_) + QLatin1Char('.'));
     lance_ = static_cast<i32>(valor);
     accept();
 }
 
 QString TextoFimDoLeilao(const Jogo& jogo, const Leilao& l, const ResultadoLeilao& r) {
     if (r.comprador >= 0)
-        return NomeClube(jogo, r.comprador) + QStringLiteral(" - ") + ui::Dinheiro(r.preco);
+        return NomeClube(jogo, r.comprador) + QStringLiteral(" - ") +
+               ui::DinheiroSemQuebra(r.preco);
     return QStringLiteral("Ninguém comprou o jogador: ele continua no ") +
            NomeClube(jogo, l.vendedor) + QLatin1Char('.');
 }

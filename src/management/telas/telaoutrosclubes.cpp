@@ -4,6 +4,7 @@
 #include "management/fichajogador.hpp"
 #include "management/outrosclubes.hpp"
 #include "management/telas/figurasgrade.hpp"
+#include "management/telas/gradeelenco.hpp"
 #include "management/telas/telajogador.hpp"
 #include "management/telas/telaproposta.hpp"
 #include "ui/fundo.hpp"
@@ -52,8 +53,7 @@ public:
 };
 
 const char* const kTitulos[TelaOutrosClubes::kColunas] = {
-    "P",    "",        "Nome",    "Função", "F",        "I",
-    "Car.", "Energia", "Salário", "Passe",  "Contrato", "À venda"};
+    "P", "", "Nome", "Função", "F", "I", "Car.", "Energia", "Salário", "Passe", "Ctr", "À venda"};
 constexpr int kDicas[TelaOutrosClubes::kColunas] = {2601, 2602, 2603, 2604, 2605, 2611,
                                                     2610, 2606, 2607, 2608, 2644, 0};
 
@@ -120,7 +120,7 @@ TelaOutrosClubes::TelaOutrosClubes(Jogo& jogo, int comprador, InteracaoMercado& 
     grade_->setColumnWidth(kColEnergia, std::max(48, largura("Energia")));
     grade_->setColumnWidth(kColSalario, largura("$999 999"));
     grade_->setColumnWidth(kColPasse, largura("99 999 k"));
-    grade_->setColumnWidth(kColContrato, largura("31/12/2099"));
+    grade_->setColumnWidth(kColContrato, std::max(largura("Ctr"), largura("fim")));
     grade_->setColumnWidth(kColVenda, std::max(largura("99 999 k"), largura("À venda")));
     h->setSectionResizeMode(kColNome, QHeaderView::Stretch);
     h->setSortIndicatorShown(true);
@@ -452,7 +452,8 @@ void TelaOutrosClubes::PreencherGrade() {
         celula(kColSalario, ui::Dinheiro(c.salario), c.salario, direita);
         celula(kColPasse, ui::Q(PasseCompacto(j.passe)), j.passe, direita)
             ->setToolTip(ui::Dinheiro(j.passe));
-        celula(kColContrato, ui::Q(TextoData(j.contrato)), j.contrato);
+        // Filled below, over the row's colours, as the squad grid does.
+        QTableWidgetItem* contrato = celula(kColContrato, {}, j.contrato);
         QTableWidgetItem* venda =
             celula(kColVenda, j.avenda ? ui::Q(PasseCompacto(j.passepedido)) : QString(),
                    j.avenda ? static_cast<double>(j.passepedido) : -1.0, direita);
@@ -477,6 +478,7 @@ void TelaOutrosClubes::PreencherGrade() {
                 it->setForeground(Contraste(fundo));
             }
         }
+        PreencherCelulaContrato(*contrato, j, jogo_.Hoje(), grade_->font());
     }
     grade_->setSortingEnabled(true);
     grade_->sortItems(coluna, sentido);
@@ -538,33 +540,17 @@ void TelaOutrosClubes::AtualizarDetalhes() {
 void TelaOutrosClubes::AtualizarBotoes() {
     const int jogador = JogadorSelecionado();
     ficha_->setEnabled(jogador > 0);
-    QString semcompra, semproposta;
-    if (!jogo_.TimeValido(comprador_) || !jogo_.times[comprador_].humano) {
-        semcompra = semproposta = QStringLiteral("Você não dirige um clube.");
-    } else if (!jogador) {
-        semcompra = semproposta = QStringLiteral("Escolha um jogador.");
-    } else if (jogo_.jogadores[jogador].time == comprador_) {
-        semcompra = semproposta = QStringLiteral("Jogador do seu clube.");
-    } else if (EscaladoHoje(jogo_, jogador)) {
-        semcompra = semproposta =
-            QStringLiteral("Já escalado pelo clube dele para o jogo de hoje.");
-    } else if (jogo_.times[comprador_].elenco >= kMaximoElencoHumano) {
-        semcompra = semproposta =
-            QStringLiteral("Seu elenco já tem %1 jogadores.").arg(kMaximoElencoHumano);
-    } else {
-        const TJogador& j = jogo_.jogadores[jogador];
-        const i32 caixa = jogo_.times[comprador_].dinheiro;
-        if (!j.avenda)
-            semcompra = QStringLiteral("O jogador não está à venda.");
-        else if (caixa < j.passepedido)
-            semcompra = QStringLiteral("Dinheiro em caixa insuficiente.");
-        if (caixa <= 0) semproposta = QStringLiteral("Dinheiro em caixa insuficiente.");
-    }
-    // The core has the last word on "Comprar".
-    comprar_->setEnabled(semcompra.isEmpty() && PodeComprar(jogo_, comprador_, jogador));
-    comprar_->setToolTip(semcompra);
-    propor_->setEnabled(semproposta.isEmpty());
-    propor_->setToolTip(semproposta);
+    // The buyer is the human at the keyboard; the rules say what else stands
+    // in the way.
+    const bool humano = jogo_.TimeValido(comprador_) && jogo_.times[comprador_].humano;
+    const Impedimento compra =
+        humano ? ImpedimentoDaCompra(jogo_, comprador_, jogador) : Impedimento::SemClube;
+    const Impedimento proposta =
+        humano ? ImpedimentoDaProposta(jogo_, comprador_, jogador) : Impedimento::SemClube;
+    comprar_->setEnabled(compra == Impedimento::Nenhum);
+    comprar_->setToolTip(TextoImpedimento(compra));
+    propor_->setEnabled(proposta == Impedimento::Nenhum);
+    propor_->setToolTip(TextoImpedimento(proposta));
 }
 
 void TelaOutrosClubes::Recarregar() {
@@ -643,8 +629,7 @@ void TelaOutrosClubes::Propor() {
         jogo_.TimeValido(vendedor) ? ui::Q(jogo_.times[vendedor].nome.view()) : QString();
     const ResultadoProposta r = ProporCompra(jogo_, ia_, comprador_, jogador, valor);
     const QString titulo = QStringLiteral("Propor compra");
-    switch (r.resultado) {
-    case Proposta::Aceita: {
+    if (r.resultado == Proposta::Aceita) {
         QString texto = QStringLiteral("Proposta aceita! %1 foi comprado por %2.")
                             .arg(nome, ui::Dinheiro(valor));
         if (jogo_.JogadorValido(r.reposicao))
@@ -653,24 +638,10 @@ void TelaOutrosClubes::Propor() {
         situacao_->setText(
             QStringLiteral("%1 foi comprado por %2.").arg(nome, ui::Dinheiro(valor)));
         AvisarMercado(titulo, texto, false, this);
-        break;
-    }
-    case Proposta::RecusaClube:
-        AvisarMercado(titulo, ui::T(586), true, this);
-        break;
-    case Proposta::RecusaJogador:
-        AvisarMercado(titulo, nome + ' ' + ui::T(833), true, this);
-        break;
-    case Proposta::RecusaHumano:
-        AvisarMercado(titulo, QStringLiteral("O técnico do %1 recusou a sua proposta.").arg(clube),
-                      true, this);
-        break;
-    case Proposta::ExigenciaRecusada:
+    } else if (r.resultado == Proposta::ExigenciaRecusada) {
         situacao_->setText(QStringLiteral("Negociação com %1 cancelada.").arg(nome));
-        break;
-    case Proposta::Invalida:
-        AvisarMercado(titulo, QStringLiteral("A proposta não pôde ser feita."), true, this);
-        break;
+    } else {
+        AvisarMercado(titulo, TextoRecusa(jogo_, jogador, r), true, this);
     }
     Recarregar();
 }

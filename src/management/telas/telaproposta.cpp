@@ -191,6 +191,64 @@ bool ConfirmarCompra(const Jogo& jogo, int jogador, QWidget* pai) {
     return t.exec() == QDialog::Accepted;
 }
 
+// --- Why not ---------------------------------------------------------------------------
+
+QString TextoImpedimento(Impedimento impedimento) {
+    switch (impedimento) {
+    case Impedimento::Nenhum:
+        return {};
+    case Impedimento::SemClube:
+        return QStringLiteral("Você não dirige um clube.");
+    case Impedimento::SemJogador:
+        return QStringLiteral("Escolha um jogador.");
+    case Impedimento::DoProprioClube:
+        return QStringLiteral("Jogador do seu clube.");
+    case Impedimento::EscaladoHoje:
+        return QStringLiteral("Já escalado pelo clube dele para o jogo de hoje.");
+    case Impedimento::ElencoCheio:
+        return QStringLiteral("Seu elenco já tem %1 jogadores.").arg(kMaximoElencoHumano);
+    case Impedimento::NaoEstaAVenda:
+        return QStringLiteral("O jogador não está à venda.");
+    case Impedimento::SemDinheiro:
+        return QStringLiteral("Dinheiro em caixa insuficiente.");
+    case Impedimento::SemValor:
+        return QStringLiteral("Digite o valor da proposta.");
+    }
+    return {};
+}
+
+QString TextoRecusa(const Jogo& jogo, int jogador, const ResultadoProposta& r) {
+    const bool valido = jogo.JogadorValido(jogador);
+    // The least the club takes, where some amount reaches it.
+    const QString minimo = r.minimo > 0
+                               ? QStringLiteral(": o mínimo é ") + ui::DinheiroSemQuebra(r.minimo)
+                               : QString();
+    switch (r.resultado) {
+    case Proposta::Aceita:
+    case Proposta::ExigenciaRecusada:
+        return {};
+    case Proposta::Impedida:
+        return TextoImpedimento(r.impedimento);
+    case Proposta::UnicoDaPosicao: {
+        const QString posicao =
+            valido ? ui::Q(NomePosicao(jogo.jogadores[jogador].posicao)).toLower() : QString();
+        return ui::T(586) + '\n' + QStringLiteral("O clube não vende o seu único ") + posicao +
+               (r.minimo > 0 ? QStringLiteral(" por menos de ") + ui::DinheiroSemQuebra(r.minimo)
+                             : QString()) +
+               '.';
+    }
+    case Proposta::AbaixoDoMinimo:
+        return ui::T(586) + '\n' + QStringLiteral("A oferta está abaixo do que o clube aceita") +
+               minimo + '.';
+    case Proposta::JogadorNaoDesce:
+        return NomeJogador(jogo, jogador) + ' ' + ui::T(833);
+    case Proposta::RecusaHumano:
+        return QStringLiteral("O técnico do %1 recusou a sua proposta.")
+            .arg(valido ? NomeClube(jogo, jogo.jogadores[jogador].time) : QString());
+    }
+    return {};
+}
+
 // --- Notices ---------------------------------------------------------------------------
 
 TelaAvisoMercado::TelaAvisoMercado(const QString& titulo, const QString& texto, bool recusa,
@@ -249,7 +307,8 @@ constexpr int kMaximoMilhares = std::numeric_limits<i32>::max() / 1000;
 
 } // namespace
 
-TelaOferta::TelaOferta(const Jogo& jogo, int comprador, int jogador, QWidget* pai) : QDialog(pai) {
+TelaOferta::TelaOferta(const Jogo& jogo, int comprador, int jogador, QWidget* pai)
+    : QDialog(pai), jogo_(jogo), comprador_(comprador), jogador_(jogador) {
     setWindowTitle(QStringLiteral("Propor compra"));
     setObjectName(QStringLiteral("oferta"));
     setModal(true);
@@ -335,9 +394,14 @@ void TelaOferta::Mudou() {
     const i32 v = Valor();
     extenso_->setText(v > 0 ? ui::Dinheiro(v) + QStringLiteral("  (") + ui::DinheiroExtenso(v) + ')'
                             : QString());
-    const bool demais = v > caixa_;
-    alerta_->setText(demais ? QStringLiteral("Valor maior que seu dinheiro em caixa") : QString());
-    propor_->setEnabled(v > 0 && !demais);
+    const Impedimento i = ImpedimentoDaProposta(jogo_, comprador_, jogador_, v);
+    // Nothing typed yet needs no word; more than the cash says it as the
+    // auction does.
+    alerta_->setText(i == Impedimento::SemValor ? QString()
+                     : i == Impedimento::SemDinheiro
+                         ? QStringLiteral("Valor maior que seu dinheiro em caixa")
+                         : TextoImpedimento(i));
+    propor_->setEnabled(i == Impedimento::Nenhum);
 }
 
 } // namespace management::telas

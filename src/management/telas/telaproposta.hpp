@@ -3,6 +3,7 @@
 // the questions an offer asks (a computer-run club's offer, another human's
 // offer, a player's salary demand, a purchase at the asking price) and the
 // notices of how it ended.
+#include "management/mercado.hpp"
 #include "world/jogo.hpp"
 
 #include <QDialog>
@@ -53,6 +54,14 @@ bool PerguntarExigencia(const world::Jogo& jogo, int jogador, int fator, world::
 // "Comprar": the asking price, confirmed.
 bool ConfirmarCompra(const world::Jogo& jogo, int jogador, QWidget* pai);
 
+// What stands in the way of a purchase or an offer, as the buyer reads it;
+// empty for nothing.
+QString TextoImpedimento(Impedimento impedimento);
+// Why an offer for `jogador` did not go through, as the buyer reads it (the
+// player still where he was); empty when it did, or the buyer himself
+// declined a salary demand.
+QString TextoRecusa(const world::Jogo& jogo, int jogador, const ResultadoProposta& r);
+
 // A notice with one button: the refusal screen when `recusa`, else a plain
 // confirmation.
 class TelaAvisoMercado : public QDialog {
@@ -85,6 +94,8 @@ public:
 private:
     void Mudou();
 
+    const world::Jogo& jogo_;
+    int comprador_, jogador_;
     world::i32 caixa_ = 0;
     QLineEdit* valor_;
     QLabel* extenso_;

@@ -11,11 +11,11 @@ void AbrirVisaoAoVivo(world::Jogo& jogo, Rodada& rodada, int m, bool intervalo, 
     v.exec();
 }
 
-int EscolherSubstitutoContusao(const world::Jogo& jogo, const Rodada& rodada, int /*m*/,
-                               int /*lado*/, int contundido, std::span<const int> banco,
-                               QWidget* pai) {
+int EscolherSubstitutoContusao(const world::Jogo& jogo, const Rodada& rodada, int m, int lado,
+                               int contundido, std::span<const int> banco, QWidget* pai) {
     if (banco.empty()) return 0;
-    SubstituicaoContusao d(jogo, rodada, contundido, banco, pai);
+    const int clube = m >= 1 && m <= kMaxJogos ? rodada.jogos[m].Clube(lado) : -1;
+    SubstituicaoContusao d(jogo, clube, contundido, banco, pai);
     return d.exec() == QDialog::Accepted ? d.Escolhido() : 0;
 }
 

@@ -149,11 +149,23 @@ CaixaArbitro::CaixaArbitro(int arbitro, QWidget* pai) : QDialog(pai) {
     setMinimumWidth(340);
 }
 
-SubstituicaoContusao::SubstituicaoContusao(const Jogo& jogo, const Rodada&, int contundido,
+SubstituicaoContusao::SubstituicaoContusao(const Jogo& jogo, int clube, int contundido,
                                            std::span<const int> banco, QWidget* pai)
     : QDialog(pai), banco_(banco.begin(), banco.end()) {
     setWindowTitle(QStringLiteral("Substituição"));
     setModal(true);
+    const bool temclube = jogo.TimeValido(clube);
+    const int tecnico = temclube ? jogo.times[clube].tecnico : -1;
+    const bool temtecnico = tecnico >= 0 && tecnico < static_cast<int>(jogo.tecnicos.size());
+    auto* quem = Rotulo(
+        QStringLiteral("Clube: %1 — Técnico: %2")
+            .arg(temclube ? ui::Q(jogo.times[clube].nome.view()) : QStringLiteral("-"),
+                 temtecnico ? ui::Q(jogo.tecnicos[tecnico].nome.view()) : QStringLiteral("-")),
+        "quem");
+    quem->setTextFormat(Qt::PlainText);
+    quem->setWordWrap(true);
+    quem->setStyleSheet(QStringLiteral("QLabel { background: #234d20; color: white;"
+                                       " padding: 6px; font-weight: bold; }"));
     const bool valido = contundido > 0 && contundido < static_cast<int>(jogo.jogadores.size());
     const TJogador* c = valido ? &jogo.jogadores[contundido] : nullptr;
     auto* aviso = Rotulo(c ? QStringLiteral("Jogador contundido: %1 (%2)")
@@ -190,6 +202,7 @@ SubstituicaoContusao::SubstituicaoContusao(const Jogo& jogo, const Rodada&, int 
     rodape->addWidget(substituir_);
 
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(quem);
     layout->addWidget(aviso);
     layout->addWidget(Rotulo(QStringLiteral("Banco:"), "rotulobanco"));
     layout->addWidget(lista_, 1);

@@ -44,11 +44,12 @@ public:
 };
 
 // The bench list of the injury substitution; "Substituir" accepts with the
-// chosen player.
+// chosen player. It names the club and its coach, who must answer: several
+// humans may share the keyboard.
 class SubstituicaoContusao : public QDialog {
     Q_OBJECT
 public:
-    SubstituicaoContusao(const world::Jogo& jogo, const Rodada& rodada, int contundido,
+    SubstituicaoContusao(const world::Jogo& jogo, int clube, int contundido,
                          std::span<const int> banco, QWidget* pai = nullptr);
     // The player chosen, 0 while none is.
     int Escolhido() const { return escolhido_; }
