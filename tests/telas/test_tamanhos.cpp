@@ -240,6 +240,16 @@ TEST(Tamanhos, TheMenuTheNewGamePagesAndTheMainScreenFit1024x768) {
                     j.caract2 = b;
                 }
     }
+    // A squad longer than the grid shows, so that its scroll bar takes its
+    // room too.
+    {
+        world::Jogo& jogo = *t.jogo;
+        const auto porTime = world::JogadoresPorTime(jogo);
+        const int outro = jogo.ligas[0].divisoes[1][0];
+        for (std::size_t k = 0; k < 5 && k < porTime[outro].size(); ++k)
+            jogo.jogadores[porTime[outro][k]].time = t.humano;
+        world::ContarElenco(jogo, t.humano, world::JogadoresPorTime(jogo)[t.humano]);
+    }
     management::telas::TelaPrincipal principal(*t.jogo);
     principal.Atualizar();
     Caber(principal, "principal", true);
@@ -253,6 +263,7 @@ TEST(Tamanhos, TheMenuTheNewGamePagesAndTheMainScreenFit1024x768) {
         GradeElenco* g = principal.grade();
         const QHeaderView* h = g->horizontalHeader();
         EXPECT_EQ(g->horizontalScrollBar()->maximum(), 0);
+        EXPECT_GT(g->verticalScrollBar()->maximum(), 0);
         EXPECT_LE(h->sectionViewportPosition(GradeElenco::kColMoral) +
                       h->sectionSize(GradeElenco::kColMoral),
                   g->viewport()->width());
