@@ -63,6 +63,13 @@ int CidadesDoPais(int pais) {
     return -1;
 }
 
+// The country a city group stands for in a tournament: the host when the
+// group is its own, else the group's country.
+int PaisDasCidades(int grupo, int sede) {
+    if (grupo < 0 || grupo >= 14) return -1;
+    return sede >= 0 && CidadesDoPais(sede) == grupo ? sede : kPaisDasCidades[grupo];
+}
+
 // Copa America group sets: groups A, B, C of four, in pairing order.
 constexpr int kConjuntosCopaAmerica[5][3][4] = {
     {{46, 151, 26, 198}, {11, 131, 195, 60}, {29, 150, 51, 42}},
@@ -379,7 +386,8 @@ void RegistrarFinal(Jogo& jogo, int codigo) {
     const TParTorneio& terceiro = jogo.grupostorneio[k + 1];
     TTorneio& t = Torneio(jogo);
     t.campeao = final.vencedor;
-    const int chave = t.sede;
+    // The history's place is where the final was played.
+    const int chave = PaisesDasSedes(t).front();
     const int lugares[4] = {final.vencedor, Perdedor(final), terceiro.vencedor, Perdedor(terceiro)};
     for (int l = 0; l < 4; ++l)
         if (PaisDe(jogo, lugares[l]) >= 0)
@@ -406,6 +414,17 @@ int TorneioDaTemporada(const TEstadoJogo& e, int temporada) {
 
 const std::vector<int>& SedesCopaDoMundo() {
     return kSedes;
+}
+
+std::vector<int> PaisesDasSedes(const TTorneio& t) {
+    std::vector<int> paises;
+    for (const int g : t.cidades) {
+        const int pais = PaisDasCidades(g, t.sede);
+        if (pais >= 0 && std::find(paises.begin(), paises.end(), pais) == paises.end())
+            paises.push_back(pais);
+    }
+    if (paises.empty()) paises.push_back(t.sede);
+    return paises;
 }
 
 int GruposDoTorneio(int codigo) {

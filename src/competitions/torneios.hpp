@@ -17,6 +17,11 @@ int TorneioDaTemporada(const world::TEstadoJogo& e, int temporada);
 
 // The World Cup hosts, in the order the World Cups go round them.
 const std::vector<int>& SedesCopaDoMundo();
+// Where a tournament is played: the countries of its two city groups, the
+// first's (which holds the final) first, the second's when it is another
+// country (a group that is the host's own stands for the host). The host
+// drawn from the table is not among them when it has no cities of its own.
+std::vector<int> PaisesDasSedes(const world::TTorneio& t);
 
 // The draws. Each sets the tournament phase to 1 and no human national
 // coaches, appends the teams (clubs, players, statements) and fills the

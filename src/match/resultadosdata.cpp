@@ -49,6 +49,10 @@ std::vector<TLance> LancesDoJogo(const Jogo& jogo, int entrada) {
     return r;
 }
 
+bool PublicoOculto(int competicao, int publico) {
+    return competicao >= 7 && competicao <= 9 && publico <= 0;
+}
+
 int EntradaDaPartida(const Jogo& jogo, const TPartida& partida) {
     if (!partida.jogado) return -1;
     const auto& a = jogo.arquivo.jogos;

@@ -27,6 +27,10 @@ struct TLance {
 // minute in the order they happened); empty for a bad entry.
 std::vector<TLance> LancesDoJogo(const world::Jogo& jogo, int entrada);
 
+// The national-team tournaments (codes 7, 8, 9) take no gate: a match of
+// theirs without a crowd on record shows no attendance at all rather than 0.
+bool PublicoOculto(int competicao, int publico);
+
 // The archive entry of a played fixture: same clubs, day and competition
 // (the newest when several match); -1 when it was never archived.
 int EntradaDaPartida(const world::Jogo& jogo, const world::TPartida& partida);

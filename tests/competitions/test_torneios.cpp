@@ -161,6 +161,7 @@ TEST(Torneios, AWorldCupPlaysThirtyTwoTeamsToAFinalAndThirdPlaceOnItsLastDate) {
     EXPECT_EQ(t.codigo, kCopaDoMundo);
     EXPECT_EQ(t.sede, 97); // the first entry of the hosts' table
     EXPECT_EQ(t.indicesede, 1);
+    EXPECT_EQ(PaisesDasSedes(t).front(), 97); // its own cities hold the final
     EXPECT_EQ(jogo.times.size(), nt + 32);
     EXPECT_EQ(jogo.financas.size(), jogo.times.size());
     // The host heads a group; every group has four distinct teams.
@@ -212,6 +213,24 @@ TEST(Torneios, AWorldCupPlaysThirtyTwoTeamsToAFinalAndThirdPlaceOnItsLastDate) {
         EXPECT_LT(p.mandante, static_cast<int>(nt));
         EXPECT_LT(p.visitante, static_cast<int>(nt));
     }
+}
+
+TEST(Torneios, AWorldCupWhoseHostHasNoCitiesIsPlacedWhereItsMatchesArePlayed) {
+    Jogo jogo = Mundo(4);
+    const auto& sedes = SedesCopaDoMundo();
+    jogo.estado.torneio.indicesede =
+        static_cast<int>(std::find(sedes.begin(), sedes.end(), 68) - sedes.begin());
+    PrepararTorneioDaTemporada(jogo);
+    ASSERT_TRUE(TorneioEmCurso(jogo));
+    const TTorneio& t = jogo.estado.torneio;
+    EXPECT_EQ(t.sede, 68); // the draw still has its host
+    const std::vector<int> paises = PaisesDasSedes(t);
+    ASSERT_FALSE(paises.empty());
+    EXPECT_LE(paises.size(), 2u);
+    EXPECT_EQ(std::count(paises.begin(), paises.end(), 68), 0);
+    JogarTorneio(jogo);
+    ASSERT_TRUE(TorneioEncerrado(jogo));
+    for (const TTituloHistorico& h : jogo.historicotitulos) EXPECT_EQ(h.chave, paises.front());
 }
 
 TEST(Torneios, WithoutAHostFileEuropeSendsFourteenAndAWorldCupShortOfTeamsIsSwitchedOff) {

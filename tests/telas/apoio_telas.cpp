@@ -2,8 +2,11 @@
 
 #include "competitions/novojogo.hpp"
 #include "management/telas/telaprincipal.hpp"
+#include "plataforma/caminhos.hpp"
 #include "ui/textos.hpp"
 #include "world/clubes.hpp"
+#include "world/paises.hpp"
+#include "world/selecoes.hpp"
 
 #include <QComboBox>
 #include <QDialog>
@@ -11,8 +14,10 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFontMetrics>
 #include <QPixmap>
 
+#include <algorithm>
 #include <iterator>
 
 namespace apoio_telas {
@@ -58,6 +63,51 @@ void NomesLongos(world::Jogo& jogo) {
         for (int c : l.divisoes[d])
             if (c >= 0 && c < static_cast<int>(jogo.times.size()))
                 jogo.times[c].nome = ui::ParaJogo(QString::fromUtf8(kNomes[k++ % n]));
+}
+
+const std::vector<std::string>& ClubesDoMundo() {
+    static const std::vector<std::string> nomes = [] {
+        std::vector<std::string> r;
+        for (const world::EntradaIndice& e : world::contatimes())
+            if (e.Usavel()) r.emplace_back(e.nome.view());
+        world::Jogo jogo;
+        world::carregaselecoes(jogo);
+        for (const world::TSelecao& s : jogo.selecoes) r.push_back(world::NomePais(s.pais));
+        return r;
+    }();
+    return nomes;
+}
+
+const std::vector<std::string>& JogadoresDoMundo() {
+    static const std::vector<std::string> nomes = [] {
+        std::vector<std::string> r;
+        auto acrescentar = [&](const auto& nome) {
+            if (!world::VagaVazia(nome)) r.emplace_back(nome.view().substr(0, 20));
+        };
+        for (const world::EntradaIndice& e : world::contatimes())
+            if (e.Usavel())
+                if (const auto a = world::learquivotime(plataforma::Resolver("teams/" + e.arquivo)))
+                    for (const auto& nome : a->jogadores.nomes) acrescentar(nome);
+        world::Jogo jogo;
+        world::carregaselecoes(jogo);
+        for (const world::TSelecao& s : jogo.selecoes)
+            for (const auto& nome : s.nomes) acrescentar(nome);
+        return r;
+    }();
+    return nomes;
+}
+
+std::vector<std::string> MaisLargos(const std::vector<std::string>& nomes, const QFont& fonte,
+                                    std::size_t n) {
+    const QFontMetrics fm(fonte);
+    std::vector<std::pair<int, std::string>> medidos;
+    for (const std::string& nome : nomes)
+        medidos.emplace_back(fm.horizontalAdvance(ui::Q(nome)), nome);
+    std::stable_sort(medidos.begin(), medidos.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::vector<std::string> r;
+    for (std::size_t k = 0; k < medidos.size() && k < n; ++k) r.push_back(medidos[k].second);
+    return r;
 }
 
 std::string Capturar(QWidget& tela, const std::string& nome) {

@@ -27,6 +27,15 @@ std::unique_ptr<world::Jogo> NovoJogo(const std::vector<int>& ligas, int humanos
 // have (25 letters), so the screens show the worst case.
 void NomesLongos(world::Jogo& jogo);
 
+// The default world's names as the game keeps them (Windows-1252), from its
+// club and national-team files: every usable club's and every national
+// team's country, and every player's (his first 20 letters).
+const std::vector<std::string>& ClubesDoMundo();
+const std::vector<std::string>& JogadoresDoMundo();
+// The `n` widest of `nomes` in `fonte`, widest first.
+std::vector<std::string> MaisLargos(const std::vector<std::string>& nomes, const QFont& fonte,
+                                    std::size_t n);
+
 // Saves the widget as build/capturas/<nome>.png and returns the path.
 std::string Capturar(QWidget& tela, const std::string& nome);
 

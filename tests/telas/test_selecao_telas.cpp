@@ -8,17 +8,22 @@
 #include "competitions/torneios.hpp"
 #include "management/autopiloto.hpp"
 #include "management/escalacaotatica.hpp"
+#include "management/telas/figurasgrade.hpp"
 #include "management/telas/gradeelenco.hpp"
 #include "management/telas/telaconvite.hpp"
 #include "management/telas/telaconvocacao.hpp"
 #include "management/telas/telaselecao.hpp"
 #include "match/resultadosdata.hpp"
+#include "match/telas/relatoriopartida.hpp"
 #include "match/telas/telapartida.hpp"
 #include "match/telas/telaresultados.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "shell/janelaprincipal.hpp"
+#include "ui/escudos.hpp"
 #include "ui/rotulocortado.hpp"
 #include "ui/textos.hpp"
+#include "world/clubes.hpp"
+#include "world/paises.hpp"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -351,6 +356,27 @@ TEST(TelasSelecao, TheTournamentScreenShowsTheGroupsTheBracketAndTheMatches) {
     // Every match of the tournament, in date order: 18 group matches, 8 after.
     EXPECT_EQ(tela.Jogos()->rowCount(), 18 + 8);
     EXPECT_FALSE(tela.Jogos()->item(0, 2)->text().isEmpty()); // its venue
+    // Hosted where its cities are, each team's badge beside its name.
+    QStringList paises;
+    for (int p : competitions::PaisesDasSedes(jogo->estado.torneio))
+        paises << ui::Q(world::NomePais(p));
+    EXPECT_EQ(paises.size(), 2);
+    const auto* sede = tela.findChild<QLabel*>(QStringLiteral("sede"));
+    ASSERT_NE(sede, nullptr);
+    EXPECT_EQ(sede->text(), QStringLiteral("Sede: ") + paises.join(QStringLiteral(" e ")));
+    for (int g = 1; g <= 3; ++g)
+        for (int r = 0; r < 4; ++r) EXPECT_FALSE(tela.Grupo(g)->item(r, 1)->icon().isNull());
+    // National teams draw no crowd: a match of theirs shows none.
+    const auto jogou =
+        std::find_if(jogo->partidas.begin(), jogo->partidas.end(),
+                     [](const auto& p) { return p.competicao == kCopaAmerica && p.jogado; });
+    ASSERT_NE(jogou, jogo->partidas.end());
+    const QString detalhes =
+        match::telas::DetalhesDoJogo(*jogo, match::EntradaDaPartida(*jogo, *jogou));
+    const auto indice = static_cast<int>(jogou - jogo->partidas.begin());
+    EXPECT_TRUE(detalhes.contains(
+        ui::Q(competitions::EstadioDoTorneio(*jogo, indice)).toHtmlEscaped())); // its venue
+    EXPECT_FALSE(detalhes.contains(QStringLiteral("Público")));
     tela.resize(1100, 740);
     apoio_telas::Capturar(tela, "tela_copadomundo");
     tela.Abas()->setCurrentIndex(0);
@@ -370,6 +396,22 @@ TEST(TelasSelecao, TheTournamentScreenShowsTheGroupsTheBracketAndTheMatches) {
     EXPECT_EQ(depois.Campeao()->text(),
               QStringLiteral("Campeão: ") + ui::Q(jogo->times[f.visitante].nome.view()));
     EXPECT_EQ(depois.Caixa(6)->Placar()->text(), QStringLiteral("1 x 1 (pên. 3 x 4)"));
+}
+
+TEST(TelasSelecao, ANationalTeamWithoutAPictureWearsABadgeDrawnInItsColours) {
+    auto jogo = JogoDeCopaAmerica(1, 0);
+    const int brasil = SelecaoDoPais(*jogo, 29);
+    ASSERT_GE(brasil, 0);
+    EXPECT_TRUE(world::escudotime(*jogo, brasil).empty()); // the default world ships none
+    const world::TTime& t = jogo->times[brasil];
+    const QColor fundo = management::telas::CorDoJogo(t.corfundo);
+    const QImage escudo = ui::EscudoDoTime(*jogo, brasil).toImage();
+    EXPECT_EQ(escudo, ui::EscudoDesenhado(QStringLiteral("Brasil"), fundo,
+                                          management::telas::CorDoJogo(t.cortexto))
+                          .toImage());
+    EXPECT_EQ(escudo.pixelColor(escudo.width() / 2, escudo.height() * 3 / 4).rgb(), fundo.rgb());
+    EXPECT_EQ(ui::Sigla(QStringLiteral("Brasil")), QStringLiteral("BRA"));
+    EXPECT_EQ(ui::Sigla(QStringLiteral("Coreia do Sul")), QStringLiteral("CS"));
 }
 
 TEST(TelasSelecao, JogarOfTheFirstHumanGoesStraightToTheRunnerWhenTheOtherTeamIsOut) {

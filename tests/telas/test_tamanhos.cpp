@@ -42,6 +42,8 @@
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
 #include "world/clubes.hpp"
+#include "world/paises.hpp"
+#include "world/posicoes.hpp"
 #include "world/telas/dialogocores.hpp"
 #include "world/telas/dialogoopcoes.hpp"
 
@@ -90,26 +92,66 @@ void Caber(QWidget& tela, const std::string& nome, bool pagina = false) {
     tela.hide();
 }
 
+// What a cell of `t` takes from its width before its text.
+int MargemDaCelula(const QTableWidget& t) {
+    return 2 * (t.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &t) + 1);
+}
+
 // The names in columns `colunas` of a list fit their cells.
 void NomesInteiros(QTableWidget& t, std::initializer_list<int> colunas) {
-    const int margem = 2 * (t.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &t) + 1);
+    const int margem = MargemDaCelula(t);
     for (int k = 0; k < t.rowCount(); ++k)
         for (int c : colunas) {
             const QTableWidgetItem* it = t.item(k, c);
             ASSERT_NE(it, nullptr);
-            EXPECT_LE(QFontMetrics(it->font()).horizontalAdvance(it->text()) + margem,
+            const int icone = it->icon().isNull() ? 0 : t.iconSize().width() + 4;
+            EXPECT_LE(QFontMetrics(it->font()).horizontalAdvance(it->text()) + margem + icone,
                       t.columnWidth(c))
                 << it->text().toStdString();
         }
 }
+
+// The widest of `textos` in `fonte` fits column `c` of `t`.
+void CabeNaColuna(const QTableWidget& t, int c, const std::vector<std::string>& textos,
+                  const QFont& fonte) {
+    const auto maior = apoio_telas::MaisLargos(textos, fonte, 1);
+    ASSERT_FALSE(maior.empty());
+    EXPECT_LE(QFontMetrics(fonte).horizontalAdvance(ui::Q(maior.front())) + MargemDaCelula(t),
+              t.columnWidth(c))
+        << maior.front();
+}
+
+// The widest names of the default world where the screens show them: the
+// clubs of the first league take the widest club names, the first human's
+// squad the widest player names (measured in bold, as starters and champions
+// are written). Names are only shown: the game plays on as before.
+void NomesMaisLargosDoMundo(world::Jogo& jogo) {
+    QFont negrito = QApplication::font();
+    negrito.setBold(true);
+    const world::TLiga& l = jogo.ligas[0];
+    const auto clubes = apoio_telas::MaisLargos(apoio_telas::ClubesDoMundo(), negrito, 40);
+    std::size_t k = 0;
+    for (int d = 0; d < l.numdivisoes; ++d)
+        for (int c : l.divisoes[d])
+            if (jogo.TimeValido(c)) jogo.times[c].nome = clubes[k++ % clubes.size()];
+    const auto porTime = world::JogadoresPorTime(jogo);
+    const auto jogadores = apoio_telas::MaisLargos(apoio_telas::JogadoresDoMundo(), negrito,
+                                                   porTime[jogo.estado.timeshumanos[0]].size());
+    k = 0;
+    for (int j : porTime[jogo.estado.timeshumanos[0]])
+        jogo.jogadores[j].nome = jogadores[k++ % jogadores.size()];
+}
+
+enum class Nomes { Proprios, Longos, DoMundo };
 
 // A game a few dates into its first season, the human's squad on the pitch.
 struct Temporada {
     std::unique_ptr<world::Jogo> jogo = apoio_telas::NovoJogo({29}, 2);
     int humano = 0;
 
-    explicit Temporada(bool nomeslongos = false) {
-        if (nomeslongos) apoio_telas::NomesLongos(*jogo);
+    explicit Temporada(Nomes nomes = Nomes::Proprios) {
+        if (nomes == Nomes::Longos) apoio_telas::NomesLongos(*jogo);
+        if (nomes == Nomes::DoMundo) NomesMaisLargosDoMundo(*jogo);
         management::Autopiloto piloto(*jogo);
         int datas = 0;
         piloto.depoisdadata = [&](int) { return ++datas < 6; };
@@ -126,6 +168,51 @@ struct Temporada {
     }
 };
 
+// The champions, places and top scorers of the current season in every
+// competition: the first league's clubs in turn (the widest names first), the
+// national teams with the widest country names, and `artilheiros` as scorers.
+void TemporadaCampea(world::Jogo& jogo, const std::vector<int>& artilheiros) {
+    const int temporada = jogo.estado.temporada;
+    const world::TLiga& l = jogo.ligas[0];
+    std::vector<int> clubes;
+    for (int d = 0; d < l.numdivisoes; ++d)
+        for (int c : l.divisoes[d])
+            if (jogo.TimeValido(c)) clubes.push_back(c);
+    std::vector<std::string> nomespaises;
+    for (const world::TSelecao& s : jogo.selecoes) nomespaises.push_back(world::NomePais(s.pais));
+    QFont negrito = QApplication::font();
+    negrito.setBold(true);
+    std::vector<int> paises;
+    for (const std::string& n : apoio_telas::MaisLargos(nomespaises, negrito, 4))
+        for (const world::TSelecao& s : jogo.selecoes)
+            if (world::NomePais(s.pais) == n) paises.push_back(s.pais);
+    // Competition, key, division and how many places it records.
+    struct Titulo {
+        int competicao, chave, divisao, lugares;
+    };
+    std::vector<Titulo> titulos;
+    for (int d = 1; d <= l.numdivisoes; ++d) titulos.push_back({1, l.pais, d, 2});
+    titulos.push_back({2, l.pais, -1, 2});
+    titulos.push_back({3, 0, -1, 2});
+    for (int c : {4, 6})
+        for (int r : {1, 2}) titulos.push_back({c, r, -1, 2});
+    titulos.push_back({5, -1, -1, 4});
+    for (int c : {7, 8, 9}) titulos.push_back({c, paises.front(), -1, 4});
+    int k = 0;
+    for (const Titulo& t : titulos) {
+        const bool torneio = t.competicao >= 7;
+        for (int lugar = 1; lugar <= t.lugares; ++lugar, ++k) {
+            const int time =
+                torneio ? paises[(lugar - 1) % paises.size()] : clubes[k % clubes.size()];
+            jogo.historicotitulos.push_back(
+                {temporada, t.competicao, time, t.chave, t.divisao, lugar});
+        }
+        const int artilheiro = artilheiros[k % artilheiros.size()];
+        jogo.artilheiros.push_back({temporada, t.competicao, clubes[k % clubes.size()], artilheiro,
+                                    t.chave, 30, t.divisao});
+    }
+}
+
 } // namespace
 
 TEST(Tamanhos, TheMenuTheNewGamePagesAndTheMainScreenFit1024x768) {
@@ -138,24 +225,54 @@ TEST(Tamanhos, TheMenuTheNewGamePagesAndTheMainScreenFit1024x768) {
         competitions::telas::TelaNovoJogo novo(1);
         Caber(novo, "tipojogo", true);
     }
-    Temporada t(true); // the longest names a club may have
+    Temporada t(Nomes::DoMundo); // the widest names of the world
+    // The widest characteristics a player may have, on one of the squad.
+    std::vector<std::string> caracteristicas;
+    for (int a = 0; a <= 13; ++a)
+        for (int b = 0; b <= 13; ++b) caracteristicas.push_back(world::TextoCaracteristicas(a, b));
+    {
+        const auto maior = apoio_telas::MaisLargos(caracteristicas, QApplication::font(), 1);
+        for (int a = 4; a <= 13; ++a)
+            for (int b = 4; b <= 13; ++b)
+                if (world::TextoCaracteristicas(a, b) == maior.front()) {
+                    world::TJogador& j = t.jogo->jogadores[t.Onze().back()];
+                    j.caract1 = a;
+                    j.caract2 = b;
+                }
+    }
+    // A squad longer than the grid shows, so that its scroll bar takes its
+    // room too.
+    {
+        world::Jogo& jogo = *t.jogo;
+        const auto porTime = world::JogadoresPorTime(jogo);
+        const int outro = jogo.ligas[0].divisoes[1][0];
+        for (std::size_t k = 0; k < 5 && k < porTime[outro].size(); ++k)
+            jogo.jogadores[porTime[outro][k]].time = t.humano;
+        world::ContarElenco(jogo, t.humano, world::JogadoresPorTime(jogo)[t.humano]);
+    }
     management::telas::TelaPrincipal principal(*t.jogo);
     principal.Atualizar();
     Caber(principal, "principal", true);
     {
         // Every column of the squad grid shows without a sideways scroll, and
-        // the names keep room to be read.
+        // every name and characteristic of the world whole in it.
         using management::telas::GradeElenco;
         principal.resize(ui::EspacoNaTela(&principal));
         principal.show();
         QApplication::processEvents();
-        const GradeElenco* g = principal.grade();
+        GradeElenco* g = principal.grade();
         const QHeaderView* h = g->horizontalHeader();
         EXPECT_EQ(g->horizontalScrollBar()->maximum(), 0);
+        EXPECT_GT(g->verticalScrollBar()->maximum(), 0);
         EXPECT_LE(h->sectionViewportPosition(GradeElenco::kColMoral) +
                       h->sectionSize(GradeElenco::kColMoral),
                   g->viewport()->width());
-        EXPECT_GE(h->sectionSize(GradeElenco::kColNome), 90);
+        NomesInteiros(*g, {GradeElenco::kColNome, GradeElenco::kColCaract, GradeElenco::kColSalario,
+                           GradeElenco::kColPasse});
+        QFont negrito = g->font();
+        negrito.setBold(true); // the starters' names
+        CabeNaColuna(*g, GradeElenco::kColNome, apoio_telas::JogadoresDoMundo(), negrito);
+        CabeNaColuna(*g, GradeElenco::kColCaract, caracteristicas, g->font());
         principal.hide();
     }
 
@@ -170,7 +287,7 @@ TEST(Tamanhos, TheMenuTheNewGamePagesAndTheMainScreenFit1024x768) {
 
 TEST(Tamanhos, TheMatchdayScreensFit1024x768) {
     if (!Tela1024x768()) GTEST_SKIP() << "measured on a 1024 x 768 screen";
-    Temporada t(true); // the longest names a club may have
+    Temporada t(Nomes::DoMundo); // the widest names of the world
     world::Jogo& jogo = *t.jogo;
     // The next date of the humans, on the clock up to half-time.
     management::Autopiloto piloto(jogo);
@@ -303,8 +420,21 @@ TEST(Tamanhos, TablesDialogsAndTheSeasonEndFit1024x768) {
         Caber(tela, "carregar");
     }
     {
+        // A season won by the clubs and players with the widest names of the
+        // world, in every competition there is.
+        NomesMaisLargosDoMundo(jogo);
+        TemporadaCampea(jogo, t.Onze());
         competitions::telas::TelaFimTemporada tela(jogo);
         Caber(tela, "fimtemporada", true);
+        tela.resize(ui::EspacoNaTela(&tela));
+        tela.show();
+        QApplication::processEvents();
+        for (QTableWidget* lista : {tela.Campeoes(), tela.Artilheiros()}) {
+            EXPECT_GT(lista->rowCount(), 10);
+            EXPECT_EQ(lista->horizontalScrollBar()->maximum(), 0);
+            NomesInteiros(*lista, {1, 2});
+        }
+        tela.hide();
     }
     {
         // The fullest card there can be: ten seasons of three clubs each and a
@@ -329,7 +459,7 @@ TEST(Tamanhos, TablesDialogsAndTheSeasonEndFit1024x768) {
 
 TEST(Tamanhos, HistoryScreensFit1024x768) {
     if (!Tela1024x768()) GTEST_SKIP() << "measured on a 1024 x 768 screen";
-    Temporada t(true);
+    Temporada t(Nomes::Longos);
     const world::Jogo& jogo = *t.jogo;
     {
         history::telas::TelaArtilharia tela(jogo, t.humano);
@@ -358,7 +488,7 @@ TEST(Tamanhos, HistoryScreensFit1024x768) {
 
 TEST(Tamanhos, TheNationalTeamScreensFit1024x768) {
     if (!Tela1024x768()) GTEST_SKIP() << "measured on a 1024 x 768 screen";
-    Temporada t(true); // a Copa America season
+    Temporada t(Nomes::Longos); // a Copa America season
     world::Jogo& jogo = *t.jogo;
     ASSERT_TRUE(competitions::TorneioEmCurso(jogo));
     const std::vector<int> convite = competitions::SelecoesDoConvite(jogo, 1);

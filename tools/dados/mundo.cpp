@@ -295,9 +295,9 @@ bool GerarSelecao(const PaisFonte& p, const Nomes& n, const fs::path& pasta, std
         erro = "cannot write national team " + std::to_string(p.codigo);
         return false;
     }
-    const Tela band = EscudoDoTime(CorDoJogo(cores.fundo), CorDoJogo(cores.texto),
-                                   std::to_string(p.codigo), 2);
-    return GravarFigura(pasta / (escudo + (p.codigo % 2 ? ".gif" : ".bmp")), band, p.codigo % 2);
+    // No picture: the game draws a national team's badge from its country's
+    // name and colours. The name stays, for a picture a modder may add.
+    return true;
 }
 
 // Files the game must pass over without a word.
@@ -369,6 +369,9 @@ bool GerarMundo(const fs::path& fontes, const fs::path& saida, std::string& erro
         fs::create_directories(saida / pasta, ec);
     for (const auto& e : fs::directory_iterator(s.teams, ec))
         if (e.path().extension() == ".b07") fs::remove(e.path(), ec);
+    // Older worlds wrote a national team's code as its badge.
+    for (const auto& e : fs::directory_iterator(s.teams / "selecoes", ec))
+        if (e.path().filename().string().rfind("sel_", 0) == 0) fs::remove(e.path(), ec);
     for (const PaisFonte& p : paises) {
         Nomes n;
         if (!LerNomes(mundo / "nomes" / (std::to_string(p.codigo) + ".txt"), n, erro)) return false;

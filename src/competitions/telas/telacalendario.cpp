@@ -1,6 +1,7 @@
 #include "competitions/telas/telacalendario.hpp"
 
 #include "competitions/resumos.hpp"
+#include "match/resultadosdata.hpp"
 #include "match/telas/relatoriopartida.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
@@ -71,7 +72,7 @@ TelaCalendario::TelaCalendario(const Jogo& jogo, int time, QWidget* pai)
         linhas_->item(k, 4)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         celula(3, QString());
         celula(6, nome(p.visitante));
-        if (p.jogado) {
+        if (p.jogado && !match::PublicoOculto(p.competicao, p.publico)) {
             celula(7, QString::number(p.publico), Qt::AlignRight);
             celula(8, ui::Dinheiro(p.renda), Qt::AlignRight);
         }

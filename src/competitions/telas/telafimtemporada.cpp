@@ -12,8 +12,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace competitions::telas {
 
@@ -21,6 +24,9 @@ using namespace world;
 
 namespace {
 
+// Names and figures take the room they need; the competition, first, takes
+// what is left (whole on any screen the lists fit, elided with its name over
+// it on a smaller one).
 QTableWidget* Grade(const QStringList& titulos) {
     auto* t = new QTableWidget(0, titulos.size());
     t->setHorizontalHeaderLabels(titulos);
@@ -28,9 +34,24 @@ QTableWidget* Grade(const QStringList& titulos) {
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->setSelectionBehavior(QAbstractItemView::SelectRows);
     t->verticalHeader()->setDefaultSectionSize(20);
-    t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     return t;
+}
+
+QTableWidgetItem* Competicao(const QString& nome) {
+    auto* it = new QTableWidgetItem(nome);
+    it->setToolTip(nome);
+    return it;
+}
+
+// The width a list wants to show every column whole, its scroll bar included.
+int LarguraInteira(const QTableWidget* t) {
+    int largura = 2 * t->frameWidth() + t->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < t->columnCount(); ++c)
+        largura += std::max(static_cast<const QAbstractItemView*>(t)->sizeHintForColumn(c),
+                            t->horizontalHeader()->sectionSizeHint(c));
+    return largura;
 }
 
 // A competition of the history as the lists name it: country's league and
@@ -67,16 +88,14 @@ TelaFimTemporada::TelaFimTemporada(Jogo& jogo, QWidget* pai)
     titulo->setAlignment(Qt::AlignCenter);
     ui::FaixaClara(titulo);
     v->addWidget(titulo);
-    auto* meio = new QHBoxLayout;
+    meio_ = new QBoxLayout(QBoxLayout::LeftToRight);
     campeoes_ = Grade(
         {QStringLiteral("Competição"), QStringLiteral("Campeão"), QStringLiteral("Vice-campeão")});
     artilheiros_ = Grade({QStringLiteral("Competição"), QStringLiteral("Artilheiro"),
                           QStringLiteral("Time"), QStringLiteral("Gols")});
-    // The goals column as narrow as its numbers, so the scorers' names read.
-    artilheiros_->horizontalHeader()->setSectionResizeMode(3, QHeaderView::ResizeToContents);
-    meio->addWidget(campeoes_, 1);
-    meio->addWidget(artilheiros_, 1);
-    v->addLayout(meio, 1);
+    meio_->addWidget(campeoes_, 1);
+    meio_->addWidget(artilheiros_, 1);
+    v->addLayout(meio_, 1);
     auto* baixo = new QHBoxLayout;
     // The season's history before the next one starts: the same screens and
     // keys as the main screen's menus.
@@ -111,8 +130,7 @@ TelaFimTemporada::TelaFimTemporada(Jogo& jogo, QWidget* pai)
             vice = titulos[i + 1].time;
         const int k = campeoes_->rowCount();
         campeoes_->insertRow(k);
-        campeoes_->setItem(
-            k, 0, new QTableWidgetItem(NomeDoTitulo(jogo, t.competicao, t.chave, t.divisao)));
+        campeoes_->setItem(k, 0, Competicao(NomeDoTitulo(jogo, t.competicao, t.chave, t.divisao)));
         auto* c = new QTableWidgetItem(NomeColocado(jogo, t.competicao, t.time));
         QFont b = c->font();
         b.setBold(true);
@@ -128,10 +146,9 @@ TelaFimTemporada::TelaFimTemporada(Jogo& jogo, QWidget* pai)
                 (o.lugar == 3 || o.lugar == 4))
                 lugares[o.lugar - 3] = o.time;
         campeoes_->insertRow(k + 1);
-        campeoes_->setItem(
-            k + 1, 0,
-            new QTableWidgetItem(NomeDoTitulo(jogo, t.competicao, t.chave, t.divisao) +
-                                 QStringLiteral(" (3º e 4º)")));
+        campeoes_->setItem(k + 1, 0,
+                           Competicao(NomeDoTitulo(jogo, t.competicao, t.chave, t.divisao) +
+                                      QStringLiteral(" (3º e 4º)")));
         campeoes_->setItem(k + 1, 1,
                            new QTableWidgetItem(NomeColocado(jogo, t.competicao, lugares[0])));
         campeoes_->setItem(k + 1, 2,
@@ -147,8 +164,8 @@ void TelaFimTemporada::MostrarArtilheiros() {
     artilheiros_->setRowCount(static_cast<int>(lista.size()));
     for (int k = 0; k < static_cast<int>(lista.size()); ++k) {
         const TArtilheiroHistorico& a = lista[k];
-        artilheiros_->setItem(
-            k, 0, new QTableWidgetItem(NomeDoTitulo(jogo_, a.competicao, a.chave, a.divisao)));
+        artilheiros_->setItem(k, 0,
+                              Competicao(NomeDoTitulo(jogo_, a.competicao, a.chave, a.divisao)));
         const QString nome = a.jogador > 0 && a.jogador < static_cast<int>(jogo_.jogadores.size())
                                  ? ui::Q(jogo_.jogadores[a.jogador].nome.view())
                                  : QString();
@@ -160,7 +177,21 @@ void TelaFimTemporada::MostrarArtilheiros() {
 
 void TelaFimTemporada::showEvent(QShowEvent* e) {
     MostrarArtilheiros();
+    Distribuir();
     QWidget::showEvent(e);
+}
+
+void TelaFimTemporada::resizeEvent(QResizeEvent* e) {
+    Distribuir();
+    QWidget::resizeEvent(e);
+}
+
+void TelaFimTemporada::Distribuir() {
+    // Side by side when both lists show whole so, else one above the other.
+    const QMargins m = layout()->contentsMargins();
+    const int espaco = width() - m.left() - m.right() - meio_->spacing();
+    const bool lado = espaco >= LarguraInteira(campeoes_) + LarguraInteira(artilheiros_);
+    meio_->setDirection(lado ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
 }
 
 void TelaFimTemporada::paintEvent(QPaintEvent*) {

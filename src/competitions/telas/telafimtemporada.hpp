@@ -8,6 +8,7 @@
 
 #include <vector>
 
+class QBoxLayout;
 class QPushButton;
 class QTableWidget;
 
@@ -34,11 +35,15 @@ signals:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
 
 private:
+    void Distribuir(); // the two lists side by side or stacked
+
     world::Jogo& jogo_;
     int temporada_;
+    QBoxLayout* meio_;
     QTableWidget* campeoes_;
     QTableWidget* artilheiros_;
     QPushButton* continuar_;

@@ -6,6 +6,7 @@
 #include "competitions/telas/telacopa.hpp"
 #include "competitions/torneios.hpp"
 #include "management/fichajogador.hpp"
+#include "ui/escudos.hpp"
 #include "ui/fundo.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
@@ -132,7 +133,11 @@ TelaTorneio::TelaTorneio(const Jogo& jogo, QWidget* pai) : QDialog(pai), jogo_(j
     titulo->setMargin(3);
     topo->addWidget(titulo);
     if (emcurso && t.sede >= 0) {
-        auto* sede = new QLabel(QStringLiteral("Sede: ") + ui::Q(NomePais(t.sede)));
+        // The countries whose cities hold the matches.
+        QStringList paises;
+        for (const int p : PaisesDasSedes(t)) paises << ui::Q(NomePais(p));
+        auto* sede = new QLabel(QStringLiteral("Sede: ") + paises.join(QStringLiteral(" e ")));
+        sede->setObjectName(QStringLiteral("sede"));
         ui::FaixaClara(sede);
         sede->setMargin(3);
         topo->addWidget(sede);
@@ -208,7 +213,12 @@ QWidget* TelaTorneio::MontarGrupos(int codigo) {
         std::vector<int> clubes;
         for (int c : GrupoDoTorneio(jogo_, k))
             if (c >= 0) clubes.push_back(c);
-        PreencherTabela(t, jogo_, Tabela(jogo_, codigo, clubes));
+        const auto linhas = Tabela(jogo_, codigo, clubes);
+        PreencherTabela(t, jogo_, linhas);
+        // Each team's badge beside its name.
+        for (int r = 0; r < static_cast<int>(linhas.size()); ++r)
+            if (QTableWidgetItem* it = t->item(r, 1))
+                it->setIcon(QIcon(ui::EscudoDoTime(jogo_, linhas[r].time)));
         grupos_.push_back(t);
         caixa->addWidget(t, 1);
         g->addLayout(caixa, (k - 1) / colunas, (k - 1) % colunas);

@@ -3,6 +3,7 @@
 #include "editor/telas/comum.hpp"
 #include "editor/telas/dialogos.hpp"
 #include "editor/telas/gradejogadores.hpp"
+#include "ui/escudos.hpp"
 #include "ui/fundo.hpp"
 #include "ui/textos.hpp"
 #include "world/paises.hpp"
@@ -424,8 +425,10 @@ void TelaEditor::MostrarEquipe() {
                        .arg(s.numjogadores);
         fundo = s.corfundo;
         texto = s.cortexto;
-        escudo_->setPixmap(FiguraEscudo(true, s.escudo.str())
-                               .scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        // Without a picture, the badge the game draws for the team.
+        QPixmap p = FiguraEscudo(true, s.escudo.str());
+        if (p.isNull()) p = ui::EscudoDesenhado(nome, CorDoArquivo(fundo), CorDoArquivo(texto));
+        escudo_->setPixmap(p.scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     } else {
         const auto& a = ed_.clubes[static_cast<std::size_t>(e->indice)].arquivo.cabecalho;
         nome = ui::Q(a.nome.view());

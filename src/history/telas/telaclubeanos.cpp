@@ -3,6 +3,7 @@
 #include "competitions/resumos.hpp"
 #include "history/telas/gradehistorico.hpp"
 #include "plataforma/ordemalfabetica.hpp"
+#include "ui/escudos.hpp"
 #include "ui/fundo.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
@@ -125,7 +126,7 @@ void TelaRetrospecto::MontarClubes(int clube) {
 void TelaRetrospecto::Mostrar() {
     const int clube = Clube();
     nome_->setText(NomeDoClube(jogo_, clube));
-    const QPixmap p = ui::Figura(escudotime(jogo_, clube));
+    const QPixmap p = ui::EscudoDoTime(jogo_, clube);
     escudo_->setPixmap(p.isNull() ? QPixmap() : p.scaled(64, 64, Qt::KeepAspectRatio));
 
     // "Títulos:" one line per competition, with the count and the years.

@@ -17,6 +17,10 @@ namespace management::telas {
 
 class GradeElenco;
 
+// The width of the side panel that holds the boxes beside the squad grid:
+// room for a player's name in the captain's box, and the rest to the grid.
+constexpr int kLarguraPainelEscalacao = 232;
+
 struct CaixasEscalacao {
     QComboBox* formacao = nullptr;
     QComboBox* capitao = nullptr;

@@ -182,29 +182,20 @@ GradeElenco::GradeElenco(Jogo& jogo, QWidget* pai) : QTableWidget(pai), jogo_(jo
     verticalHeader()->setDefaultSectionSize(24);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 
-    // Narrow enough that every column shows on a 1024 x 768 desktop beside the
-    // side panel: the name takes what is left and elides.
+    // Every column as wide as what it shows, so that all of them fit a 1024 x
+    // 768 desktop beside the side panel and the names, which take the rest,
+    // read whole.
     QHeaderView* h = horizontalHeader();
-    h->setSectionResizeMode(QHeaderView::Interactive);
+    h->setSectionResizeMode(QHeaderView::ResizeToContents);
     h->setStretchLastSection(false);
-    h->setMinimumSectionSize(20);
-    const QFontMetrics fm = fontMetrics();
-    auto largura = [&](const char* t) { return fm.horizontalAdvance(QString::fromUtf8(t)) + 12; };
-    const int dinheiro = largura("$99 999 999");
-    setColumnWidth(kColStatus, 34);
-    setColumnWidth(kColPosicao, 24);
-    setColumnWidth(kColIcone, 28);
-    setColumnWidth(kColNome, 120);
-    setColumnWidth(kColFuncao, 96);
-    setColumnWidth(kColForca, 30);
-    setColumnWidth(kColEnergia, std::max(44, largura("Energia")));
-    setColumnWidth(kColSalario, dinheiro - 8); // salaries run a digit shorter than values
-    setColumnWidth(kColPasse, dinheiro);
-    setColumnWidth(kColGols, 26);
-    setColumnWidth(kColCaract, 72);
-    setColumnWidth(kColIdade, 26);
-    setColumnWidth(kColMoral, 28);
-    setColumnWidth(kColContrato, std::max(largura("Ctr"), largura("fim")));
+    h->setMinimumSectionSize(16);
+    // The pictures and the role box keep a fixed room.
+    for (const auto& [coluna, largura] :
+         {std::pair{kColStatus, kLarguraFigura + 8}, std::pair{kColIcone, kLarguraFigura + 2},
+          std::pair{kColMoral, kLarguraFigura + 2}, std::pair{kColFuncao, 96}}) {
+        h->setSectionResizeMode(coluna, QHeaderView::Fixed);
+        setColumnWidth(coluna, largura);
+    }
     h->setSectionResizeMode(kColNome, QHeaderView::Stretch);
     h->setSectionsClickable(true);
     h->setSortIndicatorShown(false);

@@ -1,6 +1,7 @@
 #include "management/telas/telaconvite.hpp"
 
 #include "competitions/telas/telatorneio.hpp"
+#include "ui/escudos.hpp"
 #include "ui/fundo.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
@@ -81,7 +82,7 @@ TelaConviteSelecao::TelaConviteSelecao(const Jogo& jogo, int humano, int codigo,
         const int c = selecoes_[k];
         const TTime& t = jogo.times[c];
         auto* escudo = new QTableWidgetItem;
-        const QPixmap figura = ui::Figura(escudotime(jogo, c));
+        const QPixmap figura = ui::EscudoDoTime(jogo, c);
         if (!figura.isNull())
             escudo->setIcon(QIcon(figura.scaled(kTamanhoEscudo, kTamanhoEscudo, Qt::KeepAspectRatio,
                                                 Qt::SmoothTransformation)));

@@ -7,6 +7,7 @@
 #include "management/telas/gradeelenco.hpp"
 #include "management/telas/telajogador.hpp"
 #include "management/telas/telaproposta.hpp"
+#include "ui/escudos.hpp"
 #include "ui/fundo.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
@@ -376,7 +377,7 @@ void TelaOutrosClubes::AtualizarCabecalho() {
     nome_->setText(ha ? ui::Q(t.nome.view()) : QString());
     nome_->setStyleSheet(ha ? ui::EstiloDoClube(CorDoJogo(t.corfundo), CorDoJogo(t.cortexto), 3)
                             : QString());
-    const QPixmap escudo = ha ? ui::Figura(escudotime(jogo_, clube_)) : QPixmap();
+    const QPixmap escudo = ha ? ui::EscudoDoTime(jogo_, clube_) : QPixmap();
     escudo_->setPixmap(escudo.isNull() ? QPixmap()
                                        : escudo.scaled(escudo_->size(), Qt::KeepAspectRatio,
                                                        Qt::SmoothTransformation));

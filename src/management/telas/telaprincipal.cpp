@@ -14,6 +14,7 @@
 #include "management/telas/telaemails.hpp"
 #include "management/telas/telajogador.hpp"
 #include "plataforma/datas.hpp"
+#include "ui/escudos.hpp"
 #include "ui/fundo.hpp"
 #include "ui/rotulocortado.hpp"
 #include "ui/textos.hpp"
@@ -203,7 +204,7 @@ QWidget* TelaPrincipal::MontarCabecalho() {
 
 QWidget* TelaPrincipal::MontarPainel() {
     auto* painel = ui::Quadro();
-    painel->setFixedWidth(270);
+    painel->setFixedWidth(kLarguraPainelEscalacao);
     auto* v = new QVBoxLayout(painel);
     v->setContentsMargins(8, 6, 8, 8);
     auto* f = new QFormLayout;
@@ -438,7 +439,7 @@ void TelaPrincipal::AtualizarCabecalho() {
     // The padding of the label's style takes 20 of its pixels.
     nomeclube_->DefinirTexto(ui::Q(t.nome.view()));
     nomeclube_->setStyleSheet(ui::EstiloDoClube(CorDoJogo(t.corfundo), CorDoJogo(t.cortexto)));
-    const QPixmap escudo = c >= 0 ? ui::Figura(escudotime(jogo_, c)) : QPixmap();
+    const QPixmap escudo = c >= 0 ? ui::EscudoDoTime(jogo_, c) : QPixmap();
     escudo_->setPixmap(escudo.isNull() ? QPixmap()
                                        : escudo.scaled(escudo_->size(), Qt::KeepAspectRatio,
                                                        Qt::SmoothTransformation));

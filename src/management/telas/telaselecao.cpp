@@ -10,6 +10,7 @@
 #include "management/telas/figurasgrade.hpp"
 #include "management/telas/gradeelenco.hpp"
 #include "management/telas/telajogador.hpp"
+#include "ui/escudos.hpp"
 #include "ui/fundo.hpp"
 #include "ui/janelas.hpp"
 #include "ui/rotulocortado.hpp"
@@ -200,7 +201,7 @@ QWidget* TelaSelecao::MontarCabecalho() {
 
 QWidget* TelaSelecao::MontarPainel() {
     auto* painel = ui::Quadro();
-    painel->setFixedWidth(270);
+    painel->setFixedWidth(kLarguraPainelEscalacao);
     auto* v = new QVBoxLayout(painel);
     v->setContentsMargins(8, 6, 8, 8);
     auto* f = new QFormLayout;
@@ -276,7 +277,7 @@ void TelaSelecao::AtualizarCabecalho() {
     const TTime& t = c >= 0 ? jogo_.times[c] : kNenhum;
     nome_->DefinirTexto(ui::Q(t.nome.view()));
     nome_->setStyleSheet(ui::EstiloDoClube(CorDoJogo(t.corfundo), CorDoJogo(t.cortexto)));
-    const QPixmap escudo = c >= 0 ? ui::Figura(escudotime(jogo_, c)) : QPixmap();
+    const QPixmap escudo = c >= 0 ? ui::EscudoDoTime(jogo_, c) : QPixmap();
     escudo_->setPixmap(escudo.isNull() ? QPixmap()
                                        : escudo.scaled(escudo_->size(), Qt::KeepAspectRatio,
                                                        Qt::SmoothTransformation));

@@ -1,5 +1,6 @@
 #include "match/telas/relatoriopartida.hpp"
 
+#include "competitions/torneios.hpp"
 #include "match/resultadosdata.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
@@ -115,9 +116,10 @@ QString Cabecalho(const Jogo& jogo, int entrada) {
 }
 
 // The crowd against the home stadium's capacity, and by sector with the
-// sectors' names. Matches without a gate (national teams, the club world
-// cup) show the bare figure.
+// sectors' names. Matches without a gate show the bare figure (the club world
+// cup) or nothing (the national teams).
 QString Publico(const Jogo& jogo, const TJogoArquivado& a) {
+    if (PublicoOculto(a.competicao, a.publico)) return {};
     QString s = QStringLiteral("Público: ") + Milhares(a.publico);
     if (a.mandante < 0 || a.mandante >= static_cast<int>(jogo.times.size())) return s;
     const TTime& t = jogo.times[a.mandante];
@@ -136,6 +138,21 @@ QString Publico(const Jogo& jogo, const TJogoArquivado& a) {
         setores << nome.toHtmlEscaped() + QStringLiteral("&nbsp;") + Milhares(a.publicosetor[i]);
     }
     return s + QStringLiteral("<br>") + setores.join(QStringLiteral(" &middot; "));
+}
+
+// The archive keeps no stadium: the home club's is where it was played; a
+// national team has none, its match was at the tournament's venue (known
+// while the tournament's fixtures are kept).
+QString Estadio(const Jogo& jogo, const TJogoArquivado& a) {
+    if (!jogo.TimeValido(a.mandante)) return {};
+    if (a.competicao >= 7 && a.competicao <= 9)
+        for (int p = 0; p < static_cast<int>(jogo.partidas.size()); ++p) {
+            const TPartida& f = jogo.partidas[p];
+            if (f.competicao == a.competicao && f.mandante == a.mandante &&
+                f.visitante == a.visitante && f.data == a.data)
+                return ui::Q(competitions::EstadioDoTorneio(jogo, p));
+        }
+    return ui::Q(jogo.times[a.mandante].estadio.view());
 }
 
 QString Estatisticas(const TJogoArquivado& a) {
@@ -167,11 +184,10 @@ QString DetalhesDoJogo(const Jogo& jogo, int entrada) {
     if (entrada < 0 || entrada >= static_cast<int>(jogo.arquivo.jogos.size())) return QString();
     const TJogoArquivado& a = jogo.arquivo.jogos[entrada];
     QString s = Cabecalho(jogo, entrada);
-    // The archive keeps no stadium: the home club's is where it was played.
-    const QString estadio = a.mandante >= 0 && a.mandante < static_cast<int>(jogo.times.size())
-                                ? ui::Q(jogo.times[a.mandante].estadio.view()).toHtmlEscaped()
-                                : QString();
-    s += QStringLiteral("<p><b>Estádio</b> %1<br>%2</p>").arg(estadio, Publico(jogo, a));
+    const QString estadio = Estadio(jogo, a).toHtmlEscaped();
+    const QString publico = Publico(jogo, a);
+    s += QStringLiteral("<p><b>Estádio</b> %1%2</p>")
+             .arg(estadio, publico.isEmpty() ? QString() : QStringLiteral("<br>") + publico);
     const auto lances = LancesDoJogo(jogo, entrada);
     QString eventos, subs;
     for (const TLance& l : lances) {

@@ -1,8 +1,10 @@
 #include "match/telas/visaoaovivo.hpp"
 
 #include "management/escalacaotatica.hpp"
+#include "match/resultadosdata.hpp"
 #include "match/telas/dialogosaovivo.hpp"
 #include "match/vagas.hpp"
+#include "ui/escudos.hpp"
 #include "ui/fundo.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
@@ -99,7 +101,7 @@ VisaoAoVivo::VisaoAoVivo(Jogo& jogo, Rodada& rodada, int m, bool intervalo, QWid
         const int c = p.Clube(lado);
         auto* caixa = new QHBoxLayout;
         auto* escudo = new QLabel;
-        const QPixmap fig = ui::Figura(escudotime(jogo, c));
+        const QPixmap fig = ui::EscudoDoTime(jogo, c);
         if (!fig.isNull()) escudo->setPixmap(fig.scaledToHeight(64, Qt::SmoothTransformation));
         auto* textos = new QVBoxLayout;
         auto* nome = Negrito(ui::Q(jogo.times[c].nome.view()), 4);
@@ -153,6 +155,7 @@ VisaoAoVivo::VisaoAoVivo(Jogo& jogo, Rodada& rodada, int m, bool intervalo, QWid
     auto* publico = new QLabel(
         QStringLiteral("Público: %1 (Arquibancada: %2)").arg(p.publico).arg(p.publicosetor[1]));
     publico->setObjectName(QStringLiteral("publico"));
+    if (PublicoOculto(rodada.tipo, p.publico)) publico->hide();
     local->addWidget(publico);
     local->addStretch();
     local->addWidget(Negrito(QStringLiteral("Árbitro:")));
