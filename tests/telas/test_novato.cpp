@@ -191,30 +191,19 @@ TEST(Novato, TheExitQuestionComesOnlyWhenSomethingChangedSinceTheLastSave) {
     // A loaded game is what its file holds.
     EXPECT_TRUE(janela.CarregarJogo("novato.s07", true));
     EXPECT_FALSE(janela.Alterou());
-    std::filesystem::remove(persistence::PastaSav() / "novato.s07");
-}
 
-TEST(Novato, SairDoJogoGoesBackToTheMenuOrOutOfTheProgramAfterTheUnsavedQuestion) {
-    JanelaDeTeste janela;
-    janela.show();
-    std::shared_ptr<Jogo> jogo(apoio_telas::NovoJogo({29}, 1));
-    jogo->estado.arquivo = "saida.s07";
-    janela.ComecarJogo(jogo);
+    // "Sair do jogo": that question first when the game changed ("no"
+    // stays), then where to go ("Cancelar" stays too).
     TelaPrincipal* tela = janela.TelaPrincipal();
-
-    // Changed since the last save: that question first; "no" stays.
-    emit tela->sair();
-    EXPECT_EQ(janela.ordem, std::vector<std::string>{"sem salvar"});
-    EXPECT_EQ(janela.TelaAtual(), tela);
-    // "yes", then "Cancelar": still in the game.
-    janela.resposta = true;
+    janela.Jogo()->times[janela.Jogo()->estado.timeatual].estilo ^= 1;
     janela.ordem.clear();
     emit tela->sair();
-    EXPECT_EQ(janela.ordem, (std::vector<std::string>{"sem salvar", "para onde"}));
+    EXPECT_EQ(janela.ordem, std::vector<std::string>{"sem salvar"});
+    janela.resposta = true;
+    emit tela->sair();
+    EXPECT_EQ(janela.ordem, (std::vector<std::string>{"sem salvar", "sem salvar", "para onde"}));
     EXPECT_EQ(janela.TelaAtual(), tela);
-    EXPECT_TRUE(janela.isVisible());
-
-    // Saved: straight to where; the start menu drops the game.
+    // Saved, straight to where: the start menu drops the game.
     janela.Salvar();
     janela.ordem.clear();
     janela.saida = JanelaDeTeste::Saida::Menu;
@@ -224,15 +213,14 @@ TEST(Novato, SairDoJogoGoesBackToTheMenuOrOutOfTheProgramAfterTheUnsavedQuestion
     EXPECT_EQ(janela.Jogo(), nullptr);
     EXPECT_EQ(janela.TelaPrincipal(), nullptr);
     EXPECT_TRUE(janela.isVisible());
-
-    // Loaded again, "Sair do programa" closes the window without asking twice.
-    ASSERT_TRUE(janela.CarregarJogo("saida.s07", true));
+    // "Sair do programa" closes the window without asking again.
+    ASSERT_TRUE(janela.CarregarJogo("novato.s07", true));
     janela.ordem.clear();
     janela.saida = JanelaDeTeste::Saida::Programa;
     emit janela.TelaPrincipal()->sair();
     EXPECT_EQ(janela.ordem, std::vector<std::string>{"para onde"});
     EXPECT_FALSE(janela.isVisible());
-    std::filesystem::remove(persistence::PastaSav() / "saida.s07");
+    std::filesystem::remove(persistence::PastaSav() / "novato.s07");
 }
 
 TEST(Novato, TheNextHumanIsNamedBeforeHisSquadShowsAndEnterPlays) {

@@ -75,9 +75,10 @@ QPixmap FiguraEstado(int estado) {
     return p;
 }
 
-void PreencherEstados(QComboBox* caixa, int atual) {
-    caixa->clear();
-    for (int e = 0; e < kEstados; ++e) caixa->addItem(ui::Q(world::nomeestado(e)), e);
+namespace {
+
+// `atual` chosen in a picker of codes; an odd one is offered as it stands.
+void Selecionar(QComboBox* caixa, int atual) {
     int i = caixa->findData(atual);
     if (i < 0) {
         caixa->addItem(QString::number(atual), atual);
@@ -86,23 +87,30 @@ void PreencherEstados(QComboBox* caixa, int atual) {
     caixa->setCurrentIndex(i);
 }
 
-int EstadoEscolhido(const QComboBox* caixa) {
+int CodigoEscolhido(const QComboBox* caixa) {
     return caixa->currentData().isValid() ? caixa->currentData().toInt() : 0;
+}
+
+} // namespace
+
+void PreencherEstados(QComboBox* caixa, int atual) {
+    caixa->clear();
+    for (int e = 0; e < kEstados; ++e) caixa->addItem(ui::Q(world::nomeestado(e)), e);
+    Selecionar(caixa, atual);
+}
+
+int EstadoEscolhido(const QComboBox* caixa) {
+    return CodigoEscolhido(caixa);
 }
 
 void PreencherPaises(QComboBox* caixa, int atual) {
     caixa->clear();
     for (int p : world::PaisesEmOrdemAlfabetica()) caixa->addItem(ui::Q(world::NomePais(p)), p);
-    int i = caixa->findData(atual);
-    if (i < 0) {
-        caixa->addItem(QString::number(atual), atual);
-        i = caixa->count() - 1;
-    }
-    caixa->setCurrentIndex(i);
+    Selecionar(caixa, atual);
 }
 
 int PaisEscolhido(const QComboBox* caixa) {
-    return caixa->currentData().isValid() ? caixa->currentData().toInt() : 0;
+    return CodigoEscolhido(caixa);
 }
 
 std::string TextoDoCampo(const QLineEdit* campo, const std::string& inicial, std::size_t maximo) {
