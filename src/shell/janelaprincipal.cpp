@@ -471,6 +471,7 @@ void JanelaPrincipal::SairDoJogo() {
     switch (EscolherSaida()) {
     case Saida::Menu:
         DescartarTelasDoJogo();
+        interacaopartida_.reset();
         jogo_.reset();
         salvo_.reset();
         pilha_->setCurrentWidget(menu_);
