@@ -2,6 +2,8 @@
 
 #include "plataforma/datas.hpp"
 
+#include <algorithm>
+#include <cstdint>
 #include <initializer_list>
 
 namespace competitions {
@@ -86,17 +88,22 @@ bool MundialComecou(const Jogo& jogo) {
 
 } // namespace
 
+double DiaDaData(int temporada, int n) {
+    const std::int64_t ano = std::int64_t{2006} + temporada;
+    if (ano < 1 || ano > 9999) return 0.0;
+    double dia = plataforma::CodificarData(static_cast<int>(ano), 1, 1);
+    while (plataforma::DiaDaSemana(dia) != kQuarta) dia += 1;
+    // Dates go Wednesday, Thursday, Sunday: one week for every three.
+    const int k = std::clamp(n, 1, kDatasPorTemporada) - 1;
+    return dia + 7 * (k / 3) + (k % 3 == 0 ? 0 : k % 3 == 1 ? 1 : 4);
+}
+
 void MontarCalendario(Jogo& jogo) {
     const TEstadoJogo& e = jogo.estado;
     const int temporada = e.temporada;
-    double dia = plataforma::CodificarData(2006 + temporada, 1, 1);
-    while (plataforma::DiaDaSemana(dia) != kQuarta) dia += 1;
-
     Calendario& c = jogo.calendario;
-    for (int n = 1; n <= kDatasPorTemporada; ++n) {
-        c[n - 1] = {n, dia, kSemEvento};
-        dia += n % 3 == 1 ? 1 : 3; // Wednesday, Thursday, Sunday
-    }
+    for (int n = 1; n <= kDatasPorTemporada; ++n)
+        c[n - 1] = {n, DiaDaData(temporada, n), kSemEvento};
 
     const TabelaCalendario& t =
         e.divisoesporliga == 2 ? TabelaDivisoesDe20() : TabelaDivisoesDe10();

@@ -27,6 +27,11 @@ enum Competicao : int {
 // game mode and the competitions switched on.
 void MontarCalendario(world::Jogo& jogo);
 
+// The day of date n (1..148) of season `temporada`, as MontarCalendario lays
+// them out (Wednesday, Thursday, Sunday from the year's first Wednesday);
+// 0 when the season's year is past what a date can hold.
+double DiaDaData(int temporada, int n);
+
 // Code of date n (1..148); -1 outside the season.
 int CompeticaoDaData(const world::Jogo& jogo, int n);
 

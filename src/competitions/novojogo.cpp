@@ -1,5 +1,8 @@
 #include "competitions/novojogo.hpp"
 
+#include "match/escalacaoautomatica.hpp"
+#include "plataforma/caminhos.hpp"
+#include "world/arquivotime.hpp"
 #include "world/idioma.hpp"
 #include "world/paises.hpp"
 
@@ -52,8 +55,7 @@ void ColocarTimesDaLiga(Jogo& jogo, const IndiceTimes& indice, int liga) {
     jogo.estado.numtimesligas += static_cast<i32>(lista.size());
 }
 
-InicioNovoJogo IniciarJogoDeClubes(Jogo& jogo, const IndiceTimes& indice,
-                                   const OpcoesNovoJogo& o) {
+InicioNovoJogo IniciarJogoDeClubes(Jogo& jogo, const IndiceTimes& indice, const OpcoesNovoJogo& o) {
     if (o.ligas.empty()) return InicioNovoJogo::SemLiga;
     for (int pais : o.ligas) jogo.ligas.push_back(NovaLiga(pais));
     TEstadoJogo& e = jogo.estado;
@@ -78,6 +80,31 @@ InicioNovoJogo IniciarJogoDeClubes(Jogo& jogo, const IndiceTimes& indice,
     for (std::size_t l = 0; l < jogo.ligas.size(); ++l)
         ColocarTimesDaLiga(jogo, indice, static_cast<int>(l));
     return InicioNovoJogo::Ok;
+}
+
+PerfilClube PerfilDoClube(const Jogo& jogo, int time) {
+    PerfilClube r;
+    if (!jogo.TimeValido(time) || static_cast<std::size_t>(time) >= jogo.arquivostimes.size() ||
+        jogo.arquivostimes[time].empty())
+        return r;
+    const auto arquivo = learquivotime(
+        plataforma::ResolverEm(plataforma::Resolver("teams"), jogo.arquivostimes[time]));
+    if (!arquivo) return r;
+    r.lido = true;
+    r.nivel = arquivo->cabecalho.nivel;
+    const InicioDivisao& inicio = InicioDaDivisao(jogo.times[time].divisao);
+    r.dinheiro = jogo.estado.estaduais ? inicio.dinheirocomestaduais : inicio.dinheirosemestaduais;
+    const int base = BaseDeForca(jogo, time, r.nivel);
+    const double meio = (kSorteioForca - 1) / 2.0;
+    std::vector<match::ForcaNaPosicao> elenco;
+    const TBlocoJogadores& b = arquivo->jogadores;
+    for (int k = 0; k < kVagasTime; ++k)
+        if (!VagaVazia(b.nomes[k]))
+            elenco.push_back(
+                {b.posicoes[k],
+                 ForcaInicial(base, 0, b.titulares[k] != 0, b.estrelas[k] != 0) + meio});
+    r.forca = match::ForcaDoOnze(elenco);
+    return r;
 }
 
 void EscolherTime(Jogo& jogo, int humano, int time, const std::string& nome) {

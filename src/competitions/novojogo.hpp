@@ -59,6 +59,19 @@ struct OpcoesPersonalizado {
 InicioNovoJogo IniciarCampeonatoPersonalizado(world::Jogo& jogo, world::IndiceTimes& indice,
                                               const OpcoesPersonalizado& opcoes);
 
+// What the club-choice screen tells of club `time` before the world is
+// loaded, from its file and the division it was placed in: its level, the
+// cash it will start with and the strength of its best eleven, each player as
+// the game start will make him with the draw 0..5 at its middle (the real
+// strengths are drawn then). `lido` is false when the file cannot be read.
+struct PerfilClube {
+    bool lido = false;
+    int nivel = 0;
+    world::i32 dinheiro = 0;
+    double forca = 0;
+};
+PerfilClube PerfilDoClube(const world::Jogo& jogo, int time);
+
 // Human `humano` (0-based) takes club `time` under the name he typed.
 void EscolherTime(world::Jogo& jogo, int humano, int time, const std::string& nome);
 // Once every human has chosen: their clubs in ascending order, names alongside.

@@ -152,6 +152,9 @@ struct DadosJogador {
     bool estrela = false;
     int caract1 = 0;
     int caract2 = 0;
+    // A regular starter. With the star it is what a file says of a player's
+    // strength: the game gives each +7 over the club's base.
+    bool titular = false;
 };
 
 // One named slot of a team, as the editor lists it.
@@ -175,14 +178,16 @@ bool PodeAdicionar(const Editor& ed, Equipe e);
 // Whether a club can take a transferred player: fewer than 25 named players.
 bool PodeReceber(const Editor& ed, int clube);
 
-// Takes the first free slot (not a regular starter); `vaga` receives it.
+// Takes the first free slot, a regular starter only when `d` says so;
+// `vaga` receives it.
 Resultado AdicionarJogador(Editor& ed, Equipe e, const DadosJogador& d, int* vaga = nullptr);
 // Fields that did not change keep their bytes.
 Resultado EditarJogador(Editor& ed, Equipe e, int vaga, const DadosJogador& d);
 // The slot becomes the placeholder.
 Resultado ApagarJogador(Editor& ed, Equipe e, int vaga);
-// Moves a club player into the first free slot of another club: the target is
-// written first, then the source slot becomes the placeholder and is written.
+// Moves a club player into the first free slot of another club (not a
+// regular starter there): the target is written first, then the source slot becomes the placeholder
+// and is written.
 Resultado TransferirJogador(Editor& ed, int origem, int vaga, int destino);
 // Copies a club player into the national team of his nationality.
 Resultado CopiarParaSelecao(Editor& ed, int clube, int vaga);

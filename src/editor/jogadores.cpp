@@ -110,6 +110,7 @@ DadosJogador DadosDoJogador(const Editor& ed, Equipe e, int vaga) {
         d.estrela = s.estrelas[vaga] != 0;
         d.caract1 = s.caract1s[vaga];
         d.caract2 = s.caract2s[vaga];
+        d.titular = s.titulares[vaga] != 0;
     } else {
         const TBlocoJogadores& b = Bloco(ed, e.indice);
         d.nome = b.nomes[vaga].str();
@@ -119,6 +120,7 @@ DadosJogador DadosDoJogador(const Editor& ed, Equipe e, int vaga) {
         d.estrela = b.estrelas[vaga] != 0;
         d.caract1 = b.caract1[vaga];
         d.caract2 = b.caract2[vaga];
+        d.titular = b.titulares[vaga] != 0;
     }
     return d;
 }
@@ -128,9 +130,8 @@ std::vector<LinhaJogador> JogadoresDe(const Editor& ed, Equipe e) {
     if (!Existe(ed, e)) return r;
     for (int k = 0; k < Vagas(e); ++k) {
         if (VagaVazia(Nome(ed, e, k))) continue;
-        const bool titular = e.selecao ? Registro(ed, e.indice).titulares[k] != 0
-                                       : Bloco(ed, e.indice).titulares[k] != 0;
-        r.push_back({k, DadosDoJogador(ed, e, k), titular});
+        const DadosJogador d = DadosDoJogador(ed, e, k);
+        r.push_back({k, d, d.titular});
     }
     auto grupo = [](const LinhaJogador& l) {
         return l.dados.posicao >= 0 && l.dados.posicao <= 4 ? l.dados.posicao : 5;
@@ -177,7 +178,7 @@ Resultado AdicionarJogador(Editor& ed, Equipe e, const DadosJogador& d, int* vag
     if (k < 0) return {Falha::SemVaga, {}};
     Esvaziar(ed, e, k);
     Escrever(ed, e, k, d);
-    Titular(ed, e, k, false);
+    Titular(ed, e, k, d.titular);
     if (e.selecao) ++Registro(ed, e.indice).numjogadores;
     if (vaga) *vaga = k;
     return Salvar(ed, e);
@@ -186,6 +187,8 @@ Resultado AdicionarJogador(Editor& ed, Equipe e, const DadosJogador& d, int* vag
 Resultado EditarJogador(Editor& ed, Equipe e, int vaga, const DadosJogador& d) {
     if (!VagaOcupada(ed, e, vaga)) return {Falha::EquipeInvalida, {}};
     if (EmBranco(d.nome)) return {Falha::NomeJogador, {}};
+    // An odd starter byte is kept while the flag it means stays.
+    if (DadosDoJogador(ed, e, vaga).titular != d.titular) Titular(ed, e, vaga, d.titular);
     Escrever(ed, e, vaga, d);
     return Salvar(ed, e);
 }

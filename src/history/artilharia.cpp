@@ -35,7 +35,8 @@ bool Conta(const TTime& t, const VisaoArtilharia& v, int pais) {
     case TipoArtilharia::Estadual:
         return t.pais == kPaisCasa && t.estado == v.chave;
     case TipoArtilharia::Carreira:
-        return true;
+        // The career list follows the country picker like the league's.
+        return t.pais == pais;
     }
     return false;
 }

@@ -41,7 +41,8 @@ struct LinhaArtilheiro {
     bool operator==(const LinhaArtilheiro&) const = default;
 };
 
-// The scorers of a view of country `pais`: players of a club only, goals
+// The scorers of a view of country `pais` (the career list too: the players of
+// that country's clubs): players of a club only, goals
 // above 0; most goals first, then fewer matches (then the player index, so
 // the order does not change between two openings).
 std::vector<LinhaArtilheiro> Artilheiros(const world::Jogo& jogo, const VisaoArtilharia& visao,

@@ -1,10 +1,12 @@
 #include "history/campeoes.hpp"
 
+#include "competitions/classificacao.hpp"
 #include "plataforma/datas.hpp"
 #include "world/paises.hpp"
 
 #include <algorithm>
 #include <map>
+#include <utility>
 
 namespace history {
 
@@ -23,6 +25,74 @@ struct Filtro {
         return chave == c.chave && (competicao != kLiga || divisao == c.divisao);
     }
 };
+
+// The clubs of one season's league table and their rows.
+using TabelaDaTemporada = std::map<int, competitions::TLinhaTabela>;
+
+void Somar(competitions::TLinhaTabela& l, int pro, int contra) {
+    ++l.jogos;
+    l.golspro += pro;
+    l.golscontra += contra;
+    l.saldo = l.golspro - l.golscontra;
+    if (pro > contra) {
+        ++l.vitorias;
+        l.pontos += 3;
+    } else if (pro < contra) {
+        ++l.derrotas;
+    } else {
+        ++l.empates;
+        l.pontos += 1;
+    }
+}
+
+// Place `lugar` (1 or 2) of the league in season `s` among `tabela`'s clubs,
+// and its division; -1 and 0 when the titles list names none there.
+std::pair<int, int> Titulo(const Jogo& jogo, const TabelaDaTemporada& tabela, int s, int lugar) {
+    for (const TTituloHistorico& t : jogo.historicotitulos)
+        if (t.temporada == s && t.competicao == kLiga && t.lugar == lugar && tabela.count(t.time))
+            return {t.time, t.divisao};
+    return {-1, 0};
+}
+
+// The past seasons' final league places of `time`, from the archive.
+void ColocacoesPassadas(const Jogo& jogo, int time, std::vector<TemporadaDoClube>& r) {
+    const int temporadas = static_cast<int>(r.size());
+    std::vector<TabelaDaTemporada> tabelas(r.size());
+    for (const TJogoArquivado& a : jogo.arquivo.jogos)
+        if (a.competicao == kLiga && (a.mandante == time || a.visitante == time))
+            if (const int s = TemporadaDaData(a.data); s >= 1 && s <= temporadas) {
+                tabelas[s - 1][a.mandante].time = a.mandante;
+                tabelas[s - 1][a.visitante].time = a.visitante;
+            }
+    for (const TJogoArquivado& a : jogo.arquivo.jogos) {
+        if (a.competicao != kLiga) continue;
+        const int s = TemporadaDaData(a.data);
+        if (s < 1 || s > temporadas) continue;
+        TabelaDaTemporada& t = tabelas[s - 1];
+        const auto m = t.find(a.mandante), v = t.find(a.visitante);
+        if (m == t.end() || v == t.end()) continue;
+        Somar(m->second, a.gols[0], a.gols[1]);
+        Somar(v->second, a.gols[1], a.gols[0]);
+    }
+    for (int s = 1; s <= temporadas; ++s) {
+        const TabelaDaTemporada& t = tabelas[s - 1];
+        // The season being played has met only part of its division yet.
+        if (t.empty() || s == jogo.estado.temporada) continue;
+        const auto [campeao, divisao] = Titulo(jogo, t, s, 1);
+        const int vice = Titulo(jogo, t, s, 2).first;
+        auto ordem = [&](int c) { return c == campeao ? 0 : c == vice ? 1 : 2; };
+        std::vector<competitions::TLinhaTabela> linhas;
+        for (const auto& [c, l] : t) linhas.push_back(l);
+        std::sort(linhas.begin(), linhas.end(), [&](const auto& a, const auto& b) {
+            if (const int k = competitions::Comparar(a, b); k != 0) return k < 0;
+            return std::pair(ordem(a.time), a.time) < std::pair(ordem(b.time), b.time);
+        });
+        TemporadaDoClube& linha = r[s - 1];
+        for (std::size_t k = 0; k < linhas.size(); ++k)
+            if (linhas[k].time == time) linha.colocacao = static_cast<int>(k) + 1;
+        linha.divisao = divisao;
+    }
+}
 
 LinhaCampeoes& Linha(std::map<int, LinhaCampeoes>& linhas, int temporada) {
     LinhaCampeoes& l = linhas[temporada];
@@ -103,6 +173,15 @@ std::vector<TemporadaDoClube> RetrospectoDoClube(const Jogo& jogo, int time) {
             ++t.empates;
         t.golspro += pro;
         t.golscontra += contra;
+    }
+
+    ColocacoesPassadas(jogo, time, r);
+    // The season being played: the live table, once the league has begun.
+    const TTime& clube = jogo.times[time];
+    if (jogo.estado.temporada == temporadas && clube.divisao > 0 && clube.jogos[kLiga] > 0 &&
+        clube.colocacao[kLiga] > 0) {
+        r[temporadas - 1].colocacao = clube.colocacao[kLiga];
+        r[temporadas - 1].divisao = clube.divisao;
     }
 
     // The coaches: the log replayed from the first season's coach.

@@ -14,6 +14,12 @@
 // - A club's matches of a past season: the match archive, which keeps every
 //   match of the game with its date; a season's dates all fall in the year
 //   2006 + season, so the date tells the season.
+// - A club's final league place: the season's league table made again from
+//   the archived league matches among the clubs it met there (a double round
+//   robin: its whole division), with the titles list's champion and runner-up
+//   ahead of any club level with them on every key and then the lower club
+//   index; the division is the one the titles list names for a club of that
+//   table. The season being played shows the place in the live table.
 // - A club's coaches of a season: the one in charge when it began (coach c of
 //   club c in the first season, then the last hired before it) and every one
 //   the club hired during it, from the coach-change log.
@@ -61,8 +67,9 @@ std::vector<TituloDoClube> TitulosDoClube(const world::Jogo& jogo, int time);
 
 struct TemporadaDoClube {
     int temporada = 0;
-    int jogos = 0, vitorias = 0, derrotas = 0, empates = 0, golspro = 0, golscontra = 0;
-    std::vector<int> tecnicos; // in the order they took over
+    int jogos = 0, vitorias = 0, empates = 0, derrotas = 0, golspro = 0, golscontra = 0;
+    int colocacao = 0, divisao = 0; // final league place and division; 0 when it played none
+    std::vector<int> tecnicos;      // in the order they took over
     bool operator==(const TemporadaDoClube&) const = default;
 };
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 
 namespace match {
 
@@ -335,6 +336,22 @@ void RestaurarPosicoes(Jogo& jogo, std::span<const int> jogadores) {
         j.posicaoatual = j.posicao;
         j.funcao = FuncaoInicial(j.posicao, j.caract1, j.caract2);
     }
+}
+
+double ForcaDoOnze(std::span<const ForcaNaPosicao> jogadores) {
+    double goleiro = 0;
+    std::vector<double> linha;
+    for (const ForcaNaPosicao& j : jogadores)
+        if (j.posicao == kGoleiro)
+            goleiro = std::max(goleiro, j.forca);
+        else
+            linha.push_back(j.forca);
+    const std::size_t n = std::min<std::size_t>(linha.size(), 10);
+    std::partial_sort(linha.begin(), linha.begin() + static_cast<std::ptrdiff_t>(n), linha.end(),
+                      std::greater<>());
+    double soma = goleiro;
+    for (std::size_t k = 0; k < n; ++k) soma += linha[k];
+    return soma / 11;
 }
 
 } // namespace match

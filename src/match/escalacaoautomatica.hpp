@@ -50,6 +50,15 @@ void EscalarRodada(world::Jogo& jogo, int codigo, double hoje, std::span<const i
 // match of suspension served and three cards forgotten in competition `tipo`.
 void EncerrarPreparacao(world::Jogo& jogo, int tipo);
 
+// A squad's strength as a coach sizes it up: the average of its best eleven,
+// taken as a lineup without a formation takes them (the strongest goalkeeper,
+// then the ten strongest outfield players); a place nobody fills counts 0.
+struct ForcaNaPosicao {
+    int posicao = 0; // 0 goalkeeper, 1..4 outfield
+    double forca = 0;
+};
+double ForcaDoOnze(std::span<const ForcaNaPosicao> jogadores);
+
 // After the match a computer-run club's players go back to their own position
 // and default role.
 void RestaurarPosicoes(world::Jogo& jogo, std::span<const int> jogadores);

@@ -32,8 +32,6 @@ static_assert(sizeof(PrecosPadrao) == 5 * 4 * 4);
 namespace {
 
 constexpr i32 kMarcador = 2007;
-// The year shown must stay a real calendar year.
-constexpr i32 kTemporadaMaxima = 9999 - 2006;
 
 // ---------------------------------------------------------------- writing
 

@@ -17,6 +17,8 @@ namespace persistence {
 
 constexpr int kMaxNomeArquivo = 50;
 constexpr const char* kExtensao = ".s07";
+// The year shown must stay a real calendar year.
+constexpr int kTemporadaMaxima = 9999 - 2006;
 
 // The folder of saved games under the program folder.
 std::filesystem::path PastaSav();
@@ -54,6 +56,25 @@ std::string DescricaoComSelecao(std::string_view selecao, std::string_view clube
 bool salvajogo(world::Jogo& jogo);
 std::string ErroAoSalvar(); // the message shown when saving fails (UTF-8)
 
+// The season-end screen prepares the next season as it opens, so a save made
+// there writes the game as it stood just before: loaded, it opens the
+// season-end screen again and prepares the same next season (the random
+// generator goes with it). The copy leaves out the match archive, by far the
+// largest table, which the season end does not touch: the running game lends
+// its own when the copy is saved.
+class JogoAntesDoFim {
+public:
+    explicit JogoAntesDoFim(world::Jogo& jogo); // `jogo` is left as it was
+    // Saves the copy under the running game's `arquivo` (which must be set),
+    // as salvajogo does. False when the file cannot be written, or when the
+    // running game has played a match since (nothing is then written).
+    bool Salvar(world::Jogo& jogo);
+
+private:
+    world::Jogo copia_;
+    std::size_t jogos_ = 0, eventos_ = 0;
+};
+
 // Loads "sav/" + `nome`: on success the game is swapped in whole, `arquivo`
 // set, the calendar rebuilt, the automatic-save counter reset by the caller.
 // On failure `jogo` is untouched and the caller shows text 357.
@@ -72,11 +93,13 @@ struct DescricaoJogo {
     bool valido = false; // false: a wrong marker; `aviso` holds text 357
     std::string tecnico; // UTF-8
     std::string time;
-    int ano = 0;         // 2006 + temporada
-    std::string proximo; // the competition of the next match
+    int ano = 0;          // 2006 + temporada
+    int dia = 0, mes = 0; // the game's current date (in year `ano`)
+    std::string proximo;  // the competition of the next match
     std::string aviso;
 };
-// Reads only the header and the state block. nullopt when unreadable.
+// Reads only the header and the state block. nullopt when unreadable: too
+// short, or a season or date the load would refuse.
 std::optional<DescricaoJogo> DescreverJogoSalvo(const std::string& arquivo);
 bool ApagarJogoSalvo(const std::string& arquivo);
 

@@ -2,18 +2,18 @@
 // dialog, saving, loading and the load dialog's list, description and delete.
 #include "persistence/jogosalvo.hpp"
 
+#include "competitions/calendario.hpp"
 #include "competitions/torneios.hpp"
 #include "plataforma/arquivos.hpp"
 #include "plataforma/caminhos.hpp"
 #include "plataforma/cp1252.hpp"
+#include "plataforma/datas.hpp"
 #include "world/idioma.hpp"
 
-#include <algorithm>
-#include <climits>
 #include <cstring>
-#include <limits>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 namespace persistence {
 
@@ -128,6 +128,32 @@ bool salvajogo(Jogo& jogo) {
     return GravarJogo(CaminhoDe(nome), jogo);
 }
 
+namespace {
+// Moves the match archive from one game to the other and back.
+void TrocarArquivo(Jogo& a, Jogo& b) {
+    std::swap(a.arquivo.jogos, b.arquivo.jogos);
+    std::swap(a.arquivo.eventos, b.arquivo.eventos);
+}
+} // namespace
+
+JogoAntesDoFim::JogoAntesDoFim(Jogo& jogo)
+    : jogos_(jogo.arquivo.jogos.size()), eventos_(jogo.arquivo.eventos.size()) {
+    Jogo semarquivo;
+    TrocarArquivo(jogo, semarquivo);
+    copia_ = jogo;
+    TrocarArquivo(jogo, semarquivo);
+}
+
+bool JogoAntesDoFim::Salvar(Jogo& jogo) {
+    if (jogo.arquivo.jogos.size() != jogos_ || jogo.arquivo.eventos.size() != eventos_)
+        return false;
+    copia_.estado.arquivo = jogo.estado.arquivo;
+    TrocarArquivo(jogo, copia_);
+    const bool ok = salvajogo(copia_);
+    TrocarArquivo(jogo, copia_);
+    return ok;
+}
+
 std::string ErroAoSalvar() {
     return "Erro ao salvar, verifique se você tem permisão para salvar ou se não existe a pasta "
            "sav";
@@ -179,11 +205,19 @@ std::optional<DescricaoJogo> DescreverJogoSalvo(const std::string& arquivo) {
         d.aviso = Utf8(texto(kTextoIlegivel));
         return d;
     }
+    if (e.temporada < 1 || e.temporada > kTemporadaMaxima || e.dataatual < 0 ||
+        e.dataatual > kDatasPorTemporada)
+        return std::nullopt;
     d.valido = true;
     d.tecnico = Utf8(e.descrtecnico.view());
     d.time = Utf8(e.descrtime.view());
-    d.ano = static_cast<int>(
-        std::clamp<std::int64_t>(std::int64_t{2006} + e.temporada, INT32_MIN, INT32_MAX));
+    // The calendar is not saved: its days follow from the season. Before the
+    // first date the game stands on the first.
+    const auto hoje =
+        plataforma::DecodificarData(competitions::DiaDaData(e.temporada, e.dataatual));
+    d.ano = hoje.ano;
+    d.mes = hoje.mes;
+    d.dia = hoje.dia;
     d.proximo = Utf8(TextoDoTipo(e.tipo));
     return d;
 }

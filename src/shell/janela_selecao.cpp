@@ -34,9 +34,7 @@ void JanelaPrincipal::CriarTelaSelecao() {
     connect(selecao_, &TelaSelecao::jogar, this, &JanelaPrincipal::JogarSelecao);
     connect(selecao_, &TelaSelecao::salvar, this, &JanelaPrincipal::Salvar);
     connect(selecao_, &TelaSelecao::opcoes, this, &JanelaPrincipal::Opcoes);
-    // "Sair do jogo" leaves without saving (the window asks when the game
-    // differs from its file).
-    connect(selecao_, &TelaSelecao::sair, this, &QWidget::close);
+    connect(selecao_, &TelaSelecao::sair, this, &JanelaPrincipal::SairDoJogo);
     connect(selecao_, &TelaSelecao::torneio, this, &JanelaPrincipal::AbrirTorneio);
 }
 

@@ -33,6 +33,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTimer>
 #include <chrono>
@@ -93,6 +94,8 @@ JanelaPrincipal::JanelaPrincipal(QWidget* pai)
         MarcarSalvo();
         if (principal_) principal_->Avisar(QStringLiteral("Jogo salvo"));
         if (selecao_) selecao_->Avisar(QStringLiteral("Jogo salvo"));
+        if (auto* fim = qobject_cast<competitions::telas::TelaFimTemporada*>(fimtemporada_))
+            fim->Avisar(QStringLiteral("Jogo salvo"));
     };
     avancar_ = new QTimer(this);
     avancar_->setSingleShot(true);
@@ -216,25 +219,27 @@ bool JanelaPrincipal::CarregarJogo(const std::string& nome, bool silencioso) {
     return true;
 }
 
+void JanelaPrincipal::DescartarTelasDoJogo() {
+    avancar_->stop();
+    antesdofim_.reset();
+    for (QWidget* tela : {static_cast<QWidget*>(principal_), static_cast<QWidget*>(selecao_)})
+        if (tela) {
+            pilha_->removeWidget(tela);
+            tela->deleteLater();
+        }
+    principal_ = nullptr;
+    selecao_ = nullptr;
+    TrocarPagina(partida_, nullptr);
+    TrocarPagina(resultados_, nullptr);
+    TrocarPagina(fimtemporada_, nullptr);
+}
+
 void JanelaPrincipal::ComecarJogo(std::shared_ptr<world::Jogo> jogo, bool carregado) {
-    // The screens of the previous game go with it.
-    if (principal_) {
-        pilha_->removeWidget(principal_);
-        principal_->deleteLater();
-        principal_ = nullptr;
-    }
-    if (selecao_) {
-        pilha_->removeWidget(selecao_);
-        selecao_->deleteLater();
-        selecao_ = nullptr;
-    }
+    DescartarTelasDoJogo();
     jogo_ = std::move(jogo);
     salvo_.reset();
     teclado_ = -1;
     interacaopartida_ = std::make_unique<match::telas::InteracaoTela>(this, som_, jogo_.get());
-    TrocarPagina(partida_, nullptr);
-    TrocarPagina(resultados_, nullptr);
-    TrocarPagina(fimtemporada_, nullptr);
     principal_ = new management::telas::TelaPrincipal(*jogo_, this);
     pilha_->addWidget(principal_);
     using management::telas::TelaPrincipal;
@@ -244,7 +249,7 @@ void JanelaPrincipal::ComecarJogo(std::shared_ptr<world::Jogo> jogo, bool carreg
     connect(principal_, &TelaPrincipal::financas, this, &JanelaPrincipal::Financas);
     connect(principal_, &TelaPrincipal::emprestimo, this, &JanelaPrincipal::Emprestimo);
     connect(principal_, &TelaPrincipal::demitir, this, &JanelaPrincipal::Demitir);
-    connect(principal_, &TelaPrincipal::sair, this, &QWidget::close);
+    connect(principal_, &TelaPrincipal::sair, this, &JanelaPrincipal::SairDoJogo);
     connect(principal_, &TelaPrincipal::avancar, this, &JanelaPrincipal::Avancar);
     connect(principal_, &TelaPrincipal::classificacao, this, [this] {
         competitions::telas::TelaClassificacao tela(*jogo_, this);
@@ -374,9 +379,14 @@ void JanelaPrincipal::MostrarResultados(int codigo) {
 void JanelaPrincipal::MostrarFimDeTemporada() {
     // The screen reads the season's champions before the next season is made.
     auto* tela = new competitions::telas::TelaFimTemporada(*jogo_, this);
+    antesdofim_ = std::make_unique<persistence::JogoAntesDoFim>(*jogo_);
     competitions::FimDeTemporada(*jogo_);
-    connect(tela, &competitions::telas::TelaFimTemporada::continuar, this,
-            [this] { Seguir(management::ContinuarFimDeTemporada(*jogo_, ia_)); });
+    using competitions::telas::TelaFimTemporada;
+    connect(tela, &TelaFimTemporada::salvar, this, &JanelaPrincipal::Salvar);
+    connect(tela, &TelaFimTemporada::continuar, this, [this] {
+        antesdofim_.reset();
+        Seguir(management::ContinuarFimDeTemporada(*jogo_, ia_));
+    });
     TrocarPagina(fimtemporada_, tela);
     TrocarPagina(resultados_, nullptr);
 }
@@ -435,8 +445,10 @@ void JanelaPrincipal::Salvar() {
         if (!nome) return;
         jogo_->estado.arquivo = *nome;
     }
+    // On the season-end screen the game is saved as the season ended.
+    const bool nofim = antesdofim_ && fimtemporada_ && pilha_->currentWidget() == fimtemporada_;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ok = persistence::salvajogo(*jogo_);
+    const bool ok = nofim ? antesdofim_->Salvar(*jogo_) : persistence::salvajogo(*jogo_);
     QApplication::restoreOverrideCursor();
     if (ok)
         ia_.JogoSalvo(*jogo_);
@@ -467,10 +479,49 @@ void JanelaPrincipal::Emprestimo() {
     if (principal_) principal_->Atualizar();
 }
 
+void JanelaPrincipal::SairDoJogo() {
+    if (!jogo_) return;
+    if (Alterado() && !ConfirmarSaida()) return;
+    switch (EscolherSaida()) {
+    case Saida::Menu:
+        DescartarTelasDoJogo();
+        interacaopartida_.reset();
+        jogo_.reset();
+        salvo_.reset();
+        pilha_->setCurrentWidget(menu_);
+        return;
+    case Saida::Programa:
+        saidaconfirmada_ = true;
+        close();
+        saidaconfirmada_ = false;
+        return;
+    case Saida::Cancelar:
+        return;
+    }
+}
+
+JanelaPrincipal::Saida JanelaPrincipal::EscolherSaida() {
+    QMessageBox caixa(QMessageBox::Question, QStringLiteral("Pitchlord 2007"),
+                      QStringLiteral("Sair do jogo"), QMessageBox::NoButton, this);
+    QPushButton* menu =
+        caixa.addButton(QStringLiteral("Voltar ao menu inicial"), QMessageBox::AcceptRole);
+    QPushButton* programa =
+        caixa.addButton(QStringLiteral("Sair do programa"), QMessageBox::DestructiveRole);
+    QPushButton* cancelar = caixa.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+    caixa.setDefaultButton(menu);
+    caixa.setEscapeButton(cancelar);
+    caixa.exec();
+    if (caixa.clickedButton() == menu) return Saida::Menu;
+    if (caixa.clickedButton() == programa) return Saida::Programa;
+    return Saida::Cancelar;
+}
+
 void JanelaPrincipal::closeEvent(QCloseEvent* e) {
     // Screens other than the menu swallow Alt+F4; a close asked by other
-    // means while a game is open asks first, since the game is not saved.
-    if (pilha_->currentWidget() == menu_ || !jogo_) return QMainWindow::closeEvent(e);
+    // means while a game is open asks first, since the game is not saved
+    // ("Sair do jogo" has asked already).
+    if (pilha_->currentWidget() == menu_ || !jogo_ || saidaconfirmada_)
+        return QMainWindow::closeEvent(e);
     // Nothing to lose right after a save: no question.
     if (!Alterado() || ConfirmarSaida())
         e->accept();

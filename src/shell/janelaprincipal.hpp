@@ -22,6 +22,9 @@ class TelaSelecao;
 namespace competitions::telas {
 class TelaNovoJogo;
 }
+namespace persistence {
+class JogoAntesDoFim;
+}
 
 namespace shell {
 
@@ -82,6 +85,9 @@ public:
     ~JanelaPrincipal() override;
 
     world::Jogo* Jogo() const { return jogo_.get(); }
+    // The choices of "Sair do jogo": "Voltar ao menu inicial", "Sair do
+    // programa", "Cancelar".
+    enum class Saida { Menu, Programa, Cancelar };
     MenuPrincipal* Menu() const { return menu_; }
     competitions::telas::TelaNovoJogo* TelaNovoJogo() const { return novojogo_; }
     management::telas::TelaPrincipal* TelaPrincipal() const { return principal_; }
@@ -106,6 +112,10 @@ public slots:
     void VoltarAoMenu();
     void Jogar();
     void Salvar();
+    // "Sair do jogo" of the menus: after the unsaved-changes question (when
+    // the game changed since its last save), back to the start menu or out
+    // of the program.
+    void SairDoJogo();
     void Opcoes();
     void Financas();
     void Emprestimo();
@@ -135,6 +145,8 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     // "Sair do jogo sem salvar?"; tests answer it themselves.
     virtual bool ConfirmarSaida();
+    // Where "Sair do jogo" goes; tests answer it themselves.
+    virtual Saida EscolherSaida();
     // "Deseja mesmo se demitir do time atual?"; tests answer it themselves.
     virtual bool ConfirmarDemissao();
     // Whether the game on hand differs from what was last saved or loaded.
@@ -157,6 +169,8 @@ private:
     // Puts a page of the moment in the stack, the previous one of its kind
     // thrown away.
     void TrocarPagina(QWidget*& atual, QWidget* nova);
+    // The screens of the game on hand go with it.
+    void DescartarTelasDoJogo();
 
     std::shared_ptr<world::Jogo> jogo_;
     QStackedWidget* pilha_;
@@ -170,11 +184,15 @@ private:
     QWidget* partida_ = nullptr;
     QWidget* resultados_ = nullptr;
     QWidget* fimtemporada_ = nullptr;
+    // The game as its season ended, while the season-end screen is up: what
+    // F2 saves there.
+    std::unique_ptr<persistence::JogoAntesDoFim> antesdofim_;
     QWidget* editor_ = nullptr;
     // Tests shorten the clock; 0 keeps the match speed of the options.
     int intervaloteste_ = 0;
     // Fingerprint of the game's bytes when last saved or loaded.
     std::optional<std::size_t> salvo_;
+    bool saidaconfirmada_ = false; // "Sair do programa" asked already
     // The coach who had the keyboard last: a screen or a question for
     // another coach names him first ("Vez de ...").
     int teclado_ = -1;

@@ -147,24 +147,24 @@ int DivisaoPeloNivel(int nivel) {
     return 0;
 }
 
-int BaseLiga(const Jogo& jogo, const TTime& t) {
+int BaseLiga(const Jogo& jogo, int divisao, int nivel) {
     int b = 0;
     if (jogo.estado.divisoesporliga == 4) {
-        if (t.divisao == 1)
+        if (divisao == 1)
             b = 20;
-        else if (t.divisao == 2)
+        else if (divisao == 2)
             b = 15;
-        else if (t.divisao == 3)
+        else if (divisao == 3)
             b = 10;
     } else {
-        if (t.divisao == 1)
+        if (divisao == 1)
             b = 20;
-        else if (t.divisao == 2)
+        else if (divisao == 2)
             b = 15;
-        else if (t.divisao == 0)
+        else if (divisao == 0)
             b = 1;
     }
-    return b + t.nivel;
+    return b + nivel;
 }
 
 // Step 1: the extra clubs of the countries whose league is not played.
@@ -292,12 +292,10 @@ void CriarJogadores(Jogo& jogo, const std::vector<std::optional<ArquivoTime>>& a
 // Step 6: strength from the club's standing, then value and salary.
 void DefinirForcas(Jogo& jogo, const std::vector<std::vector<int>>& porTime) {
     for (std::size_t c = 0; c < jogo.times.size(); ++c) {
-        const TTime& t = jogo.times[c];
-        const int b = static_cast<int>(c) < jogo.estado.numtimesligas ? BaseLiga(jogo, t)
-                                                                      : BaseExtra(t.nivel);
+        const int b = BaseDeForca(jogo, static_cast<int>(c), jogo.times[c].nivel);
         for (int i : porTime[c]) {
             TJogador& j = jogo.jogadores[i];
-            j.forca = b + jogo.Aleatorio(6) + (j.titular == 1 ? 7 : 0) + (j.estrela ? 7 : 0);
+            j.forca = ForcaInicial(b, jogo.Aleatorio(kSorteioForca), j.titular == 1, j.estrela);
             management::AvaliarJogador(jogo, j);
         }
     }
@@ -313,6 +311,16 @@ void EscolherCapitaes(Jogo& jogo, const std::vector<std::vector<int>>& porTime) 
 }
 
 } // namespace
+
+int BaseDeForca(const Jogo& jogo, int clube, int nivel) {
+    if (clube < jogo.estado.numtimesligas && jogo.TimeValido(clube))
+        return BaseLiga(jogo, jogo.times[clube].divisao, nivel);
+    return BaseExtra(nivel);
+}
+
+int ForcaInicial(int base, int sorteio, bool titular, bool estrela) {
+    return base + sorteio + (titular ? 7 : 0) + (estrela ? 7 : 0);
+}
 
 void EscolherCapitao(Jogo& jogo, int time, const std::vector<int>& lista) {
     TTime& t = jogo.times[time];

@@ -94,6 +94,14 @@ void EscolherCapitao(Jogo& jogo, int time, const std::vector<int>& jogadores);
 // Base strength of the players of an extra club (and of a national team) by
 // its level 0..25.
 int BaseExtra(int nivel);
+// Base strength of club `clube`'s players at the game start, its file's level
+// being `nivel`: a league club's from its division and level, an extra club's
+// from its level alone.
+int BaseDeForca(const Jogo& jogo, int clube, int nivel);
+// A player's strength at the game start: the base, the draw 0..5 (`sorteio`),
+// and 7 each for a regular starter and a star.
+int ForcaInicial(int base, int sorteio, bool titular, bool estrela);
+constexpr int kSorteioForca = 6; // the draw is Aleatorio(6)
 // Outfield players available for the current competition: not injured, not
 // suspended, under three cards.
 int ContarDisponiveis(const Jogo& jogo, const std::vector<int>& jogadores, int tipo, double hoje);

@@ -4,8 +4,8 @@
 #include "plataforma/cp1252.hpp"
 #include "plataforma/ordemalfabetica.hpp"
 #include "plataforma/perfil.hpp"
-#include "world/paises.hpp"
 #include "world/numeros.hpp"
+#include "world/paises.hpp"
 
 #include <algorithm>
 #include <unordered_map>
@@ -69,14 +69,18 @@ int LerIdiomaConfig() {
     return ConverterInteiro(v).value_or(kIdiomaPadrao);
 }
 
-void DefinirIdioma(int numero) { Atual() = numero; }
+void DefinirIdioma(int numero) {
+    Atual() = numero;
+}
 
 int IdiomaAtual() {
     if (Atual() < 0) Atual() = LerIdiomaConfig();
     return Atual();
 }
 
-void EsquecerTextos() { Cache() = CacheIdioma{}; }
+void EsquecerTextos() {
+    Cache() = CacheIdioma{};
+}
 
 std::string texto(int numero) {
     const CacheIdioma& c = Carregado();
@@ -119,18 +123,19 @@ void IniciarIdioma() {
     RecarregarTabelasTexto();
 }
 
-void RecarregarTabelasTexto() { RecarregarNomesPaises(); }
+void RecarregarTabelasTexto() {
+    RecarregarNomesPaises();
+}
 
 std::string nomeliga(int pais) {
     struct Par {
         int pais, texto;
     };
     static constexpr Par kLigas[] = {
-        {3, 28},    {11, 38},   {21, 33},   {26, 732},  {29, 37},   {42, 733},  {43, 734},
-        {46, 735},  {60, 736},  {62, 39},   {65, 30},   {72, 32},   {78, 34},   {85, 35},
-        {97, 31},   {104, 29},  {107, 41},  {119, 43},  {131, 40},  {150, 737}, {151, 738},
-        {154, 36},  {160, 44},  {162, 739}, {179, 740}, {180, 741}, {192, 42},  {193, 742},
-        {195, 743}};
+        {3, 28},    {11, 38},   {21, 33},  {26, 732},  {29, 37},   {42, 733}, {43, 734}, {46, 735},
+        {60, 736},  {62, 39},   {65, 30},  {72, 32},   {78, 34},   {85, 35},  {97, 31},  {104, 29},
+        {107, 41},  {119, 43},  {131, 40}, {150, 737}, {151, 738}, {154, 36}, {160, 44}, {162, 739},
+        {179, 740}, {180, 741}, {192, 42}, {193, 742}, {195, 743}};
     if (pais == kPaisInternacional) return "International";
     for (const Par& p : kLigas)
         if (p.pais == pais) return texto(p.texto);
@@ -141,10 +146,10 @@ std::string nomecopapais(int pais) {
     struct Par {
         int pais, texto;
     };
-    static constexpr Par kCopas[] = {{3, 745},   {11, 755}, {21, 750},  {29, 754},  {62, 756},
-                                     {65, 747},  {72, 749}, {78, 751},  {85, 752},  {97, 748},
-                                     {104, 746}, {107, 758}, {131, 757}, {154, 753}, {162, 767},
-                                     {192, 759}};
+    static constexpr Par kCopas[] = {{3, 745},   {11, 755},  {21, 750},  {29, 754},
+                                     {62, 756},  {65, 747},  {72, 749},  {78, 751},
+                                     {85, 752},  {97, 748},  {104, 746}, {107, 758},
+                                     {131, 757}, {154, 753}, {162, 767}, {192, 759}};
     if (pais == kPaisInternacional) return "International";
     for (const Par& p : kCopas)
         if (p.pais == pais) return texto(p.texto);
@@ -154,6 +159,11 @@ std::string nomecopapais(int pais) {
 std::string nomedivisao(int divisao) {
     if (divisao < 1 || divisao > 4) return {};
     return texto(51 + divisao);
+}
+
+std::string nomeestado(int estado) {
+    if (estado < 0 || estado > 26) return {};
+    return texto(2710 + estado);
 }
 
 } // namespace world

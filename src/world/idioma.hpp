@@ -45,5 +45,7 @@ std::string nomeliga(int pais);
 std::string nomecopapais(int pais);
 // Division 1..4; empty for anything else.
 std::string nomedivisao(int divisao);
+// The name of state 0..26 (a club's `estado`); empty for anything else.
+std::string nomeestado(int estado);
 
 } // namespace world

@@ -153,6 +153,23 @@ TEST(Editor, ANewClubPlaysTheNextNewGameButOneGoalkeeperAndTenOutfieldNever) {
     EXPECT_EQ(q->jogadores.nomes[10].view(), "Q10");
     EXPECT_EQ(q->jogadores.titulares[10], 0); // a new player is no regular starter
     EXPECT_TRUE(Incompleta(ed, Equipe::Clube(quase)));
+    // Unless the form makes him one (+7 of strength in a game); the edit
+    // form changes it both ways.
+    DadosJogador forte = Jogador("Forte", 4);
+    forte.titular = true;
+    int vaga = -1;
+    ASSERT_TRUE(AdicionarJogador(ed, Equipe::Clube(quase), forte, &vaga).Ok());
+    EXPECT_EQ(world::learquivotime(m.pasta / "teams/quase.b07")->jogadores.titulares[vaga], 1);
+    EXPECT_EQ(ContarTitulares(ed, Equipe::Clube(quase)), 1);
+    DadosJogador q3 = DadosDoJogador(ed, Equipe::Clube(quase), 3);
+    q3.titular = true;
+    forte.titular = false;
+    ASSERT_TRUE(EditarJogador(ed, Equipe::Clube(quase), 3, q3).Ok());
+    ASSERT_TRUE(EditarJogador(ed, Equipe::Clube(quase), vaga, forte).Ok());
+    const auto lidoq = world::learquivotime(m.pasta / "teams/quase.b07");
+    const auto& t = lidoq->jogadores.titulares;
+    EXPECT_EQ(std::pair(int{t[3]}, int{t[vaga]}), std::pair(1, 0));
+    ASSERT_TRUE(ApagarJogador(ed, Equipe::Clube(quase), vaga).Ok());
     EXPECT_FALSE(Incompleta(ed, Equipe::Clube(novo)));
 
     world::Jogo jogo;

@@ -130,16 +130,21 @@ TEST(Artilharia, EachListCountsThePlayersOfItsClubsWithGoalsMostGoalsThenFewerMa
     EXPECT_EQ(Jogadores(Artilheiros(m.jogo, sul, kBrasil)), (std::vector<int>{muitos}));
     EXPECT_EQ(Jogadores(Artilheiros(m.jogo, europa, kBrasil)), (std::vector<int>{europeu}));
 
-    // Careers: the history's totals, players with a club and a history only.
+    // Careers: the history's totals, players with a club and a history only,
+    // of the clubs of the country picked.
     m.Historia(muitos, 40, 100);
     m.Historia(europeu, 40, 90);
     m.Historia(livre, 90, 100);
     const auto carreira =
         Artilheiros(m.jogo, Visao(m.jogo, kBrasil, TipoArtilharia::Carreira), kBrasil);
-    ASSERT_EQ(Jogadores(carreira), (std::vector<int>{europeu, muitos}));
+    ASSERT_EQ(Jogadores(carreira), (std::vector<int>{muitos}));
     EXPECT_EQ(carreira[0].gols, 40);
-    EXPECT_EQ(carreira[0].jogos, 90);
-    EXPECT_EQ(carreira[0].time, e);
+    EXPECT_EQ(carreira[0].jogos, 100);
+    const auto fora =
+        Artilheiros(m.jogo, Visao(m.jogo, kEuropa, TipoArtilharia::Carreira), kEuropa);
+    ASSERT_EQ(Jogadores(fora), (std::vector<int>{europeu}));
+    EXPECT_EQ(fora[0].jogos, 90);
+    EXPECT_EQ(fora[0].time, e);
 }
 
 TEST(Artilharia, ThePickerListsTheCompetitionsOfTheGameAndStartsOnTheClubsLeague) {
@@ -412,6 +417,28 @@ TEST(Retrospecto, TheArchiveGivesEachSeasonsRecordAndTheLogItsCoaches) {
     EXPECT_EQ(r[0].empates, 1);
     EXPECT_EQ(RetrospectoDoClube(m.jogo, b)[0].tecnicos, (std::vector<int>{a}));
     EXPECT_TRUE(RetrospectoDoClube(m.jogo, 99).empty());
+
+    // The final league places: a ahead of b on points; in the second season
+    // level on every key, the titles list's champion first, in its division.
+    EXPECT_EQ(std::pair(primeira.colocacao, primeira.divisao), std::pair(1, 0));
+    EXPECT_EQ(RetrospectoDoClube(m.jogo, b)[2].colocacao, 2);
+    EXPECT_EQ(RetrospectoDoClube(m.jogo, c)[2].colocacao, 0); // no league match
+    jogo(2008, 1, a, b, 1, 1);
+    jogo(2008, 1, b, a, 1, 1);
+    m.jogo.estado.temporada = 2;
+    RegistrarTitulo(m.jogo, 1, b, kBrasil, 1, 1);
+    RegistrarTitulo(m.jogo, 1, a, kBrasil, 2, 1);
+    m.jogo.estado.temporada = 3;
+    EXPECT_EQ(std::pair(RetrospectoDoClube(m.jogo, b)[1].colocacao,
+                        RetrospectoDoClube(m.jogo, b)[1].divisao),
+              std::pair(1, 1));
+    EXPECT_EQ(RetrospectoDoClube(m.jogo, a)[1].colocacao, 2);
+    // The season being played: where the live table has it.
+    m.jogo.times[a].jogos[1] = 4;
+    m.jogo.times[a].colocacao[1] = 7;
+    EXPECT_EQ(std::pair(RetrospectoDoClube(m.jogo, a)[0].colocacao,
+                        RetrospectoDoClube(m.jogo, a)[0].divisao),
+              std::pair(7, 1));
     m.jogo.estado.temporada = 2'000'000'000; // a damaged season counter
     EXPECT_EQ(RetrospectoDoClube(m.jogo, a).size(),
               static_cast<std::size_t>(kTemporadasNoRetrospecto));

@@ -125,10 +125,23 @@ TEST_F(HistoricoTemporadas, TheListsAgreeWithTheArchiveOfThreeSeasons) {
     std::vector<Esperado> esperados;
     std::vector<Acumulado> pontosfinais; // pontoshistoricos at each season's end
     int listas = 0;
+    // Each league club's final place and division, by season, from the tables.
+    std::map<std::pair<int, int>, std::pair<int, int>> lugares;
 
     management::Autopiloto piloto(j);
     piloto.fimdetemporada = [&] {
         const int s = j.estado.temporada;
+        for (const TLiga& l : j.ligas)
+            for (int d = 0; d < l.numdivisoes; ++d)
+                for (int k = 0; k < (j.estado.divisoesporliga == 2 ? 20 : 10); ++k)
+                    if (const int c = l.ordem[d][k]; c >= 0) {
+                        lugares[{s, c}] = {k + 1, d + 1};
+                        // The season not yet over shows its live table.
+                        const TemporadaDoClube agora = RetrospectoDoClube(j, c).front();
+                        EXPECT_EQ(agora.temporada, s);
+                        EXPECT_EQ(std::pair(agora.colocacao, agora.divisao),
+                                  std::pair(k + 1, d + 1));
+                    }
         for (const TLiga& l : j.ligas) {
             const int pais = l.pais;
             for (const VisaoArtilharia& v : VisoesArtilharia(j, pais)) {
@@ -305,6 +318,10 @@ TEST_F(HistoricoTemporadas, TheListsAgreeWithTheArchiveOfThreeSeasons) {
             EXPECT_EQ(3 * t.vitorias + t.empates, fim[0] - inicio[0]) << c << " " << t.temporada;
             EXPECT_EQ(t.golspro, fim[1] - inicio[1]) << c << " " << t.temporada;
             EXPECT_EQ(t.golscontra, fim[2] - inicio[2]) << c << " " << t.temporada;
+            // The final place, made again from the archive, is the table's.
+            const auto lugar = lugares.find({t.temporada, c});
+            const auto esperado = lugar == lugares.end() ? std::pair(0, 0) : lugar->second;
+            EXPECT_EQ(std::pair(t.colocacao, t.divisao), esperado) << c << " " << t.temporada;
         }
     }
 

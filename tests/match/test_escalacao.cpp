@@ -180,3 +180,14 @@ TEST(Escalacao, HumanClubsAreLeftAlone) {
     EscalarRodada(jogo, 0, kHoje, lista);
     EXPECT_EQ(jogo.times[humano].escalacao, -1);
 }
+
+TEST(ForcaDoOnze, TheStrongestGoalkeeperAndTenStrongestOutfieldPlayersAveraged) {
+    // A second goalkeeper and the weakest outfield players stay out.
+    std::vector<ForcaNaPosicao> elenco = {{0, 30}, {0, 50}, {1, 10}, {4, 99}};
+    for (int k = 0; k < 10; ++k) elenco.push_back({1 + k % 4, 40.0 + k});
+    EXPECT_DOUBLE_EQ(ForcaDoOnze(elenco),
+                     (50 + 99 + (41 + 42 + 43 + 44 + 45 + 46 + 47 + 48 + 49)) / 11.0);
+    // Places nobody fills weigh nothing: no goalkeeper, three outfield players.
+    EXPECT_DOUBLE_EQ(ForcaDoOnze(std::vector<ForcaNaPosicao>{{2, 33}, {3, 33}, {4, 33}}), 9.0);
+    EXPECT_DOUBLE_EQ(ForcaDoOnze({}), 0.0);
+}

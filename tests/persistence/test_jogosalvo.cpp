@@ -311,6 +311,38 @@ TEST(JogoSalvo, SaveLoadSaveGivesTheSameBytes) {
     for (int i = 0; i < 20; ++i) ASSERT_EQ(lido.Aleatorio(1000), original.Aleatorio(1000));
 }
 
+TEST(JogoSalvo, TheGameKeptAsTheSeasonEndedIsWhatASaveThereWrites) {
+    apoio::PastaTemporaria pasta;
+    Jogo jogo = JogoPequeno();
+    jogo.estado.tipo = -1; // after the last date
+    jogo.estado.arquivo.set("fim.s07");
+    ASSERT_TRUE(salvajogo(jogo));
+    const Bytes esperado = pasta.Ler("sav/fim.s07");
+    std::filesystem::remove(pasta / "sav/fim.s07");
+
+    JogoAntesDoFim antes(jogo);
+    EXPECT_EQ(SerializarJogo(jogo), esperado); // the running game lends nothing for good
+    // What the season end does meanwhile.
+    ++jogo.estado.temporada;
+    jogo.times[1].dinheiro = 1;
+    jogo.arquivo.resultados.clear();
+    ASSERT_TRUE(antes.Salvar(jogo));
+    EXPECT_EQ(pasta.Ler("sav/fim.s07"), esperado);
+    Jogo lido;
+    ASSERT_TRUE(carregajogo(lido, "fim.s07"));
+    EXPECT_EQ(lido.estado.temporada, 2);
+    EXPECT_EQ(lido.times[1].dinheiro, 200000);
+    EXPECT_EQ(lido.arquivo.jogos.size(), jogo.arquivo.jogos.size());
+    EXPECT_EQ(jogo.estado.temporada, 3);
+    EXPECT_FALSE(jogo.arquivo.jogos.empty());
+
+    // A match played since: the copy no longer fits the archive.
+    jogo.arquivo.jogos.push_back(TJogoArquivado{});
+    jogo.estado.arquivo.set("tarde.s07");
+    EXPECT_FALSE(antes.Salvar(jogo));
+    EXPECT_FALSE(std::filesystem::exists(pasta / "sav/tarde.s07"));
+}
+
 TEST(JogoSalvo, FileHoldsTheDescriptionAtTheListedOffsets) {
     apoio::PastaTemporaria pasta;
     Jogo jogo = JogoPequeno();
@@ -561,8 +593,21 @@ TEST(JogoSalvo, LoadDialogListsDescribesAndDeletes) {
     EXPECT_TRUE(d->valido);
     EXPECT_EQ(d->tecnico, "Treinador 0");
     EXPECT_EQ(d->time, "São Bento");
+    // The game's date, from the season and the date number alone: date 40
+    // of 2008 is the Wednesday of the fourteenth week from 2 January.
     EXPECT_EQ(d->ano, 2008);
+    EXPECT_EQ(std::pair(d->mes, d->dia), std::pair(4, 2));
     EXPECT_EQ(d->proximo, "Taça A/Copa B");
+
+    // A season or a date the load would refuse: no description, no crash.
+    for (const auto& [offset, valor] : {std::pair{180, 0}, std::pair{180, 2'000'000'000},
+                                        std::pair{332, -1}, std::pair{332, 149}}) {
+        Bytes b = pasta.Ler("sav/b.s07");
+        PorI32(b, 4 + static_cast<std::size_t>(offset), valor);
+        pasta.Escrever("sav/hostil.s07", b);
+        EXPECT_FALSE(DescreverJogoSalvo("hostil.s07")) << offset << " " << valor;
+    }
+    ASSERT_TRUE(ApagarJogoSalvo("hostil.s07"));
 
     // After the last date, by a coach without a club.
     Jogo fim = JogoPequeno();

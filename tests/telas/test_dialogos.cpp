@@ -2,6 +2,7 @@
 // driven through their widgets without exec().
 #include "apoio/apoio.hpp"
 #include "apoio_telas.hpp"
+#include "competitions/calendario.hpp"
 #include "management/financas.hpp"
 #include "management/telas/telaemprestimo.hpp"
 #include "management/telas/telafinancas.hpp"
@@ -9,6 +10,7 @@
 #include "persistence/telas/dialogocarregar.hpp"
 #include "persistence/telas/dialogonome.hpp"
 #include "plataforma/caminhos.hpp"
+#include "plataforma/datas.hpp"
 #include "shell/seletoridioma.hpp"
 #include "ui/textos.hpp"
 #include "world/idioma.hpp"
@@ -18,11 +20,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTreeWidget>
 
 #include <cstring>
 #include <filesystem>
@@ -267,6 +270,16 @@ protected:
 TEST(DialogoNome, NeedsANameAndAsksBeforeReplacingASave) {
     EsvaziarSav();
     {
+        // "Cancelar" leaves with no name, whatever was typed.
+        NomeDeTeste d;
+        d.show();
+        Achar<QLineEdit>(d, "nome")->setText(QStringLiteral("talvez"));
+        Achar<QPushButton>(d, "cancelar")->click();
+        EXPECT_EQ(d.result(), QDialog::Rejected);
+        EXPECT_TRUE(d.Arquivo().empty());
+        EXPECT_EQ(d.perguntas, 0);
+    }
+    {
         NomeDeTeste d;
         EXPECT_EQ(d.windowTitle(), ui::T(177));
         QLineEdit* nome = Achar<QLineEdit>(d, "nome");
@@ -316,8 +329,8 @@ protected:
 };
 
 bool Selecionar(QWidget& d, const QString& nome) {
-    QListWidget* lista = d.findChild<QListWidget*>(QStringLiteral("lista"));
-    const auto achados = lista->findItems(nome, Qt::MatchExactly);
+    QTreeWidget* lista = d.findChild<QTreeWidget*>(QStringLiteral("lista"));
+    const auto achados = lista->findItems(nome, Qt::MatchStartsWith, 0);
     if (achados.isEmpty()) return false;
     lista->setCurrentItem(achados.front());
     return true;
@@ -336,18 +349,45 @@ TEST(DialogoCarregar, ListsDescribesAndDeletesSavedGames) {
     GravarBytes(persistence::PastaSav() / "antigo.s07", outro);
     GravarBytes(persistence::PastaSav() / "curto.s07", {'a', 'b'});
 
+    // A later date of the next season, for a second row with a date of its own.
+    world::Jogo depois = *jogo;
+    depois.estado.temporada = 3;
+    depois.estado.dataatual = 100;
+    depois.estado.arquivo.set("depois.s07");
+    ASSERT_TRUE(persistence::salvajogo(depois));
+
     CarregarDeTeste d;
     EXPECT_EQ(d.windowTitle(), ui::T(349));
-    QListWidget* lista = Achar<QListWidget>(d, "lista");
+    QTreeWidget* lista = Achar<QTreeWidget>(d, "lista");
     ASSERT_NE(lista, nullptr);
-    ASSERT_EQ(lista->count(), 3);
-    EXPECT_EQ(lista->item(0)->text(), QStringLiteral("antigo.s07"));
+    ASSERT_EQ(lista->topLevelItemCount(), 4);
+    EXPECT_TRUE(lista->topLevelItem(0)->text(0).startsWith(QStringLiteral("antigo.s07")));
+
+    // Each row: the game's date, its club and its coach, without loading it;
+    // the files that are no game say so.
+    const world::TTime& time = jogo->times[jogo->estado.timeatual];
+    const auto hoje = plataforma::DecodificarData(jogo->Hoje());
+    const QString data = QDate(hoje.ano, hoje.mes, hoje.dia).toString(QStringLiteral("dd/MM/yyyy"));
+    const QTreeWidgetItem* linha =
+        lista->findItems(QStringLiteral("partida.s07"), Qt::MatchExactly, 0).front();
+    EXPECT_EQ(linha->text(1), data);
+    EXPECT_EQ(linha->text(2), ui::Q(time.nome.view()));
+    EXPECT_EQ(linha->text(3), QStringLiteral("Tecnico 1"));
+    const auto dia100 = plataforma::DecodificarData(competitions::DiaDaData(3, 100));
+    EXPECT_EQ(lista->findItems(QStringLiteral("depois.s07"), Qt::MatchExactly, 0).front()->text(1),
+              QDate(dia100.ano, dia100.mes, dia100.dia).toString(QStringLiteral("dd/MM/yyyy")));
+    for (const char* ilegivel : {"antigo.s07", "curto.s07"}) {
+        const QTreeWidgetItem* l =
+            lista->findItems(QString::fromLatin1(ilegivel), Qt::MatchStartsWith, 0).front();
+        EXPECT_EQ(l->text(0), QString::fromLatin1(ilegivel) + QStringLiteral(" — ") + ui::T(357));
+        EXPECT_TRUE(l->isFirstColumnSpanned());
+        EXPECT_TRUE(l->text(1).isEmpty()) << ilegivel;
+    }
 
     ASSERT_TRUE(Selecionar(d, QStringLiteral("partida.s07")));
-    const world::TTime& time = jogo->times[jogo->estado.timeatual];
     EXPECT_EQ(Texto(d, "tecnico"), QStringLiteral("Tecnico 1"));
     EXPECT_EQ(Texto(d, "time"), ui::Q(time.nome.view()));
-    EXPECT_EQ(Texto(d, "ano"), QString::number(2006 + jogo->estado.temporada));
+    EXPECT_EQ(Texto(d, "data"), data);
     EXPECT_FALSE(Texto(d, "proximo").isEmpty());
     EXPECT_TRUE(Texto(d, "aviso").isEmpty());
     d.show();
@@ -356,7 +396,7 @@ TEST(DialogoCarregar, ListsDescribesAndDeletesSavedGames) {
     ASSERT_TRUE(Selecionar(d, QStringLiteral("antigo.s07")));
     EXPECT_EQ(Texto(d, "aviso"), ui::T(357));
     EXPECT_TRUE(Texto(d, "tecnico").isEmpty());
-    EXPECT_TRUE(Texto(d, "ano").isEmpty());
+    EXPECT_TRUE(Texto(d, "data").isEmpty());
     Achar<QPushButton>(d, "carregar")->click(); // refused, the dialog stays
     EXPECT_EQ(d.avisos, QStringList{ui::T(357)});
     EXPECT_TRUE(d.isVisible());
@@ -371,7 +411,7 @@ TEST(DialogoCarregar, ListsDescribesAndDeletesSavedGames) {
     d.resposta = true;
     Achar<QPushButton>(d, "apagar")->click();
     EXPECT_FALSE(persistence::ArquivoSalvoExiste("curto.s07"));
-    EXPECT_EQ(lista->count(), 2);
+    EXPECT_EQ(lista->topLevelItemCount(), 3);
 
     ASSERT_TRUE(Selecionar(d, QStringLiteral("partida.s07")));
     Achar<QPushButton>(d, "carregar")->click();

@@ -18,6 +18,7 @@
 #include "world/selecoes.hpp"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -261,6 +262,9 @@ TEST_F(EditorTelas, ANewClubItsPlayersATransferADropAndTheDelete) {
         const int posicao = n == 0 ? 0 : 1 + n % 4;
         if (n == 0) {
             EXPECT_EQ(f->barraIdade->value(), 25);
+            // His strength: a regular starter.
+            EXPECT_FALSE(f->caixaTitular->isChecked());
+            f->caixaTitular->setChecked(true);
             f->caixaPosicao->setCurrentIndex(f->caixaPosicao->findData(0));
             EXPECT_EQ(f->caixaCaract1->count(), 4);
             EXPECT_EQ(f->caixaCaract1->itemData(3).toInt(), 3);
@@ -282,7 +286,7 @@ TEST_F(EditorTelas, ANewClubItsPlayersATransferADropAndTheDelete) {
     };
     for (int k = 0; k < 11; ++k) tela.botaoAdicionarJogador()->click();
     EXPECT_EQ(tela.rotuloTotal()->text(), QStringLiteral("Total: 11 jogadores"));
-    EXPECT_EQ(tela.rotuloTitulares()->text(), QStringLiteral("Titulares: 0"));
+    EXPECT_EQ(tela.rotuloTitulares()->text(), QStringLiteral("Titulares: 1"));
     // One goalkeeper and ten outfield players: still incomplete.
     EXPECT_EQ(world::learquivotime(Pasta() / "teams/teste_acao.b07")->cabecalho.valido, 0);
     tela.botaoAdicionarJogador()->click();
@@ -292,6 +296,24 @@ TEST_F(EditorTelas, ANewClubItsPlayersATransferADropAndTheDelete) {
     EXPECT_EQ(goleiro.nome, "Jogador 1");
     EXPECT_EQ(goleiro.idade, 31);
     EXPECT_EQ(goleiro.caract2, 2);
+    EXPECT_TRUE(goleiro.titular);
+    EXPECT_EQ(world::learquivotime(Pasta() / "teams/teste_acao.b07")->jogadores.titulares[0], 1);
+
+    // The edit form names the club's state; the screen shows it by name.
+    EXPECT_TRUE(tela.rotuloDetalhes()->text().contains(QStringLiteral("Estado: Acre")));
+    tela.responder = [&](QDialog& d) -> int {
+        auto* f = qobject_cast<FormClube*>(&d);
+        EXPECT_NE(f, nullptr);
+        if (!f) return QDialog::Rejected;
+        EXPECT_EQ(f->caixaEstado->count(), kEstados);
+        EXPECT_EQ(f->caixaEstado->currentText(), QStringLiteral("Acre"));
+        f->caixaEstado->setCurrentIndex(f->caixaEstado->findText(QStringLiteral("São Paulo")));
+        f->botaoOk()->click();
+        return f->result();
+    };
+    tela.botaoEditarEquipe()->click();
+    EXPECT_EQ(world::learquivotime(Pasta() / "teams/teste_acao.b07")->cabecalho.estado, 25);
+    EXPECT_TRUE(tela.rotuloDetalhes()->text().contains(QStringLiteral("Estado: São Paulo")));
 
     // The transfer dialog takes only a club with room.
     int cheio = -1, livre = -1;
@@ -362,8 +384,10 @@ TEST_F(EditorTelas, ANewClubItsPlayersATransferADropAndTheDelete) {
     tela.botaoSair()->click();
     EXPECT_EQ(menu.count(), 1);
     EXPECT_EQ(sair.count(), 1);
-    EXPECT_EQ(tela.botaoMenu()->text(), QStringLiteral("Main Menu"));
-    EXPECT_EQ(tela.botaoSair()->text(), QStringLiteral("Exit Game"));
+    // Their texts come from the language file like every other.
+    EXPECT_EQ(tela.botaoMenu()->text(), ui::T(2700));
+    EXPECT_EQ(tela.botaoMenu()->text(), QStringLiteral("Menu principal"));
+    EXPECT_EQ(tela.botaoSair()->text(), ui::T(4));
 }
 
 TEST_F(EditorTelas, AFileThatCannotBeWrittenIsNamedAndTheChangeStaysOnScreen) {

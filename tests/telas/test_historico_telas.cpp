@@ -12,15 +12,16 @@
 #include "history/telas/gradehistorico.hpp"
 #include "history/telas/telaartilharia.hpp"
 #include "history/telas/telacampeoes.hpp"
+#include "history/telas/telaclubeanos.hpp"
 #include "history/telas/telarankingclubes.hpp"
 #include "history/telas/telarankingtecnicos.hpp"
-#include "history/telas/telaclubeanos.hpp"
 #include "history/telas/telashistorico.hpp"
 #include "management/autopiloto.hpp"
 #include "management/telas/gradeelenco.hpp"
 #include "management/telas/telaprincipal.hpp"
 #include "ui/textos.hpp"
 #include "world/clubes.hpp"
+#include "world/idioma.hpp"
 #include "world/paises.hpp"
 
 #include <QApplication>
@@ -135,6 +136,7 @@ TEST(HistoricoTelas, ScorersByCompetitionAndCareerWithTheHundredRowNote) {
     EXPECT_EQ(tela.Nota()->text(), ui::T(347));
     EXPECT_EQ(tela.MostrarTodos()->text(), ui::T(348));
     EXPECT_EQ(lista->horizontalHeaderItem(3)->text(), ui::T(339));
+    EXPECT_EQ(lista->horizontalHeaderItem(4)->text(), ui::T(2400));
     for (int k = 0; k < 3; ++k) {
         EXPECT_EQ(lista->item(k, 0)->text().toInt(), k + 1);
         EXPECT_EQ(lista->item(k, 1)->text(), NomeDoJogador(jogo, carreira[k].jogador));
@@ -147,10 +149,14 @@ TEST(HistoricoTelas, ScorersByCompetitionAndCareerWithTheHundredRowNote) {
     EXPECT_TRUE(tela.Nota()->isHidden());
     EXPECT_TRUE(tela.MostrarTodos()->isHidden());
 
-    // Another country keeps the career list; its first division has its own.
+    // Another country keeps the career list, now of its own clubs' players.
     Escolher(tela.Paises(), jogo.LigaDoPais(97));
     EXPECT_EQ(tela.Visao().tipo, TipoArtilharia::Carreira);
-    EXPECT_EQ(lista->rowCount(), kLinhasCarreira);
+    const auto deles = Artilheiros(jogo, tela.Visao(), 97);
+    ASSERT_FALSE(deles.empty());
+    EXPECT_EQ(lista->rowCount(), std::min<int>(kLinhasCarreira, static_cast<int>(deles.size())));
+    EXPECT_EQ(lista->item(0, 1)->text(), NomeDoJogador(jogo, deles[0].jogador));
+    for (const LinhaArtilheiro& l : deles) EXPECT_EQ(jogo.times[l.time].pais, 97);
     // The second division stays picked from one country to the other.
     Escolher(tela.Visoes(), 1);
     Escolher(tela.Paises(), jogo.LigaDoPais(29));
@@ -324,6 +330,14 @@ TEST(HistoricoTelas, ChampionsOfEachCompetitionSeasonBySeason) {
     Escolher(tela.Competicoes(), Indice(tela.Competicoes(), ui::T(332)));
     EXPECT_GT(lista->rowCount(), 0);
     EXPECT_EQ(lista->rowCount(), static_cast<int>(Campeoes(jogo, tela.Escolhida()).size()));
+    EXPECT_FALSE(lista->isColumnHidden(TelaCampeoes::kArtilheiro));
+    // The Copa América keeps no top scorer: the column is not shown.
+    Escolher(tela.Competicoes(), Indice(tela.Competicoes(), ui::T(342)));
+    EXPECT_EQ(tela.Escolhida().competicao, 8);
+    EXPECT_GT(lista->rowCount(), 0);
+    EXPECT_TRUE(lista->isColumnHidden(TelaCampeoes::kArtilheiro));
+    EXPECT_FALSE(lista->item(0, TelaCampeoes::kCampeao)->text().isEmpty());
+    apoio_telas::Capturar(tela, "tela_campeoes_copaamerica");
 }
 
 TEST(HistoricoTelas, AClubsRecordWithItsTitlesAndSeasons) {
@@ -341,11 +355,16 @@ TEST(HistoricoTelas, AClubsRecordWithItsTitlesAndSeasons) {
     QStringList colunas;
     for (int c = 0; c < lista->columnCount(); ++c)
         colunas << lista->horizontalHeaderItem(c)->text();
-    EXPECT_EQ(colunas, (QStringList{"Ano", "J", "V", "D", "E", "GP", "GC", "Técnicos"}));
+    EXPECT_EQ(colunas, (QStringList{"Ano", "Liga", "J", "V", "E", "D", "GP", "GC", "Técnicos"}));
     const auto linhas = RetrospectoDoClube(jogo, clube);
     ASSERT_EQ(lista->rowCount(), 4);
     EXPECT_EQ(lista->item(1, TelaRetrospecto::kAno)->text(), QStringLiteral("2009"));
+    // The season of its title: champion of division 1.
+    EXPECT_EQ(lista->item(1, TelaRetrospecto::kLiga)->text(),
+              QStringLiteral("1º - ") + ui::Q(nomedivisao(1)));
     EXPECT_EQ(lista->item(1, TelaRetrospecto::kJ)->text().toInt(), linhas[1].jogos);
+    EXPECT_EQ(lista->item(1, TelaRetrospecto::kE)->text().toInt(), linhas[1].empates);
+    EXPECT_EQ(lista->item(1, TelaRetrospecto::kD)->text().toInt(), linhas[1].derrotas);
     EXPECT_GT(linhas[1].jogos, 0);
     EXPECT_EQ(lista->item(1, TelaRetrospecto::kGC)->text().toInt(), linhas[1].golscontra);
     EXPECT_TRUE(lista->item(0, TelaRetrospecto::kTecnicos)

@@ -8,6 +8,7 @@
 #include "competitions/telas/telafimtemporada.hpp"
 #include "competitions/telas/telanovojogo.hpp"
 #include "competitions/telas/telatipojogo.hpp"
+#include "management/autopiloto.hpp"
 #include "management/telas/telaprincipal.hpp"
 #include "match/telas/telaresultados.hpp"
 #include "persistence/jogosalvo.hpp"
@@ -27,12 +28,12 @@
 #include <QEnterEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTimer>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -142,7 +143,21 @@ TEST(JogoDesktop, FromTheMenuToTwoHumansTurnsASaveAndALoad) {
     for (const auto& p : jogo->partidas) jogados += p.jogado;
     EXPECT_GT(jogados, 0);
 
-    // F2 on a game without a name: the name dialog.
+    // F2 on a game without a name: the name dialog, whose "Cancelar" saves
+    // nothing.
+    NoProximoDialogo([](QWidget* w) {
+        auto* d = qobject_cast<persistence::telas::DialogoNome*>(w);
+        ASSERT_NE(d, nullptr);
+        Achar<QLineEdit>(d, "nome")->setText(QStringLiteral("desisti"));
+        auto* cancelar = Achar<QPushButton>(d, "cancelar");
+        EXPECT_EQ(cancelar->text(), ui::T(354));
+        cancelar->click();
+    });
+    emit principal->salvar();
+    EXPECT_TRUE(jogo->estado.arquivo.view().empty());
+    EXPECT_FALSE(std::filesystem::exists(persistence::PastaSav() / "desisti.s07"));
+    EXPECT_NE(principal->rotuloAviso()->text(), QStringLiteral("Jogo salvo"));
+
     NoProximoDialogo([](QWidget* w) {
         auto* d = qobject_cast<persistence::telas::DialogoNome*>(w);
         ASSERT_NE(d, nullptr);
@@ -160,9 +175,9 @@ TEST(JogoDesktop, FromTheMenuToTwoHumansTurnsASaveAndALoad) {
     NoProximoDialogo([](QWidget* w) {
         auto* d = qobject_cast<persistence::telas::DialogoCarregar*>(w);
         ASSERT_NE(d, nullptr);
-        auto* lista = Achar<QListWidget>(d, "lista");
-        ASSERT_EQ(lista->count(), 1);
-        lista->setCurrentRow(0);
+        auto* lista = Achar<QTreeWidget>(d, "lista");
+        ASSERT_EQ(lista->topLevelItemCount(), 1);
+        lista->setCurrentItem(lista->topLevelItem(0));
         Achar<QPushButton>(d, "carregar")->click();
     });
     emit outra.Menu()->carregarJogo();
@@ -296,4 +311,43 @@ TEST(JogoDesktop, AWholeSeasonThroughTheScreensReachesTheSeasonEndAndTheNextSeas
     EXPECT_EQ(partilhado->estado.temporada, 2);
     EXPECT_GT(partilhado->estado.dataatual, 1);
     EXPECT_GT(datas, 38);
+}
+
+TEST(JogoDesktop, F2OnTheSeasonEndSavesAGameThatLoadsBackThereAndGoesOnAlike) {
+    std::filesystem::remove_all(persistence::PastaSav());
+    // A season played to its end by the autopilot: the season-end screen is next.
+    auto jogo = apoio_telas::NovoJogo({97}, 1);
+    {
+        management::Autopiloto piloto(*jogo);
+        piloto.fimdetemporada = [] { return false; };
+        piloto.Entrar();
+        ASSERT_TRUE(piloto.Jogar());
+    }
+    ASSERT_EQ(jogo->estado.tipo, -1);
+    jogo->estado.arquivo = "fim de temporada.s07";
+    std::shared_ptr<world::Jogo> partilhado(std::move(jogo));
+    shell::JanelaPrincipal janela;
+    janela.show();
+    janela.ComecarJogo(partilhado, true);
+    auto* fim = qobject_cast<competitions::telas::TelaFimTemporada*>(janela.TelaFimTemporada());
+    ASSERT_NE(fim, nullptr);
+    EXPECT_EQ(janela.TelaAtual(), fim);
+    EXPECT_EQ(partilhado->estado.temporada, 2); // the next season is prepared
+    EXPECT_EQ(fim->Salvar()->shortcut(), QKeySequence(Qt::Key_F2));
+    fim->Salvar()->click();
+    EXPECT_EQ(fim->RotuloAviso()->text(), QStringLiteral("Jogo salvo"));
+    QApplication::processEvents();
+    apoio_telas::Capturar(janela, "tela_fimtemporada_salvo");
+
+    // Loaded, the game opens the season-end screen again and prepares the
+    // same next season.
+    shell::JanelaPrincipal outra;
+    outra.show();
+    ASSERT_TRUE(outra.CarregarJogo("fim de temporada.s07"));
+    EXPECT_EQ(outra.TelaAtual(), outra.TelaFimTemporada());
+    world::Jogo& lido = *outra.Jogo();
+    EXPECT_EQ(lido.estado.temporada, 2);
+    persistence::PreencherDescricao(*partilhado);
+    // Byte for byte, the generator's state with it: what follows is alike.
+    EXPECT_TRUE(persistence::SerializarJogo(lido) == persistence::SerializarJogo(*partilhado));
 }

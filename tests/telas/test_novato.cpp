@@ -10,6 +10,7 @@
 #include "match/executor.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "shell/janelaprincipal.hpp"
+#include "shell/menuprincipal.hpp"
 #include "world/posicoes.hpp"
 
 #include <QCheckBox>
@@ -20,6 +21,10 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
 
 using namespace world;
 using management::telas::TelaPrincipal;
@@ -40,12 +45,19 @@ class JanelaDeTeste : public shell::JanelaPrincipal {
 public:
     int perguntas = 0;
     bool resposta = false;
+    std::vector<std::string> ordem; // the questions, in the order asked
+    Saida saida = Saida::Cancelar;
     bool Alterou() const { return Alterado(); }
 
 protected:
     bool ConfirmarSaida() override {
         ++perguntas;
+        ordem.push_back("sem salvar");
         return resposta;
+    }
+    Saida EscolherSaida() override {
+        ordem.push_back("para onde");
+        return saida;
     }
     bool ConfirmarDemissao() override { return true; }
 };
@@ -179,6 +191,35 @@ TEST(Novato, TheExitQuestionComesOnlyWhenSomethingChangedSinceTheLastSave) {
     // A loaded game is what its file holds.
     EXPECT_TRUE(janela.CarregarJogo("novato.s07", true));
     EXPECT_FALSE(janela.Alterou());
+
+    // "Sair do jogo": that question first when the game changed ("no"
+    // stays), then where to go ("Cancelar" stays too).
+    TelaPrincipal* tela = janela.TelaPrincipal();
+    janela.Jogo()->times[janela.Jogo()->estado.timeatual].estilo ^= 1;
+    janela.ordem.clear();
+    emit tela->sair();
+    EXPECT_EQ(janela.ordem, std::vector<std::string>{"sem salvar"});
+    janela.resposta = true;
+    emit tela->sair();
+    EXPECT_EQ(janela.ordem, (std::vector<std::string>{"sem salvar", "sem salvar", "para onde"}));
+    EXPECT_EQ(janela.TelaAtual(), tela);
+    // Saved, straight to where: the start menu drops the game.
+    janela.Salvar();
+    janela.ordem.clear();
+    janela.saida = JanelaDeTeste::Saida::Menu;
+    emit tela->sair();
+    EXPECT_EQ(janela.ordem, std::vector<std::string>{"para onde"});
+    EXPECT_EQ(janela.TelaAtual(), static_cast<QWidget*>(janela.Menu()));
+    EXPECT_EQ(janela.Jogo(), nullptr);
+    EXPECT_EQ(janela.TelaPrincipal(), nullptr);
+    EXPECT_TRUE(janela.isVisible());
+    // "Sair do programa" closes the window without asking again.
+    ASSERT_TRUE(janela.CarregarJogo("novato.s07", true));
+    janela.ordem.clear();
+    janela.saida = JanelaDeTeste::Saida::Programa;
+    emit janela.TelaPrincipal()->sair();
+    EXPECT_EQ(janela.ordem, std::vector<std::string>{"para onde"});
+    EXPECT_FALSE(janela.isVisible());
     std::filesystem::remove(persistence::PastaSav() / "novato.s07");
 }
 

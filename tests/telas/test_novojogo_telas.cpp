@@ -6,9 +6,11 @@
 #include "competitions/telas/telanovojogo.hpp"
 #include "competitions/telas/telapersonalizado.hpp"
 #include "competitions/telas/telatipojogo.hpp"
+#include "match/escalacaoautomatica.hpp"
 #include "plataforma/cp1252.hpp"
 #include "plataforma/ordemalfabetica.hpp"
 #include "ui/textos.hpp"
+#include "world/clubes.hpp"
 #include "world/paises.hpp"
 
 #include <QApplication>
@@ -26,6 +28,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 using namespace competitions::telas;
 
@@ -298,6 +301,58 @@ TEST(TelaNovoJogo, TwoHumansChooseTheirClubsAndTheGameStartsOnItsFirstDate) {
     const int tecnico1 = criado->times[time1].tecnico;
     ASSERT_GE(tecnico1, 0);
     EXPECT_EQ(criado->tecnicos[tecnico1].nome.str(), ui::ParaJogo(nome1));
+}
+
+TEST(TelaNovoJogo, EachClubShowsTheStrengthLevelAndCashItWillStartWith) {
+    TelaNovoJogo tela(12);
+    tela.resize(1280, 800);
+    tela.show();
+    std::shared_ptr<world::Jogo> criado;
+    QObject::connect(&tela, &TelaNovoJogo::jogoCriado,
+                     [&](std::shared_ptr<world::Jogo> j) { criado = std::move(j); });
+    TelaTipoJogo* tipo = tela.PaginaTipo();
+    MarcarLinha(Achar<QTableWidget>(tipo, "gridligas"), world::kPaisCasa);
+    Achar<QRadioButton>(tipo, "rbdivisoes10")->setChecked(true);
+    Achar<QPushButton>(tipo, "btcomecar")->click();
+    ASSERT_EQ(tela.PaginaAtual(), tela.PaginaEscolha());
+    TelaEscolhaTime* escolha = tela.PaginaEscolha();
+    EXPECT_FALSE(Achar<QGroupBox>(escolha, "divisao4")->isHidden());
+
+    // What each shown club's row says, by club.
+    struct Linha {
+        QString forca, nivel, caixa;
+    };
+    std::map<int, Linha> mostrado;
+    const world::Jogo& preparo = *tela.JogoEmPreparo();
+    const world::TLiga& liga = preparo.ligas[0];
+    for (int d = 0; d < liga.numdivisoes; ++d)
+        for (int s = 0; s < 10; ++s) {
+            const int k = d * 20 + s;
+            using D = TelaEscolhaTime;
+            mostrado[liga.divisoes[d][s]] = {escolha->DetalheDoBotao(k, D::kForca)->text(),
+                                             escolha->DetalheDoBotao(k, D::kNivel)->text(),
+                                             escolha->DetalheDoBotao(k, D::kCaixa)->text()};
+        }
+    ASSERT_EQ(mostrado.size(), static_cast<std::size_t>(liga.numdivisoes * 10));
+    apoio_telas::Capturar(tela, "tela_escolhatime_divisoes10");
+
+    Achar<QRadioButton>(escolha, "rbtime_2_4")->click();
+    Achar<QLineEdit>(escolha, "ednome")->setText(QStringLiteral("Novato"));
+    Achar<QPushButton>(escolha, "btconfirmar")->click();
+    ASSERT_NE(criado, nullptr);
+
+    // The game as it starts: the level and the cash shown, and the best
+    // eleven's strength within the draw's reach of the one shown.
+    const auto porTime = world::JogadoresPorTime(*criado);
+    for (const auto& [clube, linha] : mostrado) {
+        const world::TTime& t = criado->times[clube];
+        EXPECT_EQ(linha.nivel, QString::number(t.nivel)) << clube;
+        EXPECT_EQ(linha.caixa, ui::Dinheiro(t.dinheiro)) << clube;
+        std::vector<match::ForcaNaPosicao> elenco;
+        for (int j : porTime[clube])
+            elenco.push_back({criado->jogadores[j].posicao, double(criado->jogadores[j].forca)});
+        EXPECT_NEAR(linha.forca.toDouble(), match::ForcaDoOnze(elenco), 3.0) << clube;
+    }
 }
 
 TEST(TelaNovoJogo, BackGoesToTheMenu) {

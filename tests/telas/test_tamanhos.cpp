@@ -8,9 +8,11 @@
 #include "competitions/telas/telaclassificacao.hpp"
 #include "competitions/telas/telacontinental.hpp"
 #include "competitions/telas/telacopa.hpp"
+#include "competitions/telas/telaescolhatime.hpp"
 #include "competitions/telas/telaestaduais.hpp"
 #include "competitions/telas/telafimtemporada.hpp"
 #include "competitions/telas/telanovojogo.hpp"
+#include "competitions/telas/telatipojogo.hpp"
 #include "competitions/telas/telatorneio.hpp"
 #include "competitions/torneios.hpp"
 #include "history/telas/telaartilharia.hpp"
@@ -51,6 +53,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
@@ -224,6 +228,19 @@ TEST(Tamanhos, TheMenuTheNewGamePagesAndTheMainScreenFit1024x768) {
     {
         competitions::telas::TelaNovoJogo novo(1);
         Caber(novo, "tipojogo", true);
+        // The club choice at its tallest: four divisions of ten, each club
+        // with its figures.
+        auto* ligas = novo.PaginaTipo()->findChild<QTableWidget*>(QStringLiteral("gridligas"));
+        ASSERT_NE(ligas, nullptr);
+        for (int r = 0; r < ligas->rowCount(); ++r)
+            if (ligas->item(r, 0)->data(Qt::UserRole).toInt() == world::kPaisCasa)
+                ligas->item(r, 0)->setCheckState(Qt::Checked);
+        novo.PaginaTipo()
+            ->findChild<QRadioButton*>(QStringLiteral("rbdivisoes10"))
+            ->setChecked(true);
+        novo.PaginaTipo()->findChild<QPushButton*>(QStringLiteral("btcomecar"))->click();
+        ASSERT_EQ(novo.PaginaAtual(), static_cast<QWidget*>(novo.PaginaEscolha()));
+        Caber(novo, "escolhatime", true);
     }
     Temporada t(Nomes::DoMundo); // the widest names of the world
     // The widest characteristics a player may have, on one of the squad.

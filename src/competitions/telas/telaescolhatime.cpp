@@ -19,6 +19,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace competitions::telas {
 
 TelaEscolhaTime::TelaEscolhaTime(QWidget* pai) : QWidget(pai) {
@@ -53,24 +55,53 @@ TelaEscolhaTime::TelaEscolhaTime(QWidget* pai) : QWidget(pai) {
 
     grupo_ = new QButtonGroup(this);
     grupo_->setExclusive(true);
-    auto* lDivisoes = new QHBoxLayout;
+    // Two boxes a row: a club's name and its three figures side by side.
+    auto* lDivisoes = new QGridLayout;
+    lDivisoes->setSpacing(6);
+    const QString dicas[kDetalhes] = {
+        QStringLiteral("Média dos onze melhores jogadores (a força de cada um é sorteada ao "
+                       "começar o jogo: aqui, a do meio)"),
+        QStringLiteral("Nível do clube, de 0 a 25"),
+        QStringLiteral("Dinheiro em caixa no começo do jogo")};
     for (int d = 0; d < kColunas; ++d) {
         auto* caixa = new QGroupBox(ui::Q(world::nomedivisao(d + 1)), this);
         caixa->setObjectName(QStringLiteral("divisao%1").arg(d + 1));
         EstiloDePainel(caixa);
-        auto* lCaixa = new QVBoxLayout(caixa);
-        lCaixa->setSpacing(2);
+        auto* lCaixa = new QGridLayout(caixa);
+        lCaixa->setVerticalSpacing(0);
+        lCaixa->setHorizontalSpacing(10);
+        lCaixa->setContentsMargins(6, 2, 6, 4);
+        lCaixa->setColumnStretch(0, 1);
+        const QString titulos[kDetalhes] = {QStringLiteral("Força"), QStringLiteral("Nível"),
+                                            QStringLiteral("Caixa")};
+        for (int c = 0; c < kDetalhes; ++c) {
+            auto* t = new QLabel(titulos[c], caixa);
+            QFont negrito = t->font();
+            negrito.setBold(true);
+            t->setFont(negrito);
+            t->setToolTip(dicas[c]);
+            lCaixa->addWidget(t, 0, c + 1, Qt::AlignRight);
+        }
         for (int s = 0; s < kLinhas; ++s) {
             const int k = d * kLinhas + s;
             auto* b = new QRadioButton(caixa);
             b->setObjectName(QStringLiteral("rbtime_%1_%2").arg(d + 1).arg(s + 1));
+            // Shown once a league fills them (Preparar), so that an empty
+            // page asks for no room.
+            b->hide();
             grupo_->addButton(b, k);
             botoes_[k] = b;
-            lCaixa->addWidget(b);
+            lCaixa->addWidget(b, s + 1, 0);
+            for (int c = 0; c < kDetalhes; ++c) {
+                auto* l = new QLabel(caixa);
+                l->hide();
+                l->setToolTip(dicas[c]);
+                detalhes_[k][c] = l;
+                lCaixa->addWidget(l, s + 1, c + 1, Qt::AlignRight);
+            }
         }
-        lCaixa->addStretch();
         divisoes_[d] = caixa;
-        lDivisoes->addWidget(caixa, 1, Qt::AlignTop);
+        lDivisoes->addWidget(caixa, d / 2, d % 2);
     }
     timesdosbotoes_.fill(-1);
 
@@ -81,11 +112,14 @@ TelaEscolhaTime::TelaEscolhaTime(QWidget* pai) : QWidget(pai) {
     lBotoes->addStretch();
     lBotoes->addWidget(btconfirmar_);
 
+    auto* cabecalho = new QHBoxLayout;
+    cabecalho->addWidget(lbtitulo_);
+    cabecalho->addWidget(topo, 1);
     auto* l = new QVBoxLayout(this);
-    l->setContentsMargins(24, 24, 24, 24);
-    l->addWidget(lbtitulo_, 0, Qt::AlignLeft);
-    l->addWidget(topo);
-    l->addLayout(lDivisoes, 1);
+    l->setContentsMargins(16, 12, 16, 12);
+    l->addLayout(cabecalho);
+    l->addLayout(lDivisoes);
+    l->addStretch(1);
     l->addLayout(lBotoes);
 
     connect(cbliga_, &QComboBox::currentIndexChanged, this, &TelaEscolhaTime::cbligaChange);
@@ -148,15 +182,19 @@ void TelaEscolhaTime::cbligaChange() {
             const int k = d * kLinhas + s;
             QRadioButton* b = botoes_[k];
             const int t = usada && s < porDivisao ? l->divisoes[d][s] : -1;
-            if (t < 0 || t >= static_cast<int>(jogo_->times.size())) {
-                b->setVisible(false);
-                continue;
-            }
+            const bool existe = t >= 0 && t < static_cast<int>(jogo_->times.size());
+            b->setVisible(existe);
+            for (QLabel* x : detalhes_[k]) x->setVisible(existe);
+            if (!existe) continue;
             timesdosbotoes_[k] = t;
             b->setText(ui::Q(jogo_->times[t].nome));
             // Clubs taken by an earlier human are out of reach.
             b->setEnabled(jogo_->times[t].humano == 0);
-            b->setVisible(true);
+            const PerfilClube perfil = PerfilDoClube(*jogo_, t);
+            detalhes_[k][kForca]->setText(perfil.lido ? QString::number(std::lround(perfil.forca))
+                                                      : QString());
+            detalhes_[k][kNivel]->setText(perfil.lido ? QString::number(perfil.nivel) : QString());
+            detalhes_[k][kCaixa]->setText(perfil.lido ? ui::Dinheiro(perfil.dinheiro) : QString());
         }
     }
     ednomeChange();

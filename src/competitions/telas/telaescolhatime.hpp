@@ -1,6 +1,7 @@
 #pragma once
 // The club choice, once per human coach: one league at a time, its clubs as
-// radio buttons in one column per division, and the coach's name.
+// radio buttons in one box per division, each with the strength of its best
+// eleven, its level and the cash it starts with, and the coach's name.
 #include "world/jogo.hpp"
 
 #include <QWidget>
@@ -26,6 +27,10 @@ public:
     void Preparar(world::Jogo& jogo, int humano);
     int Humano() const { return humano_; }
     int TimeEscolhido() const { return escolhido_; }
+    // What the row of button `botao` (division d - 1 times 20 plus slot s - 1)
+    // shows: strength, level, cash.
+    enum Detalhe { kForca = 0, kNivel, kCaixa, kDetalhes };
+    QLabel* DetalheDoBotao(int botao, Detalhe d) const { return detalhes_[botao][d]; }
 
 signals:
     // EscolherTime has been done for the human.
@@ -47,6 +52,7 @@ private:
     QComboBox* cbliga_;
     std::array<QGroupBox*, kColunas> divisoes_{};
     std::array<QRadioButton*, kColunas * kLinhas> botoes_{};
+    std::array<std::array<QLabel*, kDetalhes>, kColunas * kLinhas> detalhes_{};
     std::array<int, kColunas * kLinhas> timesdosbotoes_{};
     QButtonGroup* grupo_;
     QLineEdit* ednome_;

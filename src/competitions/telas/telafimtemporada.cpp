@@ -112,6 +112,19 @@ TelaFimTemporada::TelaFimTemporada(Jogo& jogo, QWidget* pai)
         baixo->addWidget(b);
     }
     baixo->addStretch();
+    aviso_ = new QLabel;
+    aviso_->setObjectName(QStringLiteral("aviso"));
+    aviso_->setContentsMargins(6, 2, 6, 2);
+    ui::FaixaClara(aviso_); // readable over the background
+    aviso_->hide();
+    baixo->addWidget(aviso_);
+    salvar_ = new QPushButton(ui::T(177));
+    salvar_->setObjectName(QStringLiteral("salvar"));
+    salvar_->setShortcut(QKeySequence(Qt::Key_F2));
+    salvar_->setToolTip(QKeySequence(Qt::Key_F2).toString(QKeySequence::NativeText));
+    salvar_->setAutoDefault(false);
+    connect(salvar_, &QPushButton::clicked, this, &TelaFimTemporada::salvar);
+    baixo->addWidget(salvar_);
     continuar_ = new QPushButton(QStringLiteral("Continuar >>"));
     continuar_->setDefault(true);
     baixo->addWidget(continuar_);
@@ -173,6 +186,11 @@ void TelaFimTemporada::MostrarArtilheiros() {
         artilheiros_->setItem(k, 2, new QTableWidgetItem(NomeClube(jogo_, a.time)));
         artilheiros_->setItem(k, 3, new QTableWidgetItem(QString::number(a.gols)));
     }
+}
+
+void TelaFimTemporada::Avisar(const QString& aviso) {
+    aviso_->setText(aviso);
+    aviso_->setVisible(!aviso.isEmpty());
 }
 
 void TelaFimTemporada::showEvent(QShowEvent* e) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 class QBoxLayout;
+class QLabel;
 class QPushButton;
 class QTableWidget;
 
@@ -23,6 +24,11 @@ public:
     QTableWidget* Campeoes() const { return campeoes_; }
     QTableWidget* Artilheiros() const { return artilheiros_; }
     QPushButton* Continuar() const { return continuar_; }
+    // "Salvar jogo" (F2): the game as the season ended.
+    QPushButton* Salvar() const { return salvar_; }
+    // A short notice beside the buttons ("Jogo salvo").
+    void Avisar(const QString& aviso);
+    QLabel* RotuloAviso() const { return aviso_; }
     // The buttons of the history screens, in the order of kTelasHistorico.
     const std::vector<QPushButton*>& BotoesHistorico() const { return historico_; }
     int Temporada() const { return temporada_; }
@@ -32,6 +38,7 @@ public:
 
 signals:
     void continuar();
+    void salvar();
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -47,6 +54,8 @@ private:
     QTableWidget* campeoes_;
     QTableWidget* artilheiros_;
     QPushButton* continuar_;
+    QPushButton* salvar_;
+    QLabel* aviso_;
     std::vector<QPushButton*> historico_;
 };
 

@@ -1,7 +1,9 @@
 #include "editor/telas/comum.hpp"
 
+#include "editor/editor.hpp"
 #include "ui/fundo.hpp"
 #include "ui/textos.hpp"
+#include "world/idioma.hpp"
 #include "world/paises.hpp"
 
 #include <QComboBox>
@@ -70,18 +72,13 @@ QPixmap FiguraEstado(int estado) {
     pintor.setBrush(cor);
     pintor.setPen(QPen(Qt::black, 1));
     pintor.drawRoundedRect(QRectF(0.5, 0.5, p.width() - 1, p.height() - 1), 4, 4);
-    pintor.setPen(cor.lightness() > 140 ? Qt::black : Qt::white);
-    QFont f = pintor.font();
-    f.setBold(true);
-    f.setPixelSize(15);
-    pintor.setFont(f);
-    pintor.drawText(p.rect(), Qt::AlignCenter, QString::number(estado));
     return p;
 }
 
-void PreencherPaises(QComboBox* caixa, int atual) {
-    caixa->clear();
-    for (int p : world::PaisesEmOrdemAlfabetica()) caixa->addItem(ui::Q(world::NomePais(p)), p);
+namespace {
+
+// `atual` chosen in a picker of codes; an odd one is offered as it stands.
+void Selecionar(QComboBox* caixa, int atual) {
     int i = caixa->findData(atual);
     if (i < 0) {
         caixa->addItem(QString::number(atual), atual);
@@ -90,8 +87,30 @@ void PreencherPaises(QComboBox* caixa, int atual) {
     caixa->setCurrentIndex(i);
 }
 
-int PaisEscolhido(const QComboBox* caixa) {
+int CodigoEscolhido(const QComboBox* caixa) {
     return caixa->currentData().isValid() ? caixa->currentData().toInt() : 0;
+}
+
+} // namespace
+
+void PreencherEstados(QComboBox* caixa, int atual) {
+    caixa->clear();
+    for (int e = 0; e < kEstados; ++e) caixa->addItem(ui::Q(world::nomeestado(e)), e);
+    Selecionar(caixa, atual);
+}
+
+int EstadoEscolhido(const QComboBox* caixa) {
+    return CodigoEscolhido(caixa);
+}
+
+void PreencherPaises(QComboBox* caixa, int atual) {
+    caixa->clear();
+    for (int p : world::PaisesEmOrdemAlfabetica()) caixa->addItem(ui::Q(world::NomePais(p)), p);
+    Selecionar(caixa, atual);
+}
+
+int PaisEscolhido(const QComboBox* caixa) {
+    return CodigoEscolhido(caixa);
 }
 
 std::string TextoDoCampo(const QLineEdit* campo, const std::string& inicial, std::size_t maximo) {

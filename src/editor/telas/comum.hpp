@@ -37,8 +37,12 @@ void PintarBotaoCor(QPushButton* botao, world::i32 cor);
 // The badge of a club (teams/logos) or a national team (teams/selecoes), GIF
 // or BMP; a club without one shows teams/logos/nullescudo.gif.
 QPixmap FiguraEscudo(bool selecao, const std::string& escudo);
-// The picture of a state: its number on a colour of its own.
+// The picture of a state: a colour of its own.
 QPixmap FiguraEstado(int estado);
+// The states by name (item data: the state 0..26), `atual` selected; an odd
+// number is offered as it stands, so that an untouched form keeps it.
+void PreencherEstados(QComboBox* caixa, int atual);
+int EstadoEscolhido(const QComboBox* caixa);
 
 // Countries 0..201 in alphabetical order, `atual` selected (an odd code is
 // offered as it stands, so that an untouched form keeps it).

@@ -172,7 +172,9 @@ FormClube::FormClube(bool novo, const DadosClube& inicial, const Servicos& servi
     caixaPais = new QComboBox;
     PreencherPaises(caixaPais, inicial.pais);
     caixaNivel = Numero(0, kNivelMaximo, inicial.nivel);
-    caixaEstado = Numero(0, kEstados - 1, inicial.estado);
+    caixaEstado = new QComboBox;
+    caixaEstado->setObjectName(QStringLiteral("estado"));
+    PreencherEstados(caixaEstado, inicial.estado);
     figuraEstado = new QLabel;
     cores = new CoresEEscudo(false, inicial.corfundo, inicial.cortexto, inicial.escudo, servicos_,
                              this);
@@ -198,9 +200,11 @@ FormClube::FormClube(bool novo, const DadosClube& inicial, const Servicos& servi
         linha->addWidget(figuraEstado);
         linha->addStretch();
         form->addRow(QStringLiteral("Estado:"), linha);
-        auto mostrar = [this](int e) { figuraEstado->setPixmap(FiguraEstado(e)); };
-        connect(caixaEstado, &QSpinBox::valueChanged, this, mostrar);
-        mostrar(caixaEstado->value());
+        auto mostrar = [this] {
+            figuraEstado->setPixmap(FiguraEstado(EstadoEscolhido(caixaEstado)));
+        };
+        connect(caixaEstado, &QComboBox::currentIndexChanged, this, mostrar);
+        mostrar();
     } else {
         caixaEstado->hide();
         figuraEstado->hide();
@@ -222,7 +226,7 @@ DadosClube FormClube::Dados() const {
     if (novo_) d.arquivo = ui::ParaJogo(campoArquivo->text().trimmed(), 25);
     d.pais = PaisEscolhido(caixaPais);
     d.nivel = caixaNivel->value();
-    d.estado = caixaEstado->value();
+    d.estado = EstadoEscolhido(caixaEstado);
     d.corfundo = cores->fundo;
     d.cortexto = cores->texto;
     d.escudo = cores->escudo;
@@ -293,6 +297,8 @@ FormJogador::FormJogador(bool clube, const DadosJogador& inicial, const Servicos
     idade(barraIdade->value());
     caixaEstrela = new QCheckBox(QStringLiteral("Craque"));
     caixaEstrela->setChecked(inicial.estrela);
+    caixaTitular = new QCheckBox(QStringLiteral("Titular"));
+    caixaTitular->setChecked(inicial.titular);
     caixaCaract1 = new QComboBox;
     caixaCaract2 = new QComboBox;
     PreencherCaracteristicas(inicial.posicao, false);
@@ -320,7 +326,19 @@ FormJogador::FormJogador(bool clube, const DadosJogador& inicial, const Servicos
     linha->addWidget(barraIdade);
     linha->addWidget(rotuloIdade);
     form->addRow(QStringLiteral("Idade:"), linha);
-    form->addRow(QString(), caixaEstrela);
+    // What the file says of his strength: in a game each adds 7 to the
+    // club's base.
+    auto* forca = new QHBoxLayout;
+    forca->addWidget(caixaTitular);
+    forca->addWidget(caixaEstrela);
+    forca->addStretch();
+    form->addRow(QStringLiteral("Força:"), forca);
+    auto* nota =
+        new QLabel(QStringLiteral("No jogo: força do clube, mais 0 a 5, +7 titular, +7 craque"));
+    QFont pequena = nota->font();
+    pequena.setPointSizeF(pequena.pointSizeF() * 0.9);
+    nota->setFont(pequena);
+    form->addRow(QString(), nota);
     form->addRow(QStringLiteral("Característica 1:"), caixaCaract1);
     form->addRow(QStringLiteral("Característica 2:"), caixaCaract2);
     Montar(form);
@@ -348,6 +366,7 @@ DadosJogador FormJogador::Dados() const {
     if (clube_) d.pais = PaisEscolhido(caixaPais);
     d.idade = barraIdade->value();
     d.estrela = caixaEstrela->isChecked();
+    d.titular = caixaTitular->isChecked();
     d.caract1 = caixaCaract1->currentData().toInt();
     d.caract2 = caixaCaract2->currentData().toInt();
     return d;

@@ -83,8 +83,8 @@ public:
     DadosClube Dados() const;
 
     QLineEdit *campoNomeCompleto, *campoNome, *campoTecnico, *campoEstadio, *campoArquivo;
-    QComboBox* caixaPais;
-    QSpinBox *caixaNivel, *caixaEstado;
+    QComboBox *caixaPais, *caixaEstado; // the state by name (item data: 0..26)
+    QSpinBox* caixaNivel;
     QLabel* figuraEstado;
     CoresEEscudo* cores;
 
@@ -134,7 +134,7 @@ public:
     QComboBox *caixaPosicao, *caixaPais, *caixaCaract1, *caixaCaract2;
     QSlider* barraIdade;
     QLabel* rotuloIdade;
-    QCheckBox* caixaEstrela;
+    QCheckBox *caixaEstrela, *caixaTitular;
 
 protected:
     Resultado Aplicar() override { return aplicar_(Dados()); }

@@ -6,6 +6,7 @@
 #include "ui/escudos.hpp"
 #include "ui/fundo.hpp"
 #include "ui/textos.hpp"
+#include "world/idioma.hpp"
 #include "world/paises.hpp"
 
 #include <QApplication>
@@ -232,8 +233,9 @@ TelaEditor::TelaEditor(Editor ed, QWidget* pai) : QWidget(pai), ed_(std::move(ed
     bj->addStretch();
     ld->addLayout(bj);
 
-    menu_ = Botao(QStringLiteral("Main Menu"), "menu");
-    sair_ = Botao(QStringLiteral("Exit Game"), "sair");
+    menu_ = Botao(ui::T(2700), "menu");
+    sair_ = Botao(ui::T(4), "sair"); // the main menu's own "leave"
+
     aviso_ = new QLabel;
     aviso_->setObjectName(QStringLiteral("aviso"));
     aviso_->setTextFormat(Qt::PlainText);
@@ -437,6 +439,9 @@ void TelaEditor::MostrarEquipe() {
                 .arg(ui::Q(a.nomecompleto.view()), ui::Q(world::NomePais(a.pais)))
                 .arg(a.nivel)
                 .arg(ui::Q(a.tecnico.view()), ui::Q(a.estadio.view()), ui::Q(a.arquivo.view()));
+        // The state matters to the clubs of the state championships' country.
+        if (a.pais == world::kPaisCasa)
+            detalhes += QStringLiteral("\nEstado: ") + ui::Q(world::nomeestado(a.estado));
         fundo = a.corfundo;
         texto = a.cortexto;
         const QPixmap p = FiguraEscudo(false, a.escudo.str());

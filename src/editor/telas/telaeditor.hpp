@@ -91,6 +91,7 @@ public:
     QLabel* rotuloTotal() const { return total_; }
     QLabel* rotuloTitulares() const { return titulares_; }
     QLabel* rotuloNome() const { return nome_; }
+    QLabel* rotuloDetalhes() const { return detalhes_; }
     QLabel* rotuloAviso() const { return aviso_; }
 
 signals:

@@ -112,8 +112,8 @@ void TelaArtilharia::Mostrar() {
     const bool carreira = v.tipo == TipoArtilharia::Carreira;
     lista_->setHorizontalHeaderItem(kGols,
                                     new QTableWidgetItem(carreira ? ui::T(339) : ui::T(335)));
-    lista_->setHorizontalHeaderItem(
-        kJogos, new QTableWidgetItem(carreira ? QStringLiteral("Jogos na carreira") : ui::T(338)));
+    lista_->setHorizontalHeaderItem(kJogos,
+                                    new QTableWidgetItem(carreira ? ui::T(2400) : ui::T(338)));
 
     const std::vector<LinhaArtilheiro> linhas = Artilheiros(jogo_, v, Pais());
     const bool cortada = carreira && !mostrartodos_ && linhas.size() > kLinhasCarreira;

@@ -173,6 +173,9 @@ void TelaCampeoes::Mostrar() {
     paises_->setVisible(jogo_.ligas.size() > 1 && (c.competicao == 1 || c.competicao == 2));
     divisoes_->setVisible(c.competicao == 1);
     estados_->setVisible(c.competicao == 3);
+    // A tournament's scorers played for national teams that are cut away
+    // when it ends: no top scorer is kept for it, so the column goes.
+    lista_->setColumnHidden(kArtilheiro, EhTorneioDeSelecoes(c.competicao));
 
     linhas_ = Campeoes(jogo_, c);
     lista_->setUpdatesEnabled(false);

@@ -73,9 +73,9 @@ TelaRetrospecto::TelaRetrospecto(const Jogo& jogo, int clube, QWidget* pai)
     texto->addWidget(titulos_, 1);
     cabecalho->addLayout(texto, 1);
 
-    lista_ = NovaLista({QStringLiteral("Ano"), QStringLiteral("J"), QStringLiteral("V"),
-                        QStringLiteral("D"), QStringLiteral("E"), QStringLiteral("GP"),
-                        QStringLiteral("GC"), QStringLiteral("Técnicos")});
+    lista_ = NovaLista({QStringLiteral("Ano"), QStringLiteral("Liga"), QStringLiteral("J"),
+                        QStringLiteral("V"), QStringLiteral("E"), QStringLiteral("D"),
+                        QStringLiteral("GP"), QStringLiteral("GC"), QStringLiteral("Técnicos")});
     lista_->setObjectName(QStringLiteral("lista"));
     lista_->horizontalHeader()->setSectionResizeMode(kTecnicos, QHeaderView::Stretch);
 
@@ -151,8 +151,15 @@ void TelaRetrospecto::Mostrar() {
     for (int k = 0; k < static_cast<int>(linhas_.size()); ++k) {
         const TemporadaDoClube& t = linhas_[k];
         Celula(lista_, k, kAno, QString::number(2006 + t.temporada), true);
-        const int valores[6] = {t.jogos,   t.vitorias, t.derrotas,
-                                t.empates, t.golspro,  t.golscontra};
+        // The place the league ended in ("3º - Primeira Divisão"), or where
+        // the season being played stands.
+        QString liga = QStringLiteral("—");
+        if (t.colocacao > 0) liga = QStringLiteral("%1º").arg(t.colocacao);
+        if (t.colocacao > 0 && t.divisao >= 1 && t.divisao <= 4)
+            liga += QStringLiteral(" - ") + ui::Q(nomedivisao(t.divisao));
+        Celula(lista_, k, kLiga, liga);
+        const int valores[6] = {t.jogos,    t.vitorias, t.empates,
+                                t.derrotas, t.golspro,  t.golscontra};
         for (int c = 0; c < 6; ++c) Celula(lista_, k, kJ + c, QString::number(valores[c]), true);
         QStringList tecnicos;
         for (int tec : t.tecnicos) tecnicos << NomeDoTecnico(jogo_, tec);

@@ -1,7 +1,7 @@
 #pragma once
-// "Retrospecto": a club's titles and its record season by season (matches,
-// wins, losses, draws, goals and its coaches), with pickers for any club of
-// the leagues played.
+// "Retrospecto": a club's titles and its record season by season (its final
+// league place, matches, wins, draws, losses, goals and its coaches), with
+// pickers for any club of the leagues played.
 #include "history/campeoes.hpp"
 #include "world/jogo.hpp"
 
@@ -28,7 +28,7 @@ public:
     int Clube() const;
     const std::vector<TemporadaDoClube>& Linhas() const { return linhas_; }
 
-    enum Coluna { kAno = 0, kJ, kV, kD, kE, kGP, kGC, kTecnicos };
+    enum Coluna { kAno = 0, kLiga, kJ, kV, kE, kD, kGP, kGC, kTecnicos };
 
 private:
     void MontarClubes(int clube);

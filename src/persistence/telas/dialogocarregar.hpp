@@ -1,10 +1,12 @@
 #pragma once
 // The saved games in "sav": choose one to load, see what it holds, delete.
+// Each row names the game's date, club and coach, read from the file's state
+// block alone.
 #include <QDialog>
 #include <QString>
 
 class QLabel;
-class QListWidget;
+class QTreeWidget;
 class QPushButton;
 
 namespace persistence::telas {
@@ -28,10 +30,10 @@ private:
     void Carregar();
     void Apagar();
 
-    QListWidget* lista_;
+    QTreeWidget* lista_;
     QLabel* tecnico_;
     QLabel* time_;
-    QLabel* ano_;
+    QLabel* data_;
     QLabel* proximo_;
     QLabel* aviso_;
     QPushButton* carregar_;

@@ -28,10 +28,16 @@ DialogoNome::DialogoNome(QWidget* pai) : QDialog(pai) {
     connect(nome_, &QLineEdit::textChanged, this,
             [this](const QString& t) { salvar_->setEnabled(!t.isEmpty()); });
     connect(salvar_, &QPushButton::clicked, this, &DialogoNome::Salvar);
+    // The player may change his mind: nothing is saved and no name is kept.
+    auto* cancelar = new QPushButton(ui::T(354), this);
+    cancelar->setObjectName(QStringLiteral("cancelar"));
+    cancelar->setAutoDefault(false);
+    connect(cancelar, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* rodape = new QHBoxLayout;
     rodape->addStretch();
     rodape->addWidget(salvar_);
+    rodape->addWidget(cancelar);
     auto* layout = new QVBoxLayout(this);
     auto* explicacao = new QLabel(ui::T(499), this);
     explicacao->setWordWrap(true);
