@@ -20,12 +20,10 @@ using namespace world;
 namespace {
 
 QString Nome(const Jogo& jogo, int j) {
-    if (j <= 0 || j >= static_cast<int>(jogo.jogadores.size())) return QStringLiteral("?");
-    return ui::Q(jogo.jogadores[j].nome.view()).toHtmlEscaped();
+    return ui::Q(NomeDoJogadorArquivado(jogo, j)).toHtmlEscaped();
 }
 QString Clube(const Jogo& jogo, int c) {
-    if (c < 0 || c >= static_cast<int>(jogo.times.size())) return QString();
-    return ui::Q(jogo.times[c].nome.view()).toHtmlEscaped();
+    return ui::Q(NomeDoClubeArquivado(jogo, c)).toHtmlEscaped();
 }
 QString Tempo(int t) {
     return t == 2 ? QStringLiteral("2º") : QStringLiteral("1º");
@@ -168,9 +166,9 @@ QString DetalhesDoJogo(const Jogo& jogo, int entrada) {
     const TJogoArquivado& a = jogo.arquivo.jogos[entrada];
     QString s = Cabecalho(jogo, entrada);
     // The archive keeps no stadium: the home club's is where it was played.
-    const QString estadio = a.mandante >= 0 && a.mandante < static_cast<int>(jogo.times.size())
-                                ? ui::Q(jogo.times[a.mandante].estadio.view()).toHtmlEscaped()
-                                : QString();
+    const QString estadio =
+        ui::Q(jogo.TimeValido(a.mandante) ? jogo.times[a.mandante].estadio.view() : kNomeExtinto)
+            .toHtmlEscaped();
     s += QStringLiteral("<p><b>Estádio</b> %1<br>%2</p>").arg(estadio, Publico(jogo, a));
     const auto lances = LancesDoJogo(jogo, entrada);
     QString eventos, subs;
@@ -264,8 +262,8 @@ RelatorioPartida::RelatorioPartida(const Jogo& jogo, int entradaarquivo, QWidget
     v->addLayout(b);
     if (entradaarquivo >= 0 && entradaarquivo < static_cast<int>(jogo.arquivo.jogos.size())) {
         const TJogoArquivado& a = jogo.arquivo.jogos[entradaarquivo];
-        setWindowTitle(ui::Q(jogo.times[a.mandante].nome.view()) + QStringLiteral(" x ") +
-                       ui::Q(jogo.times[a.visitante].nome.view()));
+        setWindowTitle(ui::Q(NomeDoClubeArquivado(jogo, a.mandante)) + QStringLiteral(" x ") +
+                       ui::Q(NomeDoClubeArquivado(jogo, a.visitante)));
     }
 }
 
