@@ -207,6 +207,7 @@ QWidget* TelaSelecao::MontarPainel() {
     f->setRowWrapPolicy(QFormLayout::WrapAllRows);
     caixas_.Montar(
         this, f, jogo_, grade_, [this] { return Time(); }, [this] { Validar(); });
+    v->addLayout(f);
     v->addWidget(caixas_.selecionados);
     v->addStretch();
     auto* tabela = new QPushButton(QStringLiteral("Tabela do torneio"));
