@@ -9,6 +9,14 @@ namespace match {
 
 using namespace world;
 
+std::string_view NomeDoClubeArquivado(const Jogo& jogo, int clube) {
+    return jogo.TimeValido(clube) ? jogo.times[clube].nome.view() : kNomeExtinto;
+}
+
+std::string_view NomeDoJogadorArquivado(const Jogo& jogo, int jogador) {
+    return jogo.JogadorValido(jogador) ? jogo.jogadores[jogador].nome.view() : kNomeExtinto;
+}
+
 std::vector<int> JogosDaData(const Jogo& jogo, double data, int codigo) {
     std::vector<int> r;
     const auto& a = jogo.arquivo.jogos;

@@ -6,9 +6,19 @@
 #include "world/jogo.hpp"
 
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace match {
+
+// The archive is kept as it was played: a tournament's clubs are cut away
+// after it while their matches keep the indices, and a loaded game's archive
+// is taken as it is. Whoever shows a club or a player of an archived match
+// asks these, which give the one neutral name (an em dash, in cp1252) for
+// one that no longer exists.
+inline constexpr std::string_view kNomeExtinto = "\x97";
+std::string_view NomeDoClubeArquivado(const world::Jogo& jogo, int clube);
+std::string_view NomeDoJogadorArquivado(const world::Jogo& jogo, int jogador);
 
 // Archive entries of the matches of competition `codigo` played on day
 // `data`, in archive order (the order they were played, group by group).

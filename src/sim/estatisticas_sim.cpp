@@ -26,6 +26,7 @@ void Totais::Somar(match::ArquivoJogos& arquivo, bool comPlacares) {
         if (comPlacares) ++placares[std::to_string(a.gols[0]) + "-" + std::to_string(a.gols[1])];
     }
     for (const auto& e : arquivo.eventos) {
+        if (e.jogo < 0 || e.jogo >= static_cast<int>(arquivo.jogos.size())) continue;
         const auto& a = arquivo.jogos[e.jogo];
         const int s = e.clube == a.mandante ? 0 : 1;
         switch (e.tipo) {

@@ -177,4 +177,33 @@ TEST(ResultadosData, AIdaEDaMesmaTemporadaEDoMesmoConfronto) {
     EXPECT_TRUE(final->final);
 }
 
+// A tournament's clubs and players are cut away after it while the archive
+// keeps their indices: every name read back from it must hold.
+TEST(ResultadosData, ClubesEJogadoresQueJaNaoExistemTemNomeNeutro) {
+    Jogo jogo;
+    jogo.times.resize(2);
+    jogo.times[1].nome = "Clube Um";
+    jogo.jogadores.resize(3);
+    jogo.jogadores[2].nome = "Jogador Dois";
+    EXPECT_EQ(match::NomeDoClubeArquivado(jogo, 1), "Clube Um");
+    EXPECT_EQ(match::NomeDoJogadorArquivado(jogo, 2), "Jogador Dois");
+    for (int fora : {-1, -70, 2, 40})
+        EXPECT_EQ(match::NomeDoClubeArquivado(jogo, fora), match::kNomeExtinto) << fora;
+    for (int fora : {0, -1, 3, 500}) // slot 0 of the players is nobody
+        EXPECT_EQ(match::NomeDoJogadorArquivado(jogo, fora), match::kNomeExtinto) << fora;
+
+    // The rules reading such an archive keep their results, never index by
+    // a club or a player.
+    const double ida = Dia(2007, 3, 7);
+    jogo.arquivo.jogos = {Perna(40, -3, 1, 0, ida), Perna(-3, 40, 2, 0, ida + 14)};
+    jogo.arquivo.eventos = {{kGolEvento, -3, 999, -1, 10, 1}, {kAmarelo, 77, -5, 0, 50, 1}};
+    const auto lances = match::LancesDoJogo(jogo, 1);
+    ASSERT_EQ(lances.size(), 2u);
+    EXPECT_EQ(lances[0].placar[0], 1);
+    EXPECT_EQ(lances[1].lado, 0);
+    const auto c = match::ConfrontoDoJogo(jogo, 1);
+    ASSERT_TRUE(c);
+    EXPECT_EQ(c->classificado, -3);
+}
+
 } // namespace

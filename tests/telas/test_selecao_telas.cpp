@@ -268,6 +268,7 @@ TEST(TelasSelecao, TheNationalTeamScreenShowsTheSquadAndCommitsTheLineup) {
     EXPECT_EQ(tela.caixaJogadas()->count(), 2);
     EXPECT_EQ(tela.caixaMarcacao()->count(), 3);
     ASSERT_GT(tela.caixaFormacao()->count(), 0);
+    EXPECT_TRUE(tela.caixaFormacao()->isVisible()); // the boxes are on the panel
     tela.caixaFormacao()->setCurrentIndex(0);
     emit tela.caixaFormacao()->activated(0);
     ASSERT_TRUE(tela.botaoJogar()->isEnabled());

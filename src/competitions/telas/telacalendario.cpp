@@ -53,11 +53,7 @@ TelaCalendario::TelaCalendario(const Jogo& jogo, int time, QWidget* pai)
                       ui::T(2000 + d.dayOfWeek() % 7));
         celula(1, ui::T(p.mandante == time ? 2010 : 2011));
         celula(2, ui::Q(NomeDaCompeticao(jogo, p.competicao, time)));
-        auto nome = [&](int c) {
-            return c >= 0 && c < static_cast<int>(jogo.times.size())
-                       ? ui::Q(jogo.times[c].nome.view())
-                       : QStringLiteral("?");
-        };
+        auto nome = [&](int c) { return ui::Q(match::NomeDoClubeArquivado(jogo, c)); };
         celula(3, nome(p.mandante), Qt::AlignRight);
         QString placar = QStringLiteral("x");
         if (p.jogado) {

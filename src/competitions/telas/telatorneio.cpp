@@ -6,6 +6,7 @@
 #include "competitions/telas/telacopa.hpp"
 #include "competitions/torneios.hpp"
 #include "management/fichajogador.hpp"
+#include "match/resultadosdata.hpp"
 #include "ui/escudos.hpp"
 #include "ui/fundo.hpp"
 #include "ui/janelas.hpp"
@@ -31,7 +32,7 @@ using namespace world;
 namespace {
 
 QString Nome(const Jogo& jogo, int c) {
-    return jogo.TimeValido(c) ? ui::Q(jogo.times[c].nome.view()) : QStringLiteral("-");
+    return ui::Q(match::NomeDoClubeArquivado(jogo, c));
 }
 
 QChar LetraDoGrupo(int g) {

@@ -24,6 +24,12 @@ using world::i32;
 
 namespace {
 
+// A field a form does not show stays its child, hidden, so it goes with it.
+void Guardar(QWidget* campo, QWidget* formulario) {
+    campo->setParent(formulario);
+    campo->hide();
+}
+
 QSpinBox* Numero(int minimo, int maximo, int atual) {
     auto* s = new QSpinBox;
     // An odd stored value is shown as it is rather than silently changed.
@@ -190,7 +196,7 @@ FormClube::FormClube(bool novo, const DadosClube& inicial, const Servicos& servi
         linha->addWidget(new QLabel(QStringLiteral(".b07")));
         form->addRow(QStringLiteral("Nome do arquivo:"), linha);
     } else {
-        campoArquivo->hide();
+        Guardar(campoArquivo, this);
     }
     form->addRow(QStringLiteral("País:"), caixaPais);
     form->addRow(QStringLiteral("Nível (0 a 25):"), caixaNivel);
@@ -206,8 +212,8 @@ FormClube::FormClube(bool novo, const DadosClube& inicial, const Servicos& servi
         connect(caixaEstado, &QComboBox::currentIndexChanged, this, mostrar);
         mostrar();
     } else {
-        caixaEstado->hide();
-        figuraEstado->hide();
+        Guardar(caixaEstado, this);
+        Guardar(figuraEstado, this);
     }
     form->addRow(QStringLiteral("Cores:"), LinhaCores(cores));
     form->addRow(QString(), cores->amostra);
@@ -321,7 +327,7 @@ FormJogador::FormJogador(bool clube, const DadosJogador& inicial, const Servicos
     if (clube)
         form->addRow(QStringLiteral("País:"), caixaPais);
     else
-        caixaPais->hide();
+        Guardar(caixaPais, this);
     auto* linha = new QHBoxLayout;
     linha->addWidget(barraIdade);
     linha->addWidget(rotuloIdade);

@@ -21,12 +21,10 @@ using namespace world;
 namespace {
 
 QString Nome(const Jogo& jogo, int j) {
-    if (j <= 0 || j >= static_cast<int>(jogo.jogadores.size())) return QStringLiteral("?");
-    return ui::Q(jogo.jogadores[j].nome.view()).toHtmlEscaped();
+    return ui::Q(NomeDoJogadorArquivado(jogo, j)).toHtmlEscaped();
 }
 QString Clube(const Jogo& jogo, int c) {
-    if (c < 0 || c >= static_cast<int>(jogo.times.size())) return QString();
-    return ui::Q(jogo.times[c].nome.view()).toHtmlEscaped();
+    return ui::Q(NomeDoClubeArquivado(jogo, c)).toHtmlEscaped();
 }
 QString Tempo(int t) {
     return t == 2 ? QStringLiteral("2º") : QStringLiteral("1º");
@@ -143,8 +141,10 @@ QString Publico(const Jogo& jogo, const TJogoArquivado& a) {
 // The archive keeps no stadium: the home club's is where it was played; a
 // national team has none, its match was at the tournament's venue (known
 // while the tournament's fixtures are kept).
+// The archive keeps no stadium: the home club's is where it was played (a
+// tournament's venue while its fixtures last).
 QString Estadio(const Jogo& jogo, const TJogoArquivado& a) {
-    if (!jogo.TimeValido(a.mandante)) return {};
+    if (!jogo.TimeValido(a.mandante)) return ui::Q(kNomeExtinto);
     if (a.competicao >= 7 && a.competicao <= 9)
         for (int p = 0; p < static_cast<int>(jogo.partidas.size()); ++p) {
             const TPartida& f = jogo.partidas[p];
@@ -280,8 +280,8 @@ RelatorioPartida::RelatorioPartida(const Jogo& jogo, int entradaarquivo, QWidget
     v->addLayout(b);
     if (entradaarquivo >= 0 && entradaarquivo < static_cast<int>(jogo.arquivo.jogos.size())) {
         const TJogoArquivado& a = jogo.arquivo.jogos[entradaarquivo];
-        setWindowTitle(ui::Q(jogo.times[a.mandante].nome.view()) + QStringLiteral(" x ") +
-                       ui::Q(jogo.times[a.visitante].nome.view()));
+        setWindowTitle(ui::Q(NomeDoClubeArquivado(jogo, a.mandante)) + QStringLiteral(" x ") +
+                       ui::Q(NomeDoClubeArquivado(jogo, a.visitante)));
     }
 }
 

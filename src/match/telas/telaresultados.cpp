@@ -81,9 +81,7 @@ QString Placar(const TJogoArquivado& a) {
 }
 
 QString NomeDoClube(const Jogo& jogo, int clube) {
-    return clube >= 0 && clube < static_cast<int>(jogo.times.size())
-               ? ui::Q(jogo.times[clube].nome.view())
-               : QString();
+    return ui::Q(NomeDoClubeArquivado(jogo, clube));
 }
 
 } // namespace
@@ -293,13 +291,14 @@ void TelaResultados::Selecionar(int linha) {
     const TJogoArquivado& a = jogo_.arquivo.jogos[e];
     std::vector<competitions::TLinhaTabela> linhas;
     const int vagas = jogo_.estado.divisoesporliga == 2 ? 20 : 10;
-    if (codigo_ == 1 && a.grupo >= 0 && a.grupo < static_cast<int>(jogo_.ligas.size())) {
+    if (codigo_ == 1 && a.grupo >= 0 && a.grupo < static_cast<int>(jogo_.ligas.size()) &&
+        jogo_.TimeValido(a.mandante)) {
         // The division of the selected match.
         const int d = std::clamp(jogo_.times[a.mandante].divisao, 1, 4);
         linhas = competitions::Tabela(jogo_, 1,
                                       std::span<const int>(jogo_.ligas[a.grupo].divisoes[d - 1],
                                                            static_cast<std::size_t>(vagas)));
-    } else if (codigo_ == 3 && a.grupo >= 0 && a.grupo < kEstados) {
+    } else if (codigo_ == 3 && a.grupo >= 0 && a.grupo < kEstados && jogo_.TimeValido(a.mandante)) {
         const int g = std::clamp(jogo_.times[a.mandante].grupoestadual, 1, kGruposEstaduais);
         linhas = competitions::Tabela(
             jogo_, 3, std::span<const int>(jogo_.estaduais[a.grupo].grupos[g - 1], 6));
