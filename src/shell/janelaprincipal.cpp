@@ -374,9 +374,15 @@ void JanelaPrincipal::MostrarResultados(int codigo) {
 void JanelaPrincipal::MostrarFimDeTemporada() {
     // The screen reads the season's champions before the next season is made.
     auto* tela = new competitions::telas::TelaFimTemporada(*jogo_, this);
-    competitions::FimDeTemporada(*jogo_);
-    connect(tela, &competitions::telas::TelaFimTemporada::continuar, this,
-            [this] { Seguir(management::ContinuarFimDeTemporada(*jogo_, ia_)); });
+    const bool seguinte = competitions::FimDeTemporada(*jogo_);
+    connect(tela, &competitions::telas::TelaFimTemporada::continuar, this, [this, seguinte] {
+        // After the last season a game has, the season end is where it stays.
+        if (!seguinte) {
+            ia_.Aviso(competitions::TextoUltimaTemporada());
+            return;
+        }
+        Seguir(management::ContinuarFimDeTemporada(*jogo_, ia_));
+    });
     TrocarPagina(fimtemporada_, tela);
     TrocarPagina(resultados_, nullptr);
 }
