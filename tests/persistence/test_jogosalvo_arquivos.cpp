@@ -56,3 +56,22 @@ TEST(JogoSalvoArquivos, APipeNamedLikeASaveIsRefusedWithoutWaiting) {
 }
 
 } // namespace
+
+// A save cut short by a crash leaves "<name>.tmp<pid>"; the next look at the
+// folder or the next save removes it, while another game's file being written
+// stays.
+TEST(JogoSalvoArquivos, InterruptedSavesLeaveNoTemporaryFileBehind) {
+    apoio::PastaTemporaria pasta;
+    pasta.Escrever("sav/a.s07.tmp999999999", std::string(1000, 'x'));
+    const std::string vivo = "sav/b.s07.tmp" + std::to_string(::getppid());
+    pasta.Escrever(vivo, "y");
+    EXPECT_TRUE(ListarJogosSalvos().empty());
+    EXPECT_FALSE(std::filesystem::exists(pasta / "sav/a.s07.tmp999999999"));
+    EXPECT_TRUE(std::filesystem::exists(pasta / vivo));
+
+    pasta.Escrever("sav/c.s07.tmp999999999", "z");
+    Jogo jogo;
+    jogo.estado.arquivo.set("c.s07");
+    salvajogo(jogo); // refused or not, the stale file goes first
+    EXPECT_FALSE(std::filesystem::exists(pasta / "sav/c.s07.tmp999999999"));
+}
