@@ -4,6 +4,7 @@
 #include "persistence/validacao.hpp"
 
 #include "competitions/torneios.hpp"
+#include "management/estadio.hpp"
 #include "management/invariantes.hpp"
 
 #include <cmath>
@@ -66,19 +67,32 @@ template <std::size_t N> bool Contagens(const i32 (&v)[N]) {
     return true;
 }
 
+// Salaries are recomputed every season and a renewal offers at most a few
+// times the current one: a few million at the very top.
+bool SalarioValido(i32 salario) {
+    return Entre(salario, 0, kValorMaximo);
+}
+
+bool Precos(const i32 (&precos)[4]) {
+    for (i32 p : precos)
+        if (!Entre(p, 0, management::kPrecoMaximo)) return false;
+    return true;
+}
+
 // A player's fields the rules use as indices, counts and dates.
 bool JogadorValido(const TJogador& p) {
     return Entre(p.posicao, 0, 4) && Entre(p.posicaoatual, 0, 4) && Entre(p.funcao, 0, 2) &&
            Entre(p.caract1, 0, 13) && Entre(p.caract2, 0, 13) && Entre(p.idade, 0, 200) &&
            Entre(p.energia, -kValorMaximo, kValorMaximo) && std::isfinite(p.retorno) &&
            std::isfinite(p.contrato) && Contagens(p.gols) && Contagens(p.jogos) &&
-           Contagens(p.cartoes);
+           Contagens(p.cartoes) && std::isfinite(p.nota) && std::isfinite(p.evolucao) &&
+           SalarioValido(p.salario) && p.passe >= 0 && p.passepedido >= 0;
 }
 
 // A club's gauges, seats and season counters, within what a game can reach.
 bool TimeValido(const TTime& t) {
     // The market compares levels a few steps apart.
-    if (!Entre(t.nivel, 0, kNivelMaximo)) return false;
+    if (!Entre(t.nivel, 0, kNivelMaximo) || !Precos(t.precos)) return false;
     if (!Entre(t.confdiretoria, -kValorMaximo, kValorMaximo) ||
         !Entre(t.conftorcida, -kValorMaximo, kValorMaximo))
         return false;
@@ -108,6 +122,9 @@ bool RegistrosValidos(const Jogo& j) {
             return false;
     for (const TTecnico& t : j.tecnicos)
         if (!IndiceOuNada(t.time, ntimes)) return false;
+    for (const auto& linha : j.precospadrao)
+        for (i32 p : linha)
+            if (!Entre(p, 0, management::kPrecoMaximo)) return false;
     for (const TSelecao& s : j.selecoes)
         if (!Entre(s.nivel, 0, kNivelMaximo)) return false;
     for (const TLiga& l : j.ligas) {

@@ -5,6 +5,7 @@
 #include "competitions/fimdetemporada.hpp"
 #include "competitions/novojogo.hpp"
 #include "management/autopiloto.hpp"
+#include "management/estadio.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "persistence/validacao.hpp"
 #include "plataforma/arquivos.hpp"
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
 #include <functional>
 #include <memory>
 
@@ -83,6 +85,16 @@ TEST_F(LimitesJogoSalvo, EachBoundLoadsJustInsideAndIsRefusedAndNotSavedJustOuts
          persistence::kValorMaximo + 1},
         {"capacidade", [](Jogo& j, i32 v) { Clube(j).capacidade[1] = v; },
          persistence::kValorMaximo, persistence::kValorMaximo + 1},
+        {"salario", [](Jogo& j, i32 v) { Jogador(j).salario = v; }, persistence::kValorMaximo,
+         persistence::kValorMaximo + 1},
+        {"salario", [](Jogo& j, i32 v) { Jogador(j).salario = v; }, 0, INT_MIN},
+        {"passe", [](Jogo& j, i32 v) { Jogador(j).passe = Jogador(j).passepedido = v; }, INT_MAX,
+         -1},
+        {"precos", [](Jogo& j, i32 v) { Clube(j).precos[2] = v; }, management::kPrecoMaximo,
+         management::kPrecoMaximo + 1},
+        {"precos", [](Jogo& j, i32 v) { Clube(j).precos[0] = v; }, 0, INT_MIN},
+        {"nota", [](Jogo& j, i32 v) { Jogador(j).nota = v ? NAN : 7.5f; }, 0, 1},
+        {"evolucao", [](Jogo& j, i32 v) { Jogador(j).evolucao = v ? -INFINITY : 0.9f; }, 0, 1},
         {"rodada", [](Jogo& j, i32 v) { j.estado.contadores.rodadaliga = v; },
          persistence::kContadorMaximo, persistence::kContadorMaximo + 1},
     };
@@ -96,6 +108,9 @@ TEST_F(LimitesJogoSalvo, EachBoundLoadsJustInsideAndIsRefusedAndNotSavedJustOuts
         ASSERT_EQ(persistence::DesserializarJogo(persistence::SerializarJogo(dentro), lido),
                   ResultadoCarga::Ok);
         EXPECT_TRUE(JogarDatas(lido, 1));
+        // The ticket arrows stop at the dearest price the loader accepts.
+        management::AjustarPreco(lido, lido.estado.timeatual, 2, +1);
+        EXPECT_LE(lido.times[lido.estado.timeatual].precos[2], management::kPrecoMaximo);
 
         Jogo fora = *base;
         l.por(fora, l.fora);
