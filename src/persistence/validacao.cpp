@@ -191,6 +191,17 @@ bool TorneioValido(const Jogo& j) {
     for (const TConvocado& c : j.convocados)
         if (!Entre(c.jogador, 1, t.numjogadores - 1) || !Entre(c.time, -1, t.numtimes - 1))
             return false;
+    // A national team coached by nobody, or a squad already called up that
+    // its coach would be asked to call up again, is not a game we wrote.
+    for (int h = 0; h < 6; ++h) {
+        if (!Entre(t.convocou[h], 0, 1)) return false;
+        const i32 s = t.selecoes[h];
+        if (s < 0) continue;
+        if (j.estado.humanos[h] < 0) return false;
+        if (!t.convocou[h])
+            for (const TConvocado& c : j.convocados)
+                if (j.jogadores[c.jogador].time == s) return false;
+    }
     return true;
 }
 
