@@ -289,8 +289,12 @@ void EncerrarLiga(Jogo& jogo) {
 
 // The season-end screen reads the place of the club it shows before this runs
 // (its standings are cleared below).
-void FimDeTemporada(Jogo& jogo) {
+bool FimDeTemporada(Jogo& jogo) {
     TEstadoJogo& e = jogo.estado;
+    // Past the last season the year would leave the calendar (and the
+    // season's records would collide with the last one's): the game ends on
+    // this season end, as it is, and can still be saved and loaded.
+    if (e.temporada >= kTemporadaMaxima) return false;
     // A tournament whose last date never came (a season cut short) still
     // gives its players back before the season is closed.
     if (TorneioEmCurso(jogo)) EncerrarTorneio(jogo);
@@ -350,6 +354,12 @@ void FimDeTemporada(Jogo& jogo) {
     // that nothing of the season's preparation meets its teams; a World Cup
     // that cannot be drawn takes its dates off the calendar.
     PrepararTorneioDaTemporada(jogo);
+    return true;
+}
+
+std::string TextoUltimaTemporada() {
+    return "Fim de jogo: a temporada de " + std::to_string(2006 + kTemporadaMaxima) +
+           " foi a última.";
 }
 
 } // namespace competitions

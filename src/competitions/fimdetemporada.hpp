@@ -4,11 +4,16 @@
 // calendar, fixtures and draws built.
 #include "world/jogo.hpp"
 
+#include <string>
+
 namespace competitions {
 
 // Prepares the next season, in its fixed order. Run once, when the season-end
-// screen opens.
-void FimDeTemporada(world::Jogo& jogo);
+// screen opens. False, with nothing changed, after the last season a game
+// has (kTemporadaMaxima): the game is over and stays on its season end.
+bool FimDeTemporada(world::Jogo& jogo);
+// What the season-end screen says when there is no next season (UTF-8).
+std::string TextoUltimaTemporada();
 
 // Promotion and relegation of league `liga` from its final tables, with the
 // newcomers from the country's clubs outside the divisions.

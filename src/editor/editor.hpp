@@ -25,7 +25,7 @@ constexpr int kLimiteJogadores = 25;
 // A national team takes a dragged club player while its counter of added
 // players is at most this.
 constexpr int kLimiteContador = 27;
-constexpr int kNivelMaximo = 25;
+using world::kNivelMaximo;
 constexpr int kNivelSelecaoPadrao = 15;
 constexpr int kEstados = 27; // state numbers 0..26
 

@@ -123,7 +123,11 @@ bool Autopiloto::Jogar() {
             break;
         case Tela::FimDeTemporada:
             if (fimdetemporada && !fimdetemporada()) return true;
-            competitions::FimDeTemporada(jogo);
+            // After the last season a game has there is nothing more to play.
+            if (!competitions::FimDeTemporada(jogo)) {
+                ia.Aviso(competitions::TextoUltimaTemporada());
+                return false;
+            }
             Seguir(ContinuarFimDeTemporada(jogo, ia));
             if (novatemporada && !novatemporada()) return true;
             break;

@@ -5,6 +5,7 @@
 #include "match/arredondar.hpp"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace management {
 
@@ -24,7 +25,7 @@ Setores CapacidadeMaxima(int temporada) {
 void AjustarPreco(Jogo& jogo, int clube, int setor, int delta) {
     if (!ClubeDoMercado(jogo, clube) || setor < 0 || setor > 3) return;
     i32& p = jogo.times[clube].precos[setor];
-    p = std::max<i32>(0, p + delta);
+    p = static_cast<i32>(std::clamp<std::int64_t>(std::int64_t{p} + delta, 0, kPrecoMaximo));
 }
 
 namespace {

@@ -12,7 +12,10 @@ using Setores = std::array<world::i32, 4>;
 // The most seats a sector may hold in season `temporada`.
 Setores CapacidadeMaxima(int temporada);
 
-// An arrow of the ticket screen: +1 or -1 to a sector's price (never below 0).
+// The dearest ticket: far above any crowd's means, far below where adding
+// to it overflows.
+constexpr world::i32 kPrecoMaximo = 1'000'000;
+// An arrow of the ticket screen: +1 or -1 to a sector's price (0..kPrecoMaximo).
 void AjustarPreco(world::Jogo& jogo, int clube, int setor, int delta);
 
 struct Orcamento {

@@ -6,6 +6,7 @@
 #include "world/jogo.hpp"
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -17,8 +18,10 @@ namespace persistence {
 
 constexpr int kMaxNomeArquivo = 50;
 constexpr const char* kExtensao = ".s07";
-// The year shown must stay a real calendar year.
-constexpr int kTemporadaMaxima = 9999 - 2006;
+// No game grows a file this large (the match archive, the largest table, adds
+// a few megabytes a season); a larger one is not ours and is refused before
+// anything is read, and a game that would write one is not saved.
+constexpr std::uint64_t kTamanhoMaximo = std::uint64_t{1} << 31;
 
 // The folder of saved games under the program folder.
 std::filesystem::path PastaSav();

@@ -125,6 +125,8 @@ bool salvajogo(Jogo& jogo) {
         std::filesystem::create_directories(pasta, ec);
         if (ec || !std::filesystem::is_directory(pasta, ec)) return false;
     }
+    // What an interrupted save left behind goes before the folder fills up.
+    plataforma::LimparTemporarios(pasta);
     return GravarJogo(CaminhoDe(nome), jogo);
 }
 
@@ -187,6 +189,9 @@ bool ArquivoSalvoExiste(const std::string& arquivo) {
 std::vector<std::string> ListarJogosSalvos() {
     std::vector<std::string> r;
     const auto pasta = PastaSav();
+    // The folder's first use in a session may follow a save that was cut
+    // short: its temporary file (up to a whole save) goes.
+    plataforma::LimparTemporarios(pasta);
     // Folders named like a save are not offered: there is nothing to load.
     for (std::string& nome : plataforma::ListarArquivos(pasta, "*.s07"))
         if (plataforma::ArquivoExiste(pasta / nome)) r.push_back(std::move(nome));

@@ -160,9 +160,14 @@ LeitorArquivo::~LeitorArquivo() {
 
 bool LeitorArquivo::Abrir(const std::filesystem::path& caminho) {
     if (fd_ >= 0) ::close(fd_);
-    fd_ = ::open(caminho.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd_ < 0) return false;
+    fd_ = -1;
+    // Only a regular file is read, and that is known before opening: opening
+    // a pipe or a device for reading may wait forever for a writer. The open
+    // itself never blocks, and what was opened is checked again.
     struct stat st {};
+    if (::stat(caminho.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    fd_ = ::open(caminho.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd_ < 0) return false;
     if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd_);
         fd_ = -1;

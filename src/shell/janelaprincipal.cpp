@@ -380,10 +380,15 @@ void JanelaPrincipal::MostrarFimDeTemporada() {
     // The screen reads the season's champions before the next season is made.
     auto* tela = new competitions::telas::TelaFimTemporada(*jogo_, this);
     antesdofim_ = std::make_unique<persistence::JogoAntesDoFim>(*jogo_);
-    competitions::FimDeTemporada(*jogo_);
+    const bool seguinte = competitions::FimDeTemporada(*jogo_);
     using competitions::telas::TelaFimTemporada;
     connect(tela, &TelaFimTemporada::salvar, this, &JanelaPrincipal::Salvar);
-    connect(tela, &TelaFimTemporada::continuar, this, [this] {
+    connect(tela, &TelaFimTemporada::continuar, this, [this, seguinte] {
+        // After the last season a game has, the season end is where it stays.
+        if (!seguinte) {
+            ia_.Aviso(competitions::TextoUltimaTemporada());
+            return;
+        }
         antesdofim_.reset();
         Seguir(management::ContinuarFimDeTemporada(*jogo_, ia_));
     });

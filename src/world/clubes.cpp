@@ -198,7 +198,9 @@ void CabecalhoParaTime(Jogo& jogo, int c, const std::optional<ArquivoTime>& arq)
     const bool personalizado = jogo.estado.paisprincipal == kPaisInternacional;
     if (arq) {
         const TCabecalhoTime& h = arq->cabecalho;
-        t.nivel = h.nivel;
+        // A level past the scale (a damaged or hand-made file) counts as the
+        // top one: the market's level windows and the saved game rely on it.
+        t.nivel = std::min<int>(h.nivel, kNivelMaximo);
         // A file cut short inside its header keeps the name the setup read.
         if (arq->CabecalhoInteiro() && !h.nome.empty()) t.nome = h.nome.view();
         t.corfundo = h.corfundo;

@@ -23,6 +23,9 @@ struct TDataCalendario {
     int competicao = -1; // 0 free date, -1 nothing on it
 };
 constexpr int kDatasPorTemporada = 148;
+// The last season a game has: its year (2006 + temporada) stays a
+// four-digit calendar year. Its season end opens no further season.
+constexpr int kTemporadaMaxima = 9999 - 2006;
 using Calendario = std::array<TDataCalendario, kDatasPorTemporada>;
 
 // The advance cycle's memory of the current date; not saved: a new game and

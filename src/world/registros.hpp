@@ -16,6 +16,7 @@ using i32 = std::int32_t;
 using u8 = std::uint8_t;
 
 constexpr int kTiposCompeticao = 10; // 0 friendly .. 9 Euro
+constexpr int kNivelMaximo = 25;     // a club's or a national team's level: 0..25
 
 #define PL_CAMPO(T, campo, deslocamento)                                                           \
     static_assert(offsetof(T, campo) == (deslocamento), #T "::" #campo " is misplaced")

@@ -64,6 +64,9 @@ void carregaselecoes(Jogo& jogo) {
         auto s = LerArquivoSelecao(pasta / nome);
         if (!s) continue;
         s->continente = ContinenteSelecao(s->pais);
+        // Levels past the scale (a damaged or hand-made file) are brought
+        // onto it: the team's strength and the saved game rely on it.
+        s->nivel = std::clamp<i32>(s->nivel, 0, kNivelMaximo);
         jogo.selecoes.push_back(*s);
     }
 }

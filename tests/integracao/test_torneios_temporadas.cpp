@@ -13,6 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include <map>
 #include <memory>
 
@@ -150,6 +153,23 @@ TEST_F(TorneiosTemporadas, AGameSavedOnATournamentDateLoadsOntoTheNationalTeamSc
     const management::Proximo p = management::EntrarNoJogo(lido, ninguem, true);
     EXPECT_EQ(p.tela, Tela::Selecao);
     EXPECT_EQ(p.time, selecao);
+
+    // A tournament record at odds with the tables is refused: a squad called
+    // up but marked as not (it would be called up again), a national team
+    // of nobody's.
+    const int h = static_cast<int>(std::find(std::begin(jogo->estado.torneio.selecoes),
+                                             std::end(jogo->estado.torneio.selecoes), selecao) -
+                                   std::begin(jogo->estado.torneio.selecoes));
+    ASSERT_LT(h, 6);
+    ASSERT_EQ(jogo->estado.torneio.convocou[h], 1);
+    for (const auto& estragar : std::initializer_list<std::function<void(Jogo&)>>{
+             [&](Jogo& j) { j.estado.torneio.convocou[h] = 0; },
+             [&](Jogo& j) { j.estado.humanos[h] = -1; }}) {
+        Jogo errado = *jogo;
+        estragar(errado);
+        EXPECT_EQ(persistence::DesserializarJogo(persistence::SerializarJogo(errado), lido),
+                  persistence::ResultadoCarga::Ilegivel);
+    }
 }
 
 TEST_F(TorneiosTemporadas, WithTheSecondHumansTeamOutTheFirstJogarGoesStraightToTheRunner) {

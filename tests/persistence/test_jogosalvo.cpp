@@ -87,6 +87,7 @@ Jogo JogoPequeno() {
     for (int c = 0; c < 6; ++c) j.tecnicos.push_back(NovoTecnico());
     TSelecao s;
     Padrao(s, 5);
+    s.nivel = 12;
     j.selecoes.push_back(s);
     TLiga l = NovaLiga(29);
     l.numdivisoes = 1;
