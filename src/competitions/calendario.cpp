@@ -86,13 +86,12 @@ bool MundialComecou(const Jogo& jogo) {
 
 } // namespace
 
-void MontarCalendario(Jogo& jogo) {
-    const TEstadoJogo& e = jogo.estado;
+Calendario CalendarioDaTemporada(const TEstadoJogo& e) {
     const int temporada = e.temporada;
     double dia = plataforma::CodificarData(2006 + temporada, 1, 1);
     while (plataforma::DiaDaSemana(dia) != kQuarta) dia += 1;
 
-    Calendario& c = jogo.calendario;
+    Calendario c;
     for (int n = 1; n <= kDatasPorTemporada; ++n) {
         c[n - 1] = {n, dia, kSemEvento};
         dia += n % 3 == 1 ? 1 : 3; // Wednesday, Thursday, Sunday
@@ -113,6 +112,11 @@ void MontarCalendario(Jogo& jogo) {
     if (e.copadomundo && temporada % 4 == 0 && temporada <= 192) MarcarSelecoes(c, kCopaDoMundo);
     if (e.copaamerica && temporada % 4 == 1 && temporada <= 193) MarcarSelecoes(c, kCopaAmerica);
     if (e.eurocopa && temporada % 4 == 2 && temporada <= 194) MarcarSelecoes(c, kEurocopa);
+    return c;
+}
+
+void MontarCalendario(Jogo& jogo) {
+    jogo.calendario = CalendarioDaTemporada(jogo.estado);
 }
 
 int CompeticaoDaData(const Jogo& jogo, int n) {

@@ -52,8 +52,7 @@ void ColocarTimesDaLiga(Jogo& jogo, const IndiceTimes& indice, int liga) {
     jogo.estado.numtimesligas += static_cast<i32>(lista.size());
 }
 
-InicioNovoJogo IniciarJogoDeClubes(Jogo& jogo, const IndiceTimes& indice,
-                                   const OpcoesNovoJogo& o) {
+InicioNovoJogo IniciarJogoDeClubes(Jogo& jogo, const IndiceTimes& indice, const OpcoesNovoJogo& o) {
     if (o.ligas.empty()) return InicioNovoJogo::SemLiga;
     for (int pais : o.ligas) jogo.ligas.push_back(NovaLiga(pais));
     TEstadoJogo& e = jogo.estado;
@@ -117,7 +116,9 @@ bool RemoverTecnicoHumano(Jogo& jogo, int humano) {
     if (humano < 0 || humano >= 6) return false;
     const int t = jogo.estado.humanos[humano];
     if (t < 0 || t >= static_cast<int>(jogo.tecnicos.size())) return false;
-    if (jogo.tecnicos[t].time >= 0) return false; // still coaching a club
+    // Still coaching a club, or a national team in the tournament (which
+    // would be left with nobody at its helm).
+    if (jogo.tecnicos[t].time >= 0 || jogo.tecnicos[t].treinaselecao) return false;
     TTecnico& tec = jogo.tecnicos[t];
     tec.nome = "";
     tec.time = -1;
