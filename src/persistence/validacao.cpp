@@ -218,10 +218,9 @@ bool TorneioValido(const Jogo& j) {
     for (const TConvocado& c : j.convocados)
         if (!Entre(c.jogador, 1, t.numjogadores - 1) || !Entre(c.time, -1, t.numtimes - 1))
             return false;
-    // A national team coached by nobody, or a squad already called up that
-    // its coach would be asked to call up again, is not a game we wrote.
-    // Each human national team has its coach, who knows he coaches it, and
-    // no other coach thinks he does.
+    // A national team coached by nobody, or by a coach who does not know it,
+    // a coach who thinks he coaches one he has not, or a squad already called
+    // up that its coach would be asked to call up again: not a game we wrote.
     std::vector<char> treina(j.tecnicos.size(), 0);
     for (int h = 0; h < 6; ++h) {
         if (!Entre(t.convocou[h], 0, 1)) return false;
