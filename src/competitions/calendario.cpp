@@ -98,10 +98,9 @@ double DiaDaData(int temporada, int n) {
     return dia + 7 * (k / 3) + (k % 3 == 0 ? 0 : k % 3 == 1 ? 1 : 4);
 }
 
-void MontarCalendario(Jogo& jogo) {
-    const TEstadoJogo& e = jogo.estado;
+Calendario CalendarioDaTemporada(const TEstadoJogo& e) {
     const int temporada = e.temporada;
-    Calendario& c = jogo.calendario;
+    Calendario c;
     for (int n = 1; n <= kDatasPorTemporada; ++n)
         c[n - 1] = {n, DiaDaData(temporada, n), kSemEvento};
 
@@ -120,6 +119,11 @@ void MontarCalendario(Jogo& jogo) {
     if (e.copadomundo && temporada % 4 == 0 && temporada <= 192) MarcarSelecoes(c, kCopaDoMundo);
     if (e.copaamerica && temporada % 4 == 1 && temporada <= 193) MarcarSelecoes(c, kCopaAmerica);
     if (e.eurocopa && temporada % 4 == 2 && temporada <= 194) MarcarSelecoes(c, kEurocopa);
+    return c;
+}
+
+void MontarCalendario(Jogo& jogo) {
+    jogo.calendario = CalendarioDaTemporada(jogo.estado);
 }
 
 int CompeticaoDaData(const Jogo& jogo, int n) {

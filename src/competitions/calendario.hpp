@@ -26,6 +26,7 @@ enum Competicao : int {
 // Builds the 148 dates of season `temporada` (year 2006 + temporada) for the
 // game mode and the competitions switched on.
 void MontarCalendario(world::Jogo& jogo);
+world::Calendario CalendarioDaTemporada(const world::TEstadoJogo& estado);
 
 // The day of date n (1..148) of season `temporada`, as MontarCalendario lays
 // them out (Wednesday, Thursday, Sunday from the year's first Wednesday);

@@ -144,7 +144,9 @@ bool RemoverTecnicoHumano(Jogo& jogo, int humano) {
     if (humano < 0 || humano >= 6) return false;
     const int t = jogo.estado.humanos[humano];
     if (t < 0 || t >= static_cast<int>(jogo.tecnicos.size())) return false;
-    if (jogo.tecnicos[t].time >= 0) return false; // still coaching a club
+    // Still coaching a club, or a national team in the tournament (which
+    // would be left with nobody at its helm).
+    if (jogo.tecnicos[t].time >= 0 || jogo.tecnicos[t].treinaselecao) return false;
     TTecnico& tec = jogo.tecnicos[t];
     tec.nome = "";
     tec.time = -1;

@@ -78,10 +78,10 @@ void EscolherTime(world::Jogo& jogo, int humano, int time, const std::string& no
 void OrdenarHumanos(world::Jogo& jogo);
 
 // The dialog of the human coaches during a game. Removing is allowed only
-// for a coach without a club (the dialog shows text 840 otherwise): his record
-// is freed and his slot emptied. Adding takes the first free coach record as a
-// human coach without a club, in the first free slot; -1 when there is no
-// free slot or record.
+// for a coach without a club or national team (the dialog shows text 840
+// otherwise): his record is freed and his slot emptied. Adding takes the
+// first free coach record as a human coach without a club, in the first free
+// slot; -1 when there is no free slot or record.
 bool RemoverTecnicoHumano(world::Jogo& jogo, int humano);
 int AdicionarTecnicoHumano(world::Jogo& jogo, const std::string& nome);
 

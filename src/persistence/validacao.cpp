@@ -3,12 +3,14 @@
 // text, a game that fails them is not saved.
 #include "persistence/validacao.hpp"
 
+#include "competitions/calendario.hpp"
 #include "competitions/torneios.hpp"
 #include "management/estadio.hpp"
 #include "management/invariantes.hpp"
 
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace persistence {
 
@@ -50,13 +52,38 @@ bool EstadoValido(const Jogo& j) {
     // Settings that pick tables and countries, and the competitions' progress
     // counters: far-off values would run the rules off their tables or
     // overflow as they count on.
-    if (!Entre(e.divisoesporliga, 0, 4) || !Entre(e.paisprincipal, 0, kPaisesListas - 1))
-        return false;
+    if (!Entre(e.paisprincipal, 0, kPaisesListas - 1)) return false;
     const TContadores& k = e.contadores;
     for (i32 v : {k.rodadaliga, k.turnoliga, k.fasecopa, k.turnocopa, k.rodadaestadual,
                   k.turnoestadual, k.fasecontinental[0], k.fasecontinental[1],
                   k.turnocontinental[0], k.turnocontinental[1], k.fasetorneio})
         if (!Entre(v, 0, kContadorMaximo)) return false;
+    return true;
+}
+
+// The date the game stands on is one the cycle stops at: a date of the
+// season's calendar with the competition played on it, or the last date once
+// the season is over (-1).
+bool DataValida(const TEstadoJogo& e) {
+    if (e.tipo < 0) return e.dataatual == kDatasPorTemporada;
+    return e.dataatual >= 1 &&
+           competitions::CalendarioDaTemporada(e)[e.dataatual - 1].competicao == e.tipo;
+}
+
+// The leagues laid out as the setting says: one or two divisions of 20 clubs,
+// or two to four of 10 (fewer when the country has fewer clubs).
+bool LigasValidas(const Jogo& j) {
+    const i32 modo = j.estado.divisoesporliga;
+    if (modo != 2 && modo != 4) return false;
+    const int pordivisao = modo == 2 ? 20 : 10;
+    for (const TLiga& l : j.ligas) {
+        if (!Entre(l.numdivisoes, modo == 2 ? 1 : 2, modo)) return false;
+        for (int d = 0; d < 4; ++d)
+            for (int s = 0; s < 20; ++s)
+                if ((d >= l.numdivisoes || s >= pordivisao) &&
+                    (l.divisoes[d][s] != -1 || l.ordem[d][s] != -1))
+                    return false;
+    }
     return true;
 }
 
@@ -191,17 +218,32 @@ bool TorneioValido(const Jogo& j) {
     for (const TConvocado& c : j.convocados)
         if (!Entre(c.jogador, 1, t.numjogadores - 1) || !Entre(c.time, -1, t.numtimes - 1))
             return false;
-    // A national team coached by nobody, or a squad already called up that
-    // its coach would be asked to call up again, is not a game we wrote.
+    // A national team coached by nobody, or by a coach who does not know it,
+    // a coach who thinks he coaches one he has not, or a squad already called
+    // up that its coach would be asked to call up again: not a game we wrote.
+    std::vector<char> treina(j.tecnicos.size(), 0);
     for (int h = 0; h < 6; ++h) {
         if (!Entre(t.convocou[h], 0, 1)) return false;
         const i32 s = t.selecoes[h];
         if (s < 0) continue;
-        if (j.estado.humanos[h] < 0) return false;
+        const i32 k = j.estado.humanos[h];
+        if (k < 0 || treina[k]++) return false;
         if (!t.convocou[h])
             for (const TConvocado& c : j.convocados)
                 if (j.jogadores[c.jogador].time == s) return false;
     }
+    for (std::size_t k = 0; k < j.tecnicos.size(); ++k)
+        if (j.tecnicos[k].treinaselecao != treina[k]) return false;
+    return true;
+}
+
+// Mail names players of the clubs, never a tournament's own players, who go
+// when it ends (the tournament record is checked first).
+bool EmailsValidos(const Jogo& j) {
+    const i32 reais = j.estado.torneio.codigo != 0 ? j.estado.torneio.numjogadores
+                                                   : static_cast<i32>(j.jogadores.size());
+    for (const TEmail& m : j.emails)
+        if (!Entre(m.jogador, 0, reais - 1)) return false;
     return true;
 }
 
@@ -209,7 +251,9 @@ bool TorneioValido(const Jogo& j) {
 
 bool JogoAceitavel(const Jogo& j) {
     if (j.estado.marcador != 2007 || j.jogadores.empty() || j.historicos.empty()) return false;
-    if (!EstadoValido(j) || !RegistrosValidos(j) || !TorneioValido(j)) return false;
+    if (!EstadoValido(j) || !DataValida(j.estado) || !LigasValidas(j) || !RegistrosValidos(j) ||
+        !TorneioValido(j) || !EmailsValidos(j))
+        return false;
     // What holds wherever the game can be saved holds in the file, or the
     // file is not a game we wrote (or was tampered with).
     return management::VerificarInvariantes(j).empty();

@@ -390,7 +390,9 @@ TEST(FimDeTemporada, KeepsTheTopScorerOfFewerMatchesAndTheSaveCarriesThem) {
     ASSERT_EQ(de(1, kPais, 1).size(), 1u);
     EXPECT_EQ(de(1, kPais, 1)[0].jogador, a[3]);
 
-    // As in any saved game: squads counted, the human's coach record his.
+    // As in any saved game: squads counted, the human's coach record his;
+    // the season over.
+    jogo.estado.tipo = -1;
     jogo.estado.numhumanos = 1;
     jogo.estado.humanos[0] = jogo.times[m.humano].tecnico;
     jogo.tecnicos[m.humano].humano = 1;

@@ -12,8 +12,9 @@ using namespace world;
 namespace {
 void Pais(const apoio::PastaTemporaria& pasta, int pais, int n, int nivel) {
     for (int i = 0; i < n; ++i)
-        apoio::GravarTime(pasta, apoio::MontarTime(pais, nivel - i / 4,
-                                                   "C" + std::to_string(pais) + "_" + std::to_string(i)));
+        apoio::GravarTime(pasta,
+                          apoio::MontarTime(pais, nivel - i / 4,
+                                            "C" + std::to_string(pais) + "_" + std::to_string(i)));
 }
 } // namespace
 
@@ -155,6 +156,11 @@ TEST(TecnicosHumanos, OnlyACoachWithoutAClubLeavesAndANewOneTakesTheFirstFreeRec
 
     EXPECT_FALSE(competitions::RemoverTecnicoHumano(jogo, 0)); // the dialog shows text 840
     EXPECT_EQ(jogo.estado.humanos[0], 0);
+    // Out of his club but still at his national team's helm in the tournament.
+    jogo.tecnicos[1].treinaselecao = 1;
+    EXPECT_FALSE(competitions::RemoverTecnicoHumano(jogo, 1));
+    EXPECT_EQ(jogo.estado.humanos[1], 1);
+    jogo.tecnicos[1].treinaselecao = 0;
     EXPECT_TRUE(competitions::RemoverTecnicoHumano(jogo, 1));
     EXPECT_EQ(jogo.estado.humanos[1], -1);
     EXPECT_TRUE(jogo.tecnicos[1].nome.empty());

@@ -441,6 +441,8 @@ TEST(Torneios, ATournamentInProgressSurvivesSaveAndLoadAndAHostileOneIsRefused) 
     PrepararTorneioDaTemporada(jogo);
     for (double dia : DatasDaCompeticao(jogo, kCopaDoMundo))
         if (jogo.estado.contadores.fasetorneio < 5) JogarData(jogo, kCopaDoMundo, dia);
+    jogo.estado.dataatual = 78; // saved on one of its dates
+    jogo.estado.tipo = kCopaDoMundo;
     const auto bytes = persistence::SerializarJogo(jogo);
     Jogo lido;
     ASSERT_EQ(persistence::DesserializarJogo(bytes, lido), persistence::ResultadoCarga::Ok);

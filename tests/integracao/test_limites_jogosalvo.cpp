@@ -97,6 +97,19 @@ TEST_F(LimitesJogoSalvo, EachBoundLoadsJustInsideAndIsRefusedAndNotSavedJustOuts
         {"evolucao", [](Jogo& j, i32 v) { Jogador(j).evolucao = v ? -INFINITY : 0.9f; }, 0, 1},
         {"rodada", [](Jogo& j, i32 v) { j.estado.contadores.rodadaliga = v; },
          persistence::kContadorMaximo, persistence::kContadorMaximo + 1},
+        // The date and its competition as the calendar has them: no European
+        // championship in the first season, nothing on date 1.
+        {"tipo", [](Jogo& j, i32 v) { j.estado.tipo = v; }, base->estado.tipo, 9},
+        {"dataatual", [](Jogo& j, i32 v) { j.estado.dataatual = v; }, base->estado.dataatual, 1},
+        {"fim da temporada", [](Jogo& j, i32 v) { j.estado.tipo = -1, j.estado.dataatual = v; },
+         kDatasPorTemporada, kDatasPorTemporada - 1},
+        // Four divisions of 10 clubs, not two of 20.
+        {"divisoesporliga", [](Jogo& j, i32 v) { j.estado.divisoesporliga = v; }, 4, 2},
+        // The season's tournament is drawn: its own players follow the clubs'.
+        {"jogador do email",
+         [](Jogo& j, i32 v) { j.emails.front().jogador = j.estado.torneio.numjogadores - 1 + v; },
+         0, 1},
+        {"jogador do email", [](Jogo& j, i32 v) { j.emails.front().jogador = v; }, 0, -1},
     };
     const auto arquivo = pasta / "limite.s07";
     const auto anterior = persistence::SerializarJogo(*base);

@@ -156,7 +156,9 @@ TEST_F(TorneiosTemporadas, AGameSavedOnATournamentDateLoadsOntoTheNationalTeamSc
 
     // A tournament record at odds with the tables is refused: a squad called
     // up but marked as not (it would be called up again), a national team
-    // of nobody's.
+    // of nobody's, or of a coach who does not know it or of another one, a
+    // tournament's date where the calendar has none, mail about a player who
+    // goes with the tournament.
     const int h = static_cast<int>(std::find(std::begin(jogo->estado.torneio.selecoes),
                                              std::end(jogo->estado.torneio.selecoes), selecao) -
                                    std::begin(jogo->estado.torneio.selecoes));
@@ -164,7 +166,14 @@ TEST_F(TorneiosTemporadas, AGameSavedOnATournamentDateLoadsOntoTheNationalTeamSc
     ASSERT_EQ(jogo->estado.torneio.convocou[h], 1);
     for (const auto& estragar : std::initializer_list<std::function<void(Jogo&)>>{
              [&](Jogo& j) { j.estado.torneio.convocou[h] = 0; },
-             [&](Jogo& j) { j.estado.humanos[h] = -1; }}) {
+             [&](Jogo& j) { j.estado.humanos[h] = -1; },
+             [&](Jogo& j) { j.tecnicos[j.estado.humanos[h]].treinaselecao = 0; },
+             [&](Jogo& j) { j.tecnicos[j.estado.humanos[h] == 0 ? 1 : 0].treinaselecao = 1; },
+             [&](Jogo& j) { j.estado.dataatual = 1; },
+             [&](Jogo& j) {
+                 j.emails.push_back(j.emails.front());
+                 j.emails.back().jogador = j.estado.torneio.numjogadores;
+             }}) {
         Jogo errado = *jogo;
         estragar(errado);
         EXPECT_EQ(persistence::DesserializarJogo(persistence::SerializarJogo(errado), lido),

@@ -370,7 +370,7 @@ TEST(Emails, MailboxSurvivesSaveAndLoad) {
     std::memset(&zero, 0, sizeof zero);
     c.jogo.financas.assign(c.jogo.times.size(), zero); // as every loaded game has them
     // As a game is wherever it is saved: squads counted, the human's coach
-    // record at his club.
+    // record at his club, the leagues in divisions of 10.
     const auto porTime = JogadoresPorTime(c.jogo);
     for (std::size_t t = 0; t < c.jogo.times.size(); ++t)
         ContarElenco(c.jogo, static_cast<int>(t), porTime[t]);
@@ -380,6 +380,7 @@ TEST(Emails, MailboxSurvivesSaveAndLoad) {
     c.jogo.tecnicos.push_back(k);
     c.jogo.times[c.humano].tecnico = static_cast<i32>(c.jogo.tecnicos.size()) - 1;
     c.jogo.estado.humanos[0] = c.jogo.times[c.humano].tecnico;
+    c.jogo.estado.divisoesporliga = 4;
     const std::vector<unsigned char> primeiro = persistence::SerializarJogo(c.jogo);
     Jogo lido;
     ASSERT_EQ(persistence::DesserializarJogo(primeiro, lido), persistence::ResultadoCarga::Ok);

@@ -41,7 +41,7 @@ Jogo JogoPequeno() {
     Jogo j;
     TEstadoJogo& e = j.estado;
     e.temporada = 2;
-    e.dataatual = 40;
+    e.dataatual = 45;
     e.tipo = 1;
     e.divisoesporliga = 4;
     e.copanacional = 1;
@@ -90,7 +90,7 @@ Jogo JogoPequeno() {
     s.nivel = 12;
     j.selecoes.push_back(s);
     TLiga l = NovaLiga(29);
-    l.numdivisoes = 1;
+    l.numdivisoes = 2;
     l.numtimes = 3;
     for (int c = 0; c < 3; ++c) l.divisoes[0][c] = l.ordem[0][c] = c;
     j.ligas.push_back(l);
@@ -142,7 +142,8 @@ Jogo JogoPequeno() {
         t.comprador = 2;
         t.preco &= 0xfffff;
     }
-    for (std::size_t i = 0; i < j.emails.size(); ++i) j.emails[i].clube = static_cast<i32>(i);
+    for (std::size_t i = 0; i < j.emails.size(); ++i)
+        j.emails[i].clube = static_cast<i32>(i), j.emails[i].jogador = 1 + static_cast<i32>(i);
     for (TAmistoso& a : j.amistosos) a.mandante = 0, a.visitante = 2, a.jogado = 1;
     j.gerador.Semear(12345);
     for (int i = 0; i < 5; ++i) j.Aleatorio(100);
@@ -315,7 +316,8 @@ TEST(JogoSalvo, SaveLoadSaveGivesTheSameBytes) {
 TEST(JogoSalvo, TheGameKeptAsTheSeasonEndedIsWhatASaveThereWrites) {
     apoio::PastaTemporaria pasta;
     Jogo jogo = JogoPequeno();
-    jogo.estado.tipo = -1; // after the last date
+    jogo.estado.dataatual = kDatasPorTemporada; // after the last date
+    jogo.estado.tipo = -1;
     jogo.estado.arquivo.set("fim.s07");
     ASSERT_TRUE(salvajogo(jogo));
     const Bytes esperado = pasta.Ler("sav/fim.s07");
@@ -347,6 +349,8 @@ TEST(JogoSalvo, TheGameKeptAsTheSeasonEndedIsWhatASaveThereWrites) {
 TEST(JogoSalvo, FileHoldsTheDescriptionAtTheListedOffsets) {
     apoio::PastaTemporaria pasta;
     Jogo jogo = JogoPequeno();
+    jogo.estado.continental1 = 1;
+    jogo.estado.dataatual = 41; // a continental date
     jogo.estado.tipo = 4;
     jogo.tecnicos[0].nome.set("Um Treinador De Nome Muito Comprido");
     jogo.estado.arquivo.set("minha.s07");
@@ -576,6 +580,8 @@ TEST(JogoSalvo, LoadDialogListsDescribesAndDeletes) {
                          "a A",
                          "329=Copa B", "357=Arquivo inv\xe1lido"});
     Jogo jogo = JogoPequeno();
+    jogo.estado.continental1 = 1;
+    jogo.estado.dataatual = 41; // a continental date
     jogo.estado.tipo = 4;
     jogo.times[0].nome.set("S\xe3o Bento");
     jogo.estado.arquivo.set("b.s07");
@@ -594,10 +600,10 @@ TEST(JogoSalvo, LoadDialogListsDescribesAndDeletes) {
     EXPECT_TRUE(d->valido);
     EXPECT_EQ(d->tecnico, "Treinador 0");
     EXPECT_EQ(d->time, "São Bento");
-    // The game's date, from the season and the date number alone: date 40
-    // of 2008 is the Wednesday of the fourteenth week from 2 January.
+    // The game's date, from the season and the date number alone: date 41
+    // of 2008 is the Thursday of the fourteenth week from 2 January.
     EXPECT_EQ(d->ano, 2008);
-    EXPECT_EQ(std::pair(d->mes, d->dia), std::pair(4, 2));
+    EXPECT_EQ(std::pair(d->mes, d->dia), std::pair(4, 3));
     EXPECT_EQ(d->proximo, "Taça A/Copa B");
 
     // A season or a date the load would refuse: no description, no crash.
@@ -613,6 +619,7 @@ TEST(JogoSalvo, LoadDialogListsDescribesAndDeletes) {
     // After the last date, by a coach without a club.
     Jogo fim = JogoPequeno();
     fim.estado.tipo = -1;
+    fim.estado.dataatual = kDatasPorTemporada;
     fim.estado.numhumanos = 0;
     fim.estado.timeshumanos[0] = -1;
     fim.times[0].humano = 0;

@@ -349,10 +349,13 @@ TEST(DialogoCarregar, ListsDescribesAndDeletesSavedGames) {
     GravarBytes(persistence::PastaSav() / "antigo.s07", outro);
     GravarBytes(persistence::PastaSav() / "curto.s07", {'a', 'b'});
 
-    // A later date of the next season, for a second row with a date of its own.
+    // A later league date before the season's tournament, for a second row
+    // with a date of its own.
     world::Jogo depois = *jogo;
-    depois.estado.temporada = 3;
-    depois.estado.dataatual = 100;
+    int n = 50;
+    while (depois.calendario[n - 1].competicao != 1) ++n;
+    depois.estado.dataatual = n;
+    depois.estado.tipo = 1;
     depois.estado.arquivo.set("depois.s07");
     ASSERT_TRUE(persistence::salvajogo(depois));
 
@@ -373,7 +376,7 @@ TEST(DialogoCarregar, ListsDescribesAndDeletesSavedGames) {
     EXPECT_EQ(linha->text(1), data);
     EXPECT_EQ(linha->text(2), ui::Q(time.nome.view()));
     EXPECT_EQ(linha->text(3), QStringLiteral("Tecnico 1"));
-    const auto dia100 = plataforma::DecodificarData(competitions::DiaDaData(3, 100));
+    const auto dia100 = plataforma::DecodificarData(competitions::DiaDaData(1, n));
     EXPECT_EQ(lista->findItems(QStringLiteral("depois.s07"), Qt::MatchExactly, 0).front()->text(1),
               QDate(dia100.ano, dia100.mes, dia100.dia).toString(QStringLiteral("dd/MM/yyyy")));
     for (const char* ilegivel : {"antigo.s07", "curto.s07"}) {
