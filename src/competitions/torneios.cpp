@@ -29,7 +29,6 @@ using namespace world;
 
 namespace {
 
-constexpr int kSemTime = -1;
 
 // The hosts of the World Cup, one after the other.
 const std::vector<int> kSedes = {97,  3,  72, 29, 11,  65, 104, 68, 131,

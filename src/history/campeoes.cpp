@@ -78,7 +78,8 @@ void ColocacoesPassadas(const Jogo& jogo, int time, std::vector<TemporadaDoClube
         const TabelaDaTemporada& t = tabelas[s - 1];
         // The season being played has met only part of its division yet.
         if (t.empty() || s == jogo.estado.temporada) continue;
-        const auto [campeao, divisao] = Titulo(jogo, t, s, 1);
+        const auto titulo = Titulo(jogo, t, s, 1);
+        const int campeao = titulo.first, divisao = titulo.second;
         const int vice = Titulo(jogo, t, s, 2).first;
         auto ordem = [&](int c) { return c == campeao ? 0 : c == vice ? 1 : 2; };
         std::vector<competitions::TLinhaTabela> linhas;
