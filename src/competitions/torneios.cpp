@@ -29,7 +29,6 @@ using namespace world;
 
 namespace {
 
-
 // The hosts of the World Cup, one after the other.
 const std::vector<int> kSedes = {97,  3,  72, 29, 11,  65, 104, 68, 131,
                                  107, 49, 1,  14, 154, 85, 42,  9,  129};
