@@ -686,6 +686,12 @@ int SelecaoDoHumano(const Jogo& jogo, int humano) {
     return EhSelecaoDoTorneio(jogo, c) ? c : -1;
 }
 
+int HumanoDaSelecao(const Jogo& jogo, int selecao) {
+    for (int h = 0; h < 6; ++h)
+        if (selecao >= 0 && SelecaoDoHumano(jogo, h) == selecao) return h;
+    return -1;
+}
+
 bool Convocavel(const Jogo& jogo, int selecao, int jogador) {
     if (!EhSelecaoDoTorneio(jogo, selecao) || !jogo.JogadorValido(jogador)) return false;
     const TJogador& j = jogo.jogadores[jogador];

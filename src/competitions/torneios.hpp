@@ -61,6 +61,8 @@ bool ConviteDevido(const world::Jogo& jogo, int humano);
 bool AceitarSelecao(world::Jogo& jogo, int humano, int selecao);
 // The national team of human number `humano`, -1 none.
 int SelecaoDoHumano(const world::Jogo& jogo, int humano);
+// The human number coaching national team `selecao`, -1 none.
+int HumanoDaSelecao(const world::Jogo& jogo, int selecao);
 
 // Call-ups. A player the search may list: of the team's country, with a real
 // club.

@@ -45,10 +45,8 @@ void JanelaPrincipal::MostrarSelecao(const management::Proximo& p) {
     pilha_->setCurrentWidget(selecao_);
     // Several humans at one keyboard (with a club or not): the coach of the
     // team is named first.
-    int tecnico = -1;
-    for (int h = 0; h < 6; ++h)
-        if (competitions::SelecaoDoHumano(*jogo_, h) == p.time) tecnico = jogo_->estado.humanos[h];
-    if (TrocarTeclado(tecnico)) selecao_->AnunciarVez();
+    const int h = competitions::HumanoDaSelecao(*jogo_, p.time);
+    if (TrocarTeclado(h >= 0 ? jogo_->estado.humanos[h] : -1)) selecao_->AnunciarVez();
 }
 
 void JanelaPrincipal::JogarSelecao() {

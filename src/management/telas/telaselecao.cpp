@@ -140,10 +140,9 @@ QWidget* TelaSelecao::MontarVez() {
 
 void TelaSelecao::AnunciarVez() {
     QString tecnico;
-    for (int h = 0; h < 6; ++h)
-        if (Time() >= 0 && competitions::SelecaoDoHumano(jogo_, h) == Time() &&
-            jogo_.TecnicoValido(jogo_.estado.humanos[h]))
-            tecnico = ui::Q(jogo_.tecnicos[jogo_.estado.humanos[h]].nome.view());
+    if (const int h = competitions::HumanoDaSelecao(jogo_, Time());
+        h >= 0 && jogo_.TecnicoValido(jogo_.estado.humanos[h]))
+        tecnico = ui::Q(jogo_.tecnicos[jogo_.estado.humanos[h]].nome.view());
     textovez_->setText(
         QStringLiteral("Vez de %1\n%2")
             .arg(tecnico, Time() >= 0 ? ui::Q(jogo_.times[Time()].nome.view()) : QString()));

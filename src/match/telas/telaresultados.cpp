@@ -48,10 +48,7 @@ bool Torneio(int codigo) {
 // A human's club, or the national team a human coaches in the tournament.
 bool Humano(const Jogo& jogo, int clube) {
     if (!jogo.TimeValido(clube)) return false;
-    if (jogo.times[clube].humano) return true;
-    for (int h = 0; h < 6; ++h)
-        if (competitions::SelecaoDoHumano(jogo, h) == clube) return true;
-    return false;
+    return jogo.times[clube].humano || competitions::HumanoDaSelecao(jogo, clube) >= 0;
 }
 
 // The first human's side on the date: his national team on a tournament
