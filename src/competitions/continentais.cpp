@@ -6,7 +6,7 @@
 #include "competitions/confrontos.hpp"
 #include "competitions/copa.hpp"
 #include "competitions/rodadas.hpp"
-#include "history/historico.hpp"
+#include "competitions/historico.hpp"
 #include "match/penaltis.hpp"
 #include "world/paises.hpp"
 
@@ -189,8 +189,8 @@ void LimparGrupos(TEstadoJogo& e) {
 
 void Registrar(Jogo& jogo, int competicao, int campeao, int vice, int regiao) {
     Flag(jogo.times[campeao], competicao) = 0;
-    history::RegistrarColocacao(jogo, competicao, campeao, regiao, 1, -1);
-    if (ClubeValido(jogo, vice)) history::RegistrarColocacao(jogo, competicao, vice, regiao, 2, -1);
+    competitions::RegistrarColocacao(jogo, competicao, campeao, regiao, 1, -1);
+    if (ClubeValido(jogo, vice)) competitions::RegistrarColocacao(jogo, competicao, vice, regiao, 2, -1);
 }
 
 // The groups are over: third and fourth go home, the last 16 is filled.
@@ -210,7 +210,7 @@ void EncerrarGrupos(Jogo& jogo, int competicao, int regiao) {
             if (k < 2) continue;
             Flag(jogo.times[c], competicao) = 0;
             if (c < jogo.estado.numtimesligas)
-                history::RegistrarCampanha(jogo, c, 3, competicao, regiao);
+                competitions::RegistrarCampanha(jogo, c, 3, competicao, regiao);
         }
     }
     // Runner-up at home first; group g's winner meets the runner-up of the
@@ -226,7 +226,7 @@ void EncerrarGrupos(Jogo& jogo, int competicao, int regiao) {
 void EncerrarFase(Jogo& jogo, int competicao, int regiao, int fase) {
     const Fase f = FaseDoMataMata(jogo, competicao, regiao, fase);
     if (fase == 7) {
-        if (history::CampeaoDe(jogo, competicao, regiao, jogo.estado.temporada) >= 0) return;
+        if (competitions::CampeaoDe(jogo, competicao, regiao, jogo.estado.temporada) >= 0) return;
         const int campeao = Vencedor(jogo, f[0]);
         if (campeao < 0) return;
         const TPartida& ida = jogo.partidas[f[0].ida];
@@ -339,7 +339,7 @@ std::vector<int> ListaDeClassificacao(const Jogo& jogo, int liga, int temporada)
     for (int k = 0; k < vagas; ++k)
         if (ClubeValido(jogo, l.ordem[0][k])) ordem.push_back(l.ordem[0][k]);
     const int copa =
-        jogo.estado.copanacional ? history::CampeaoDe(jogo, kCopaNacional, l.pais, temporada) : -1;
+        jogo.estado.copanacional ? competitions::CampeaoDe(jogo, kCopaNacional, l.pais, temporada) : -1;
     auto por = [&](int c) {
         if (r.size() < 8 && ClubeValido(jogo, c) && std::find(r.begin(), r.end(), c) == r.end())
             r.push_back(c);

@@ -3,7 +3,7 @@
 #include "competitions/confrontos.hpp"
 
 #include "competitions/calendario.hpp"
-#include "history/historico.hpp"
+#include "competitions/historico.hpp"
 #include "match/penaltis.hpp"
 
 #include <utility>
@@ -89,7 +89,7 @@ bool FaseEncerrada(const Jogo& jogo, const FaseDaCopa& f, int fase) {
 }
 
 bool CampeaoRegistrado(const Jogo& jogo, int liga) {
-    return history::CampeaoDe(jogo, kCopaNacional, jogo.ligas[liga].pais, jogo.estado.temporada) >=
+    return competitions::CampeaoDe(jogo, kCopaNacional, jogo.ligas[liga].pais, jogo.estado.temporada) >=
            0;
 }
 
@@ -106,9 +106,9 @@ void AvancarFaseDaCopa(Jogo& jogo, int liga, int fase) {
         const int vice = ida.mandante == campeao ? ida.visitante : ida.mandante;
         const int pais = jogo.ligas[liga].pais;
         jogo.times[campeao].jogacopa = 0;
-        history::RegistrarColocacao(jogo, kCopaNacional, campeao, pais, 1, -1);
+        competitions::RegistrarColocacao(jogo, kCopaNacional, campeao, pais, 1, -1);
         if (ClubeValido(jogo, vice))
-            history::RegistrarColocacao(jogo, kCopaNacional, vice, pais, 2, -1);
+            competitions::RegistrarColocacao(jogo, kCopaNacional, vice, pais, 2, -1);
         return;
     }
     const FaseDaCopa proxima = Fase(jogo, liga, fase + 1);
@@ -334,7 +334,7 @@ int CampeaoDaCopa(const Jogo& jogo, int liga) {
     const Confronto final = Fase(jogo, liga, kUltimaFase)[0];
     if (Completo(jogo, final)) return Vencedor(jogo, final);
     // A final without an opponent is settled when its phase is advanced.
-    return history::CampeaoDe(jogo, kCopaNacional, jogo.ligas[liga].pais, jogo.estado.temporada);
+    return competitions::CampeaoDe(jogo, kCopaNacional, jogo.ligas[liga].pais, jogo.estado.temporada);
 }
 
 } // namespace competitions

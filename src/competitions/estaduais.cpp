@@ -3,7 +3,7 @@
 #include "competitions/calendario.hpp"
 #include "competitions/classificacao.hpp"
 #include "competitions/rodadas.hpp"
-#include "history/historico.hpp"
+#include "competitions/historico.hpp"
 #include "match/penaltis.hpp"
 
 #include <algorithm>
@@ -131,7 +131,7 @@ void CriarFinal(Jogo& jogo, int estado, const std::vector<double>& datas) {
         const auto grupo = g == 0 ? ordem : ClassificarGrupo(jogo, kEstadual, Slots(e, g));
         for (std::size_t k = g == 0 ? 2 : 0; k < grupo.size(); ++k) {
             jogo.times[grupo[k]].jogaestadual = 0;
-            history::RegistrarCampanha(jogo, grupo[k], static_cast<int>(k + 1), kEstadual, g + 1);
+            competitions::RegistrarCampanha(jogo, grupo[k], static_cast<int>(k + 1), kEstadual, g + 1);
         }
     }
 }
@@ -164,8 +164,8 @@ void DecidirFinal(Jogo& jogo, int estado) {
         vencedor = ida.penaltismandante > ida.penaltisvisitante ? a : b;
     }
     const int perdedor = vencedor == a ? b : a;
-    history::RegistrarColocacao(jogo, kEstadual, vencedor, estado, 1, -1);
-    history::RegistrarColocacao(jogo, kEstadual, perdedor, estado, 2, -1);
+    competitions::RegistrarColocacao(jogo, kEstadual, vencedor, estado, 1, -1);
+    competitions::RegistrarColocacao(jogo, kEstadual, perdedor, estado, 2, -1);
     e.campeao = vencedor;
     e.encerrado = 1;
     jogo.times[a].jogaestadual = 0;

@@ -5,7 +5,7 @@
 #include "competitions/novojogo.hpp"
 #include "competitions/rodadas.hpp"
 #include "competitions/torneios.hpp"
-#include "management/emails.hpp"
+#include "world/emails.hpp"
 #include "world/arbitros.hpp"
 #include "world/clubes.hpp"
 #include "world/nomescompeticoes.hpp"
@@ -92,7 +92,7 @@ void InicializarJogo(Jogo& jogo, const std::function<void(int)>& progresso) {
     PrepararTorneioDaTemporada(jogo);
     EscolherArbitrosTemporada(jogo);
     for (int c : e.timeshumanos)
-        if (c >= 0) management::PostarEmail(jogo, c, management::kEmailBoasVindas, 0);
+        if (c >= 0) world::PostarEmail(jogo, c, world::kEmailBoasVindas, 0);
     avisar(100);
 }
 

@@ -2,7 +2,7 @@
 #include "competitions/calendario.hpp"
 #include "competitions/continentais.hpp"
 #include "competitions/rodadas.hpp"
-#include "history/historico.hpp"
+#include "competitions/historico.hpp"
 
 #include <algorithm>
 #include <utility>
@@ -76,8 +76,8 @@ bool MundialSorteado(const Jogo& jogo) {
 bool SortearMundial(Jogo& jogo) {
     const int temporada = jogo.estado.temporada;
     int c[6];
-    c[0] = history::CampeaoDe(jogo, kContinental1, 1, temporada);
-    c[1] = history::CampeaoDe(jogo, kContinental1, 2, temporada);
+    c[0] = competitions::CampeaoDe(jogo, kContinental1, 1, temporada);
+    c[1] = competitions::CampeaoDe(jogo, kContinental1, 2, temporada);
     c[2] = Ou(PorFaixa(jogo, jogo.Aleatorio(100), {{50, 107}, {90, 9}, {95, 43}, {100, 49}}),
               Primeiro(jogo, 107));
     c[3] = Ou(PorFaixa(jogo, jogo.Aleatorio(100), {{30, 57}, {60, 129}, {90, 1}, {100, 190}}),
@@ -136,7 +136,7 @@ void AvancarMundial(Jogo& jogo) {
             const int perdedor = Perdedor(p[k]);
             if (!ClubeValido(jogo, perdedor)) continue;
             jogo.times[perdedor].jogamundial = 0;
-            history::RegistrarCampanha(jogo, perdedor, 10, kMundialDeClubes, -1);
+            competitions::RegistrarCampanha(jogo, perdedor, 10, kMundialDeClubes, -1);
         }
     }
     if (p[2].vencedor >= 0 && p[3].vencedor >= 0 && p[4].time1 < 0 && p[5].time1 < 0) {
@@ -144,13 +144,13 @@ void AvancarMundial(Jogo& jogo) {
         Escrever(jogo, 5, Perdedor(p[2]), Perdedor(p[3]));
     }
     if (p[4].vencedor >= 0 && p[5].vencedor >= 0 &&
-        history::CampeaoDe(jogo, kMundialDeClubes, -1, jogo.estado.temporada) < 0) {
-        history::RegistrarColocacao(jogo, kMundialDeClubes, p[4].vencedor, -1, 1, -1);
-        history::RegistrarColocacao(jogo, kMundialDeClubes, Perdedor(p[4]), -1, 2, -1);
+        competitions::CampeaoDe(jogo, kMundialDeClubes, -1, jogo.estado.temporada) < 0) {
+        competitions::RegistrarColocacao(jogo, kMundialDeClubes, p[4].vencedor, -1, 1, -1);
+        competitions::RegistrarColocacao(jogo, kMundialDeClubes, Perdedor(p[4]), -1, 2, -1);
         // Third and fourth go into the titles list without their coaches.
         for (const auto& [clube, lugar] : {std::pair{p[5].vencedor, 3}, {Perdedor(p[5]), 4}})
             if (ClubeValido(jogo, clube))
-                history::RegistrarTitulo(jogo, kMundialDeClubes, clube, -1, lugar, -1);
+                competitions::RegistrarTitulo(jogo, kMundialDeClubes, clube, -1, lugar, -1);
         for (TParMundial& par : p)
             for (int c : {par.time1, par.time2})
                 if (ClubeValido(jogo, c)) jogo.times[c].jogamundial = 0;

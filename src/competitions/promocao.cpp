@@ -1,6 +1,6 @@
 // Promotion and relegation between the divisions of one country, and the two
 // newcomers who come up from outside them.
-#include "competitions/fimdetemporada.hpp"
+#include "competitions/promocao.hpp"
 
 #include "world/clubes.hpp"
 

@@ -13,8 +13,8 @@
 #include "competitions/calendario.hpp"
 #include "competitions/classificacao.hpp"
 #include "competitions/rodadas.hpp"
-#include "history/historico.hpp"
-#include "management/valores.hpp"
+#include "competitions/historico.hpp"
+#include "world/valores.hpp"
 #include "plataforma/cp1252.hpp"
 #include "world/clubes.hpp"
 #include "world/selecoes.hpp"
@@ -145,7 +145,7 @@ int CriarSelecao(Jogo& jogo, int selecao, int grupo, int posicao) {
     for (int j = primeiro; j < static_cast<int>(jogo.jogadores.size()); ++j) {
         TJogador& p = jogo.jogadores[j];
         p.forca = base + jogo.Aleatorio(6) + (p.titular == 1 ? 7 : 0) + (p.estrela ? 7 : 0);
-        management::AvaliarJogador(jogo, p);
+        world::AvaliarJogador(jogo, p);
         p.salario = 0; // nobody pays a national team's players
         elenco.push_back(j);
     }
@@ -389,13 +389,13 @@ void RegistrarFinal(Jogo& jogo, int codigo) {
     const int lugares[4] = {final.vencedor, Perdedor(final), terceiro.vencedor, Perdedor(terceiro)};
     for (int l = 0; l < 4; ++l)
         if (PaisDe(jogo, lugares[l]) >= 0)
-            history::RegistrarTitulo(jogo, codigo, PaisDe(jogo, lugares[l]), chave, l + 1, -1);
+            competitions::RegistrarTitulo(jogo, codigo, PaisDe(jogo, lugares[l]), chave, l + 1, -1);
     int tecnico = -1;
     for (int h = 0; h < 6; ++h)
         if (t.selecoes[h] == final.vencedor && final.vencedor >= 0)
             tecnico = jogo.estado.humanos[h];
     if (PaisDe(jogo, final.vencedor) >= 0)
-        history::RegistrarTecnico(jogo, codigo, tecnico, PaisDe(jogo, final.vencedor), chave, 1,
+        competitions::RegistrarTecnico(jogo, codigo, tecnico, PaisDe(jogo, final.vencedor), chave, 1,
                                   -1);
     for (int c = t.numtimes; c < static_cast<int>(jogo.times.size()); ++c)
         jogo.times[c].jogaselecao517 = 0;

@@ -3,7 +3,7 @@
 #include "management/carreira.hpp"
 
 #include "management/amistosos.hpp"
-#include "management/emails.hpp"
+#include "world/emails.hpp"
 #include "management/financas.hpp"
 #include "management/mercado.hpp"
 #include "management/mercado_interno.hpp"

@@ -1,6 +1,6 @@
 #include "management/contratos.hpp"
 
-#include "management/emails.hpp"
+#include "world/emails.hpp"
 #include "management/financas.hpp"
 #include "world/posicoes.hpp"
 

@@ -1,6 +1,6 @@
 #include "management/escalacao.hpp"
 
-#include "management/emails.hpp"
+#include "world/emails.hpp"
 #include "management/escalacaoformacao.hpp"
 #include "match/vagas.hpp"
 #include "world/posicoes.hpp"

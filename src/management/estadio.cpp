@@ -2,7 +2,7 @@
 
 #include "management/financas.hpp"
 #include "management/mercado_interno.hpp"
-#include "match/arredondar.hpp"
+#include "plataforma/arredondar.hpp"
 
 #include <algorithm>
 #include <cstdint>
@@ -65,7 +65,7 @@ Orcamento PedirOrcamento(Jogo& jogo, int clube, const Setores& assentos) {
     if (total == 0) return o;
     o.estado = Orcamento::Pronto;
     o.custo = mercado::Saturar(custo);
-    o.termino = Hoje(jogo) + 3 + std::max<std::int64_t>(1, match::ArredDiv(total, 1000));
+    o.termino = Hoje(jogo) + 3 + std::max<std::int64_t>(1, plataforma::ArredDiv(total, 1000));
     return o;
 }
 

@@ -74,14 +74,6 @@ void Carreira(const Jogo& jogo, const TJogador& j, FichaJogador& f) {
 
 } // namespace
 
-std::string TextoData(double data) {
-    if (!(data > 0)) return {};
-    const plataforma::DataCivil d = plataforma::DecodificarData(data);
-    char s[16];
-    std::snprintf(s, sizeof s, "%02d/%02d/%04d", d.dia, d.mes, d.ano);
-    return s;
-}
-
 FichaJogador MontarFicha(const Jogo& jogo, int jogador) {
     FichaJogador f;
     if (jogador <= 0 || jogador >= static_cast<int>(jogo.jogadores.size())) return f;
@@ -108,7 +100,7 @@ FichaJogador MontarFicha(const Jogo& jogo, int jogador) {
     f.passe = j.passe;
     f.salario = j.salario;
     f.contrato = j.contrato;
-    f.fimcontrato = TextoData(j.contrato);
+    f.fimcontrato = plataforma::TextoData(j.contrato);
     Temporada(jogo, j, f);
     Carreira(jogo, j, f);
     return f;

@@ -62,7 +62,5 @@ struct FichaJogador {
 
 FichaJogador MontarFicha(const world::Jogo& jogo, int jogador);
 
-// A date as the game writes it, dd/mm/yyyy; empty for no date (0 or less).
-std::string TextoData(double data);
 
 } // namespace management

@@ -1,8 +1,8 @@
 // Gate income and the weekly charges.
 #include "management/financas.hpp"
 
-#include "management/valores.hpp"
-#include "match/arredondar.hpp"
+#include "world/valores.hpp"
+#include "plataforma/arredondar.hpp"
 #include "plataforma/datas.hpp"
 
 #include <algorithm>
@@ -135,14 +135,14 @@ void CobrarSemana(Jogo& jogo, int clube, int codigo, double data, int indicecale
         Somar(f.salarios, f.salariosemanal);
     }
     if (DiaDeJuros(codigo, data) && f.emprestimo > 0) {
-        const i32 juros = match::ArredDiv(std::int64_t{f.emprestimo} * 3, 100);
+        const i32 juros = plataforma::ArredDiv(std::int64_t{f.emprestimo} * 3, 100);
         MoverDinheiro(jogo, clube, -std::int64_t{juros});
         f.juros = juros;
     }
 }
 
 i32 JurosSemanais(i32 emprestimo) {
-    return match::ArredDiv(std::int64_t{emprestimo} * 3, 100);
+    return plataforma::ArredDiv(std::int64_t{emprestimo} * 3, 100);
 }
 
 bool PodePegarEmprestimo(const Jogo& jogo, int clube) {

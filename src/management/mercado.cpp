@@ -2,12 +2,12 @@
 // ways a human buys.
 #include "management/mercado.hpp"
 
-#include "history/historico.hpp"
-#include "management/emails.hpp"
+#include "competitions/historico.hpp"
+#include "world/emails.hpp"
 #include "management/escalacaotatica.hpp"
 #include "management/financas.hpp"
 #include "management/mercado_interno.hpp"
-#include "match/arredondar.hpp"
+#include "plataforma/arredondar.hpp"
 #include "world/clubes.hpp"
 #include "world/posicoes.hpp"
 
@@ -61,7 +61,7 @@ namespace {
 void AnotarNaCarreira(Jogo& jogo, const TJogador& j, int clube) {
     if (j.historico <= 0 || j.historico >= static_cast<int>(jogo.historicos.size())) return;
     const int slot = std::clamp<int>(jogo.estado.temporada, 1, 10) - 1;
-    history::AnotarClubeNaTemporada(jogo.historicos[j.historico].clubes[slot], clube);
+    competitions::AnotarClubeNaTemporada(jogo.historicos[j.historico].clubes[slot], clube);
 }
 
 void Recontar(Jogo& jogo, int clube, Elencos* elencos) {
@@ -125,7 +125,7 @@ i32 MultaRescisoria(const Jogo& jogo, int jogador, i32 preco) {
     if (!ClubeValido(jogo, j.time) || !jogo.times[j.time].humano) return 0;
     const double hoje = Hoje(jogo);
     if (!(j.contrato > hoje)) return 0;
-    return match::ArredDiv(std::int64_t{preco} * TaxaDeMulta(j.contrato - hoje), 100);
+    return plataforma::ArredDiv(std::int64_t{preco} * TaxaDeMulta(j.contrato - hoje), 100);
 }
 
 void Transferir(Jogo& jogo, int jogador, int comprador, i32 preco, Elencos* elencos,
@@ -407,10 +407,10 @@ i32 ValorDaOfertaComputador(Jogo& jogo, int jogador) {
     const int d = jogo.Aleatorio(100);
     const int acrescimo = d <= 40 ? 25 : d <= 70 ? 35 : d <= 85 ? 45 : d <= 95 ? 50 : 60;
     i32 oferta = j.passe;
-    match::Somar(oferta, acrescimo);
+    plataforma::Somar(oferta, acrescimo);
     if (j.avenda && oferta >= j.passepedido) {
         oferta = j.passepedido;
-        match::Tirar(oferta, 20);
+        plataforma::Tirar(oferta, 20);
     }
     if (oferta == 0) oferta = j.passe;
     return oferta;

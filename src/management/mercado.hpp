@@ -212,4 +212,11 @@ const std::vector<std::string>& FaixasDePasse();
 // The grid's compact price: 2 500 000 -> "2 500 k", 45 000 -> "45 k".
 std::string PasseCompacto(world::i32 valor);
 
+// Transfers between computer-run clubs after a league date: how many times
+// the step runs in a random country (`r`) and in country 29 (`rb`).
+struct Repeticoes {
+    int r = 0, rb = 0;
+};
+Repeticoes RepeticoesTransferencias(world::Jogo& jogo);
+
 } // namespace management

@@ -1,9 +1,8 @@
 // Fixed-price sales, auctions and the trades between computer-run clubs.
-#include "management/ciclo.hpp"
-#include "management/emails.hpp"
+#include "world/emails.hpp"
 #include "management/mercado.hpp"
 #include "management/mercado_interno.hpp"
-#include "match/arredondar.hpp"
+#include "plataforma/arredondar.hpp"
 #include "world/clubes.hpp"
 #include "world/paises.hpp"
 
@@ -104,7 +103,7 @@ int ChanceDeVenda(i32 passe, i32 pedido) {
     // The asking price above the value by up to 10 %, 20 % ... 50 % of it.
     static constexpr int kChances[5] = {79, 59, 24, 14, 4};
     for (int k = 0; k < 5; ++k)
-        if (d <= match::ArredDiv(std::int64_t{passe} * (k + 1), 10)) return kChances[k];
+        if (d <= plataforma::ArredDiv(std::int64_t{passe} * (k + 1), 10)) return kChances[k];
     return 0;
 }
 
@@ -319,6 +318,38 @@ bool TransferenciaComputador(Jogo& jogo, int pais, Elencos& elencos) {
     Transferir(jogo, jogador, comprador, jogo.jogadores[jogador].passe, &elencos,
                ViaTransferencia::EntreComputadores);
     return true;
+}
+
+Repeticoes RepeticoesTransferencias(Jogo& jogo) {
+    const int d = jogo.estado.dataatual;
+    auto sorteio = [&](int base) { return base + jogo.Aleatorio(3); };
+    Repeticoes r;
+    switch (jogo.estado.divisoesporliga) {
+    case 4:
+        if (d < 60)
+            r = {3, 4};
+        else if (d <= 92)
+            r = {1, 2};
+        else if (d <= 101)
+            r.r = sorteio(1), r.rb = sorteio(1);
+        else
+            r.r = sorteio(3), r.rb = sorteio(3);
+        break;
+    case 2:
+        if (d <= 62)
+            r = {3, 4};
+        else if (d < 120)
+            r = {1, 2};
+        else if (d <= 135)
+            r.r = sorteio(0), r.rb = sorteio(0);
+        else
+            r.r = sorteio(2), r.rb = sorteio(2);
+        break;
+    default:
+        r = {2, 2};
+        break;
+    }
+    return r;
 }
 
 // Repeated by the date and the mode: `r` times in a random country, `r` more

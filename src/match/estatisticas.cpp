@@ -1,6 +1,6 @@
 #include "match/estatisticas.hpp"
 
-#include "management/emails.hpp"
+#include "world/emails.hpp"
 
 #include <algorithm>
 
@@ -100,7 +100,7 @@ void RegistrarEstatistica(Jogo& jogo, int jogador, Estatistica e, int tipo, doub
         const int n = SuspensaoSorteada(jogo);
         j.suspensao[tipo] += n;
         if (n > 1 && ClubeHumano(jogo, j))
-            management::PostarEmail(jogo, j.time, management::kEmailSuspensao, n, 0, 0, jogador);
+            world::PostarEmail(jogo, j.time, world::kEmailSuspensao, n, 0, 0, jogador);
         break;
     }
     case Estatistica::Contusao: {
@@ -116,7 +116,7 @@ void RegistrarEstatistica(Jogo& jogo, int jogador, Estatistica e, int tipo, doub
         if (jogo.Aleatorio(300) == 1) w = 15 + jogo.Aleatorio(6);
         j.retorno = hoje + 7.0 * w + 2.0;
         if (tipo < 7 && w > 1 && ClubeHumano(jogo, j))
-            management::PostarEmail(jogo, j.time, management::kEmailContusao, w, 0, 0, jogador);
+            world::PostarEmail(jogo, j.time, world::kEmailContusao, w, 0, 0, jogador);
         break;
     }
     }

@@ -1,6 +1,6 @@
 // The end of a match: the statistics shown afterwards and every player's
 // rating.
-#include "match/arredondar.hpp"
+#include "plataforma/arredondar.hpp"
 #include "match/motor.hpp"
 #include "match/motor_interno.hpp"
 #include "world/posicoes.hpp"
@@ -14,7 +14,7 @@ using namespace interno;
 
 void EstatisticasFinais(Jogo& jogo, TJogoDaRodada& p) {
     for (int s = 0; s < 2; ++s)
-        p.passeserrados[s] = ArredDiv(8 * p.posse[s], 10) - p.finalizacoes[s];
+        p.passeserrados[s] = plataforma::ArredDiv(8 * p.posse[s], 10) - p.finalizacoes[s];
     for (int s = 0; s < 2; ++s)
         if (p.finalizacoes[s] == 0) p.finalizacoes[s] = jogo.Aleatorio(2) + 1;
     for (int s = 0; s < 2; ++s)
@@ -22,7 +22,7 @@ void EstatisticasFinais(Jogo& jogo, TJogoDaRodada& p) {
             p.posse[1 - s] = 70 + jogo.Aleatorio(10);
             p.posse[s] = 100 - p.posse[1 - s];
         }
-    for (int s = 0; s < 2; ++s) p.roubadas[s] = ArredDiv(6 * p.roubadas[s], 10) + p.finalizacoes[s];
+    for (int s = 0; s < 2; ++s) p.roubadas[s] = plataforma::ArredDiv(6 * p.roubadas[s], 10) + p.finalizacoes[s];
 }
 
 float NotaJogador(const Jogo& jogo, int jogador, const TJogoDaRodada& p, int lado) {
@@ -30,7 +30,7 @@ float NotaJogador(const Jogo& jogo, int jogador, const TJogoDaRodada& p, int lad
     const int o = 1 - lado;
     const int s = j.posicaoatual == j.posicao
                       ? j.forca
-                      : ArredDiv(std::int64_t{FatorImprovisado(j)} * j.forca, 100);
+                      : plataforma::ArredDiv(std::int64_t{FatorImprovisado(j)} * j.forca, 100);
     const double base = (s >= 1 && s <= 100) ? 0.5 * ((s + 4) / 5) : 0.0;
 
     double f = 5;
@@ -51,7 +51,7 @@ float NotaJogador(const Jogo& jogo, int jogador, const TJogoDaRodada& p, int lad
     }
     if (pa == kGoleiro) {
         const int defendidos = p.finalizacoes[o] - p.gols[o];
-        f += defendidos < ArredDiv(8 * p.finalizacoes[o], 10) ? -1 : 1;
+        f += defendidos < plataforma::ArredDiv(8 * p.finalizacoes[o], 10) ? -1 : 1;
     }
     return static_cast<float>(f < 4 ? base - 0.5 : base);
 }

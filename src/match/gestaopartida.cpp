@@ -1,6 +1,6 @@
 #include "match/gestaopartida.hpp"
 
-#include "match/arredondar.hpp"
+#include "plataforma/arredondar.hpp"
 #include "match/motor_interno.hpp"
 #include "world/arbitros.hpp"
 #include "world/posicoes.hpp"
@@ -134,11 +134,11 @@ std::array<EstatisticasDoLado, 2> EstatisticasIntervalo(const Jogo& jogo, const 
     const TJogoDaRodada& p = rodada.jogos[m];
     for (int s = 0; s < 2; ++s) {
         r[s].finalizacoes = p.finalizacoes[s];
-        r[s].roubadas = ArredDiv(std::int64_t{6} * p.roubadas[s], 10) + p.finalizacoes[s];
+        r[s].roubadas = plataforma::ArredDiv(std::int64_t{6} * p.roubadas[s], 10) + p.finalizacoes[s];
         // Every shot came from a minute with the ball, yet a lopsided first
         // half could still take the difference below nothing.
         r[s].passeserrados =
-            std::max(0, ArredDiv(std::int64_t{8} * p.posse[s], 10) - p.finalizacoes[s]);
+            std::max(0, plataforma::ArredDiv(std::int64_t{8} * p.posse[s], 10) - p.finalizacoes[s]);
         r[s].faltas = p.faltas[s];
     }
     plataforma::Gerador tela(jogo.gerador.Estado() ^

@@ -1,6 +1,6 @@
 // Fouls, free kicks and cards, injuries, the loss of energy and the computer's
 // substitutions.
-#include "match/arredondar.hpp"
+#include "plataforma/arredondar.hpp"
 #include "match/estatisticas.hpp"
 #include "match/motor.hpp"
 #include "match/motor_interno.hpp"
@@ -289,7 +289,7 @@ void DesgasteEnergia(Jogo& jogo, Rodada& rodada, int m, int lado) {
         return;
     }
     std::copy(std::begin(forca), std::end(forca), r->forca);
-    r->mediaenergia = n > 0 ? ArredDiv(soma, n) : 0;
+    r->mediaenergia = n > 0 ? plataforma::ArredDiv(soma, n) : 0;
 }
 
 void SubstituicaoAutomatica(Jogo& jogo, Rodada& rodada, int m, int lado, int saldo) {

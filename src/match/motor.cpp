@@ -2,7 +2,7 @@
 // of the minute.
 #include "match/motor.hpp"
 
-#include "match/arredondar.hpp"
+#include "plataforma/arredondar.hpp"
 #include "match/estatisticas.hpp"
 #include "match/motor_interno.hpp"
 #include "world/posicoes.hpp"
@@ -36,11 +36,11 @@ constexpr unsigned kLateralCentral = Mascara({6, 11, 13});
 // Midfield weight by the number of "Volante" midfielders.
 void AjusteVolantes(i32& x, int k) {
     static constexpr int kAjuste[4] = {-30, 10, 20, 30};
-    if (k >= 0 && k <= 3) Somar(x, kAjuste[k]);
+    if (k >= 0 && k <= 3) plataforma::Somar(x, kAjuste[k]);
 }
 
 void AjusteRecuados(i32& x, int k) {
-    if (k >= 1 && k <= 3) Somar(x, 10 * k);
+    if (k >= 1 && k <= 3) plataforma::Somar(x, 10 * k);
 }
 
 } // namespace
@@ -63,32 +63,32 @@ int LimitePosse(const Jogo& jogo, const Rodada& rodada, const TJogoDaRodada& p, 
     const TTime& H = TimeDe(jogo, p, 0);
     const TTime& A = TimeDe(jogo, p, 1);
     const int nH = eH.meias, nA = eA.meias;
-    i32 f = nH <= 0 ? 3 : ArredDiv(r[0].forca[3] + 10, nH);
-    i32 h = nA <= 0 ? 3 : ArredDiv(r[1].forca[3], nA);
+    i32 f = nH <= 0 ? 3 : plataforma::ArredDiv(r[0].forca[3] + 10, nH);
+    i32 h = nA <= 0 ? 3 : plataforma::ArredDiv(r[1].forca[3], nA);
 
     static constexpr int kMarcacao[3] = {0, 10, 15};
-    if (H.marcacao == 1 || H.marcacao == 2) Tirar(h, kMarcacao[H.marcacao]);
-    if (A.marcacao == 1 || A.marcacao == 2) Tirar(f, kMarcacao[A.marcacao]);
-    if (H.estilo == 2) Tirar(f, 70);
-    if (A.estilo == 2) Tirar(h, 70);
-    if (nH > 5) Tirar(f, 10);
-    if (nA > 5) Tirar(h, 10);
+    if (H.marcacao == 1 || H.marcacao == 2) plataforma::Tirar(h, kMarcacao[H.marcacao]);
+    if (A.marcacao == 1 || A.marcacao == 2) plataforma::Tirar(f, kMarcacao[A.marcacao]);
+    if (H.estilo == 2) plataforma::Tirar(f, 70);
+    if (A.estilo == 2) plataforma::Tirar(h, 70);
+    if (nH > 5) plataforma::Tirar(f, 10);
+    if (nA > 5) plataforma::Tirar(h, 10);
     if (nH == 4) AjusteVolantes(f, r[0].volantes);
     if (nA == 4) AjusteVolantes(h, r[1].volantes);
-    if (nH == 5) Somar(f, H.estilo == 2 ? 10 : 30);
-    if (nA == 5) Somar(h, A.estilo == 2 ? 10 : 30);
+    if (nH == 5) plataforma::Somar(f, H.estilo == 2 ? 10 : 30);
+    if (nA == 5) plataforma::Somar(h, A.estilo == 2 ? 10 : 30);
     if (nH == 5) AjusteVolantes(f, r[0].volantes);
     if (nA == 5) AjusteVolantes(h, r[1].volantes);
-    if (nH == 3) Tirar(f, 30);
-    if (nA == 3) Tirar(h, 30);
+    if (nH == 3) plataforma::Tirar(f, 30);
+    if (nA == 3) plataforma::Tirar(h, 30);
     if (nH == 3) AjusteVolantes(f, r[0].volantes);
     if (nA == 3) AjusteVolantes(h, r[1].volantes);
-    if (nH == 2) Tirar(f, 55);
-    if (nA == 2) Tirar(h, 55);
-    if (nH == 1) Tirar(f, 65);
-    if (nA == 1) Tirar(h, 65);
-    if (H.estilo == 1) Tirar(f, 10);
-    if (A.estilo == 1) Tirar(h, 10);
+    if (nH == 2) plataforma::Tirar(f, 55);
+    if (nA == 2) plataforma::Tirar(h, 55);
+    if (nH == 1) plataforma::Tirar(f, 65);
+    if (nA == 1) plataforma::Tirar(h, 65);
+    if (H.estilo == 1) plataforma::Tirar(f, 10);
+    if (A.estilo == 1) plataforma::Tirar(h, 10);
     AjusteRecuados(f, r[0].recuados);
     AjusteRecuados(h, r[1].recuados);
     f += BonusDeNivel(H, rodada.tipo);
@@ -156,25 +156,25 @@ LimitesAtaque LimitesDoAtaque(const Jogo& jogo, const TJogoDaRodada& p, int lado
     const TTime& C = TimeDe(jogo, p, outro);
 
     const int nF = eB.atacantes;
-    i32 o = nF <= 0 ? 3 : ArredDiv(rb.forca[4], nF);
+    i32 o = nF <= 0 ? 3 : plataforma::ArredDiv(rb.forca[4], nF);
     if (nF == 3)
-        Somar(o, 20);
+        plataforma::Somar(o, 20);
     else if (nF == 4)
-        Somar(o, 22);
+        plataforma::Somar(o, 22);
     else if (nF > 4)
-        Somar(o, 20);
+        plataforma::Somar(o, 20);
     else if (nF == 1)
-        Tirar(o, 30);
+        plataforma::Tirar(o, 30);
 
     const int g = rc.forca[0];
     const int nD = eC.defensores;
-    i32 u = nD <= 0 ? 3 : ArredDiv(rc.forca[1] + rc.forca[2] + g, nD + 1);
+    i32 u = nD <= 0 ? 3 : plataforma::ArredDiv(rc.forca[1] + rc.forca[2] + g, nD + 1);
     if (nD == 5)
-        Somar(u, 20);
+        plataforma::Somar(u, 20);
     else if (nD == 6)
-        Somar(u, 22);
+        plataforma::Somar(u, 22);
     else if (nD > 6)
-        Somar(u, 20);
+        plataforma::Somar(u, 20);
 
     int A = 40;
     if (B.estilo == 1) A += 3;
@@ -326,7 +326,7 @@ void SomarForcas(const Jogo& jogo, Resumo& r) {
         forca[linha] += ForcaComFator(j, r.fator[v]);
     }
     std::copy(std::begin(forca), std::end(forca), r.forca);
-    r.mediaenergia = n > 0 ? ArredDiv(soma, n) : 0;
+    r.mediaenergia = n > 0 ? plataforma::ArredDiv(soma, n) : 0;
 }
 
 void Entrar(Jogo& jogo, Rodada& rodada, int m, int lado, int vaga, int jogador) {

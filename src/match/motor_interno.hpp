@@ -14,8 +14,8 @@ Resumo Resumir(const world::Jogo& jogo, const Rodada& rodada, const world::TEsca
 void SomarForcas(const world::Jogo& jogo, Resumo& r);
 // ForcaEfetiva with the factor already looked up (100 in his natural position).
 inline int ForcaComFator(const world::TJogador& j, int fator) {
-    return fator == 100 ? ArredDiv(std::int64_t{j.energia} * j.forca, 100)
-                        : ArredDiv(std::int64_t{fator} * j.forca * j.energia, 10000);
+    return fator == 100 ? plataforma::ArredDiv(std::int64_t{j.energia} * j.forca, 100)
+                        : plataforma::ArredDiv(std::int64_t{fator} * j.forca * j.energia, 10000);
 }
 
 // Something the side's summary is worked from changed (a starter's strength,

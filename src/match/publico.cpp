@@ -1,7 +1,7 @@
 // The crowd of each competition. Sector k of the rules is index k − 1 here.
 #include "match/publico.hpp"
 
-#include "match/arredondar.hpp"
+#include "plataforma/arredondar.hpp"
 
 #include <algorithm>
 
@@ -15,7 +15,7 @@ using Setores = i32[4];
 
 // round(pct/100 × c), the percentage in tenths so that 0.8 × confidence stays exact.
 i32 Fracao(std::int64_t decimos, i32 c) {
-    return ArredDiv(decimos * c, 1000);
+    return plataforma::ArredDiv(decimos * c, 1000);
 }
 
 void CapacidadeDaLiga(Jogo& jogo, const TTime& h, Setores c) {
@@ -48,7 +48,7 @@ void Ajustar(Jogo& jogo, const TTime& h, Setores a, const Setores c, bool comPre
         for (int i = 0; i < 4; ++i) {
             const std::int64_t d = std::int64_t{jogo.precospadrao[h.divisao][i]} - h.precos[i];
             if (d == 0) continue;
-            a[i] += ArredDiv(std::int64_t{a[i]} * 12 * d, 100);
+            a[i] += plataforma::ArredDiv(std::int64_t{a[i]} * 12 * d, 100);
             a[i] = std::clamp(a[i], 0, std::max(0, h.capacidade[i]));
         }
     }
@@ -66,13 +66,13 @@ void Liga(Jogo& jogo, const TTime& h, const TTime& v, const ContextoPublico& ctx
         a[i] = ctx.primeirarodada ? Fracao(10 * (50 + jogo.Aleatorio(30)), c[i])
                                   : Fracao(10 * jogo.Aleatorio(20) + 8 * h.conftorcida, c[i]);
     if (h.nivel < v.nivel) {
-        Somar(a[0], 15);
-        Somar(a[1], 15);
+        plataforma::Somar(a[0], 15);
+        plataforma::Somar(a[1], 15);
     }
     if (h.pais == 29 && v.pais == 29 && h.estado == v.estado) {
-        Somar(a[0], 25);
-        Somar(a[1], 35);
-        Somar(a[2], 10);
+        plataforma::Somar(a[0], 25);
+        plataforma::Somar(a[1], 35);
+        plataforma::Somar(a[2], 10);
     }
     Ajustar(jogo, h, a, c, true);
 }

@@ -1,6 +1,6 @@
 #include "match/vagas.hpp"
 
-#include "match/arredondar.hpp"
+#include "plataforma/arredondar.hpp"
 #include "match/estatisticas.hpp"
 #include "world/posicoes.hpp"
 

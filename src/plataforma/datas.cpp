@@ -1,6 +1,7 @@
 #include "plataforma/datas.hpp"
 
 #include <cmath>
+#include <cstdio>
 
 namespace plataforma {
 namespace {
@@ -72,6 +73,14 @@ TData SomarMeses(TData data, int meses) {
     int dia = c.dia;
     if (dia > DiasNoMes(ano, mes)) dia = DiasNoMes(ano, mes);
     return CodificarData(ano, mes, dia);
+}
+
+std::string TextoData(double data) {
+    if (!(data > 0)) return {};
+    const DataCivil d = DecodificarData(data);
+    char s[16];
+    std::snprintf(s, sizeof s, "%02d/%02d/%04d", d.dia, d.mes, d.ano);
+    return s;
 }
 
 } // namespace plataforma

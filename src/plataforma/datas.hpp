@@ -2,6 +2,7 @@
 // Dates are day counts from 30 December 1899 (day 0), stored as doubles; the
 // game only uses whole days.
 #include <cstdint>
+#include <string>
 
 namespace plataforma {
 
@@ -26,5 +27,8 @@ int DiaDaSemana(TData data);
 TData SomarMeses(TData data, int meses);
 // The whole day of a date (drops the time of day).
 std::int32_t DiaInteiro(TData data);
+
+// A date as the game writes it, dd/mm/yyyy; empty for no date (0 or less).
+std::string TextoData(double data);
 
 } // namespace plataforma

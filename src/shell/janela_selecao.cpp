@@ -38,7 +38,7 @@ void JanelaPrincipal::CriarTelaSelecao() {
     connect(selecao_, &TelaSelecao::torneio, this, &JanelaPrincipal::AbrirTorneio);
 }
 
-void JanelaPrincipal::MostrarSelecao(const management::Proximo& p) {
+void JanelaPrincipal::MostrarSelecao(const temporada::Proximo& p) {
     CriarTelaSelecao();
     TrocarPagina(partida_, nullptr);
     selecao_->Mostrar(p.time);
@@ -51,7 +51,7 @@ void JanelaPrincipal::MostrarSelecao(const management::Proximo& p) {
 
 void JanelaPrincipal::JogarSelecao() {
     if (!jogo_) return;
-    Seguir(management::JogarSelecao(*jogo_, ia_));
+    Seguir(temporada::JogarSelecao(*jogo_, ia_));
 }
 
 void JanelaPrincipal::AbrirTorneio() {

@@ -1,13 +1,12 @@
 #include "shell/janelaprincipal.hpp"
 
-#include "competitions/fimdetemporada.hpp"
 #include "competitions/telas/dialogotecnicos.hpp"
 #include "competitions/telas/telacalendario.hpp"
 #include "competitions/telas/telaclassificacao.hpp"
 #include "competitions/telas/telacontinental.hpp"
 #include "competitions/telas/telacopa.hpp"
 #include "competitions/telas/telaestaduais.hpp"
-#include "competitions/telas/telafimtemporada.hpp"
+#include "temporada/telas/telafimtemporada.hpp"
 #include "competitions/telas/telanovojogo.hpp"
 #include "editor/telas/telaeditor.hpp"
 #include "management/telas/telaemprestimo.hpp"
@@ -15,18 +14,18 @@
 #include "management/telas/telafinancas.hpp"
 #include "management/telas/telaprincipal.hpp"
 #include "management/telas/telaselecao.hpp"
-#include "match/telas/interacaotela.hpp"
-#include "match/telas/telapartida.hpp"
-#include "match/telas/telaresultados.hpp"
+#include "temporada/telas/interacaotela.hpp"
+#include "temporada/telas/telapartida.hpp"
+#include "temporada/telas/telaresultados.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "persistence/telas/dialogocarregar.hpp"
 #include "persistence/telas/dialogonome.hpp"
 #include "shell/menuprincipal.hpp"
-#include "shell/som.hpp"
+#include "ui/som.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
 #include "ui/traducao.hpp"
-#include "world/telas/dialogoopcoes.hpp"
+#include "shell/dialogoopcoes.hpp"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -40,8 +39,8 @@
 
 namespace shell {
 
-using management::Proximo;
-using management::Tela;
+using temporada::Proximo;
+using temporada::Tela;
 
 std::string InteracaoDesktop::NomeDoJogo(world::Jogo&) {
     const auto nome = persistence::telas::DialogoNome::PedirNome(janela_);
@@ -72,7 +71,7 @@ void InteracaoDesktop::JogoSalvo(world::Jogo&) {
 
 JanelaPrincipal::JanelaPrincipal(QWidget* pai)
     : QMainWindow(pai), pilha_(new QStackedWidget(this)), menu_(new MenuPrincipal(this)), ia_(this),
-      som_(new Som(this)) {
+      som_(new ui::Som(this)) {
     ui::InstalarTraducaoQt(*QCoreApplication::instance());
     setWindowTitle(QStringLiteral("Pitchlord 2007"));
     setCentralWidget(pilha_);
@@ -94,7 +93,7 @@ JanelaPrincipal::JanelaPrincipal(QWidget* pai)
         MarcarSalvo();
         if (principal_) principal_->Avisar(QStringLiteral("Jogo salvo"));
         if (selecao_) selecao_->Avisar(QStringLiteral("Jogo salvo"));
-        if (auto* fim = qobject_cast<competitions::telas::TelaFimTemporada*>(fimtemporada_))
+        if (auto* fim = qobject_cast<temporada::telas::TelaFimTemporada*>(fimtemporada_))
             fim->Avisar(QStringLiteral("Jogo salvo"));
     };
     avancar_ = new QTimer(this);
@@ -239,7 +238,7 @@ void JanelaPrincipal::ComecarJogo(std::shared_ptr<world::Jogo> jogo, bool carreg
     jogo_ = std::move(jogo);
     salvo_.reset();
     teclado_ = -1;
-    interacaopartida_ = std::make_unique<match::telas::InteracaoTela>(this, som_, jogo_.get());
+    interacaopartida_ = std::make_unique<temporada::telas::InteracaoTela>(this, som_, jogo_.get());
     principal_ = new management::telas::TelaPrincipal(*jogo_, this);
     pilha_->addWidget(principal_);
     using management::telas::TelaPrincipal;
@@ -300,7 +299,7 @@ void JanelaPrincipal::ComecarJogo(std::shared_ptr<world::Jogo> jogo, bool carreg
         novojogo_->deleteLater();
         novojogo_ = nullptr;
     }
-    Seguir(management::EntrarNoJogo(*jogo_, ia_, carregado));
+    Seguir(temporada::EntrarNoJogo(*jogo_, ia_, carregado));
 }
 
 bool JanelaPrincipal::VariasPessoas() const {
@@ -332,7 +331,7 @@ void JanelaPrincipal::MostrarPrincipal(const Proximo& p) {
         if (!jogo_ || pilha_->currentWidget() != principal_ || principal_->Aguardando()) return;
         // Refreshed only when the events changed the squad, as the game
         // without windows does.
-        if (management::EventosPreTela(*jogo_, ia_)) principal_->Atualizar();
+        if (temporada::EventosPreTela(*jogo_, ia_)) principal_->Atualizar();
     };
     if (principal_->VezAnunciada())
         connect(principal_, &management::telas::TelaPrincipal::vezAceita, this, eventos,
@@ -355,42 +354,40 @@ void JanelaPrincipal::TrocarPagina(QWidget*& atual, QWidget* nova) {
 }
 
 void JanelaPrincipal::AbrirPartida() {
-    management::AbrirRodadaDoDia(*jogo_, ex_);
+    temporada::AbrirRodadaDoDia(*jogo_, ex_);
     ex_.semtela = false;
     ex_.rodada.interacao = interacaopartida_.get();
-    auto* tela = new match::telas::TelaPartida(*jogo_, ex_, this);
+    auto* tela = new temporada::telas::TelaPartida(*jogo_, ex_, this);
     if (intervaloteste_ > 0) tela->DefinirIntervaloParaTestes(intervaloteste_);
     // Queued: the screen may finish inside Comecar (no group on the clock).
     connect(
-        tela, &match::telas::TelaPartida::encerrada, this,
+        tela, &temporada::telas::TelaPartida::encerrada, this,
         [this] { MostrarResultados(ex_.codigo); }, Qt::QueuedConnection);
     TrocarPagina(partida_, tela);
     tela->Comecar();
 }
 
 void JanelaPrincipal::MostrarResultados(int codigo) {
-    auto* tela = new match::telas::TelaResultados(*jogo_, ex_, this);
-    connect(tela, &match::telas::TelaResultados::continuar, this,
-            [this, codigo] { Seguir(management::Continuar(*jogo_, ia_, codigo)); });
+    auto* tela = new temporada::telas::TelaResultados(*jogo_, ex_, this);
+    connect(tela, &temporada::telas::TelaResultados::continuar, this,
+            [this, codigo] { Seguir(temporada::Continuar(*jogo_, ia_, codigo)); });
     TrocarPagina(resultados_, tela);
     TrocarPagina(partida_, nullptr);
 }
 
 void JanelaPrincipal::MostrarFimDeTemporada() {
     // The screen reads the season's champions before the next season is made.
-    auto* tela = new competitions::telas::TelaFimTemporada(*jogo_, this);
+    auto* tela = new temporada::telas::TelaFimTemporada(*jogo_, this);
     antesdofim_ = std::make_unique<persistence::JogoAntesDoFim>(*jogo_);
-    const bool seguinte = competitions::FimDeTemporada(*jogo_);
-    using competitions::telas::TelaFimTemporada;
+    temporada::AbrirFimDeTemporada(*jogo_);
+    using temporada::telas::TelaFimTemporada;
     connect(tela, &TelaFimTemporada::salvar, this, &JanelaPrincipal::Salvar);
-    connect(tela, &TelaFimTemporada::continuar, this, [this, seguinte] {
+    connect(tela, &TelaFimTemporada::continuar, this, [this] {
         // After the last season a game has, the season end is where it stays.
-        if (!seguinte) {
-            ia_.Aviso(competitions::TextoUltimaTemporada());
-            return;
-        }
+        const Proximo p = temporada::ContinuarFimDeTemporada(*jogo_, ia_);
+        if (p.fimdojogo) return;
         antesdofim_.reset();
-        Seguir(management::ContinuarFimDeTemporada(*jogo_, ia_));
+        Seguir(p);
     });
     TrocarPagina(fimtemporada_, tela);
     TrocarPagina(resultados_, nullptr);
@@ -435,12 +432,12 @@ void JanelaPrincipal::MostrarAguardando() {
 void JanelaPrincipal::Avancar() {
     if (!jogo_ || !principal_ || !principal_->Aguardando()) return;
     avancar_->stop();
-    Seguir(management::JogarDataSemHumanos(*jogo_, ia_));
+    Seguir(temporada::JogarDataSemHumanos(*jogo_, ia_));
 }
 
 void JanelaPrincipal::Jogar() {
     if (!jogo_) return;
-    Seguir(management::Jogar(*jogo_, ia_));
+    Seguir(temporada::Jogar(*jogo_, ia_));
 }
 
 void JanelaPrincipal::Salvar() {
@@ -463,7 +460,7 @@ void JanelaPrincipal::Salvar() {
 
 void JanelaPrincipal::Opcoes() {
     if (!jogo_) return;
-    world::telas::DialogoOpcoes dialogo(*jogo_, this);
+    shell::DialogoOpcoes dialogo(*jogo_, this);
     dialogo.exec();
     if (pilha_->currentWidget() == selecao_ && selecao_)
         selecao_->Atualizar();
@@ -555,7 +552,7 @@ bool JanelaPrincipal::ConfirmarDemissao() {
 void JanelaPrincipal::Demitir() {
     if (!jogo_) return;
     if (!ConfirmarDemissao()) return;
-    Seguir(management::Demitir(*jogo_, ia_));
+    Seguir(temporada::Demitir(*jogo_, ia_));
 }
 
 } // namespace shell

@@ -1,8 +1,8 @@
 #pragma once
 // The game's main window. It holds the menu and the screens, and turns what
 // the advance cycle says comes next into the screen that shows it.
-#include "management/ciclo.hpp"
-#include "match/executor.hpp"
+#include "temporada/ciclo.hpp"
+#include "temporada/executor.hpp"
 #include "match/interacao.hpp"
 #include "world/jogo.hpp"
 
@@ -25,14 +25,16 @@ class TelaNovoJogo;
 namespace persistence {
 class JogoAntesDoFim;
 }
+namespace ui {
+class Som;
+}
 
 namespace shell {
 
 class MenuPrincipal;
-class Som;
 
 // The cycle's questions answered with the game's dialogs.
-class InteracaoDesktop : public management::InteracaoCiclo {
+class InteracaoDesktop : public temporada::InteracaoCiclo {
 public:
     explicit InteracaoDesktop(QWidget* janela) : janela_(janela) {}
     std::string NomeDoJogo(world::Jogo& jogo) override;
@@ -94,7 +96,7 @@ public:
     management::telas::TelaSelecao* TelaSelecao() const { return selecao_; }
     QWidget* TelaAtual() const;
     QWidget* TelaEditor() const { return editor_; }
-    Som& Sons() { return *som_; }
+    ui::Som& Sons() { return *som_; }
 
     // Takes a running game (new or `carregado`) and opens its first screen.
     void ComecarJogo(std::shared_ptr<world::Jogo> jogo, bool carregado = false);
@@ -153,15 +155,15 @@ protected:
     bool Alterado() const;
 
 private:
-    void Seguir(management::Proximo p);
-    void MostrarPrincipal(const management::Proximo& p);
+    void Seguir(temporada::Proximo p);
+    void MostrarPrincipal(const temporada::Proximo& p);
     // The matchday on its screen, then the results, the season end.
     void AbrirPartida();
     void MostrarResultados(int codigo);
     void MostrarFimDeTemporada();
     void MostrarAguardando();
     // The national-team screen of team `p.time` on a tournament date.
-    void MostrarSelecao(const management::Proximo& p);
+    void MostrarSelecao(const temporada::Proximo& p);
     void CriarTelaSelecao();
     // The game as it stands is what the file holds.
     void MarcarSalvo();
@@ -180,7 +182,7 @@ private:
     management::telas::TelaSelecao* selecao_ = nullptr;
     InteracaoDesktop ia_;
     std::unique_ptr<match::Interacao> interacaopartida_;
-    match::ExecucaoRodada ex_;
+    temporada::ExecucaoRodada ex_;
     QWidget* partida_ = nullptr;
     QWidget* resultados_ = nullptr;
     QWidget* fimtemporada_ = nullptr;
@@ -211,7 +213,7 @@ public:
     QWidget* TelaPartida_() const { return partida_; }
     QWidget* TelaResultados() const { return resultados_; }
     QWidget* TelaFimTemporada() const { return fimtemporada_; }
-    Som* som_;
+    ui::Som* som_;
 };
 
 } // namespace shell

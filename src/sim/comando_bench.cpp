@@ -1,8 +1,8 @@
 // pitchlord-sim bench: many dates of 20 matches in the quick mode, timed.
 #include "match/escalacaoautomatica.hpp"
-#include "match/executor.hpp"
+#include "temporada/executor.hpp"
 #include "match/motor.hpp"
-#include "match/posrodada.hpp"
+#include "temporada/posrodada.hpp"
 #include "sim/comandos.hpp"
 #include "sim/estatisticas_sim.hpp"
 #include "sim/json.hpp"
@@ -74,7 +74,7 @@ int ComandoBench(const Argumentos& args) {
     std::vector<int> jogam;
     std::vector<int> dodia;
     for (int k = 0; k < match::kMaxJogos; ++k) dodia.push_back(k);
-    match::ExecucaoRodada ex;
+    temporada::ExecucaoRodada ex;
     ex.semtela = true;
     ex.partidas = &partidas;
     Totais totais;
@@ -84,26 +84,26 @@ int ComandoBench(const Argumentos& args) {
     const std::uint64_t datasMinuto = datas / 10 + 1;
     for (std::uint64_t d = 0; d < datas + datasMinuto; ++d) {
         SortearPartidas(jogo, clubes, hoje, partidas, jogam);
-        match::EsvaziarEscalacoes(jogo);
+        temporada::EsvaziarEscalacoes(jogo);
         const auto t0 = Relogio::now();
         match::EscalarRodada(jogo, 1, hoje, jogam);
         const auto t1 = Relogio::now();
         tempoEscalacao += t1 - t0;
         if (d < datas) {
-            match::JogarData(jogo, ex, 1, hoje, dodia);
+            temporada::JogarData(jogo, ex, 1, hoje, dodia);
             tempoRodadas += Relogio::now() - t1;
             totais.Somar(jogo.arquivo, false);
         } else {
             // The minute step alone, as the quick mode runs it.
-            match::AbrirRodada(jogo, ex, 1, hoje, dodia);
+            temporada::AbrirRodada(jogo, ex, 1, hoje, dodia);
             ex.grupoatual = 0;
             ex.rapido = true;
-            match::PrepararJogos(jogo, ex, ex.grupos[0]);
+            temporada::PrepararJogos(jogo, ex, ex.grupos[0]);
             const auto t2 = Relogio::now();
             match::JogarRodadaRapida(jogo, ex.rodada);
             tempoMinutos += Relogio::now() - t2;
             passos += std::int64_t{90} * ex.rodada.numjogos;
-            match::FimDosJogos(jogo, ex);
+            temporada::FimDosJogos(jogo, ex);
             jogo.arquivo = {};
         }
         hoje += (d % 3 == 1) ? 1 : 3; // Wednesday, Thursday, Sunday

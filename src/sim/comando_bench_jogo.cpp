@@ -1,7 +1,7 @@
 // pitchlord-sim bench --temporadas N: a whole game timed, from the new game
 // through N seasons in the quick mode to saving and loading it through a file,
 // with the memory the process holds at each step.
-#include "management/autopiloto.hpp"
+#include "temporada/autopiloto.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "sim/comandos.hpp"
 #include "sim/json.hpp"
@@ -54,7 +54,7 @@ int BenchDoJogo(const Argumentos& args) {
     }
     const double inicio = segundos(Relogio::now() - t0);
 
-    management::Autopiloto piloto(*jogo);
+    temporada::Autopiloto piloto(*jogo);
     std::vector<double> porTemporada;
     auto t = Relogio::now();
     const int ultima = jogo->estado.temporada + static_cast<int>(temporadas) - 1;

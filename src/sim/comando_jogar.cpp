@@ -2,8 +2,8 @@
 // played by the autopilot's policies.
 #include "competitions/classificacao.hpp"
 #include "competitions/novojogo.hpp"
-#include "management/autopiloto.hpp"
-#include "management/emails.hpp"
+#include "temporada/autopiloto.hpp"
+#include "world/emails.hpp"
 #include "management/invariantes.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "plataforma/arquivos.hpp"
@@ -101,7 +101,7 @@ Resumo ResumirTemporada(Jogo& jogo) {
     for (int c : jogo.estado.timeshumanos)
         if (c >= 0 && c < static_cast<int>(jogo.times.size())) {
             const TTime& t = jogo.times[c];
-            Resumo::Humano h{c, t.dinheiro, t.elenco, management::EmailsNaoLidos(jogo, c),
+            Resumo::Humano h{c, t.dinheiro, t.elenco, world::EmailsNaoLidos(jogo, c),
                              0, 0,          0,        0};
             for (int s = 0; s < 4; ++s) h.capacidade += t.capacidade[s];
             for (const TObra& o : jogo.obras) h.obras += o.clube == c;
@@ -355,7 +355,7 @@ int ComandoJogar(const Argumentos& args) {
         return Erro(erro);
     }
 
-    management::Autopiloto piloto(*jogo);
+    temporada::Autopiloto piloto(*jogo);
     piloto.Mercado(!semmercado);
     piloto.MostrarGrupos(relogio);
     std::vector<Resumo> resumos;
@@ -386,7 +386,7 @@ int ComandoJogar(const Argumentos& args) {
         }
         // A main screen comes next: the run stops once its events have run,
         // where a person would save.
-        return !(passou() && piloto.proximo.tela != management::Tela::Principal);
+        return !(passou() && piloto.proximo.tela != temporada::Tela::Principal);
     };
     piloto.naprincipal = [&] { return !passou(); };
     piloto.fimdetemporada = [&] {

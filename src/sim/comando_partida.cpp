@@ -1,6 +1,6 @@
 // pitchlord-sim partida: one fixture played many times from the loaded world.
 #include "match/escalacaoautomatica.hpp"
-#include "match/executor.hpp"
+#include "temporada/executor.hpp"
 #include "sim/comandos.hpp"
 #include "sim/estatisticas_sim.hpp"
 #include "sim/json.hpp"
@@ -53,10 +53,10 @@ int ComandoPartida(const Argumentos& args) {
         f.data = hoje;
         f.grupo = tipo == 4 || tipo == 6 ? 1 : jogo.LigaDoPais(jogo.times[h].pais);
         match::EscalarRodada(jogo, tipo, hoje, jogam);
-        match::ExecucaoRodada ex;
+        temporada::ExecucaoRodada ex;
         ex.semtela = true;
         ex.partidas = &partidas;
-        match::JogarData(jogo, ex, tipo, hoje, dodia);
+        temporada::JogarData(jogo, ex, tipo, hoje, dodia);
         totais.Somar(jogo.arquivo, true);
     }
     if (args.Tem("--json")) {

@@ -1,6 +1,6 @@
 #include "ui/textos.hpp"
 
-#include "management/valores.hpp"
+#include "world/valores.hpp"
 #include "plataforma/cp1252.hpp"
 #include "world/idioma.hpp"
 
@@ -24,14 +24,14 @@ std::string ParaJogo(const QString& texto, std::size_t maximo) {
 }
 
 QString Dinheiro(int valor) {
-    return QStringLiteral("$") + Q(management::FormatarDinheiro(valor));
+    return QStringLiteral("$") + Q(world::FormatarDinheiro(valor));
 }
 QString DinheiroSemQuebra(int valor) {
     return QStringLiteral("$") +
-           Q(management::FormatarDinheiro(valor, management::kEspacoInseparavel));
+           Q(world::FormatarDinheiro(valor, world::kEspacoInseparavel));
 }
 QString DinheiroExtenso(int valor) {
-    return Q(management::DinheiroPorExtenso(valor));
+    return Q(world::DinheiroPorExtenso(valor));
 }
 
 } // namespace ui

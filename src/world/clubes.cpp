@@ -1,6 +1,6 @@
 #include "world/clubes.hpp"
 
-#include "management/valores.hpp"
+#include "world/valores.hpp"
 #include "plataforma/caminhos.hpp"
 #include "plataforma/cp1252.hpp"
 #include "world/paises.hpp"
@@ -298,7 +298,7 @@ void DefinirForcas(Jogo& jogo, const std::vector<std::vector<int>>& porTime) {
         for (int i : porTime[c]) {
             TJogador& j = jogo.jogadores[i];
             j.forca = ForcaInicial(b, jogo.Aleatorio(kSorteioForca), j.titular == 1, j.estrela);
-            management::AvaliarJogador(jogo, j);
+            world::AvaliarJogador(jogo, j);
         }
     }
 }

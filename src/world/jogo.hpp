@@ -37,6 +37,7 @@ struct EstadoCiclo {
     bool humanojoga = false;         // a human club plays on the current date
     int contadorsalvar = 0;          // main-screen openings since the last automatic save
     bool ligaencerradaantes = false; // the league was over before the date was played
+    bool fimdojogo = false;          // the season end found no next season: the game is over
     // Transfers whose money did not balance (buyer's payment against the
     // seller's receipt and fine): the invariant checker wants none.
     int transferenciasdesequilibradas = 0;

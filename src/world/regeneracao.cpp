@@ -1,6 +1,6 @@
 #include "world/regeneracao.hpp"
 
-#include "management/valores.hpp"
+#include "world/valores.hpp"
 
 #include <algorithm>
 
@@ -86,7 +86,7 @@ void renovajogador(Jogo& jogo, int indice, std::string_view nome, int posicao, d
             }
     }
     // Valued last, so that a newcomer who turns out a star is priced as one.
-    management::AvaliarJogador(jogo, j);
+    world::AvaliarJogador(jogo, j);
 }
 
 } // namespace world

@@ -1,6 +1,6 @@
 #include "competitions/classificacao.hpp"
 #include "match/construtores.hpp"
-#include "match/executor.hpp"
+#include "temporada/executor.hpp"
 
 #include <gtest/gtest.h>
 
@@ -272,7 +272,7 @@ namespace {
 struct Rodada {
     Jogo jogo;
     std::vector<TPartida> partidas;
-    match::ExecucaoRodada ex;
+    temporada::ExecucaoRodada ex;
     match::InteracaoPadrao interacao;
 
     Rodada() {
@@ -301,7 +301,7 @@ struct Rodada {
     }
     std::vector<Resultado> Jogar(int codigo, double data) {
         const std::size_t antes = partidas.size();
-        match::JogarData(jogo, ex, codigo, data, match::PartidasDoDia(partidas, codigo, data));
+        temporada::JogarData(jogo, ex, codigo, data, temporada::PartidasDoDia(partidas, codigo, data));
         std::vector<Resultado> rs;
         for (std::size_t i = 0; i < antes; ++i) {
             const TPartida& f = partidas[i];

@@ -1,9 +1,9 @@
 #include "competitions/calendario.hpp"
 #include "competitions/continentais.hpp"
-#include "history/historico.hpp"
-#include "management/ciclo.hpp"
+#include "competitions/historico.hpp"
+#include "temporada/ciclo.hpp"
 #include "management/invariantes.hpp"
-#include "match/executor.hpp"
+#include "temporada/executor.hpp"
 
 #include <gtest/gtest.h>
 
@@ -118,12 +118,12 @@ TEST(Continentais, APlayedCountrysListFollowsItsTableAndCupWinner) {
     }
     const auto& o = jogo.ligas[0].ordem[0];
     // The champion won the cup too: 2, 1, 3, 4, ...
-    history::RegistrarTitulo(jogo, kCopaNacional, o[0], 97, 1, -1);
+    competitions::RegistrarTitulo(jogo, kCopaNacional, o[0], 97, 1, -1);
     EXPECT_EQ(ListaDeClassificacao(jogo, 0, 1),
               (std::vector<int>{o[1], o[0], o[2], o[3], o[4], o[5], o[6], o[7]}));
     // Won by the fifth: 1, the cup winner, then 2, 3, 4, 6, ...
     jogo.historicotitulos.clear();
-    history::RegistrarTitulo(jogo, kCopaNacional, o[4], 97, 1, -1);
+    competitions::RegistrarTitulo(jogo, kCopaNacional, o[4], 97, 1, -1);
     EXPECT_EQ(ListaDeClassificacao(jogo, 0, 1),
               (std::vector<int>{o[0], o[4], o[1], o[2], o[3], o[5], o[6], o[7]}));
     // The cup not played that season: the top eight.
@@ -131,7 +131,7 @@ TEST(Continentais, APlayedCountrysListFollowsItsTableAndCupWinner) {
               (std::vector<int>{o[0], o[1], o[2], o[3], o[4], o[5], o[6], o[7]}));
     // A country with one place ignores its cup winner.
     const auto& u = jogo.ligas[1].ordem[0];
-    history::RegistrarTitulo(jogo, kCopaNacional, u[6], 21, 1, -1);
+    competitions::RegistrarTitulo(jogo, kCopaNacional, u[6], 21, 1, -1);
     EXPECT_EQ(ListaDeClassificacao(jogo, 1, 1),
               (std::vector<int>{u[0], u[1], u[2], u[3], u[4], u[5], u[6], u[7]}));
 }
@@ -298,7 +298,7 @@ TEST(Continentais, GroupsEndWithTheLastSixteenAndTheWinnerAtHomeInTheSecondLeg) 
     AvancarContinental(jogo, kContinental1); // once more changes nothing
     for (int r = 1; r <= 2; ++r) {
         const auto [f, fv] = Confronto(jogo, kContinental1, r, 7, 0);
-        EXPECT_EQ(history::CampeaoDe(jogo, kContinental1, r, 2), f->mandante);
+        EXPECT_EQ(competitions::CampeaoDe(jogo, kContinental1, r, 2), f->mandante);
         EXPECT_FALSE(jogo.times[f->mandante].jogacontinental);
     }
     int titulos = 0;
@@ -317,8 +317,8 @@ TEST(Continentais, TheClubWorldCupDrawsSixPlaysThreeDaysAndRecordsFourPlaces) {
     EXPECT_FALSE(SortearMundial(jogo));
     EXPECT_EQ(jogo.partidas.size(), antes);
 
-    history::RegistrarTitulo(jogo, kContinental1, c1, 1, 1, -1);
-    history::RegistrarTitulo(jogo, kContinental1, c2, 2, 1, -1);
+    competitions::RegistrarTitulo(jogo, kContinental1, c1, 1, 1, -1);
+    competitions::RegistrarTitulo(jogo, kContinental1, c2, 2, 1, -1);
     // A country of the draw without clubs: no club world cup, nothing drawn.
     const i32 guardado = jogo.estado.listascontinentais[14][0];
     jogo.estado.listascontinentais[14][0] = 0;
@@ -366,7 +366,7 @@ TEST(Continentais, TheClubWorldCupDrawsSixPlaysThreeDaysAndRecordsFourPlaces) {
     AvancarMundial(jogo);
     const int lugares[4] = {p[1].time1, p[0].time1, p[5].time1, p[5].time2};
     for (int l = 1; l <= 4; ++l)
-        EXPECT_EQ(history::ClubeNaPosicao(jogo, -1, l, 2, -1, kMundialDeClubes), lugares[l - 1]);
+        EXPECT_EQ(competitions::ClubeNaPosicao(jogo, -1, l, 2, -1, kMundialDeClubes), lugares[l - 1]);
     int titulos = 0;
     for (const TTituloHistorico& t : jogo.historicotitulos) titulos += t.competicao == 5;
     EXPECT_EQ(titulos, 4);
@@ -374,7 +374,7 @@ TEST(Continentais, TheClubWorldCupDrawsSixPlaysThreeDaysAndRecordsFourPlaces) {
 
 namespace {
 
-struct Avisos : management::InteracaoCiclo {
+struct Avisos : temporada::InteracaoCiclo {
     std::vector<std::string> mensagens;
     void Aviso(const std::string& m) override { mensagens.push_back(m); }
 };
@@ -385,18 +385,18 @@ TEST(Continentais, AClubWorldCupWithoutItsSixEndsTheSeasonWithTheMessageAndNothi
     for (const bool falta : {true, false}) {
         Jogo jogo = Mundo(3, 8, false);
         QualificarContinentais(jogo);
-        history::RegistrarTitulo(jogo, kContinental1, EntradaDaLista(jogo, 29, 1), 1, 1, -1);
-        history::RegistrarTitulo(jogo, kContinental1, EntradaDaLista(jogo, 97, 1), 2, 1, -1);
+        competitions::RegistrarTitulo(jogo, kContinental1, EntradaDaLista(jogo, 29, 1), 1, 1, -1);
+        competitions::RegistrarTitulo(jogo, kContinental1, EntradaDaLista(jogo, 97, 1), 2, 1, -1);
         if (falta)
             jogo.estado.listascontinentais[14][0] = jogo.estado.listascontinentais[143][0] = 0;
         for (TPartida& p : jogo.partidas) p.jogado = 1; // the season's dates are behind us
         jogo.estado.dataatual = 144;
         const auto partidas = jogo.partidas.size();
         Avisos ia;
-        const management::Proximo p = management::Continuar(jogo, ia, 0);
+        const temporada::Proximo p = temporada::Continuar(jogo, ia, 0);
         if (falta) {
             EXPECT_EQ(ia.mensagens, std::vector<std::string>{"Erro no jogo, reinstale os times"});
-            EXPECT_EQ(p.tela, management::Tela::FimDeTemporada);
+            EXPECT_EQ(p.tela, temporada::Tela::FimDeTemporada);
             EXPECT_EQ(jogo.estado.tipo, -1);
             EXPECT_EQ(jogo.partidas.size(), partidas);
             for (const TTime& t : jogo.times) EXPECT_FALSE(t.jogamundial);
@@ -421,16 +421,16 @@ TEST(Continentais, AHumanIsAskedOnlyForHisOwnDatesAndARegionWithoutHumansFollows
     while (CompeticaoDaData(jogo, n) != kContinental1) ++n;
     jogo.estado.dataatual = n;
     jogo.estado.tipo = kContinental1;
-    EXPECT_TRUE(management::HumanoJoga(jogo, humano, kContinental1));
-    EXPECT_FALSE(management::HumanoJoga(jogo, fora, kContinental1));
+    EXPECT_TRUE(temporada::HumanoJoga(jogo, humano, kContinental1));
+    EXPECT_FALSE(temporada::HumanoJoga(jogo, fora, kContinental1));
 
     for (const int opver42 : {0, 1}) {
         jogo.estado.opcoes.opver41 = 1; // results only, but a human plays there
         jogo.estado.opcoes.opver42 = opver42;
-        match::ExecucaoRodada ex;
+        temporada::ExecucaoRodada ex;
         ex.partidas = &jogo.partidas;
-        match::AbrirRodada(jogo, ex, kContinental1, jogo.Hoje(),
-                           match::PartidasDoDia(jogo.partidas, kContinental1, jogo.Hoje()));
+        temporada::AbrirRodada(jogo, ex, kContinental1, jogo.Hoje(),
+                           temporada::PartidasDoDia(jogo.partidas, kContinental1, jogo.Hoje()));
         ASSERT_EQ(ex.grupos.size(), 2u); // one group of fixtures per region
         EXPECT_EQ(ex.grupos[0].id, 1);
         EXPECT_TRUE(ex.grupos[0].mostrado);

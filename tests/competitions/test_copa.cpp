@@ -2,7 +2,7 @@
 #include "competitions/copa.hpp"
 #include "competitions/rodadas.hpp"
 #include "match/construtores.hpp"
-#include "match/executor.hpp"
+#include "temporada/executor.hpp"
 
 #include <gtest/gtest.h>
 
@@ -360,11 +360,11 @@ TEST(AvancarFasesDaCopa, TheRunnerPlaysAShortSixteenClubCupToItsChampion) {
     const auto datas = DatasDaCompeticao(jogo, kCopaNacional);
     ASSERT_EQ(datas.size(), 10u);
     for (double data : datas) {
-        match::ExecucaoRodada ex;
+        temporada::ExecucaoRodada ex;
         ex.semtela = true;
         ex.rodada.interacao = &interacao;
-        match::JogarData(jogo, ex, kCopaNacional, data,
-                         match::PartidasDoDia(jogo.partidas, kCopaNacional, data));
+        temporada::JogarData(jogo, ex, kCopaNacional, data,
+                         temporada::PartidasDoDia(jogo.partidas, kCopaNacional, data));
         AvancarFasesDaCopa(jogo);
     }
     EXPECT_EQ(jogo.estado.contadores.fasecopa, 6);

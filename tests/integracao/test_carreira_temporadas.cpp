@@ -2,7 +2,7 @@
 // humans resign and take job offers, every date keeps the game sound, and a
 // game saved with a coach out of work loads and goes on to the byte.
 #include "competitions/novojogo.hpp"
-#include "management/autopiloto.hpp"
+#include "temporada/autopiloto.hpp"
 #include "management/invariantes.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "plataforma/caminhos.hpp"
@@ -14,7 +14,7 @@
 #include <memory>
 
 using namespace world;
-using management::Tela;
+using temporada::Tela;
 
 namespace {
 
@@ -52,7 +52,7 @@ TEST(CarreiraTemporadas, HumansLoseAndTakeJobsAndASaveWithoutAClubGoesOnAlike) {
     plataforma::DefinirRaiz(PITCHLORD_JOGO);
     auto jogo = NovaCarreira(false, false, 20261211, 2);
 
-    management::Autopiloto piloto(*jogo);
+    temporada::Autopiloto piloto(*jogo);
     std::string falha;
     bool parar = false;
     piloto.depoisdadata = [&](int) {
@@ -75,7 +75,7 @@ TEST(CarreiraTemporadas, HumansLoseAndTakeJobsAndASaveWithoutAClubGoesOnAlike) {
     const int primeiro = jogo->estado.timeatual;
     const int tecnico = jogo->times[primeiro].tecnico;
     piloto.naprincipal = nullptr;
-    piloto.Seguir(management::Demitir(*jogo, piloto.ia));
+    piloto.Seguir(temporada::Demitir(*jogo, piloto.ia));
     EXPECT_EQ(jogo->tecnicos[tecnico].time, -1);
     EXPECT_NE(jogo->times[primeiro].tecnico, tecnico);
     EXPECT_FALSE(jogo->times[primeiro].humano);
@@ -95,7 +95,7 @@ TEST(CarreiraTemporadas, HumansLoseAndTakeJobsAndASaveWithoutAClubGoesOnAlike) {
     ASSERT_TRUE(piloto.Jogar());
     ASSERT_TRUE(falha.empty()) << falha;
     EXPECT_EQ(jogo->estado.temporada, 4);
-    management::Autopiloto outro(*carregado);
+    temporada::Autopiloto outro(*carregado);
     outro.novatemporada = [&] { return carregado->estado.temporada < 4; };
     outro.Entrar(true);
     ASSERT_TRUE(outro.Jogar());
@@ -122,7 +122,7 @@ TEST(CarreiraTemporadas, TenSeasonsOfTwoCareersKeepTheGameSound) {
     plataforma::DefinirRaiz(PITCHLORD_JOGO);
     auto jogo = NovaCarreira(true, true, 3, 1);
 
-    management::Autopiloto piloto(*jogo);
+    temporada::Autopiloto piloto(*jogo);
     std::string falha;
     piloto.depoisdadata = [&](int) {
         if (const auto erros = management::VerificarInvariantes(*jogo); !erros.empty()) {

@@ -3,11 +3,11 @@
 // works started before a save end after the load as they would have; the
 // autopilot's renewals and friendlies keep the invariants.
 #include "competitions/calendario.hpp"
-#include "competitions/fimdetemporada.hpp"
+#include "temporada/fimdetemporada.hpp"
 #include "competitions/novojogo.hpp"
 #include "management/amistosos.hpp"
-#include "management/autopiloto.hpp"
-#include "management/ciclo.hpp"
+#include "temporada/autopiloto.hpp"
+#include "temporada/ciclo.hpp"
 #include "management/estadio.hpp"
 #include "management/financas.hpp"
 #include "management/invariantes.hpp"
@@ -49,7 +49,7 @@ protected:
 TEST_F(ClubeCiclo, ABookedFriendlyIsPlayedOnItsDateAndPaysTheHomeClub) {
     auto jogo = Novo(31);
     const int humano = jogo->estado.timeshumanos[0];
-    management::Autopiloto piloto(*jogo);
+    temporada::Autopiloto piloto(*jogo);
     piloto.Mercado(false);
     int data = 0, adversario = -1;
     // At the first main screen: a home friendly on the first open date.
@@ -111,7 +111,7 @@ TEST_F(ClubeCiclo, WorksStartedBeforeASaveEndAfterTheLoadOnTheirDay) {
     ASSERT_EQ(management::ObraPendente(*carregado, humano), 0);
     // Dates go by; the first main screen on or after the completion day puts
     // the seats in.
-    management::Autopiloto piloto(*carregado);
+    temporada::Autopiloto piloto(*carregado);
     piloto.Mercado(false);
     bool pronta = false;
     piloto.naprincipal = [&] {
@@ -147,9 +147,9 @@ TEST_F(ClubeCiclo, ThePreSeasonOfferAsksOnceAndOpensTheScreenForEachHumanInTurn)
     // season-end screen's "Continuar >>" comes next.
     jogo->estado.dataatual = kDatasPorTemporada;
     jogo->estado.tipo = -1;
-    competitions::FimDeTemporada(*jogo);
+    temporada::FimDeTemporada(*jogo);
 
-    struct Amistosos : management::InteracaoCiclo {
+    struct Amistosos : temporada::InteracaoCiclo {
         int perguntas = 0;
         std::vector<int> clubes;
         bool QuerAmistososPreTemporada(Jogo&) override { return ++perguntas > 0; }
@@ -166,7 +166,7 @@ TEST_F(ClubeCiclo, ThePreSeasonOfferAsksOnceAndOpensTheScreenForEachHumanInTurn)
                     break;
         }
     } ia;
-    const management::Proximo p = management::ContinuarFimDeTemporada(*jogo, ia);
+    const temporada::Proximo p = temporada::ContinuarFimDeTemporada(*jogo, ia);
     EXPECT_EQ(ia.perguntas, 1);
     const std::vector<int> humanos(std::begin(jogo->estado.timeshumanos),
                                    std::begin(jogo->estado.timeshumanos) + 2);
@@ -175,12 +175,12 @@ TEST_F(ClubeCiclo, ThePreSeasonOfferAsksOnceAndOpensTheScreenForEachHumanInTurn)
     // The first date the season opens on is the friendlies' day.
     EXPECT_EQ(jogo->estado.dataatual, jogo->amistosos[0].indicedata);
     EXPECT_EQ(jogo->estado.tipo, competitions::kAmistoso);
-    EXPECT_EQ(p.tela, management::Tela::Principal);
+    EXPECT_EQ(p.tela, temporada::Tela::Principal);
 }
 
 TEST_F(ClubeCiclo, TwoSeasonsOfRenewalsAndFriendliesKeepTheGameSound) {
     auto jogo = Novo(33);
-    management::Autopiloto piloto(*jogo);
+    temporada::Autopiloto piloto(*jogo);
     std::string falha;
     piloto.depoisdadata = [&](int) {
         const auto erros = management::VerificarInvariantes(*jogo);

@@ -9,7 +9,7 @@
 #include "history/artilharia.hpp"
 #include "history/campeoes.hpp"
 #include "history/rankings.hpp"
-#include "management/autopiloto.hpp"
+#include "temporada/autopiloto.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "plataforma/caminhos.hpp"
 #include "plataforma/datas.hpp"
@@ -24,6 +24,7 @@
 
 using namespace world;
 using namespace history;
+using namespace competitions;
 
 namespace {
 
@@ -128,7 +129,7 @@ TEST_F(HistoricoTemporadas, TheListsAgreeWithTheArchiveOfThreeSeasons) {
     // Each league club's final place and division, by season, from the tables.
     std::map<std::pair<int, int>, std::pair<int, int>> lugares;
 
-    management::Autopiloto piloto(j);
+    temporada::Autopiloto piloto(j);
     piloto.fimdetemporada = [&] {
         const int s = j.estado.temporada;
         for (const TLiga& l : j.ligas)

@@ -5,7 +5,7 @@
 // must say so (and why) and record the new hash here.
 #include "apoio/apoio.hpp"
 #include "competitions/novojogo.hpp"
-#include "management/autopiloto.hpp"
+#include "temporada/autopiloto.hpp"
 #include "opcoes.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "plataforma/caminhos.hpp"
@@ -62,7 +62,7 @@ std::vector<unsigned char> JogoFixo() {
                                    "Tecnico " + std::to_string(h + 1));
     competitions::InicializarJogo(*jogo);
 
-    management::Autopiloto piloto(*jogo);
+    temporada::Autopiloto piloto(*jogo);
     piloto.MostrarGrupos(true);
     piloto.novatemporada = [&] { return jogo->estado.temporada <= 2; };
     piloto.Entrar();

@@ -2,9 +2,9 @@
 // plays on; one past it is refused by the loader and never written by the
 // save; the season counter stops at the last season a game has.
 #include "apoio/apoio.hpp"
-#include "competitions/fimdetemporada.hpp"
+#include "temporada/fimdetemporada.hpp"
 #include "competitions/novojogo.hpp"
-#include "management/autopiloto.hpp"
+#include "temporada/autopiloto.hpp"
 #include "management/estadio.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "persistence/validacao.hpp"
@@ -49,7 +49,7 @@ protected:
     }
 
     static bool JogarDatas(Jogo& jogo, int n) {
-        management::Autopiloto piloto(jogo);
+        temporada::Autopiloto piloto(jogo);
         piloto.depoisdadata = [&n](int) { return --n > 0; };
         piloto.Entrar(true);
         return piloto.Jogar();
@@ -140,7 +140,7 @@ TEST_F(LimitesJogoSalvo, TheSeasonCounterStopsAtTheLastSeasonAndThatGameSavesAnd
     auto jogo = Novo();
     // Two seasons before the last one's end: the counter is set just before
     // the season end, which opens the last season; its own end opens none.
-    management::Autopiloto piloto(*jogo);
+    temporada::Autopiloto piloto(*jogo);
     int fins = 0;
     piloto.fimdetemporada = [&] {
         if (++fins == 1) jogo->estado.temporada = kTemporadaMaxima - 1;
@@ -150,7 +150,7 @@ TEST_F(LimitesJogoSalvo, TheSeasonCounterStopsAtTheLastSeasonAndThatGameSavesAnd
     EXPECT_FALSE(piloto.Jogar()); // the game cannot go on past the last season
     EXPECT_EQ(fins, 2);
     EXPECT_EQ(jogo->estado.temporada, kTemporadaMaxima);
-    EXPECT_FALSE(competitions::FimDeTemporada(*jogo));
+    EXPECT_FALSE(temporada::FimDeTemporada(*jogo));
     EXPECT_EQ(jogo->estado.temporada, kTemporadaMaxima);
 
     const auto arquivo = pasta / "ultima.s07";

@@ -3,8 +3,8 @@
 // within their limits, and the history and the mail survive a save.
 #include "apoio/apoio.hpp"
 #include "competitions/novojogo.hpp"
-#include "management/autopiloto.hpp"
-#include "management/emails.hpp"
+#include "temporada/autopiloto.hpp"
+#include "world/emails.hpp"
 #include "management/invariantes.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "plataforma/caminhos.hpp"
@@ -43,7 +43,7 @@ TEST_F(MercadoTemporadas, EveryWayOfTradingHappensAndTheMoneyAndSquadsStaySound)
                                    "Tecnico " + std::to_string(h + 1));
     competitions::InicializarJogo(*jogo);
 
-    management::Autopiloto piloto(*jogo);
+    temporada::Autopiloto piloto(*jogo);
     std::string falha;
     int maior = 0, datas = 0;
     piloto.depoisdadata = [&](int) {

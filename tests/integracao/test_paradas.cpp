@@ -4,7 +4,7 @@
 // exactly as the game it was saved from.
 #include "apoio/apoio.hpp"
 #include "competitions/novojogo.hpp"
-#include "management/autopiloto.hpp"
+#include "temporada/autopiloto.hpp"
 #include "management/invariantes.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "plataforma/caminhos.hpp"
@@ -17,8 +17,8 @@
 #include <memory>
 
 using namespace world;
-using management::Autopiloto;
-using management::Tela;
+using temporada::Autopiloto;
+using temporada::Tela;
 
 namespace {
 
@@ -147,7 +147,7 @@ TEST_P(Paradas, ACoachWithoutAClubWaitsAndTheDatesGoOnAfterALoad) {
                                   std::end(jogo->estado.timeshumanos)))
         if (c >= 0 && c != jogo->estado.timeatual)
             management::DemitirHumano(*jogo, piloto.ia, c, true);
-    const management::Proximo p = management::Demitir(*jogo, piloto.ia);
+    const temporada::Proximo p = temporada::Demitir(*jogo, piloto.ia);
     ASSERT_EQ(p.tela, Tela::Aguardando);
     EXPECT_EQ(jogo->estado.numhumanos, 0);
     // He turns every offer down while he waits.
@@ -201,8 +201,8 @@ TEST_F(Vez, AGameSavedOnTheSecondHumansScreenGoesOnWithHimAndCountsNothingTwice)
     const Bytes salvo = persistence::SerializarJogo(*jogo);
     auto carregado = std::make_unique<Jogo>();
     ASSERT_EQ(persistence::DesserializarJogo(salvo, *carregado), persistence::ResultadoCarga::Ok);
-    management::InteracaoCiclo ia;
-    const management::Proximo p = management::EntrarNoJogo(*carregado, ia, true);
+    temporada::InteracaoCiclo ia;
+    const temporada::Proximo p = temporada::EntrarNoJogo(*carregado, ia, true);
     EXPECT_EQ(p.tela, Tela::Principal);
     EXPECT_EQ(p.time, segundo); // not the first human again
     // The first human's lineup is back, place for place.

@@ -4,8 +4,8 @@
 #include "competitions/continentais.hpp"
 #include "competitions/novojogo.hpp"
 #include "competitions/resumos.hpp"
-#include "history/historico.hpp"
-#include "management/autopiloto.hpp"
+#include "competitions/historico.hpp"
+#include "temporada/autopiloto.hpp"
 #include "management/invariantes.hpp"
 #include "management/proximoadversario.hpp"
 #include "match/resultadosdata.hpp"
@@ -24,7 +24,7 @@
 #include <utility>
 
 using namespace world;
-using management::Tela;
+using temporada::Tela;
 
 namespace {
 
@@ -66,7 +66,7 @@ protected:
 
     // Plays until the start of season `ate`.
     static void JogarAte(Jogo& jogo, int ate) {
-        management::Autopiloto piloto(jogo);
+        temporada::Autopiloto piloto(jogo);
         piloto.novatemporada = [&] { return jogo.estado.temporada < ate; };
         piloto.Entrar();
         ASSERT_TRUE(piloto.Jogar());
@@ -77,7 +77,7 @@ protected:
 
 bool AlgumHumanoJoga(const Jogo& jogo) {
     for (int c : jogo.estado.timeshumanos)
-        if (c >= 0 && management::HumanoJoga(jogo, c, jogo.estado.tipo)) return true;
+        if (c >= 0 && temporada::HumanoJoga(jogo, c, jogo.estado.tipo)) return true;
     return false;
 }
 
@@ -87,7 +87,7 @@ TEST_F(Temporadas, TenSeasonsKeepEveryInvariantAfterEveryDate) {
     plataforma::DefinirRaiz(PITCHLORD_JOGO);
     auto jogo = Novo({{29, 46}, false, true, 2, 11});
     ASSERT_TRUE(management::VerificarInvariantes(*jogo).empty());
-    management::Autopiloto piloto(*jogo);
+    temporada::Autopiloto piloto(*jogo);
     int datas = 0, semhumano = 0;
     std::string primeiro;
     piloto.depoisdadata = [&](int) {
@@ -141,7 +141,7 @@ TEST_F(Temporadas, TenSeasonsKeepEveryInvariantAfterEveryDate) {
             if (!c || !c->final) continue;
             ++finais;
             const int chave = a.competicao == 2 ? jogo->ligas[a.grupo].pais : a.grupo;
-            EXPECT_EQ(c->classificado, history::CampeaoDe(*jogo, a.competicao, chave, temporada))
+            EXPECT_EQ(c->classificado, competitions::CampeaoDe(*jogo, a.competicao, chave, temporada))
                 << "season " << temporada << " competition " << a.competicao;
         }
         // From the second season on, each continental cup's final in both regions.
@@ -177,7 +177,7 @@ TEST_F(Temporadas, TheSameSeedAndAnswersGiveTheSameGameByteForByte) {
 TEST_F(Temporadas, ALoadedGameGoesOnExactlyAsTheGameItWasSavedFrom) {
     auto jogo = Novo({{29}, true, true, 1, 3});
     {
-        management::Autopiloto piloto(*jogo);
+        temporada::Autopiloto piloto(*jogo);
         piloto.depoisdadata = [&](int) {
             return !(jogo->estado.temporada == 2 && jogo->estado.dataatual > 70);
         };
@@ -227,14 +227,14 @@ TEST_F(Temporadas, EveryThirdMainScreenSavesAndTheOpeningAfterALoadDoesNotCount)
     jogo->estado.opcoes.opsalvar = 1;
     jogo->estado.arquivo = "auto.s07";
     const auto arquivo = persistence::PastaSav() / "auto.s07";
-    management::Autopiloto piloto(*jogo);
+    temporada::Autopiloto piloto(*jogo);
     piloto.Entrar(); // the first opening: no save, no count
     EXPECT_FALSE(std::filesystem::exists(arquivo));
     // Each later opening of the main screen, whether a file was saved on it.
     // Counted by openings, not by dates: a cup date after the human's club
     // is out opens no main screen.
     std::vector<bool> salvou;
-    auto aberturas = [&](management::Autopiloto& p) {
+    auto aberturas = [&](temporada::Autopiloto& p) {
         p.naprincipal = [&salvou, &arquivo, primeira = true]() mutable {
             if (std::exchange(primeira, false)) return true; // the opening of Entrar
             salvou.push_back(std::filesystem::exists(arquivo));
@@ -251,7 +251,7 @@ TEST_F(Temporadas, EveryThirdMainScreenSavesAndTheOpeningAfterALoadDoesNotCount)
     Jogo carregado;
     ASSERT_TRUE(persistence::carregajogo(carregado, "auto.s07"));
     std::filesystem::remove(arquivo);
-    management::Autopiloto outro(carregado);
+    temporada::Autopiloto outro(carregado);
     outro.Entrar();
     salvou.clear();
     aberturas(outro);
@@ -261,19 +261,19 @@ TEST_F(Temporadas, EveryThirdMainScreenSavesAndTheOpeningAfterALoadDoesNotCount)
 
 TEST_F(Temporadas, TwoHumansSetTheirLineupsInTurnBeforeTheRunner) {
     auto jogo = Novo({{29}, true, false, 2, 4});
-    management::InteracaoCiclo ia;
+    temporada::InteracaoCiclo ia;
     EXPECT_EQ(jogo->estado.tipo, competitions::kLiga);
     const auto& th = jogo->estado.timeshumanos;
     ASSERT_LT(th[0], th[1]);
-    auto p = management::EntrarNoJogo(*jogo, ia);
+    auto p = temporada::EntrarNoJogo(*jogo, ia);
     EXPECT_EQ(p.tela, Tela::Principal);
     EXPECT_EQ(p.time, th[0]);
-    p = management::Jogar(*jogo, ia);
+    p = temporada::Jogar(*jogo, ia);
     EXPECT_EQ(p.tela, Tela::Principal);
     EXPECT_EQ(p.time, th[1]);
     EXPECT_TRUE(p.eventos); // the second human's screen has its events
     EXPECT_EQ(jogo->estado.timeatual, th[1]);
-    p = management::Jogar(*jogo, ia);
+    p = temporada::Jogar(*jogo, ia);
     EXPECT_EQ(p.tela, Tela::Rodada);
 }
 
@@ -348,12 +348,12 @@ TEST_F(Temporadas, TheCustomChampionshipPoolsTheTickedCountriesIntoOneLeague) {
 
 TEST_F(Temporadas, AHumanWhoResignsLeavesTheTurnToTheNextOne) {
     auto jogo = Novo({{29}, true, false, 2, 4});
-    management::InteracaoCiclo ia;
+    temporada::InteracaoCiclo ia;
     const int primeiro = jogo->estado.timeshumanos[0], segundo = jogo->estado.timeshumanos[1];
-    auto p = management::EntrarNoJogo(*jogo, ia);
+    auto p = temporada::EntrarNoJogo(*jogo, ia);
     ASSERT_EQ(p.time, primeiro);
     const int tecnico = jogo->times[primeiro].tecnico;
-    p = management::Demitir(*jogo, ia);
+    p = temporada::Demitir(*jogo, ia);
     EXPECT_EQ(p.tela, Tela::Principal);
     EXPECT_EQ(p.time, segundo);
     EXPECT_EQ(jogo->estado.numhumanos, 1);
@@ -362,7 +362,7 @@ TEST_F(Temporadas, AHumanWhoResignsLeavesTheTurnToTheNextOne) {
     EXPECT_FALSE(jogo->times[primeiro].humano);
     EXPECT_EQ(jogo->tecnicos[tecnico].time, -1);
     EXPECT_TRUE(management::VerificarInvariantes(*jogo).empty());
-    p = management::Demitir(*jogo, ia); // nobody left: he waits for an invitation
+    p = temporada::Demitir(*jogo, ia); // nobody left: he waits for an invitation
     EXPECT_EQ(p.tela, Tela::Aguardando);
     EXPECT_EQ(jogo->estado.numhumanos, 0);
     EXPECT_EQ(jogo->ligas[0].temhumano, 0);
@@ -377,7 +377,7 @@ TEST_F(Temporadas, TheWholeWorldPlaysBothContinentalCupsAndTheClubWorldCup) {
     plataforma::DefinirRaiz(PITCHLORD_JOGO);
     auto jogo = Novo({competitions::LigasOferecidas(contatimes()), true, true, 1, 7});
     ASSERT_TRUE(jogo->estado.continental1 && jogo->estado.continental2);
-    management::Autopiloto piloto(*jogo);
+    temporada::Autopiloto piloto(*jogo);
     std::string primeiro;
     int continentais = 0;
     piloto.depoisdadata = [&](int codigo) {
@@ -398,7 +398,7 @@ TEST_F(Temporadas, TheWholeWorldPlaysBothContinentalCupsAndTheClubWorldCup) {
                         << "competition " << c << " region " << r << " group " << g;
         const int anterior = jogo->estado.temporada - 1;
         for (const TLiga& l : jogo->ligas) {
-            const int copa = history::CampeaoDe(*jogo, 2, l.pais, anterior);
+            const int copa = competitions::CampeaoDe(*jogo, 2, l.pais, anterior);
             if (copa < 0 || competitions::VagasContinentais(l.pais) < 2) continue;
             EXPECT_TRUE(competitions::EntradaDaLista(*jogo, l.pais, 1) == copa ||
                         competitions::EntradaDaLista(*jogo, l.pais, 2) == copa)

@@ -5,7 +5,7 @@
 #include "competitions/calendario.hpp"
 #include "competitions/novojogo.hpp"
 #include "competitions/torneios.hpp"
-#include "management/autopiloto.hpp"
+#include "temporada/autopiloto.hpp"
 #include "management/invariantes.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "plataforma/caminhos.hpp"
@@ -20,7 +20,7 @@
 #include <memory>
 
 using namespace world;
-using management::Tela;
+using temporada::Tela;
 
 namespace {
 
@@ -60,7 +60,7 @@ TEST_F(TorneiosTemporadas, FourSeasonsPlayEveryTournamentOnceAndLeaveTheTablesAs
     const auto clubes = jogo->estado.torneio.numtimes;
     const auto jogadores = jogo->estado.torneio.numjogadores;
     ASSERT_EQ(jogo->estado.torneio.codigo, competitions::kCopaAmerica);
-    management::Autopiloto piloto(*jogo);
+    temporada::Autopiloto piloto(*jogo);
     std::string primeiro;
     std::map<int, int> jogosporcodigo, humanos;
     int convocados = 0, telas = 0;
@@ -91,7 +91,7 @@ TEST_F(TorneiosTemporadas, FourSeasonsPlayEveryTournamentOnceAndLeaveTheTablesAs
             for (int i = jogo->estado.torneio.numjogadores;
                  i < static_cast<int>(jogo->jogadores.size()); ++i)
                 indisponiveis += jogo->jogadores[i].retorno > jogo->Hoje();
-        EXPECT_TRUE(management::HumanoJoga(*jogo, piloto.proximo.time, jogo->estado.tipo));
+        EXPECT_TRUE(temporada::HumanoJoga(*jogo, piloto.proximo.time, jogo->estado.tipo));
         for (int h = 0; h < 6; ++h)
             if (competitions::SelecaoDoHumano(*jogo, h) >= 0) ++humanos[jogo->estado.tipo];
         return true;
@@ -126,7 +126,7 @@ TEST_F(TorneiosTemporadas, FourSeasonsPlayEveryTournamentOnceAndLeaveTheTablesAs
 
 TEST_F(TorneiosTemporadas, AGameSavedOnATournamentDateLoadsOntoTheNationalTeamScreen) {
     auto jogo = Novo(5, 1);
-    management::Autopiloto piloto(*jogo);
+    temporada::Autopiloto piloto(*jogo);
     piloto.ia.selecoes = true;
     bool parou = false;
     piloto.naselecao = [&] {
@@ -149,8 +149,8 @@ TEST_F(TorneiosTemporadas, AGameSavedOnATournamentDateLoadsOntoTheNationalTeamSc
     const auto bytes = persistence::SerializarJogo(*jogo);
     Jogo lido;
     ASSERT_EQ(persistence::DesserializarJogo(bytes, lido), persistence::ResultadoCarga::Ok);
-    management::InteracaoCiclo ninguem;
-    const management::Proximo p = management::EntrarNoJogo(lido, ninguem, true);
+    temporada::InteracaoCiclo ninguem;
+    const temporada::Proximo p = temporada::EntrarNoJogo(lido, ninguem, true);
     EXPECT_EQ(p.tela, Tela::Selecao);
     EXPECT_EQ(p.time, selecao);
 
@@ -188,7 +188,7 @@ TEST_F(TorneiosTemporadas, WithTheSecondHumansTeamOutTheFirstJogarGoesStraightTo
     ASSERT_GE(oferta.size(), 2u);
     ASSERT_TRUE(competitions::AceitarSelecao(*jogo, 0, oferta[0]));
     ASSERT_TRUE(competitions::AceitarSelecao(*jogo, 1, oferta[1]));
-    management::Autopiloto piloto(*jogo);
+    temporada::Autopiloto piloto(*jogo);
     piloto.ia.selecoes = false; // no call-ups: their own squads play
     bool parou = false;
     piloto.naselecao = [&] {
@@ -199,17 +199,17 @@ TEST_F(TorneiosTemporadas, WithTheSecondHumansTeamOutTheFirstJogarGoesStraightTo
     ASSERT_TRUE(piloto.Jogar());
     ASSERT_TRUE(parou);
     ASSERT_EQ(piloto.proximo.time, oferta[0]);
-    management::InteracaoCiclo ninguem;
+    temporada::InteracaoCiclo ninguem;
     // Both still play: the second's screen follows the first's "Jogar >>".
     {
         Jogo copia = *jogo;
-        const management::Proximo p = management::JogarSelecao(copia, ninguem);
+        const temporada::Proximo p = temporada::JogarSelecao(copia, ninguem);
         EXPECT_EQ(p.tela, Tela::Selecao);
         EXPECT_EQ(p.time, oferta[1]);
     }
     // The second team out of the tournament: straight to the runner.
     jogo->times[oferta[1]].jogaselecao517 = 0;
-    const management::Proximo p = management::JogarSelecao(*jogo, ninguem);
+    const temporada::Proximo p = temporada::JogarSelecao(*jogo, ninguem);
     EXPECT_EQ(p.tela, Tela::Rodada);
 }
 
@@ -219,7 +219,7 @@ TEST_F(TorneiosTemporadas, AGameSavedOnAnyScreenAfterTheCoachActedLoadsBack) {
     // the call-ups. The loader refuses a game that breaks what the rules keep
     // true, so every such save must load.
     auto jogo = Novo(12);
-    management::Autopiloto piloto(*jogo);
+    temporada::Autopiloto piloto(*jogo);
     int salvos = 0;
     std::string falha;
     auto salvarECarregar = [&](const char* onde) {
@@ -236,11 +236,11 @@ TEST_F(TorneiosTemporadas, AGameSavedOnAnyScreenAfterTheCoachActedLoadsBack) {
     };
     piloto.naprincipal = [&] {
         const int c = jogo->estado.timeatual;
-        management::LerEmails(*jogo, c);
-        management::CuidarDoEstadio(*jogo, c);
-        management::RenovarContratos(*jogo, piloto.ia, c);
-        management::MarcarAmistosoAutomatico(*jogo, c, false);
-        management::AgirNoMercado(*jogo, piloto.ia, c);
+        temporada::LerEmails(*jogo, c);
+        temporada::CuidarDoEstadio(*jogo, c);
+        temporada::RenovarContratos(*jogo, piloto.ia, c);
+        temporada::MarcarAmistosoAutomatico(*jogo, c, false);
+        temporada::AgirNoMercado(*jogo, piloto.ia, c);
         salvarECarregar("main screen");
         return falha.empty();
     };

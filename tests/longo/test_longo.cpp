@@ -4,7 +4,7 @@
 // the "longo" run plays 30, best under the sanitizer build).
 #include "apoio/apoio.hpp"
 #include "competitions/novojogo.hpp"
-#include "management/autopiloto.hpp"
+#include "temporada/autopiloto.hpp"
 #include "management/invariantes.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "plataforma/caminhos.hpp"
@@ -48,7 +48,7 @@ TEST(Longo, SeasonAfterSeasonEveryDateKeepsTheInvariantsAndEverySeasonSavesAndLo
     competitions::InicializarJogo(*jogo);
 
     const int ultima = Temporadas();
-    management::Autopiloto piloto(*jogo);
+    temporada::Autopiloto piloto(*jogo);
     std::string falha;
     long datas = 0;
     piloto.depoisdadata = [&](int) {

@@ -1,7 +1,7 @@
 // The coaches' careers on small worlds built in memory.
 #include "management/carreira.hpp"
-#include "management/ciclo.hpp"
-#include "management/emails.hpp"
+#include "temporada/ciclo.hpp"
+#include "world/emails.hpp"
 #include "management/invariantes.hpp"
 #include "match/construtores.hpp"
 #include "world/clubes.hpp"
@@ -12,6 +12,7 @@
 
 using namespace world;
 using namespace management;
+using namespace temporada;
 
 namespace {
 
@@ -336,7 +337,7 @@ TEST(Convites, AGoodSeasonInDivisionTwoBringsAnOfferFromTheTopDivision) {
 }
 
 namespace {
-struct CicloRoteiro : InteracaoCiclo {
+struct CicloRoteiro : temporada::InteracaoCiclo {
     std::vector<MotivoDemissao> motivos;
     void Demitido(Jogo&, int, int, MotivoDemissao motivo, int) override {
         motivos.push_back(motivo);
@@ -349,7 +350,7 @@ TEST(Demissoes, AHumanWhoseClubLeftTheDivisionsLosesItBeforeTheNewSeason) {
     CicloRoteiro ia;
     c.Humano(2);
     const int humano = c.Humano(c.fora);
-    ContinuarFimDeTemporada(c.jogo, ia);
+    temporada::ContinuarFimDeTemporada(c.jogo, ia);
     ASSERT_EQ(ia.motivos.size(), 1u);
     EXPECT_EQ(ia.motivos[0], MotivoDemissao::SemDivisao);
     EXPECT_EQ(c.K(humano).time, -1);

@@ -1,7 +1,7 @@
 // Contract warnings by mail, the automatic renewal of ended contracts, and
 // the renewal a coach proposes: the player's answer, his demand, signing.
 #include "management/contratos.hpp"
-#include "management/emails.hpp"
+#include "world/emails.hpp"
 #include "management/financas.hpp"
 #include "match/construtores.hpp"
 #include "world/clubes.hpp"

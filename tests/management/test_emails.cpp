@@ -2,8 +2,9 @@
 // news line read back.
 #include "apoio/apoio.hpp"
 #include "escalacao_apoio.hpp"
-#include "management/ciclo.hpp"
-#include "management/emails.hpp"
+#include "management/atualizacao.hpp"
+#include "temporada/ciclo.hpp"
+#include "world/emails.hpp"
 #include "match/construtores.hpp"
 #include "match/estatisticas.hpp"
 #include "persistence/jogosalvo.hpp"
@@ -17,6 +18,7 @@
 
 using namespace world;
 using namespace management;
+using namespace temporada;
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The quick mode plays millions of minutes: once a matchday is set up, its
 // minutes must not touch the heap (the event list is reserved beforehand).
 #include "construtores.hpp"
-#include "match/executor.hpp"
+#include "temporada/executor.hpp"
 
 #include <gtest/gtest.h>
 
@@ -94,13 +94,13 @@ TEST(Desempenho, TheRunnersClockAllocatesNothingUntilTheLastMinute) {
         f.data = kHoje;
         partidas.push_back(f);
     }
-    match::ExecucaoRodada ex;
+    temporada::ExecucaoRodada ex;
     ex.partidas = &partidas;
-    match::AbrirRodada(jogo, ex, 1, kHoje, match::PartidasDoDia(partidas, 1, kHoje));
-    ASSERT_EQ(match::JogarProximoGrupo(jogo, ex), match::EstadoRodada::Relogio);
+    temporada::AbrirRodada(jogo, ex, 1, kHoje, temporada::PartidasDoDia(partidas, 1, kHoje));
+    ASSERT_EQ(temporada::JogarProximoGrupo(jogo, ex), temporada::EstadoRodada::Relogio);
     gContando = true;
-    for (int t = 1; t < 90; ++t) match::Minuto(jogo, ex);
+    for (int t = 1; t < 90; ++t) temporada::Minuto(jogo, ex);
     gContando = false;
     EXPECT_EQ(gAlocacoes.load(), 0);
-    EXPECT_EQ(match::Minuto(jogo, ex), match::EstadoRodada::Encerrada);
+    EXPECT_EQ(temporada::Minuto(jogo, ex), temporada::EstadoRodada::Encerrada);
 }

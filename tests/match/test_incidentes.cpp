@@ -1,6 +1,6 @@
 // Cards, injuries and what they do to the lineup.
 #include "construtores.hpp"
-#include "match/arredondar.hpp"
+#include "plataforma/arredondar.hpp"
 
 #include <gtest/gtest.h>
 
@@ -136,7 +136,7 @@ TEST(Contusao, WithoutABenchGoalkeeperTheFirstBenchPlayerGoesInGoalAtThirtyPerCe
     EXPECT_EQ(j.posicaoatual, kGoleiro);
     EXPECT_EQ(FatorImprovisado(j), 30);
     EXPECT_EQ(ForcaSetor(c.jogo, c.rodada, c.casa, 0),
-              ArredDiv(std::int64_t{30} * j.forca * j.energia, 10000));
+              plataforma::ArredDiv(std::int64_t{30} * j.forca * j.energia, 10000));
 }
 
 TEST(Contusao, AnInjuredPlayerLeavesThePositionAndLineCountsOnce) {

@@ -1,6 +1,6 @@
 // Possession, shots and goals, penalties and whole matches.
 #include "construtores.hpp"
-#include "match/arredondar.hpp"
+#include "plataforma/arredondar.hpp"
 
 #include <gtest/gtest.h>
 
@@ -9,15 +9,15 @@ using namespace match;
 using namespace construtores;
 
 TEST(Arredondamento, HalvesGoToTheEvenIntegerAndPercentagesUseTheValueAtThatMoment) {
-    EXPECT_EQ(ArredDiv(5, 2), 2);
-    EXPECT_EQ(ArredDiv(7, 2), 4);
-    EXPECT_EQ(ArredDiv(-5, 2), -2);
-    EXPECT_EQ(ArredDiv(35, 10), 4);
+    EXPECT_EQ(plataforma::ArredDiv(5, 2), 2);
+    EXPECT_EQ(plataforma::ArredDiv(7, 2), 4);
+    EXPECT_EQ(plataforma::ArredDiv(-5, 2), -2);
+    EXPECT_EQ(plataforma::ArredDiv(35, 10), 4);
     i32 x = 50;
-    Tirar(x, 70); // 50 − round(35) = 15
+    plataforma::Tirar(x, 70); // 50 − round(35) = 15
     EXPECT_EQ(x, 15);
     x = 25;
-    Somar(x, 10); // 25 + round(2.5) = 27
+    plataforma::Somar(x, 10); // 25 + round(2.5) = 27
     EXPECT_EQ(x, 27);
 }
 
@@ -191,7 +191,7 @@ TEST(Partida, TheEndOfTheMatchFillsTheFiguresAndRatesEveryoneWhoPlayed) {
     auto& p = c.P();
     const int posse0 = p.posse[0], fin0 = p.finalizacoes[0];
     EncerrarPartida(c.jogo, c.rodada, 1);
-    EXPECT_EQ(p.passeserrados[0], ArredDiv(8 * posse0, 10) - fin0);
+    EXPECT_EQ(p.passeserrados[0], plataforma::ArredDiv(8 * posse0, 10) - fin0);
     EXPECT_GE(p.finalizacoes[0], 1);
     EXPECT_GE(p.finalizacoes[1], 1);
     EXPECT_GE(p.posse[0], 1);

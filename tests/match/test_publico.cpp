@@ -1,5 +1,5 @@
 #include "construtores.hpp"
-#include "match/arredondar.hpp"
+#include "plataforma/arredondar.hpp"
 #include "match/publico.hpp"
 
 #include <gtest/gtest.h>
@@ -60,9 +60,9 @@ TEST_F(Publico, AHumanClubBelowTheReferencePriceDrawsTwelvePercentMorePerUnit) {
     Calcular(ctx);
     EXPECT_EQ(p.publicosetor[0], computador.publicosetor[0]);
     EXPECT_EQ(p.publicosetor[1],
-              computador.publicosetor[1] + match::ArredDiv(computador.publicosetor[1] * 12LL, 100));
+              computador.publicosetor[1] + plataforma::ArredDiv(computador.publicosetor[1] * 12LL, 100));
     EXPECT_EQ(p.publicosetor[2],
-              computador.publicosetor[2] + match::ArredDiv(computador.publicosetor[2] * 24LL, 100));
+              computador.publicosetor[2] + plataforma::ArredDiv(computador.publicosetor[2] * 24LL, 100));
 }
 
 TEST_F(Publico, ARaisedPriceDrawsFewerAndAnExpandedGroundHoldsMore) {
@@ -77,7 +77,7 @@ TEST_F(Publico, ARaisedPriceDrawsFewerAndAnExpandedGroundHoldsMore) {
     jogo.times[casa].precos[1] += 2;
     Calcular(ctx);
     EXPECT_EQ(p.publicosetor[1],
-              normal.publicosetor[1] - match::ArredDiv(normal.publicosetor[1] * 24LL, 100));
+              normal.publicosetor[1] - plataforma::ArredDiv(normal.publicosetor[1] * 24LL, 100));
     EXPECT_EQ(p.renda - normal.renda,
               std::int64_t{p.publicosetor[1]} * jogo.times[casa].precos[1] -
                   std::int64_t{normal.publicosetor[1]} * antes.times[casa].precos[1]);

@@ -1,13 +1,13 @@
 // The live view of a human club's match on a real new game: substitutions,
 // position changes, tactics, the referee, half-time, the injury screen.
 #include "apoio_telas.hpp"
-#include "management/ciclo.hpp"
+#include "temporada/ciclo.hpp"
 #include "match/escalacaoautomatica.hpp"
-#include "match/executor.hpp"
+#include "temporada/executor.hpp"
 #include "match/gestaopartida.hpp"
-#include "match/telas/aovivo.hpp"
-#include "match/telas/dialogosaovivo.hpp"
-#include "match/telas/visaoaovivo.hpp"
+#include "temporada/telas/aovivo.hpp"
+#include "temporada/telas/dialogosaovivo.hpp"
+#include "temporada/telas/visaoaovivo.hpp"
 #include "match/vagas.hpp"
 #include "ui/textos.hpp"
 #include "world/arbitros.hpp"
@@ -26,7 +26,7 @@
 #include <gtest/gtest.h>
 
 using namespace world;
-using match::telas::VisaoAoVivo;
+using temporada::telas::VisaoAoVivo;
 
 namespace {
 
@@ -39,7 +39,7 @@ template <class W> W* Achar(QWidget& tela, const QString& nome) {
 // The first date of a new game, the human's match on the clock.
 struct Partida {
     std::unique_ptr<Jogo> jogo = apoio_telas::NovoJogo({29}, 1);
-    match::ExecucaoRodada ex;
+    temporada::ExecucaoRodada ex;
     int m = 0, lado = 0;
 
     Partida() {
@@ -49,15 +49,15 @@ struct Partida {
         const double hoje = jogo->calendario[jogo->estado.dataatual - 1].data;
         match::EscalarClube(*jogo, humano, world::JogadoresPorTime(*jogo)[humano],
                             jogo->estado.tipo, hoje);
-        management::AbrirRodadaDoDia(*jogo, ex);
-        match::JogarProximoGrupo(*jogo, ex);
-        EXPECT_EQ(ex.estado, match::EstadoRodada::Relogio);
+        temporada::AbrirRodadaDoDia(*jogo, ex);
+        temporada::JogarProximoGrupo(*jogo, ex);
+        EXPECT_EQ(ex.estado, temporada::EstadoRodada::Relogio);
         EXPECT_GT(ex.numjogoshumanos, 0);
         m = ex.jogoshumanos[0];
         lado = jogo->times[P().mandante].humano ? 0 : 1;
     }
     void Minutos(int n) {
-        for (int i = 0; i < n; ++i) match::Minuto(*jogo, ex);
+        for (int i = 0; i < n; ++i) temporada::Minuto(*jogo, ex);
     }
     match::Rodada& R() { return ex.rodada; }
     match::TJogoDaRodada& P() { return ex.rodada.jogos[m]; }
@@ -195,7 +195,7 @@ TEST(VisaoAoVivo, PositionChangeTacticsAndTheReferee) {
     const int jogador = Visao::Jogador(v.titulares, linha);
     const TEscalacao antes = p.E();
     emit v.titulares->cellDoubleClicked(linha, 1);
-    auto* d = v.v.findChild<match::telas::DialogoMudancaPosicao*>();
+    auto* d = v.v.findChild<temporada::telas::DialogoMudancaPosicao*>();
     ASSERT_NE(d, nullptr);
     EXPECT_TRUE(d->isVisible());
     auto* posicao = Achar<QComboBox>(*d, QStringLiteral("posicao"));
@@ -218,7 +218,7 @@ TEST(VisaoAoVivo, PositionChangeTacticsAndTheReferee) {
 
     // Improvised now: the dialog says so, and takes him back.
     emit v.titulares->cellDoubleClicked(linha, 1);
-    d = v.v.findChild<match::telas::DialogoMudancaPosicao*>();
+    d = v.v.findChild<temporada::telas::DialogoMudancaPosicao*>();
     ASSERT_NE(d, nullptr);
     EXPECT_TRUE(Achar<QLabel>(*d, QStringLiteral("original"))
                     ->text()
@@ -250,7 +250,7 @@ TEST(VisaoAoVivo, PositionChangeTacticsAndTheReferee) {
     auto* botao = Achar<QPushButton>(v.v, QStringLiteral("arbitro"));
     EXPECT_EQ(botao->text(), ui::Q(arbitros()[a].nome));
     botao->click();
-    auto* caixa = v.v.findChild<match::telas::CaixaArbitro*>();
+    auto* caixa = v.v.findChild<temporada::telas::CaixaArbitro*>();
     ASSERT_NE(caixa, nullptr);
     EXPECT_EQ(caixa->windowTitle(), QStringLiteral("Árbitro"));
     EXPECT_EQ(Achar<QLabel>(*caixa, QStringLiteral("nome"))->text(), ui::Q(arbitros()[a].nome));
@@ -311,7 +311,7 @@ TEST(SubstituicaoContusao, TheChosenBenchPlayerOrNobody) {
     ASSERT_GE(banco.size(), 2u);
     const int contundido = match::Vaga(p.E(), 3);
     const int clube = p.P().Clube(p.lado);
-    match::telas::SubstituicaoContusao d(*p.jogo, clube, contundido, banco);
+    temporada::telas::SubstituicaoContusao d(*p.jogo, clube, contundido, banco);
     d.show();
     // Who must answer, at a keyboard several humans may share.
     EXPECT_EQ(Achar<QLabel>(d, QStringLiteral("quem"))->text(),
@@ -332,7 +332,7 @@ TEST(SubstituicaoContusao, TheChosenBenchPlayerOrNobody) {
     QTimer::singleShot(0, [] {
         if (QWidget* w = QApplication::activeModalWidget()) w->close();
     });
-    EXPECT_EQ(match::telas::EscolherSubstitutoContusao(*p.jogo, p.R(), p.m, p.lado, contundido,
+    EXPECT_EQ(temporada::telas::EscolherSubstitutoContusao(*p.jogo, p.R(), p.m, p.lado, contundido,
                                                        banco, nullptr),
               0);
 }

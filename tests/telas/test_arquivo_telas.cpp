@@ -7,8 +7,8 @@
 #include "competitions/telas/telatorneio.hpp"
 #include "history/telas/telaclubeanos.hpp"
 #include "match/resultadosdata.hpp"
-#include "match/telas/relatoriopartida.hpp"
-#include "match/telas/telaresultados.hpp"
+#include "competitions/telas/relatoriopartida.hpp"
+#include "temporada/telas/telaresultados.hpp"
 #include "plataforma/datas.hpp"
 #include "ui/textos.hpp"
 
@@ -31,7 +31,7 @@ struct RelatorioAberto {
     RelatorioAberto() {
         QObject::connect(&timer, &QTimer::timeout, [this] {
             auto* r =
-                qobject_cast<match::telas::RelatorioPartida*>(QApplication::activeModalWidget());
+                qobject_cast<competitions::telas::RelatorioPartida*>(QApplication::activeModalWidget());
             if (!r) return;
             titulo = r->windowTitle();
             texto = r->Texto()->toPlainText();
@@ -88,10 +88,10 @@ TEST(TelasArquivo, ClubesEJogadoresQueJaNaoExistemTemNomeNeutro) {
 
     for (int k = 0; k < 4; ++k) {
         SCOPED_TRACE(codigos[k]);
-        match::ExecucaoRodada ex;
+        temporada::ExecucaoRodada ex;
         ex.codigo = codigos[k];
         ex.rodada.hoje = ida + 7 * (k + 1);
-        match::telas::TelaResultados tela(*jogo, ex);
+        temporada::telas::TelaResultados tela(*jogo, ex);
         tela.resize(1024, 768);
         tela.show();
         QTableWidget* lista = tela.Jogos();

@@ -5,7 +5,7 @@
 #include "management/telas/telacarreira.hpp"
 #include "management/telas/telacontratacoes.hpp"
 #include "management/telas/telaprincipal.hpp"
-#include "match/telas/telaresultados.hpp"
+#include "temporada/telas/telaresultados.hpp"
 #include "shell/janelaprincipal.hpp"
 #include "ui/textos.hpp"
 
@@ -22,6 +22,7 @@
 
 using namespace world;
 using namespace management;
+using namespace temporada;
 using namespace management::telas;
 
 namespace {
@@ -199,7 +200,7 @@ TEST(TelasCarreira, AfterAnOfferTakenTheNextSquadIsNamedUnlessItIsHisWhoTookIt) 
     const bool chegou = apoio_telas::EsperarPor(
         [&] {
             if (outro) return true;
-            if (auto* r = qobject_cast<match::telas::TelaResultados*>(janela.TelaAtual())) {
+            if (auto* r = qobject_cast<temporada::telas::TelaResultados*>(janela.TelaAtual())) {
                 r->Continuar()->click();
                 return false;
             }

@@ -1,6 +1,6 @@
-// Running the club on a real new game: "Propor novo contrato" with its
 // answers, "Marcar amistoso" booking a friendly, "Aposentar jogador" putting a
 // junior in a veteran's place, and the squad grid's contract column.
+#include "plataforma/datas.hpp"
 #include "apoio_telas.hpp"
 #include "management/amistosos.hpp"
 #include "management/fichajogador.hpp"
@@ -11,6 +11,7 @@
 #include "management/telas/telaprincipal.hpp"
 #include "ui/textos.hpp"
 #include "world/posicoes.hpp"
+// Running the club on a real new game: "Propor novo contrato" with its
 
 #include <QApplication>
 #include <QComboBox>
@@ -67,7 +68,7 @@ TEST(TelaContrato, ARaiseIsSignedARefusalAsksMoreAndAnAbsurdOfferIsCapped) {
     // The end the offer would give follows the length chosen, and is the
     // end signed.
     auto ate = [&](int semanas) {
-        return QStringLiteral("até ") + ui::Q(management::TextoData(jogo->Hoje() + 7 * semanas));
+        return QStringLiteral("até ") + ui::Q(plataforma::TextoData(jogo->Hoje() + 7 * semanas));
     };
     EXPECT_EQ(tela.rotuloNovoFim()->text(), ate(24));
     tela.caixaSemanas()->setCurrentIndex(2);

@@ -11,7 +11,7 @@
 #include "management/telas/telaprincipal.hpp"
 #include "management/telas/telaproposta.hpp"
 #include "management/telas/telatransferencias.hpp"
-#include "management/valores.hpp"
+#include "world/valores.hpp"
 #include "plataforma/ordemalfabetica.hpp"
 #include "shell/janelaprincipal.hpp"
 #include "ui/janelas.hpp"

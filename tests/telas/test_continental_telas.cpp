@@ -6,11 +6,11 @@
 #include "competitions/continentais.hpp"
 #include "competitions/telas/telacontinental.hpp"
 #include "competitions/telas/telacopa.hpp"
-#include "history/historico.hpp"
-#include "management/autopiloto.hpp"
+#include "competitions/historico.hpp"
+#include "temporada/autopiloto.hpp"
 #include "management/telas/telaprincipal.hpp"
-#include "match/telas/telapartida.hpp"
-#include "match/telas/telaresultados.hpp"
+#include "temporada/telas/telapartida.hpp"
+#include "temporada/telas/telaresultados.hpp"
 #include "shell/janelaprincipal.hpp"
 #include "ui/textos.hpp"
 
@@ -31,7 +31,7 @@ QString Nome(const Jogo& jogo, int c) {
 }
 
 // Plays until the date after which `parar` holds.
-void JogarAte(management::Autopiloto& piloto, const std::function<bool(int)>& parar) {
+void JogarAte(temporada::Autopiloto& piloto, const std::function<bool(int)>& parar) {
     piloto.depoisdadata = [&](int c) { return !parar(c); };
     piloto.Jogar();
     piloto.depoisdadata = {};
@@ -41,7 +41,7 @@ void JogarAte(management::Autopiloto& piloto, const std::function<bool(int)>& pa
 
 TEST(TelasContinentais, GruposChaveEMundialDaSegundaTemporada) {
     auto jogo = apoio_telas::NovoJogo({29}, 1);
-    management::Autopiloto piloto(*jogo);
+    temporada::Autopiloto piloto(*jogo);
     piloto.Entrar();
     const auto& k = jogo->estado.contadores;
     // The first group matchday of season 2: the results screen names the
@@ -49,7 +49,7 @@ TEST(TelasContinentais, GruposChaveEMundialDaSegundaTemporada) {
     JogarAte(piloto, [&](int c) { return c == 4; });
     ASSERT_EQ(jogo->estado.temporada, 2);
     {
-        match::telas::TelaResultados resultados(*jogo, piloto.ex);
+        temporada::telas::TelaResultados resultados(*jogo, piloto.ex);
         resultados.resize(1280, 800);
         resultados.show();
         ASSERT_NE(resultados.Chaves(), nullptr);
@@ -112,7 +112,7 @@ TEST(TelasContinentais, GruposChaveEMundialDaSegundaTemporada) {
     EXPECT_EQ(mundial.Jogos()->item(1, 1)->text(), QStringLiteral("Yokohama"));
     for (int l = 0; l < 6; ++l) EXPECT_FALSE(mundial.Jogos()->item(l, 3)->text().isEmpty());
     ASSERT_EQ(mundial.Colocacao()->rowCount(), 4);
-    const int campeao = history::CampeaoDe(*jogo, 5, -1, 2);
+    const int campeao = competitions::CampeaoDe(*jogo, 5, -1, 2);
     ASSERT_GE(campeao, 0);
     EXPECT_EQ(mundial.Colocacao()->item(0, 1)->text(), Nome(*jogo, campeao));
     for (int l = 0; l < 4; ++l) EXPECT_FALSE(mundial.Colocacao()->item(l, 1)->text().isEmpty());
@@ -127,7 +127,7 @@ TEST(TelasContinentais, OHumanoClassificadoJogaADataContinentalNaJanela) {
     // The first seed whose human (a club of division 1) qualifies for one of the cups.
     for (std::uint64_t semente = 1; semente <= 30 && humano < 0; ++semente) {
         jogo = apoio_telas::NovoJogo({29}, 1, true, semente);
-        management::Autopiloto piloto(*jogo);
+        temporada::Autopiloto piloto(*jogo);
         piloto.novatemporada = [&] { return jogo->estado.temporada < 2; };
         piloto.Entrar();
         ASSERT_TRUE(piloto.Jogar());
@@ -156,9 +156,9 @@ TEST(TelasContinentais, OHumanoClassificadoJogaADataContinentalNaJanela) {
                     EXPECT_EQ(jogo->estado.timeatual, humano);
                 }
                 apoio_telas::EscalarEJogar(janela.TelaPrincipal());
-            } else if (auto* p = qobject_cast<match::telas::TelaPartida*>(janela.TelaAtual())) {
+            } else if (auto* p = qobject_cast<temporada::telas::TelaPartida*>(janela.TelaAtual())) {
                 relogio = relogio || (jogo->estado.tipo == codigo && p->Rodando());
-            } else if (auto* r = qobject_cast<match::telas::TelaResultados*>(janela.TelaAtual())) {
+            } else if (auto* r = qobject_cast<temporada::telas::TelaResultados*>(janela.TelaAtual())) {
                 const bool continental = jogo->estado.tipo == codigo;
                 resultados = resultados || continental;
                 r->Continuar()->click();

@@ -15,8 +15,8 @@
 #include "ui/textos.hpp"
 #include "world/idioma.hpp"
 #include "world/opcoes.hpp"
-#include "world/telas/dialogocores.hpp"
-#include "world/telas/dialogoopcoes.hpp"
+#include "shell/dialogocores.hpp"
+#include "shell/dialogoopcoes.hpp"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -74,9 +74,9 @@ TEST(DialogoOpcoes, EveryChangeReachesTheFileAndTheGameAtOnce) {
     o.opvertrocatecnicos = 0;
     o.opcornalista = 0;
     jogo->ligas[0].visualizar = 0;
-    world::telas::DialogoOpcoes d(*jogo);
+    shell::DialogoOpcoes d(*jogo);
     int mudancas = 0;
-    QObject::connect(&d, &world::telas::DialogoOpcoes::coresMudaram, [&] { ++mudancas; });
+    QObject::connect(&d, &shell::DialogoOpcoes::coresMudaram, [&] { ++mudancas; });
 
     QComboBox* velocidade = Achar<QComboBox>(d, "opvelocidade");
     QComboBox* semhumanos = Achar<QComboBox>(d, "opnhvelocidade");
@@ -143,7 +143,7 @@ TEST(DialogoOpcoes, EveryChangeReachesTheFileAndTheGameAtOnce) {
 }
 
 namespace {
-class CoresDeTeste : public world::telas::DialogoCores {
+class CoresDeTeste : public shell::DialogoCores {
 public:
     using DialogoCores::DialogoCores;
     QColor resposta;
@@ -157,7 +157,7 @@ TEST(DialogoCores, PickedAndDefaultColoursAreWrittenAndApplied) {
     auto jogo = apoio_telas::NovoJogo({29});
     CoresDeTeste d(*jogo);
     int mudancas = 0;
-    QObject::connect(&d, &world::telas::DialogoCores::coresMudaram, [&] { ++mudancas; });
+    QObject::connect(&d, &shell::DialogoCores::coresMudaram, [&] { ++mudancas; });
     EXPECT_EQ(d.windowTitle(), ui::T(464));
 
     d.resposta = QColor(0x12, 0x34, 0x56);

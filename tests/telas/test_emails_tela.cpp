@@ -1,12 +1,13 @@
-// The mailbox on a real new game: the welcome, a few messages of the season,
 // reading and answering them, and the news line of the main screen.
+#include "plataforma/datas.hpp"
 #include "apoio_telas.hpp"
-#include "management/emails.hpp"
+#include "world/emails.hpp"
 #include "management/fichajogador.hpp"
 #include "management/telas/telaemails.hpp"
 #include "management/telas/telaprincipal.hpp"
 #include "shell/janelaprincipal.hpp"
 #include "ui/textos.hpp"
+// The mailbox on a real new game: the welcome, a few messages of the season,
 
 #include <QFrame>
 #include <QLabel>
@@ -69,7 +70,7 @@ TEST(TelaEmails, ListsTheBoxNewestFirstReadsAndAnswers) {
     for (int linha = 0; linha < 5; ++linha) {
         const TEmail& e = jogo.emails[esperados[linha]];
         QTreeWidgetItem* item = lista->topLevelItem(linha);
-        EXPECT_EQ(item->text(1), ui::Q(TextoData(DataDoEmail(e))));
+        EXPECT_EQ(item->text(1), ui::Q(plataforma::TextoData(DataDoEmail(e))));
         EXPECT_EQ(item->text(3), ui::Q(AssuntoDoEmail(jogo, e)));
         EXPECT_TRUE(Negrito(item));
     }

@@ -1,6 +1,6 @@
-// The squad grid beyond the lineup rules: what its columns and icons say,
 // sorting by a header without touching the lineup, starters that show on a
 // white-shirted club, and the player card it opens.
+#include "plataforma/datas.hpp"
 #include "apoio_telas.hpp"
 #include "management/escalacaotatica.hpp"
 #include "management/fichajogador.hpp"
@@ -9,6 +9,7 @@
 #include "management/telas/telaprincipal.hpp"
 #include "ui/textos.hpp"
 #include "world/posicoes.hpp"
+// The squad grid beyond the lineup rules: what its columns and icons say,
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -136,7 +137,7 @@ TEST(GradeElenco, ColumnsAndIconsExplainThemselves) {
     const QString condicao = g.item(fferido, GradeElenco::kColIcone)->toolTip();
     EXPECT_TRUE(condicao.contains(ui::T(2634))); // the star
     EXPECT_TRUE(condicao.contains(ui::T(2630))); // injured, with his return date
-    EXPECT_TRUE(condicao.contains(ui::Q(TextoData(hoje + 10))));
+    EXPECT_TRUE(condicao.contains(ui::Q(plataforma::TextoData(hoje + 10))));
 }
 
 TEST(GradeElenco, SortingByAHeaderLeavesTheLineupAndItsClicksAlone) {

@@ -3,9 +3,9 @@
 // club's record, as the main screen's menus, its keys and the season-end
 // screen open them.
 #include "apoio_telas.hpp"
-#include "competitions/fimdetemporada.hpp"
+#include "temporada/fimdetemporada.hpp"
 #include "competitions/novojogo.hpp"
-#include "competitions/telas/telafimtemporada.hpp"
+#include "temporada/telas/telafimtemporada.hpp"
 #include "history/artilharia.hpp"
 #include "history/campeoes.hpp"
 #include "history/rankings.hpp"
@@ -16,7 +16,7 @@
 #include "history/telas/telarankingclubes.hpp"
 #include "history/telas/telarankingtecnicos.hpp"
 #include "history/telas/telashistorico.hpp"
-#include "management/autopiloto.hpp"
+#include "temporada/autopiloto.hpp"
 #include "management/telas/gradeelenco.hpp"
 #include "management/telas/telaprincipal.hpp"
 #include "ui/textos.hpp"
@@ -40,6 +40,7 @@
 
 using namespace world;
 using namespace history;
+using namespace competitions;
 using namespace history::telas;
 
 namespace {
@@ -62,7 +63,7 @@ struct Historia {
         competitions::EscolherTime(*jogo, 0, jogo->ligas[jogo->LigaDoPais(29)].divisoes[1][0],
                                    "Tecnico 1");
         competitions::InicializarJogo(*jogo);
-        management::Autopiloto piloto(*jogo);
+        temporada::Autopiloto piloto(*jogo);
         piloto.novatemporada = [&] { return jogo->estado.temporada <= 3; };
         piloto.Entrar();
         piloto.Jogar();
@@ -414,7 +415,7 @@ TEST(HistoricoTelas, TheMainScreensMenusAndKeysAndTheSeasonEndOpenThem) {
 
     // The season end of a fourth season: the scorers open on the careers,
     // the season's goals being cleared by then.
-    competitions::telas::TelaFimTemporada fim(jogo);
+    temporada::telas::TelaFimTemporada fim(jogo);
     fim.resize(1280, 800);
     fim.show();
     QApplication::processEvents();

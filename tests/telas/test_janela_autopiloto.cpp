@@ -1,13 +1,13 @@
 // A season played in the window and the same season played by the autopilot,
 // from the same seed and with the same answers, end in the same game.
 #include "apoio_telas.hpp"
-#include "competitions/fimdetemporada.hpp"
-#include "competitions/telas/telafimtemporada.hpp"
-#include "management/autopiloto.hpp"
+#include "temporada/fimdetemporada.hpp"
+#include "temporada/telas/telafimtemporada.hpp"
+#include "temporada/autopiloto.hpp"
 #include "management/escalacao.hpp"
 #include "management/escalacaoformacao.hpp"
 #include "management/telas/telaprincipal.hpp"
-#include "match/telas/telaresultados.hpp"
+#include "temporada/telas/telaresultados.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "shell/janelaprincipal.hpp"
 
@@ -106,7 +106,7 @@ TEST(JanelaEAutopiloto, ASeasonInTheWindowEndsInTheGameTheAutopilotPlays) {
     // The autopilot first, the way the window plays: shown groups on the clock.
     auto pilotado = NovaCarreira();
     TelasFechadas respostas;
-    management::Autopiloto piloto(*pilotado);
+    temporada::Autopiloto piloto(*pilotado);
     piloto.MostrarGrupos(true);
     piloto.Responder(respostas);
     piloto.Mercado(false);      // the window closes every offer and auction unanswered
@@ -122,16 +122,16 @@ TEST(JanelaEAutopiloto, ASeasonInTheWindowEndsInTheGameTheAutopilotPlays) {
     bool esperando = false;
     piloto.depoisdadata = [&](int) {
         const bool daespera =
-            std::exchange(esperando, piloto.proximo.tela == management::Tela::Aguardando);
+            std::exchange(esperando, piloto.proximo.tela == temporada::Tela::Aguardando);
         if (daespera) return true;
-        datasPilotadas.push_back(piloto.proximo.tela == management::Tela::Principal
+        datasPilotadas.push_back(piloto.proximo.tela == temporada::Tela::Principal
                                      ? persistence::SerializarJogo(*pilotado)
                                      : std::vector<unsigned char>{});
         return true;
     };
     piloto.Entrar();
     ASSERT_TRUE(piloto.Jogar());
-    competitions::FimDeTemporada(*pilotado); // what the season-end screen's opening does
+    temporada::FimDeTemporada(*pilotado); // what the season-end screen's opening does
     ASSERT_EQ(pilotado->estado.temporada, 2);
 
     // Then the window, every screen of a match closed as it opens.
@@ -151,7 +151,7 @@ TEST(JanelaEAutopiloto, ASeasonInTheWindowEndsInTheGameTheAutopilotPlays) {
                 !janela.TelaPrincipal()->Aguardando() &&
                 janela.TelaPrincipal()->caixaFormacao()->count() > 0) {
                 apoio_telas::EscalarEJogar(janela.TelaPrincipal());
-            } else if (auto* r = qobject_cast<match::telas::TelaResultados*>(janela.TelaAtual())) {
+            } else if (auto* r = qobject_cast<temporada::telas::TelaResultados*>(janela.TelaAtual())) {
                 r->Continuar()->click();
                 // A coach dismissed and waiting for offers has no main screen.
                 const bool principal = janela.TelaAtual() == janela.TelaPrincipal() &&
@@ -194,7 +194,7 @@ TEST(JanelaEAutopiloto, ASeasonInTheWindowEndsInTheGameTheAutopilotPlays) {
     EXPECT_TRUE(diferenca.first == a.end())
         << "first difference at byte " << (diferenca.first - a.begin());
     // And in the numbers a player reads: the season's champions.
-    auto* fim = qobject_cast<competitions::telas::TelaFimTemporada*>(janela.TelaFimTemporada());
+    auto* fim = qobject_cast<temporada::telas::TelaFimTemporada*>(janela.TelaFimTemporada());
     ASSERT_NE(fim, nullptr);
     EXPECT_GE(fim->Campeoes()->rowCount(), 2);
 }

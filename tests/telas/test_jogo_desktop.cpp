@@ -5,19 +5,19 @@
 #include "apoio_telas.hpp"
 #include "competitions/telas/dialogotecnicos.hpp"
 #include "competitions/telas/telaescolhatime.hpp"
-#include "competitions/telas/telafimtemporada.hpp"
+#include "temporada/telas/telafimtemporada.hpp"
 #include "competitions/telas/telanovojogo.hpp"
 #include "competitions/telas/telatipojogo.hpp"
-#include "management/autopiloto.hpp"
+#include "temporada/autopiloto.hpp"
 #include "management/telas/telaprincipal.hpp"
-#include "match/telas/telaresultados.hpp"
+#include "temporada/telas/telaresultados.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "persistence/telas/dialogocarregar.hpp"
 #include "persistence/telas/dialogonome.hpp"
 #include "shell/janelaprincipal.hpp"
 #include "shell/menuprincipal.hpp"
 #include "shell/seletoridioma.hpp"
-#include "shell/som.hpp"
+#include "ui/som.hpp"
 #include "ui/textos.hpp"
 #include "world/idioma.hpp"
 
@@ -120,7 +120,7 @@ TEST(JogoDesktop, FromTheMenuToTwoHumansTurnsASaveAndALoad) {
         EXPECT_NE(janela.TelaPartida_(), nullptr);
         ASSERT_TRUE(EsperarPor([&] { return janela.TelaResultados() != nullptr; }));
     }
-    auto* resultados = qobject_cast<match::telas::TelaResultados*>(janela.TelaResultados());
+    auto* resultados = qobject_cast<temporada::telas::TelaResultados*>(janela.TelaResultados());
     ASSERT_NE(resultados, nullptr);
     EXPECT_EQ(janela.TelaAtual(), resultados);
     // Every match of the date is listed with its fixture's score.
@@ -190,7 +190,7 @@ TEST(JogoDesktop, FromTheMenuToTwoHumansTurnsASaveAndALoad) {
 }
 
 TEST(JogoDesktop, SoundsStaySilentWhenTheOptionIsOffAndWithoutADevice) {
-    shell::Som som;
+    ui::Som som;
     ASSERT_TRUE(som.Tem("gol"));
     som.Tocar("gol", false);
     EXPECT_EQ(som.Tocados(), 0);
@@ -287,7 +287,7 @@ TEST(JogoDesktop, AWholeSeasonThroughTheScreensReachesTheSeasonEndAndTheNextSeas
             if (janela.TelaAtual() == janela.TelaPrincipal() &&
                 janela.TelaPrincipal()->caixaFormacao()->count() > 0) {
                 EscalarEJogar(janela.TelaPrincipal());
-            } else if (auto* r = qobject_cast<match::telas::TelaResultados*>(janela.TelaAtual())) {
+            } else if (auto* r = qobject_cast<temporada::telas::TelaResultados*>(janela.TelaAtual())) {
                 ++datas;
                 r->Continuar()->click();
             }
@@ -295,7 +295,7 @@ TEST(JogoDesktop, AWholeSeasonThroughTheScreensReachesTheSeasonEndAndTheNextSeas
         },
         240000);
     ASSERT_TRUE(chegou) << "dates played: " << datas;
-    auto* fim = qobject_cast<competitions::telas::TelaFimTemporada*>(janela.TelaFimTemporada());
+    auto* fim = qobject_cast<temporada::telas::TelaFimTemporada*>(janela.TelaFimTemporada());
     ASSERT_NE(fim, nullptr);
     EXPECT_GE(fim->Campeoes()->rowCount(), 2); // league divisions and the cup
     apoio_telas::Capturar(janela, "tela_fimtemporada");
@@ -304,7 +304,7 @@ TEST(JogoDesktop, AWholeSeasonThroughTheScreensReachesTheSeasonEndAndTheNextSeas
     // The new season's first date: the human's screen, or (a continental date
     // without him) the match screen straight away, then his screen.
     ASSERT_TRUE(EsperarPor([&] {
-        if (auto* r = qobject_cast<match::telas::TelaResultados*>(janela.TelaAtual()))
+        if (auto* r = qobject_cast<temporada::telas::TelaResultados*>(janela.TelaAtual()))
             r->Continuar()->click();
         return janela.TelaAtual() == janela.TelaPrincipal();
     }));
@@ -318,7 +318,7 @@ TEST(JogoDesktop, F2OnTheSeasonEndSavesAGameThatLoadsBackThereAndGoesOnAlike) {
     // A season played to its end by the autopilot: the season-end screen is next.
     auto jogo = apoio_telas::NovoJogo({97}, 1);
     {
-        management::Autopiloto piloto(*jogo);
+        temporada::Autopiloto piloto(*jogo);
         piloto.fimdetemporada = [] { return false; };
         piloto.Entrar();
         ASSERT_TRUE(piloto.Jogar());
@@ -329,7 +329,7 @@ TEST(JogoDesktop, F2OnTheSeasonEndSavesAGameThatLoadsBackThereAndGoesOnAlike) {
     shell::JanelaPrincipal janela;
     janela.show();
     janela.ComecarJogo(partilhado, true);
-    auto* fim = qobject_cast<competitions::telas::TelaFimTemporada*>(janela.TelaFimTemporada());
+    auto* fim = qobject_cast<temporada::telas::TelaFimTemporada*>(janela.TelaFimTemporada());
     ASSERT_NE(fim, nullptr);
     EXPECT_EQ(janela.TelaAtual(), fim);
     EXPECT_EQ(partilhado->estado.temporada, 2); // the next season is prepared

@@ -2,12 +2,12 @@
 // English buttons, the exit question right after a save, a turn of several
 // humans, a coach without a club with nowhere to go.
 #include "apoio_telas.hpp"
-#include "management/ciclo.hpp"
+#include "temporada/ciclo.hpp"
 #include "management/escalacao.hpp"
 #include "management/telas/figurasgrade.hpp"
 #include "management/telas/gradeelenco.hpp"
 #include "management/telas/telaprincipal.hpp"
-#include "match/executor.hpp"
+#include "temporada/executor.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "shell/janelaprincipal.hpp"
 #include "shell/menuprincipal.hpp"

@@ -4,18 +4,18 @@
 #include "competitions/classificacao.hpp"
 #include "competitions/copa.hpp"
 #include "competitions/estaduais.hpp"
-#include "competitions/fimdetemporada.hpp"
+#include "temporada/fimdetemporada.hpp"
 #include "competitions/novojogo.hpp"
 #include "competitions/resumos.hpp"
 #include "competitions/telas/telacalendario.hpp"
 #include "competitions/telas/telaclassificacao.hpp"
 #include "competitions/telas/telacopa.hpp"
 #include "competitions/telas/telaestaduais.hpp"
-#include "competitions/telas/telafimtemporada.hpp"
-#include "management/autopiloto.hpp"
+#include "temporada/telas/telafimtemporada.hpp"
+#include "temporada/autopiloto.hpp"
 #include "match/resultadosdata.hpp"
-#include "match/telas/relatoriopartida.hpp"
-#include "match/telas/telaresultados.hpp"
+#include "competitions/telas/relatoriopartida.hpp"
+#include "temporada/telas/telaresultados.hpp"
 #include "ui/textos.hpp"
 #include "world/clubes.hpp"
 
@@ -42,7 +42,7 @@ QString Nome(const Jogo& jogo, int c) {
 }
 
 // Plays dates until one of code `codigo` has been played (`vezes` of them).
-void JogarAte(management::Autopiloto& piloto, int codigo, int vezes = 1) {
+void JogarAte(temporada::Autopiloto& piloto, int codigo, int vezes = 1) {
     int n = 0;
     piloto.depoisdadata = [&](int c) { return !(c == codigo && ++n == vezes); };
     piloto.Jogar();
@@ -51,7 +51,7 @@ void JogarAte(management::Autopiloto& piloto, int codigo, int vezes = 1) {
 
 TEST(TelasResultados, ResultadosDeUmaRodadaDaLiga) {
     auto jogo = apoio_telas::NovoJogo({29}, 1);
-    management::Autopiloto piloto(*jogo);
+    temporada::Autopiloto piloto(*jogo);
     piloto.Entrar();
     JogarAte(piloto, 1);
     const double hoje = piloto.ex.rodada.hoje;
@@ -62,7 +62,7 @@ TEST(TelasResultados, ResultadosDeUmaRodadaDaLiga) {
     ASSERT_GT(fixtures, 0);
     ASSERT_EQ(static_cast<int>(dodia.size()), fixtures);
 
-    match::telas::TelaResultados tela(*jogo, piloto.ex);
+    temporada::telas::TelaResultados tela(*jogo, piloto.ex);
     tela.resize(1280, 800);
     tela.show();
     QTableWidget* jogos = tela.Jogos();
@@ -138,14 +138,14 @@ TEST(TelasResultados, ResultadosDeUmaRodadaDaLiga) {
     }
     apoio_telas::Capturar(tela, "tela_resultados");
 
-    QSignalSpy continuar(&tela, &match::telas::TelaResultados::continuar);
+    QSignalSpy continuar(&tela, &temporada::telas::TelaResultados::continuar);
     QTest::keyClick(&tela, Qt::Key_Return);
     EXPECT_EQ(continuar.count(), 1);
     tela.Continuar()->click();
     EXPECT_EQ(continuar.count(), 2);
 
     // The match report: running score and the sides' tactics.
-    match::telas::RelatorioPartida relatorio(*jogo, e);
+    competitions::telas::RelatorioPartida relatorio(*jogo, e);
     relatorio.show();
     const QString r = relatorio.Texto()->toPlainText();
     EXPECT_TRUE(r.contains(QStringLiteral("Estilo de jogo")));
@@ -205,7 +205,7 @@ void CaixaInteira(competitions::telas::CaixaConfronto& caixa) {
 TEST(TelasResultados, ChaveDaCopaDepoisDaIdaEDaVolta) {
     auto jogo = apoio_telas::NovoJogo({29}, 1);
     apoio_telas::NomesLongos(*jogo);
-    management::Autopiloto piloto(*jogo);
+    temporada::Autopiloto piloto(*jogo);
     piloto.Entrar();
     const bool de32 = competitions::CopaDe32(*jogo, 0);
     const int primeira = de32 ? 0 : 16;
@@ -244,7 +244,7 @@ TEST(TelasResultados, ChaveDaCopaDepoisDaIdaEDaVolta) {
 
     // The results of the second legs: each tie's aggregate and the club that
     // went through, the one the bracket moves on.
-    match::telas::TelaResultados resultados(*jogo, piloto.ex);
+    temporada::telas::TelaResultados resultados(*jogo, piloto.ex);
     resultados.resize(1280, 800);
     resultados.show();
     QTableWidget* jogos = resultados.Jogos();
@@ -319,7 +319,7 @@ TEST(TelasResultados, EstadualMostraOPrimeiroEstado) {
               competitions::InicioNovoJogo::Ok);
     competitions::EscolherTime(*jogo, 0, jogo->ligas[0].divisoes[0][0], "Tecnico 1");
     competitions::InicializarJogo(*jogo);
-    management::Autopiloto piloto(*jogo);
+    temporada::Autopiloto piloto(*jogo);
     piloto.Entrar();
     JogarAte(piloto, 3, 2);
     competitions::telas::TelaEstaduais tela(*jogo);
@@ -339,11 +339,11 @@ TEST(TelasResultados, EstadualMostraOPrimeiroEstado) {
 
 TEST(TelasResultados, FimDaTemporadaListaOsCampeoes) {
     auto jogo = apoio_telas::NovoJogo({29}, 1);
-    management::Autopiloto piloto(*jogo);
+    temporada::Autopiloto piloto(*jogo);
     piloto.Entrar();
     piloto.fimdetemporada = [] { return false; };
     ASSERT_TRUE(piloto.Jogar());
-    competitions::telas::TelaFimTemporada tela(*jogo);
+    temporada::telas::TelaFimTemporada tela(*jogo);
     const int temporada = jogo->estado.temporada;
     // Every division's champion is listed.
     for (const TLiga& l : jogo->ligas)
@@ -354,14 +354,14 @@ TEST(TelasResultados, FimDaTemporadaListaOsCampeoes) {
                 achou = achou || tela.Campeoes()->item(k, 1)->text() == campeao;
             EXPECT_TRUE(achou) << campeao.toStdString();
         }
-    competitions::FimDeTemporada(*jogo);
+    temporada::FimDeTemporada(*jogo);
     EXPECT_EQ(tela.Temporada(), temporada);
     tela.resize(1280, 800);
     tela.show();
     EXPECT_GT(tela.Artilheiros()->rowCount(), 0);
     EXPECT_EQ(tela.Artilheiros()->rowCount(),
               static_cast<int>(competitions::ArtilheirosDaTemporada(*jogo, temporada).size()));
-    QSignalSpy continuar(&tela, &competitions::telas::TelaFimTemporada::continuar);
+    QSignalSpy continuar(&tela, &temporada::telas::TelaFimTemporada::continuar);
     tela.Continuar()->click();
     EXPECT_EQ(continuar.count(), 1);
     apoio_telas::Capturar(tela, "tela_fimtemporada");

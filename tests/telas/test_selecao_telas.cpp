@@ -6,7 +6,7 @@
 #include "competitions/telas/telacopa.hpp"
 #include "competitions/telas/telatorneio.hpp"
 #include "competitions/torneios.hpp"
-#include "management/autopiloto.hpp"
+#include "temporada/autopiloto.hpp"
 #include "management/escalacaotatica.hpp"
 #include "management/telas/figurasgrade.hpp"
 #include "management/telas/gradeelenco.hpp"
@@ -14,9 +14,9 @@
 #include "management/telas/telaconvocacao.hpp"
 #include "management/telas/telaselecao.hpp"
 #include "match/resultadosdata.hpp"
-#include "match/telas/relatoriopartida.hpp"
-#include "match/telas/telapartida.hpp"
-#include "match/telas/telaresultados.hpp"
+#include "competitions/telas/relatoriopartida.hpp"
+#include "temporada/telas/telapartida.hpp"
+#include "temporada/telas/telaresultados.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "shell/janelaprincipal.hpp"
 #include "ui/escudos.hpp"
@@ -71,19 +71,19 @@ std::unique_ptr<world::Jogo> JogoDeCopaAmerica(int humanos, int aceitos) {
 // The autopilot plays on to the first tournament date's national-team
 // screen; its call-ups are the strongest players of each country.
 void AteOTorneio(world::Jogo& jogo, bool convocar = true) {
-    management::Autopiloto piloto(jogo);
+    temporada::Autopiloto piloto(jogo);
     piloto.Mercado(false);
     piloto.ia.selecoes = convocar;
     piloto.naselecao = [] { return false; };
     piloto.Entrar();
     ASSERT_TRUE(piloto.Jogar());
-    ASSERT_EQ(piloto.proximo.tela, management::Tela::Selecao);
+    ASSERT_EQ(piloto.proximo.tela, temporada::Tela::Selecao);
     ASSERT_EQ(jogo.estado.tipo, kCopaAmerica);
 }
 
 // A tournament date's results: every match of the date in one group of the
 // box or another, the human's team's own match the one selected.
-void ConferirResultados(const world::Jogo& jogo, match::telas::TelaResultados& r, int selecao) {
+void ConferirResultados(const world::Jogo& jogo, temporada::telas::TelaResultados& r, int selecao) {
     const auto jogos = match::JogosDaData(jogo, jogo.Hoje(), kCopaAmerica);
     bool dele = false;
     for (int e : jogos)
@@ -326,7 +326,7 @@ TEST(TelasSelecao, TheNationalTeamScreenShowsTheSquadAndCommitsTheLineup) {
 TEST(TelasSelecao, TheTournamentScreenShowsTheGroupsTheBracketAndTheMatches) {
     // Nobody coaches a team: the autopilot plays on to the final's date.
     auto jogo = JogoDeCopaAmerica(1, 0);
-    management::Autopiloto piloto(*jogo);
+    temporada::Autopiloto piloto(*jogo);
     piloto.Mercado(false);
     piloto.ia.selecoes = false;
     piloto.depoisdadata = [&](int) { return jogo->estado.contadores.fasetorneio < 6; };
@@ -373,7 +373,7 @@ TEST(TelasSelecao, TheTournamentScreenShowsTheGroupsTheBracketAndTheMatches) {
                      [](const auto& p) { return p.competicao == kCopaAmerica && p.jogado; });
     ASSERT_NE(jogou, jogo->partidas.end());
     const QString detalhes =
-        match::telas::DetalhesDoJogo(*jogo, match::EntradaDaPartida(*jogo, *jogou));
+        competitions::telas::DetalhesDoJogo(*jogo, match::EntradaDaPartida(*jogo, *jogou));
     const auto indice = static_cast<int>(jogou - jogo->partidas.begin());
     EXPECT_TRUE(detalhes.contains(
         ui::Q(competitions::EstadioDoTorneio(*jogo, indice)).toHtmlEscaped())); // its venue
@@ -445,7 +445,7 @@ TEST(TelasSelecao, JogarOfTheFirstHumanGoesStraightToTheRunnerWhenTheOtherTeamIs
         emit tela->caixaFormacao()->activated(0);
         tela->botaoJogar()->click();
         if (eliminado) {
-            EXPECT_NE(qobject_cast<match::telas::TelaPartida*>(janela.TelaAtual()), nullptr);
+            EXPECT_NE(qobject_cast<temporada::telas::TelaPartida*>(janela.TelaAtual()), nullptr);
         } else {
             // The second human's team is next on the same screen.
             ASSERT_EQ(janela.TelaAtual(), tela);
@@ -530,7 +530,7 @@ TEST(TelasSelecao, ATournamentPlayedInTheWindow) {
                 emit t->caixaFormacao()->activated(0);
                 EXPECT_TRUE(t->botaoJogar()->isEnabled());
                 t->botaoJogar()->click();
-            } else if (auto* r = qobject_cast<match::telas::TelaResultados*>(janela.TelaAtual())) {
+            } else if (auto* r = qobject_cast<temporada::telas::TelaResultados*>(janela.TelaAtual())) {
                 resultados += jogo->estado.tipo == kCopaAmerica;
                 if (jogo->estado.tipo == kCopaAmerica) ConferirResultados(*jogo, *r, selecao);
                 if (!tabela && r->Chaves()) {

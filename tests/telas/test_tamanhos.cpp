@@ -10,7 +10,7 @@
 #include "competitions/telas/telacopa.hpp"
 #include "competitions/telas/telaescolhatime.hpp"
 #include "competitions/telas/telaestaduais.hpp"
-#include "competitions/telas/telafimtemporada.hpp"
+#include "temporada/telas/telafimtemporada.hpp"
 #include "competitions/telas/telanovojogo.hpp"
 #include "competitions/telas/telatipojogo.hpp"
 #include "competitions/telas/telatorneio.hpp"
@@ -20,8 +20,8 @@
 #include "history/telas/telaclubeanos.hpp"
 #include "history/telas/telarankingclubes.hpp"
 #include "history/telas/telarankingtecnicos.hpp"
-#include "management/autopiloto.hpp"
-#include "management/emails.hpp"
+#include "temporada/autopiloto.hpp"
+#include "world/emails.hpp"
 #include "management/telas/gradeelenco.hpp"
 #include "management/telas/telaconvite.hpp"
 #include "management/telas/telaconvocacao.hpp"
@@ -31,12 +31,12 @@
 #include "management/telas/telajogador.hpp"
 #include "management/telas/telaprincipal.hpp"
 #include "management/telas/telaselecao.hpp"
-#include "match/telas/dialogosaovivo.hpp"
-#include "match/telas/relatoriopartida.hpp"
-#include "match/telas/telapartida.hpp"
-#include "match/telas/telapenaltis.hpp"
-#include "match/telas/telaresultados.hpp"
-#include "match/telas/visaoaovivo.hpp"
+#include "temporada/telas/dialogosaovivo.hpp"
+#include "competitions/telas/relatoriopartida.hpp"
+#include "temporada/telas/telapartida.hpp"
+#include "temporada/telas/telapenaltis.hpp"
+#include "temporada/telas/telaresultados.hpp"
+#include "temporada/telas/visaoaovivo.hpp"
 #include "persistence/telas/dialogocarregar.hpp"
 #include "persistence/telas/dialogonome.hpp"
 #include "shell/janelaprincipal.hpp"
@@ -46,8 +46,8 @@
 #include "world/clubes.hpp"
 #include "world/paises.hpp"
 #include "world/posicoes.hpp"
-#include "world/telas/dialogocores.hpp"
-#include "world/telas/dialogoopcoes.hpp"
+#include "shell/dialogocores.hpp"
+#include "shell/dialogoopcoes.hpp"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -156,7 +156,7 @@ struct Temporada {
     explicit Temporada(Nomes nomes = Nomes::Proprios) {
         if (nomes == Nomes::Longos) apoio_telas::NomesLongos(*jogo);
         if (nomes == Nomes::DoMundo) NomesMaisLargosDoMundo(*jogo);
-        management::Autopiloto piloto(*jogo);
+        temporada::Autopiloto piloto(*jogo);
         int datas = 0;
         piloto.depoisdadata = [&](int) { return ++datas < 6; };
         piloto.Entrar();
@@ -307,23 +307,23 @@ TEST(Tamanhos, TheMatchdayScreensFit1024x768) {
     Temporada t(Nomes::DoMundo); // the widest names of the world
     world::Jogo& jogo = *t.jogo;
     // The next date of the humans, on the clock up to half-time.
-    management::Autopiloto piloto(jogo);
+    temporada::Autopiloto piloto(jogo);
     piloto.Entrar();
-    ASSERT_EQ(piloto.proximo.tela, management::Tela::Principal);
-    while (piloto.proximo.tela == management::Tela::Principal) {
+    ASSERT_EQ(piloto.proximo.tela, temporada::Tela::Principal);
+    while (piloto.proximo.tela == temporada::Tela::Principal) {
         piloto.EscalarHumano(jogo.estado.timeatual);
-        piloto.Seguir(management::Jogar(jogo, piloto.ia));
+        piloto.Seguir(temporada::Jogar(jogo, piloto.ia));
     }
-    ASSERT_EQ(piloto.proximo.tela, management::Tela::Rodada);
-    match::ExecucaoRodada ex;
+    ASSERT_EQ(piloto.proximo.tela, temporada::Tela::Rodada);
+    temporada::ExecucaoRodada ex;
     match::InteracaoPadrao respostas;
-    management::AbrirRodadaDoDia(jogo, ex);
+    temporada::AbrirRodadaDoDia(jogo, ex);
     ex.rodada.interacao = &respostas;
     {
-        match::telas::TelaPartida partida(jogo, ex);
+        temporada::telas::TelaPartida partida(jogo, ex);
         partida.Comecar();
-        ASSERT_EQ(ex.estado, match::EstadoRodada::Relogio);
-        while (ex.estado == match::EstadoRodada::Relogio && ex.rodada.tempo == 1)
+        ASSERT_EQ(ex.estado, temporada::EstadoRodada::Relogio);
+        while (ex.estado == temporada::EstadoRodada::Relogio && ex.rodada.tempo == 1)
             partida.Timer1Timer();
         Caber(partida, "partida", true);
         // Every club's name whole, the human's match framed.
@@ -334,22 +334,22 @@ TEST(Tamanhos, TheMatchdayScreensFit1024x768) {
         EXPECT_TRUE(std::any_of(partida.Linhas().begin(), partida.Linhas().end(),
                                 [](const auto& l) { return l.humano; }));
         ASSERT_GT(ex.numjogoshumanos, 0);
-        match::telas::VisaoAoVivo aovivo(jogo, ex.rodada, ex.jogoshumanos[0], true);
+        temporada::telas::VisaoAoVivo aovivo(jogo, ex.rodada, ex.jogoshumanos[0], true);
         Caber(aovivo, "aovivo_intervalo");
-        match::telas::CaixaArbitro arbitro(0);
+        temporada::telas::CaixaArbitro arbitro(0);
         Caber(arbitro, "arbitro");
         const auto onze = t.Onze();
-        match::telas::TelaPenalti penalti(jogo, t.humano, onze, nullptr);
+        temporada::telas::TelaPenalti penalti(jogo, t.humano, onze, nullptr);
         Caber(penalti, "penalti");
-        match::telas::TelaLance lance(jogo, onze.front(), true, 1, 100000, nullptr);
+        temporada::telas::TelaLance lance(jogo, onze.front(), true, 1, 100000, nullptr);
         Caber(lance, "penalti_lance");
-        match::telas::TelaBatedores batedores(jogo, t.humano, onze, nullptr);
+        temporada::telas::TelaBatedores batedores(jogo, t.humano, onze, nullptr);
         Caber(batedores, "penaltis_batedores");
-        match::telas::TelaAviso aviso(ui::T(482), 100000, nullptr);
+        temporada::telas::TelaAviso aviso(ui::T(482), 100000, nullptr);
         Caber(aviso, "penaltis_aviso");
-        while (ex.estado == match::EstadoRodada::Relogio) match::Minuto(jogo, ex);
+        while (ex.estado == temporada::EstadoRodada::Relogio) temporada::Minuto(jogo, ex);
     }
-    match::telas::TelaResultados resultados(jogo, ex);
+    temporada::telas::TelaResultados resultados(jogo, ex);
     Caber(resultados, "resultados", true);
     // The names of the match list and of the table whole in their columns.
     NomesInteiros(*resultados.Jogos(), {0, 2});
@@ -358,17 +358,17 @@ TEST(Tamanhos, TheMatchdayScreensFit1024x768) {
     const auto ultima = std::find_if(jogo.arquivo.jogos.rbegin(), jogo.arquivo.jogos.rend(),
                                      [](const auto& a) { return a.competicao == 1; });
     ASSERT_NE(ultima, jogo.arquivo.jogos.rend());
-    match::ExecucaoRodada liga;
+    temporada::ExecucaoRodada liga;
     liga.codigo = 1;
     liga.rodada.hoje = ultima->data;
-    match::telas::TelaResultados resultadosliga(jogo, liga);
+    temporada::telas::TelaResultados resultadosliga(jogo, liga);
     Caber(resultadosliga, "resultados_liga", true);
     EXPECT_GT(resultadosliga.Tabela()->rowCount(), 0);
     EXPECT_FALSE(resultadosliga.LadoALado());
     NomesInteiros(*resultadosliga.Jogos(), {0, 2});
     NomesInteiros(*resultadosliga.Tabela(), {1});
     ASSERT_FALSE(jogo.arquivo.jogos.empty());
-    match::telas::RelatorioPartida relatorio(jogo, static_cast<int>(jogo.arquivo.jogos.size()) - 1);
+    competitions::telas::RelatorioPartida relatorio(jogo, static_cast<int>(jogo.arquivo.jogos.size()) - 1);
     Caber(relatorio, "relatorio");
 }
 
@@ -414,18 +414,18 @@ TEST(Tamanhos, TablesDialogsAndTheSeasonEndFit1024x768) {
     }
     {
         // A message with its question open, the tallest the reading pane gets.
-        management::PostarEmail(jogo, t.humano, management::kEmailSuspensao, 2, 0, 0,
+        world::PostarEmail(jogo, t.humano, world::kEmailSuspensao, 2, 0, 0,
                                 t.Onze().front());
         management::telas::TelaEmails tela(jogo, t.humano);
         tela.Selecionar(0);
         Caber(tela, "emails");
     }
     {
-        world::telas::DialogoOpcoes tela(jogo);
+        shell::DialogoOpcoes tela(jogo);
         Caber(tela, "opcoes");
     }
     {
-        world::telas::DialogoCores tela(jogo);
+        shell::DialogoCores tela(jogo);
         Caber(tela, "cores");
     }
     {
@@ -441,7 +441,7 @@ TEST(Tamanhos, TablesDialogsAndTheSeasonEndFit1024x768) {
         // world, in every competition there is.
         NomesMaisLargosDoMundo(jogo);
         TemporadaCampea(jogo, t.Onze());
-        competitions::telas::TelaFimTemporada tela(jogo);
+        temporada::telas::TelaFimTemporada tela(jogo);
         Caber(tela, "fimtemporada", true);
         tela.resize(ui::EspacoNaTela(&tela));
         tela.show();

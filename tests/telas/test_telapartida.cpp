@@ -2,15 +2,15 @@
 // and event labels, the speed keys; the penalty, takers and shoot-out screens
 // answered in place; the sounds only with the sounds option on.
 #include "apoio_telas.hpp"
-#include "management/ciclo.hpp"
+#include "temporada/ciclo.hpp"
 #include "management/escalacao.hpp"
 #include "management/escalacaoformacao.hpp"
 #include "match/penaltis.hpp"
-#include "match/telas/interacaotela.hpp"
-#include "match/telas/telapartida.hpp"
-#include "match/telas/telapenaltis.hpp"
+#include "temporada/telas/interacaotela.hpp"
+#include "temporada/telas/telapartida.hpp"
+#include "temporada/telas/telapenaltis.hpp"
 #include "match/vagas.hpp"
-#include "shell/som.hpp"
+#include "ui/som.hpp"
 #include "ui/textos.hpp"
 
 #include <QApplication>
@@ -27,7 +27,8 @@
 
 using namespace world;
 using namespace match;
-using namespace match::telas;
+using namespace temporada;
+using namespace temporada::telas;
 
 namespace {
 
@@ -98,7 +99,7 @@ public:
 struct Cena {
     std::unique_ptr<Jogo> jogo = apoio_telas::NovoJogo({29}, 1);
     ExecucaoRodada ex;
-    shell::Som som;
+    ui::Som som;
     std::unique_ptr<TelaPartida> tela;
     std::unique_ptr<InteracaoTeste> ia;
 
@@ -112,7 +113,7 @@ struct Cena {
         if (!formacoes.empty())
             management::EscolherFormacao(*jogo, g, management::TextoFormacao(formacoes.front()));
         management::ConfirmarEscalacao(*jogo, g);
-        management::AbrirRodadaDoDia(*jogo, ex);
+        temporada::AbrirRodadaDoDia(*jogo, ex);
         tela = std::make_unique<TelaPartida>(*jogo, ex);
         ia = std::make_unique<InteracaoTeste>(tela.get(), &som, jogo.get());
         ia->DefinirPausas(0, 0);
@@ -416,7 +417,7 @@ TEST(TelaPartida, ASingleMatchDecidedOnPenaltiesSaysSoAndTheLineClosesByItself) 
     QTimer olhar, guarda;
     olhar.setSingleShot(true);
     QObject::connect(&olhar, &QTimer::timeout, [&] {
-        if (auto* t = qobject_cast<match::telas::TelaAviso*>(QApplication::activeModalWidget()))
+        if (auto* t = qobject_cast<temporada::telas::TelaAviso*>(QApplication::activeModalWidget()))
             visto = t->Texto();
     });
     guarda.setSingleShot(true);

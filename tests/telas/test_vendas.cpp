@@ -9,7 +9,7 @@
 #include "management/telas/telaleilao.hpp"
 #include "management/telas/telaprincipal.hpp"
 #include "management/telas/telavenda.hpp"
-#include "management/valores.hpp"
+#include "world/valores.hpp"
 #include "shell/janelaprincipal.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"

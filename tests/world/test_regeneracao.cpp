@@ -1,4 +1,4 @@
-#include "management/valores.hpp"
+#include "world/valores.hpp"
 #include "world/regeneracao.hpp"
 
 #include <gtest/gtest.h>
@@ -69,8 +69,8 @@ TEST(Regeneracao, PositionMinusOneKeepsPositionAndCharacteristics) {
     EXPECT_EQ(j.gols[1] + j.cartoes[2] + j.suspensao[4] + j.jogos[1], 0);
     EXPECT_EQ(j.gestao288 + j.gestao296 + j.gestao304, 0);
     EXPECT_EQ(j.avisocontrato + j.gestao300 + j.gestao301 + j.cansado, 0);
-    EXPECT_EQ(j.passe, management::CalcularPasse(jogo, j));
-    EXPECT_EQ(j.salario, management::CalcularSalario(jogo, j));
+    EXPECT_EQ(j.passe, world::CalcularPasse(jogo, j));
+    EXPECT_EQ(j.salario, world::CalcularSalario(jogo, j));
     const THistoricoJogador& h = jogo.historicos[1];
     EXPECT_EQ(h.linhas[kHistGols][0], 0);
     EXPECT_EQ(h.clubes[0][0], 0);

@@ -2,7 +2,7 @@
 
 #include "competitions/resumos.hpp"
 #include "match/resultadosdata.hpp"
-#include "match/telas/relatoriopartida.hpp"
+#include "competitions/telas/relatoriopartida.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
 
@@ -86,7 +86,7 @@ TelaCalendario::TelaCalendario(const Jogo& jogo, int time, QWidget* pai)
 
 bool TelaCalendario::AbrirLinha(int linha) {
     if (linha < 0 || linha >= static_cast<int>(partidas_.size())) return false;
-    return match::telas::AbrirRelatorio(jogo_, jogo_.partidas[partidas_[linha]], this);
+    return competitions::telas::AbrirRelatorio(jogo_, jogo_.partidas[partidas_[linha]], this);
 }
 
 } // namespace competitions::telas

@@ -5,7 +5,7 @@
 #include "competitions/continentais.hpp"
 #include "competitions/telas/telaclassificacao.hpp"
 #include "competitions/telas/telacopa.hpp"
-#include "history/historico.hpp"
+#include "competitions/historico.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
 #include "world/paises.hpp"
@@ -165,7 +165,7 @@ void TelaContinental::Mostrar(int indice) {
         caixas_[i]->Mostrar(i + 1, Nome(jogo_, c.mandante), Nome(jogo_, c.visitante), vencedor,
                             QString::fromStdString(c.placar));
     }
-    const int campeao = history::CampeaoDe(jogo_, competicao, regiao, jogo_.estado.temporada);
+    const int campeao = competitions::CampeaoDe(jogo_, competicao, regiao, jogo_.estado.temporada);
     campeao_->setVisible(jogo_.TimeValido(campeao));
     if (jogo_.TimeValido(campeao))
         campeao_->setText(QStringLiteral("Campeão: ") + Nome(jogo_, campeao));
@@ -233,7 +233,7 @@ TelaMundial::TelaMundial(const Jogo& jogo, QWidget* pai) : QDialog(pai) {
     const int temporada = jogo.estado.temporada;
     colocacao_->setRowCount(4);
     for (int l = 1; l <= 4; ++l) {
-        const int c = history::ClubeNaPosicao(jogo, -1, l, temporada, -1, kMundialDeClubes);
+        const int c = competitions::ClubeNaPosicao(jogo, -1, l, temporada, -1, kMundialDeClubes);
         colocacao_->setItem(l - 1, 0, new QTableWidgetItem(QStringLiteral("%1º").arg(l)));
         colocacao_->setItem(l - 1, 1, new QTableWidgetItem(c >= 0 ? Nome(jogo, c) : QString()));
     }

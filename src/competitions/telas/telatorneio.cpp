@@ -5,7 +5,7 @@
 #include "competitions/telas/telaclassificacao.hpp"
 #include "competitions/telas/telacopa.hpp"
 #include "competitions/torneios.hpp"
-#include "management/fichajogador.hpp"
+#include "plataforma/datas.hpp"
 #include "match/resultadosdata.hpp"
 #include "ui/escudos.hpp"
 #include "ui/fundo.hpp"
@@ -309,7 +309,7 @@ QWidget* TelaTorneio::MontarJogos(int codigo) {
                        ? NomeDaFase(codigo, FaseDoPar(codigo, k).first, FaseDoPar(codigo, k).second)
                        : QString();
         }
-        jogos_->setItem(l, 0, new QTableWidgetItem(ui::Q(management::TextoData(p.data))));
+        jogos_->setItem(l, 0, new QTableWidgetItem(ui::Q(plataforma::TextoData(p.data))));
         jogos_->setItem(l, 1, new QTableWidgetItem(fase));
         jogos_->setItem(l, 2, new QTableWidgetItem(ui::Q(EstadioDoTorneio(jogo_, lista[l]))));
         jogos_->setItem(l, 3,

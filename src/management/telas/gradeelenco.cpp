@@ -4,6 +4,7 @@
 #include "management/escalacaotatica.hpp"
 #include "management/fichajogador.hpp"
 #include "management/mercado.hpp"
+#include "plataforma/datas.hpp"
 #include "ui/textos.hpp"
 #include "world/posicoes.hpp"
 
@@ -94,7 +95,7 @@ QString DicaCondicao(const TJogador& j, int icone) {
         partes << ui::T(2632);
         break;
     case 3:
-        partes << ui::T(2630) + ' ' + ui::Q(TextoData(j.retorno));
+        partes << ui::T(2630) + ' ' + ui::Q(plataforma::TextoData(j.retorno));
         break;
     default:
         if (j.cansado) partes << ui::T(2633);
@@ -376,7 +377,7 @@ void PreencherCelulaContrato(QTableWidgetItem& celula, const TJogador& j, double
     const int semanas = static_cast<int>(std::ceil(restam / 7));
     celula.setText(restam < 0 ? QStringLiteral("fim") : QString::number(semanas));
     celula.setTextAlignment(Qt::AlignCenter);
-    celula.setToolTip(ui::T(2644) + QStringLiteral(": ") + ui::Q(TextoData(j.contrato)) +
+    celula.setToolTip(ui::T(2644) + QStringLiteral(": ") + ui::Q(plataforma::TextoData(j.contrato)) +
                       (restam < 0 ? QStringLiteral(" (encerrado)")
                                   : QStringLiteral(" (%1 semanas)").arg(semanas)));
     fonte.setBold(restam < kDiasAviso);

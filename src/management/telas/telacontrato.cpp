@@ -1,7 +1,8 @@
 #include "management/telas/telacontrato.hpp"
 
 #include "management/fichajogador.hpp"
-#include "management/valores.hpp"
+#include "plataforma/datas.hpp"
+#include "world/valores.hpp"
 #include "ui/textos.hpp"
 
 #include <QComboBox>
@@ -145,14 +146,14 @@ void TelaContrato::Atualizar() {
     if (valido) {
         const TJogador& j = jogo_.jogadores[jogador_];
         atual_->setText(QStringLiteral("$ ") + Digitos(j.salario));
-        QString fim = ui::Q(TextoData(j.contrato));
+        QString fim = ui::Q(plataforma::TextoData(j.contrato));
         if (j.contrato < jogo_.Hoje()) fim += QStringLiteral(" (encerrado)");
         termino_->setText(fim);
     }
     // The end the offer would give, from today as the signing counts it.
     novofim_->setText(
         QStringLiteral("até ") +
-        ui::Q(TextoData(FimDoNovoContrato(jogo_, SemanasDoContrato(semanas_->currentIndex())))));
+        ui::Q(plataforma::TextoData(FimDoNovoContrato(jogo_, SemanasDoContrato(semanas_->currentIndex())))));
     const i32 v = Valor();
     mais_->setEnabled(v <= kTetoDaSeta);
     menos_->setEnabled(v > kPasso);

@@ -1,6 +1,7 @@
 #include "management/telas/telaemails.hpp"
 
-#include "management/emails.hpp"
+#include "plataforma/datas.hpp"
+#include "world/emails.hpp"
 #include "management/fichajogador.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
@@ -211,7 +212,7 @@ void TelaEmails::Preencher() {
     for (int i : emails_) {
         const TEmail& e = jogo_.emails[i];
         auto* item = new QTreeWidgetItem;
-        item->setText(kColData, ui::Q(TextoData(DataDoEmail(e))));
+        item->setText(kColData, ui::Q(plataforma::TextoData(DataDoEmail(e))));
         item->setText(kColRemetente, ui::Q(RemetenteDoEmail(e)));
         item->setText(kColAssunto, ui::Q(AssuntoDoEmail(jogo_, e)));
         item->setToolTip(kColAssunto, item->text(kColAssunto));
@@ -259,7 +260,7 @@ void TelaEmails::Mostrar(int indice) {
     const TEmail& e = jogo_.emails[atual_];
     assunto_->setText(ui::Q(AssuntoDoEmail(jogo_, e)));
     remetente_->setText(QStringLiteral("De: ") + ui::Q(RemetenteDoEmail(e)));
-    data_->setText(ui::Q(TextoData(DataDoEmail(e))));
+    data_->setText(ui::Q(plataforma::TextoData(DataDoEmail(e))));
     texto_->setText(ui::Q(CorpoDoEmail(jogo_, e)));
     const std::string pergunta = PerguntaDoEmail(e);
     textopergunta_->setText(ui::Q(pergunta));

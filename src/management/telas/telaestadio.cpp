@@ -1,7 +1,8 @@
 #include "management/telas/telaestadio.hpp"
 
 #include "management/fichajogador.hpp"
-#include "management/valores.hpp"
+#include "plataforma/datas.hpp"
+#include "world/valores.hpp"
 #include "ui/textos.hpp"
 
 #include <QGridLayout>
@@ -113,7 +114,7 @@ TelaEstadio::TelaEstadio(Jogo& jogo, int clube, QWidget* pai)
             mensagem_->setText(ui::T(790));
         else if (orcamento_.estado == Orcamento::Pronto)
             mensagem_->setText(ui::T(788) + QStringLiteral(" $") + Grupos(orcamento_.custo) + '\n' +
-                               ui::T(789) + ' ' + ui::Q(TextoData(orcamento_.termino)));
+                               ui::T(789) + ' ' + ui::Q(plataforma::TextoData(orcamento_.termino)));
         else
             mensagem_->clear();
     });
@@ -151,7 +152,7 @@ void TelaEstadio::Atualizar() {
     total_->setText(QStringLiteral("<b>") + Grupos(total) + QStringLiteral("</b>"));
     const int obra = ObraPendente(jogo_, clube_);
     andamento_->setVisible(obra >= 0);
-    if (obra >= 0) andamento_->setText(ui::T(292) + ' ' + ui::Q(TextoData(jogo_.obras[obra].data)));
+    if (obra >= 0) andamento_->setText(ui::T(292) + ' ' + ui::Q(plataforma::TextoData(jogo_.obras[obra].data)));
     expandir_->setVisible(obra < 0 && !expansao_->isVisible());
 }
 

@@ -2,8 +2,8 @@
 
 #include "management/envelhecimento.hpp"
 
-#include "management/ciclo.hpp"
-#include "management/emails.hpp"
+#include "management/atualizacao.hpp"
+#include "world/emails.hpp"
 
 #include "management/escalacaoformacao.hpp"
 #include "management/escalacaotatica.hpp"
@@ -336,7 +336,7 @@ void TelaPrincipal::MostrarAguardando() {
     nomeclube_->setStyleSheet(ui::EstiloDoClube(QColor(238, 238, 232), QColor(40, 40, 40)));
     escudo_->setPixmap(QPixmap());
     tecnico_->setText(ui::T(350) + QLatin1Char(' ') + nome);
-    data_->setText(ui::Q(TextoData(Hoje())));
+    data_->setText(ui::Q(plataforma::TextoData(Hoje())));
     Medir(diretoria_, 0);
     Medir(torcida_, 0);
     dinheiro_->setText({});
@@ -444,7 +444,7 @@ void TelaPrincipal::AtualizarCabecalho() {
                                        : escudo.scaled(escudo_->size(), Qt::KeepAspectRatio,
                                                        Qt::SmoothTransformation));
 
-    data_->setText(ui::Q(TextoData(Hoje())));
+    data_->setText(ui::Q(plataforma::TextoData(Hoje())));
     Medir(diretoria_, t.confdiretoria);
     Medir(torcida_, t.conftorcida);
     dinheiro_->setText(ui::DinheiroExtenso(t.dinheiro));

@@ -1,6 +1,6 @@
 #include "management/telas/telaproposta.hpp"
 
-#include "management/valores.hpp"
+#include "world/valores.hpp"
 #include "ui/textos.hpp"
 #include "world/posicoes.hpp"
 

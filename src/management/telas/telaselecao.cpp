@@ -10,6 +10,7 @@
 #include "management/telas/figurasgrade.hpp"
 #include "management/telas/gradeelenco.hpp"
 #include "management/telas/telajogador.hpp"
+#include "plataforma/datas.hpp"
 #include "ui/escudos.hpp"
 #include "ui/fundo.hpp"
 #include "ui/janelas.hpp"
@@ -280,7 +281,7 @@ void TelaSelecao::AtualizarCabecalho() {
     escudo_->setPixmap(escudo.isNull() ? QPixmap()
                                        : escudo.scaled(escudo_->size(), Qt::KeepAspectRatio,
                                                        Qt::SmoothTransformation));
-    data_->setText(ui::Q(TextoData(Hoje())));
+    data_->setText(ui::Q(plataforma::TextoData(Hoje())));
     torneio_->setText(competitions::telas::NomeDoTorneio(jogo_.estado.torneio.codigo));
     // The coach of the team on screen and the club he keeps meanwhile.
     QString tecnico;
