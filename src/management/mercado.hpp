@@ -91,7 +91,7 @@ constexpr int kMaximoElencoHumano = 28;
 // What stands in the way of a purchase or an offer before anyone is asked.
 enum class Impedimento {
     Nenhum,
-    SemClube,       // the buyer is no club of the market
+    SemClube,       // the buyer is no human's club of the market
     SemJogador,     // no player, or one of a national team
     DoProprioClube, // he is the buyer's already
     EscaladoHoje,   // his coach put him in today's committed lineup

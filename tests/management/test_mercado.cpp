@@ -266,6 +266,7 @@ TEST(ProporCompra, WhatStandsInTheWayIsNamedAndNobodyIsAsked) {
         return p.impedimento;
     };
     EXPECT_EQ(proposta(-1, j, 1000), Impedimento::SemClube);
+    EXPECT_EQ(proposta(2, j, 1000), Impedimento::SemClube); // a computer-run club
     EXPECT_EQ(proposta(1, 0, 1000), Impedimento::SemJogador);
     EXPECT_EQ(proposta(1, m.Primeiro(1, kMeia), 1000), Impedimento::DoProprioClube);
     EXPECT_EQ(proposta(1, j, 0), Impedimento::SemValor);

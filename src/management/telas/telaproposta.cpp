@@ -198,21 +198,21 @@ QString TextoImpedimento(Impedimento impedimento) {
     case Impedimento::Nenhum:
         return {};
     case Impedimento::SemClube:
-        return QStringLiteral("Você não dirige um clube.");
+        return ui::T(2800);
     case Impedimento::SemJogador:
-        return QStringLiteral("Escolha um jogador.");
+        return ui::T(2801);
     case Impedimento::DoProprioClube:
-        return QStringLiteral("Jogador do seu clube.");
+        return ui::T(2802);
     case Impedimento::EscaladoHoje:
-        return QStringLiteral("Já escalado pelo clube dele para o jogo de hoje.");
+        return ui::T(2803);
     case Impedimento::ElencoCheio:
-        return QStringLiteral("Seu elenco já tem %1 jogadores.").arg(kMaximoElencoHumano);
+        return ui::T(2804) + ' ' + QString::number(kMaximoElencoHumano);
     case Impedimento::NaoEstaAVenda:
-        return QStringLiteral("O jogador não está à venda.");
+        return ui::T(2805);
     case Impedimento::SemDinheiro:
-        return QStringLiteral("Dinheiro em caixa insuficiente.");
+        return ui::T(2806);
     case Impedimento::SemValor:
-        return QStringLiteral("Digite o valor da proposta.");
+        return ui::T(2807);
     }
     return {};
 }
