@@ -174,7 +174,8 @@ void TelaContrato::Atualizar() {
     const i32 v = Valor();
     mais_->setEnabled(v <= kTetoDaSeta);
     menos_->setEnabled(v > kPasso);
-    // Signed or gone: the screen has done its work.
+    // The rules say who may be offered what; once the player has signed or
+    // gone, the screen has done its work.
     const RecusaRenovacao recusa = RecusaDaRenovacao(jogo_, jogo_.estado.timeatual, jogador_, v);
     oferecer_->setEnabled(recusa == RecusaRenovacao::Nenhuma && !mudou_);
     oferecer_->setToolTip(TextoRecusa(recusa));

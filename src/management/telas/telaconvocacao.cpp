@@ -351,8 +351,7 @@ void TelaConvocacao::Contar() {
     analise_ = competitions::AnalisarConvocacao(jogo_, selecao_time_, selecao_);
     rgoleiros_->setText(QStringLiteral("Goleiros: %1").arg(analise_.goleiros));
     rlinha_->setText(QStringLiteral("Jogadores de linha: %1").arg(analise_.linha));
-    const bool pronta = analise_.motivo == competitions::RecusaConvocacao::Nenhuma;
-    continuar_->setEnabled(pronta);
+    continuar_->setEnabled(analise_.motivo == competitions::RecusaConvocacao::Nenhuma);
     motivo_->setText(TextoRecusa(analise_.motivo, analise_.faltam));
 }
 
