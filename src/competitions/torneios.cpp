@@ -17,6 +17,7 @@
 #include "world/valores.hpp"
 #include "plataforma/cp1252.hpp"
 #include "world/clubes.hpp"
+#include "world/posicoes.hpp"
 #include "world/selecoes.hpp"
 
 #include <algorithm>
@@ -739,23 +740,59 @@ std::vector<int> BuscarConvocaveis(const Jogo& jogo, int selecao, const FiltroCo
     return r;
 }
 
-bool ConvocacaoValida(const Jogo& jogo, const std::vector<int>& jogadores) {
-    int goleiros = 0, linha = 0;
-    for (int j : jogadores) {
-        if (!jogo.JogadorValido(j)) return false;
-        (jogo.jogadores[j].posicao == 0 ? goleiros : linha)++;
+namespace {
+
+void Contar(AnaliseConvocacao& a, const TJogador& j) {
+    (j.posicao == kGoleiro ? a.goleiros : a.linha)++;
+}
+
+// The squad counted against the least one.
+void ConferirMinimo(AnaliseConvocacao& a) {
+    if (a.goleiros < kMinimoGoleirosConvocados) {
+        a.motivo = RecusaConvocacao::PoucosGoleiros;
+        a.faltam = kMinimoGoleirosConvocados - a.goleiros;
+    } else if (a.linha < kMinimoLinhaConvocados) {
+        a.motivo = RecusaConvocacao::PoucosDeLinha;
+        a.faltam = kMinimoLinhaConvocados - a.linha;
     }
-    return goleiros >= 2 && linha >= 20;
+}
+
+} // namespace
+
+RecusaConvocacao RecusaDoConvocado(const Jogo& jogo, int selecao, const std::vector<int>& jogadores,
+                                   int jogador) {
+    if (!EhSelecaoDoTorneio(jogo, selecao)) return RecusaConvocacao::SemSelecao;
+    if (!Convocavel(jogo, selecao, jogador)) return RecusaConvocacao::NaoConvocavel;
+    if (std::find(jogadores.begin(), jogadores.end(), jogador) != jogadores.end())
+        return RecusaConvocacao::JaConvocado;
+    return RecusaConvocacao::Nenhuma;
+}
+
+AnaliseConvocacao AnalisarConvocacao(const Jogo& jogo, int selecao,
+                                     const std::vector<int>& jogadores) {
+    AnaliseConvocacao a;
+    if (!EhSelecaoDoTorneio(jogo, selecao)) {
+        a.motivo = RecusaConvocacao::SemSelecao;
+        return a;
+    }
+    std::vector<int> vistos;
+    vistos.reserve(jogadores.size());
+    for (int j : jogadores) {
+        const RecusaConvocacao r = RecusaDoConvocado(jogo, selecao, vistos, j);
+        if (r != RecusaConvocacao::Nenhuma) {
+            if (a.motivo == RecusaConvocacao::Nenhuma) a.motivo = r;
+            continue;
+        }
+        vistos.push_back(j);
+        Contar(a, jogo.jogadores[j]);
+    }
+    if (a.motivo == RecusaConvocacao::Nenhuma) ConferirMinimo(a);
+    return a;
 }
 
 bool Convocar(Jogo& jogo, int selecao, const std::vector<int>& jogadores) {
-    if (!ConvocacaoValida(jogo, jogadores)) return false;
-    std::vector<int> vistos;
-    for (int j : jogadores) {
-        if (!Convocavel(jogo, selecao, j)) return false;
-        if (std::find(vistos.begin(), vistos.end(), j) != vistos.end()) return false;
-        vistos.push_back(j);
-    }
+    if (AnalisarConvocacao(jogo, selecao, jogadores).motivo != RecusaConvocacao::Nenhuma)
+        return false;
     // The team's own players leave it.
     for (int i = jogo.estado.torneio.numjogadores; i < static_cast<int>(jogo.jogadores.size()); ++i)
         if (jogo.jogadores[i].time == selecao) jogo.jogadores[i].time = -1;
@@ -777,10 +814,11 @@ bool Convocar(Jogo& jogo, int selecao, const std::vector<int>& jogadores) {
 }
 
 bool PaisPodeConvocar(const Jogo& jogo, int selecao) {
-    int goleiros = 0, linha = 0;
+    AnaliseConvocacao a;
     for (int i = 1; i < static_cast<int>(jogo.jogadores.size()); ++i)
-        if (Convocavel(jogo, selecao, i)) (jogo.jogadores[i].posicao == 0 ? goleiros : linha)++;
-    return goleiros >= 2 && linha >= 20;
+        if (Convocavel(jogo, selecao, i)) Contar(a, jogo.jogadores[i]);
+    ConferirMinimo(a);
+    return a.motivo == RecusaConvocacao::Nenhuma;
 }
 
 std::string EstadioDoTorneio(const Jogo& jogo, int partida) {

@@ -79,11 +79,33 @@ struct FiltroConvocacao {
     bool estrelas = false;
 };
 std::vector<int> BuscarConvocaveis(const world::Jogo& jogo, int selecao, const FiltroConvocacao& f);
-// The squad may be confirmed: at least 2 goalkeepers and 20 outfield players.
-bool ConvocacaoValida(const world::Jogo& jogo, const std::vector<int>& jogadores);
+
+// The least squad a national team is confirmed with.
+constexpr int kMinimoGoleirosConvocados = 2;
+constexpr int kMinimoLinhaConvocados = 20;
+// What stands in the way of a call-up list, or of one more player in it.
+enum class RecusaConvocacao {
+    Nenhuma,
+    SemSelecao,     // not a national team of the tournament
+    NaoConvocavel,  // a player the search would not list
+    JaConvocado,    // a player already in the list
+    PoucosGoleiros, // fewer than kMinimoGoleirosConvocados goalkeepers
+    PoucosDeLinha,  // fewer than kMinimoLinhaConvocados outfield players
+};
+struct AnaliseConvocacao {
+    RecusaConvocacao motivo = RecusaConvocacao::Nenhuma;
+    int goleiros = 0, linha = 0; // the list's goalkeepers and outfield players
+    int faltam = 0;              // PoucosGoleiros, PoucosDeLinha: how many more it needs
+};
+// "Continuar >>" for the list `jogadores` of national team `selecao`.
+AnaliseConvocacao AnalisarConvocacao(const world::Jogo& jogo, int selecao,
+                                     const std::vector<int>& jogadores);
+// ">>": whether `jogador` may join the list.
+RecusaConvocacao RecusaDoConvocado(const world::Jogo& jogo, int selecao,
+                                   const std::vector<int>& jogadores, int jogador);
 // "Continuar >>": the team's own players released, the chosen ones moved into
 // it with their clubs written to `convocados`. False (nothing changed) when
-// the list is not a valid squad of callable players.
+// AnalisarConvocacao refuses the list.
 bool Convocar(world::Jogo& jogo, int selecao, const std::vector<int>& jogadores);
 // Whether the team's country has enough players in the game for a call-up.
 bool PaisPodeConvocar(const world::Jogo& jogo, int selecao);

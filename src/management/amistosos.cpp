@@ -88,10 +88,11 @@ i32 CotaDoAmistoso(const Jogo& jogo, int clube, int adversario, bool emcasa) {
 
 Marcacao ConferirAmistoso(const Jogo& jogo, int clube, int adversario, int indicedata, bool emcasa,
                           bool pretemporada) {
-    if (!ClubeEmJogo(jogo, clube) || !ClubeEmJogo(jogo, adversario) || clube == adversario)
-        return Marcacao::Invalido;
+    if (!ClubeEmJogo(jogo, clube)) return Marcacao::SemClube;
+    if (!ClubeEmJogo(jogo, adversario) || clube == adversario) return Marcacao::SemAdversario;
     const std::vector<int> datas = DatasParaAmistoso(jogo, clube, pretemporada);
-    if (std::find(datas.begin(), datas.end(), indicedata) == datas.end()) return Marcacao::Invalido;
+    if (std::find(datas.begin(), datas.end(), indicedata) == datas.end())
+        return Marcacao::DataIndisponivel;
     if (TemAmistosoNaData(jogo, adversario, indicedata)) return Marcacao::AdversarioOcupado;
     if (jogo.times[clube].dinheiro < CotaDoAmistoso(jogo, clube, adversario, emcasa))
         return Marcacao::SemDinheiro;

@@ -28,11 +28,14 @@ world::i32 CotaDoAmistoso(const world::Jogo& jogo, int clube, int adversario, bo
 // True when `clube` has a friendly not yet played on date `indicedata`.
 bool TemAmistosoNaData(const world::Jogo& jogo, int clube, int indicedata);
 
+// The answer to "Ok": booked, or why not.
 enum class Marcacao {
     Marcado,
     AdversarioOcupado, // "Amistoso marcado": the opponent plays one that day already
     SemDinheiro,       // the fee is above the cash
-    Invalido,          // not an open date, not an opponent
+    SemClube,          // the club is not in play
+    SemAdversario,     // no opponent chosen, or not one of the list
+    DataIndisponivel,  // not a date still open to the club
 };
 // The answer "Ok" would get, without booking anything.
 Marcacao ConferirAmistoso(const world::Jogo& jogo, int clube, int adversario, int indicedata,

@@ -112,8 +112,21 @@ AnaliseContrato ResponderContrato(i32 s, i32 n, int p, double d) {
     return aceito ? aceita() : recusa();
 }
 
-AnaliseContrato ProporContrato(const Jogo& jogo, int jogador, i32 novo) {
-    if (!jogo.JogadorValido(jogador)) return {};
+RecusaRenovacao RecusaDaRenovacao(const Jogo& jogo, int clube, int jogador, i32 salario) {
+    if (!jogo.JogadorValido(jogador)) return RecusaRenovacao::SemJogador;
+    const int time = jogo.jogadores[jogador].time;
+    if (!jogo.TimeValido(time) || time != clube) return RecusaRenovacao::NaoEhDoClube;
+    return salario > 0 ? RecusaRenovacao::Nenhuma : RecusaRenovacao::SemSalario;
+}
+
+AnaliseContrato ProporContrato(const Jogo& jogo, int clube, int jogador, i32 novo) {
+    if (const RecusaRenovacao r = RecusaDaRenovacao(jogo, clube, jogador, novo);
+        r != RecusaRenovacao::Nenhuma) {
+        AnaliseContrato a;
+        a.resposta = RespostaContrato::Impedida;
+        a.recusa = r;
+        return a;
+    }
     const TJogador& j = jogo.jogadores[jogador];
     const int p = jogo.TimeValido(j.time) ? jogo.times[j.time].colocacao[1] : 0;
     return ResponderContrato(j.salario, novo, p, j.contrato - jogo.Hoje());
@@ -140,20 +153,23 @@ void AssinarContrato(Jogo& jogo, int jogador, i32 salario, int semanas) {
     }
 }
 
-bool PodeDispensar(const Jogo& jogo, int jogador) {
-    if (!jogo.JogadorValido(jogador)) return false;
+RecusaRenovacao RecusaDaDispensa(const Jogo& jogo, int jogador) {
+    if (!jogo.JogadorValido(jogador)) return RecusaRenovacao::SemJogador;
     const TJogador& j = jogo.jogadores[jogador];
-    if (!jogo.TimeValido(j.time)) return false;
+    if (!jogo.TimeValido(j.time)) return RecusaRenovacao::NaoEhDoClube;
     const TTime& t = jogo.times[j.time];
-    if (t.disponiveis < 11) return false;
-    return j.posicao != kGoleiro || t.porposicao[kGoleiro] >= 2;
+    if (t.disponiveis < kMinimoDisponiveisDispensa) return RecusaRenovacao::PoucosDisponiveis;
+    if (j.posicao == kGoleiro && t.porposicao[kGoleiro] < 2) return RecusaRenovacao::UnicoGoleiro;
+    return RecusaRenovacao::Nenhuma;
 }
 
-bool RecusarExigencia(Jogo& jogo, InteracaoMercado& ia, int jogador, ResultadoLeilao* resultado) {
-    if (!PodeDispensar(jogo, jogador)) return false;
+RecusaRenovacao RecusarExigencia(Jogo& jogo, InteracaoMercado& ia, int jogador,
+                                 ResultadoLeilao* resultado) {
+    if (const RecusaRenovacao r = RecusaDaDispensa(jogo, jogador); r != RecusaRenovacao::Nenhuma)
+        return r;
     const ResultadoLeilao r = LeiloarJogador(jogo, ia, jogador, jogo.jogadores[jogador].passe);
     if (resultado) *resultado = r;
-    return true;
+    return RecusaRenovacao::Nenhuma;
 }
 
 } // namespace management

@@ -23,14 +23,33 @@ void AvisosContrato(world::Jogo& jogo, int clube);
 // "Contrato por mais:" 12, 24, 48 or 96 weeks; 24 when nothing is chosen.
 int SemanasDoContrato(int escolha);
 
+// What stands in the way before the player is asked, or of letting him go
+// after he refused.
+enum class RecusaRenovacao {
+    Nenhuma,
+    SemJogador,        // no player
+    NaoEhDoClube,      // not a player of the coach's club
+    SemSalario,        // no salary offered
+    PoucosDisponiveis, // letting him go leaves fewer than 11 available outfield players
+    UnicoGoleiro,      // he is a goalkeeper and the club has no other
+};
+constexpr int kMinimoDisponiveisDispensa = 11;
+
+// "Oferecer" of club `clube` (the coach's) to `jogador` for `salario` a
+// week: one of the club's players and an amount above nothing.
+RecusaRenovacao RecusaDaRenovacao(const world::Jogo& jogo, int clube, int jogador,
+                                  world::i32 salario = 1);
+
 enum class RespostaContrato {
     ForaDaRealidade, // s1/799: more than 100 000 and five times the salary
     Aceita,
     Recusa,      // with a demand
     SemResposta, // a cut of a salary beyond the bands: the player says nothing
+    Impedida,    // nobody was asked: `recusa` says why
 };
 struct AnaliseContrato {
     RespostaContrato resposta = RespostaContrato::SemResposta;
+    RecusaRenovacao recusa = RecusaRenovacao::Nenhuma;
     world::i32 maximo = 0;    // ForaDaRealidade: the most the club may offer (5 × S)
     world::i32 exigencia = 0; // Recusa: the least he signs for
 };
@@ -39,8 +58,8 @@ struct AnaliseContrato {
 AnaliseContrato ResponderContrato(world::i32 atual, world::i32 novo, int colocacao, double dias);
 // The least a player who refused `novo` signs for.
 world::i32 ExigenciaSalarial(world::i32 atual, int colocacao, world::i32 novo);
-// The answer of `jogador` to `novo` today.
-AnaliseContrato ProporContrato(const world::Jogo& jogo, int jogador, world::i32 novo);
+// The answer of `jogador` to the offer of `novo` by club `clube` today.
+AnaliseContrato ProporContrato(const world::Jogo& jogo, int clube, int jogador, world::i32 novo);
 
 // Signs `jogador` for `salario` a week and `semanas` weeks: off the sale
 // list, the new contract, a raise of more than 30 % lifts his morale and
@@ -48,12 +67,12 @@ AnaliseContrato ProporContrato(const world::Jogo& jogo, int jogador, world::i32 
 void AssinarContrato(world::Jogo& jogo, int jogador, world::i32 salario, int semanas);
 
 // Whether the club can let a player go after he refused to sign: 11
-// available outfield players, or 2 goalkeepers for a goalkeeper.
-bool PodeDispensar(const world::Jogo& jogo, int jogador);
+// available outfield players, and another goalkeeper for a goalkeeper.
+RecusaRenovacao RecusaDaDispensa(const world::Jogo& jogo, int jogador);
 // "Recusa" of the demand: the player goes to a human's auction starting at
-// his value, or, when the club cannot spare him, keeps his contract (false:
-// the screen shows s1/392).
-bool RecusarExigencia(world::Jogo& jogo, InteracaoMercado& ia, int jogador,
-                      ResultadoLeilao* resultado = nullptr);
+// his value (Nenhuma), or, when the club cannot spare him, keeps his
+// contract (the screen shows s1/392 and why).
+RecusaRenovacao RecusarExigencia(world::Jogo& jogo, InteracaoMercado& ia, int jogador,
+                                 ResultadoLeilao* resultado = nullptr);
 
 } // namespace management

@@ -22,10 +22,21 @@ Setores CapacidadeMaxima(int temporada) {
     return {40'000, 180'000, 20'000, 1'000};
 }
 
-void AjustarPreco(Jogo& jogo, int clube, int setor, int delta) {
-    if (!ClubeDoMercado(jogo, clube) || setor < 0 || setor > 3) return;
+RecusaPreco RecusaDoPreco(const Jogo& jogo, int clube, int setor, int delta) {
+    if (!ClubeDoMercado(jogo, clube) || setor < 0 || setor > 3) return RecusaPreco::SemClube;
+    const i32 p = jogo.times[clube].precos[setor];
+    if (delta < 0 && p <= 0) return RecusaPreco::NoMinimo;
+    if (delta > 0 && p >= kPrecoMaximo) return RecusaPreco::NoMaximo;
+    return RecusaPreco::Nenhuma;
+}
+
+RecusaPreco AjustarPreco(Jogo& jogo, int clube, int setor, int delta) {
+    const RecusaPreco r = RecusaDoPreco(jogo, clube, setor, delta);
+    if (r == RecusaPreco::SemClube) return r;
+    // A price beyond the bounds (an odd saved game) comes back within them.
     i32& p = jogo.times[clube].precos[setor];
     p = static_cast<i32>(std::clamp<std::int64_t>(std::int64_t{p} + delta, 0, kPrecoMaximo));
+    return r;
 }
 
 namespace {
@@ -69,10 +80,17 @@ Orcamento PedirOrcamento(Jogo& jogo, int clube, const Setores& assentos) {
     return o;
 }
 
-bool IniciarConstrucao(Jogo& jogo, int clube, const Orcamento& o) {
-    if (!ClubeDoMercado(jogo, clube) || o.estado != Orcamento::Pronto) return false;
-    TTime& t = jogo.times[clube];
-    if (t.dinheiro < o.custo) return false;
+RecusaObra RecusaDaObra(const Jogo& jogo, int clube, const Orcamento* o) {
+    if (!ClubeDoMercado(jogo, clube)) return RecusaObra::SemClube;
+    if (ObraPendente(jogo, clube) >= 0) return RecusaObra::EmAndamento;
+    if (!o) return RecusaObra::Nenhuma;
+    if (o->estado != Orcamento::Pronto) return RecusaObra::SemOrcamento;
+    if (jogo.times[clube].dinheiro < o->custo) return RecusaObra::SemDinheiro;
+    return RecusaObra::Nenhuma;
+}
+
+RecusaObra IniciarConstrucao(Jogo& jogo, int clube, const Orcamento& o) {
+    if (const RecusaObra r = RecusaDaObra(jogo, clube, &o); r != RecusaObra::Nenhuma) return r;
     TObra obra{};
     obra.clube = clube;
     obra.data = o.termino;
@@ -80,7 +98,7 @@ bool IniciarConstrucao(Jogo& jogo, int clube, const Orcamento& o) {
     obra.pendente = 1;
     jogo.obras.push_back(obra);
     PagarEstadio(jogo, clube, o.custo);
-    return true;
+    return RecusaObra::Nenhuma;
 }
 
 int ObraPendente(const Jogo& jogo, int clube) {

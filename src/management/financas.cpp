@@ -145,29 +145,35 @@ i32 JurosSemanais(i32 emprestimo) {
     return plataforma::ArredDiv(std::int64_t{emprestimo} * 3, 100);
 }
 
-bool PodePegarEmprestimo(const Jogo& jogo, int clube) {
-    return ClubeValido(jogo, clube) && FinancasLidas(jogo, clube).emprestimo < kLimiteEmprestimo;
+RecusaEmprestimo RecusaDoEmprestimo(const Jogo& jogo, int clube) {
+    if (!ClubeValido(jogo, clube)) return RecusaEmprestimo::SemClube;
+    return FinancasLidas(jogo, clube).emprestimo < kLimiteEmprestimo ? RecusaEmprestimo::Nenhuma
+                                                                     : RecusaEmprestimo::NoLimite;
 }
 
-bool PodePagarEmprestimo(const Jogo& jogo, int clube) {
-    return ClubeValido(jogo, clube) && FinancasLidas(jogo, clube).emprestimo > 0;
+RecusaEmprestimo RecusaDoPagamento(const Jogo& jogo, int clube) {
+    if (!ClubeValido(jogo, clube)) return RecusaEmprestimo::SemClube;
+    return FinancasLidas(jogo, clube).emprestimo > 0 ? RecusaEmprestimo::Nenhuma
+                                                     : RecusaEmprestimo::SemDivida;
 }
 
-bool PegarEmprestimo(Jogo& jogo, int clube) {
-    if (!PodePegarEmprestimo(jogo, clube)) return false;
+RecusaEmprestimo PegarEmprestimo(Jogo& jogo, int clube) {
+    if (const RecusaEmprestimo r = RecusaDoEmprestimo(jogo, clube); r != RecusaEmprestimo::Nenhuma)
+        return r;
     Somar(FinancasDe(jogo, clube).emprestimo, kParcelaEmprestimo);
     MoverDinheiro(jogo, clube, kParcelaEmprestimo);
-    return true;
+    return RecusaEmprestimo::Nenhuma;
 }
 
-bool PagarEmprestimo(Jogo& jogo, int clube) {
-    if (!PodePagarEmprestimo(jogo, clube)) return false;
+RecusaEmprestimo PagarEmprestimo(Jogo& jogo, int clube) {
+    if (const RecusaEmprestimo r = RecusaDoPagamento(jogo, clube); r != RecusaEmprestimo::Nenhuma)
+        return r;
     TFinancas& f = FinancasDe(jogo, clube);
     // A balance below one instalment (an odd saved game) is paid off, not overpaid.
     const i32 parcela = std::min(f.emprestimo, kParcelaEmprestimo);
     f.emprestimo -= parcela;
     MoverDinheiro(jogo, clube, -std::int64_t{parcela});
-    return true;
+    return RecusaEmprestimo::Nenhuma;
 }
 
 void PagarPremios(Jogo& jogo, int liga) {

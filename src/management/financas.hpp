@@ -29,13 +29,19 @@ void CobrarSemana(world::Jogo& jogo, int clube, int codigo, double data, int ind
 
 // The bank loan: 500 000 at a time, while the balance is below 2 500 000;
 // repaid 500 000 at a time while there is a balance, cash going negative if
-// it must. Each returns false and changes nothing when not allowed.
+// it must. Each says why it changes nothing when not allowed.
 constexpr world::i32 kParcelaEmprestimo = 500000;
 constexpr world::i32 kLimiteEmprestimo = 2500000;
-bool PodePegarEmprestimo(const world::Jogo& jogo, int clube);
-bool PodePagarEmprestimo(const world::Jogo& jogo, int clube);
-bool PegarEmprestimo(world::Jogo& jogo, int clube);
-bool PagarEmprestimo(world::Jogo& jogo, int clube);
+enum class RecusaEmprestimo {
+    Nenhuma,
+    SemClube,  // no such club
+    NoLimite,  // the balance has reached kLimiteEmprestimo
+    SemDivida, // nothing to pay back
+};
+RecusaEmprestimo RecusaDoEmprestimo(const world::Jogo& jogo, int clube); // taking one
+RecusaEmprestimo RecusaDoPagamento(const world::Jogo& jogo, int clube);  // paying one back
+RecusaEmprestimo PegarEmprestimo(world::Jogo& jogo, int clube);
+RecusaEmprestimo PagarEmprestimo(world::Jogo& jogo, int clube);
 // 3% of the balance, rounded.
 world::i32 JurosSemanais(world::i32 emprestimo);
 

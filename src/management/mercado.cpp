@@ -216,10 +216,11 @@ void VenderAoComputador(Jogo& jogo, int jogador, int comprador, i32 preco, ViaTr
 
 namespace {
 
-// What the purchase and the offer share: a player of another club of the
-// market, free to go today, and room in the buyer's squad.
+// What the purchase and the offer share: a human's club buying a player of
+// another club of the market, free to go today, with room in its squad.
 Impedimento ImpedimentoComum(const Jogo& jogo, int comprador, int jogador) {
-    if (!ClubeDoMercado(jogo, comprador)) return Impedimento::SemClube;
+    if (!ClubeDoMercado(jogo, comprador) || !jogo.times[comprador].humano)
+        return Impedimento::SemClube;
     if (!JogadorValido(jogo, jogador)) return Impedimento::SemJogador;
     const int vendedor = jogo.jogadores[jogador].time;
     if (vendedor == comprador) return Impedimento::DoProprioClube;

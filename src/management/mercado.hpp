@@ -91,7 +91,7 @@ constexpr int kMaximoElencoHumano = 28;
 // What stands in the way of a purchase or an offer before anyone is asked.
 enum class Impedimento {
     Nenhum,
-    SemClube,       // the buyer is no club of the market
+    SemClube,       // the buyer is no human's club of the market
     SemJogador,     // no player, or one of a national team
     DoProprioClube, // he is the buyer's already
     EscaladoHoje,   // his coach put him in today's committed lineup
@@ -156,8 +156,22 @@ bool OfertaComputador(world::Jogo& jogo, InteracaoMercado& ia, int time);
 
 // --- Fixed-price sales -----------------------------------------------------------
 
-// The sale screen's button: the club has at least 12 players and 11
-// available outfield players.
+constexpr int kMinimoElencoVenda = 12;      // players the club keeps to sell one
+constexpr int kMinimoDisponiveisVenda = 11; // and available outfield players
+
+// What stands in the way of putting a player up for sale or auction.
+enum class RecusaVenda {
+    Nenhuma,
+    SemJogador,        // no player, or not one of a club of the market
+    NaoEhHumano,       // his club is not run by a human
+    ElencoPequeno,     // the club has fewer than kMinimoElencoVenda players
+    PoucosDisponiveis, // or fewer than kMinimoDisponiveisVenda available outfield players
+    SemPreco,          // a price of nothing
+};
+// The sale screen's button, for a price of `preco` $ (the least, 1 $, asks
+// whether he can be put up at all).
+RecusaVenda RecusaDaVenda(const world::Jogo& jogo, int jogador, world::i32 preco = 1);
+// Whether club `time` has the squad to sell (the human's club is not asked).
 bool PodeVender(const world::Jogo& jogo, int time);
 // "Colocar à venda": listed at `preco` $ (typed in thousands).
 void ColocarAVenda(world::Jogo& jogo, int jogador, world::i32 preco);
@@ -171,6 +185,17 @@ int ChanceDeVenda(world::i32 passe, world::i32 pedido);
 int VendasPrecoFixo(world::Jogo& jogo, int time);
 
 // --- Auctions ------------------------------------------------------------------
+
+// What stands in the way of a bid of `valor` $ by the club of `leilao.vez`.
+// A refused bid counts as none.
+enum class RecusaLance {
+    Nenhuma,
+    SemLance,        // nothing bid
+    SaldoNegativo,   // "Saldo negativo, seu lance foi 0."
+    AcimaDoCaixa,    // "Valor maior que seu dinheiro em caixa"
+    AbaixoDoInicial, // below the starting price a bid can never win
+};
+RecusaLance RecusaDoLance(const world::Jogo& jogo, const Leilao& leilao, world::i32 valor);
 
 // A human's auction from the sale screen, starting at `precoinicial` $.
 ResultadoLeilao LeiloarJogador(world::Jogo& jogo, InteracaoMercado& ia, int jogador,

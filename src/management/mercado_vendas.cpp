@@ -76,10 +76,30 @@ int SortearJogador(Jogo& jogo, const std::vector<int>& elenco, int* posicao = nu
 
 // --- Fixed-price sales -------------------------------------------------------------
 
-bool PodeVender(const Jogo& jogo, int time) {
-    if (!ClubeDoMercado(jogo, time)) return false;
+namespace {
+
+// A club sells only while it keeps a squad to play with.
+RecusaVenda RecusaDoElenco(const Jogo& jogo, int time) {
+    if (!ClubeDoMercado(jogo, time)) return RecusaVenda::SemJogador;
     const TTime& t = jogo.times[time];
-    return t.elenco >= 12 && t.disponiveis >= 11;
+    if (t.elenco < kMinimoElencoVenda) return RecusaVenda::ElencoPequeno;
+    if (t.disponiveis < kMinimoDisponiveisVenda) return RecusaVenda::PoucosDisponiveis;
+    return RecusaVenda::Nenhuma;
+}
+
+} // namespace
+
+RecusaVenda RecusaDaVenda(const Jogo& jogo, int jogador, i32 preco) {
+    if (!JogadorValido(jogo, jogador)) return RecusaVenda::SemJogador;
+    const int time = jogo.jogadores[jogador].time;
+    if (!ClubeDoMercado(jogo, time)) return RecusaVenda::SemJogador;
+    if (!jogo.times[time].humano) return RecusaVenda::NaoEhHumano;
+    if (const RecusaVenda r = RecusaDoElenco(jogo, time); r != RecusaVenda::Nenhuma) return r;
+    return preco > 0 ? RecusaVenda::Nenhuma : RecusaVenda::SemPreco;
+}
+
+bool PodeVender(const Jogo& jogo, int time) {
+    return RecusaDoElenco(jogo, time) == RecusaVenda::Nenhuma;
 }
 
 void ColocarAVenda(Jogo& jogo, int jogador, i32 preco) {
@@ -146,6 +166,16 @@ int VendasPrecoFixo(Jogo& jogo, int time) {
 
 // --- Auctions -------------------------------------------------------------------
 
+RecusaLance RecusaDoLance(const Jogo& jogo, const Leilao& l, i32 valor) {
+    if (ClubeValido(jogo, l.vez) && jogo.times[l.vez].dinheiro < 0)
+        return RecusaLance::SaldoNegativo;
+    if (valor <= 0) return RecusaLance::SemLance;
+    if (!ClubeValido(jogo, l.vez) || valor > jogo.times[l.vez].dinheiro)
+        return RecusaLance::AcimaDoCaixa;
+    if (valor < l.precoinicial) return RecusaLance::AbaixoDoInicial;
+    return RecusaLance::Nenhuma;
+}
+
 namespace {
 
 i32 PrecoDoComprador(Jogo& jogo, i32 s) {
@@ -188,8 +218,7 @@ ResultadoLeilao Leiloar(Jogo& jogo, InteracaoMercado& ia, Leilao& l, Elencos* el
         ++podiam;
         l.vez = c;
         i32 lance = ia.Lance(jogo, l);
-        // Above the cash the bid is refused; a club in debt bids nothing.
-        if (lance < 0 || lance > t.dinheiro || t.dinheiro < 0) lance = 0;
+        if (RecusaDoLance(jogo, l, lance) != RecusaLance::Nenhuma) lance = 0;
         if (lance > l.melhorlance) {
             l.melhorlance = lance;
             l.melhorlicitante = c;

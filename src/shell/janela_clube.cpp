@@ -26,9 +26,10 @@ void InteracaoDesktop::AmistososPreTemporada(world::Jogo& jogo, int clube) {
 }
 
 void JanelaPrincipal::AbrirContrato(int jogador) {
-    if (!jogo_ || !jogo_->JogadorValido(jogador)) return;
     // Only the coach at the keyboard, and only for his own players.
-    if (jogo_->jogadores[jogador].time != jogo_->estado.timeatual) return;
+    if (!jogo_ || management::RecusaDaRenovacao(*jogo_, jogo_->estado.timeatual, jogador) !=
+                      management::RecusaRenovacao::Nenhuma)
+        return;
     management::telas::TelaContrato tela(*jogo_, jogador, ia_, this);
     tela.exec();
     if (principal_ && tela.mudou()) principal_->Atualizar();

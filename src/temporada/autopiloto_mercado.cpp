@@ -97,7 +97,9 @@ std::vector<int> ConvocacaoMaisForte(const Jogo& jogo, int selecao) {
     int goleiros = 0, linha = 0;
     for (int j : todos) {
         const bool goleiro = jogo.jogadores[j].posicao == 0;
-        if (goleiro ? goleiros >= 2 : linha >= 20) continue;
+        if (goleiro ? goleiros >= competitions::kMinimoGoleirosConvocados
+                    : linha >= competitions::kMinimoLinhaConvocados)
+            continue;
         (goleiro ? goleiros : linha)++;
         r.push_back(j);
     }
@@ -169,12 +171,13 @@ bool AgirNoMercado(Jogo& jogo, InteracaoMercado& ia, int time) {
 }
 
 bool CuidarDoEstadio(Jogo& jogo, int time) {
-    if (!ClubeDoMercado(jogo, time) || ObraPendente(jogo, time) >= 0) return false;
+    if (RecusaDaObra(jogo, time) != RecusaObra::Nenhuma) return false;
     if (jogo.times[time].dinheiro < 5'000'000 || jogo.Aleatorio(40) != 0) return false;
     Setores a{};
     a[1] = 500 * (1 + jogo.Aleatorio(4));
     const Orcamento o = PedirOrcamento(jogo, time, a);
-    return o.custo <= jogo.times[time].dinheiro / 2 && IniciarConstrucao(jogo, time, o);
+    return o.custo <= jogo.times[time].dinheiro / 2 &&
+           IniciarConstrucao(jogo, time, o) == RecusaObra::Nenhuma;
 }
 
 bool InteracaoAutopiloto::QuerAmistososPreTemporada(Jogo& jogo) {
@@ -237,7 +240,7 @@ int RenovarContratos(Jogo& jogo, InteracaoMercado& ia, int time) {
             break;
         }
         const int semanas = SemanasDoContrato(jogo.Aleatorio(4));
-        const AnaliseContrato a = ProporContrato(jogo, j, novo);
+        const AnaliseContrato a = ProporContrato(jogo, time, j, novo);
         if (a.resposta == RespostaContrato::Aceita) {
             AssinarContrato(jogo, j, novo, semanas);
         } else if (a.resposta == RespostaContrato::Recusa) {

@@ -354,11 +354,26 @@ TEST(Torneios, CallUpsNeedTwoGoalkeepersAndTwentyOutfieldPlayersAndGoHomeAfterwa
 
     std::vector<int> um(goleiros.begin(), goleiros.begin() + 1);
     um.insert(um.end(), linha.begin(), linha.end()); // 1 + 22
-    EXPECT_FALSE(ConvocacaoValida(jogo, um));
+    EXPECT_EQ(AnalisarConvocacao(jogo, brasil, um).motivo, RecusaConvocacao::PoucosGoleiros);
     EXPECT_FALSE(Convocar(jogo, brasil, um));
     std::vector<int> certo(goleiros.begin(), goleiros.begin() + 2);
     certo.insert(certo.end(), linha.begin(), linha.begin() + 20);
-    EXPECT_TRUE(ConvocacaoValida(jogo, certo));
+    EXPECT_EQ(AnalisarConvocacao(jogo, brasil, certo).motivo, RecusaConvocacao::Nenhuma);
+    // Short of outfield players, a player twice, one of another country.
+    std::vector<int> curto(certo.begin(), certo.end() - 3);
+    const AnaliseConvocacao a = AnalisarConvocacao(jogo, brasil, curto);
+    EXPECT_EQ(a.motivo, RecusaConvocacao::PoucosDeLinha);
+    EXPECT_EQ(a.faltam, 3);
+    EXPECT_EQ(a.goleiros, 2);
+    EXPECT_EQ(RecusaDoConvocado(jogo, brasil, curto, curto[0]), RecusaConvocacao::JaConvocado);
+    curto.push_back(curto[0]);
+    EXPECT_EQ(AnalisarConvocacao(jogo, brasil, curto).motivo, RecusaConvocacao::JaConvocado);
+    int estrangeiro = 0;
+    for (int i = 1; i < static_cast<int>(jogo.jogadores.size()) && !estrangeiro; ++i)
+        if (jogo.jogadores[i].pais != jogo.times[brasil].pais) estrangeiro = i;
+    EXPECT_EQ(RecusaDoConvocado(jogo, brasil, certo, estrangeiro), RecusaConvocacao::NaoConvocavel);
+    EXPECT_EQ(AnalisarConvocacao(jogo, jogo.jogadores[linha[0]].time, certo).motivo,
+              RecusaConvocacao::SemSelecao);
     std::vector<int> clubes;
     for (int j : certo) clubes.push_back(jogo.jogadores[j].time);
     const int elenco0 = jogo.times[clubes[0]].elenco;

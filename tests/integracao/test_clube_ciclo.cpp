@@ -103,7 +103,7 @@ TEST_F(ClubeCiclo, WorksStartedBeforeASaveEndAfterTheLoadOnTheirDay) {
     jogo->times[humano].dinheiro = 50'000'000;
     const management::Orcamento o = management::PedirOrcamento(*jogo, humano, {0, 5'000, 0, 0});
     ASSERT_EQ(o.estado, management::Orcamento::Pronto);
-    ASSERT_TRUE(management::IniciarConstrucao(*jogo, humano, o));
+    ASSERT_EQ(management::IniciarConstrucao(*jogo, humano, o), management::RecusaObra::Nenhuma);
     const i32 antes = jogo->times[humano].capacidade[1];
     const auto salvo = persistence::SerializarJogo(*jogo);
     auto carregado = std::make_unique<Jogo>();

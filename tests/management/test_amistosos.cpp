@@ -90,7 +90,10 @@ TEST(Amistosos, WithTheCashOfAnAwayFeeOnlyTheAwayFriendlyIsBookedAndItsDateGoes)
     EXPECT_EQ(p.grupo, -1);
     // The date is gone for both clubs; the same date twice is refused.
     EXPECT_EQ(DatasParaAmistoso(m.jogo, m.humano, false), (std::vector<int>{9, 12, 140}));
-    EXPECT_EQ(MarcarAmistoso(m.jogo, m.humano, m.outrohumano, 8, true), Marcacao::Invalido);
+    EXPECT_EQ(MarcarAmistoso(m.jogo, m.humano, m.outrohumano, 8, true), Marcacao::DataIndisponivel);
+    EXPECT_EQ(ConferirAmistoso(m.jogo, m.humano, m.humano, 9, true), Marcacao::SemAdversario);
+    EXPECT_EQ(ConferirAmistoso(m.jogo, m.humano, -1, 9, true), Marcacao::SemAdversario);
+    EXPECT_EQ(ConferirAmistoso(m.jogo, -1, m.quarta, 9, true), Marcacao::SemClube);
     // Another human wanting the opponent on that date: "Amistoso marcado".
     EXPECT_EQ(ConferirAmistoso(m.jogo, m.outrohumano, m.quarta, 8, true),
               Marcacao::AdversarioOcupado);

@@ -165,19 +165,33 @@ TEST(Renovacao, ARefusedDemandSendsThePlayerToAuctionOnlyWhenTheClubCanSpareHim)
     std::vector<int> elenco = construtores::DoClube(k.jogo, k.c);
     ContarElenco(k.jogo, k.c, elenco);
     // One goalkeeper and one outfield player: nobody can be spared.
-    EXPECT_FALSE(PodeDispensar(k.jogo, goleiro));
-    EXPECT_FALSE(RecusarExigencia(k.jogo, ia, k.j));
+    EXPECT_EQ(RecusaDaDispensa(k.jogo, goleiro), RecusaRenovacao::PoucosDisponiveis);
+    EXPECT_EQ(RecusarExigencia(k.jogo, ia, k.j), RecusaRenovacao::PoucosDisponiveis);
     EXPECT_EQ(k.jogo.jogadores[k.j].time, k.c);
     for (int i = 0; i < 11; ++i) construtores::Jogador(k.jogo, k.c, kMeia);
     ContarElenco(k.jogo, k.c, construtores::DoClube(k.jogo, k.c));
-    EXPECT_TRUE(PodeDispensar(k.jogo, k.j));
-    EXPECT_FALSE(PodeDispensar(k.jogo, goleiro)); // still the only goalkeeper
+    EXPECT_EQ(RecusaDaDispensa(k.jogo, k.j), RecusaRenovacao::Nenhuma);
+    EXPECT_EQ(RecusaDaDispensa(k.jogo, goleiro), RecusaRenovacao::UnicoGoleiro);
     ResultadoLeilao r;
     k.jogo.jogadores[k.j].passe = 100'000;
-    EXPECT_TRUE(RecusarExigencia(k.jogo, ia, k.j, &r));
+    EXPECT_EQ(RecusarExigencia(k.jogo, ia, k.j, &r), RecusaRenovacao::Nenhuma);
     // No buyer in this small world and no bid: he stays, unsold.
     EXPECT_EQ(r.comprador, -1);
     EXPECT_EQ(k.jogo.jogadores[k.j].time, k.c);
+}
+
+TEST(Renovacao, AnOfferOfNothingOrForAnotherClubsPlayerIsRefusedBeforeHeAnswers) {
+    Clube k(3, false);
+    const int outro = construtores::Clube(k.jogo, 15);
+    auto recusa = [&](int clube, int jogador, i32 salario) {
+        const AnaliseContrato a = ProporContrato(k.jogo, clube, jogador, salario);
+        EXPECT_EQ(a.resposta, RespostaContrato::Impedida);
+        return a.recusa;
+    };
+    EXPECT_EQ(recusa(k.c, 0, 20'000), RecusaRenovacao::SemJogador);
+    EXPECT_EQ(recusa(outro, k.j, 20'000), RecusaRenovacao::NaoEhDoClube);
+    EXPECT_EQ(recusa(k.c, k.j, 0), RecusaRenovacao::SemSalario);
+    EXPECT_EQ(RecusaDaRenovacao(k.jogo, k.c, k.j), RecusaRenovacao::Nenhuma);
 }
 
 TEST(Renovacao, ContractLengthsOfTheScreen) {

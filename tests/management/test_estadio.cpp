@@ -56,13 +56,18 @@ TEST(Estadio, WorksArePaidThenTheSeatsArriveOnTheirDayOnce) {
     Estadio e;
     const Orcamento o = PedirOrcamento(e.jogo, e.c, {0, 5'000, 0, 0});
     e.jogo.times[e.c].dinheiro = 849'999;
-    EXPECT_FALSE(IniciarConstrucao(e.jogo, e.c, o));
+    EXPECT_EQ(IniciarConstrucao(e.jogo, e.c, o), RecusaObra::SemDinheiro);
     EXPECT_EQ(ObraPendente(e.jogo, e.c), -1);
     e.jogo.times[e.c].dinheiro = 900'000;
-    ASSERT_TRUE(IniciarConstrucao(e.jogo, e.c, o));
+    EXPECT_EQ(IniciarConstrucao(e.jogo, e.c, Orcamento{}), RecusaObra::SemOrcamento);
+    ASSERT_EQ(IniciarConstrucao(e.jogo, e.c, o), RecusaObra::Nenhuma);
     EXPECT_EQ(e.jogo.times[e.c].dinheiro, 50'000);
     EXPECT_EQ(e.jogo.financas[0].estadio, 850'000);
     EXPECT_EQ(ObraPendente(e.jogo, e.c), 0);
+    // One works at a time: the next waits for these to end.
+    e.jogo.times[e.c].dinheiro = 900'000;
+    EXPECT_EQ(IniciarConstrucao(e.jogo, e.c, o), RecusaObra::EmAndamento);
+    EXPECT_EQ(e.jogo.times[e.c].dinheiro, 900'000);
     EXPECT_FALSE(ConcluirObras(e.jogo, e.c)); // not yet
     e.jogo.calendario[4].data = kHoje + 8;
     EXPECT_TRUE(ConcluirObras(e.jogo, e.c));
@@ -72,11 +77,16 @@ TEST(Estadio, WorksArePaidThenTheSeatsArriveOnTheirDayOnce) {
     EXPECT_EQ(ObraPendente(e.jogo, e.c), -1);
     ASSERT_EQ(e.jogo.obras.size(), 1u); // kept, no longer pending
 
+    EXPECT_EQ(RecusaDaObra(e.jogo, e.c), RecusaObra::Nenhuma);
+
     AjustarPreco(e.jogo, e.c, 2, +1);
     EXPECT_EQ(e.jogo.times[e.c].precos[2], 1);
     AjustarPreco(e.jogo, e.c, 2, -1);
-    AjustarPreco(e.jogo, e.c, 2, -1);
+    EXPECT_EQ(AjustarPreco(e.jogo, e.c, 2, -1), RecusaPreco::NoMinimo);
     EXPECT_EQ(e.jogo.times[e.c].precos[2], 0);
+    e.jogo.times[e.c].precos[2] = kPrecoMaximo;
+    EXPECT_EQ(RecusaDoPreco(e.jogo, e.c, 2, +1), RecusaPreco::NoMaximo);
+    EXPECT_EQ(RecusaDoPreco(e.jogo, e.c, 2, -1), RecusaPreco::Nenhuma);
 }
 
 } // namespace

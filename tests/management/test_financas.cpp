@@ -106,31 +106,32 @@ using namespace management;
 
 TEST(Emprestimo, FiveLoansAtMostRepaidEvenIntoNegativeCash) {
     Mundo m;
-    for (int k = 0; k < 5; ++k) EXPECT_TRUE(PegarEmprestimo(m.jogo, 0)) << k;
-    EXPECT_FALSE(PodePegarEmprestimo(m.jogo, 0));
-    EXPECT_FALSE(PegarEmprestimo(m.jogo, 0));
+    EXPECT_EQ(RecusaDoPagamento(m.jogo, 0), RecusaEmprestimo::SemDivida);
+    for (int k = 0; k < 5; ++k)
+        EXPECT_EQ(PegarEmprestimo(m.jogo, 0), RecusaEmprestimo::Nenhuma) << k;
+    EXPECT_EQ(RecusaDoEmprestimo(m.jogo, 0), RecusaEmprestimo::NoLimite);
+    EXPECT_EQ(PegarEmprestimo(m.jogo, 0), RecusaEmprestimo::NoLimite);
     EXPECT_EQ(m.F(0).emprestimo, 2'500'000);
     EXPECT_EQ(m.T(0).dinheiro, 2'500'000);
     EXPECT_EQ(JurosSemanais(m.F(0).emprestimo), 75'000);
     EXPECT_EQ(ResumirFinancas(m.jogo, 0).jurossemanais, 75'000);
 
     m.T(0).dinheiro = 100'000;
-    EXPECT_TRUE(PagarEmprestimo(m.jogo, 0));
+    EXPECT_EQ(PagarEmprestimo(m.jogo, 0), RecusaEmprestimo::Nenhuma);
     EXPECT_EQ(m.T(0).dinheiro, -400'000);
     EXPECT_EQ(m.F(0).emprestimo, 2'000'000);
-    EXPECT_TRUE(PodePegarEmprestimo(m.jogo, 0));
-    for (int k = 0; k < 4; ++k) EXPECT_TRUE(PagarEmprestimo(m.jogo, 0));
-    EXPECT_FALSE(PodePagarEmprestimo(m.jogo, 0));
-    EXPECT_FALSE(PagarEmprestimo(m.jogo, 0));
+    EXPECT_EQ(RecusaDoEmprestimo(m.jogo, 0), RecusaEmprestimo::Nenhuma);
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(PagarEmprestimo(m.jogo, 0), RecusaEmprestimo::Nenhuma);
+    EXPECT_EQ(PagarEmprestimo(m.jogo, 0), RecusaEmprestimo::SemDivida);
     EXPECT_EQ(m.T(0).dinheiro, -2'400'000);
     EXPECT_EQ(ResumirFinancas(m.jogo, 0).jurossemanais, 0);
 
     // A club past the statements' end, or none at all, borrows nothing.
     m.jogo.times.push_back(world::NovoTime());
-    EXPECT_TRUE(PegarEmprestimo(m.jogo, 2));
+    EXPECT_EQ(PegarEmprestimo(m.jogo, 2), RecusaEmprestimo::Nenhuma);
     EXPECT_EQ(m.F(2).emprestimo, 500'000);
-    EXPECT_FALSE(PegarEmprestimo(m.jogo, -1));
-    EXPECT_FALSE(PagarEmprestimo(m.jogo, 7));
+    EXPECT_EQ(PegarEmprestimo(m.jogo, -1), RecusaEmprestimo::SemClube);
+    EXPECT_EQ(PagarEmprestimo(m.jogo, 7), RecusaEmprestimo::SemClube);
 }
 
 // A league of `divisoes` divisions whose slot order is the final table.

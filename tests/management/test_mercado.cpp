@@ -266,6 +266,7 @@ TEST(ProporCompra, WhatStandsInTheWayIsNamedAndNobodyIsAsked) {
         return p.impedimento;
     };
     EXPECT_EQ(proposta(-1, j, 1000), Impedimento::SemClube);
+    EXPECT_EQ(proposta(2, j, 1000), Impedimento::SemClube); // a computer-run club
     EXPECT_EQ(proposta(1, 0, 1000), Impedimento::SemJogador);
     EXPECT_EQ(proposta(1, m.Primeiro(1, kMeia), 1000), Impedimento::DoProprioClube);
     EXPECT_EQ(proposta(1, j, 0), Impedimento::SemValor);
@@ -417,6 +418,34 @@ TEST(Leilao, ABidAboveTheCashCountsAsNone) {
     Respostas r;
     r.lances = {6'000'000};
     EXPECT_EQ(LeiloarJogador(m.jogo, r, j, 50'000).comprador, -1);
+}
+
+TEST(Venda, WhatStopsASaleOrABidIsNamed) {
+    Mercado m;
+    const int j = m.Primeiro(0, kMeia);
+    EXPECT_EQ(RecusaDaVenda(m.jogo, 0), RecusaVenda::SemJogador);
+    EXPECT_EQ(RecusaDaVenda(m.jogo, j), RecusaVenda::NaoEhHumano);
+    m.Humano(0);
+    m.Humano(1);
+    EXPECT_EQ(RecusaDaVenda(m.jogo, j), RecusaVenda::Nenhuma);
+    EXPECT_EQ(RecusaDaVenda(m.jogo, j, 0), RecusaVenda::SemPreco);
+    m.T(0).disponiveis = kMinimoDisponiveisVenda - 1;
+    EXPECT_EQ(RecusaDaVenda(m.jogo, j), RecusaVenda::PoucosDisponiveis);
+    m.T(0).elenco = kMinimoElencoVenda - 1;
+    EXPECT_EQ(RecusaDaVenda(m.jogo, j), RecusaVenda::ElencoPequeno);
+    EXPECT_FALSE(PodeVender(m.jogo, 0));
+
+    Leilao l;
+    l.jogador = j;
+    l.vendedor = 0;
+    l.precoinicial = 50'000;
+    l.vez = 1;
+    EXPECT_EQ(RecusaDoLance(m.jogo, l, 0), RecusaLance::SemLance);
+    EXPECT_EQ(RecusaDoLance(m.jogo, l, 49'999), RecusaLance::AbaixoDoInicial);
+    EXPECT_EQ(RecusaDoLance(m.jogo, l, m.T(1).dinheiro + 1), RecusaLance::AcimaDoCaixa);
+    EXPECT_EQ(RecusaDoLance(m.jogo, l, 50'000), RecusaLance::Nenhuma);
+    m.T(1).dinheiro = -1;
+    EXPECT_EQ(RecusaDoLance(m.jogo, l, 50'000), RecusaLance::SaldoNegativo);
 }
 
 TEST(TransferenciaComputador, ComputerClubsTradeWithinThePositionMaximaAndTheIndexKeepsUp) {

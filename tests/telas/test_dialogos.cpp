@@ -244,12 +244,14 @@ TEST(TelaEmprestimo, BorrowsUpToTheLimitAndRepays) {
     EXPECT_EQ(Texto(t, "emprestado"), ui::DinheiroExtenso(2500000));
     EXPECT_EQ(Texto(t, "juros"), ui::DinheiroExtenso(75000));
     EXPECT_EQ(Texto(t, "dinheiro"), ui::DinheiroExtenso(caixa + 2500000));
+    EXPECT_EQ(Texto(t, "motivo"), ui::T(2850) + ' ' + ui::DinheiroExtenso(2500000));
     t.show();
     apoio_telas::Capturar(t, "tela_emprestimo");
 
     pagar->click();
     EXPECT_EQ(jogo->financas[clube].emprestimo, 2000000);
     EXPECT_TRUE(pegar->isEnabled());
+    EXPECT_TRUE(Texto(t, "motivo").isEmpty());
     EXPECT_EQ(mudancas, 6);
 }
 

@@ -164,6 +164,7 @@ TEST(TelasSelecao, TheCallUpNeedsTwoGoalkeepersAndTwentyOutfieldPlayers) {
     tela.botaoAdicionar()->click(); // the same player twice: once in the squad
     EXPECT_EQ(tela.Selecao().size(), 1u);
     EXPECT_EQ(tela.Goleiros(), 1);
+    EXPECT_EQ(tela.rotuloMotivo()->text(), ui::T(2534));
 
     tela.caixaPosicao()->setCurrentIndex(0); // any position
     tela.Procurar();
@@ -181,6 +182,7 @@ TEST(TelasSelecao, TheCallUpNeedsTwoGoalkeepersAndTwentyOutfieldPlayers) {
     EXPECT_EQ(tela.Linha(), 25);
     EXPECT_EQ(tela.rotuloLinha()->text(), QStringLiteral("Jogadores de linha: 25"));
     EXPECT_FALSE(tela.botaoContinuar()->isEnabled()); // 1 + 25
+    EXPECT_EQ(tela.rotuloMotivo()->text(), ui::T(2532) + QStringLiteral(" 1"));
 
     // "<<" on outfield players lowers the outfield count only.
     for (int k = 20; k < 25; ++k) {
@@ -196,6 +198,7 @@ TEST(TelasSelecao, TheCallUpNeedsTwoGoalkeepersAndTwentyOutfieldPlayers) {
     tela.botaoAdicionar()->click();
     EXPECT_EQ(tela.rotuloGoleiros()->text(), QStringLiteral("Goleiros: 2"));
     EXPECT_TRUE(tela.botaoContinuar()->isEnabled()); // 2 + 20
+    EXPECT_TRUE(tela.rotuloMotivo()->text().isEmpty());
     apoio_telas::Capturar(tela, "tela_convocacao");
     // And a goalkeeper out again closes the door.
     ASSERT_TRUE(tela.MarcarNaSelecao(goleiros[0]));

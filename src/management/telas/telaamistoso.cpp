@@ -168,7 +168,13 @@ void TelaAmistoso::Atualizar() {
         cota_->clear();
     }
     adversario_->setEnabled(!acabou_);
-    ok_->setEnabled(!acabou_ && Data() > 0 && a >= 0);
+    // "Ok" answers on its own when the opponent is taken or the fee too
+    // dear; it waits while a date or an opponent is missing.
+    const Marcacao m = ConferirAmistoso(jogo_, clube_, a, Data(), EmCasa(), pretemporada_);
+    const bool responde =
+        m == Marcacao::Marcado || m == Marcacao::AdversarioOcupado || m == Marcacao::SemDinheiro;
+    ok_->setEnabled(!acabou_ && responde);
+    ok_->setToolTip(responde ? QString() : TextoRecusa(m));
 }
 
 bool TelaAmistoso::EscolherData(int indicedata) {
@@ -189,22 +195,33 @@ bool TelaAmistoso::EscolherAdversario(int clube) {
     return false;
 }
 
+QString TelaAmistoso::TextoRecusa(Marcacao m) const {
+    const int a = Adversario();
+    switch (m) {
+    case Marcacao::Marcado:
+        return {};
+    case Marcacao::AdversarioOcupado:
+        return QStringLiteral("<b>Amistoso marcado</b><br>") +
+               NomeDoClube(jogo_, a).toHtmlEscaped() + ' ' + ui::T(2210);
+    case Marcacao::SemDinheiro:
+        return ui::T(2211) + ' ' + ui::DinheiroExtenso(CotaDoAmistoso(jogo_, clube_, a, EmCasa()));
+    case Marcacao::SemClube:
+        return ui::T(2800);
+    case Marcacao::SemAdversario:
+        return ui::T(2213);
+    case Marcacao::DataIndisponivel:
+        return ui::T(2214);
+    }
+    return {};
+}
+
 void TelaAmistoso::Ok() {
     const int data = Data(), a = Adversario();
-    if (acabou_ || data <= 0 || a < 0) return;
-    switch (ConferirAmistoso(jogo_, clube_, a, data, EmCasa(), pretemporada_)) {
-    case Marcacao::AdversarioOcupado:
-        mensagem_->setText(QStringLiteral("<b>Amistoso marcado</b><br>") +
-                           NomeDoClube(jogo_, a).toHtmlEscaped() + ' ' + ui::T(2210));
+    if (acabou_) return;
+    if (const Marcacao m = ConferirAmistoso(jogo_, clube_, a, data, EmCasa(), pretemporada_);
+        m != Marcacao::Marcado) {
+        mensagem_->setText(TextoRecusa(m));
         return;
-    case Marcacao::SemDinheiro:
-        mensagem_->setText(ui::T(2211) + ' ' +
-                           ui::DinheiroExtenso(CotaDoAmistoso(jogo_, clube_, a, EmCasa())));
-        return;
-    case Marcacao::Invalido:
-        return;
-    case Marcacao::Marcado:
-        break;
     }
     if (!confirmar || !confirmar(ui::T(2212))) return;
     if (MarcarAmistoso(jogo_, clube_, a, data, EmCasa(), pretemporada_) != Marcacao::Marcado)

@@ -45,6 +45,8 @@ private:
     int Data() const;
     int Adversario() const;
     bool EmCasa() const;
+    // What the label says when "Ok" books nothing.
+    QString TextoRecusa(Marcacao m) const;
 
     world::Jogo& jogo_;
     int clube_;

@@ -28,6 +28,24 @@ QString Digitos(i32 v) {
     return ui::Q(FormatarDinheiro(v));
 }
 
+QString TextoRecusa(RecusaRenovacao r) {
+    switch (r) {
+    case RecusaRenovacao::Nenhuma:
+        return {};
+    case RecusaRenovacao::SemJogador:
+        return ui::T(2801);
+    case RecusaRenovacao::NaoEhDoClube:
+        return ui::T(2302);
+    case RecusaRenovacao::SemSalario:
+        return ui::T(2303);
+    case RecusaRenovacao::PoucosDisponiveis:
+        return ui::T(2811) + ' ' + QString::number(kMinimoDisponiveisDispensa) + ' ' + ui::T(2813);
+    case RecusaRenovacao::UnicoGoleiro:
+        return ui::T(2304);
+    }
+    return {};
+}
+
 } // namespace
 
 TelaContrato::TelaContrato(Jogo& jogo, int jogador, InteracaoMercado& ia, QWidget* pai)
@@ -157,18 +175,21 @@ void TelaContrato::Atualizar() {
     const i32 v = Valor();
     mais_->setEnabled(v <= kTetoDaSeta);
     menos_->setEnabled(v > kPasso);
-    // Only the coach's own players, and only while they are still his.
-    const bool dele = valido && jogo_.TimeValido(jogo_.jogadores[jogador_].time) &&
-                      jogo_.jogadores[jogador_].time == jogo_.estado.timeatual;
-    oferecer_->setEnabled(dele && v > 0 && !mudou_);
+    // The rules say who may be offered what; once the player has signed or
+    // gone, the screen has done its work.
+    const RecusaRenovacao recusa = RecusaDaRenovacao(jogo_, jogo_.estado.timeatual, jogador_, v);
+    oferecer_->setEnabled(recusa == RecusaRenovacao::Nenhuma && !mudou_);
+    oferecer_->setToolTip(TextoRecusa(recusa));
 }
 
 void TelaContrato::Oferecer() {
     const i32 n = Valor();
-    if (n <= 0 || !jogo_.JogadorValido(jogador_)) return;
-    const AnaliseContrato a = ProporContrato(jogo_, jogador_, n);
+    const AnaliseContrato a = ProporContrato(jogo_, jogo_.estado.timeatual, jogador_, n);
     exigencia_->setVisible(false);
     switch (a.resposta) {
+    case RespostaContrato::Impedida:
+        mensagem_->setText(TextoRecusa(a.recusa));
+        break;
     case RespostaContrato::ForaDaRealidade:
         mensagem_->setText(ui::T(799) + ' ' + Digitos(a.maximo));
         break;
@@ -201,9 +222,10 @@ void TelaContrato::AceitarExigencia() {
 
 void TelaContrato::RecusarExigencia() {
     exigencia_->setVisible(false);
-    if (!management::RecusarExigencia(jogo_, ia_, jogador_)) {
+    if (const RecusaRenovacao r = management::RecusarExigencia(jogo_, ia_, jogador_);
+        r != RecusaRenovacao::Nenhuma) {
         // The club cannot let him go: he stays on his contract.
-        mensagem_->setText(ui::T(392));
+        mensagem_->setText(ui::T(392) + ' ' + TextoRecusa(r));
         QTimer::singleShot(4000, mensagem_, [m = mensagem_] { m->clear(); });
         return;
     }

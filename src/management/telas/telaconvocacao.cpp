@@ -33,8 +33,23 @@ namespace {
 enum Coluna { kColEstrela, kColNome, kColClube, kColPosicao, kColForca, kColIdade, kColCaract };
 constexpr int kPapelJogador = Qt::UserRole;
 
-bool Goleiro(const TJogador& j) {
-    return j.posicao == kGoleiro;
+QString TextoRecusa(competitions::RecusaConvocacao r, int faltam = 0) {
+    using competitions::RecusaConvocacao;
+    switch (r) {
+    case RecusaConvocacao::Nenhuma:
+        return {};
+    case RecusaConvocacao::SemSelecao:
+        return ui::T(2536);
+    case RecusaConvocacao::NaoConvocavel:
+        return ui::T(2535);
+    case RecusaConvocacao::JaConvocado:
+        return ui::T(2534);
+    case RecusaConvocacao::PoucosGoleiros:
+        return ui::T(2532) + ' ' + QString::number(faltam);
+    case RecusaConvocacao::PoucosDeLinha:
+        return ui::T(2533) + ' ' + QString::number(faltam);
+    }
+    return {};
 }
 
 } // namespace
@@ -115,6 +130,11 @@ TelaConvocacao::TelaConvocacao(const Jogo& jogo, int humano, int selecao, QWidge
     }
     direita->addLayout(contagens);
     direita->addWidget(lista_, 1);
+    motivo_ = new QLabel;
+    motivo_->setObjectName(QStringLiteral("motivo"));
+    motivo_->setWordWrap(true);
+    motivo_->setStyleSheet(QStringLiteral("QLabel { color: #a01010; }"));
+    direita->addWidget(motivo_);
     meio->addLayout(direita, 2);
     v->addLayout(meio, 1);
 
@@ -304,7 +324,12 @@ void TelaConvocacao::Adicionar() {
     const int linha = busca_->currentRow();
     if (linha < 0 || linha >= static_cast<int>(achados_.size())) return;
     const int jogador = achados_[linha];
-    if (std::find(selecao_.begin(), selecao_.end(), jogador) != selecao_.end()) return;
+    if (const competitions::RecusaConvocacao r =
+            competitions::RecusaDoConvocado(jogo_, selecao_time_, selecao_, jogador);
+        r != competitions::RecusaConvocacao::Nenhuma) {
+        motivo_->setText(TextoRecusa(r));
+        return;
+    }
     selecao_.push_back(jogador);
     const int n = static_cast<int>(selecao_.size());
     lista_->setRowCount(n);
@@ -323,15 +348,15 @@ void TelaConvocacao::Remover() {
 }
 
 void TelaConvocacao::Contar() {
-    goleiros_ = linha_ = 0;
-    for (int j : selecao_) (Goleiro(jogo_.jogadores[j]) ? goleiros_ : linha_)++;
-    rgoleiros_->setText(QStringLiteral("Goleiros: %1").arg(goleiros_));
-    rlinha_->setText(QStringLiteral("Jogadores de linha: %1").arg(linha_));
-    continuar_->setEnabled(goleiros_ >= 2 && linha_ >= 20);
+    analise_ = competitions::AnalisarConvocacao(jogo_, selecao_time_, selecao_);
+    rgoleiros_->setText(QStringLiteral("Goleiros: %1").arg(analise_.goleiros));
+    rlinha_->setText(QStringLiteral("Jogadores de linha: %1").arg(analise_.linha));
+    continuar_->setEnabled(analise_.motivo == competitions::RecusaConvocacao::Nenhuma);
+    motivo_->setText(TextoRecusa(analise_.motivo, analise_.faltam));
 }
 
 void TelaConvocacao::Continuar() {
-    if (!continuar_->isEnabled()) return;
+    if (analise_.motivo != competitions::RecusaConvocacao::Nenhuma) return;
     convocados_ = selecao_;
     accept();
 }

@@ -4,6 +4,7 @@
 // squad with ">>" (out again with "<<"). "Continuar >>" is there once the
 // squad holds 2 goalkeepers and 20 outfield players; closing the window keeps
 // the team's own squad.
+#include "competitions/torneios.hpp"
 #include "world/jogo.hpp"
 
 #include <QDialog>
@@ -29,8 +30,8 @@ public:
     const std::vector<int>& Convocados() const { return convocados_; }
     // The selection as it stands.
     const std::vector<int>& Selecao() const { return selecao_; }
-    int Goleiros() const { return goleiros_; }
-    int Linha() const { return linha_; }
+    int Goleiros() const { return analise_.goleiros; }
+    int Linha() const { return analise_.linha; }
 
     // "Procurar" with the filters as they stand.
     void Procurar();
@@ -55,6 +56,8 @@ public:
     QPushButton* botaoContinuar() const { return continuar_; }
     QLabel* rotuloGoleiros() const { return rgoleiros_; }
     QLabel* rotuloLinha() const { return rlinha_; }
+    // Why the squad cannot go on yet, or why a player was not added.
+    QLabel* rotuloMotivo() const { return motivo_; }
 
 private:
     QWidget* MontarFiltros();
@@ -70,7 +73,7 @@ private:
     std::vector<int> achados_;
     std::vector<int> selecao_;
     std::vector<int> convocados_;
-    int goleiros_ = 0, linha_ = 0;
+    competitions::AnaliseConvocacao analise_;
     QLineEdit* nome_ = nullptr;
     QComboBox* posicao_ = nullptr;
     QComboBox* caract1_ = nullptr;
@@ -88,6 +91,7 @@ private:
     QLabel* rgoleiros_ = nullptr;
     QLabel* rlinha_ = nullptr;
     QLabel* rachados_ = nullptr;
+    QLabel* motivo_ = nullptr;
 };
 
 } // namespace management::telas

@@ -21,6 +21,20 @@ QLabel* Numero(const char* nome) {
     return r;
 }
 
+QString TextoRecusa(RecusaEmprestimo r) {
+    switch (r) {
+    case RecusaEmprestimo::Nenhuma:
+        return {};
+    case RecusaEmprestimo::SemClube:
+        return ui::T(2800);
+    case RecusaEmprestimo::NoLimite:
+        return ui::T(2850) + ' ' + ui::DinheiroExtenso(kLimiteEmprestimo);
+    case RecusaEmprestimo::SemDivida:
+        return ui::T(2851);
+    }
+    return {};
+}
+
 } // namespace
 
 TelaEmprestimo::TelaEmprestimo(world::Jogo& jogo, int clube, QWidget* pai)
@@ -39,16 +53,21 @@ TelaEmprestimo::TelaEmprestimo(world::Jogo& jogo, int clube, QWidget* pai)
     pagar_ = new QPushButton(QStringLiteral("Pagar 500 mil"), this);
     pagar_->setObjectName(QStringLiteral("pagar"));
     connect(pegar_, &QPushButton::clicked, this, [this] {
-        if (PegarEmprestimo(jogo_, clube_)) emit dinheiroMudou();
+        if (PegarEmprestimo(jogo_, clube_) == RecusaEmprestimo::Nenhuma) emit dinheiroMudou();
         Atualizar();
     });
     connect(pagar_, &QPushButton::clicked, this, [this] {
-        if (PagarEmprestimo(jogo_, clube_)) emit dinheiroMudou();
+        if (PagarEmprestimo(jogo_, clube_) == RecusaEmprestimo::Nenhuma) emit dinheiroMudou();
         Atualizar();
     });
     auto* botoes = new QHBoxLayout;
     botoes->addWidget(pegar_);
     botoes->addWidget(pagar_);
+    // At the limit the reason stays in view: the disabled button alone
+    // would not say it.
+    motivo_ = new QLabel(this);
+    motivo_->setObjectName(QStringLiteral("motivo"));
+    motivo_->setWordWrap(true);
 
     auto* fechar = new QPushButton(ui::T(268), this);
     fechar->setObjectName(QStringLiteral("fechar"));
@@ -61,6 +80,7 @@ TelaEmprestimo::TelaEmprestimo(world::Jogo& jogo, int clube, QWidget* pai)
     layout->addLayout(form);
     layout->addSpacing(8);
     layout->addLayout(botoes);
+    layout->addWidget(motivo_);
     layout->addStretch();
     layout->addLayout(rodape);
     setMinimumWidth(420);
@@ -73,8 +93,14 @@ void TelaEmprestimo::Atualizar() {
     // The balance is a single club's figure and always fits in the cash range.
     emprestado_->setText(ui::DinheiroExtenso(static_cast<int>(r.emprestimo)));
     juros_->setText(ui::DinheiroExtenso(r.jurossemanais));
-    pegar_->setEnabled(PodePegarEmprestimo(jogo_, clube_));
-    pagar_->setEnabled(PodePagarEmprestimo(jogo_, clube_));
+    // A button the bank would refuse says why.
+    const RecusaEmprestimo pegar = RecusaDoEmprestimo(jogo_, clube_);
+    const RecusaEmprestimo pagar = RecusaDoPagamento(jogo_, clube_);
+    pegar_->setEnabled(pegar == RecusaEmprestimo::Nenhuma);
+    pegar_->setToolTip(TextoRecusa(pegar));
+    pagar_->setEnabled(pagar == RecusaEmprestimo::Nenhuma);
+    pagar_->setToolTip(TextoRecusa(pagar));
+    motivo_->setText(TextoRecusa(pegar));
 }
 
 } // namespace management::telas

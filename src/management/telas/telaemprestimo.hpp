@@ -28,6 +28,7 @@ private:
     QLabel* juros_;
     QPushButton* pegar_;
     QPushButton* pagar_;
+    QLabel* motivo_ = nullptr; // why no more can be borrowed
 };
 
 } // namespace management::telas

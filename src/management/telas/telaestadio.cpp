@@ -13,6 +13,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace management::telas {
 
 using namespace world;
@@ -21,6 +23,38 @@ namespace {
 
 QString Grupos(std::int64_t v) {
     return ui::Q(FormatarDinheiro(static_cast<i32>(v)));
+}
+
+QString TextoRecusa(const Jogo& jogo, int clube, RecusaObra r) {
+    switch (r) {
+    case RecusaObra::Nenhuma:
+        return {};
+    case RecusaObra::SemClube:
+        return ui::T(2800);
+    case RecusaObra::EmAndamento: {
+        const int obra = ObraPendente(jogo, clube);
+        return ui::T(292) + ' ' + ui::Q(plataforma::TextoData(obra >= 0 ? jogo.obras[obra].data : 0.0));
+    }
+    case RecusaObra::SemOrcamento:
+        return ui::T(2852);
+    case RecusaObra::SemDinheiro:
+        return ui::T(792);
+    }
+    return {};
+}
+
+QString TextoRecusa(RecusaPreco r) {
+    switch (r) {
+    case RecusaPreco::Nenhuma:
+        return {};
+    case RecusaPreco::SemClube:
+        return ui::T(2800);
+    case RecusaPreco::NoMinimo:
+        return ui::T(2853);
+    case RecusaPreco::NoMaximo:
+        return ui::T(2854);
+    }
+    return {};
 }
 
 } // namespace
@@ -119,8 +153,9 @@ TelaEstadio::TelaEstadio(Jogo& jogo, int clube, QWidget* pai)
             mensagem_->clear();
     });
     connect(iniciar_, &QPushButton::clicked, this, [this] {
-        if (!management::IniciarConstrucao(jogo_, clube_, orcamento_)) {
-            mensagem_->setText(ui::T(792));
+        if (const RecusaObra r = management::IniciarConstrucao(jogo_, clube_, orcamento_);
+            r != RecusaObra::Nenhuma) {
+            mensagem_->setText(TextoRecusa(jogo_, clube_, r));
             return;
         }
         emit dinheiroMudou();
@@ -146,14 +181,19 @@ void TelaEstadio::Atualizar() {
     std::int64_t total = 0;
     for (int s = 0; s < 4; ++s) {
         precos_[s]->setText(QStringLiteral("$") + QString::number(t.precos[s]));
+        for (const auto& [seta, delta] : {std::pair{mais_[s], +1}, std::pair{menos_[s], -1}}) {
+            const RecusaPreco r = RecusaDoPreco(jogo_, clube_, s, delta);
+            seta->setEnabled(r == RecusaPreco::Nenhuma);
+            seta->setToolTip(TextoRecusa(r));
+        }
         capacidades_[s]->setText(Grupos(t.capacidade[s]));
         total += t.capacidade[s];
     }
     total_->setText(QStringLiteral("<b>") + Grupos(total) + QStringLiteral("</b>"));
-    const int obra = ObraPendente(jogo_, clube_);
-    andamento_->setVisible(obra >= 0);
-    if (obra >= 0) andamento_->setText(ui::T(292) + ' ' + ui::Q(plataforma::TextoData(jogo_.obras[obra].data)));
-    expandir_->setVisible(obra < 0 && !expansao_->isVisible());
+    const RecusaObra obra = RecusaDaObra(jogo_, clube_);
+    andamento_->setVisible(obra == RecusaObra::EmAndamento);
+    andamento_->setText(TextoRecusa(jogo_, clube_, obra));
+    expandir_->setVisible(obra == RecusaObra::Nenhuma && !expansao_->isVisible());
 }
 
 } // namespace management::telas

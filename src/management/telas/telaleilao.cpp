@@ -68,7 +68,7 @@ QFormLayout* Formulario() {
 } // namespace
 
 TelaLeilao::TelaLeilao(const Jogo& jogo, const Leilao& l, QWidget* pai)
-    : QDialog(pai), jogo_(jogo), precoinicial_(l.precoinicial),
+    : QDialog(pai), jogo_(jogo), leilao_(l),
       caixa_(Clube(jogo, l.vez) ? jogo.times[l.vez].dinheiro : 0) {
     setWindowTitle(QStringLiteral("Venda de jogador em leilão"));
     setModal(true);
@@ -133,7 +133,7 @@ TelaLeilao::TelaLeilao(const Jogo& jogo, const Leilao& l, QWidget* pai)
     layout->addLayout(botoes);
 
     // A club in debt cannot bid: it is told so, and its bid is none.
-    if (caixa_ < 0) {
+    if (RecusaDoLance(jogo_, leilao_, 1) == RecusaLance::SaldoNegativo) {
         erro_->setText(QStringLiteral("Saldo negativo, seu lance foi 0."));
         campo_->setEnabled(false);
         darlance_->hide();
@@ -223,30 +223,29 @@ void TelaLeilao::Digitou() {
 
 void TelaLeilao::DarLance() {
     lance_ = 0;
-    if (caixa_ < 0) {
-        reject();
-        return;
-    }
     bool ok = false;
     const std::int64_t milhares = campo_->text().toLongLong(&ok);
-    // Nothing typed is no bid.
-    if (!ok || milhares <= 0) {
+    const i32 valor = ok && milhares > 0 ? static_cast<i32>(milhares * 1000) : 0;
+    QString motivo;
+    switch (RecusaDoLance(jogo_, leilao_, valor)) {
+    case RecusaLance::Nenhuma:
+        lance_ = valor;
+        accept();
+        return;
+    case RecusaLance::SemLance: // nothing typed is no bid
+    case RecusaLance::SaldoNegativo:
         reject();
         return;
+    case RecusaLance::AcimaDoCaixa:
+        motivo = QStringLiteral("Valor maior que seu dinheiro em caixa");
+        break;
+    case RecusaLance::AbaixoDoInicial:
+        motivo = ui::T(2815) + ' ' + ui::DinheiroSemQuebra(leilao_.precoinicial) + QLatin1Char('.');
+        break;
     }
-    const std::int64_t valor = milhares * 1000;
-    auto recusar = [this](const QString& motivo) {
-        erro_->setText(motivo);
-        campo_->setFocus();
-        campo_->selectAll();
-    };
-    if (valor > caixa_) return recusar(QStringLiteral("Valor maior que seu dinheiro em caixa"));
-    // Below the starting price a bid could never win.
-    if (valor < precoinicial_)
-        return recusar(QStringLiteral("O lance precisa ser de pelo menos ") +
-                       ui::DinheiroSemQuebra(precoinicial_) + QLatin1Char('.'));
-    lance_ = static_cast<i32>(valor);
-    accept();
+    erro_->setText(motivo);
+    campo_->setFocus();
+    campo_->selectAll();
 }
 
 QString TextoFimDoLeilao(const Jogo& jogo, const Leilao& l, const ResultadoLeilao& r) {

@@ -35,7 +35,7 @@ private:
     void DarLance();
 
     const world::Jogo& jogo_;
-    world::i32 precoinicial_ = 0;
+    Leilao leilao_;
     world::i32 caixa_ = 0; // the bidder's cash
     world::i32 lance_ = 0;
     QLabel* vez_ = nullptr;

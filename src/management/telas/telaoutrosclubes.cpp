@@ -541,13 +541,10 @@ void TelaOutrosClubes::AtualizarDetalhes() {
 void TelaOutrosClubes::AtualizarBotoes() {
     const int jogador = JogadorSelecionado();
     ficha_->setEnabled(jogador > 0);
-    // The buyer is the human at the keyboard; the rules say what else stands
-    // in the way.
-    const bool humano = jogo_.TimeValido(comprador_) && jogo_.times[comprador_].humano;
-    const Impedimento compra =
-        humano ? ImpedimentoDaCompra(jogo_, comprador_, jogador) : Impedimento::SemClube;
-    const Impedimento proposta =
-        humano ? ImpedimentoDaProposta(jogo_, comprador_, jogador) : Impedimento::SemClube;
+    // The buyer is the human at the keyboard; the rules say what stands in
+    // the way.
+    const Impedimento compra = ImpedimentoDaCompra(jogo_, comprador_, jogador);
+    const Impedimento proposta = ImpedimentoDaProposta(jogo_, comprador_, jogador);
     comprar_->setEnabled(compra == Impedimento::Nenhum);
     comprar_->setToolTip(TextoImpedimento(compra));
     propor_->setEnabled(proposta == Impedimento::Nenhum);

@@ -198,21 +198,21 @@ QString TextoImpedimento(Impedimento impedimento) {
     case Impedimento::Nenhum:
         return {};
     case Impedimento::SemClube:
-        return QStringLiteral("Você não dirige um clube.");
+        return ui::T(2800);
     case Impedimento::SemJogador:
-        return QStringLiteral("Escolha um jogador.");
+        return ui::T(2801);
     case Impedimento::DoProprioClube:
-        return QStringLiteral("Jogador do seu clube.");
+        return ui::T(2802);
     case Impedimento::EscaladoHoje:
-        return QStringLiteral("Já escalado pelo clube dele para o jogo de hoje.");
+        return ui::T(2803);
     case Impedimento::ElencoCheio:
-        return QStringLiteral("Seu elenco já tem %1 jogadores.").arg(kMaximoElencoHumano);
+        return ui::T(2804) + ' ' + QString::number(kMaximoElencoHumano);
     case Impedimento::NaoEstaAVenda:
-        return QStringLiteral("O jogador não está à venda.");
+        return ui::T(2805);
     case Impedimento::SemDinheiro:
-        return QStringLiteral("Dinheiro em caixa insuficiente.");
+        return ui::T(2806);
     case Impedimento::SemValor:
-        return QStringLiteral("Digite o valor da proposta.");
+        return ui::T(2807);
     }
     return {};
 }
@@ -220,9 +220,9 @@ QString TextoImpedimento(Impedimento impedimento) {
 QString TextoRecusa(const Jogo& jogo, int jogador, const ResultadoProposta& r) {
     const bool valido = jogo.JogadorValido(jogador);
     // The least the club takes, where some amount reaches it.
-    const QString minimo = r.minimo > 0
-                               ? QStringLiteral(": o mínimo é ") + ui::DinheiroSemQuebra(r.minimo)
-                               : QString();
+    const QString minimo =
+        r.minimo > 0 ? QStringLiteral(": ") + ui::T(2819) + ' ' + ui::DinheiroSemQuebra(r.minimo)
+                     : QString();
     switch (r.resultado) {
     case Proposta::Aceita:
     case Proposta::ExigenciaRecusada:
@@ -232,19 +232,19 @@ QString TextoRecusa(const Jogo& jogo, int jogador, const ResultadoProposta& r) {
     case Proposta::UnicoDaPosicao: {
         const QString posicao =
             valido ? ui::Q(NomePosicao(jogo.jogadores[jogador].posicao)).toLower() : QString();
-        return ui::T(586) + '\n' + QStringLiteral("O clube não vende o seu único ") + posicao +
-               (r.minimo > 0 ? QStringLiteral(" por menos de ") + ui::DinheiroSemQuebra(r.minimo)
+        return ui::T(586) + '\n' + ui::T(2816) + ' ' + posicao +
+               (r.minimo > 0 ? ' ' + ui::T(2817) + ' ' + ui::DinheiroSemQuebra(r.minimo)
                              : QString()) +
                '.';
     }
     case Proposta::AbaixoDoMinimo:
-        return ui::T(586) + '\n' + QStringLiteral("A oferta está abaixo do que o clube aceita") +
-               minimo + '.';
+        return ui::T(586) + '\n' + ui::T(2818) + minimo + '.';
     case Proposta::JogadorNaoDesce:
         return NomeJogador(jogo, jogador) + ' ' + ui::T(833);
     case Proposta::RecusaHumano:
-        return QStringLiteral("O técnico do %1 recusou a sua proposta.")
-            .arg(valido ? NomeClube(jogo, jogo.jogadores[jogador].time) : QString());
+        return ui::T(2820) + ' ' +
+               (valido ? NomeClube(jogo, jogo.jogadores[jogador].time) : QString()) + ' ' +
+               ui::T(2821);
     }
     return {};
 }

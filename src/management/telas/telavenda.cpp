@@ -60,6 +60,24 @@ QString Extenso(int milhares) {
            QLatin1Char(')');
 }
 
+QString TextoRecusa(RecusaVenda r) {
+    switch (r) {
+    case RecusaVenda::Nenhuma:
+        return {};
+    case RecusaVenda::SemJogador:
+        return ui::T(2801);
+    case RecusaVenda::NaoEhHumano:
+        return ui::T(2810);
+    case RecusaVenda::ElencoPequeno:
+        return ui::T(2811) + ' ' + QString::number(kMinimoElencoVenda) + ' ' + ui::T(2812);
+    case RecusaVenda::PoucosDisponiveis:
+        return ui::T(2811) + ' ' + QString::number(kMinimoDisponiveisVenda) + ' ' + ui::T(2813);
+    case RecusaVenda::SemPreco:
+        return ui::T(2814);
+    }
+    return {};
+}
+
 int Milhares(i32 valor) {
     return static_cast<int>(
         std::clamp<std::int64_t>((std::int64_t{valor} + 500) / 1000, 1, kMaximoMilhares));
@@ -228,11 +246,10 @@ i32 TelaVenda::PrecoEscolhido() const {
 }
 
 void TelaVenda::Atualizar() {
-    const bool valido = jogador_ > 0;
-    const TJogador* j = valido ? &jogo_.jogadores[jogador_] : nullptr;
-    const int clube = j ? j->time : -1;
-    const bool doclube = valido && clube >= 0 && clube < static_cast<int>(jogo_.times.size()) &&
-                         !jogo_.EhSelecao(clube) && jogo_.times[clube].humano;
+    const TJogador* j = jogador_ > 0 ? &jogo_.jogadores[jogador_] : nullptr;
+    const RecusaVenda recusa = RecusaDaVenda(jogo_, jogador_, PrecoEscolhido());
+    // The listing and the fine concern a human's own player only.
+    const bool doclube = recusa != RecusaVenda::SemJogador && recusa != RecusaVenda::NaoEhHumano;
     const bool avenda = doclube && j->avenda;
 
     extensofixo_->setText(Extenso(valorfixo_->value()));
@@ -261,20 +278,14 @@ void TelaVenda::Atualizar() {
     else
         vender_->setText(avenda ? QStringLiteral("Alterar preço")
                                 : QStringLiteral("Colocar à venda"));
-    const bool pode = doclube && PodeVender(jogo_, clube);
-    vender_->setEnabled(pode);
-    if (!doclube)
-        motivo_->setText(QStringLiteral("Este jogador não é do seu clube."));
-    else if (!pode)
-        motivo_->setText(QStringLiteral("Para vender, o clube precisa de pelo menos 12 jogadores "
-                                        "e de 11 jogadores de linha disponíveis."));
-    motivo_->setVisible(!pode);
+    vender_->setEnabled(recusa == RecusaVenda::Nenhuma);
+    motivo_->setText(TextoRecusa(recusa));
+    motivo_->setVisible(recusa != RecusaVenda::Nenhuma);
 }
 
 void TelaVenda::Vender() {
-    if (!vender_->isEnabled() || jogador_ <= 0) return;
     const i32 preco = PrecoEscolhido();
-    if (preco <= 0) return;
+    if (RecusaDaVenda(jogo_, jogador_, preco) != RecusaVenda::Nenhuma) return;
     if (precofixo_->isChecked()) {
         ColocarAVenda(jogo_, jogador_, preco);
         accept();
