@@ -147,7 +147,7 @@ TEST(TelasSelecao, TheCallUpNeedsTwoGoalkeepersAndTwentyOutfieldPlayers) {
     EXPECT_FALSE(tela.botaoContinuar()->isEnabled());
 
     // The goalkeepers alone, then the outfield players alone.
-    tela.caixaPosicao()->setCurrentIndex(1); // the first position: goalkeeper
+    tela.filtros()->caixaPosicao()->setCurrentIndex(1); // the first position: goalkeeper
     tela.Procurar();
     std::vector<int> goleiros;
     for (int k = 0; k < tela.busca()->rowCount(); ++k)
@@ -165,7 +165,7 @@ TEST(TelasSelecao, TheCallUpNeedsTwoGoalkeepersAndTwentyOutfieldPlayers) {
     EXPECT_EQ(tela.Selecao().size(), 1u);
     EXPECT_EQ(tela.Goleiros(), 1);
 
-    tela.caixaPosicao()->setCurrentIndex(0); // any position
+    tela.filtros()->caixaPosicao()->setCurrentIndex(0); // any position
     tela.Procurar();
     std::vector<int> linha;
     for (int k = 0; k < tela.busca()->rowCount(); ++k) {
@@ -190,7 +190,7 @@ TEST(TelasSelecao, TheCallUpNeedsTwoGoalkeepersAndTwentyOutfieldPlayers) {
     EXPECT_EQ(tela.Goleiros(), 1);
     EXPECT_EQ(tela.Linha(), 20);
     EXPECT_FALSE(tela.botaoContinuar()->isEnabled()); // 1 + 20
-    tela.caixaPosicao()->setCurrentIndex(1);
+    tela.filtros()->caixaPosicao()->setCurrentIndex(1);
     tela.Procurar();
     ASSERT_TRUE(tela.MarcarNaBusca(goleiros[1]));
     tela.botaoAdicionar()->click();
@@ -207,14 +207,14 @@ TEST(TelasSelecao, TheCallUpNeedsTwoGoalkeepersAndTwentyOutfieldPlayers) {
     tela.botaoAdicionar()->click();
 
     // The filters: stars only lists stars; a name finds that player alone.
-    tela.caixaPosicao()->setCurrentIndex(0);
-    tela.caixaEstrelas()->setChecked(true);
+    tela.filtros()->caixaPosicao()->setCurrentIndex(0);
+    tela.filtros()->caixaEstrelas()->setChecked(true);
     tela.Procurar();
     for (int k = 0; k < tela.busca()->rowCount(); ++k)
         EXPECT_TRUE(jogo->jogadores[tela.busca()->item(k, 1)->data(Qt::UserRole).toInt()].estrela);
-    tela.caixaEstrelas()->setChecked(false);
+    tela.filtros()->caixaEstrelas()->setChecked(false);
     const QString nome = ui::Q(jogo->jogadores[linha[3]].nome.view()).toUpper();
-    tela.campoNome()->setText(nome);
+    tela.filtros()->campoNome()->setText(nome);
     tela.Procurar();
     ASSERT_GE(tela.busca()->rowCount(), 1);
     for (int k = 0; k < tela.busca()->rowCount(); ++k)
@@ -488,7 +488,7 @@ TEST(TelasSelecao, ATournamentPlayedInTheWindow) {
             qobject_cast<management::telas::TelaConvocacao*>(QApplication::activeModalWidget());
         if (!t) return;
         for (int pos : {1, 0}) {
-            t->caixaPosicao()->setCurrentIndex(pos);
+            t->filtros()->caixaPosicao()->setCurrentIndex(pos);
             t->Procurar();
             for (int k = 0; k < t->busca()->rowCount() && !t->botaoContinuar()->isEnabled(); ++k) {
                 const int j = t->busca()->item(k, 1)->data(Qt::UserRole).toInt();
