@@ -27,14 +27,6 @@ using namespace world;
 
 namespace {
 
-QLabel* Negrito(const QString& t) {
-    auto* r = new QLabel(t);
-    QFont f = r->font();
-    f.setBold(true);
-    r->setFont(f);
-    return r;
-}
-
 // A confidence gauge: red when low, yellow in the middle, green when high.
 QProgressBar* Medidor() {
     auto* b = new QProgressBar;
@@ -93,7 +85,7 @@ CabecalhoClube::CabecalhoClube(Tipo tipo, QWidget* pai) : QFrame(pai) {
     g->addWidget(nome_, 0, 1, 1, 2, Qt::AlignLeft);
     tecnico_ = new QLabel;
     g->addWidget(tecnico_, 1, 1, 1, 2);
-    data_ = Negrito({});
+    data_ = ui::Negrito();
     g->addWidget(data_, 2, 1);
 
     // Beside the date: a club's money (a click opens its finances), or the
@@ -114,13 +106,13 @@ CabecalhoClube::CabecalhoClube(Tipo tipo, QWidget* pai) : QFrame(pai) {
         g->addWidget(torcida_, 1, 4);
         coluna = 5;
     } else {
-        torneio_ = Negrito({});
+        torneio_ = ui::Negrito();
         g->addWidget(torneio_, 2, 2);
     }
 
     auto* proximo = new QVBoxLayout;
     proximo->setSpacing(2);
-    proximo->addWidget(Negrito(QStringLiteral("Próximo adversário")));
+    proximo->addWidget(ui::Negrito(QStringLiteral("Próximo adversário")));
     adversario_ = new ui::RotuloCortado;
     adversario_->setTextFormat(Qt::PlainText);
     proximo->addWidget(adversario_);
@@ -131,7 +123,7 @@ CabecalhoClube::CabecalhoClube(Tipo tipo, QWidget* pai) : QFrame(pai) {
     if (clube) {
         auto* novas = new QVBoxLayout;
         novas->setSpacing(2);
-        novas->addWidget(Negrito(QStringLiteral("Notícias")));
+        novas->addWidget(ui::Negrito(QStringLiteral("Notícias")));
         noticias_ = new QToolButton;
         noticias_->setObjectName(QStringLiteral("noticias"));
         noticias_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -145,7 +137,7 @@ CabecalhoClube::CabecalhoClube(Tipo tipo, QWidget* pai) : QFrame(pai) {
     }
     // The notice: under the gauges of a club, at the end of the date's line
     // of a national team.
-    aviso_ = Negrito({});
+    aviso_ = ui::Negrito();
     aviso_->setStyleSheet(QStringLiteral("QLabel { color: #105010; }"));
     if (clube)
         g->addWidget(aviso_, 2, 3, 1, 2, Qt::AlignLeft);

@@ -36,14 +36,6 @@ using namespace world;
 
 namespace {
 
-QLabel* Negrito(const QString& t) {
-    auto* r = new QLabel(t);
-    QFont f = r->font();
-    f.setBold(true);
-    r->setFont(f);
-    return r;
-}
-
 QAction* Entrada(QWidget* tela, QMenu* menu, const QString& texto, QKeySequence tecla = {}) {
     QAction* a = menu->addAction(texto);
     if (!tecla.isEmpty()) a->setShortcut(tecla);
@@ -307,7 +299,7 @@ DialogoPosicaoJogador::DialogoPosicaoJogador(const Jogo& jogo, int jogador, QWid
     setWindowTitle(QStringLiteral("Posição do jogador"));
     const TJogador& j = jogo.jogadores[jogador];
     auto* v = new QVBoxLayout(this);
-    v->addWidget(Negrito(ui::Q(j.nome.view())));
+    v->addWidget(ui::Negrito(ui::Q(j.nome.view())));
     QString original = QStringLiteral("Posição original: ") + ui::Q(NomePosicao(j.posicao));
     if (j.posicaoatual != j.posicao)
         original += QStringLiteral("  (Improvisado como: ") + ui::Q(NomePosicao(j.posicaoatual)) +
