@@ -3,7 +3,7 @@
 // the tournament's dates played in the window.
 #include "apoio_telas.hpp"
 #include "competitions/calendario.hpp"
-#include "competitions/telas/telacopa.hpp"
+#include "competitions/telas/chaveamento.hpp"
 #include "competitions/telas/telatorneio.hpp"
 #include "competitions/torneios.hpp"
 #include "management/autopiloto.hpp"
