@@ -121,19 +121,17 @@ void TelaBusca::MontarLista() {
 }
 
 FiltroBusca TelaBusca::Filtro() const {
-    FiltroBusca f;
-    f.nome = filtros_->Nome();
-    f.posicao = filtros_->Posicao();
-    f.pais = filtros_->Pais();
     auto caract = [](int v) { return v == kReflexos ? -1 : v; };
-    f.caracteristica1 = caract(filtros_->Caracteristica1());
-    f.caracteristica2 = caract(filtros_->Caracteristica2());
-    f.soavenda = filtros_->SoAVenda();
-    f.soestrelas = filtros_->SoEstrelas();
-    f.faixaforca = filtros_->Forca();
-    f.faixaidade = filtros_->Idade();
-    f.faixapasse = filtros_->Passe();
-    return f;
+    return {.nome = filtros_->Nome(),
+            .posicao = filtros_->Posicao(),
+            .pais = filtros_->Pais(),
+            .caracteristica1 = caract(filtros_->Caracteristica1()),
+            .caracteristica2 = caract(filtros_->Caracteristica2()),
+            .soavenda = filtros_->SoAVenda(),
+            .soestrelas = filtros_->SoEstrelas(),
+            .faixaforca = filtros_->Forca(),
+            .faixaidade = filtros_->Idade(),
+            .faixapasse = filtros_->Passe()};
 }
 
 void TelaBusca::Buscar() {
