@@ -255,6 +255,9 @@ TEST(TelasSelecao, TheNationalTeamScreenShowsTheSquadAndCommitsTheLineup) {
     tela.Mostrar(selecao);
     tela.show();
     EXPECT_EQ(tela.rotuloSelecao()->Texto(), ui::Q(jogo->times[selecao].nome.view()));
+    // The next match names its group and matchday, not a phase.
+    EXPECT_TRUE(tela.rotuloAdversario()->Texto().contains(QStringLiteral(", 1ª rodada")))
+        << tela.rotuloAdversario()->Texto().toStdString();
     const auto elenco = JogadoresDe(*jogo, selecao);
     EXPECT_EQ(tela.grade()->rowCount(), static_cast<int>(elenco.size()));
     // A national team has no wages or contracts to show.
