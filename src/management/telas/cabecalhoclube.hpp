@@ -47,6 +47,7 @@ public:
     QLabel* rotuloData() const { return data_; }
     QLabel* rotuloAviso() const { return aviso_; }
     ui::RotuloCortado* rotuloAdversario() const { return adversario_; }
+    // A club's header only (null in a national team's).
     QPushButton* botaoDinheiro() const { return dinheiro_; }
     QToolButton* botaoNoticias() const { return noticias_; }
 
