@@ -1,6 +1,11 @@
 #pragma once
 // The game's main window. It holds the menu and the screens, and turns what
-// the advance cycle says comes next into the screen that shows it.
+// the advance cycle says comes next into the screen that shows it
+// (janelaprincipal.cpp). The screens it opens on request and the answers to
+// the cycle's questions stand apart by concern: janela_compras.cpp and
+// janela_vendas.cpp (the market), janela_carreira.cpp (the coach's career),
+// janela_clube.cpp (contracts and friendlies), janela_emails.cpp (the mail)
+// and janela_selecao.cpp (the national-team tournament).
 #include "temporada/ciclo.hpp"
 #include "temporada/executor.hpp"
 #include "match/interacao.hpp"
@@ -42,7 +47,8 @@ public:
     void Falecimento(world::Jogo& jogo, int jogador) override;
     void JogoSalvo(world::Jogo& jogo) override;
     void Aviso(const std::string& mensagem) override;
-    // The market's questions (interacao_compras.cpp, interacao_leiloes.cpp).
+    // The market's questions (janela_compras.cpp; the auctions in
+    // janela_vendas.cpp).
     bool PropostaDeCompra(world::Jogo& jogo, int comprador, int jogador, world::i32 valor) override;
     bool VenderAoHumano(world::Jogo& jogo, int comprador, int jogador, world::i32 valor) override;
     bool AceitarExigencia(world::Jogo& jogo, int comprador, int jogador, int fator,
@@ -132,14 +138,15 @@ public slots:
     void AbrirEmails();
     void AbrirOutrosClubes();
     void AbrirTransferencias();
-    void AbrirContratacoes();
     void AbrirBusca();
     void AbrirVenda(int jogador);
+    // "Últimas contratações de técnicos" (janela_carreira.cpp).
+    void AbrirContratacoes();
     // "Propor novo contrato" and "Marcar amistoso" (janela_clube.cpp).
     void AbrirContrato(int jogador);
     void AbrirAmistosos();
     // The other clubs' screen opened on club `clube` (the search's double
-    // click).
+    // click; janela_vendas.cpp).
     void AbrirOutrosClubesEm(int clube);
 
 protected:

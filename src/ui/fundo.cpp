@@ -3,6 +3,7 @@
 #include "plataforma/caminhos.hpp"
 
 #include <QFrame>
+#include <QLabel>
 #include <QPalette>
 #include <QPixmap>
 
@@ -47,6 +48,14 @@ QFrame* Quadro() {
     q->setFrameShape(QFrame::StyledPanel);
     Painel(q);
     return q;
+}
+
+QLabel* Negrito(const QString& texto) {
+    auto* r = new QLabel(texto);
+    QFont f = r->font();
+    f.setBold(true);
+    r->setFont(f);
+    return r;
 }
 
 QString EstiloDoClube(const QColor& fundo, QColor texto, int margem) {

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QFrame;
+class QLabel;
 
 namespace ui {
 
@@ -18,6 +19,8 @@ void FaixaClara(QWidget* titulo);
 void Painel(QWidget* w);
 // A framed panel of that kind, ready for its layout.
 QFrame* Quadro();
+// A label in bold, for a caption or a value that must stand out.
+QLabel* Negrito(const QString& texto = {});
 // The style of a label showing a club's name on its colours; where the text
 // colour would not read on the background (the same, or nearly), black or
 // white instead.

@@ -4,8 +4,8 @@
 
 #include "competitions/classificacao.hpp"
 #include "competitions/continentais.hpp"
+#include "competitions/telas/chaveamento.hpp"
 #include "competitions/telas/telacontinental.hpp"
-#include "competitions/telas/telacopa.hpp"
 #include "competitions/historico.hpp"
 #include "temporada/autopiloto.hpp"
 #include "management/telas/telaprincipal.hpp"

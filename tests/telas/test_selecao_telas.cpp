@@ -3,7 +3,7 @@
 // the tournament's dates played in the window.
 #include "apoio_telas.hpp"
 #include "competitions/calendario.hpp"
-#include "competitions/telas/telacopa.hpp"
+#include "competitions/telas/chaveamento.hpp"
 #include "competitions/telas/telatorneio.hpp"
 #include "competitions/torneios.hpp"
 #include "temporada/autopiloto.hpp"
@@ -147,7 +147,7 @@ TEST(TelasSelecao, TheCallUpNeedsTwoGoalkeepersAndTwentyOutfieldPlayers) {
     EXPECT_FALSE(tela.botaoContinuar()->isEnabled());
 
     // The goalkeepers alone, then the outfield players alone.
-    tela.caixaPosicao()->setCurrentIndex(1); // the first position: goalkeeper
+    tela.filtros()->caixaPosicao()->setCurrentIndex(1); // the first position: goalkeeper
     tela.Procurar();
     std::vector<int> goleiros;
     for (int k = 0; k < tela.busca()->rowCount(); ++k)
@@ -166,7 +166,7 @@ TEST(TelasSelecao, TheCallUpNeedsTwoGoalkeepersAndTwentyOutfieldPlayers) {
     EXPECT_EQ(tela.Goleiros(), 1);
     EXPECT_EQ(tela.rotuloMotivo()->text(), ui::T(2534));
 
-    tela.caixaPosicao()->setCurrentIndex(0); // any position
+    tela.filtros()->caixaPosicao()->setCurrentIndex(0); // any position
     tela.Procurar();
     std::vector<int> linha;
     for (int k = 0; k < tela.busca()->rowCount(); ++k) {
@@ -192,7 +192,7 @@ TEST(TelasSelecao, TheCallUpNeedsTwoGoalkeepersAndTwentyOutfieldPlayers) {
     EXPECT_EQ(tela.Goleiros(), 1);
     EXPECT_EQ(tela.Linha(), 20);
     EXPECT_FALSE(tela.botaoContinuar()->isEnabled()); // 1 + 20
-    tela.caixaPosicao()->setCurrentIndex(1);
+    tela.filtros()->caixaPosicao()->setCurrentIndex(1);
     tela.Procurar();
     ASSERT_TRUE(tela.MarcarNaBusca(goleiros[1]));
     tela.botaoAdicionar()->click();
@@ -210,14 +210,14 @@ TEST(TelasSelecao, TheCallUpNeedsTwoGoalkeepersAndTwentyOutfieldPlayers) {
     tela.botaoAdicionar()->click();
 
     // The filters: stars only lists stars; a name finds that player alone.
-    tela.caixaPosicao()->setCurrentIndex(0);
-    tela.caixaEstrelas()->setChecked(true);
+    tela.filtros()->caixaPosicao()->setCurrentIndex(0);
+    tela.filtros()->caixaEstrelas()->setChecked(true);
     tela.Procurar();
     for (int k = 0; k < tela.busca()->rowCount(); ++k)
         EXPECT_TRUE(jogo->jogadores[tela.busca()->item(k, 1)->data(Qt::UserRole).toInt()].estrela);
-    tela.caixaEstrelas()->setChecked(false);
+    tela.filtros()->caixaEstrelas()->setChecked(false);
     const QString nome = ui::Q(jogo->jogadores[linha[3]].nome.view()).toUpper();
-    tela.campoNome()->setText(nome);
+    tela.filtros()->campoNome()->setText(nome);
     tela.Procurar();
     ASSERT_GE(tela.busca()->rowCount(), 1);
     for (int k = 0; k < tela.busca()->rowCount(); ++k)
@@ -258,6 +258,9 @@ TEST(TelasSelecao, TheNationalTeamScreenShowsTheSquadAndCommitsTheLineup) {
     tela.Mostrar(selecao);
     tela.show();
     EXPECT_EQ(tela.rotuloSelecao()->Texto(), ui::Q(jogo->times[selecao].nome.view()));
+    // The next match names its group and matchday, not a phase.
+    EXPECT_TRUE(tela.rotuloAdversario()->Texto().contains(QStringLiteral(", 1ª rodada")))
+        << tela.rotuloAdversario()->Texto().toStdString();
     const auto elenco = JogadoresDe(*jogo, selecao);
     EXPECT_EQ(tela.grade()->rowCount(), static_cast<int>(elenco.size()));
     // A national team has no wages or contracts to show.
@@ -491,7 +494,7 @@ TEST(TelasSelecao, ATournamentPlayedInTheWindow) {
             qobject_cast<management::telas::TelaConvocacao*>(QApplication::activeModalWidget());
         if (!t) return;
         for (int pos : {1, 0}) {
-            t->caixaPosicao()->setCurrentIndex(pos);
+            t->filtros()->caixaPosicao()->setCurrentIndex(pos);
             t->Procurar();
             for (int k = 0; k < t->busca()->rowCount() && !t->botaoContinuar()->isEnabled(); ++k) {
                 const int j = t->busca()->item(k, 1)->data(Qt::UserRole).toInt();

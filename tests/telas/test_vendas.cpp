@@ -342,6 +342,7 @@ TEST(Vendas, TheSearchFiltersSortsAndOpensAPlayersClub) {
     TelaBusca t(*jogo);
     t.resize(1280, 800);
     t.show();
+    management::telas::PainelFiltros& filtros = *t.filtros();
     auto Linhas = [&] {
         std::set<int> v;
         for (int r = 0; r < t.lista()->rowCount(); ++r) v.insert(t.JogadorDaLinha(r));
@@ -354,19 +355,19 @@ TEST(Vendas, TheSearchFiltersSortsAndOpensAPlayersClub) {
 
     // A name typed in another case finds the player, and only his namesakes.
     const TJogador& alvo = jogo->jogadores[30];
-    t.campoNome()->setText(ui::Q(alvo.nome).toUpper());
-    QTest::keyClick(t.campoNome(), Qt::Key_Return);
+    filtros.campoNome()->setText(ui::Q(alvo.nome).toUpper());
+    QTest::keyClick(filtros.campoNome(), Qt::Key_Return);
     std::set<int> achados = Linhas();
     EXPECT_TRUE(achados.count(30));
     for (int k : achados) EXPECT_EQ(ui::Q(jogo->jogadores[k].nome), ui::Q(alvo.nome));
     EXPECT_EQ(t.rotuloTotal()->text().section(' ', 0, 0).toInt(), static_cast<int>(achados.size()));
 
     // Forwards of 26 to 36 listed for sale.
-    t.botaoLimpar()->click();
-    t.caixaPosicao()->setCurrentIndex(t.caixaPosicao()->findData(kAtacante));
-    t.caixaIdade()->setCurrentIndex(2);
-    t.caixaSoAVenda()->setChecked(true);
-    t.botaoBuscar()->click();
+    filtros.botaoLimpar()->click();
+    filtros.caixaPosicao()->setCurrentIndex(filtros.caixaPosicao()->findData(kAtacante));
+    filtros.caixaIdade()->setCurrentIndex(2);
+    filtros.caixaSoAVenda()->setChecked(true);
+    filtros.botaoBuscar()->click();
     management::FiltroBusca f;
     f.posicao = kAtacante;
     f.faixaidade = 1;
@@ -377,10 +378,10 @@ TEST(Vendas, TheSearchFiltersSortsAndOpensAPlayersClub) {
         EXPECT_FALSE(t.lista()->item(r, TelaBusca::kColVenda)->text().isEmpty());
 
     // The goalkeepers' one characteristic takes every goalkeeper code.
-    t.botaoLimpar()->click();
-    t.caixaCaracteristica1()->setCurrentIndex(1);
-    t.caixaPais()->setCurrentIndex(t.caixaPais()->findData(kPaisCasa));
-    t.botaoBuscar()->click();
+    filtros.botaoLimpar()->click();
+    filtros.caixaCaracteristica1()->setCurrentIndex(1);
+    filtros.caixaPais()->setCurrentIndex(filtros.caixaPais()->findData(kPaisCasa));
+    filtros.botaoBuscar()->click();
     std::set<int> goleiros;
     for (std::size_t k = 1; k < jogo->jogadores.size(); ++k) {
         const TJogador& j = jogo->jogadores[k];
@@ -392,9 +393,9 @@ TEST(Vendas, TheSearchFiltersSortsAndOpensAPlayersClub) {
 
     // Everybody of 31..50 sorted by value, highest first: the compact column
     // sorts by the amount, not by its text.
-    t.botaoLimpar()->click();
-    t.caixaForca()->setCurrentIndex(3);
-    t.botaoBuscar()->click();
+    filtros.botaoLimpar()->click();
+    filtros.caixaForca()->setCurrentIndex(3);
+    filtros.botaoBuscar()->click();
     t.lista()->sortByColumn(TelaBusca::kColPasse, Qt::DescendingOrder);
     ASSERT_GT(t.lista()->rowCount(), 10);
     for (int r = 1; r < t.lista()->rowCount(); ++r)
@@ -420,7 +421,7 @@ TEST(Vendas, TheSearchOpensFromTheMenu) {
     Roteiro fechar({[](QWidget* w) {
         auto* t = Como<TelaBusca>(w);
         ASSERT_NE(t, nullptr);
-        t->botaoBuscar()->click();
+        t->filtros()->botaoBuscar()->click();
         EXPECT_GT(t->lista()->rowCount(), 0);
         t->accept();
     }});
@@ -452,7 +453,7 @@ TEST(Tamanhos, TheSellingScreensFit1024x768) {
     TelaVenda venda(*jogo, j, ninguem);
     TelaLeilao leilao(*jogo, l);
     TelaBusca busca(*jogo);
-    busca.botaoBuscar()->click();
+    busca.filtros()->botaoBuscar()->click();
     for (auto [w, nome] : {std::pair<QWidget*, const char*>{&venda, "venda"},
                            {&leilao, "leilao"},
                            {&busca, "busca"}}) {

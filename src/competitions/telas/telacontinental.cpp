@@ -4,7 +4,6 @@
 #include "competitions/classificacao.hpp"
 #include "competitions/continentais.hpp"
 #include "competitions/telas/telaclassificacao.hpp"
-#include "competitions/telas/telacopa.hpp"
 #include "competitions/historico.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
@@ -27,10 +26,6 @@ namespace competitions::telas {
 using namespace world;
 
 namespace {
-
-QString Nome(const Jogo& jogo, int c) {
-    return jogo.TimeValido(c) ? ui::Q(jogo.times[c].nome.view()) : QStringLiteral("-");
-}
 
 // The cup's name in the region's edition.
 QString NomeDaEdicao(int competicao, int regiao) {
@@ -101,15 +96,7 @@ TelaContinental::TelaContinental(const Jogo& jogo, int competicao, int regiao, Q
     auto* pchave = new QWidget;
     auto* grade = new QGridLayout(pchave);
     grade->setSpacing(2);
-    int n = 0;
-    for (int fase = 0, caixas = 8; fase < 4; ++fase, caixas /= 2)
-        for (int k = 0; k < caixas; ++k) {
-            auto* c = new CaixaConfronto;
-            const int linhas = 8 / caixas;
-            grade->addWidget(c, k * linhas, fase, linhas, 1);
-            caixas_[n++] = c;
-        }
-    for (int r = 0; r < 8; ++r) grade->setRowStretch(r, 1);
+    chave_.Montar(grade, {{8, 4, 2, 1}, {}, {}}, [&jogo](int c) { return NomeNaChave(jogo, c); });
     abas_->addTab(pchave, QStringLiteral("Mata-mata"));
     v->addWidget(abas_, 1);
     BotaoOk(this, v);
@@ -155,20 +142,11 @@ void TelaContinental::Mostrar(int indice) {
     for (int k = 0; k < 8; ++k)
         PreencherTabela(grupos_[k], jogo_,
                         Tabela(jogo_, competicao, ClubesDoGrupo(jogo_, competicao, regiao, k + 1)));
-    const auto chave = ChaveContinental(jogo_, competicao, regiao);
-    for (int i = 0; i < 15; ++i) {
-        const TCaixaContinental& c = chave[i];
-        const int vencedor = c.vencedor < 0              ? 0
-                             : c.vencedor == c.mandante  ? 1
-                             : c.vencedor == c.visitante ? 2
-                                                         : 0;
-        caixas_[i]->Mostrar(i + 1, Nome(jogo_, c.mandante), Nome(jogo_, c.visitante), vencedor,
-                            QString::fromStdString(c.placar));
-    }
+    chave_.MostrarChave(ChaveContinental(jogo_, competicao, regiao));
     const int campeao = competitions::CampeaoDe(jogo_, competicao, regiao, jogo_.estado.temporada);
     campeao_->setVisible(jogo_.TimeValido(campeao));
     if (jogo_.TimeValido(campeao))
-        campeao_->setText(QStringLiteral("Campeão: ") + Nome(jogo_, campeao));
+        campeao_->setText(QStringLiteral("Campeão: ") + NomeNaChave(jogo_, campeao));
 }
 
 TelaMundial::TelaMundial(const Jogo& jogo, QWidget* pai) : QDialog(pai) {
@@ -218,10 +196,10 @@ TelaMundial::TelaMundial(const Jogo& jogo, QWidget* pai) : QDialog(pai) {
                               .arg(f->penaltismandante)
                               .arg(f->penaltisvisitante);
         }
-        auto* jogoitem =
-            new QTableWidgetItem(Nome(jogo, p.time1) + QStringLiteral(" x ") + Nome(jogo, p.time2));
+        auto* jogoitem = new QTableWidgetItem(NomeNaChave(jogo, p.time1) + QStringLiteral(" x ") +
+                                              NomeNaChave(jogo, p.time2));
         if (p.vencedor >= 0 && jogo.TimeValido(p.vencedor)) {
-            jogoitem->setToolTip(QStringLiteral("Vencedor: ") + Nome(jogo, p.vencedor));
+            jogoitem->setToolTip(QStringLiteral("Vencedor: ") + NomeNaChave(jogo, p.vencedor));
         }
         jogos_->setItem(linha, 0, new QTableWidgetItem(kFases[k]));
         jogos_->setItem(linha, 1,
@@ -235,7 +213,8 @@ TelaMundial::TelaMundial(const Jogo& jogo, QWidget* pai) : QDialog(pai) {
     for (int l = 1; l <= 4; ++l) {
         const int c = competitions::ClubeNaPosicao(jogo, -1, l, temporada, -1, kMundialDeClubes);
         colocacao_->setItem(l - 1, 0, new QTableWidgetItem(QStringLiteral("%1º").arg(l)));
-        colocacao_->setItem(l - 1, 1, new QTableWidgetItem(c >= 0 ? Nome(jogo, c) : QString()));
+        colocacao_->setItem(l - 1, 1,
+                            new QTableWidgetItem(c >= 0 ? NomeNaChave(jogo, c) : QString()));
     }
 }
 

@@ -2,6 +2,7 @@
 // The continental cups of both regions: the eight group tables and the
 // knockout bracket of the cup and region picked; and the club world cup's
 // table of its six pairings.
+#include "competitions/telas/chaveamento.hpp"
 #include "world/jogo.hpp"
 
 #include <QDialog>
@@ -16,8 +17,6 @@ class QTableWidget;
 
 namespace competitions::telas {
 
-class CaixaConfronto;
-
 class TelaContinental : public QDialog {
     Q_OBJECT
 public:
@@ -30,7 +29,7 @@ public:
     QTabWidget* Abas() const { return abas_; }
     // Group g (1..8) and box n (1..15: the last 16, quarters, semis, final).
     QTableWidget* Grupo(int g) const { return grupos_[g - 1]; }
-    CaixaConfronto* Caixa(int n) const { return caixas_[n - 1]; }
+    CaixaConfronto* Caixa(int n) const { return chave_.Caixa(n - 1); }
     QLabel* Campeao() const { return campeao_; }
     // The cup and region on screen.
     int Competicao() const;
@@ -44,7 +43,7 @@ private:
     QComboBox* edicoes_;
     QTabWidget* abas_;
     std::array<QTableWidget*, 8> grupos_{};
-    std::array<CaixaConfronto*, 15> caixas_{};
+    Chaveamento chave_;
     QLabel* campeao_;
     QLabel* vazio_;
 };

@@ -3,7 +3,6 @@
 #include "competitions/calendario.hpp"
 #include "competitions/classificacao.hpp"
 #include "competitions/telas/telaclassificacao.hpp"
-#include "competitions/telas/telacopa.hpp"
 #include "competitions/torneios.hpp"
 #include "plataforma/datas.hpp"
 #include "match/resultadosdata.hpp"
@@ -186,10 +185,6 @@ QTableWidget* TelaTorneio::Grupo(int g) const {
     return g >= 1 && g <= NumeroDeGrupos() ? grupos_[g - 1] : nullptr;
 }
 
-CaixaConfronto* TelaTorneio::Caixa(int k) const {
-    return k >= 0 && k < NumeroDeCaixas() ? caixas_[k] : nullptr;
-}
-
 QWidget* TelaTorneio::MontarGrupos(int codigo) {
     auto* pagina = new QWidget;
     auto* g = new QGridLayout(pagina);
@@ -231,44 +226,19 @@ QWidget* TelaTorneio::MontarChave(int codigo) {
     auto* pagina = new QWidget;
     auto* grade = new QGridLayout(pagina);
     grade->setSpacing(4);
-    const std::vector<int> fases = FasesEliminatorias(codigo);
-    const int nfases = static_cast<int>(fases.size());
-    const int linhas = fases.empty() ? 1 : 2 * fases.front();
-    int k = 0;
-    for (int f = 0; f < nfases; ++f) {
-        auto* titulo = new QLabel(NomeDaFase(codigo, 4 + f, false));
-        titulo->setAlignment(Qt::AlignCenter);
-        ui::FaixaClara(titulo);
-        grade->addWidget(titulo, 0, f);
-        const bool ultima = f + 1 == nfases;
-        for (int i = 0; i < fases[f]; ++i, ++k) {
-            auto* c = new CaixaConfronto;
-            if (ultima) {
-                // The final in the upper half, the match for third place
-                // in the lower one.
-                if (i == 1) {
-                    auto* terceiro = new QLabel(NomeDaFase(codigo, 4 + f, true));
-                    terceiro->setAlignment(Qt::AlignCenter);
-                    ui::FaixaClara(terceiro);
-                    grade->addWidget(terceiro, 1 + linhas / 2, f, Qt::AlignBottom);
-                }
-                grade->addWidget(c, 1 + i * linhas / 2 + linhas / 8, f, std::max(1, linhas / 4), 1);
-            } else {
-                const int altura = linhas / fases[f];
-                grade->addWidget(c, 1 + i * altura, f, altura, 1);
-            }
-            caixas_.push_back(c);
-        }
-    }
-    for (int r = 1; r <= linhas; ++r) grade->setRowStretch(r, 1);
-    const int pares = std::min<int>(k, static_cast<int>(jogo_.grupostorneio.size()));
+    Chaveamento::Formato formato;
+    formato.fases = FasesEliminatorias(codigo);
+    for (int f = 0; f < static_cast<int>(formato.fases.size()); ++f)
+        formato.titulos.push_back(NomeDaFase(codigo, 4 + f, false));
+    formato.terceiro = NomeDaFase(codigo, 3 + static_cast<int>(formato.fases.size()), true);
+    chave_.Montar(grade, formato, [this](int c) { return c >= 0 ? Nome(jogo_, c) : QString(); });
+    const int pares =
+        std::min<int>(chave_.NumeroDeCaixas(), static_cast<int>(jogo_.grupostorneio.size()));
     for (int i = 0; i < pares; ++i) {
         const TParTorneio& p = jogo_.grupostorneio[i];
-        const int quem = p.vencedor >= 0 ? p.vencedor : Vencedor(Partida(jogo_, p.partida));
-        const int vencedor = quem < 0 ? 0 : quem == p.time1 ? 1 : quem == p.time2 ? 2 : 0;
-        const QString a = p.time1 >= 0 ? Nome(jogo_, p.time1) : QString();
-        const QString b = p.time2 >= 0 ? Nome(jogo_, p.time2) : QString();
-        caixas_[i]->Mostrar(i + 1, a, b, vencedor, Placar(Partida(jogo_, p.partida), true));
+        const TPartida* f = Partida(jogo_, p.partida);
+        chave_.Mostrar(i, p.time1, p.time2, p.vencedor >= 0 ? p.vencedor : Vencedor(f),
+                       Placar(f, true));
     }
     return pagina;
 }

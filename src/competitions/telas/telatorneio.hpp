@@ -3,6 +3,7 @@
 // Euro): its group tables, the knockout bracket with scores and shoot-outs
 // down to the final and the match for third place, and its table of matches
 // with their venues.
+#include "competitions/telas/chaveamento.hpp"
 #include "world/jogo.hpp"
 
 #include <QDialog>
@@ -14,8 +15,6 @@ class QTabWidget;
 class QTableWidget;
 
 namespace competitions::telas {
-
-class CaixaConfronto;
 
 // The tournament's name (7, 8, 9) as the language has it.
 QString NomeDoTorneio(int codigo);
@@ -30,8 +29,8 @@ public:
     // of the tournament's pairings: the first knockout phase first).
     QTableWidget* Grupo(int g) const;
     int NumeroDeGrupos() const { return static_cast<int>(grupos_.size()); }
-    CaixaConfronto* Caixa(int k) const;
-    int NumeroDeCaixas() const { return static_cast<int>(caixas_.size()); }
+    CaixaConfronto* Caixa(int k) const { return chave_.Caixa(k); }
+    int NumeroDeCaixas() const { return chave_.NumeroDeCaixas(); }
     QTableWidget* Jogos() const { return jogos_; }
     QLabel* Campeao() const { return campeao_; }
 
@@ -43,7 +42,7 @@ private:
     const world::Jogo& jogo_;
     QTabWidget* abas_ = nullptr;
     std::vector<QTableWidget*> grupos_;
-    std::vector<CaixaConfronto*> caixas_;
+    Chaveamento chave_;
     QTableWidget* jogos_ = nullptr;
     QLabel* campeao_ = nullptr;
 };

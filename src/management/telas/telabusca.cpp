@@ -1,16 +1,11 @@
 #include "management/telas/telabusca.hpp"
 
 #include "management/telas/figurasgrade.hpp"
-#include "management/telas/filtrosbusca.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
 #include "world/paises.hpp"
 #include "world/posicoes.hpp"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -28,9 +23,6 @@ namespace management::telas {
 using namespace world;
 
 namespace {
-
-// The goalkeepers' characteristics (codes 0 to 3) go by one name: one item
-// of the box stands for all of them.
 
 constexpr int kPapelChave = Qt::UserRole;       // what the column sorts by
 constexpr int kPapelJogador = Qt::UserRole + 1; // on the name cell
@@ -55,6 +47,16 @@ TelaBusca::TelaBusca(const Jogo& jogo, QWidget* pai) : QDialog(pai), jogo_(jogo)
     setWindowTitle(QStringLiteral("Busca de Jogadores"));
     setModal(true);
 
+    filtros_ = new PainelFiltros(
+        jogo_, {{PainelFiltros::kNome, PainelFiltros::kPosicao, PainelFiltros::kPais,
+                 PainelFiltros::kForca, PainelFiltros::kIdade, PainelFiltros::kPasse,
+                 PainelFiltros::kCaracteristica1, PainelFiltros::kCaracteristica2,
+                 PainelFiltros::kRodape, PainelFiltros::kSoAVenda, PainelFiltros::kSoEstrelas,
+                 PainelFiltros::kLimpar, PainelFiltros::kBuscar},
+                FaixasDeIdade(),
+                QStringLiteral("So mostrar jogadores com estrela"),
+                QStringLiteral("Buscar")});
+    connect(filtros_, &PainelFiltros::buscar, this, &TelaBusca::Buscar);
     MontarLista();
     total_ = new QLabel(QStringLiteral("Escolha os filtros e clique em \"Buscar\"."));
     total_->setObjectName(QStringLiteral("total"));
@@ -72,93 +74,11 @@ TelaBusca::TelaBusca(const Jogo& jogo, QWidget* pai) : QDialog(pai), jogo_(jogo)
     rodape->addWidget(fechar);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(MontarFiltros());
+    layout->addWidget(filtros_);
     layout->addWidget(lista_, 1);
     layout->addLayout(rodape);
-    nome_->setFocus();
+    filtros_->campoNome()->setFocus();
     ui::Dimensionar(this, QSize(1060, 720));
-}
-
-QWidget* TelaBusca::MontarFiltros() {
-    auto* quadro = new QGroupBox;
-    auto* g = new QGridLayout(quadro);
-    g->setHorizontalSpacing(8);
-    g->setColumnStretch(1, 1);
-    g->setColumnStretch(3, 1);
-    g->setColumnStretch(5, 1);
-
-    nome_ = new QLineEdit;
-    nome_->setObjectName(QStringLiteral("nome"));
-    nome_->setMaxLength(20);
-    nome_->setPlaceholderText(QStringLiteral("nome completo"));
-    connect(nome_, &QLineEdit::returnPressed, this, &TelaBusca::Buscar);
-
-    posicao_ = CaixaFiltro("posicao", QStringLiteral("Todas"));
-    for (int p = kGoleiro; p <= kAtacante; ++p) posicao_->addItem(ui::Q(NomePosicao(p)), p);
-
-    // Only the nationalities somebody in the game has.
-    pais_ = CaixaFiltro("pais", QStringLiteral("Todas"));
-    std::vector<bool> tem(kNumPaises, false);
-    const int clubes = std::min<int>(jogo_.times.size(), jogo_.PrimeiraSelecao());
-    for (std::size_t i = 1; i < jogo_.jogadores.size(); ++i) {
-        const TJogador& j = jogo_.jogadores[i];
-        if (j.time >= 0 && j.time < clubes && j.pais >= 0 && j.pais < kNumPaises)
-            tem[j.pais] = true;
-    }
-    for (int p : PaisesEmOrdemAlfabetica())
-        if (p >= 0 && p < kNumPaises && tem[p]) pais_->addItem(ui::Q(NomePais(p)), p);
-    pais_->setMaxVisibleItems(20);
-
-    caract1_ = CaixaCaracteristica("caracteristica1");
-    caract2_ = CaixaCaracteristica("caracteristica2");
-    forca_ = CaixaFaixas("forca", FaixasDeForca());
-    idade_ = CaixaFaixas("idade", FaixasDeIdade());
-    passe_ = CaixaFaixas("passe", FaixasDePasse());
-    soavenda_ = new QCheckBox(QStringLiteral("Só mostrar jogadores a venda"));
-    soavenda_->setObjectName(QStringLiteral("soavenda"));
-    soestrelas_ = new QCheckBox(QStringLiteral("So mostrar jogadores com estrela"));
-    soestrelas_->setObjectName(QStringLiteral("soestrelas"));
-
-    buscar_ = new QPushButton(QStringLiteral("Buscar"));
-    buscar_->setObjectName(QStringLiteral("buscar"));
-    buscar_->setDefault(true);
-    buscar_->setMinimumWidth(110);
-    connect(buscar_, &QPushButton::clicked, this, &TelaBusca::Buscar);
-    limpar_ = new QPushButton(QStringLiteral("Limpar filtros"));
-    limpar_->setObjectName(QStringLiteral("limpar"));
-    limpar_->setAutoDefault(false);
-    connect(limpar_, &QPushButton::clicked, this, &TelaBusca::Limpar);
-
-    auto rotulo = [](const QString& t) {
-        auto* r = new QLabel(t);
-        r->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        return r;
-    };
-    g->addWidget(rotulo(QStringLiteral("Nome:")), 0, 0);
-    g->addWidget(nome_, 0, 1);
-    g->addWidget(rotulo(QStringLiteral("Posição:")), 0, 2);
-    g->addWidget(posicao_, 0, 3);
-    g->addWidget(rotulo(QStringLiteral("Nacionalidade:")), 0, 4);
-    g->addWidget(pais_, 0, 5);
-    g->addWidget(rotulo(ui::T(2605) + ':'), 1, 0);
-    g->addWidget(forca_, 1, 1);
-    g->addWidget(rotulo(ui::T(2525) + ':'), 1, 2);
-    g->addWidget(idade_, 1, 3);
-    g->addWidget(rotulo(ui::T(2643) + ':'), 1, 4);
-    g->addWidget(passe_, 1, 5);
-    g->addWidget(rotulo(QStringLiteral("Característica:")), 2, 0);
-    g->addWidget(caract1_, 2, 1);
-    g->addWidget(rotulo(QStringLiteral("e:")), 2, 2);
-    g->addWidget(caract2_, 2, 3);
-    auto* botoes = new QHBoxLayout;
-    botoes->addWidget(soavenda_);
-    botoes->addSpacing(16);
-    botoes->addWidget(soestrelas_);
-    botoes->addStretch();
-    botoes->addWidget(limpar_);
-    botoes->addWidget(buscar_);
-    g->addLayout(botoes, 3, 0, 1, 6);
-    return quadro;
 }
 
 void TelaBusca::MontarLista() {
@@ -201,29 +121,24 @@ void TelaBusca::MontarLista() {
 }
 
 FiltroBusca TelaBusca::Filtro() const {
-    FiltroBusca f;
-    f.nome = ui::ParaJogo(nome_->text().trimmed(), 20);
-    f.posicao = posicao_->currentData().toInt();
-    f.pais = pais_->currentData().toInt();
-    auto caract = [](const QComboBox* c) {
-        const int v = c->currentData().toInt();
-        return v == kReflexos ? -1 : v;
-    };
-    f.caracteristica1 = caract(caract1_);
-    f.caracteristica2 = caract(caract2_);
-    f.soavenda = soavenda_->isChecked();
-    f.soestrelas = soestrelas_->isChecked();
-    f.faixaforca = forca_->currentData().toInt();
-    f.faixaidade = idade_->currentData().toInt();
-    f.faixapasse = passe_->currentData().toInt();
-    return f;
+    auto caract = [](int v) { return v == kReflexos ? -1 : v; };
+    return {.nome = filtros_->Nome(),
+            .posicao = filtros_->Posicao(),
+            .pais = filtros_->Pais(),
+            .caracteristica1 = caract(filtros_->Caracteristica1()),
+            .caracteristica2 = caract(filtros_->Caracteristica2()),
+            .soavenda = filtros_->SoAVenda(),
+            .soestrelas = filtros_->SoEstrelas(),
+            .faixaforca = filtros_->Forca(),
+            .faixaidade = filtros_->Idade(),
+            .faixapasse = filtros_->Passe()};
 }
 
 void TelaBusca::Buscar() {
     std::vector<int> achados = BuscarJogadores(jogo_, Filtro());
     // The goalkeepers' characteristic is any of its codes.
-    for (const QComboBox* c : {caract1_, caract2_})
-        if (c->currentData().toInt() == kReflexos)
+    for (const int c : {filtros_->Caracteristica1(), filtros_->Caracteristica2()})
+        if (c == kReflexos)
             std::erase_if(achados, [&](int i) {
                 const TJogador& j = jogo_.jogadores[i];
                 return !DeGoleiro(j.caract1) && !DeGoleiro(j.caract2);
@@ -310,14 +225,6 @@ bool TelaBusca::eventFilter(QObject* objeto, QEvent* evento) {
         }
     }
     return QDialog::eventFilter(objeto, evento);
-}
-
-void TelaBusca::Limpar() {
-    nome_->clear();
-    for (QComboBox* c : {posicao_, pais_, caract1_, caract2_, forca_, idade_, passe_})
-        c->setCurrentIndex(0);
-    soavenda_->setChecked(false);
-    soestrelas_->setChecked(false);
 }
 
 } // namespace management::telas

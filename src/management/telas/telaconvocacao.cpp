@@ -1,19 +1,12 @@
 #include "management/telas/telaconvocacao.hpp"
 
-#include "management/telas/filtrosbusca.hpp"
-
 #include "competitions/torneios.hpp"
-#include "management/mercado.hpp"
 #include "management/telas/figurasgrade.hpp"
 #include "ui/fundo.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
 #include "world/posicoes.hpp"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -82,7 +75,18 @@ TelaConvocacao::TelaConvocacao(const Jogo& jogo, int humano, int selecao, QWidge
     ui::FaixaClara(instrucao);
     instrucao->setMargin(3);
     v->addWidget(instrucao);
-    v->addWidget(MontarFiltros());
+    // The call-up searches one country, listed or not; the youngest are
+    // called up from 15.
+    filtros_ = new PainelFiltros(
+        jogo,
+        {{PainelFiltros::kNome, PainelFiltros::kPosicao, PainelFiltros::kForca,
+          PainelFiltros::kCaracteristica1, PainelFiltros::kCaracteristica2, PainelFiltros::kIdade,
+          PainelFiltros::kPasse, PainelFiltros::kSoEstrelas, PainelFiltros::kBuscar},
+         {"15..25", "26..36", "37..80"},
+         QStringLiteral("Só mostrar estrelas"),
+         QStringLiteral("Procurar")});
+    connect(filtros_, &PainelFiltros::buscar, this, &TelaConvocacao::Procurar);
+    v->addWidget(filtros_);
 
     busca_ = NovaLista(true);
     busca_->setObjectName(QStringLiteral("busca"));
@@ -149,61 +153,8 @@ TelaConvocacao::TelaConvocacao(const Jogo& jogo, int humano, int selecao, QWidge
     v->addLayout(baixo);
 
     Contar();
-    nome_->setFocus();
+    filtros_->campoNome()->setFocus();
     ui::Dimensionar(this, QSize(1180, 740));
-}
-
-QWidget* TelaConvocacao::MontarFiltros() {
-    auto* quadro = new QGroupBox;
-    auto* g = new QGridLayout(quadro);
-    g->setHorizontalSpacing(8);
-    g->setColumnStretch(1, 1);
-    g->setColumnStretch(3, 1);
-    g->setColumnStretch(5, 1);
-
-    nome_ = new QLineEdit;
-    nome_->setObjectName(QStringLiteral("nome"));
-    nome_->setMaxLength(20);
-    nome_->setPlaceholderText(QStringLiteral("nome completo"));
-    connect(nome_, &QLineEdit::returnPressed, this, &TelaConvocacao::Procurar);
-    posicao_ = CaixaFiltro("posicao", QStringLiteral("Todas"));
-    for (int p = kGoleiro; p <= kAtacante; ++p) posicao_->addItem(ui::Q(NomePosicao(p)), p);
-    caract1_ = CaixaCaracteristica("caracteristica1");
-    caract2_ = CaixaCaracteristica("caracteristica2");
-    forca_ = CaixaFaixas("forca", FaixasDeForca());
-    // The call-up's own age bands: the youngest are called up from 15.
-    idade_ = CaixaFaixas("idade", {"15..25", "26..36", "37..80"});
-    passe_ = CaixaFaixas("passe", FaixasDePasse());
-    estrelas_ = new QCheckBox(QStringLiteral("Só mostrar estrelas"));
-    estrelas_->setObjectName(QStringLiteral("estrelas"));
-    procurar_ = new QPushButton(QStringLiteral("Procurar"));
-    procurar_->setObjectName(QStringLiteral("procurar"));
-    procurar_->setDefault(true);
-    procurar_->setMinimumWidth(110);
-    connect(procurar_, &QPushButton::clicked, this, &TelaConvocacao::Procurar);
-
-    auto rotulo = [](const QString& t) {
-        auto* r = new QLabel(t);
-        r->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        return r;
-    };
-    g->addWidget(rotulo(QStringLiteral("Nome:")), 0, 0);
-    g->addWidget(nome_, 0, 1);
-    g->addWidget(rotulo(QStringLiteral("Posição:")), 0, 2);
-    g->addWidget(posicao_, 0, 3);
-    g->addWidget(rotulo(ui::T(2605) + ':'), 0, 4);
-    g->addWidget(forca_, 0, 5);
-    g->addWidget(rotulo(QStringLiteral("Característica:")), 1, 0);
-    g->addWidget(caract1_, 1, 1);
-    g->addWidget(rotulo(QStringLiteral("e:")), 1, 2);
-    g->addWidget(caract2_, 1, 3);
-    g->addWidget(rotulo(ui::T(2525) + ':'), 1, 4);
-    g->addWidget(idade_, 1, 5);
-    g->addWidget(rotulo(ui::T(2643) + ':'), 2, 0);
-    g->addWidget(passe_, 2, 1);
-    g->addWidget(estrelas_, 2, 2, 1, 2);
-    g->addWidget(procurar_, 2, 5, Qt::AlignRight);
-    return quadro;
 }
 
 QTableWidget* TelaConvocacao::NovaLista(bool clube) {
@@ -277,19 +228,16 @@ void TelaConvocacao::PreencherLinha(QTableWidget* t, int linha, int jogador) {
 
 void TelaConvocacao::Procurar() {
     competitions::FiltroConvocacao f;
-    f.nome = ui::ParaJogo(nome_->text().trimmed(), 20);
-    f.posicao = posicao_->currentData().toInt();
+    f.nome = filtros_->Nome();
+    f.posicao = filtros_->Posicao();
     // The goalkeepers' one item of the box stands for any of their characteristics.
-    auto caract = [](const QComboBox* c) {
-        const int v = c->currentData().toInt();
-        return v == kReflexos ? competitions::kCaractDeGoleiro : v;
-    };
-    f.caract1 = caract(caract1_);
-    f.caract2 = caract(caract2_);
-    f.forca = forca_->currentData().toInt();
-    f.idade = idade_->currentData().toInt();
-    f.passe = passe_->currentData().toInt();
-    f.estrelas = estrelas_->isChecked();
+    auto caract = [](int v) { return v == kReflexos ? competitions::kCaractDeGoleiro : v; };
+    f.caract1 = caract(filtros_->Caracteristica1());
+    f.caract2 = caract(filtros_->Caracteristica2());
+    f.forca = filtros_->Forca();
+    f.idade = filtros_->Idade();
+    f.passe = filtros_->Passe();
+    f.estrelas = filtros_->SoEstrelas();
     achados_ = competitions::BuscarConvocaveis(jogo_, selecao_time_, f);
     // The strongest first: they are the ones a coach looks for.
     std::stable_sort(achados_.begin(), achados_.end(), [&](int a, int b) {

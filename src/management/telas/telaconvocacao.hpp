@@ -5,16 +5,14 @@
 // squad holds 2 goalkeepers and 20 outfield players; closing the window keeps
 // the team's own squad.
 #include "competitions/torneios.hpp"
+#include "management/telas/filtrosbusca.hpp"
 #include "world/jogo.hpp"
 
 #include <QDialog>
 
 #include <vector>
 
-class QCheckBox;
-class QComboBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QTableWidget;
 
@@ -40,17 +38,9 @@ public:
     bool MarcarNaBusca(int jogador);
     bool MarcarNaSelecao(int jogador);
 
-    QLineEdit* campoNome() const { return nome_; }
-    QComboBox* caixaPosicao() const { return posicao_; }
-    QComboBox* caixaCaracteristica1() const { return caract1_; }
-    QComboBox* caixaCaracteristica2() const { return caract2_; }
-    QComboBox* caixaForca() const { return forca_; }
-    QComboBox* caixaIdade() const { return idade_; }
-    QComboBox* caixaPasse() const { return passe_; }
-    QCheckBox* caixaEstrelas() const { return estrelas_; }
+    PainelFiltros* filtros() const { return filtros_; }
     QTableWidget* busca() const { return busca_; }
     QTableWidget* selecionados() const { return lista_; }
-    QPushButton* botaoProcurar() const { return procurar_; }
     QPushButton* botaoAdicionar() const { return adicionar_; }
     QPushButton* botaoRemover() const { return remover_; }
     QPushButton* botaoContinuar() const { return continuar_; }
@@ -60,7 +50,6 @@ public:
     QLabel* rotuloMotivo() const { return motivo_; }
 
 private:
-    QWidget* MontarFiltros();
     QTableWidget* NovaLista(bool clube);
     void PreencherLinha(QTableWidget* t, int linha, int jogador);
     void Adicionar();
@@ -74,15 +63,7 @@ private:
     std::vector<int> selecao_;
     std::vector<int> convocados_;
     competitions::AnaliseConvocacao analise_;
-    QLineEdit* nome_ = nullptr;
-    QComboBox* posicao_ = nullptr;
-    QComboBox* caract1_ = nullptr;
-    QComboBox* caract2_ = nullptr;
-    QComboBox* forca_ = nullptr;
-    QComboBox* idade_ = nullptr;
-    QComboBox* passe_ = nullptr;
-    QCheckBox* estrelas_ = nullptr;
-    QPushButton* procurar_ = nullptr;
+    PainelFiltros* filtros_ = nullptr;
     QTableWidget* busca_ = nullptr;
     QTableWidget* lista_ = nullptr;
     QPushButton* adicionar_ = nullptr;

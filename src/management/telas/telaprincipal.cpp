@@ -8,17 +8,13 @@
 #include "management/escalacaoformacao.hpp"
 #include "management/escalacaotatica.hpp"
 #include "management/fichajogador.hpp"
-#include "management/proximoadversario.hpp"
 #include "management/telas/gradeelenco.hpp"
 #include "management/telas/telaaposentar.hpp"
-#include "management/telas/telaemails.hpp"
 #include "management/telas/telajogador.hpp"
 #include "plataforma/datas.hpp"
-#include "ui/escudos.hpp"
 #include "ui/fundo.hpp"
 #include "ui/rotulocortado.hpp"
 #include "ui/textos.hpp"
-#include "world/clubes.hpp"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -31,11 +27,9 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedWidget>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -48,26 +42,6 @@ namespace management::telas {
 using namespace world;
 
 namespace {
-
-// A confidence gauge: red when low, yellow in the middle, green when high.
-QProgressBar* Medidor() {
-    auto* b = new QProgressBar;
-    b->setRange(0, 100);
-    b->setTextVisible(true);
-    b->setFormat(QStringLiteral("%v"));
-    b->setAlignment(Qt::AlignCenter);
-    b->setFixedWidth(170);
-    return b;
-}
-
-void Medir(QProgressBar* b, int valor) {
-    valor = std::clamp(valor, 0, 100);
-    b->setValue(valor);
-    const char* cor = valor < 30 ? "#c83c28" : valor < 60 ? "#e6b422" : "#3c9c3c";
-    b->setStyleSheet(QStringLiteral("QProgressBar { border: 1px solid #505050; background: #f0f0f0;"
-                                    " height: 16px; } QProgressBar::chunk { background: %1; }")
-                         .arg(QLatin1String(cor)));
-}
 
 // A page of the middle of the screen with a message in its centre.
 QFrame* PaginaCentral() {
@@ -88,14 +62,6 @@ QLabel* TextoCentral(int aumento, bool negrito) {
     return r;
 }
 
-QLabel* Negrito(const QString& t) {
-    auto* r = new QLabel(t);
-    QFont f = r->font();
-    f.setBold(true);
-    r->setFont(f);
-    return r;
-}
-
 } // namespace
 
 TelaPrincipal::TelaPrincipal(Jogo& jogo, QWidget* pai) : QWidget(pai), jogo_(jogo) {
@@ -105,7 +71,10 @@ TelaPrincipal::TelaPrincipal(Jogo& jogo, QWidget* pai) : QWidget(pai), jogo_(jog
     MontarMenus();
     ui::Painel(menus_);
     coluna->setMenuBar(menus_);
-    coluna->addWidget(MontarCabecalho());
+    cabecalho_ = new CabecalhoClube(CabecalhoClube::Tipo::Clube);
+    connect(cabecalho_->botaoDinheiro(), &QPushButton::clicked, this, &TelaPrincipal::financas);
+    connect(cabecalho_->botaoNoticias(), &QToolButton::clicked, this, &TelaPrincipal::emails);
+    coluna->addWidget(cabecalho_);
 
     meio_ = new QWidget;
     auto* meio = new QHBoxLayout(meio_);
@@ -118,9 +87,6 @@ TelaPrincipal::TelaPrincipal(Jogo& jogo, QWidget* pai) : QWidget(pai), jogo_(jog
     paginas_->addWidget(MontarAguardando());
     paginas_->addWidget(MontarVez());
     coluna->addWidget(paginas_, 1);
-    avisotempo_ = new QTimer(this);
-    avisotempo_->setSingleShot(true);
-    connect(avisotempo_, &QTimer::timeout, this, [this] { aviso_->clear(); });
     connect(grade_, &GradeElenco::alterada, this, &TelaPrincipal::Validar);
     connect(grade_, &GradeElenco::abrirJogador, this, &TelaPrincipal::AbrirFicha);
     connect(grade_, &GradeElenco::venderJogador, this, &TelaPrincipal::vender);
@@ -132,74 +98,6 @@ TelaPrincipal::TelaPrincipal(Jogo& jogo, QWidget* pai) : QWidget(pai), jogo_(jog
     auto* altf4 = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), this);
     altf4->setContext(Qt::WidgetWithChildrenShortcut);
     Atualizar();
-}
-
-QWidget* TelaPrincipal::MontarCabecalho() {
-    auto* quadro = ui::Quadro();
-    auto* g = new QGridLayout(quadro);
-    g->setContentsMargins(8, 6, 8, 6);
-    g->setHorizontalSpacing(14);
-
-    escudo_ = new QLabel;
-    escudo_->setFixedSize(72, 72);
-    escudo_->setAlignment(Qt::AlignCenter);
-    g->addWidget(escudo_, 0, 0, 3, 1);
-
-    nomeclube_ = new ui::RotuloCortado;
-    QFont grande = nomeclube_->font();
-    grande.setPointSize(grande.pointSize() + 6);
-    grande.setBold(true);
-    nomeclube_->setFont(grande);
-    nomeclube_->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
-    g->addWidget(nomeclube_, 0, 1, 1, 2, Qt::AlignLeft);
-    tecnico_ = new QLabel;
-    g->addWidget(tecnico_, 1, 1, 1, 2);
-    data_ = Negrito({});
-    g->addWidget(data_, 2, 1);
-    dinheiro_ = new QPushButton;
-    dinheiro_->setFlat(true);
-    dinheiro_->setCursor(Qt::PointingHandCursor);
-    dinheiro_->setStyleSheet(QStringLiteral("QPushButton { text-align: left; font-weight: bold;"
-                                            " color: #105010; padding: 2px 4px; }"));
-    connect(dinheiro_, &QPushButton::clicked, this, &TelaPrincipal::financas);
-    g->addWidget(dinheiro_, 2, 2, Qt::AlignLeft);
-
-    diretoria_ = Medidor();
-    torcida_ = Medidor();
-    g->addWidget(new QLabel(ui::T(589)), 0, 3, Qt::AlignRight);
-    g->addWidget(diretoria_, 0, 4);
-    g->addWidget(new QLabel(ui::T(590)), 1, 3, Qt::AlignRight);
-    g->addWidget(torcida_, 1, 4);
-
-    auto* proximo = new QVBoxLayout;
-    proximo->setSpacing(2);
-    proximo->addWidget(Negrito(QStringLiteral("Próximo adversário")));
-    adversario_ = new ui::RotuloCortado;
-    adversario_->setTextFormat(Qt::PlainText);
-    proximo->addWidget(adversario_);
-    proximo->addStretch();
-    g->addLayout(proximo, 0, 5, 3, 1);
-
-    auto* novas = new QVBoxLayout;
-    novas->setSpacing(2);
-    novas->addWidget(Negrito(QStringLiteral("Notícias")));
-    noticias_ = new QToolButton;
-    noticias_->setObjectName(QStringLiteral("noticias"));
-    noticias_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    noticias_->setAutoRaise(true);
-    noticias_->setIconSize(QSize(22, 16));
-    noticias_->setCursor(Qt::PointingHandCursor);
-    noticias_->setToolTip(QStringLiteral("Abrir caixa de emails (F7)"));
-    connect(noticias_, &QToolButton::clicked, this, &TelaPrincipal::emails);
-    novas->addWidget(noticias_);
-    novas->addStretch();
-    g->addLayout(novas, 0, 6, 3, 1);
-    aviso_ = Negrito({});
-    aviso_->setStyleSheet(QStringLiteral("QLabel { color: #105010; }"));
-    g->addWidget(aviso_, 2, 3, 1, 2, Qt::AlignLeft);
-    g->setColumnStretch(5, 1);
-    DefinirNoticias(0);
-    return quadro;
 }
 
 QWidget* TelaPrincipal::MontarPainel() {
@@ -252,7 +150,7 @@ double TelaPrincipal::Hoje() const {
 void TelaPrincipal::SairDoAguardo() {
     if (!Aguardando()) return;
     for (QAction* a : acoesdoclube_) a->setEnabled(true);
-    noticias_->setEnabled(true);
+    cabecalho_->botaoNoticias()->setEnabled(true);
     paginas_->setCurrentWidget(meio_);
 }
 
@@ -279,7 +177,6 @@ void TelaPrincipal::Atualizar() {
     caixas_.PreencherFormacoes(d);
     grade_->Mostrar(std::move(g));
     PreencherCaixas();
-    AtualizarAdversario();
     AtualizarCabecalho();
     Validar();
 }
@@ -332,17 +229,7 @@ void TelaPrincipal::MostrarAguardando() {
             nome = ui::Q(jogo_.tecnicos[k].nome.view());
             break;
         }
-    nomeclube_->DefinirTexto(QStringLiteral("Sem clube"));
-    nomeclube_->setStyleSheet(ui::EstiloDoClube(QColor(238, 238, 232), QColor(40, 40, 40)));
-    escudo_->setPixmap(QPixmap());
-    tecnico_->setText(ui::T(350) + QLatin1Char(' ') + nome);
-    data_->setText(ui::Q(plataforma::TextoData(Hoje())));
-    Medir(diretoria_, 0);
-    Medir(torcida_, 0);
-    dinheiro_->setText({});
-    DefinirNoticias(0);
-    noticias_->setEnabled(false); // no club, no mailbox
-    adversario_->DefinirTexto(QStringLiteral("-"));
+    cabecalho_->MostrarSemClube(nome, Hoje());
     textoesperando_->setText(nome + QStringLiteral(" está sem clube e aguarda o convite de um "
                                                    "clube.\nAs datas seguem enquanto isso."));
     paginas_->setCurrentWidget(esperando_);
@@ -403,8 +290,7 @@ void TelaPrincipal::AceitarVez() {
 }
 
 void TelaPrincipal::Avisar(const QString& texto) {
-    aviso_->setText(texto);
-    avisotempo_->start(4000);
+    cabecalho_->Avisar(texto);
 }
 
 void TelaPrincipal::keyPressEvent(QKeyEvent* e) {
@@ -434,51 +320,12 @@ void TelaPrincipal::PreencherCaixas() {
 
 void TelaPrincipal::AtualizarCabecalho() {
     const int c = Clube();
-    static const TTime kSemClube = NovoTime();
-    const TTime& t = c >= 0 ? jogo_.times[c] : kSemClube;
-    // The padding of the label's style takes 20 of its pixels.
-    nomeclube_->DefinirTexto(ui::Q(t.nome.view()));
-    nomeclube_->setStyleSheet(ui::EstiloDoClube(CorDoJogo(t.corfundo), CorDoJogo(t.cortexto)));
-    const QPixmap escudo = c >= 0 ? ui::EscudoDoTime(jogo_, c) : QPixmap();
-    escudo_->setPixmap(escudo.isNull() ? QPixmap()
-                                       : escudo.scaled(escudo_->size(), Qt::KeepAspectRatio,
-                                                       Qt::SmoothTransformation));
-
-    data_->setText(ui::Q(plataforma::TextoData(Hoje())));
-    Medir(diretoria_, t.confdiretoria);
-    Medir(torcida_, t.conftorcida);
-    dinheiro_->setText(ui::DinheiroExtenso(t.dinheiro));
-    dinheiro_->setToolTip(ui::Dinheiro(t.dinheiro));
-    const bool temtecnico = t.tecnico >= 0 && t.tecnico < static_cast<int>(jogo_.tecnicos.size());
-    tecnico_->setText(ui::T(350) + QLatin1Char(' ') +
-                      (temtecnico ? ui::Q(jogo_.tecnicos[t.tecnico].nome.view()) : QString()));
-    DefinirNoticias(c >= 0 ? EmailsNaoLidos(jogo_, c) : 0);
-}
-
-void TelaPrincipal::AtualizarAdversario() {
-    const ProximoAdversario p = ProcurarProximoAdversario(jogo_, Clube(), Hoje());
-    if (p.partida < 0) {
-        adversario_->DefinirTexto(QStringLiteral("-"));
-        return;
-    }
-    QString linha1 = ui::Q(jogo_.times[p.adversario].nome.view());
-    if (p.colocacao > 0) linha1 += QStringLiteral(" (%1º)").arg(p.colocacao);
-    linha1 += QStringLiteral(" - ") + ui::T(p.casa ? 2010 : 2011);
-    QString linha2 = ui::Q(p.nomecompeticao);
-    if (p.rodada > 0)
-        linha2 += QStringLiteral(" - ") + ui::T(2013) + ' ' + QString::number(p.rodada);
-    else if (p.fase > 0)
-        linha2 += QStringLiteral(" - ") + ui::T(2014) + ' ' + QString::number(p.fase);
-    adversario_->DefinirTexto(linha1 + '\n' + linha2);
-}
-
-void TelaPrincipal::DefinirNoticias(int naolidas) {
-    noticias_->setText(naolidas > 0 ? QString::number(naolidas) + ' ' + ui::T(78) : ui::T(77));
-    noticias_->setIcon(QIcon(FiguraEnvelope(naolidas == 0, false)));
-    // Something new reads in bold.
-    QFont f = noticias_->font();
-    f.setBold(naolidas > 0);
-    noticias_->setFont(f);
+    cabecalho_->MostrarTime(jogo_, c);
+    cabecalho_->MostrarData(Hoje());
+    const int k = c >= 0 ? jogo_.times[c].tecnico : -1;
+    cabecalho_->MostrarTecnico(jogo_.TecnicoValido(k) ? ui::Q(jogo_.tecnicos[k].nome.view())
+                                                      : QString());
+    cabecalho_->MostrarAdversario(jogo_, c, Hoje());
 }
 
 void TelaPrincipal::Validar() {

@@ -4,6 +4,7 @@
 // management screen. Nothing here moves the game on: "Jogar >>" commits the
 // lineup and says so; whoever shows the screen runs the advance cycle.
 #include "management/escalacao.hpp"
+#include "management/telas/cabecalhoclube.hpp"
 #include "management/telas/caixasescalacao.hpp"
 #include "ui/rotulocortado.hpp"
 #include "world/jogo.hpp"
@@ -15,12 +16,10 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QMenuBar;
-class QProgressBar;
 class QPushButton;
 class QAction;
 class QKeyEvent;
 class QStackedWidget;
-class QTimer;
 class QToolButton;
 
 namespace management::telas {
@@ -54,16 +53,14 @@ public:
 
     // A short notice in the header ("Jogo salvo"), gone after a few seconds.
     void Avisar(const QString& texto);
-    QLabel* rotuloAviso() const { return aviso_; }
+    QLabel* rotuloAviso() const { return cabecalho_->rotuloAviso(); }
     QLabel* rotuloDesfalques() const { return desfalques_; }
     QWidget* painelVez() const { return vez_; }
     QPushButton* botaoAvancar() const { return avancar_; }
     QCheckBox* caixaAvancarSozinho() const { return avancarsozinho_; }
 
-    // Unread news; the header's refresh counts them in the club's mailbox.
-    void DefinirNoticias(int naolidas);
     // The news line, a button that opens the mailbox.
-    QToolButton* botaoNoticias() const { return noticias_; }
+    QToolButton* botaoNoticias() const { return cabecalho_->botaoNoticias(); }
 
     GradeElenco* grade() const { return grade_; }
     QComboBox* caixaFormacao() const { return caixas_.formacao; }
@@ -74,11 +71,11 @@ public:
     QComboBox* caixaMarcacao() const { return caixas_.marcacao; }
     QCheckBox* caixaSalvarEscalacao() const { return salvarescalacao_; }
     QPushButton* botaoJogar() const { return jogar_; }
-    QPushButton* botaoDinheiro() const { return dinheiro_; }
-    QLabel* rotuloClube() const { return nomeclube_; }
-    QLabel* rotuloAdversario() const { return adversario_; }
+    QPushButton* botaoDinheiro() const { return cabecalho_->botaoDinheiro(); }
+    QLabel* rotuloClube() const { return cabecalho_->rotuloNome(); }
+    QLabel* rotuloAdversario() const { return cabecalho_->rotuloAdversario(); }
     QLabel* rotuloSelecionados() const { return caixas_.selecionados; }
-    QLabel* rotuloData() const { return data_; }
+    QLabel* rotuloData() const { return cabecalho_->rotuloData(); }
     QMenuBar* menus() const { return menus_; }
 
 signals:
@@ -121,10 +118,8 @@ private:
     QWidget* MontarVez();
     void MostrarVez(bool mostrar);
     void MostrarDesfalques(const std::vector<Desfalque>& fora);
-    QWidget* MontarCabecalho();
     QWidget* MontarPainel();
     void AtualizarCabecalho();
-    void AtualizarAdversario();
     void PreencherCaixas();
     void Validar();
     void Jogar();
@@ -137,23 +132,13 @@ private:
 
     world::Jogo& jogo_;
     QMenuBar* menus_ = nullptr;
-    QLabel* escudo_ = nullptr;
-    ui::RotuloCortado* nomeclube_ = nullptr;
-    QLabel* tecnico_ = nullptr;
-    QLabel* data_ = nullptr;
-    QProgressBar* diretoria_ = nullptr;
-    QProgressBar* torcida_ = nullptr;
-    QPushButton* dinheiro_ = nullptr;
-    ui::RotuloCortado* adversario_ = nullptr;
-    QToolButton* noticias_ = nullptr;
+    CabecalhoClube* cabecalho_ = nullptr;
     GradeElenco* grade_ = nullptr;
     CaixasEscalacao caixas_;
     QCheckBox* salvarescalacao_ = nullptr;
     QPushButton* jogar_ = nullptr;
-    QLabel* aviso_ = nullptr;
     QLabel* desfalques_ = nullptr;
     QStackedWidget* paginas_ = nullptr;
-    QTimer* avisotempo_ = nullptr;
     QWidget* meio_ = nullptr;      // the squad and the side panel
     QWidget* esperando_ = nullptr; // the waiting page of a coach without a club
     QLabel* textoesperando_ = nullptr;

@@ -6,17 +6,12 @@
 #include "management/escalacaoformacao.hpp"
 #include "management/escalacaotatica.hpp"
 #include "management/fichajogador.hpp"
-#include "management/proximoadversario.hpp"
-#include "management/telas/figurasgrade.hpp"
 #include "management/telas/gradeelenco.hpp"
 #include "management/telas/telajogador.hpp"
-#include "plataforma/datas.hpp"
-#include "ui/escudos.hpp"
 #include "ui/fundo.hpp"
 #include "ui/janelas.hpp"
 #include "ui/rotulocortado.hpp"
 #include "ui/textos.hpp"
-#include "world/clubes.hpp"
 #include "world/posicoes.hpp"
 
 #include <QAction>
@@ -24,8 +19,6 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QFrame>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -35,7 +28,6 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace management::telas {
@@ -43,14 +35,6 @@ namespace management::telas {
 using namespace world;
 
 namespace {
-
-QLabel* Negrito(const QString& t) {
-    auto* r = new QLabel(t);
-    QFont f = r->font();
-    f.setBold(true);
-    r->setFont(f);
-    return r;
-}
 
 QAction* Entrada(QWidget* tela, QMenu* menu, const QString& texto, QKeySequence tecla = {}) {
     QAction* a = menu->addAction(texto);
@@ -70,7 +54,8 @@ TelaSelecao::TelaSelecao(Jogo& jogo, QWidget* pai) : QWidget(pai), jogo_(jogo) {
     MontarMenus();
     ui::Painel(menus_);
     coluna->setMenuBar(menus_);
-    coluna->addWidget(MontarCabecalho());
+    cabecalho_ = new CabecalhoClube(CabecalhoClube::Tipo::Selecao);
+    coluna->addWidget(cabecalho_);
     meio_ = new QWidget;
     auto* meio = new QHBoxLayout(meio_);
     meio->setContentsMargins(0, 0, 0, 0);
@@ -82,9 +67,6 @@ TelaSelecao::TelaSelecao(Jogo& jogo, QWidget* pai) : QWidget(pai), jogo_(jogo) {
     paginas_->addWidget(meio_);
     paginas_->addWidget(MontarVez());
     coluna->addWidget(paginas_, 1);
-    avisotempo_ = new QTimer(this);
-    avisotempo_->setSingleShot(true);
-    connect(avisotempo_, &QTimer::timeout, this, [this] { aviso_->clear(); });
     connect(grade_, &GradeElenco::alterada, this, &TelaSelecao::Validar);
     connect(grade_, &GradeElenco::abrirJogador, this, &TelaSelecao::AbrirFicha);
     setMinimumSize(1000, 640);
@@ -162,43 +144,6 @@ void TelaSelecao::AceitarVez() {
     emit vezAceita();
 }
 
-QWidget* TelaSelecao::MontarCabecalho() {
-    auto* quadro = ui::Quadro();
-    auto* g = new QGridLayout(quadro);
-    g->setContentsMargins(8, 6, 8, 6);
-    g->setHorizontalSpacing(14);
-    escudo_ = new QLabel;
-    escudo_->setFixedSize(72, 72);
-    escudo_->setAlignment(Qt::AlignCenter);
-    g->addWidget(escudo_, 0, 0, 3, 1);
-    nome_ = new ui::RotuloCortado;
-    QFont grande = nome_->font();
-    grande.setPointSize(grande.pointSize() + 6);
-    grande.setBold(true);
-    nome_->setFont(grande);
-    nome_->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
-    g->addWidget(nome_, 0, 1, 1, 2, Qt::AlignLeft);
-    tecnico_ = new QLabel;
-    g->addWidget(tecnico_, 1, 1, 1, 2);
-    data_ = Negrito({});
-    g->addWidget(data_, 2, 1);
-    torneio_ = Negrito({});
-    g->addWidget(torneio_, 2, 2);
-    auto* proximo = new QVBoxLayout;
-    proximo->setSpacing(2);
-    proximo->addWidget(Negrito(QStringLiteral("Próximo adversário")));
-    adversario_ = new ui::RotuloCortado;
-    adversario_->setTextFormat(Qt::PlainText);
-    proximo->addWidget(adversario_);
-    proximo->addStretch();
-    g->addLayout(proximo, 0, 3, 3, 1);
-    aviso_ = Negrito({});
-    aviso_->setStyleSheet(QStringLiteral("QLabel { color: #105010; }"));
-    g->addWidget(aviso_, 2, 4, Qt::AlignRight);
-    g->setColumnStretch(3, 1);
-    return quadro;
-}
-
 QWidget* TelaSelecao::MontarPainel() {
     auto* painel = ui::Quadro();
     painel->setFixedWidth(kLarguraPainelEscalacao);
@@ -273,16 +218,9 @@ void TelaSelecao::Atualizar() {
 
 void TelaSelecao::AtualizarCabecalho() {
     const int c = Time();
-    static const TTime kNenhum = NovoTime();
-    const TTime& t = c >= 0 ? jogo_.times[c] : kNenhum;
-    nome_->DefinirTexto(ui::Q(t.nome.view()));
-    nome_->setStyleSheet(ui::EstiloDoClube(CorDoJogo(t.corfundo), CorDoJogo(t.cortexto)));
-    const QPixmap escudo = c >= 0 ? ui::EscudoDoTime(jogo_, c) : QPixmap();
-    escudo_->setPixmap(escudo.isNull() ? QPixmap()
-                                       : escudo.scaled(escudo_->size(), Qt::KeepAspectRatio,
-                                                       Qt::SmoothTransformation));
-    data_->setText(ui::Q(plataforma::TextoData(Hoje())));
-    torneio_->setText(competitions::telas::NomeDoTorneio(jogo_.estado.torneio.codigo));
+    cabecalho_->MostrarTime(jogo_, c);
+    cabecalho_->MostrarData(Hoje());
+    cabecalho_->MostrarTorneio(competitions::telas::NomeDoTorneio(jogo_.estado.torneio.codigo));
     // The coach of the team on screen and the club he keeps meanwhile.
     QString tecnico;
     for (int h = 0; h < 6; ++h) {
@@ -296,23 +234,8 @@ void TelaSelecao::AtualizarCabecalho() {
                 QStringLiteral(" (") + ui::Q(jogo_.times[clube].nome.view()) + QLatin1Char(')');
         break;
     }
-    tecnico_->setText(ui::T(350) + QLatin1Char(' ') + tecnico);
-    const ProximoAdversario p = ProcurarProximoAdversario(jogo_, c, Hoje());
-    if (p.partida < 0) {
-        adversario_->DefinirTexto(QStringLiteral("-"));
-        return;
-    }
-    QString linha1 = ui::Q(jogo_.times[p.adversario].nome.view());
-    linha1 += QStringLiteral(" - ") + ui::T(p.casa ? 2010 : 2011);
-    QString linha2 = ui::Q(p.nomecompeticao);
-    const TPartida& f = jogo_.partidas[p.partida];
-    if (f.rodada >= 1 && f.rodada <= 3 && f.grupo >= 1)
-        linha2 += QStringLiteral(" - Grupo %1, %2ª rodada")
-                      .arg(QChar(u'A' + (f.grupo - 1)))
-                      .arg(f.rodada);
-    else if (p.fase > 0)
-        linha2 += QStringLiteral(" - ") + ui::T(2014) + ' ' + QString::number(p.fase);
-    adversario_->DefinirTexto(linha1 + '\n' + linha2);
+    cabecalho_->MostrarTecnico(tecnico);
+    cabecalho_->MostrarAdversario(jogo_, c, Hoje());
 }
 
 void TelaSelecao::Validar() {
@@ -350,8 +273,7 @@ void TelaSelecao::AbrirPosicao() {
 }
 
 void TelaSelecao::Avisar(const QString& texto) {
-    aviso_->setText(texto);
-    avisotempo_->start(4000);
+    cabecalho_->Avisar(texto);
 }
 
 void TelaSelecao::keyPressEvent(QKeyEvent* e) {
@@ -377,7 +299,7 @@ DialogoPosicaoJogador::DialogoPosicaoJogador(const Jogo& jogo, int jogador, QWid
     setWindowTitle(QStringLiteral("Posição do jogador"));
     const TJogador& j = jogo.jogadores[jogador];
     auto* v = new QVBoxLayout(this);
-    v->addWidget(Negrito(ui::Q(j.nome.view())));
+    v->addWidget(ui::Negrito(ui::Q(j.nome.view())));
     QString original = QStringLiteral("Posição original: ") + ui::Q(NomePosicao(j.posicao));
     if (j.posicaoatual != j.posicao)
         original += QStringLiteral("  (Improvisado como: ") + ui::Q(NomePosicao(j.posicaoatual)) +

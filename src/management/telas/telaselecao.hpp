@@ -4,6 +4,7 @@
 // the menus (the tournament's tables, saving, the options, a player's
 // position). Like the main screen, it only commits the lineup and says so;
 // whoever shows it runs the cycle.
+#include "management/telas/cabecalhoclube.hpp"
 #include "management/telas/caixasescalacao.hpp"
 #include "world/jogo.hpp"
 
@@ -17,7 +18,6 @@ class QLabel;
 class QMenuBar;
 class QPushButton;
 class QStackedWidget;
-class QTimer;
 
 namespace ui {
 class RotuloCortado;
@@ -58,10 +58,10 @@ public:
     QComboBox* caixaMarcacao() const { return caixas_.marcacao; }
     QPushButton* botaoJogar() const { return jogar_; }
     QLabel* rotuloSelecionados() const { return caixas_.selecionados; }
-    QLabel* rotuloData() const { return data_; }
-    QLabel* rotuloAviso() const { return aviso_; }
-    ui::RotuloCortado* rotuloSelecao() const { return nome_; }
-    ui::RotuloCortado* rotuloAdversario() const { return adversario_; }
+    QLabel* rotuloData() const { return cabecalho_->rotuloData(); }
+    QLabel* rotuloAviso() const { return cabecalho_->rotuloAviso(); }
+    ui::RotuloCortado* rotuloSelecao() const { return cabecalho_->rotuloNome(); }
+    ui::RotuloCortado* rotuloAdversario() const { return cabecalho_->rotuloAdversario(); }
     QMenuBar* menus() const { return menus_; }
 
 signals:
@@ -77,7 +77,6 @@ protected:
 
 private:
     void MontarMenus();
-    QWidget* MontarCabecalho();
     QWidget* MontarPainel();
     QWidget* MontarVez();
     void AtualizarCabecalho();
@@ -90,17 +89,10 @@ private:
     world::Jogo& jogo_;
     int selecao_ = -1;
     QMenuBar* menus_ = nullptr;
-    QLabel* escudo_ = nullptr;
-    ui::RotuloCortado* nome_ = nullptr;
-    QLabel* tecnico_ = nullptr;
-    QLabel* torneio_ = nullptr;
-    QLabel* data_ = nullptr;
-    QLabel* aviso_ = nullptr;
-    ui::RotuloCortado* adversario_ = nullptr;
+    CabecalhoClube* cabecalho_ = nullptr;
     GradeElenco* grade_ = nullptr;
     CaixasEscalacao caixas_;
     QPushButton* jogar_ = nullptr;
-    QTimer* avisotempo_ = nullptr;
     QStackedWidget* paginas_ = nullptr;
     QWidget* meio_ = nullptr; // the squad and the side panel
     QWidget* vez_ = nullptr;  // the hand-over notice
