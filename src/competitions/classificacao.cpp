@@ -8,10 +8,6 @@ using namespace world;
 
 namespace {
 
-bool ClubeValido(const Jogo& jogo, int c) {
-    return c >= 0 && c < static_cast<int>(jogo.times.size());
-}
-
 bool CodigoValido(int codigo) {
     return codigo >= 0 && codigo < kTiposCompeticao;
 }
@@ -59,7 +55,7 @@ bool ContaParaTabela(int codigo, int fase) {
 void ContarResultado(Jogo& jogo, int codigo, int fase, int mandante, int visitante,
                      int golsmandante, int golsvisitante) {
     if (!ContaParaTabela(codigo, fase)) return;
-    if (!ClubeValido(jogo, mandante) || !ClubeValido(jogo, visitante)) return;
+    if (!jogo.TimeValido(mandante) || !jogo.TimeValido(visitante)) return;
     Somar(jogo.times[mandante], codigo, golsmandante, golsvisitante);
     Somar(jogo.times[visitante], codigo, golsvisitante, golsmandante);
 }
@@ -67,7 +63,7 @@ void ContarResultado(Jogo& jogo, int codigo, int fase, int mandante, int visitan
 TLinhaTabela LinhaDoTime(const Jogo& jogo, int codigo, int time) {
     TLinhaTabela l;
     l.time = time;
-    if (!ClubeValido(jogo, time) || !CodigoValido(codigo)) return l;
+    if (!jogo.TimeValido(time) || !CodigoValido(codigo)) return l;
     const TTime& t = jogo.times[time];
     l.pontos = t.pontos[codigo];
     l.jogos = t.jogos[codigo];
@@ -90,7 +86,7 @@ std::vector<TLinhaTabela> Tabela(const Jogo& jogo, int codigo, std::span<const i
     std::vector<TLinhaTabela> linhas;
     linhas.reserve(clubes.size());
     for (int c : clubes)
-        if (ClubeValido(jogo, c)) linhas.push_back(LinhaDoTime(jogo, codigo, c));
+        if (jogo.TimeValido(c)) linhas.push_back(LinhaDoTime(jogo, codigo, c));
     // Stable, so a tie on every key comes out the same way each time.
     std::stable_sort(
         linhas.begin(), linhas.end(),

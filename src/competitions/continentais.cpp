@@ -47,10 +47,6 @@ constexpr Vaga kOutros62[] = {{97, 7, 7},  {65, 7, 7},  {104, 7, 7}, {72, 4, 5},
                               {160, 2, 2}, {62, 2, 2},  {21, 2, 2},  {3, 7, 7},   {152, 1, 1},
                               {180, 1, 1}, {76, 1, 1},  {142, 1, 1}, {103, 1, 1}};
 
-bool ClubeValido(const Jogo& jogo, int c) {
-    return c >= 0 && c < static_cast<int>(jogo.times.size()) && !jogo.EhSelecao(c);
-}
-
 int Copa(int competicao) {
     return competicao == kContinental2 ? 1 : 0;
 }
@@ -111,7 +107,7 @@ void Tirar(const Jogo& jogo, std::span<const Vaga> vagas, int* destino, int& n, 
 int Curinga(Jogo& jogo, std::span<const int> paises) {
     for (int p : paises) {
         const int c = EntradaDaLista(jogo, p, 1);
-        if (ClubeValido(jogo, c) && jogo.times[c].humano) return c;
+        if (jogo.ClubeReal(c) && jogo.times[c].humano) return c;
     }
     int c = -1;
     for (int tentativa = 0; tentativa < 50 && c < 0; ++tentativa)
@@ -163,7 +159,7 @@ template <std::size_t N>
 void Completar(const Jogo& jogo, std::array<int, N>& slots, std::vector<char>& usado,
                const std::vector<int>& reservas, std::size_t& proxima) {
     for (int& c : slots) {
-        if (ClubeValido(jogo, c) && !usado[c]) {
+        if (jogo.ClubeReal(c) && !usado[c]) {
             usado[c] = 1;
             continue;
         }
@@ -190,7 +186,7 @@ void LimparGrupos(TEstadoJogo& e) {
 void Registrar(Jogo& jogo, int competicao, int campeao, int vice, int regiao) {
     Flag(jogo.times[campeao], competicao) = 0;
     competitions::RegistrarColocacao(jogo, competicao, campeao, regiao, 1, -1);
-    if (ClubeValido(jogo, vice)) competitions::RegistrarColocacao(jogo, competicao, vice, regiao, 2, -1);
+    if (jogo.ClubeReal(vice)) competitions::RegistrarColocacao(jogo, competicao, vice, regiao, 2, -1);
 }
 
 // The groups are over: third and fourth go home, the last 16 is filled.
@@ -337,14 +333,14 @@ std::vector<int> ListaDeClassificacao(const Jogo& jogo, int liga, int temporada)
     const int vagas = jogo.estado.divisoesporliga == 2 ? 20 : 10;
     std::vector<int> ordem;
     for (int k = 0; k < vagas; ++k)
-        if (ClubeValido(jogo, l.ordem[0][k])) ordem.push_back(l.ordem[0][k]);
+        if (jogo.ClubeReal(l.ordem[0][k])) ordem.push_back(l.ordem[0][k]);
     const int copa =
         jogo.estado.copanacional ? competitions::CampeaoDe(jogo, kCopaNacional, l.pais, temporada) : -1;
     auto por = [&](int c) {
-        if (r.size() < 8 && ClubeValido(jogo, c) && std::find(r.begin(), r.end(), c) == r.end())
+        if (r.size() < 8 && jogo.ClubeReal(c) && std::find(r.begin(), r.end(), c) == r.end())
             r.push_back(c);
     };
-    if (ClubeValido(jogo, copa) && VagasContinentais(l.pais) > 1 && !ordem.empty()) {
+    if (jogo.ClubeReal(copa) && VagasContinentais(l.pais) > 1 && !ordem.empty()) {
         if (copa == ordem[0]) {
             // The cup winner is the champion: the runner-up goes first.
             if (ordem.size() > 1) por(ordem[1]);
@@ -376,7 +372,7 @@ int EntradaDaLista(const Jogo& jogo, int pais, int n) {
     if (pais < 0 || pais >= kPaisesListas || n < 1) return -1;
     const i32* linha = jogo.estado.listascontinentais[pais];
     if (n > std::clamp<int>(linha[0], 0, kEntradasLista)) return -1;
-    return ClubeValido(jogo, linha[n]) ? linha[n] : -1;
+    return jogo.ClubeReal(linha[n]) ? linha[n] : -1;
 }
 
 void QualificarContinentais(Jogo& jogo) {
@@ -429,7 +425,7 @@ int ClubeDoGrupo(const Jogo& jogo, int competicao, int regiao, int grupo, int sl
         slot < 1 || slot > 4 || !GruposSorteados(jogo))
         return -1;
     const int c = jogo.estado.gruposcontinentais[Copa(competicao)][regiao - 1][grupo - 1][slot - 1];
-    return ClubeValido(jogo, c) ? c : -1;
+    return jogo.ClubeReal(c) ? c : -1;
 }
 
 std::vector<int> ClubesDoGrupo(const Jogo& jogo, int competicao, int regiao, int grupo) {
@@ -479,8 +475,8 @@ std::array<TCaixaContinental, 15> ChaveContinental(const Jogo& jogo, int competi
             x.volta = c.volta;
             if (c.ida < 0) continue;
             const TPartida& ida = jogo.partidas[c.ida];
-            x.mandante = ClubeValido(jogo, ida.mandante) ? ida.mandante : -1;
-            x.visitante = ClubeValido(jogo, ida.visitante) ? ida.visitante : -1;
+            x.mandante = jogo.ClubeReal(ida.mandante) ? ida.mandante : -1;
+            x.visitante = jogo.ClubeReal(ida.visitante) ? ida.visitante : -1;
             if (x.mandante < 0 && x.visitante < 0) continue;
             const bool jogado = c.volta >= 0 && jogo.partidas[c.volta].jogado;
             if (x.mandante >= 0 && x.visitante >= 0 && jogado) {

@@ -27,10 +27,6 @@ bool LigaValida(const Jogo& jogo, int liga) {
     return liga >= 0 && liga < static_cast<int>(jogo.ligas.size());
 }
 
-bool ClubeValido(const Jogo& jogo, int c) {
-    return c >= 0 && c < static_cast<int>(jogo.times.size());
-}
-
 int PrimeiraFase(const Jogo& jogo, int liga) {
     return CopaDe32(jogo, liga) ? 1 : 2;
 }
@@ -65,7 +61,7 @@ bool TemPartidas(const FaseDaCopa& f) {
 bool Completo(const Jogo& jogo, const Confronto& c) {
     if (c.ida < 0 || c.volta < 0) return false;
     const TPartida& ida = jogo.partidas[c.ida];
-    return ClubeValido(jogo, ida.mandante) && ClubeValido(jogo, ida.visitante);
+    return jogo.TimeValido(ida.mandante) && jogo.TimeValido(ida.visitante);
 }
 
 int Vencedor(const Jogo& jogo, const Confronto& c) {
@@ -107,7 +103,7 @@ void AvancarFaseDaCopa(Jogo& jogo, int liga, int fase) {
         const int pais = jogo.ligas[liga].pais;
         jogo.times[campeao].jogacopa = 0;
         competitions::RegistrarColocacao(jogo, kCopaNacional, campeao, pais, 1, -1);
-        if (ClubeValido(jogo, vice))
+        if (jogo.TimeValido(vice))
             competitions::RegistrarColocacao(jogo, kCopaNacional, vice, pais, 2, -1);
         return;
     }
@@ -136,8 +132,8 @@ int VencedorIdaEVolta(const Jogo& jogo, int ida, int volta) {
     const int n = static_cast<int>(jogo.partidas.size());
     if (ida < 0 || ida >= n) return -1;
     const TPartida& i = jogo.partidas[ida];
-    const int a = ClubeValido(jogo, i.mandante) ? i.mandante : -1;
-    const int b = ClubeValido(jogo, i.visitante) ? i.visitante : -1;
+    const int a = jogo.TimeValido(i.mandante) ? i.mandante : -1;
+    const int b = jogo.TimeValido(i.visitante) ? i.visitante : -1;
     if (a < 0 || b < 0) return a < 0 ? b : a;
     if (volta < 0 || volta >= n || !jogo.partidas[volta].jogado) return -1;
     const TPartida& v = jogo.partidas[volta];
@@ -151,8 +147,8 @@ int VencedorIdaEVolta(const Jogo& jogo, int ida, int volta) {
 int DecidirIdaEVolta(Jogo& jogo, int ida, int volta) {
     const int n = static_cast<int>(jogo.partidas.size());
     if (ida >= 0 && ida < n && volta >= 0 && volta < n && jogo.partidas[volta].jogado &&
-        ClubeValido(jogo, jogo.partidas[ida].mandante) &&
-        ClubeValido(jogo, jogo.partidas[ida].visitante) &&
+        jogo.TimeValido(jogo.partidas[ida].mandante) &&
+        jogo.TimeValido(jogo.partidas[ida].visitante) &&
         VencedorIdaEVolta(jogo, ida, volta) < 0) {
         const match::TResultadoDisputa pen = match::SortearDisputaDoisJogos(jogo);
         TPartida& i = jogo.partidas[ida];
@@ -186,13 +182,13 @@ void SortearCopa(Jogo& jogo, int liga) {
     for (int d = 0; d < divisoes; ++d)
         for (int s = 0; s < vagas; ++s) {
             const int c = l.divisoes[d][s];
-            if (ClubeValido(jogo, c) && divisao[c] == 0) divisao[c] = d + 1;
+            if (jogo.TimeValido(c) && divisao[c] == 0) divisao[c] = d + 1;
         }
     // Slot s (1-based) of division d (1-based), -1 when empty or absent.
     auto vaga = [&](int d, int s) {
         if (d > divisoes || s > vagas) return -1;
         const int c = l.divisoes[d - 1][s - 1];
-        return ClubeValido(jogo, c) ? c : -1;
+        return jogo.TimeValido(c) ? c : -1;
     };
     std::vector<char> sorteado(ntimes, 0);
     auto por = [&](Pote& p, int c) {
@@ -319,8 +315,8 @@ std::array<TCaixaCopa, 31> ChaveDaCopa(const Jogo& jogo, int liga) {
             x.volta = c.volta;
             if (c.ida < 0) continue;
             const TPartida& ida = jogo.partidas[c.ida];
-            x.mandante = ClubeValido(jogo, ida.mandante) ? ida.mandante : -1;
-            x.visitante = ClubeValido(jogo, ida.visitante) ? ida.visitante : -1;
+            x.mandante = jogo.TimeValido(ida.mandante) ? ida.mandante : -1;
+            x.visitante = jogo.TimeValido(ida.visitante) ? ida.visitante : -1;
             if (Completo(jogo, c) && jogo.partidas[c.volta].jogado)
                 x.placar = PlacarDoConfronto(ida, jogo.partidas[c.volta]);
             x.vencedor = Vencedor(jogo, c);

@@ -22,10 +22,6 @@ constexpr int kVagas = 6;
 // The final's matchday number in the fixture list.
 constexpr int kRodadaFinal = 8;
 
-bool ClubeValido(const Jogo& jogo, int c) {
-    return c >= 0 && c < static_cast<int>(jogo.times.size());
-}
-
 int Grupos(const TEstadual& e) {
     return std::clamp<int>(e.numgrupos, 0, kGruposEstaduais);
 }
@@ -42,7 +38,7 @@ std::span<const i32> Slots(const TEstadual& e, int g) {
 int SlotComColocacao(const Jogo& jogo, const TEstadual& e, int g, int lugar) {
     for (int s = 0; s < kVagas; ++s) {
         const int c = e.grupos[g][s];
-        if (ClubeValido(jogo, c) && jogo.times[c].colocacao[kEstadual] == lugar) return s;
+        if (jogo.TimeValido(c) && jogo.times[c].colocacao[kEstadual] == lugar) return s;
     }
     return -1;
 }
@@ -59,7 +55,7 @@ void TrocarEntreGrupos(Jogo& jogo, TEstadual& e) {
         std::swap(e.grupos[t][desce], e.grupos[t + 1][sobe]);
         // The clubs just moved are not picked again by the next pair of groups.
         for (int c : {e.grupos[t][desce], e.grupos[t + 1][sobe]})
-            if (ClubeValido(jogo, c)) jogo.times[c].colocacao[kEstadual] = 0;
+            if (jogo.TimeValido(c)) jogo.times[c].colocacao[kEstadual] = 0;
     }
 }
 
@@ -88,7 +84,7 @@ void MarcarTemporada(Jogo& jogo) {
         if (!EmJogo(e)) continue;
         for (int g = 0; g < Grupos(e); ++g)
             for (int c : Slots(e, g)) {
-                if (!ClubeValido(jogo, c)) continue;
+                if (!jogo.TimeValido(c)) continue;
                 TTime& t = jogo.times[c];
                 t.grupoestadual = g + 1;
                 t.jogaestadual = 1;
@@ -146,7 +142,7 @@ void DecidirFinal(Jogo& jogo, int estado) {
     TPartida& ida = jogo.partidas[i];
     const TPartida& volta = jogo.partidas[v];
     const int a = ida.mandante, b = ida.visitante;
-    if (!ClubeValido(jogo, a) || !ClubeValido(jogo, b)) return;
+    if (!jogo.TimeValido(a) || !jogo.TimeValido(b)) return;
     const int r = match::DecidirConfronto(ida.golsmandante, ida.golsvisitante, volta.golsmandante,
                                           volta.golsvisitante);
     int vencedor;

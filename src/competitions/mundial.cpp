@@ -13,10 +13,6 @@ using namespace world;
 
 namespace {
 
-bool ClubeValido(const Jogo& jogo, int c) {
-    return c >= 0 && c < static_cast<int>(jogo.times.size()) && !jogo.EhSelecao(c);
-}
-
 int Primeiro(const Jogo& jogo, int pais) {
     return EntradaDaLista(jogo, pais, 1);
 }
@@ -53,7 +49,7 @@ void Escrever(Jogo& jogo, int par, int a, int b) {
 int Vencedor(const Jogo& jogo, const TParMundial& p) {
     if (p.partida < 0 || p.partida >= static_cast<int>(jogo.partidas.size())) return -1;
     const TPartida& f = jogo.partidas[p.partida];
-    if (!f.jogado || !ClubeValido(jogo, f.mandante) || !ClubeValido(jogo, f.visitante)) return -1;
+    if (!f.jogado || !jogo.ClubeReal(f.mandante) || !jogo.ClubeReal(f.visitante)) return -1;
     if (f.golsmandante != f.golsvisitante)
         return f.golsmandante > f.golsvisitante ? f.mandante : f.visitante;
     if (f.penaltismandante == f.penaltisvisitante) return -1;
@@ -83,7 +79,7 @@ bool SortearMundial(Jogo& jogo) {
     c[3] = Ou(PorFaixa(jogo, jogo.Aleatorio(100), {{30, 57}, {60, 129}, {90, 1}, {100, 190}}),
               Primeiro(jogo, 57));
     const int r5 = jogo.Aleatorio(100);
-    const bool de131 = ClubeValido(jogo, c[0]) && jogo.times[c[0]].pais == 131;
+    const bool de131 = jogo.ClubeReal(c[0]) && jogo.times[c[0]].pais == 131;
     c[4] = de131 ? PorFaixa(jogo, r5, {{50, 51}, {55, 38}, {100, 68}})
                  : PorFaixa(jogo, r5, {{20, 51}, {25, 38}, {35, 68}, {100, 131}});
     c[4] = Ou(Ou(c[4], Primeiro(jogo, 131)), Primeiro(jogo, 51));
@@ -91,7 +87,7 @@ bool SortearMundial(Jogo& jogo) {
     c[5] = Primeiro(jogo, 143) >= 0 && r6 >= 60 ? Primeiro(jogo, 143) : Primeiro(jogo, 14);
     // A missing club, or one club twice, and there is no club world cup.
     for (int i = 0; i < 6; ++i) {
-        if (!ClubeValido(jogo, c[i])) return false;
+        if (!jogo.ClubeReal(c[i])) return false;
         for (int j = 0; j < i; ++j)
             if (c[j] == c[i]) return false;
     }
@@ -134,7 +130,7 @@ void AvancarMundial(Jogo& jogo) {
         Escrever(jogo, 3, p[3].time1, p[1].vencedor);
         for (int k : {0, 1}) {
             const int perdedor = Perdedor(p[k]);
-            if (!ClubeValido(jogo, perdedor)) continue;
+            if (!jogo.ClubeReal(perdedor)) continue;
             jogo.times[perdedor].jogamundial = 0;
             competitions::RegistrarCampanha(jogo, perdedor, 10, kMundialDeClubes, -1);
         }
@@ -149,11 +145,11 @@ void AvancarMundial(Jogo& jogo) {
         competitions::RegistrarColocacao(jogo, kMundialDeClubes, Perdedor(p[4]), -1, 2, -1);
         // Third and fourth go into the titles list without their coaches.
         for (const auto& [clube, lugar] : {std::pair{p[5].vencedor, 3}, {Perdedor(p[5]), 4}})
-            if (ClubeValido(jogo, clube))
+            if (jogo.ClubeReal(clube))
                 competitions::RegistrarTitulo(jogo, kMundialDeClubes, clube, -1, lugar, -1);
         for (TParMundial& par : p)
             for (int c : {par.time1, par.time2})
-                if (ClubeValido(jogo, c)) jogo.times[c].jogamundial = 0;
+                if (jogo.ClubeReal(c)) jogo.times[c].jogamundial = 0;
     }
 }
 

@@ -14,10 +14,6 @@ using namespace world;
 
 namespace {
 
-bool ClubeValido(const Jogo& jogo, int c) {
-    return c >= 0 && c < static_cast<int>(jogo.times.size());
-}
-
 bool NasDivisoes(const TLiga& l, int divisoes, int c) {
     for (int d = 0; d < divisoes; ++d)
         for (int s = 0; s < 20; ++s)
@@ -108,12 +104,12 @@ void PromoverERebaixar(Jogo& jogo, int liga) {
     // keeps the coach it has, so each coach still points at his own club.
     for (int d = 0; d < divisoes; ++d)
         for (int s = 0; s < 20; ++s)
-            if (ClubeValido(jogo, l.divisoes[d][s])) jogo.times[l.divisoes[d][s]].divisao = 0;
+            if (jogo.TimeValido(l.divisoes[d][s])) jogo.times[l.divisoes[d][s]].divisao = 0;
     for (int d = 0; d < divisoes; ++d)
         for (int s = 0; s < 20; ++s) {
             const int c = s < n ? novas[d][s] : -1;
             l.divisoes[d][s] = l.ordem[d][s] = c;
-            if (ClubeValido(jogo, c)) jogo.times[c].divisao = d + 1;
+            if (jogo.TimeValido(c)) jogo.times[c].divisao = d + 1;
         }
     for (int c : novatos)
         if (c >= 0) ReceberInicioDaDivisao(jogo.times[c], jogo.times[c].divisao);

@@ -135,7 +135,7 @@ int CriarSelecao(Jogo& jogo, int selecao, int grupo, int posicao) {
     TTime& t = jogo.times[c];
     t.gruposelecao = grupo;
     t.posicaoselecao = posicao;
-    t.jogaselecao517 = 1;
+    t.jogaselecao = 1;
     t.tecnico = -1;
     t.humano = 0;
     t.divisao = 0;
@@ -282,7 +282,7 @@ void FecharGrupos(Jogo& jogo, int codigo) {
     for (int g = 0; g < static_cast<int>(ordem.size()); ++g)
         for (int lugar = 3; lugar <= static_cast<int>(ordem[g].size()); ++lugar) {
             const int c = no(g, lugar);
-            if (c != t.terceiros[0] && c != t.terceiros[1]) jogo.times[c].jogaselecao517 = 0;
+            if (c != t.terceiros[0] && c != t.terceiros[1]) jogo.times[c].jogaselecao = 0;
         }
     // Groups A, B, C, ... are 0, 1, 2, ...
     struct Par {
@@ -325,7 +325,7 @@ void DecidirPares(Jogo& jogo, int codigo, int fase) {
         // The semi-finals' losers still play for third place.
         const bool semifinal = fase - 4 == static_cast<int>(fases.size()) - 2;
         if (perdedor >= 0 && perdedor < static_cast<int>(jogo.times.size()) && !semifinal)
-            jogo.times[perdedor].jogaselecao517 = 0;
+            jogo.times[perdedor].jogaselecao = 0;
     }
 }
 
@@ -399,7 +399,7 @@ void RegistrarFinal(Jogo& jogo, int codigo) {
         competitions::RegistrarTecnico(jogo, codigo, tecnico, PaisDe(jogo, final.vencedor), chave, 1,
                                   -1);
     for (int c = t.numtimes; c < static_cast<int>(jogo.times.size()); ++c)
-        jogo.times[c].jogaselecao517 = 0;
+        jogo.times[c].jogaselecao = 0;
 }
 
 } // namespace

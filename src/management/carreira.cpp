@@ -116,16 +116,12 @@ void Atualizar(Jogo& jogo, int codigo, TTime& t, const TTime& adversario, Result
     t.conftorcida = std::clamp(t.conftorcida, 0, 100);
 }
 
-bool ClubeValido(const Jogo& jogo, int c) {
-    return c >= 0 && c < static_cast<int>(jogo.times.size());
-}
-
 } // namespace
 
 void AtualizarConfianca(Jogo& jogo, int codigo, int mandante, int visitante, int golsmandante,
                         int golsvisitante) {
-    if ((codigo != kLiga && codigo != kEstadual) || !ClubeValido(jogo, mandante) ||
-        !ClubeValido(jogo, visitante) || mandante == visitante)
+    if ((codigo != kLiga && codigo != kEstadual) || !jogo.TimeValido(mandante) ||
+        !jogo.TimeValido(visitante) || mandante == visitante)
         return;
     TTime& m = jogo.times[mandante];
     TTime& v = jogo.times[visitante];

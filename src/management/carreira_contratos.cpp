@@ -16,8 +16,6 @@
 namespace management {
 
 using namespace world;
-using mercado::ClubeValido;
-using mercado::Hoje;
 
 namespace {
 
@@ -39,12 +37,12 @@ int NumDivisoes(const TLiga& l) {
 int ClubeNoLugar(const Jogo& jogo, const TLiga& l, int div, int lugar) {
     if (div < 1 || div > NumDivisoes(l) || lugar < 1 || lugar > 20) return -1;
     const int c = l.ordem[div - 1][lugar - 1];
-    return ClubeValido(jogo, c) ? c : -1;
+    return jogo.TimeValido(c) ? c : -1;
 }
 
 // A new contract of 10 to 39 weeks.
 void NovoContrato(Jogo& jogo, TJogador& j) {
-    j.contrato = Hoje(jogo) + 7.0 * (10 + jogo.Aleatorio(30));
+    j.contrato = jogo.Hoje() + 7.0 * (10 + jogo.Aleatorio(30));
 }
 
 void OrdenarHumanos(TEstadoJogo& e) {
@@ -58,7 +56,7 @@ void MarcarPaisesComHumano(Jogo& jogo) {
     for (TLiga& l : jogo.ligas) {
         l.temhumano = 0;
         for (int c : jogo.estado.timeshumanos)
-            if (ClubeValido(jogo, c) && jogo.times[c].pais == l.pais) l.temhumano = 1;
+            if (jogo.TimeValido(c) && jogo.times[c].pais == l.pais) l.temhumano = 1;
     }
 }
 
@@ -273,7 +271,7 @@ int OfertaAoDesempregado(Jogo& jogo, const TTecnico& k, const TLiga& l,
 } // namespace
 
 void Contratar(Jogo& jogo, int clube, int tecnico) {
-    if (!ClubeValido(jogo, clube) || !TecnicoValido(jogo, tecnico)) return;
+    if (!jogo.TimeValido(clube) || !TecnicoValido(jogo, tecnico)) return;
     TTime& t = jogo.times[clube];
     TTecnico& k = jogo.tecnicos[tecnico];
     t.tecnico = tecnico;
@@ -302,7 +300,7 @@ void Contratar(Jogo& jogo, int clube, int tecnico) {
 }
 
 void Deixar(Jogo& jogo, int clube, int tecnico) {
-    if (!ClubeValido(jogo, clube) || !TecnicoValido(jogo, tecnico)) return;
+    if (!jogo.TimeValido(clube) || !TecnicoValido(jogo, tecnico)) return;
     TTime& t = jogo.times[clube];
     TTecnico& k = jogo.tecnicos[tecnico];
     k.nivel = t.divisao;
@@ -319,7 +317,7 @@ void Deixar(Jogo& jogo, int clube, int tecnico) {
 
 MotivoDemissao MotivoDaDemissao(const Jogo& jogo, int clube, bool pediu) {
     if (pediu) return MotivoDemissao::Demissao;
-    if (!ClubeValido(jogo, clube)) return MotivoDemissao::Resultados;
+    if (!jogo.TimeValido(clube)) return MotivoDemissao::Resultados;
     const TTime& t = jogo.times[clube];
     if (t.divisao <= 0) return MotivoDemissao::SemDivisao;
     if (t.conftorcida <= 14) return MotivoDemissao::Torcida;
@@ -328,7 +326,7 @@ MotivoDemissao MotivoDaDemissao(const Jogo& jogo, int clube, bool pediu) {
 }
 
 int DemitirHumano(Jogo& jogo, InteracaoCarreira& ia, int clube, bool pediu) {
-    if (!ClubeValido(jogo, clube) || !jogo.times[clube].humano) return -1;
+    if (!jogo.TimeValido(clube) || !jogo.times[clube].humano) return -1;
     const TTime& t = jogo.times[clube];
     const int humano = t.tecnico;
     const MotivoDemissao motivo = MotivoDaDemissao(jogo, clube, pediu);
@@ -381,7 +379,7 @@ void OfertasEmpregados(Jogo& jogo, InteracaoCarreira& ia) {
     const std::vector<int> humanos(std::begin(jogo.estado.timeshumanos),
                                    std::end(jogo.estado.timeshumanos));
     for (int c : humanos) {
-        if (!ClubeValido(jogo, c) || !jogo.times[c].humano) continue;
+        if (!jogo.TimeValido(c) || !jogo.times[c].humano) continue;
         const int tecnico = jogo.times[c].tecnico;
         if (!TecnicoValido(jogo, tecnico) || !jogo.tecnicos[tecnico].podeoferta) continue;
         const int oferta = OfertaDeBomTrabalho(jogo, c);
@@ -411,13 +409,13 @@ void OfertasDesempregados(Jogo& jogo, InteracaoCarreira& ia) {
 }
 
 void AceitarConvite(Jogo& jogo, int tecnico, int clube) {
-    if (!ClubeValido(jogo, clube) || !TecnicoValido(jogo, tecnico) || jogo.times[clube].humano ||
+    if (!jogo.TimeValido(clube) || !TecnicoValido(jogo, tecnico) || jogo.times[clube].humano ||
         !jogo.tecnicos[tecnico].humano)
         return;
     const int antigo = jogo.times[clube].tecnico;
     const int velho = jogo.tecnicos[tecnico].time;
     if (TecnicoValido(jogo, antigo)) Deixar(jogo, clube, antigo);
-    if (ClubeValido(jogo, velho)) {
+    if (jogo.TimeValido(velho)) {
         Deixar(jogo, velho, tecnico);
         if (TecnicoValido(jogo, antigo)) Contratar(jogo, velho, antigo);
     }

@@ -12,12 +12,8 @@ using namespace world;
 
 namespace {
 
-bool ClubeValido(const Jogo& jogo, int clube) {
-    return clube >= 0 && clube < static_cast<int>(jogo.times.size());
-}
-
 // The day the season is on; before the first date of a calendar, its start.
-double Hoje(const Jogo& jogo) {
+double DiaDaTemporada(const Jogo& jogo) {
     const int n = jogo.estado.dataatual;
     return jogo.calendario[n >= 1 && n <= kDatasPorTemporada ? n - 1 : 0].data;
 }
@@ -51,7 +47,7 @@ int ChanceDeAposentar(int idade, int posicao) {
 }
 
 void EnvelhecerJogadores(Jogo& jogo) {
-    const double hoje = Hoje(jogo);
+    const double hoje = DiaDaTemporada(jogo);
     // National teams of a tournament are temporary copies: they do not age.
     const int clubes = std::min(static_cast<int>(jogo.times.size()), jogo.PrimeiraSelecao());
     for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) {
@@ -79,13 +75,13 @@ bool Aposentar(Jogo& jogo, int jogador, std::string_view nome, int posicao) {
     if (nome.empty() || !PodeAposentar(j)) return false;
     const int nova =
         posicao >= kGoleiro && posicao <= kAtacante && posicao != j.posicao ? posicao : -1;
-    renovajogador(jogo, jogador, nome, nova, Hoje(jogo));
-    if (ClubeValido(jogo, j.time)) Recontar(jogo, j.time);
+    renovajogador(jogo, jogador, nome, nova, DiaDaTemporada(jogo));
+    if (jogo.TimeValido(j.time)) Recontar(jogo, j.time);
     return true;
 }
 
 int MorteJogador(Jogo& jogo, int time) {
-    if (!ClubeValido(jogo, time)) return 0;
+    if (!jogo.TimeValido(time)) return 0;
     for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) {
         TJogador& j = jogo.jogadores[i];
         if (j.time != time || j.idade <= 52) continue;

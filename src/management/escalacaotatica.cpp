@@ -17,12 +17,8 @@ std::vector<std::string> Textos(std::initializer_list<int> numeros) {
     return r;
 }
 
-bool ClubeValido(const Jogo& jogo, int clube) {
-    return clube >= 0 && clube < static_cast<int>(jogo.times.size());
-}
-
 bool NaGrade(const Jogo& jogo, const Grade& grade, int jogador) {
-    if (!ClubeValido(jogo, grade.clube) || jogador <= 0 ||
+    if (!jogo.TimeValido(grade.clube) || jogador <= 0 ||
         jogador >= static_cast<int>(jogo.jogadores.size()) ||
         jogo.jogadores[jogador].time != grade.clube)
         return false;
@@ -32,7 +28,7 @@ bool NaGrade(const Jogo& jogo, const Grade& grade, int jogador) {
 }
 
 bool Definir(Jogo& jogo, int clube, i32 TTime::*campo, int valor, int valores) {
-    if (!ClubeValido(jogo, clube) || valor < 0 || valor >= valores) return false;
+    if (!jogo.TimeValido(clube) || valor < 0 || valor >= valores) return false;
     jogo.times[clube].*campo = valor;
     return true;
 }
@@ -153,7 +149,7 @@ bool DefinirCobrador(Jogo& jogo, const Grade& grade, int jogador) {
 }
 
 int CobradorAutomatico(const Jogo& jogo, int clube) {
-    if (!ClubeValido(jogo, clube)) return -1;
+    if (!jogo.TimeValido(clube)) return -1;
     // No name is preferred in this world: straight to the characteristics.
     for (int caract : {9, 4, 11})
         for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) {

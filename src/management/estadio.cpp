@@ -11,7 +11,6 @@ namespace management {
 
 using namespace world;
 using mercado::ClubeDoMercado;
-using mercado::Hoje;
 
 Setores CapacidadeMaxima(int temporada) {
     if (temporada <= 1) return {20'000, 100'000, 10'000, 500};
@@ -76,7 +75,7 @@ Orcamento PedirOrcamento(Jogo& jogo, int clube, const Setores& assentos) {
     if (total == 0) return o;
     o.estado = Orcamento::Pronto;
     o.custo = mercado::Saturar(custo);
-    o.termino = Hoje(jogo) + 3 + std::max<std::int64_t>(1, plataforma::ArredDiv(total, 1000));
+    o.termino = jogo.Hoje() + 3 + std::max<std::int64_t>(1, plataforma::ArredDiv(total, 1000));
     return o;
 }
 
@@ -109,7 +108,7 @@ int ObraPendente(const Jogo& jogo, int clube) {
 
 bool ConcluirObras(Jogo& jogo, int clube) {
     if (!ClubeDoMercado(jogo, clube)) return false;
-    const double hoje = Hoje(jogo);
+    const double hoje = jogo.Hoje();
     for (TObra& o : jogo.obras) {
         if (o.clube != clube || !o.pendente || o.data > hoje) continue;
         for (int s = 0; s < 4; ++s)

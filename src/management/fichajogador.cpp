@@ -15,12 +15,8 @@ using namespace world;
 
 namespace {
 
-bool ClubeValido(const Jogo& jogo, int clube) {
-    return clube >= 0 && clube < static_cast<int>(jogo.times.size());
-}
-
 std::string NomeClube(const Jogo& jogo, int clube) {
-    return ClubeValido(jogo, clube) ? std::string(jogo.times[clube].nome.view()) : std::string();
+    return jogo.TimeValido(clube) ? std::string(jogo.times[clube].nome.view()) : std::string();
 }
 
 // The role as the grid's box offers it; a role the box lacks keeps its own name.
@@ -63,7 +59,7 @@ void Carreira(const Jogo& jogo, const TJogador& j, FichaJogador& f) {
         l.temporada = primeira + s - 1;
         l.ano = 2006 + l.temporada;
         for (i32 c : h.clubes[s - 1])
-            if (ClubeValido(jogo, c)) l.clubes.push_back(NomeClube(jogo, c));
+            if (jogo.TimeValido(c)) l.clubes.push_back(NomeClube(jogo, c));
         Contar(l, h, s);
         const bool vazia = l.clubes.empty() && l.jogos == 0 && l.gols == 0 && l.amarelos == 0 &&
                            l.vermelhos == 0 && l.contusoes == 0;
@@ -84,7 +80,7 @@ FichaJogador MontarFicha(const Jogo& jogo, int jogador) {
     f.idade = j.idade;
     f.pais = j.pais;
     f.nacionalidade = NomePais(j.pais);
-    f.clube = ClubeValido(jogo, j.time) ? j.time : -1;
+    f.clube = jogo.TimeValido(j.time) ? j.time : -1;
     f.nomeclube = NomeClube(jogo, j.time);
     f.posicao = j.posicao;
     f.nomeposicao = NomePosicao(j.posicao);

@@ -25,10 +25,6 @@ void Somar(i32& campo, std::int64_t valor) {
     campo = Saturar(std::int64_t{campo} + valor);
 }
 
-bool ClubeValido(const Jogo& jogo, int clube) {
-    return clube >= 0 && clube < static_cast<int>(jogo.times.size());
-}
-
 // Clubs that have money: league and extra clubs, not the national teams.
 int ClubesComDinheiro(const Jogo& jogo) {
     return std::min(static_cast<int>(jogo.times.size()), jogo.PrimeiraSelecao());
@@ -146,13 +142,13 @@ i32 JurosSemanais(i32 emprestimo) {
 }
 
 RecusaEmprestimo RecusaDoEmprestimo(const Jogo& jogo, int clube) {
-    if (!ClubeValido(jogo, clube)) return RecusaEmprestimo::SemClube;
+    if (!jogo.TimeValido(clube)) return RecusaEmprestimo::SemClube;
     return FinancasLidas(jogo, clube).emprestimo < kLimiteEmprestimo ? RecusaEmprestimo::Nenhuma
                                                                      : RecusaEmprestimo::NoLimite;
 }
 
 RecusaEmprestimo RecusaDoPagamento(const Jogo& jogo, int clube) {
-    if (!ClubeValido(jogo, clube)) return RecusaEmprestimo::SemClube;
+    if (!jogo.TimeValido(clube)) return RecusaEmprestimo::SemClube;
     return FinancasLidas(jogo, clube).emprestimo > 0 ? RecusaEmprestimo::Nenhuma
                                                      : RecusaEmprestimo::SemDivida;
 }
@@ -186,7 +182,7 @@ void PagarPremios(Jogo& jogo, int liga) {
         const i32 valores[2] = {p.campeao, p.vice};
         for (int k = 0; k < 2; ++k) {
             const int clube = l.ordem[d][k];
-            if (!ClubeValido(jogo, clube)) continue;
+            if (!jogo.TimeValido(clube)) continue;
             MoverDinheiro(jogo, clube, valores[k]);
             Somar(FinancasDe(jogo, clube).premios, valores[k]);
         }
@@ -201,7 +197,7 @@ void ZerarFinancas(Jogo& jogo) {
 }
 
 void RecontarFolha(Jogo& jogo, int clube) {
-    if (!ClubeValido(jogo, clube)) return;
+    if (!jogo.TimeValido(clube)) return;
     std::int64_t total = 0;
     for (std::size_t i = 1; i < jogo.jogadores.size(); ++i)
         if (jogo.jogadores[i].time == clube) total += jogo.jogadores[i].salario;
@@ -212,7 +208,7 @@ void RecontarFolhas(Jogo& jogo) {
     std::vector<std::int64_t> totais(jogo.times.size(), 0);
     for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) {
         const int c = jogo.jogadores[i].time;
-        if (ClubeValido(jogo, c)) totais[c] += jogo.jogadores[i].salario;
+        if (jogo.TimeValido(c)) totais[c] += jogo.jogadores[i].salario;
     }
     const int n = ClubesComDinheiro(jogo);
     for (int c = 0; c < n; ++c) FinancasDe(jogo, c).salariosemanal = Saturar(totais[c]);
@@ -221,7 +217,7 @@ void RecontarFolhas(Jogo& jogo) {
 void ReavaliarJogadores(Jogo& jogo) {
     for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) {
         TJogador& j = jogo.jogadores[i];
-        if (ClubeValido(jogo, j.time)) AvaliarJogador(jogo, j);
+        if (jogo.TimeValido(j.time)) AvaliarJogador(jogo, j);
     }
     RecontarFolhas(jogo);
 }
@@ -248,7 +244,7 @@ void IniciarTemporadaFinancas(Jogo& jogo) {
 }
 
 void DinheiroAoContratar(Jogo& jogo, int clube) {
-    if (!ClubeValido(jogo, clube)) return;
+    if (!jogo.TimeValido(clube)) return;
     TTime& t = jogo.times[clube];
     const int d = DivisaoDaTabela(t.divisao);
     t.dinheiro = Sortear(jogo, kCaixaAoContratar[d]);
@@ -260,13 +256,13 @@ void MovimentarTransferencia(Jogo& jogo, int comprador, int vendedor, int jogado
                              i32 multa) {
     const bool temjogador = jogador > 0 && jogador < static_cast<int>(jogo.jogadores.size());
     const i32 salario = temjogador ? jogo.jogadores[jogador].salario : 0;
-    if (ClubeValido(jogo, comprador)) {
+    if (jogo.TimeValido(comprador)) {
         TFinancas& f = FinancasDe(jogo, comprador);
         MoverDinheiro(jogo, comprador, -std::int64_t{preco});
         Somar(f.compras, preco);
         Somar(f.salariosemanal, salario);
     }
-    if (ClubeValido(jogo, vendedor)) {
+    if (jogo.TimeValido(vendedor)) {
         TFinancas& f = FinancasDe(jogo, vendedor);
         MoverDinheiro(jogo, vendedor, std::int64_t{preco} - multa);
         Somar(f.vendas, preco);
@@ -276,14 +272,14 @@ void MovimentarTransferencia(Jogo& jogo, int comprador, int vendedor, int jogado
 }
 
 void PagarEstadio(Jogo& jogo, int clube, i32 valor) {
-    if (!ClubeValido(jogo, clube)) return;
+    if (!jogo.TimeValido(clube)) return;
     MoverDinheiro(jogo, clube, -std::int64_t{valor});
     Somar(FinancasDe(jogo, clube).estadio, valor);
 }
 
 ResumoFinancas ResumirFinancas(const Jogo& jogo, int clube) {
     ResumoFinancas r{};
-    if (!ClubeValido(jogo, clube)) return r;
+    if (!jogo.TimeValido(clube)) return r;
     const TFinancas& f = FinancasLidas(jogo, clube);
     r.ingressos = f.ingressos;
     r.vendas = f.vendas;

@@ -21,14 +21,6 @@ using namespace world;
 
 namespace mercado {
 
-double Hoje(const Jogo& jogo) {
-    return jogo.Hoje();
-}
-
-bool ClubeValido(const Jogo& jogo, int c) {
-    return jogo.TimeValido(c);
-}
-
 // A club of the chosen leagues or an extra club: one that has money and can
 // trade (not a national team of a tournament).
 bool ClubeDoMercado(const Jogo& jogo, int c) {
@@ -65,7 +57,7 @@ void AnotarNaCarreira(Jogo& jogo, const TJogador& j, int clube) {
 }
 
 void Recontar(Jogo& jogo, int clube, Elencos* elencos) {
-    if (!ClubeValido(jogo, clube)) return;
+    if (!jogo.TimeValido(clube)) return;
     if (elencos && clube < static_cast<int>(elencos->size()))
         ContarElenco(jogo, clube, (*elencos)[clube]);
     else
@@ -96,7 +88,7 @@ int Estrelas(const Jogo& jogo, const std::vector<int>& elenco) {
 bool EscaladoHoje(const Jogo& jogo, int jogador) {
     if (!JogadorValido(jogo, jogador)) return false;
     const int c = jogo.jogadores[jogador].time;
-    if (!ClubeValido(jogo, c)) return false;
+    if (!jogo.TimeValido(c)) return false;
     const int e = jogo.times[c].escalacao;
     if (e < 0 || e >= static_cast<int>(jogo.escalacoes.size())) return false;
     const TEscalacao& l = jogo.escalacoes[e];
@@ -122,8 +114,8 @@ int TaxaDeMulta(double dias) {
 i32 MultaRescisoria(const Jogo& jogo, int jogador, i32 preco) {
     if (!JogadorValido(jogo, jogador)) return 0;
     const TJogador& j = jogo.jogadores[jogador];
-    if (!ClubeValido(jogo, j.time) || !jogo.times[j.time].humano) return 0;
-    const double hoje = Hoje(jogo);
+    if (!jogo.TimeValido(j.time) || !jogo.times[j.time].humano) return 0;
+    const double hoje = jogo.Hoje();
     if (!(j.contrato > hoje)) return 0;
     return plataforma::ArredDiv(std::int64_t{preco} * TaxaDeMulta(j.contrato - hoje), 100);
 }
@@ -143,7 +135,7 @@ void Transferir(Jogo& jogo, int jogador, int comprador, i32 preco, Elencos* elen
     j.numero = 0;
     AnotarNaCarreira(jogo, j, comprador);
     const int semanas = jogo.estado.divisoesporliga == 2 ? 15 : 10;
-    j.contrato = Hoje(jogo) + 7.0 * semanas;
+    j.contrato = jogo.Hoje() + 7.0 * semanas;
     MovimentarTransferencia(jogo, comprador, devendedor ? vendedor : -1, jogador, preco, multa);
     const bool humanos = devendedor && jogo.times[vendedor].humano && jogo.times[comprador].humano;
     if (humanos) j.novato = 1;
@@ -164,7 +156,7 @@ void Transferir(Jogo& jogo, int jogador, int comprador, i32 preco, Elencos* elen
     // The press talks about a star joining a big club elsewhere.
     const int atual = jogo.estado.timeatual;
     if (j.estrela && comprador != atual && jogo.times[comprador].nivel > 22 &&
-        ClubeValido(jogo, atual) && jogo.times[atual].humano)
+        jogo.TimeValido(atual) && jogo.times[atual].humano)
         PostarEmail(jogo, atual, kEmailNoticia, 0, 0, comprador, jogador);
 
     // A new club: nothing of the old one follows him.
@@ -173,9 +165,9 @@ void Transferir(Jogo& jogo, int jogador, int comprador, i32 preco, Elencos* elen
     j.cansado = 0;
     j.titular = 0;
     j.moral = 3;
-    j.gestao288 = j.gestao296 = j.gestao304 = 0;
-    j.avisocontrato = j.gestao300 = j.gestao301 = 0;
-    std::fill(std::begin(j.gestao308), std::end(j.gestao308), u8{0});
+    j.marcagestao1 = j.marcagestao2 = j.marcagestao3 = 0;
+    j.avisocontrato = j.sinalgestao1 = j.sinalgestao2 = 0;
+    std::fill(std::begin(j.sinaisgestao), std::end(j.sinaisgestao), u8{0});
 
     MoverNoIndice(elencos, jogador, vendedor, comprador);
     if (devendedor) {

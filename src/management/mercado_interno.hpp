@@ -7,8 +7,6 @@
 
 namespace management::mercado {
 
-double Hoje(const world::Jogo& jogo);
-bool ClubeValido(const world::Jogo& jogo, int c);
 // A league or extra club: one with money, not a national team of a tournament.
 bool ClubeDoMercado(const world::Jogo& jogo, int c);
 bool JogadorValido(const world::Jogo& jogo, int j);

@@ -167,10 +167,10 @@ int VendasPrecoFixo(Jogo& jogo, int time) {
 // --- Auctions -------------------------------------------------------------------
 
 RecusaLance RecusaDoLance(const Jogo& jogo, const Leilao& l, i32 valor) {
-    if (ClubeValido(jogo, l.vez) && jogo.times[l.vez].dinheiro < 0)
+    if (jogo.TimeValido(l.vez) && jogo.times[l.vez].dinheiro < 0)
         return RecusaLance::SaldoNegativo;
     if (valor <= 0) return RecusaLance::SemLance;
-    if (!ClubeValido(jogo, l.vez) || valor > jogo.times[l.vez].dinheiro)
+    if (!jogo.TimeValido(l.vez) || valor > jogo.times[l.vez].dinheiro)
         return RecusaLance::AcimaDoCaixa;
     if (valor < l.precoinicial) return RecusaLance::AbaixoDoInicial;
     return RecusaLance::Nenhuma;
@@ -195,7 +195,7 @@ int CompradorDoLeilao(Jogo& jogo, const Leilao& l) {
     const TJogador& j = jogo.jogadores[l.jogador];
     if (j.forca < 25) return -1;
     const int n = ClubesDoMercado(jogo);
-    const int nivel = ClubeValido(jogo, l.vendedor) ? jogo.times[l.vendedor].nivel : 0;
+    const int nivel = jogo.TimeValido(l.vendedor) ? jogo.times[l.vendedor].nivel : 0;
     for (int k = 0; k < 500; ++k) {
         const int c = jogo.Aleatorio(n);
         const TTime& t = jogo.times[c];

@@ -13,15 +13,6 @@ using namespace management;
 
 using namespace world;
 
-namespace {
-
-double Hoje(const Jogo& jogo) {
-    const int n = jogo.estado.dataatual;
-    return n >= 1 && n <= kDatasPorTemporada ? jogo.calendario[n - 1].data : 0.0;
-}
-
-} // namespace
-
 void Autopiloto::Seguir(Proximo p) {
     proximo = p;
     // The main screen recounts the club's available players whenever it is
@@ -33,7 +24,7 @@ void Autopiloto::MostrarPrincipal() {
     const int c = jogo.estado.timeatual;
     if (c < 0 || c >= static_cast<int>(jogo.times.size())) return;
     AtualizarTelaPrincipal(jogo);
-    RecontarDisponiveis(jogo, PreencherGrade(jogo, Hoje(jogo)));
+    RecontarDisponiveis(jogo, PreencherGrade(jogo, jogo.Hoje()));
 }
 
 void Autopiloto::Entrar(bool carregado) {
@@ -45,7 +36,7 @@ void Autopiloto::EscalarHumano(int time) {
     // As a person does on the main screen: a formation from the box (a seeded
     // draw among those the squad allows), which fills the lineup, then
     // "Jogar >>".
-    Grade g = PreencherGrade(jogo, time, jogo.estado.tipo, Hoje(jogo));
+    Grade g = PreencherGrade(jogo, time, jogo.estado.tipo, jogo.Hoje());
     const std::vector<int> formacoes = FormacoesPossiveis(RecontarDisponiveis(jogo, g));
     if (!formacoes.empty()) {
         const int f = formacoes[jogo.Aleatorio(static_cast<int>(formacoes.size()))];
@@ -58,7 +49,7 @@ void Autopiloto::EscalarHumano(int time) {
     // No formation can be made (no goalkeeper available, too few players):
     // the club's automatic lineup, as for a club without a coach.
     const auto porTime = JogadoresPorTime(jogo);
-    match::EscalarClube(jogo, time, porTime[time], jogo.estado.tipo, Hoje(jogo));
+    match::EscalarClube(jogo, time, porTime[time], jogo.estado.tipo, jogo.Hoje());
     const TEscalacao& e = jogo.escalacoes[jogo.times[time].escalacao];
     for (int j : porTime[time]) jogo.jogadores[j].titular = 0;
     for (int j : e.jogadoreslinha)

@@ -28,7 +28,7 @@ i32 EmMilhares(std::int64_t v) {
 }
 
 int TamanhoDoElenco(const Jogo& jogo, int time) {
-    return ClubeValido(jogo, time) ? jogo.times[time].elenco : 0;
+    return jogo.TimeValido(time) ? jogo.times[time].elenco : 0;
 }
 
 // The weakest player of the squad not yet listed, 0 if none.
@@ -191,7 +191,7 @@ void InteracaoAutopiloto::AmistososPreTemporada(Jogo& jogo, int clube) {
 }
 
 bool MarcarAmistosoAutomatico(Jogo& jogo, int time, bool pretemporada) {
-    if (!ClubeValido(jogo, time)) return false;
+    if (!jogo.TimeValido(time)) return false;
     const std::vector<int> datas = DatasParaAmistoso(jogo, time, pretemporada);
     if (datas.empty()) return false;
     const std::vector<int> adversarios = AdversariosDeAmistoso(jogo, time);
@@ -213,7 +213,7 @@ bool MarcarAmistosoAutomatico(Jogo& jogo, int time, bool pretemporada) {
 
 int RenovarContratos(Jogo& jogo, InteracaoMercado& ia, int time) {
     if (!ClubeDoMercado(jogo, time) || !jogo.times[time].humano) return 0;
-    const double hoje = Hoje(jogo);
+    const double hoje = jogo.Hoje();
     int propostas = 0;
     for (int j : JogadoresDoClube(jogo, time)) {
         if (propostas >= 2) break;

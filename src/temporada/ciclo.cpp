@@ -34,18 +34,9 @@ using competitions::Competicao;
 
 namespace {
 
-double Hoje(const Jogo& jogo) {
-    const int n = jogo.estado.dataatual;
-    return n >= 1 && n <= kDatasPorTemporada ? jogo.calendario[n - 1].data : 0.0;
-}
-
-bool ClubeValido(const Jogo& jogo, int c) {
-    return c >= 0 && c < static_cast<int>(jogo.times.size());
-}
-
 // A fixture of the club today with both clubs known.
 bool TemJogoHoje(const Jogo& jogo, int time, int codigo) {
-    const double hoje = Hoje(jogo);
+    const double hoje = jogo.Hoje();
     for (const TPartida& p : jogo.partidas)
         if (p.competicao == codigo && p.data == hoje && !p.jogado && p.mandante >= 0 &&
             p.visitante >= 0 && (p.mandante == time || p.visitante == time))
@@ -58,7 +49,7 @@ int PrimeiroHumanoQueJoga(const Jogo& jogo, int desde) {
     const TEstadoJogo& e = jogo.estado;
     for (int i = desde; i < 6; ++i) {
         const int c = e.timeshumanos[i];
-        if (ClubeValido(jogo, c) && HumanoJoga(jogo, c, e.tipo)) return i;
+        if (jogo.TimeValido(c) && HumanoJoga(jogo, c, e.tipo)) return i;
     }
     return -1;
 }
@@ -87,7 +78,7 @@ int ClubeDoHumano(const Jogo& jogo, int h) {
     const int k = jogo.estado.humanos[h];
     if (!jogo.TecnicoValido(k)) return -1;
     const int c = jogo.tecnicos[k].time;
-    return ClubeValido(jogo, c) ? c : -1;
+    return jogo.TimeValido(c) ? c : -1;
 }
 
 // Each human national coach not asked yet calls up his squad, when his
@@ -126,7 +117,7 @@ void DepoisDaLiga(Jogo& jogo, InteracaoCiclo& ia) {
 }
 
 bool DataSemJogos(const Jogo& jogo) {
-    return temporada::PartidasDoDia(jogo.partidas, jogo.estado.tipo, Hoje(jogo)).empty();
+    return temporada::PartidasDoDia(jogo.partidas, jogo.estado.tipo, jogo.Hoje()).empty();
 }
 
 // Goes on into the current date: the main screen when a human plays on it,
@@ -166,12 +157,12 @@ void Salvar(Jogo& jogo, InteracaoCiclo& ia) {
 void OferecerAmistososPreTemporada(Jogo& jogo, InteracaoCiclo& ia) {
     TEstadoJogo& e = jogo.estado;
     bool algum = false;
-    for (int c : e.timeshumanos) algum = algum || (ClubeValido(jogo, c) && jogo.times[c].humano);
+    for (int c : e.timeshumanos) algum = algum || (jogo.TimeValido(c) && jogo.times[c].humano);
     if (!algum || !ia.QuerAmistososPreTemporada(jogo)) return;
     const int atual = e.timeatual;
     const std::vector<int> humanos(std::begin(e.timeshumanos), std::end(e.timeshumanos));
     for (int c : humanos)
-        if (ClubeValido(jogo, c) && jogo.times[c].humano) {
+        if (jogo.TimeValido(c) && jogo.times[c].humano) {
             e.timeatual = c;
             ia.AmistososPreTemporada(jogo, c);
         }
@@ -196,7 +187,7 @@ bool SaltarParaALiga(Jogo& jogo) {
 } // namespace
 
 bool HumanoJoga(const Jogo& jogo, int time, int codigo) {
-    if (!ClubeValido(jogo, time)) return false;
+    if (!jogo.TimeValido(time)) return false;
     const TTime& t = jogo.times[time];
     switch (codigo) {
     case Competicao::kAmistoso:
@@ -222,7 +213,7 @@ bool HumanoJoga(const Jogo& jogo, int time, int codigo) {
     case Competicao::kCopaDoMundo:
     case Competicao::kCopaAmerica:
     case Competicao::kEurocopa:
-        return competitions::EhSelecaoDoTorneio(jogo, time) && t.humano && t.jogaselecao517 &&
+        return competitions::EhSelecaoDoTorneio(jogo, time) && t.humano && t.jogaselecao &&
                TemJogoHoje(jogo, time, codigo);
     default:
         return false;
@@ -268,8 +259,8 @@ Proximo EntrarNoJogo(Jogo& jogo, InteracaoCiclo& ia, bool carregado) {
     // today have committed their lineups already.
     for (int i = 0; i < navez; ++i) {
         const int c = e.timeshumanos[i];
-        if (!ClubeValido(jogo, c) || !HumanoJoga(jogo, c, e.tipo)) continue;
-        if (!RestaurarEscalacao(jogo, c, e.tipo, Hoje(jogo))) {
+        if (!jogo.TimeValido(c) || !HumanoJoga(jogo, c, e.tipo)) continue;
+        if (!RestaurarEscalacao(jogo, c, e.tipo, jogo.Hoje())) {
             // No lineup to put back (an old file): they set theirs again.
             temporada::EsvaziarEscalacoes(jogo);
             return Seguir(jogo, ia);
@@ -300,7 +291,7 @@ bool EventosPreTela(Jogo& jogo, InteracaoCiclo& ia) {
         return false;
     }
     const int time = jogo.estado.timeatual;
-    if (!ClubeValido(jogo, time) || jogo.EhSelecao(time)) return false;
+    if (!jogo.TimeValido(time) || jogo.EhSelecao(time)) return false;
     bool mudou = OfertaComputador(jogo, ia, time);
     if (jogo.estado.tipo == Competicao::kLiga) {
         if (const int morto = MorteJogador(jogo, time); morto > 0) {
@@ -319,7 +310,7 @@ Proximo Jogar(Jogo& jogo, InteracaoCiclo&) {
     if (e.tipo == Competicao::kMundialDeClubes) return Runner(jogo); // one human is enough
     while (c.vezhumano < 6) {
         const int clube = e.timeshumanos[c.vezhumano++];
-        if (!ClubeValido(jogo, clube) || !HumanoJoga(jogo, clube, e.tipo)) continue;
+        if (!jogo.TimeValido(clube) || !HumanoJoga(jogo, clube, e.tipo)) continue;
         e.timeatual = clube;
         const bool eventos = e.tipo == Competicao::kLiga || e.tipo == Competicao::kEstadual;
         return {Tela::Principal, clube, e.tipo, eventos};
@@ -329,7 +320,7 @@ Proximo Jogar(Jogo& jogo, InteracaoCiclo&) {
 
 void AbrirRodadaDoDia(Jogo& jogo, temporada::ExecucaoRodada& ex) {
     const int codigo = jogo.estado.tipo;
-    const double hoje = Hoje(jogo);
+    const double hoje = jogo.Hoje();
     ex.partidas = &jogo.partidas;
     const std::vector<int> dodia = temporada::PartidasDoDia(jogo.partidas, codigo, hoje);
     // Every club with a fixture today gets its lineup, whatever its flags say.
@@ -337,7 +328,7 @@ void AbrirRodadaDoDia(Jogo& jogo, temporada::ExecucaoRodada& ex) {
     std::vector<char> visto(jogo.times.size(), 0);
     for (int i : dodia)
         for (int c : {jogo.partidas[i].mandante, jogo.partidas[i].visitante})
-            if (ClubeValido(jogo, c) && !visto[c]) {
+            if (jogo.TimeValido(c) && !visto[c]) {
                 visto[c] = 1;
                 clubes.push_back(c);
             }
@@ -421,7 +412,7 @@ Proximo ContinuarFimDeTemporada(Jogo& jogo, InteracaoCiclo& ia) {
     // Humans whose club left the divisions lose their job.
     const std::vector<int> humanos(std::begin(e.timeshumanos), std::end(e.timeshumanos));
     for (int c : humanos)
-        if (ClubeValido(jogo, c) && jogo.times[c].humano && jogo.times[c].divisao <= 0)
+        if (jogo.TimeValido(c) && jogo.times[c].humano && jogo.times[c].divisao <= 0)
             DemitirHumano(jogo, ia, c, false);
     e.dataatual = 0;
     jogo.amistosos.clear();

@@ -24,15 +24,11 @@ void ExecucaoRodada::Reservar() {
 
 namespace {
 
-bool ClubeValido(const Jogo& jogo, int c) {
-    return c >= 0 && c < static_cast<int>(jogo.times.size());
-}
-
 bool TemHumano(const Jogo& jogo, const std::vector<TPartida>& partidas, const std::vector<int>& l) {
     for (int i : l) {
         const TPartida& f = partidas[i];
         for (int c : {f.mandante, f.visitante})
-            if (ClubeValido(jogo, c) && jogo.times[c].humano) return true;
+            if (jogo.TimeValido(c) && jogo.times[c].humano) return true;
     }
     return false;
 }
@@ -206,7 +202,7 @@ void PrepararJogos(Jogo& jogo, ExecucaoRodada& ex, const ExecucaoRodada::Grupo& 
     int m = 0;
     for (int idx : g.partidas) {
         const TPartida& f = (*ex.partidas)[idx];
-        if (f.jogado || !ClubeValido(jogo, f.mandante) || !ClubeValido(jogo, f.visitante) ||
+        if (f.jogado || !jogo.TimeValido(f.mandante) || !jogo.TimeValido(f.visitante) ||
             f.mandante == f.visitante || m >= kMaxJogos)
             continue;
         ++m;

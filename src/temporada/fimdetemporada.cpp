@@ -31,10 +31,6 @@ using namespace world;
 
 namespace {
 
-bool ClubeValido(const Jogo& jogo, int c) {
-    return c >= 0 && c < static_cast<int>(jogo.times.size());
-}
-
 int Divisoes(const TLiga& l) {
     return std::clamp<int>(l.numdivisoes, 0, 4);
 }
@@ -65,7 +61,7 @@ Artilharia Artilheiro(const Jogo& jogo, const std::vector<std::vector<int>>& por
     Artilharia a;
     int jogos = 0;
     for (int c : clubes) {
-        if (!ClubeValido(jogo, c) || c >= static_cast<int>(porTime.size())) continue;
+        if (!jogo.TimeValido(c) || c >= static_cast<int>(porTime.size())) continue;
         for (int i : porTime[c]) {
             const TJogador& j = jogo.jogadores[i];
             const int g = j.gols[codigo];
@@ -131,7 +127,7 @@ std::vector<int> ClubesDoEstado(const TEstadual& e) {
 
 int EstadoMostrado(const Jogo& jogo) {
     const int humano = jogo.estado.timeshumanos[0];
-    if (ClubeValido(jogo, humano)) {
+    if (jogo.TimeValido(humano)) {
         const int s = jogo.times[humano].estado;
         if (s >= 0 && s < kEstados && jogo.estaduais[s].ativo) return s;
     }
@@ -144,7 +140,7 @@ void GuardarContinentais(Jogo& jogo, const std::vector<std::vector<int>>& porTim
                          TCampeoesTemporada& resumo) {
     if (!GruposSorteados(jogo)) return;
     const int humano = jogo.estado.timeshumanos[0];
-    int mostrada = ClubeValido(jogo, humano) ? RegiaoDoPais(jogo.times[humano].pais) : 0;
+    int mostrada = jogo.TimeValido(humano) ? RegiaoDoPais(jogo.times[humano].pais) : 0;
     if (mostrada == 0) mostrada = 2;
     for (int competicao : {kContinental1, kContinental2}) {
         for (int r = 1; r <= 2; ++r) {
@@ -164,7 +160,7 @@ void GuardarContinentais(Jogo& jogo, const std::vector<std::vector<int>>& porTim
     std::vector<int> clubes;
     for (const TParMundial& p : jogo.paresmundial)
         for (int c : {p.time1, p.time2})
-            if (ClubeValido(jogo, c) && std::find(clubes.begin(), clubes.end(), c) == clubes.end())
+            if (jogo.TimeValido(c) && std::find(clubes.begin(), clubes.end(), c) == clubes.end())
                 clubes.push_back(c);
     const Artilharia a = Artilheiro(jogo, porTime, clubes, kMundialDeClubes);
     GuardarArtilheiro(jogo, a, kMundialDeClubes, -1, -1);
@@ -320,7 +316,7 @@ bool FimDeTemporada(Jogo& jogo) {
 
     for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) {
         TJogador& j = jogo.jogadores[i];
-        if (ClubeValido(jogo, j.time)) LimparContadoresDoJogador(j);
+        if (jogo.TimeValido(j.time)) LimparContadoresDoJogador(j);
     }
     management::ReavaliarJogadores(jogo);
 

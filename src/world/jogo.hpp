@@ -123,6 +123,9 @@ struct Jogo {
     }
     // Indices that point at a record (player 0 is the dummy, never one).
     bool TimeValido(int c) const { return c >= 0 && c < static_cast<int>(times.size()); }
+    // A club of the world's own: a valid index that is not a tournament's
+    // national team.
+    bool ClubeReal(int c) const { return TimeValido(c) && !EhSelecao(c); }
     bool JogadorValido(int j) const { return j > 0 && j < static_cast<int>(jogadores.size()); }
     bool TecnicoValido(int k) const { return k >= 0 && k < static_cast<int>(tecnicos.size()); }
 

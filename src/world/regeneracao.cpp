@@ -60,8 +60,8 @@ void renovajogador(Jogo& jogo, int indice, std::string_view nome, int posicao, d
     j.nota = 0;
     j.evolucao = 0;
     j.cansado = 0;
-    j.avisocontrato = j.gestao300 = j.gestao301 = 0;
-    j.gestao288 = j.gestao296 = j.gestao304 = 0;
+    j.avisocontrato = j.sinalgestao1 = j.sinalgestao2 = 0;
+    j.marcagestao1 = j.marcagestao2 = j.marcagestao3 = 0;
 
     if (posicao >= 0 && posicao <= 4) {
         j.posicao = j.posicaoatual = posicao;

@@ -59,16 +59,17 @@ struct TJogador {
     i32 jogos[kTiposCompeticao];
     i32 historico;
     i32 moral;
-    // Club-management flags, all cleared when a player is created.
-    i32 gestao288;
+    // Club-management marks that no rule of this game reads: cleared when a
+    // player is created and kept as they are for the file.
+    i32 marcagestao1;
     u8 avisocontrato; // contract end: 0 no warning, 1 warned it ends soon, 2 that it ended
     u8 pad293[3];
-    i32 gestao296;
-    u8 gestao300;
-    u8 gestao301;
+    i32 marcagestao2;
+    u8 sinalgestao1;
+    u8 sinalgestao2;
     u8 pad302[2];
-    i32 gestao304;
-    u8 gestao308[4];
+    i32 marcagestao3;
+    u8 sinaisgestao[4];
 };
 static_assert(sizeof(TJogador) == 312);
 PL_CAMPO(TJogador, nome, 0);
@@ -104,13 +105,13 @@ PL_CAMPO(TJogador, gols, 200);
 PL_CAMPO(TJogador, jogos, 240);
 PL_CAMPO(TJogador, historico, 280);
 PL_CAMPO(TJogador, moral, 284);
-PL_CAMPO(TJogador, gestao288, 288);
+PL_CAMPO(TJogador, marcagestao1, 288);
 PL_CAMPO(TJogador, avisocontrato, 292);
-PL_CAMPO(TJogador, gestao296, 296);
-PL_CAMPO(TJogador, gestao300, 300);
-PL_CAMPO(TJogador, gestao301, 301);
-PL_CAMPO(TJogador, gestao304, 304);
-PL_CAMPO(TJogador, gestao308, 308);
+PL_CAMPO(TJogador, marcagestao2, 296);
+PL_CAMPO(TJogador, sinalgestao1, 300);
+PL_CAMPO(TJogador, sinalgestao2, 301);
+PL_CAMPO(TJogador, marcagestao3, 304);
+PL_CAMPO(TJogador, sinaisgestao, 308);
 
 // Club, 656 bytes. Competition-indexed arrays use the competition codes.
 struct TTime {
@@ -154,7 +155,7 @@ struct TTime {
     i32 precos[4];
     i32 capacidade[4];
     u8 jogacopa;
-    u8 jogaselecao517; // national-team tournaments
+    u8 jogaselecao; // a national team still in its tournament
     u8 jogaestadual;
     u8 jogacontinental;
     u8 jogacontinental2;
@@ -207,7 +208,7 @@ PL_CAMPO(TTime, posicaoselecao, 480);
 PL_CAMPO(TTime, precos, 484);
 PL_CAMPO(TTime, capacidade, 500);
 PL_CAMPO(TTime, jogacopa, 516);
-PL_CAMPO(TTime, jogaselecao517, 517);
+PL_CAMPO(TTime, jogaselecao, 517);
 PL_CAMPO(TTime, jogaestadual, 518);
 PL_CAMPO(TTime, jogacontinental, 519);
 PL_CAMPO(TTime, jogacontinental2, 520);

@@ -208,7 +208,7 @@ TEST_F(TorneiosTemporadas, WithTheSecondHumansTeamOutTheFirstJogarGoesStraightTo
         EXPECT_EQ(p.time, oferta[1]);
     }
     // The second team out of the tournament: straight to the runner.
-    jogo->times[oferta[1]].jogaselecao517 = 0;
+    jogo->times[oferta[1]].jogaselecao = 0;
     const temporada::Proximo p = temporada::JogarSelecao(*jogo, ninguem);
     EXPECT_EQ(p.tela, Tela::Rodada);
 }

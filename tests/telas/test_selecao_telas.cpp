@@ -429,7 +429,7 @@ TEST(TelasSelecao, JogarOfTheFirstHumanGoesStraightToTheRunnerWhenTheOtherTeamIs
         const int b = competitions::SelecaoDoHumano(*jogo, 1);
         ASSERT_GE(a, 0);
         ASSERT_GE(b, 0);
-        if (eliminado) jogo->times[b].jogaselecao517 = 0;
+        if (eliminado) jogo->times[b].jogaselecao = 0;
         // Saved on the tournament date and loaded: the game opens onto the
         // national-team screen.
         auto lido = std::make_shared<world::Jogo>();

@@ -31,8 +31,8 @@ Jogo Mundo(int nivel, bool humano) {
     j.cartoes[2] = 3;
     j.suspensao[4] = 1;
     j.jogos[1] = 30;
-    j.gestao288 = j.gestao296 = j.gestao304 = 9;
-    j.avisocontrato = j.gestao300 = j.gestao301 = j.cansado = 1;
+    j.marcagestao1 = j.marcagestao2 = j.marcagestao3 = 9;
+    j.avisocontrato = j.sinalgestao1 = j.sinalgestao2 = j.cansado = 1;
     j.nota = 7.5f;
     j.historico = 1;
     jogo.jogadores.push_back(j);
@@ -67,8 +67,8 @@ TEST(Regeneracao, PositionMinusOneKeepsPositionAndCharacteristics) {
     EXPECT_EQ(j.moral, 3);
     EXPECT_EQ(j.nota, 0.0f);
     EXPECT_EQ(j.gols[1] + j.cartoes[2] + j.suspensao[4] + j.jogos[1], 0);
-    EXPECT_EQ(j.gestao288 + j.gestao296 + j.gestao304, 0);
-    EXPECT_EQ(j.avisocontrato + j.gestao300 + j.gestao301 + j.cansado, 0);
+    EXPECT_EQ(j.marcagestao1 + j.marcagestao2 + j.marcagestao3, 0);
+    EXPECT_EQ(j.avisocontrato + j.sinalgestao1 + j.sinalgestao2 + j.cansado, 0);
     EXPECT_EQ(j.passe, world::CalcularPasse(jogo, j));
     EXPECT_EQ(j.salario, world::CalcularSalario(jogo, j));
     const THistoricoJogador& h = jogo.historicos[1];

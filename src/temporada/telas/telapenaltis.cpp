@@ -33,16 +33,12 @@ bool Valido(const Jogo& jogo, int jogador) {
     return jogador > 0 && jogador < static_cast<int>(jogo.jogadores.size());
 }
 
-bool ClubeValido(const Jogo& jogo, int clube) {
-    return clube >= 0 && clube < static_cast<int>(jogo.times.size());
-}
-
 QString NomeJogador(const Jogo& jogo, int jogador) {
     return Valido(jogo, jogador) ? ui::Q(jogo.jogadores[jogador].nome.view()) : QString();
 }
 
 QString NomeClube(const Jogo& jogo, int clube) {
-    return ClubeValido(jogo, clube) ? ui::Q(jogo.times[clube].nome.view()) : QString();
+    return jogo.TimeValido(clube) ? ui::Q(jogo.times[clube].nome.view()) : QString();
 }
 
 // A star for the stars of the squad, a blank of the same size for the others
@@ -90,7 +86,7 @@ QLabel* RotuloClube(const Jogo& jogo, int clube) {
     f.setBold(true);
     f.setPointSizeF(f.pointSizeF() * 1.15);
     rotulo->setFont(f);
-    if (ClubeValido(jogo, clube)) {
+    if (jogo.TimeValido(clube)) {
         const TTime& t = jogo.times[clube];
         rotulo->setStyleSheet(
             QStringLiteral("QLabel { background: %1; color: %2; padding: 2px 8px; }")
