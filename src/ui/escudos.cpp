@@ -1,5 +1,6 @@
 #include "ui/escudos.hpp"
 
+#include "plataforma/caminhos.hpp"
 #include "ui/fundo.hpp"
 #include "ui/textos.hpp"
 #include "world/clubes.hpp"
@@ -106,12 +107,30 @@ QPixmap EscudoDesenhado(const QString& nome, const QColor& fundo, const QColor& 
     return figura;
 }
 
+namespace {
+
+// Each badge picture is read once per process; screens share the pixmaps.
+QPixmap FiguraGuardada(const std::string& relativo) {
+    if (relativo.empty()) return {};
+    static QHash<QString, QPixmap> guardadas;
+    const QString chave = QString::fromStdString(plataforma::Resolver(relativo).string());
+    auto it = guardadas.find(chave);
+    if (it == guardadas.end()) it = guardadas.insert(chave, Figura(relativo));
+    return it.value();
+}
+
+} // namespace
+
 QPixmap EscudoDoTime(const world::Jogo& jogo, int time) {
     if (!jogo.TimeValido(time)) return {};
-    QPixmap figura = Figura(world::escudotime(jogo, time));
+    QPixmap figura = FiguraGuardada(world::escudotime(jogo, time));
     if (!figura.isNull() || !jogo.EhSelecao(time)) return figura;
     const world::TTime& t = jogo.times[time];
     return EscudoDesenhado(Q(t.nome.view()), CorDoArquivo(t.corfundo), CorDoArquivo(t.cortexto));
+}
+
+QPixmap MiniEscudoDoTime(const world::Jogo& jogo, int time) {
+    return jogo.TimeValido(time) ? FiguraGuardada(world::miniescudotime(jogo, time)) : QPixmap();
 }
 
 } // namespace ui

@@ -24,5 +24,8 @@ QPixmap EscudoDesenhado(const QString& nome, const QColor& fundo, const QColor& 
 // the drawn shield of its country in its colours. Null for a club without a
 // picture or an index out of range.
 QPixmap EscudoDoTime(const world::Jogo& jogo, int time);
+// The small badge of club `time` ("teams/minilogos/mini_<escudo>.bmp"), null
+// when there is none. Both kinds are read once per process and shared.
+QPixmap MiniEscudoDoTime(const world::Jogo& jogo, int time);
 
 } // namespace ui

@@ -8,6 +8,10 @@
 #include "world/selecoes.hpp"
 
 #include <algorithm>
+#include <filesystem>
+#include <mutex>
+#include <unordered_map>
+#include <unordered_set>
 #include <cstring>
 
 namespace world {
@@ -425,12 +429,50 @@ void iniciatimes(Jogo& jogo, const OpcoesCarga& opcoes) {
 
 namespace {
 
+// Whether `arquivo` (lower case) is a picture of the folder: the folder is
+// listed once and listed again only when the folder
+// changes (its time of last change, one look at the disk per badge): a screen
+// that shows a thousand badges no longer asks for two files of each.
+bool FiguraNaPasta(const std::string& pasta, const std::string& arquivo) {
+    struct Listagem {
+        std::filesystem::file_time_type quando{};
+        std::unordered_set<std::string> nomes;
+    };
+    static std::mutex trava;
+    static std::unordered_map<std::string, Listagem> listadas;
+    const std::filesystem::path caminho = plataforma::Resolver(pasta);
+    std::error_code ec;
+    const auto quando = std::filesystem::last_write_time(caminho, ec);
+    std::lock_guard<std::mutex> guarda(trava);
+    auto [it, nova] = listadas.try_emplace(caminho.string());
+    Listagem& l = it->second;
+    if (nova || l.quando != quando) {
+        l.quando = quando;
+        l.nomes.clear();
+        for (std::filesystem::directory_iterator d(caminho, ec), fim; !ec && d != fim;
+             d.increment(ec)) {
+            if (!d->is_regular_file(ec)) continue;
+            std::string nome = d->path().filename().string();
+            for (char& c : nome)
+                if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+            l.nomes.insert(std::move(nome));
+        }
+    }
+    return l.nomes.count(arquivo) > 0;
+}
+
+// `pasta` is a folder with a trailing separator, followed by a name prefix
+// ("teams\\minilogos\\mini_"); the first extension whose file exists wins.
 std::string ProcurarFigura(const std::string& pasta, const std::string& nome,
                            std::initializer_list<const char*> extensoes) {
     if (nome.empty()) return {};
+    const std::size_t barra = pasta.find_last_of("\\/");
+    const std::string prefixo = pasta.substr(barra + 1);
     for (const char* ext : extensoes) {
-        const std::string relativo = pasta + nome + ext;
-        if (plataforma::ArquivoExiste(plataforma::Resolver(relativo))) return relativo;
+        std::string arquivo = prefixo + nome + ext;
+        for (char& c : arquivo)
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (FiguraNaPasta(pasta.substr(0, barra), arquivo)) return pasta + nome + ext;
     }
     return {};
 }

@@ -1,5 +1,6 @@
 #include "history/telas/gradehistorico.hpp"
 
+#include "ui/escudos.hpp"
 #include "ui/fundo.hpp"
 #include "ui/textos.hpp"
 #include "world/clubes.hpp"
@@ -61,7 +62,7 @@ QPixmap MiniEscudos::De(int time) {
     if (!jogo_.TimeValido(time)) return {};
     const QString nome = ui::Q(jogo_.times[time].escudo.view());
     if (const auto it = lidos_.constFind(nome); it != lidos_.constEnd()) return *it;
-    QPixmap p = ui::Figura(miniescudotime(jogo_, time));
+    QPixmap p = ui::MiniEscudoDoTime(jogo_, time);
     if (p.size() != QSize(18, 18)) p = QPixmap();
     lidos_.insert(nome, p);
     return p;
