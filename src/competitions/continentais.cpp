@@ -5,8 +5,8 @@
 #include "competitions/classificacao.hpp"
 #include "competitions/confrontos.hpp"
 #include "competitions/copa.hpp"
-#include "competitions/rodadas.hpp"
 #include "competitions/historico.hpp"
+#include "competitions/rodadas.hpp"
 #include "match/penaltis.hpp"
 #include "world/paises.hpp"
 
@@ -186,7 +186,8 @@ void LimparGrupos(TEstadoJogo& e) {
 void Registrar(Jogo& jogo, int competicao, int campeao, int vice, int regiao) {
     Flag(jogo.times[campeao], competicao) = 0;
     competitions::RegistrarColocacao(jogo, competicao, campeao, regiao, 1, -1);
-    if (jogo.ClubeReal(vice)) competitions::RegistrarColocacao(jogo, competicao, vice, regiao, 2, -1);
+    if (jogo.ClubeReal(vice))
+        competitions::RegistrarColocacao(jogo, competicao, vice, regiao, 2, -1);
 }
 
 // The groups are over: third and fourth go home, the last 16 is filled.
@@ -334,8 +335,9 @@ std::vector<int> ListaDeClassificacao(const Jogo& jogo, int liga, int temporada)
     std::vector<int> ordem;
     for (int k = 0; k < vagas; ++k)
         if (jogo.ClubeReal(l.ordem[0][k])) ordem.push_back(l.ordem[0][k]);
-    const int copa =
-        jogo.estado.copanacional ? competitions::CampeaoDe(jogo, kCopaNacional, l.pais, temporada) : -1;
+    const int copa = jogo.estado.copanacional
+                         ? competitions::CampeaoDe(jogo, kCopaNacional, l.pais, temporada)
+                         : -1;
     auto por = [&](int c) {
         if (r.size() < 8 && jogo.ClubeReal(c) && std::find(r.begin(), r.end(), c) == r.end())
             r.push_back(c);

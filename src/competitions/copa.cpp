@@ -85,8 +85,8 @@ bool FaseEncerrada(const Jogo& jogo, const FaseDaCopa& f, int fase) {
 }
 
 bool CampeaoRegistrado(const Jogo& jogo, int liga) {
-    return competitions::CampeaoDe(jogo, kCopaNacional, jogo.ligas[liga].pais, jogo.estado.temporada) >=
-           0;
+    return competitions::CampeaoDe(jogo, kCopaNacional, jogo.ligas[liga].pais,
+                                   jogo.estado.temporada) >= 0;
 }
 
 void AvancarFaseDaCopa(Jogo& jogo, int liga, int fase) {
@@ -148,8 +148,7 @@ int DecidirIdaEVolta(Jogo& jogo, int ida, int volta) {
     const int n = static_cast<int>(jogo.partidas.size());
     if (ida >= 0 && ida < n && volta >= 0 && volta < n && jogo.partidas[volta].jogado &&
         jogo.TimeValido(jogo.partidas[ida].mandante) &&
-        jogo.TimeValido(jogo.partidas[ida].visitante) &&
-        VencedorIdaEVolta(jogo, ida, volta) < 0) {
+        jogo.TimeValido(jogo.partidas[ida].visitante) && VencedorIdaEVolta(jogo, ida, volta) < 0) {
         const match::TResultadoDisputa pen = match::SortearDisputaDoisJogos(jogo);
         TPartida& i = jogo.partidas[ida];
         i.penaltismandante = pen.gols[0];
@@ -330,7 +329,8 @@ int CampeaoDaCopa(const Jogo& jogo, int liga) {
     const Confronto final = Fase(jogo, liga, kUltimaFase)[0];
     if (Completo(jogo, final)) return Vencedor(jogo, final);
     // A final without an opponent is settled when its phase is advanced.
-    return competitions::CampeaoDe(jogo, kCopaNacional, jogo.ligas[liga].pais, jogo.estado.temporada);
+    return competitions::CampeaoDe(jogo, kCopaNacional, jogo.ligas[liga].pais,
+                                   jogo.estado.temporada);
 }
 
 } // namespace competitions

@@ -2,8 +2,8 @@
 
 #include "competitions/calendario.hpp"
 #include "competitions/classificacao.hpp"
-#include "competitions/rodadas.hpp"
 #include "competitions/historico.hpp"
+#include "competitions/rodadas.hpp"
 #include "match/penaltis.hpp"
 
 #include <algorithm>
@@ -127,7 +127,8 @@ void CriarFinal(Jogo& jogo, int estado, const std::vector<double>& datas) {
         const auto grupo = g == 0 ? ordem : ClassificarGrupo(jogo, kEstadual, Slots(e, g));
         for (std::size_t k = g == 0 ? 2 : 0; k < grupo.size(); ++k) {
             jogo.times[grupo[k]].jogaestadual = 0;
-            competitions::RegistrarCampanha(jogo, grupo[k], static_cast<int>(k + 1), kEstadual, g + 1);
+            competitions::RegistrarCampanha(jogo, grupo[k], static_cast<int>(k + 1), kEstadual,
+                                            g + 1);
         }
     }
 }

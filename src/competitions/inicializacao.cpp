@@ -5,9 +5,9 @@
 #include "competitions/novojogo.hpp"
 #include "competitions/rodadas.hpp"
 #include "competitions/torneios.hpp"
-#include "world/emails.hpp"
 #include "world/arbitros.hpp"
 #include "world/clubes.hpp"
+#include "world/emails.hpp"
 #include "world/nomescompeticoes.hpp"
 #include "world/opcoes.hpp"
 

@@ -1,8 +1,8 @@
 // The club world cup: six clubs, single matches on three dates in Japan.
 #include "competitions/calendario.hpp"
 #include "competitions/continentais.hpp"
-#include "competitions/rodadas.hpp"
 #include "competitions/historico.hpp"
+#include "competitions/rodadas.hpp"
 
 #include <algorithm>
 #include <utility>

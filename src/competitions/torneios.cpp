@@ -12,13 +12,13 @@
 
 #include "competitions/calendario.hpp"
 #include "competitions/classificacao.hpp"
-#include "competitions/rodadas.hpp"
 #include "competitions/historico.hpp"
-#include "world/valores.hpp"
+#include "competitions/rodadas.hpp"
 #include "plataforma/cp1252.hpp"
 #include "world/clubes.hpp"
 #include "world/posicoes.hpp"
 #include "world/selecoes.hpp"
+#include "world/valores.hpp"
 
 #include <algorithm>
 #include <array>
@@ -396,8 +396,8 @@ void RegistrarFinal(Jogo& jogo, int codigo) {
         if (t.selecoes[h] == final.vencedor && final.vencedor >= 0)
             tecnico = jogo.estado.humanos[h];
     if (PaisDe(jogo, final.vencedor) >= 0)
-        competitions::RegistrarTecnico(jogo, codigo, tecnico, PaisDe(jogo, final.vencedor), chave, 1,
-                                  -1);
+        competitions::RegistrarTecnico(jogo, codigo, tecnico, PaisDe(jogo, final.vencedor), chave,
+                                       1, -1);
     for (int c = t.numtimes; c < static_cast<int>(jogo.times.size()); ++c)
         jogo.times[c].jogaselecao = 0;
 }

@@ -10,11 +10,11 @@ namespace management {
 
 // Why a human coach lost his club: each is a language text (s1/433..437).
 enum class MotivoDemissao : int {
-    Torcida = 433,     // fan confidence 14 or less
-    Dinheiro = 434,    // cash below zero
-    Resultados = 435,  // otherwise
-    SemDivisao = 436,  // the club is in no division
-    Demissao = 437,    // he resigned
+    Torcida = 433,    // fan confidence 14 or less
+    Dinheiro = 434,   // cash below zero
+    Resultados = 435, // otherwise
+    SemDivisao = 436, // the club is in no division
+    Demissao = 437,   // he resigned
 };
 
 // The career's questions and notices to a person. The defaults: nothing

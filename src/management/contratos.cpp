@@ -1,7 +1,7 @@
 #include "management/contratos.hpp"
 
-#include "world/emails.hpp"
 #include "management/financas.hpp"
+#include "world/emails.hpp"
 #include "world/posicoes.hpp"
 
 #include "management/mercado_interno.hpp"

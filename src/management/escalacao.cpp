@@ -1,8 +1,8 @@
 #include "management/escalacao.hpp"
 
-#include "world/emails.hpp"
 #include "management/escalacaoformacao.hpp"
 #include "match/vagas.hpp"
+#include "world/emails.hpp"
 #include "world/posicoes.hpp"
 
 #include <algorithm>

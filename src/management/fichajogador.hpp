@@ -62,5 +62,4 @@ struct FichaJogador {
 
 FichaJogador MontarFicha(const world::Jogo& jogo, int jogador);
 
-
 } // namespace management

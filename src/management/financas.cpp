@@ -1,9 +1,9 @@
 // Gate income and the weekly charges.
 #include "management/financas.hpp"
 
-#include "world/valores.hpp"
 #include "plataforma/arredondar.hpp"
 #include "plataforma/datas.hpp"
+#include "world/valores.hpp"
 
 #include <algorithm>
 #include <cstring>

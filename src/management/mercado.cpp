@@ -3,12 +3,12 @@
 #include "management/mercado.hpp"
 
 #include "competitions/historico.hpp"
-#include "world/emails.hpp"
 #include "management/escalacaotatica.hpp"
 #include "management/financas.hpp"
 #include "management/mercado_interno.hpp"
 #include "plataforma/arredondar.hpp"
 #include "world/clubes.hpp"
+#include "world/emails.hpp"
 #include "world/posicoes.hpp"
 
 #include <algorithm>

@@ -1,9 +1,9 @@
 // Fixed-price sales, auctions and the trades between computer-run clubs.
-#include "world/emails.hpp"
 #include "management/mercado.hpp"
 #include "management/mercado_interno.hpp"
 #include "plataforma/arredondar.hpp"
 #include "world/clubes.hpp"
+#include "world/emails.hpp"
 #include "world/paises.hpp"
 
 #include <algorithm>
@@ -167,8 +167,7 @@ int VendasPrecoFixo(Jogo& jogo, int time) {
 // --- Auctions -------------------------------------------------------------------
 
 RecusaLance RecusaDoLance(const Jogo& jogo, const Leilao& l, i32 valor) {
-    if (jogo.TimeValido(l.vez) && jogo.times[l.vez].dinheiro < 0)
-        return RecusaLance::SaldoNegativo;
+    if (jogo.TimeValido(l.vez) && jogo.times[l.vez].dinheiro < 0) return RecusaLance::SaldoNegativo;
     if (valor <= 0) return RecusaLance::SemLance;
     if (!jogo.TimeValido(l.vez) || valor > jogo.times[l.vez].dinheiro)
         return RecusaLance::AcimaDoCaixa;

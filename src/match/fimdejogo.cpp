@@ -1,8 +1,8 @@
 // The end of a match: the statistics shown afterwards and every player's
 // rating.
-#include "plataforma/arredondar.hpp"
 #include "match/motor.hpp"
 #include "match/motor_interno.hpp"
+#include "plataforma/arredondar.hpp"
 #include "world/posicoes.hpp"
 
 #include <cmath>
@@ -22,7 +22,8 @@ void EstatisticasFinais(Jogo& jogo, TJogoDaRodada& p) {
             p.posse[1 - s] = 70 + jogo.Aleatorio(10);
             p.posse[s] = 100 - p.posse[1 - s];
         }
-    for (int s = 0; s < 2; ++s) p.roubadas[s] = plataforma::ArredDiv(6 * p.roubadas[s], 10) + p.finalizacoes[s];
+    for (int s = 0; s < 2; ++s)
+        p.roubadas[s] = plataforma::ArredDiv(6 * p.roubadas[s], 10) + p.finalizacoes[s];
 }
 
 float NotaJogador(const Jogo& jogo, int jogador, const TJogoDaRodada& p, int lado) {

@@ -1,7 +1,7 @@
 #include "match/gestaopartida.hpp"
 
-#include "plataforma/arredondar.hpp"
 #include "match/motor_interno.hpp"
+#include "plataforma/arredondar.hpp"
 #include "world/arbitros.hpp"
 #include "world/posicoes.hpp"
 
@@ -134,7 +134,8 @@ std::array<EstatisticasDoLado, 2> EstatisticasIntervalo(const Jogo& jogo, const 
     const TJogoDaRodada& p = rodada.jogos[m];
     for (int s = 0; s < 2; ++s) {
         r[s].finalizacoes = p.finalizacoes[s];
-        r[s].roubadas = plataforma::ArredDiv(std::int64_t{6} * p.roubadas[s], 10) + p.finalizacoes[s];
+        r[s].roubadas =
+            plataforma::ArredDiv(std::int64_t{6} * p.roubadas[s], 10) + p.finalizacoes[s];
         // Every shot came from a minute with the ball, yet a lopsided first
         // half could still take the difference below nothing.
         r[s].passeserrados =

@@ -117,17 +117,17 @@ struct TJogoDaRodada {
     i32 Escalacao(int lado) const { return lado == 0 ? escalacao1 : escalacao2; }
 };
 
-using world::TEvento;
-using world::TipoEvento;
-using world::kVermelhoDireto;
 using world::kAmarelo;
 using world::kContusaoEvento;
+using world::kGolContra;
 using world::kGolEvento;
+using world::kGolFalta;
+using world::kGolPenalti;
 using world::kSegundoAmarelo;
 using world::kSubstituicaoEvento;
-using world::kGolContra;
-using world::kGolPenalti;
-using world::kGolFalta;
+using world::kVermelhoDireto;
+using world::TEvento;
+using world::TipoEvento;
 
 // The state of the date's matches. The runner fills `jogos` 1..numjogos and
 // moves the clock; the engine reads the clock and the date from here.

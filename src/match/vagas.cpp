@@ -1,7 +1,7 @@
 #include "match/vagas.hpp"
 
-#include "plataforma/arredondar.hpp"
 #include "match/estatisticas.hpp"
+#include "plataforma/arredondar.hpp"
 #include "world/posicoes.hpp"
 
 namespace match {

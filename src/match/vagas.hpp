@@ -1,8 +1,8 @@
 #pragma once
 // The lineup record's slots and counts, shared by the commit of a lineup, the
 // automatic lineups and the substitutions of the match.
-#include "plataforma/arredondar.hpp"
 #include "match/partida.hpp"
+#include "plataforma/arredondar.hpp"
 #include "world/jogo.hpp"
 #include "world/posicoes.hpp"
 
@@ -60,7 +60,8 @@ inline int FatorImprovisado(const world::TJogador& j) {
 // round(factor × forca × energia / 100), or round(energia / 100 × forca) in
 // his natural position. Inline: the engine adds it up for every starter.
 inline int ForcaEfetiva(const world::TJogador& j) {
-    if (j.posicaoatual == j.posicao) return plataforma::ArredDiv(std::int64_t{j.energia} * j.forca, 100);
+    if (j.posicaoatual == j.posicao)
+        return plataforma::ArredDiv(std::int64_t{j.energia} * j.forca, 100);
     return plataforma::ArredDiv(std::int64_t{FatorImprovisado(j)} * j.forca * j.energia, 10000);
 }
 

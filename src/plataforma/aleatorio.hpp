@@ -16,8 +16,8 @@ public:
     // A uniform integer in 0..n-1; 0 when n is 0 or less.
     std::int32_t Aleatorio(std::int32_t n) {
         if (n <= 0) return 0;
-        return static_cast<std::int32_t>((static_cast<std::uint64_t>(Proximo32()) *
-                                          static_cast<std::uint64_t>(n)) >> 32);
+        return static_cast<std::int32_t>(
+            (static_cast<std::uint64_t>(Proximo32()) * static_cast<std::uint64_t>(n)) >> 32);
     }
     // A uniform real in [0, 1).
     double Real() { return static_cast<double>(Proximo32()) / 4294967296.0; }

@@ -36,10 +36,9 @@ public:
     std::int32_t LerI32() {
         std::uint8_t b[4] = {}; // a short read gives 0, never stale bytes
         Ler(b, 4);
-        return static_cast<std::int32_t>(static_cast<std::uint32_t>(b[0]) |
-                                         (static_cast<std::uint32_t>(b[1]) << 8) |
-                                         (static_cast<std::uint32_t>(b[2]) << 16) |
-                                         (static_cast<std::uint32_t>(b[3]) << 24));
+        return static_cast<std::int32_t>(
+            static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
+            (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24));
     }
     void Pular(std::size_t n) {
         const std::size_t k = n < Restante() ? n : Restante();

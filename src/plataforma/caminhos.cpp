@@ -11,8 +11,12 @@ Pastas& PastasDoJogo() {
     static Pastas pastas;
     return pastas;
 }
-void DefinirRaiz(const std::filesystem::path& raiz) { PastasDoJogo().raiz = raiz; }
-void DefinirPastaPrograma(const std::filesystem::path& pasta) { PastasDoJogo().programa = pasta; }
+void DefinirRaiz(const std::filesystem::path& raiz) {
+    PastasDoJogo().raiz = raiz;
+}
+void DefinirPastaPrograma(const std::filesystem::path& pasta) {
+    PastasDoJogo().programa = pasta;
+}
 
 namespace {
 

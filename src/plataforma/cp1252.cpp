@@ -80,8 +80,10 @@ std::string Utf8ParaCp1252(std::string_view utf8) {
         bool ok = i + static_cast<std::size_t>(extra) < n;
         for (int k = 1; ok && k <= extra; ++k) {
             const auto cb = static_cast<unsigned char>(utf8[i + k]);
-            if ((cb & 0xC0) != 0x80) ok = false;
-            else c = (c << 6) | (cb & 0x3F);
+            if ((cb & 0xC0) != 0x80)
+                ok = false;
+            else
+                c = (c << 6) | (cb & 0x3F);
         }
         if (!ok) {
             s += '?';
@@ -94,7 +96,9 @@ std::string Utf8ParaCp1252(std::string_view utf8) {
     return s;
 }
 
-char MinusculaAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+char MinusculaAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
 
 bool IguaisSemCaixa(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;

@@ -21,7 +21,9 @@ constexpr std::int64_t kDia0 = DiasDesdeEra(1899, 12, 30);
 
 } // namespace
 
-bool AnoBissexto(int ano) { return (ano % 4 == 0 && ano % 100 != 0) || ano % 400 == 0; }
+bool AnoBissexto(int ano) {
+    return (ano % 4 == 0 && ano % 100 != 0) || ano % 400 == 0;
+}
 
 int DiasNoMes(int ano, int mes) {
     static constexpr int kDias[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

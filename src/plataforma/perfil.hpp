@@ -20,8 +20,7 @@ public:
     static ArquivoPerfil DeTexto(std::string_view texto);
 
     std::optional<std::string> Ler(std::string_view secao, std::string_view chave) const;
-    std::string Ler(std::string_view secao, std::string_view chave,
-                    std::string_view padrao) const;
+    std::string Ler(std::string_view secao, std::string_view chave, std::string_view padrao) const;
     // Every key of a section, in file order (first occurrence of each).
     std::vector<std::pair<std::string, std::string>> Secao(std::string_view secao) const;
 

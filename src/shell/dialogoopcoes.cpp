@@ -1,11 +1,11 @@
 #include "shell/dialogoopcoes.hpp"
 
-#include "ui/textos.hpp"
+#include "shell/dialogocores.hpp"
 #include "ui/janelas.hpp"
+#include "ui/textos.hpp"
 #include "world/idioma.hpp"
 #include "world/nomescompeticoes.hpp"
 #include "world/opcoes.hpp"
-#include "shell/dialogocores.hpp"
 
 #include <QCheckBox>
 #include <QComboBox>

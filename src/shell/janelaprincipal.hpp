@@ -6,9 +6,9 @@
 // janela_vendas.cpp (the market), janela_carreira.cpp (the coach's career),
 // janela_clube.cpp (contracts and friendlies), janela_emails.cpp (the mail)
 // and janela_selecao.cpp (the national-team tournament).
+#include "match/interacao.hpp"
 #include "temporada/ciclo.hpp"
 #include "temporada/executor.hpp"
-#include "match/interacao.hpp"
 #include "world/jogo.hpp"
 
 #include <QMainWindow>

@@ -1,11 +1,11 @@
 // pitchlord-sim bench --temporadas N: a whole game timed, from the new game
 // through N seasons in the quick mode to saving and loading it through a file,
 // with the memory the process holds at each step.
-#include "temporada/autopiloto.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "sim/comandos.hpp"
 #include "sim/json.hpp"
 #include "sim/mundo.hpp"
+#include "temporada/autopiloto.hpp"
 
 #include <chrono>
 #include <cstdio>

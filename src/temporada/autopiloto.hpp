@@ -3,10 +3,10 @@
 // (the automatic lineup, every question's default answer), date after date
 // through the same cycle the desktop uses. The simulator and the long tests
 // drive the game with it.
+#include "match/interacao.hpp"
 #include "temporada/autopiloto_mercado.hpp"
 #include "temporada/ciclo.hpp"
 #include "temporada/executor.hpp"
-#include "match/interacao.hpp"
 
 #include <functional>
 

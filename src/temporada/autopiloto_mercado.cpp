@@ -3,10 +3,10 @@
 #include "competitions/torneios.hpp"
 #include "management/amistosos.hpp"
 #include "management/contratos.hpp"
-#include "world/emails.hpp"
 #include "management/estadio.hpp"
 #include "management/mercado_interno.hpp"
 #include "plataforma/arredondar.hpp"
+#include "world/emails.hpp"
 
 #include <algorithm>
 

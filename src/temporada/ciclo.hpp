@@ -96,7 +96,6 @@ Proximo AbrirTelaPrincipal(world::Jogo& jogo, InteracaoCiclo& ia);
 // they changed the club (a player sold or dead): the screen is refreshed.
 bool EventosPreTela(world::Jogo& jogo, InteracaoCiclo& ia);
 
-
 // "Jogar >>" of the human on screen, whose lineup the screen has committed:
 // the next human who plays, or the runner.
 Proximo Jogar(world::Jogo& jogo, InteracaoCiclo& ia);
@@ -142,7 +141,6 @@ Proximo JogarSelecao(world::Jogo& jogo, InteracaoCiclo& ia);
 // today (league dates 5..9 or 6..9 of the first turn in a tournament
 // season); true when he took a team.
 bool ConvidarTecnico(world::Jogo& jogo, InteracaoCiclo& ia, int clube);
-
 
 // The automatic-save rule of one main-screen opening: true when this opening
 // saves. Moves the counter.

@@ -9,12 +9,12 @@
 #include "competitions/continentais.hpp"
 #include "competitions/copa.hpp"
 #include "competitions/estaduais.hpp"
-#include "competitions/rodadas.hpp"
 #include "competitions/historico.hpp"
+#include "competitions/promocao.hpp"
+#include "competitions/rodadas.hpp"
 #include "management/carreira.hpp"
 #include "management/envelhecimento.hpp"
 #include "management/financas.hpp"
-#include "competitions/promocao.hpp"
 #include "temporada/posrodada.hpp"
 #include "world/clubes.hpp"
 
@@ -261,12 +261,14 @@ void RegistrarClubesDaTemporada(Jogo& jogo) {
         if (j.historico <= 0 || j.historico >= static_cast<int>(jogo.historicos.size())) continue;
         THistoricoJogador& h = jogo.historicos[j.historico];
         if (deslocar) Deslocar(h.linhas, h.clubes);
-        if (j.time >= 0 && j.time < clubes) competitions::AnotarClubeNaTemporada(h.clubes[slot], j.time);
+        if (j.time >= 0 && j.time < clubes)
+            competitions::AnotarClubeNaTemporada(h.clubes[slot], j.time);
     }
     for (TTecnico& t : jogo.tecnicos) {
         if (t.nome.empty() && t.time < 0) continue; // a free record
         if (deslocar) Deslocar(t.estatisticas, t.clubes);
-        if (t.time >= 0 && t.time < clubes) competitions::AnotarClubeNaTemporada(t.clubes[slot], t.time);
+        if (t.time >= 0 && t.time < clubes)
+            competitions::AnotarClubeNaTemporada(t.clubes[slot], t.time);
     }
 }
 
@@ -282,7 +284,7 @@ void EncerrarLiga(Jogo& jogo) {
         for (int d = 0; d < Divisoes(l); ++d)
             for (int lugar = 1; lugar <= 2; ++lugar)
                 competitions::RegistrarColocacao(jogo, kLiga, l.ordem[d][lugar - 1], l.pais, lugar,
-                                            d + 1);
+                                                 d + 1);
     }
 }
 

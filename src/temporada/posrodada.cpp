@@ -7,7 +7,6 @@
 
 namespace temporada {
 
-
 using namespace world;
 
 int EnergiaRecuperada(int idade, bool atuou) {

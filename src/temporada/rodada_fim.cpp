@@ -3,13 +3,13 @@
 #include "competitions/classificacao.hpp"
 #include "competitions/recordestecnicos.hpp"
 #include "management/carreira.hpp"
-#include "world/emails.hpp"
 #include "management/financas.hpp"
-#include "temporada/executor.hpp"
 #include "match/motor.hpp"
 #include "match/penaltis.hpp"
+#include "temporada/executor.hpp"
 #include "temporada/posrodada.hpp"
 #include "temporada/rodada_interno.hpp"
+#include "world/emails.hpp"
 
 namespace temporada {
 

@@ -1,8 +1,8 @@
 #include "ui/textos.hpp"
 
-#include "world/valores.hpp"
 #include "plataforma/cp1252.hpp"
 #include "world/idioma.hpp"
+#include "world/valores.hpp"
 
 namespace ui {
 
@@ -27,8 +27,7 @@ QString Dinheiro(int valor) {
     return QStringLiteral("$") + Q(world::FormatarDinheiro(valor));
 }
 QString DinheiroSemQuebra(int valor) {
-    return QStringLiteral("$") +
-           Q(world::FormatarDinheiro(valor, world::kEspacoInseparavel));
+    return QStringLiteral("$") + Q(world::FormatarDinheiro(valor, world::kEspacoInseparavel));
 }
 QString DinheiroExtenso(int valor) {
     return Q(world::DinheiroPorExtenso(valor));

@@ -1,18 +1,18 @@
 #include "world/clubes.hpp"
 
-#include "world/valores.hpp"
 #include "plataforma/caminhos.hpp"
 #include "plataforma/cp1252.hpp"
 #include "world/paises.hpp"
 #include "world/posicoes.hpp"
 #include "world/selecoes.hpp"
+#include "world/valores.hpp"
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <mutex>
 #include <unordered_map>
 #include <unordered_set>
-#include <cstring>
 
 namespace world {
 

@@ -2,9 +2,9 @@
 // and the main screen's news line read.
 #include "world/emails.hpp"
 
-#include "world/valores.hpp"
 #include "plataforma/cp1252.hpp"
 #include "world/idioma.hpp"
+#include "world/valores.hpp"
 
 #include <array>
 #include <cstring>

@@ -23,10 +23,14 @@ std::optional<std::int32_t> ConverterInteiro(std::string_view t) {
     std::int64_t v = 0;
     for (char c : t) {
         int d;
-        if (c >= '0' && c <= '9') d = c - '0';
-        else if (base == 16 && c >= 'a' && c <= 'f') d = c - 'a' + 10;
-        else if (base == 16 && c >= 'A' && c <= 'F') d = c - 'A' + 10;
-        else return std::nullopt;
+        if (c >= '0' && c <= '9')
+            d = c - '0';
+        else if (base == 16 && c >= 'a' && c <= 'f')
+            d = c - 'a' + 10;
+        else if (base == 16 && c >= 'A' && c <= 'F')
+            d = c - 'A' + 10;
+        else
+            return std::nullopt;
         v = v * base + d;
         // Hex texts may spell the full 32 bits (colours); decimal must fit.
         if (v > (base == 16 ? 0xFFFFFFFFll : 2147483648ll)) return std::nullopt;

@@ -11,7 +11,9 @@ constexpr int kFuncoes[5][4] = {
     {231, 232, 233, 0},   {235, 236, 235, 0},
 };
 
-bool PosicaoValida(int p) { return p >= 0 && p <= 4; }
+bool PosicaoValida(int p) {
+    return p >= 0 && p <= 4;
+}
 
 } // namespace
 
@@ -77,9 +79,12 @@ int FuncaoInicial(int posicao, int a, int b) {
 int IconeStatus(const TJogador& j, int tipo, double hoje) {
     int icone = 0;
     const bool tipoValido = tipo >= 0 && tipo < kTiposCompeticao;
-    if (j.retorno > hoje) icone = 3;
-    else if (tipoValido && j.suspensao[tipo] >= 1) icone = 1;
-    else if (tipoValido && j.cartoes[tipo] == 3) icone = 2;
+    if (j.retorno > hoje)
+        icone = 3;
+    else if (tipoValido && j.suspensao[tipo] >= 1)
+        icone = 1;
+    else if (tipoValido && j.cartoes[tipo] == 3)
+        icone = 2;
     if (!j.estrela) return icone;
     static constexpr int kEstrela[4] = {12, 5, 8, 7};
     return kEstrela[icone];

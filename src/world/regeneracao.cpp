@@ -73,7 +73,8 @@ void renovajogador(Jogo& jogo, int indice, std::string_view nome, int posicao, d
         j.caract2 = p.b;
     }
     j.estrela = (j.estrela ? jogo.Aleatorio(2) == 0 : jogo.Aleatorio(70) == 0) ? 1 : 0;
-    for (int t = 0; t < kTiposCompeticao; ++t) j.cartoes[t] = j.suspensao[t] = j.gols[t] = j.jogos[t] = 0;
+    for (int t = 0; t < kTiposCompeticao; ++t)
+        j.cartoes[t] = j.suspensao[t] = j.gols[t] = j.jogos[t] = 0;
 
     if (j.historico > 0 && j.historico < static_cast<int>(jogo.historicos.size())) {
         THistoricoJogador& h = jogo.historicos[j.historico];

@@ -14,9 +14,9 @@ struct TPartida {
     i32 penaltismandante = 0;
     i32 penaltisvisitante = 0;
     i32 competicao = 0; // -1 (and played): a friendly called off, played by no one
-    i32 rodada = 0; // matchday of the leg, or the knockout phase
-    i32 turno = 1;  // leg; in the national cup the tie's number in its phase
-    i32 chave = -1; // national cup only: the tie's serial
+    i32 rodada = 0;     // matchday of the leg, or the knockout phase
+    i32 turno = 1;      // leg; in the national cup the tie's number in its phase
+    i32 chave = -1;     // national cup only: the tie's serial
     i32 reservado40 = 0;
     u8 jogado = 0;
     u8 pad45[3] = {};

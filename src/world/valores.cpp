@@ -13,7 +13,9 @@ using world::i32;
 
 namespace {
 
-i32 Arredondar(double x) { return static_cast<i32>(std::nearbyint(x)); } // halves to even
+i32 Arredondar(double x) {
+    return static_cast<i32>(std::nearbyint(x));
+} // halves to even
 
 i32 Saturar(std::int64_t v) {
     if (v > std::numeric_limits<i32>::max()) return std::numeric_limits<i32>::max();
@@ -35,10 +37,13 @@ i32 BaseRegiao(int regiao, int nivel) {
         if (nivel >= 12) return 400;
         return 366;
     case 2:
-    case 3: return 326;
+    case 3:
+        return 326;
     case 4:
-    case 5: return 300;
-    default: return 366;
+    case 5:
+        return 300;
+    default:
+        return 366;
     }
 }
 
@@ -50,12 +55,18 @@ i32 CalcularPasse(const world::Jogo& jogo, const world::TJogador& j) {
     const i32 base = BaseRegiao(regiao, clube ? clube->nivel : 0);
     std::int64_t e = j.estrela ? base + Arredondar(base * 0.5) : base;
     const std::int64_t a = j.idade;
-    if (a < 20) e += 864 - 27 * a;
-    else if (a <= 25) e += (32 - a) * (regiao == 0 ? 28 : 20);
-    else if (a <= 31) e += 480 - 15 * a;
-    else if (a <= 33) e += 1750 - 50 * a;
-    else if (e + 6800 - 200 * a > 0) e += 6800 - 200 * a;
-    else e = 100;
+    if (a < 20)
+        e += 864 - 27 * a;
+    else if (a <= 25)
+        e += (32 - a) * (regiao == 0 ? 28 : 20);
+    else if (a <= 31)
+        e += 480 - 15 * a;
+    else if (a <= 33)
+        e += 1750 - 50 * a;
+    else if (e + 6800 - 200 * a > 0)
+        e += 6800 - 200 * a;
+    else
+        e = 100;
     const std::int64_t f2 = 2 * static_cast<std::int64_t>(j.forca);
     return Saturar(e * f2 * f2);
 }

@@ -301,7 +301,8 @@ struct Rodada {
     }
     std::vector<Resultado> Jogar(int codigo, double data) {
         const std::size_t antes = partidas.size();
-        temporada::JogarData(jogo, ex, codigo, data, temporada::PartidasDoDia(partidas, codigo, data));
+        temporada::JogarData(jogo, ex, codigo, data,
+                             temporada::PartidasDoDia(partidas, codigo, data));
         std::vector<Resultado> rs;
         for (std::size_t i = 0; i < antes; ++i) {
             const TPartida& f = partidas[i];

@@ -1,8 +1,8 @@
 #include "competitions/calendario.hpp"
 #include "competitions/continentais.hpp"
 #include "competitions/historico.hpp"
-#include "temporada/ciclo.hpp"
 #include "management/invariantes.hpp"
+#include "temporada/ciclo.hpp"
 #include "temporada/executor.hpp"
 
 #include <gtest/gtest.h>
@@ -366,7 +366,8 @@ TEST(Continentais, TheClubWorldCupDrawsSixPlaysThreeDaysAndRecordsFourPlaces) {
     AvancarMundial(jogo);
     const int lugares[4] = {p[1].time1, p[0].time1, p[5].time1, p[5].time2};
     for (int l = 1; l <= 4; ++l)
-        EXPECT_EQ(competitions::ClubeNaPosicao(jogo, -1, l, 2, -1, kMundialDeClubes), lugares[l - 1]);
+        EXPECT_EQ(competitions::ClubeNaPosicao(jogo, -1, l, 2, -1, kMundialDeClubes),
+                  lugares[l - 1]);
     int titulos = 0;
     for (const TTituloHistorico& t : jogo.historicotitulos) titulos += t.competicao == 5;
     EXPECT_EQ(titulos, 4);
@@ -430,7 +431,7 @@ TEST(Continentais, AHumanIsAskedOnlyForHisOwnDatesAndARegionWithoutHumansFollows
         temporada::ExecucaoRodada ex;
         ex.partidas = &jogo.partidas;
         temporada::AbrirRodada(jogo, ex, kContinental1, jogo.Hoje(),
-                           temporada::PartidasDoDia(jogo.partidas, kContinental1, jogo.Hoje()));
+                               temporada::PartidasDoDia(jogo.partidas, kContinental1, jogo.Hoje()));
         ASSERT_EQ(ex.grupos.size(), 2u); // one group of fixtures per region
         EXPECT_EQ(ex.grupos[0].id, 1);
         EXPECT_TRUE(ex.grupos[0].mostrado);

@@ -364,7 +364,7 @@ TEST(AvancarFasesDaCopa, TheRunnerPlaysAShortSixteenClubCupToItsChampion) {
         ex.semtela = true;
         ex.rodada.interacao = &interacao;
         temporada::JogarData(jogo, ex, kCopaNacional, data,
-                         temporada::PartidasDoDia(jogo.partidas, kCopaNacional, data));
+                             temporada::PartidasDoDia(jogo.partidas, kCopaNacional, data));
         AvancarFasesDaCopa(jogo);
     }
     EXPECT_EQ(jogo.estado.contadores.fasecopa, 6);

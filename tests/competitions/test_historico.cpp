@@ -1,8 +1,8 @@
 // The lists of the history screens: scorers, club and coach rankings,
 // champions by season and a club's record, on small worlds built here.
+#include "competitions/historico.hpp"
 #include "history/artilharia.hpp"
 #include "history/campeoes.hpp"
-#include "competitions/historico.hpp"
 #include "history/rankings.hpp"
 #include "plataforma/datas.hpp"
 #include "world/paises.hpp"

@@ -43,8 +43,9 @@ TEST(Figuras, BitmapsAndGifsDecodeToTheSamePixels) {
     dados::Tela ruido(37, 150, dados::Cor{});
     for (int y = 0; y < 150; ++y)
         for (int x = 0; x < 37; ++x)
-            ruido.Ponto(x, y, dados::Cor{static_cast<std::uint8_t>((x * 31 + y * 17) % 251),
-                                         static_cast<std::uint8_t>((x * y) % 7 * 30), 0});
+            ruido.Ponto(x, y,
+                        dados::Cor{static_cast<std::uint8_t>((x * 31 + y * 17) % 251),
+                                   static_cast<std::uint8_t>((x * y) % 7 * 30), 0});
     Igual(ruido, Ler(dados::GerarBmp(ruido), "BMP"));
     const QImage gif = Ler(dados::GerarGif(ruido), "GIF");
     ASSERT_FALSE(gif.isNull());
@@ -68,7 +69,8 @@ TEST(Sons, FourShortDistinctPcmWaves) {
         // Loud enough to hear, never clipping.
         int pico = 0;
         for (std::size_t i = 44; i + 1 < w.size(); i += 2)
-            pico = std::max(pico, std::abs(static_cast<int>(static_cast<std::int16_t>(w[i] | (w[i + 1] << 8)))));
+            pico = std::max(pico, std::abs(static_cast<int>(
+                                      static_cast<std::int16_t>(w[i] | (w[i + 1] << 8)))));
         EXPECT_GT(pico, 15000) << s.nome;
         EXPECT_LT(pico, 32000) << s.nome;
     }

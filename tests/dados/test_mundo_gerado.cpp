@@ -74,7 +74,8 @@ TEST_F(MundoGerado, ClubsAreCompleteAndSensible) {
         const auto& b = a->jogadores;
         EXPECT_EQ(h.versao, 7);
         EXPECT_LE(h.nivel, 25);
-        EXPECT_TRUE(nomes.insert(std::to_string(h.pais) + "/" + h.nome.str()).second) << h.nome.view();
+        EXPECT_TRUE(nomes.insert(std::to_string(h.pais) + "/" + h.nome.str()).second)
+            << h.nome.view();
         EXPECT_FALSE(h.estadio.empty());
         EXPECT_FALSE(h.tecnico.empty());
         EXPECT_NE(h.corfundo, h.cortexto);
@@ -87,8 +88,10 @@ TEST_F(MundoGerado, ClubsAreCompleteAndSensible) {
             EXPECT_LE(b.posicoes[k], 4);
             const bool goleiro = b.posicoes[k] == 0;
             for (int c : {b.caract1[k], b.caract2[k]}) {
-                if (goleiro) EXPECT_LE(c, 3);
-                else EXPECT_TRUE(c >= 4 && c <= 13) << c;
+                if (goleiro)
+                    EXPECT_LE(c, 3);
+                else
+                    EXPECT_TRUE(c >= 4 && c <= 13) << c;
             }
             titulares += b.titulares[k] != 0;
             goleirosTitulares += b.titulares[k] && goleiro;
@@ -100,8 +103,9 @@ TEST_F(MundoGerado, ClubsAreCompleteAndSensible) {
         EXPECT_EQ(goleirosTitulares, 1);
         EXPECT_TRUE(TimeCompleto(b));
         const std::string escudo = plataforma::Cp1252ParaUtf8(h.escudo.view());
-        EXPECT_TRUE(plataforma::ArquivoExiste(plataforma::Resolver("teams/logos/" + escudo + ".gif")) ||
-                    plataforma::ArquivoExiste(plataforma::Resolver("teams/logos/" + escudo + ".bmp")))
+        EXPECT_TRUE(
+            plataforma::ArquivoExiste(plataforma::Resolver("teams/logos/" + escudo + ".gif")) ||
+            plataforma::ArquivoExiste(plataforma::Resolver("teams/logos/" + escudo + ".bmp")))
             << escudo;
         EXPECT_TRUE(plataforma::ArquivoExiste(
             plataforma::Resolver("teams/minilogos/mini_" + escudo + ".bmp")));

@@ -2,10 +2,10 @@
 // humans resign and take job offers, every date keeps the game sound, and a
 // game saved with a coach out of work loads and goes on to the byte.
 #include "competitions/novojogo.hpp"
-#include "temporada/autopiloto.hpp"
 #include "management/invariantes.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "plataforma/caminhos.hpp"
+#include "temporada/autopiloto.hpp"
 #include "world/clubes.hpp"
 
 #include <gtest/gtest.h>

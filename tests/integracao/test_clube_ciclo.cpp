@@ -3,16 +3,16 @@
 // works started before a save end after the load as they would have; the
 // autopilot's renewals and friendlies keep the invariants.
 #include "competitions/calendario.hpp"
-#include "temporada/fimdetemporada.hpp"
 #include "competitions/novojogo.hpp"
 #include "management/amistosos.hpp"
-#include "temporada/autopiloto.hpp"
-#include "temporada/ciclo.hpp"
 #include "management/estadio.hpp"
 #include "management/financas.hpp"
 #include "management/invariantes.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "plataforma/caminhos.hpp"
+#include "temporada/autopiloto.hpp"
+#include "temporada/ciclo.hpp"
+#include "temporada/fimdetemporada.hpp"
 #include "world/clubes.hpp"
 
 #include <gtest/gtest.h>

@@ -9,10 +9,10 @@
 #include "history/artilharia.hpp"
 #include "history/campeoes.hpp"
 #include "history/rankings.hpp"
-#include "temporada/autopiloto.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "plataforma/caminhos.hpp"
 #include "plataforma/datas.hpp"
+#include "temporada/autopiloto.hpp"
 
 #include <gtest/gtest.h>
 

@@ -5,10 +5,10 @@
 // must say so (and why) and record the new hash here.
 #include "apoio/apoio.hpp"
 #include "competitions/novojogo.hpp"
-#include "temporada/autopiloto.hpp"
 #include "opcoes.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "plataforma/caminhos.hpp"
+#include "temporada/autopiloto.hpp"
 #include "world/clubes.hpp"
 #include "world/idioma.hpp"
 

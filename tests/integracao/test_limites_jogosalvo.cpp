@@ -2,14 +2,14 @@
 // plays on; one past it is refused by the loader and never written by the
 // save; the season counter stops at the last season a game has.
 #include "apoio/apoio.hpp"
-#include "temporada/fimdetemporada.hpp"
 #include "competitions/novojogo.hpp"
-#include "temporada/autopiloto.hpp"
 #include "management/estadio.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "persistence/validacao.hpp"
 #include "plataforma/arquivos.hpp"
 #include "plataforma/caminhos.hpp"
+#include "temporada/autopiloto.hpp"
+#include "temporada/fimdetemporada.hpp"
 #include "world/clubes.hpp"
 
 #include <gtest/gtest.h>

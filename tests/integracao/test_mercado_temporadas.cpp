@@ -3,12 +3,12 @@
 // within their limits, and the history and the mail survive a save.
 #include "apoio/apoio.hpp"
 #include "competitions/novojogo.hpp"
-#include "temporada/autopiloto.hpp"
-#include "world/emails.hpp"
 #include "management/invariantes.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "plataforma/caminhos.hpp"
+#include "temporada/autopiloto.hpp"
 #include "world/clubes.hpp"
+#include "world/emails.hpp"
 
 #include <gtest/gtest.h>
 

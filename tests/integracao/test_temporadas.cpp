@@ -2,10 +2,9 @@
 #include "apoio/apoio.hpp"
 #include "competitions/calendario.hpp"
 #include "competitions/continentais.hpp"
+#include "competitions/historico.hpp"
 #include "competitions/novojogo.hpp"
 #include "competitions/resumos.hpp"
-#include "competitions/historico.hpp"
-#include "temporada/autopiloto.hpp"
 #include "management/invariantes.hpp"
 #include "management/proximoadversario.hpp"
 #include "match/resultadosdata.hpp"
@@ -13,6 +12,7 @@
 #include "plataforma/arquivos.hpp"
 #include "plataforma/caminhos.hpp"
 #include "plataforma/datas.hpp"
+#include "temporada/autopiloto.hpp"
 #include "world/clubes.hpp"
 #include "world/paises.hpp"
 
@@ -141,7 +141,8 @@ TEST_F(Temporadas, TenSeasonsKeepEveryInvariantAfterEveryDate) {
             if (!c || !c->final) continue;
             ++finais;
             const int chave = a.competicao == 2 ? jogo->ligas[a.grupo].pais : a.grupo;
-            EXPECT_EQ(c->classificado, competitions::CampeaoDe(*jogo, a.competicao, chave, temporada))
+            EXPECT_EQ(c->classificado,
+                      competitions::CampeaoDe(*jogo, a.competicao, chave, temporada))
                 << "season " << temporada << " competition " << a.competicao;
         }
         // From the second season on, each continental cup's final in both regions.

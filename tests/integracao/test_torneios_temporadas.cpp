@@ -5,10 +5,10 @@
 #include "competitions/calendario.hpp"
 #include "competitions/novojogo.hpp"
 #include "competitions/torneios.hpp"
-#include "temporada/autopiloto.hpp"
 #include "management/invariantes.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "plataforma/caminhos.hpp"
+#include "temporada/autopiloto.hpp"
 #include "world/clubes.hpp"
 
 #include <gtest/gtest.h>

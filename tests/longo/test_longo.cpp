@@ -4,10 +4,10 @@
 // the "longo" run plays 30, best under the sanitizer build).
 #include "apoio/apoio.hpp"
 #include "competitions/novojogo.hpp"
-#include "temporada/autopiloto.hpp"
 #include "management/invariantes.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "plataforma/caminhos.hpp"
+#include "temporada/autopiloto.hpp"
 #include "world/clubes.hpp"
 
 #include <gtest/gtest.h>

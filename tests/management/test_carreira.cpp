@@ -1,10 +1,10 @@
 // The coaches' careers on small worlds built in memory.
 #include "management/carreira.hpp"
-#include "temporada/ciclo.hpp"
-#include "world/emails.hpp"
 #include "management/invariantes.hpp"
 #include "match/construtores.hpp"
+#include "temporada/ciclo.hpp"
 #include "world/clubes.hpp"
+#include "world/emails.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Contract warnings by mail, the automatic renewal of ended contracts, and
 // the renewal a coach proposes: the player's answer, his demand, signing.
 #include "management/contratos.hpp"
-#include "world/emails.hpp"
 #include "management/financas.hpp"
 #include "match/construtores.hpp"
 #include "world/clubes.hpp"
+#include "world/emails.hpp"
 #include "world/posicoes.hpp"
 
 #include <gtest/gtest.h>

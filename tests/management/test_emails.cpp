@@ -3,12 +3,12 @@
 #include "apoio/apoio.hpp"
 #include "escalacao_apoio.hpp"
 #include "management/atualizacao.hpp"
-#include "temporada/ciclo.hpp"
-#include "world/emails.hpp"
 #include "match/construtores.hpp"
 #include "match/estatisticas.hpp"
 #include "persistence/jogosalvo.hpp"
+#include "temporada/ciclo.hpp"
 #include "world/clubes.hpp"
+#include "world/emails.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "construtores.hpp"
-#include "plataforma/arredondar.hpp"
 #include "match/publico.hpp"
+#include "plataforma/arredondar.hpp"
 
 #include <gtest/gtest.h>
 
@@ -59,10 +59,10 @@ TEST_F(Publico, AHumanClubBelowTheReferencePriceDrawsTwelvePercentMorePerUnit) {
     jogo.times[casa].precos[2] -= 2; // two below: +24%
     Calcular(ctx);
     EXPECT_EQ(p.publicosetor[0], computador.publicosetor[0]);
-    EXPECT_EQ(p.publicosetor[1],
-              computador.publicosetor[1] + plataforma::ArredDiv(computador.publicosetor[1] * 12LL, 100));
-    EXPECT_EQ(p.publicosetor[2],
-              computador.publicosetor[2] + plataforma::ArredDiv(computador.publicosetor[2] * 24LL, 100));
+    EXPECT_EQ(p.publicosetor[1], computador.publicosetor[1] +
+                                     plataforma::ArredDiv(computador.publicosetor[1] * 12LL, 100));
+    EXPECT_EQ(p.publicosetor[2], computador.publicosetor[2] +
+                                     plataforma::ArredDiv(computador.publicosetor[2] * 24LL, 100));
 }
 
 TEST_F(Publico, ARaisedPriceDrawsFewerAndAnExpandedGroundHoldsMore) {

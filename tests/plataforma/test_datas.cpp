@@ -14,9 +14,9 @@ TEST(Datas, DayCountsStartOn30December1899) {
 }
 
 TEST(Datas, WeekdaysCountFromSunday) {
-    EXPECT_EQ(DiaDaSemana(0), 7);                          // Saturday
-    EXPECT_EQ(DiaDaSemana(CodificarData(2007, 1, 7)), 1);  // a Sunday
-    EXPECT_EQ(DiaDaSemana(CodificarData(2006, 6, 9)), 6);  // a Friday
+    EXPECT_EQ(DiaDaSemana(0), 7);                         // Saturday
+    EXPECT_EQ(DiaDaSemana(CodificarData(2007, 1, 7)), 1); // a Sunday
+    EXPECT_EQ(DiaDaSemana(CodificarData(2006, 6, 9)), 6); // a Friday
     EXPECT_EQ(DiaDaSemana(-1), 6);
 }
 

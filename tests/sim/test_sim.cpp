@@ -215,7 +215,8 @@ TEST(Sim, JogarPlaysSavesAndLoadsAndRefusesBadOptions) {
     const std::string fim = (pasta / "fim.s07").string();
     const Saida antes = Rodar("jogar " + dados +
                               " --ligas 29,97 --divisoes 10 --humanos 1 --temporadas 1"
-                              " --ate-data 108 --semente 3 --salvar-em " + fim + " --json");
+                              " --ate-data 108 --semente 3 --salvar-em " +
+                              fim + " --json");
     ASSERT_EQ(antes.codigo, 0) << antes.texto;
     EXPECT_NE(antes.texto.find("\"dataatual\":148"), std::string::npos) << antes.texto;
     const Saida depois =

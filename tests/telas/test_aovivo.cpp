@@ -1,14 +1,14 @@
 // The live view of a human club's match on a real new game: substitutions,
 // position changes, tactics, the referee, half-time, the injury screen.
 #include "apoio_telas.hpp"
-#include "temporada/ciclo.hpp"
 #include "match/escalacaoautomatica.hpp"
-#include "temporada/executor.hpp"
 #include "match/gestaopartida.hpp"
+#include "match/vagas.hpp"
+#include "temporada/ciclo.hpp"
+#include "temporada/executor.hpp"
 #include "temporada/telas/aovivo.hpp"
 #include "temporada/telas/dialogosaovivo.hpp"
 #include "temporada/telas/visaoaovivo.hpp"
-#include "match/vagas.hpp"
 #include "ui/textos.hpp"
 #include "world/arbitros.hpp"
 #include "world/clubes.hpp"
@@ -333,6 +333,6 @@ TEST(SubstituicaoContusao, TheChosenBenchPlayerOrNobody) {
         if (QWidget* w = QApplication::activeModalWidget()) w->close();
     });
     EXPECT_EQ(temporada::telas::EscolherSubstitutoContusao(*p.jogo, p.R(), p.m, p.lado, contundido,
-                                                       banco, nullptr),
+                                                           banco, nullptr),
               0);
 }

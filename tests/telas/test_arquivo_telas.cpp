@@ -3,13 +3,13 @@
 #include "apoio_telas.hpp"
 
 #include "competitions/resumos.hpp"
+#include "competitions/telas/relatoriopartida.hpp"
 #include "competitions/telas/telacalendario.hpp"
 #include "competitions/telas/telatorneio.hpp"
 #include "history/telas/telaclubeanos.hpp"
 #include "match/resultadosdata.hpp"
-#include "competitions/telas/relatoriopartida.hpp"
-#include "temporada/telas/telaresultados.hpp"
 #include "plataforma/datas.hpp"
+#include "temporada/telas/telaresultados.hpp"
 #include "ui/textos.hpp"
 
 #include <QTableWidget>
@@ -30,8 +30,8 @@ struct RelatorioAberto {
     QTimer timer;
     RelatorioAberto() {
         QObject::connect(&timer, &QTimer::timeout, [this] {
-            auto* r =
-                qobject_cast<competitions::telas::RelatorioPartida*>(QApplication::activeModalWidget());
+            auto* r = qobject_cast<competitions::telas::RelatorioPartida*>(
+                QApplication::activeModalWidget());
             if (!r) return;
             titulo = r->windowTitle();
             texto = r->Texto()->toPlainText();

@@ -5,8 +5,8 @@
 #include "management/telas/telacarreira.hpp"
 #include "management/telas/telacontratacoes.hpp"
 #include "management/telas/telaprincipal.hpp"
-#include "temporada/telas/telaresultados.hpp"
 #include "shell/janelaprincipal.hpp"
+#include "temporada/telas/telaresultados.hpp"
 #include "ui/textos.hpp"
 
 #include <QApplication>

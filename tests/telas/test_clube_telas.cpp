@@ -1,6 +1,5 @@
 // answers, "Marcar amistoso" booking a friendly, "Aposentar jogador" putting a
 // junior in a veteran's place, and the squad grid's contract column.
-#include "plataforma/datas.hpp"
 #include "apoio_telas.hpp"
 #include "management/amistosos.hpp"
 #include "management/fichajogador.hpp"
@@ -9,6 +8,7 @@
 #include "management/telas/telaaposentar.hpp"
 #include "management/telas/telacontrato.hpp"
 #include "management/telas/telaprincipal.hpp"
+#include "plataforma/datas.hpp"
 #include "ui/textos.hpp"
 #include "world/posicoes.hpp"
 // Running the club on a real new game: "Propor novo contrato" with its

@@ -11,7 +11,6 @@
 #include "management/telas/telaprincipal.hpp"
 #include "management/telas/telaproposta.hpp"
 #include "management/telas/telatransferencias.hpp"
-#include "world/valores.hpp"
 #include "plataforma/ordemalfabetica.hpp"
 #include "shell/janelaprincipal.hpp"
 #include "ui/janelas.hpp"
@@ -19,6 +18,7 @@
 #include "world/clubes.hpp"
 #include "world/idioma.hpp"
 #include "world/paises.hpp"
+#include "world/valores.hpp"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -4,14 +4,14 @@
 
 #include "competitions/classificacao.hpp"
 #include "competitions/continentais.hpp"
+#include "competitions/historico.hpp"
 #include "competitions/telas/chaveamento.hpp"
 #include "competitions/telas/telacontinental.hpp"
-#include "competitions/historico.hpp"
-#include "temporada/autopiloto.hpp"
 #include "management/telas/telaprincipal.hpp"
+#include "shell/janelaprincipal.hpp"
+#include "temporada/autopiloto.hpp"
 #include "temporada/telas/telapartida.hpp"
 #include "temporada/telas/telaresultados.hpp"
-#include "shell/janelaprincipal.hpp"
 #include "ui/textos.hpp"
 
 #include <QComboBox>
@@ -158,7 +158,8 @@ TEST(TelasContinentais, OHumanoClassificadoJogaADataContinentalNaJanela) {
                 apoio_telas::EscalarEJogar(janela.TelaPrincipal());
             } else if (auto* p = qobject_cast<temporada::telas::TelaPartida*>(janela.TelaAtual())) {
                 relogio = relogio || (jogo->estado.tipo == codigo && p->Rodando());
-            } else if (auto* r = qobject_cast<temporada::telas::TelaResultados*>(janela.TelaAtual())) {
+            } else if (auto* r =
+                           qobject_cast<temporada::telas::TelaResultados*>(janela.TelaAtual())) {
                 const bool continental = jogo->estado.tipo == codigo;
                 resultados = resultados || continental;
                 r->Continuar()->click();

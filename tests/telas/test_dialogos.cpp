@@ -11,12 +11,12 @@
 #include "persistence/telas/dialogonome.hpp"
 #include "plataforma/caminhos.hpp"
 #include "plataforma/datas.hpp"
+#include "shell/dialogocores.hpp"
+#include "shell/dialogoopcoes.hpp"
 #include "shell/seletoridioma.hpp"
 #include "ui/textos.hpp"
 #include "world/idioma.hpp"
 #include "world/opcoes.hpp"
-#include "shell/dialogocores.hpp"
-#include "shell/dialogoopcoes.hpp"
 
 #include <QCheckBox>
 #include <QComboBox>

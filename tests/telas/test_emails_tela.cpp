@@ -1,12 +1,12 @@
 // reading and answering them, and the news line of the main screen.
-#include "plataforma/datas.hpp"
 #include "apoio_telas.hpp"
-#include "world/emails.hpp"
 #include "management/fichajogador.hpp"
 #include "management/telas/telaemails.hpp"
 #include "management/telas/telaprincipal.hpp"
+#include "plataforma/datas.hpp"
 #include "shell/janelaprincipal.hpp"
 #include "ui/textos.hpp"
+#include "world/emails.hpp"
 // The mailbox on a real new game: the welcome, a few messages of the season,
 
 #include <QFrame>

@@ -1,12 +1,12 @@
 // sorting by a header without touching the lineup, starters that show on a
 // white-shirted club, and the player card it opens.
-#include "plataforma/datas.hpp"
 #include "apoio_telas.hpp"
 #include "management/escalacaotatica.hpp"
 #include "management/fichajogador.hpp"
 #include "management/telas/gradeelenco.hpp"
 #include "management/telas/telajogador.hpp"
 #include "management/telas/telaprincipal.hpp"
+#include "plataforma/datas.hpp"
 #include "ui/textos.hpp"
 #include "world/posicoes.hpp"
 // The squad grid beyond the lineup rules: what its columns and icons say,

@@ -1,15 +1,15 @@
 // A season played in the window and the same season played by the autopilot,
 // from the same seed and with the same answers, end in the same game.
 #include "apoio_telas.hpp"
-#include "temporada/fimdetemporada.hpp"
-#include "temporada/telas/telafimtemporada.hpp"
-#include "temporada/autopiloto.hpp"
 #include "management/escalacao.hpp"
 #include "management/escalacaoformacao.hpp"
 #include "management/telas/telaprincipal.hpp"
-#include "temporada/telas/telaresultados.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "shell/janelaprincipal.hpp"
+#include "temporada/autopiloto.hpp"
+#include "temporada/fimdetemporada.hpp"
+#include "temporada/telas/telafimtemporada.hpp"
+#include "temporada/telas/telaresultados.hpp"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -151,7 +151,8 @@ TEST(JanelaEAutopiloto, ASeasonInTheWindowEndsInTheGameTheAutopilotPlays) {
                 !janela.TelaPrincipal()->Aguardando() &&
                 janela.TelaPrincipal()->caixaFormacao()->count() > 0) {
                 apoio_telas::EscalarEJogar(janela.TelaPrincipal());
-            } else if (auto* r = qobject_cast<temporada::telas::TelaResultados*>(janela.TelaAtual())) {
+            } else if (auto* r =
+                           qobject_cast<temporada::telas::TelaResultados*>(janela.TelaAtual())) {
                 r->Continuar()->click();
                 // A coach dismissed and waiting for offers has no main screen.
                 const bool principal = janela.TelaAtual() == janela.TelaPrincipal() &&

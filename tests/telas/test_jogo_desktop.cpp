@@ -5,18 +5,18 @@
 #include "apoio_telas.hpp"
 #include "competitions/telas/dialogotecnicos.hpp"
 #include "competitions/telas/telaescolhatime.hpp"
-#include "temporada/telas/telafimtemporada.hpp"
 #include "competitions/telas/telanovojogo.hpp"
 #include "competitions/telas/telatipojogo.hpp"
-#include "temporada/autopiloto.hpp"
 #include "management/telas/telaprincipal.hpp"
-#include "temporada/telas/telaresultados.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "persistence/telas/dialogocarregar.hpp"
 #include "persistence/telas/dialogonome.hpp"
 #include "shell/janelaprincipal.hpp"
 #include "shell/menuprincipal.hpp"
 #include "shell/seletoridioma.hpp"
+#include "temporada/autopiloto.hpp"
+#include "temporada/telas/telafimtemporada.hpp"
+#include "temporada/telas/telaresultados.hpp"
 #include "ui/som.hpp"
 #include "ui/textos.hpp"
 #include "world/idioma.hpp"
@@ -287,7 +287,8 @@ TEST(JogoDesktop, AWholeSeasonThroughTheScreensReachesTheSeasonEndAndTheNextSeas
             if (janela.TelaAtual() == janela.TelaPrincipal() &&
                 janela.TelaPrincipal()->caixaFormacao()->count() > 0) {
                 EscalarEJogar(janela.TelaPrincipal());
-            } else if (auto* r = qobject_cast<temporada::telas::TelaResultados*>(janela.TelaAtual())) {
+            } else if (auto* r =
+                           qobject_cast<temporada::telas::TelaResultados*>(janela.TelaAtual())) {
                 ++datas;
                 r->Continuar()->click();
             }

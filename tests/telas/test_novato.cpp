@@ -2,15 +2,15 @@
 // English buttons, the exit question right after a save, a turn of several
 // humans, a coach without a club with nowhere to go.
 #include "apoio_telas.hpp"
-#include "temporada/ciclo.hpp"
 #include "management/escalacao.hpp"
 #include "management/telas/figurasgrade.hpp"
 #include "management/telas/gradeelenco.hpp"
 #include "management/telas/telaprincipal.hpp"
-#include "temporada/executor.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "shell/janelaprincipal.hpp"
 #include "shell/menuprincipal.hpp"
+#include "temporada/ciclo.hpp"
+#include "temporada/executor.hpp"
 #include "world/posicoes.hpp"
 
 #include <QCheckBox>

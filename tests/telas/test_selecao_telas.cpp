@@ -4,9 +4,9 @@
 #include "apoio_telas.hpp"
 #include "competitions/calendario.hpp"
 #include "competitions/telas/chaveamento.hpp"
+#include "competitions/telas/relatoriopartida.hpp"
 #include "competitions/telas/telatorneio.hpp"
 #include "competitions/torneios.hpp"
-#include "temporada/autopiloto.hpp"
 #include "management/escalacaotatica.hpp"
 #include "management/telas/figurasgrade.hpp"
 #include "management/telas/gradeelenco.hpp"
@@ -14,11 +14,11 @@
 #include "management/telas/telaconvocacao.hpp"
 #include "management/telas/telaselecao.hpp"
 #include "match/resultadosdata.hpp"
-#include "competitions/telas/relatoriopartida.hpp"
-#include "temporada/telas/telapartida.hpp"
-#include "temporada/telas/telaresultados.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "shell/janelaprincipal.hpp"
+#include "temporada/autopiloto.hpp"
+#include "temporada/telas/telapartida.hpp"
+#include "temporada/telas/telaresultados.hpp"
 #include "ui/escudos.hpp"
 #include "ui/rotulocortado.hpp"
 #include "ui/textos.hpp"
@@ -536,7 +536,8 @@ TEST(TelasSelecao, ATournamentPlayedInTheWindow) {
                 emit t->caixaFormacao()->activated(0);
                 EXPECT_TRUE(t->botaoJogar()->isEnabled());
                 t->botaoJogar()->click();
-            } else if (auto* r = qobject_cast<temporada::telas::TelaResultados*>(janela.TelaAtual())) {
+            } else if (auto* r =
+                           qobject_cast<temporada::telas::TelaResultados*>(janela.TelaAtual())) {
                 resultados += jogo->estado.tipo == kCopaAmerica;
                 if (jogo->estado.tipo == kCopaAmerica) ConferirResultados(*jogo, *r, selecao);
                 if (!tabela && r->Chaves()) {

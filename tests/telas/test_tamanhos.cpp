@@ -4,13 +4,13 @@
 #include "apoio_telas.hpp"
 #include "competitions/calendario.hpp"
 #include "competitions/telas/dialogotecnicos.hpp"
+#include "competitions/telas/relatoriopartida.hpp"
 #include "competitions/telas/telacalendario.hpp"
 #include "competitions/telas/telaclassificacao.hpp"
 #include "competitions/telas/telacontinental.hpp"
 #include "competitions/telas/telacopa.hpp"
 #include "competitions/telas/telaescolhatime.hpp"
 #include "competitions/telas/telaestaduais.hpp"
-#include "temporada/telas/telafimtemporada.hpp"
 #include "competitions/telas/telanovojogo.hpp"
 #include "competitions/telas/telatipojogo.hpp"
 #include "competitions/telas/telatorneio.hpp"
@@ -20,8 +20,6 @@
 #include "history/telas/telaclubeanos.hpp"
 #include "history/telas/telarankingclubes.hpp"
 #include "history/telas/telarankingtecnicos.hpp"
-#include "temporada/autopiloto.hpp"
-#include "world/emails.hpp"
 #include "management/telas/gradeelenco.hpp"
 #include "management/telas/telaconvite.hpp"
 #include "management/telas/telaconvocacao.hpp"
@@ -31,23 +29,25 @@
 #include "management/telas/telajogador.hpp"
 #include "management/telas/telaprincipal.hpp"
 #include "management/telas/telaselecao.hpp"
+#include "persistence/telas/dialogocarregar.hpp"
+#include "persistence/telas/dialogonome.hpp"
+#include "shell/dialogocores.hpp"
+#include "shell/dialogoopcoes.hpp"
+#include "shell/janelaprincipal.hpp"
+#include "shell/menuprincipal.hpp"
+#include "temporada/autopiloto.hpp"
 #include "temporada/telas/dialogosaovivo.hpp"
-#include "competitions/telas/relatoriopartida.hpp"
+#include "temporada/telas/telafimtemporada.hpp"
 #include "temporada/telas/telapartida.hpp"
 #include "temporada/telas/telapenaltis.hpp"
 #include "temporada/telas/telaresultados.hpp"
 #include "temporada/telas/visaoaovivo.hpp"
-#include "persistence/telas/dialogocarregar.hpp"
-#include "persistence/telas/dialogonome.hpp"
-#include "shell/janelaprincipal.hpp"
-#include "shell/menuprincipal.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
 #include "world/clubes.hpp"
+#include "world/emails.hpp"
 #include "world/paises.hpp"
 #include "world/posicoes.hpp"
-#include "shell/dialogocores.hpp"
-#include "shell/dialogoopcoes.hpp"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -368,7 +368,8 @@ TEST(Tamanhos, TheMatchdayScreensFit1024x768) {
     NomesInteiros(*resultadosliga.Jogos(), {0, 2});
     NomesInteiros(*resultadosliga.Tabela(), {1});
     ASSERT_FALSE(jogo.arquivo.jogos.empty());
-    competitions::telas::RelatorioPartida relatorio(jogo, static_cast<int>(jogo.arquivo.jogos.size()) - 1);
+    competitions::telas::RelatorioPartida relatorio(
+        jogo, static_cast<int>(jogo.arquivo.jogos.size()) - 1);
     Caber(relatorio, "relatorio");
 }
 
@@ -414,8 +415,7 @@ TEST(Tamanhos, TablesDialogsAndTheSeasonEndFit1024x768) {
     }
     {
         // A message with its question open, the tallest the reading pane gets.
-        world::PostarEmail(jogo, t.humano, world::kEmailSuspensao, 2, 0, 0,
-                                t.Onze().front());
+        world::PostarEmail(jogo, t.humano, world::kEmailSuspensao, 2, 0, 0, t.Onze().front());
         management::telas::TelaEmails tela(jogo, t.humano);
         tela.Selecionar(0);
         Caber(tela, "emails");

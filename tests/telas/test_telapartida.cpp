@@ -2,14 +2,14 @@
 // and event labels, the speed keys; the penalty, takers and shoot-out screens
 // answered in place; the sounds only with the sounds option on.
 #include "apoio_telas.hpp"
-#include "temporada/ciclo.hpp"
 #include "management/escalacao.hpp"
 #include "management/escalacaoformacao.hpp"
 #include "match/penaltis.hpp"
+#include "match/vagas.hpp"
+#include "temporada/ciclo.hpp"
 #include "temporada/telas/interacaotela.hpp"
 #include "temporada/telas/telapartida.hpp"
 #include "temporada/telas/telapenaltis.hpp"
-#include "match/vagas.hpp"
 #include "ui/som.hpp"
 #include "ui/textos.hpp"
 

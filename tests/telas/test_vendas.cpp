@@ -9,12 +9,12 @@
 #include "management/telas/telaleilao.hpp"
 #include "management/telas/telaprincipal.hpp"
 #include "management/telas/telavenda.hpp"
-#include "world/valores.hpp"
 #include "shell/janelaprincipal.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
 #include "world/paises.hpp"
 #include "world/posicoes.hpp"
+#include "world/valores.hpp"
 
 #include <QAction>
 #include <QCheckBox>

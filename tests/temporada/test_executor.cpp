@@ -1,7 +1,7 @@
 #include "match/construtores.hpp"
-#include "temporada/executor.hpp"
 #include "match/penaltis.hpp"
 #include "plataforma/datas.hpp"
+#include "temporada/executor.hpp"
 
 #include <gtest/gtest.h>
 
@@ -179,7 +179,8 @@ TEST(Executor, StateMatchesArePlayedStateByStateAndChargeTheWeekOnSunday) {
     d.Partida(c, e, 3, 2);
     const double domingo = kHoje + (8 - plataforma::DiaDaSemana(kHoje)) % 7;
     for (auto& f : d.partidas) f.data = domingo;
-    temporada::JogarData(d.jogo, d.ex, 3, domingo, temporada::PartidasDoDia(d.partidas, 3, domingo));
+    temporada::JogarData(d.jogo, d.ex, 3, domingo,
+                         temporada::PartidasDoDia(d.partidas, 3, domingo));
     EXPECT_EQ(d.ex.estado, EstadoRodada::Encerrada);
     ASSERT_EQ(d.ex.grupos.size(), 2u);
     EXPECT_EQ(d.ex.grupos[0].id, 2);

@@ -1,12 +1,12 @@
 #include "competitions/calendario.hpp"
 #include "competitions/classificacao.hpp"
 #include "competitions/promocao.hpp"
-#include "temporada/fimdetemporada.hpp"
 #include "competitions/rodadas.hpp"
 #include "management/financas.hpp"
 #include "match/construtores.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "plataforma/datas.hpp"
+#include "temporada/fimdetemporada.hpp"
 #include "world/clubes.hpp"
 
 #include <gtest/gtest.h>

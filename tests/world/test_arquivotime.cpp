@@ -1,6 +1,6 @@
 #include "apoio/apoio.hpp"
-#include "plataforma/arquivos.hpp"
 #include "plataforma/aleatorio.hpp"
+#include "plataforma/arquivos.hpp"
 #include "world/arquivotime.hpp"
 #include "world/clubes.hpp"
 
@@ -22,12 +22,12 @@ TEST(ArquivoTime, RoundTripIsByteExact) {
     apoio::GravarTime(pasta, t);
     const auto original = Bytes(pasta, "teams/Vila Serena.b07");
     ASSERT_EQ(original.size(), kTamanhoArquivoTime);
-    EXPECT_EQ(original[0], 1);                // section marker
-    EXPECT_EQ(original[4], 29);               // country
-    EXPECT_EQ(original[4 + 2], 7);            // version
-    EXPECT_EQ(original[4 + 176], 25);         // state
-    EXPECT_EQ(original[184], 1);              // second marker
-    EXPECT_EQ(original[188 + 900 + 3], 1);    // star column
+    EXPECT_EQ(original[0], 1);             // section marker
+    EXPECT_EQ(original[4], 29);            // country
+    EXPECT_EQ(original[4 + 2], 7);         // version
+    EXPECT_EQ(original[4 + 176], 25);      // state
+    EXPECT_EQ(original[184], 1);           // second marker
+    EXPECT_EQ(original[188 + 900 + 3], 1); // star column
 
     const auto lido = learquivotime(pasta / "teams/Vila Serena.b07");
     ASSERT_TRUE(lido);

@@ -21,7 +21,8 @@ TEST(Idioma, MissingKeysReadErrorAndAMissingFileReadsEmpty) {
     apoio::PastaTemporaria pasta;
     EXPECT_EQ(texto(1), "");
     EXPECT_EQ(texto2(726), "");
-    apoio::GravarIdioma(pasta, 10, "Portugu\xeas", {"1=Novo Jogo", "262=mil"}, {"726=Afeganist\xe3o"});
+    apoio::GravarIdioma(pasta, 10, "Portugu\xeas", {"1=Novo Jogo", "262=mil"},
+                        {"726=Afeganist\xe3o"});
     EXPECT_EQ(texto(1), "Novo Jogo");
     EXPECT_EQ(texto(262), "mil");
     EXPECT_EQ(texto(2), "Error");
@@ -49,9 +50,11 @@ TEST(Idioma, ThePickerListsGoodFilesByNameAndTheIdDecidesTheFile) {
     apoio::PastaTemporaria pasta;
     apoio::GravarIdioma(pasta, 10, "Portugu\xeas", {"1=Novo Jogo"});
     apoio::GravarIdioma(pasta, 11, "English", {"1=New Game"}, {}, false);
-    pasta.Escrever("languages/12.txt", "[language]\r\nlanguageversion=2006\r\nlanguagename=Old\r\nid=12\r\n");
+    pasta.Escrever("languages/12.txt",
+                   "[language]\r\nlanguageversion=2006\r\nlanguagename=Old\r\nid=12\r\n");
     // Named after one number, claiming another.
-    pasta.Escrever("languages/outro.txt", "[language]\r\nlanguageversion=2007\r\nlanguagename=Alem\xe3o\r\nid=13\r\n[s1]\r\n1=Neues Spiel\r\n");
+    pasta.Escrever("languages/outro.txt", "[language]\r\nlanguageversion=2007\r\nlanguagename="
+                                          "Alem\xe3o\r\nid=13\r\n[s1]\r\n1=Neues Spiel\r\n");
     const auto lista = listaidiomas();
     ASSERT_EQ(lista.size(), 3u);
     EXPECT_EQ(lista[0].nome, "Alem\xe3o");
@@ -93,8 +96,8 @@ TEST(Idioma, ChangingLanguageRefillsCountryNamesAndTheirOrder) {
 TEST(Idioma, CompetitionNamesByCountry) {
     apoio::PastaTemporaria pasta;
     apoio::GravarIdioma(pasta, 10, "pt",
-                        {"37=Campeonato Brasileiro", "45=Liga", "754=Copa do Brasil", "52=S\xe9rie A",
-                         "55=S\xe9rie D"},
+                        {"37=Campeonato Brasileiro", "45=Liga", "754=Copa do Brasil",
+                         "52=S\xe9rie A", "55=S\xe9rie D"},
                         {"726=Afeganist\xe3o", "755=Brasil"});
     EXPECT_EQ(nomeliga(29), "Campeonato Brasileiro");
     EXPECT_EQ(nomeliga(0), "Liga Afeganist\xe3o");

@@ -37,16 +37,17 @@ TEST(Opcoes, AnEmptyFileGivesEveryFallback) {
 
 TEST(Opcoes, StoredValuesMapToTheirDelaysAndSwitches) {
     apoio::PastaTemporaria pasta;
-    const TOpcoes o = Ler(pasta, "[OPCOES]\r\nopvelocidade=4\r\nopnhvelocidade=6\r\nopintervalo=0\r\n"
-                                 "op_verpenalty=2\r\nopvertrocatecnicos=2\r\nopsom=0\r\n"
-                                 "opcornalista=1\r\nopnegrito=1\r\nopsalvar=2\r\nopemails=3\r\n"
-                                 "opver41=1\r\ncor0=clRed\r\ncor1=$00FF8000\r\ncor2=4822164\r\n"
-                                 "cor3=clwhite\r\ncor4=$0000FF00\r\n");
+    const TOpcoes o =
+        Ler(pasta, "[OPCOES]\r\nopvelocidade=4\r\nopnhvelocidade=6\r\nopintervalo=0\r\n"
+                   "op_verpenalty=2\r\nopvertrocatecnicos=2\r\nopsom=0\r\n"
+                   "opcornalista=1\r\nopnegrito=1\r\nopsalvar=2\r\nopemails=3\r\n"
+                   "opver41=1\r\ncor0=clRed\r\ncor1=$00FF8000\r\ncor2=4822164\r\n"
+                   "cor3=clwhite\r\ncor4=$0000FF00\r\n");
     EXPECT_EQ(o.opvelocidade, 200);
     EXPECT_EQ(o.opnhvelocidade, 10);
     EXPECT_FALSE(o.opintervalo);
-    EXPECT_FALSE(o.op_verpenalty);       // only 1 switches it on
-    EXPECT_TRUE(o.opvertrocatecnicos);   // anything but 0 does
+    EXPECT_FALSE(o.op_verpenalty);     // only 1 switches it on
+    EXPECT_TRUE(o.opvertrocatecnicos); // anything but 0 does
     EXPECT_FALSE(o.opsom);
     EXPECT_TRUE(o.opcornalista);
     EXPECT_TRUE(o.opnegrito);
@@ -75,7 +76,8 @@ TEST(Opcoes, OddNumbersFallBackAsTheGameDid) {
 TEST(Opcoes, OneBadColourTurnsAllFiveRed) {
     apoio::PastaTemporaria pasta;
     std::string t = "[opcoes]\r\n";
-    for (int i = 0; i < 5; ++i) t += "cor" + std::to_string(i) + "=" + TextoCor(kCoresPadrao[i]) + "\r\n";
+    for (int i = 0; i < 5; ++i)
+        t += "cor" + std::to_string(i) + "=" + TextoCor(kCoresPadrao[i]) + "\r\n";
     TOpcoes o = Ler(pasta, t);
     for (int i = 0; i < 5; ++i) EXPECT_EQ(o.cores[i], kCoresPadrao[i]);
     gravaopcao("opcoes", "cor2", "azulado");
@@ -89,7 +91,9 @@ TEST(Opcoes, WritingAnOptionKeepsTheOthersAndSpeedItemsMapToDelays) {
     gravaopcao("opcoes", "opvertrocatecnicos", "0");
     EXPECT_EQ(leopcao("opcoes", "op_verpenalty"), "1");
     EXPECT_EQ(leopcao("opcoes", "opvertrocatecnicos"), "0");
-    EXPECT_EQ(pasta.Ler("pitchlord.ini").size(), std::string("; mine\r\n[opcoes]\r\nop_verpenalty=1\r\nopvertrocatecnicos=0\r\n").size());
+    EXPECT_EQ(
+        pasta.Ler("pitchlord.ini").size(),
+        std::string("; mine\r\n[opcoes]\r\nop_verpenalty=1\r\nopvertrocatecnicos=0\r\n").size());
     // The item a player picks is written; reading it back gives that item's delay.
     for (int item = 0; item < 6; ++item) {
         gravaopcao("opcoes", "opvelocidade", std::to_string(item));

@@ -1,5 +1,5 @@
-#include "world/valores.hpp"
 #include "world/regeneracao.hpp"
+#include "world/valores.hpp"
 
 #include <gtest/gtest.h>
 

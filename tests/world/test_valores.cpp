@@ -41,7 +41,8 @@ TEST(Valores, PlayerValueWorkedExamples) {
     EXPECT_EQ(CalcularPasse(ComClube(3, 18, 0), Jogador(34, 10)), (500 + 6800 - 6800) * 400);
     EXPECT_EQ(CalcularPasse(ComClube(3, 12, 0), Jogador(36, 10)), 100 * 400); // nothing left
     // A star adds half the base, rounded to even: 366 * 0.5 = 183.
-    EXPECT_EQ(CalcularPasse(ComClube(3, 5, 0), Jogador(20, 50, true)), (366 + 183 + 12 * 28) * 10000);
+    EXPECT_EQ(CalcularPasse(ComClube(3, 5, 0), Jogador(20, 50, true)),
+              (366 + 183 + 12 * 28) * 10000);
     // A value that would overflow stays at the largest amount.
     EXPECT_EQ(CalcularPasse(ComClube(3, 25, 0), Jogador(17, 5000, true)), 2147483647);
 }
@@ -79,17 +80,28 @@ TEST(Valores, MoneyWithSpacesBetweenGroups) {
 TEST(Valores, MoneyInWords) {
     apoio::PastaTemporaria pasta;
     apoio::GravarIdioma(pasta, 10, "pt",
-                        {"259=milh\xe3o", "260=milh\xf5" "es", "262=mil", "785=bilh\xe3o",
-                         "786=bilh\xf5" "es"});
-    EXPECT_EQ(DinheiroPorExtenso(2500000), "2 milh\xf5" "es 500 mil");
+                        {"259=milh\xe3o",
+                         "260=milh\xf5"
+                         "es",
+                         "262=mil", "785=bilh\xe3o",
+                         "786=bilh\xf5"
+                         "es"});
+    EXPECT_EQ(DinheiroPorExtenso(2500000), "2 milh\xf5"
+                                           "es 500 mil");
     EXPECT_EQ(DinheiroPorExtenso(0), "0");
     EXPECT_EQ(DinheiroPorExtenso(750), "750");
     EXPECT_EQ(DinheiroPorExtenso(250999), "250 mil");
     EXPECT_EQ(DinheiroPorExtenso(1250000), "1 milh\xe3o 250 mil");
-    EXPECT_EQ(DinheiroPorExtenso(12000000), "12 milh\xf5" "es");
+    EXPECT_EQ(DinheiroPorExtenso(12000000), "12 milh\xf5"
+                                            "es");
     EXPECT_EQ(DinheiroPorExtenso(1001000000), "1 bilh\xe3o 1 milh\xe3o");
-    EXPECT_EQ(DinheiroPorExtenso(2147483647), "2 bilh\xf5" "es 147 milh\xf5" "es 483 mil");
-    EXPECT_EQ(DinheiroPorExtenso(-2500000), "-2 milh\xf5" "es 500 mil");
+    EXPECT_EQ(DinheiroPorExtenso(2147483647), "2 bilh\xf5"
+                                              "es 147 milh\xf5"
+                                              "es 483 mil");
+    EXPECT_EQ(DinheiroPorExtenso(-2500000), "-2 milh\xf5"
+                                            "es 500 mil");
     EXPECT_EQ(DinheiroPorExtenso(-300), "-300");
-    EXPECT_EQ(DinheiroPorExtenso(-2147483647 - 1), "-2 bilh\xf5" "es 147 milh\xf5" "es 483 mil");
+    EXPECT_EQ(DinheiroPorExtenso(-2147483647 - 1), "-2 bilh\xf5"
+                                                   "es 147 milh\xf5"
+                                                   "es 483 mil");
 }

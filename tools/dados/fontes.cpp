@@ -131,10 +131,14 @@ bool LerNomes(const std::filesystem::path& arquivo, Nomes& nomes, std::string& e
             secao = l.substr(1, l.size() - 2);
             continue;
         }
-        if (secao == "nomes") nomes.nomes.push_back(l);
-        else if (secao == "sobrenomes") nomes.sobrenomes.push_back(l);
-        else if (secao == "padroes") nomes.padroes.push_back(l);
-        else if (secao == "estadios") nomes.estadios.push_back(l);
+        if (secao == "nomes")
+            nomes.nomes.push_back(l);
+        else if (secao == "sobrenomes")
+            nomes.sobrenomes.push_back(l);
+        else if (secao == "padroes")
+            nomes.padroes.push_back(l);
+        else if (secao == "estadios")
+            nomes.estadios.push_back(l);
         else if (secao == "cidades") {
             const auto tab = l.find('\t');
             if (tab != std::string::npos) {

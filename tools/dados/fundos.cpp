@@ -12,8 +12,9 @@ Tela FundoGramado() {
             const bool faixa = (x / 16) % 2 == 0;
             const int s = ((x * 7 + y * 13) ^ (x * y)) % 9; // a fixed speckle
             const int v = (faixa ? 118 : 100) + s - 4;
-            t.Ponto(x, y, Cor{static_cast<std::uint8_t>(v / 3), static_cast<std::uint8_t>(v),
-                              static_cast<std::uint8_t>(v / 3 + 5)});
+            t.Ponto(x, y,
+                    Cor{static_cast<std::uint8_t>(v / 3), static_cast<std::uint8_t>(v),
+                        static_cast<std::uint8_t>(v / 3 + 5)});
         }
     return t;
 }
@@ -39,9 +40,11 @@ Tela EscudoNulo() {
 Tela EscudoDoTime(Cor fundo, Cor texto, const std::string& iniciais, int estilo) {
     Tela t(64, 64, Cor{255, 255, 255});
     t.Escudo(3, fundo, texto, 3);
-    if (estilo % 5 != 4) t.Listras(6, estilo, Cor{static_cast<std::uint8_t>((fundo.r + texto.r) / 2),
-                                                  static_cast<std::uint8_t>((fundo.g + texto.g) / 2),
-                                                  static_cast<std::uint8_t>((fundo.b + texto.b) / 2)});
+    if (estilo % 5 != 4)
+        t.Listras(6, estilo,
+                  Cor{static_cast<std::uint8_t>((fundo.r + texto.r) / 2),
+                      static_cast<std::uint8_t>((fundo.g + texto.g) / 2),
+                      static_cast<std::uint8_t>((fundo.b + texto.b) / 2)});
     const int escala = iniciais.size() <= 2 ? 4 : 3;
     // A band behind the letters keeps them readable over the pattern.
     t.Retangulo(8, 30 - 5 * escala, 55, 28 + 4 * escala, fundo);

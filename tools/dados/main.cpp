@@ -30,13 +30,17 @@ bool Gravar(const std::filesystem::path& p, const std::vector<std::uint8_t>& byt
 int main(int argc, char** argv) {
     std::filesystem::path fontes = "data", saida;
     for (int i = 1; i + 1 < argc; i += 2) {
-        if (std::strcmp(argv[i], "--fontes") == 0) fontes = argv[i + 1];
-        else if (std::strcmp(argv[i], "--saida") == 0) saida = argv[i + 1];
-        else return Falha(std::string("unknown option ") + argv[i]);
+        if (std::strcmp(argv[i], "--fontes") == 0)
+            fontes = argv[i + 1];
+        else if (std::strcmp(argv[i], "--saida") == 0)
+            saida = argv[i + 1];
+        else
+            return Falha(std::string("unknown option ") + argv[i]);
     }
     if (saida.empty()) return Falha("usage: pitchlord-dados --fontes DATA --saida RUNTIME_FOLDER");
     std::error_code ec;
-    if (!std::filesystem::is_directory(fontes, ec)) return Falha("no sources at " + fontes.string());
+    if (!std::filesystem::is_directory(fontes, ec))
+        return Falha("no sources at " + fontes.string());
     std::filesystem::create_directories(saida / "sav", ec);
 
     std::string erro;

@@ -31,8 +31,8 @@ constexpr ParCores kCores[] = {
 };
 
 // Countries whose players are most often found abroad.
-constexpr int kExportadores[] = {29, 11, 3, 65, 72, 85, 154, 60, 46, 195, 150, 21, 104, 97,
-                                 42, 26, 131, 57, 1, 168, 43, 49, 38, 14, 68};
+constexpr int kExportadores[] = {29, 11, 3,  65,  72, 85, 154, 60, 46, 195, 150, 21, 104,
+                                 97, 42, 26, 131, 57, 1,  168, 43, 49, 38,  14,  68};
 
 std::string Slug(int pais, const std::string& nomeCp1252) {
     std::string utf8 = plataforma::Cp1252ParaUtf8(nomeCp1252);
@@ -57,9 +57,12 @@ std::string Slug(int pais, const std::string& nomeCp1252) {
         }
         if (achou) continue;
         const char c = utf8[i++];
-        if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) s += c;
-        else if (c >= 'A' && c <= 'Z') s += static_cast<char>(c + 32);
-        else if (!s.empty() && s.back() != '_') s += '_';
+        if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
+            s += c;
+        else if (c >= 'A' && c <= 'Z')
+            s += static_cast<char>(c + 32);
+        else if (!s.empty() && s.back() != '_')
+            s += '_';
     }
     while (!s.empty() && s.back() == '_') s.pop_back();
     if (s.size() > 25) s.resize(25);
@@ -89,7 +92,8 @@ std::string Iniciais(const std::string& nomeCp1252) {
     return r.empty() ? "FC" : r;
 }
 
-std::string NomeJogador(Gerador& g, const Nomes& n, std::set<std::string>& usados, std::size_t max) {
+std::string NomeJogador(Gerador& g, const Nomes& n, std::set<std::string>& usados,
+                        std::size_t max) {
     for (int tentativa = 0; tentativa < 40; ++tentativa) {
         const std::string nome = plataforma::Utf8ParaCp1252(Um(g, n.nomes));
         const std::string sobrenome = plataforma::Utf8ParaCp1252(Um(g, n.sobrenomes));
@@ -133,8 +137,11 @@ Elenco MontarElenco(Gerador& g, int tamanho) {
 }
 
 void Caracteristicas(Gerador& g, int posicao, int& a, int& b) {
-    static const std::vector<int> k1[5] = {
-        {0, 1, 2, 3}, {6, 10, 13, 11, 4, 8}, {7, 12, 10, 5}, {4, 7, 9, 11, 8, 10}, {9, 5, 8, 13, 6, 11}};
+    static const std::vector<int> k1[5] = {{0, 1, 2, 3},
+                                           {6, 10, 13, 11, 4, 8},
+                                           {7, 12, 10, 5},
+                                           {4, 7, 9, 11, 8, 10},
+                                           {9, 5, 8, 13, 6, 11}};
     static const std::vector<int> k2[5] = {
         {0, 1, 2, 3}, {10, 13, 6, 11, 12}, {12, 7, 5, 10}, {11, 9, 4, 7, 10, 6}, {9, 5, 8, 13, 11}};
     a = Um(g, k1[posicao]);
@@ -192,7 +199,8 @@ bool GerarClubes(const PaisFonte& p, const Nomes& n, Saida& s, std::string& erro
         const int nivel = niveis[ordem[k]];
         std::string nome;
         for (int t = 0; t < 12 && nome.empty(); ++t) {
-            const std::string c = plataforma::Utf8ParaCp1252(Trocar(Um(g, n.padroes), "{c}", cidadeUtf8));
+            const std::string c =
+                plataforma::Utf8ParaCp1252(Trocar(Um(g, n.padroes), "{c}", cidadeUtf8));
             if (c.size() <= 25 && !nomesClubes.count(c)) nome = c;
         }
         if (nome.empty()) nome = cidade.substr(0, 25);
@@ -207,7 +215,8 @@ bool GerarClubes(const PaisFonte& p, const Nomes& n, Saida& s, std::string& erro
         h.nome = nome;
         h.nomecompleto = nome;
         std::string arquivo = Slug(p.codigo, nome);
-        while (!arquivos.insert(arquivo).second) arquivo = arquivo.substr(0, 22) + std::to_string(k);
+        while (!arquivos.insert(arquivo).second)
+            arquivo = arquivo.substr(0, 22) + std::to_string(k);
         h.arquivo = arquivo;
         h.escudo = arquivo;
         const std::string sobrenome = Um(g, n.sobrenomes);
@@ -230,7 +239,8 @@ bool GerarClubes(const PaisFonte& p, const Nomes& n, Saida& s, std::string& erro
             b.titulares[j] = e.titulares[j];
             b.idades[j] = static_cast<world::u8>(Idade(g, e.titulares[j]));
             b.paises[j] = static_cast<world::u8>(
-                g.Aleatorio(100) < 88 ? p.codigo : kExportadores[g.Aleatorio(std::size(kExportadores))]);
+                g.Aleatorio(100) < 88 ? p.codigo
+                                      : kExportadores[g.Aleatorio(std::size(kExportadores))]);
             int c1, c2;
             Caracteristicas(g, e.posicoes[j], c1, c2);
             b.caract1[j] = static_cast<world::u8>(c1);
@@ -250,8 +260,8 @@ bool GerarClubes(const PaisFonte& p, const Nomes& n, Saida& s, std::string& erro
                                          Iniciais(nome), g.Aleatorio(5));
         if (!GravarFigura(s.teams / "logos" / (arquivo + (s.gravados % 3 == 0 ? ".gif" : ".bmp")),
                           escudo, s.gravados % 3 == 0) ||
-            !GravarFigura(s.teams / "minilogos" / ("mini_" + arquivo + ".bmp"), escudo.Reduzida(18, 18),
-                          false)) {
+            !GravarFigura(s.teams / "minilogos" / ("mini_" + arquivo + ".bmp"),
+                          escudo.Reduzida(18, 18), false)) {
             erro = "cannot write the badges of " + arquivo;
             return false;
         }
@@ -271,9 +281,13 @@ bool GerarSelecao(const PaisFonte& p, const Nomes& n, const fs::path& pasta, std
     s.escudo = escudo;
     std::set<std::string> pessoas;
     s.tecnico = NomeJogador(g, n, pessoas, 30);
-    static constexpr int kPosicoes[23] = {0, 0, 0, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3, 3, 3, 3, 4, 4, 4, 4, 4, 4};
-    static constexpr bool kTitular[23] = {1, 0, 0, 1, 1, 0, 1, 1, 0, 0, 1, 1, 1, 1, 0, 0, 0, 1, 1, 0, 0, 0, 0};
-    int estrelas = p.nivelselecao >= 22 ? 3 : p.nivelselecao >= 18 ? 1 + g.Aleatorio(2) : g.Aleatorio(2);
+    static constexpr int kPosicoes[23] = {0, 0, 0, 1, 1, 1, 2, 2, 2, 2, 3, 3,
+                                          3, 3, 3, 3, 3, 4, 4, 4, 4, 4, 4};
+    static constexpr bool kTitular[23] = {1, 0, 0, 1, 1, 0, 1, 1, 0, 0, 1, 1,
+                                          1, 1, 0, 0, 0, 1, 1, 0, 0, 0, 0};
+    int estrelas = p.nivelselecao >= 22   ? 3
+                   : p.nivelselecao >= 18 ? 1 + g.Aleatorio(2)
+                                          : g.Aleatorio(2);
     for (int k = 0; k < 23; ++k) {
         s.nomes[k] = NomeJogador(g, n, pessoas, 35);
         s.posicoes[k] = kPosicoes[k];

@@ -13,7 +13,9 @@ constexpr double kPi = 3.14159265358979323846;
 
 using Onda = std::vector<double>;
 
-Onda Silencio(double segundos) { return Onda(static_cast<std::size_t>(segundos * kTaxa), 0.0); }
+Onda Silencio(double segundos) {
+    return Onda(static_cast<std::size_t>(segundos * kTaxa), 0.0);
+}
 
 // A referee's whistle: a pea whistle warbles around 2.6 kHz.
 Onda Apito(double segundos) {
@@ -41,7 +43,8 @@ Onda Torcida(double segundos, plataforma::Gerador& g) {
         const double env = std::sin(kPi * std::min(1.0, t / segundos));
         const double f = 300 + 220 * std::min(1.0, t / 0.6);
         fase += 2 * kPi * f / kTaxa;
-        o[i] = env * (1.6 * baixo + 0.12 * std::sin(fase) * (0.6 + 0.4 * std::sin(2 * kPi * 5 * t)));
+        o[i] =
+            env * (1.6 * baixo + 0.12 * std::sin(fase) * (0.6 + 0.4 * std::sin(2 * kPi * 5 * t)));
     }
     return o;
 }
@@ -59,7 +62,9 @@ Onda Gemido(double segundos) {
     return o;
 }
 
-void Juntar(Onda& a, const Onda& b) { a.insert(a.end(), b.begin(), b.end()); }
+void Juntar(Onda& a, const Onda& b) {
+    a.insert(a.end(), b.begin(), b.end());
+}
 
 std::vector<std::int16_t> Amostras(const Onda& o) {
     double pico = 0;

@@ -1,8 +1,8 @@
 #include "competitions/telas/telacalendario.hpp"
 
 #include "competitions/resumos.hpp"
-#include "match/resultadosdata.hpp"
 #include "competitions/telas/relatoriopartida.hpp"
+#include "match/resultadosdata.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
 

@@ -377,7 +377,8 @@ void PreencherCelulaContrato(QTableWidgetItem& celula, const TJogador& j, double
     const int semanas = static_cast<int>(std::ceil(restam / 7));
     celula.setText(restam < 0 ? QStringLiteral("fim") : QString::number(semanas));
     celula.setTextAlignment(Qt::AlignCenter);
-    celula.setToolTip(ui::T(2644) + QStringLiteral(": ") + ui::Q(plataforma::TextoData(j.contrato)) +
+    celula.setToolTip(ui::T(2644) + QStringLiteral(": ") +
+                      ui::Q(plataforma::TextoData(j.contrato)) +
                       (restam < 0 ? QStringLiteral(" (encerrado)")
                                   : QStringLiteral(" (%1 semanas)").arg(semanas)));
     fonte.setBold(restam < kDiasAviso);

@@ -1,8 +1,8 @@
 #include "management/telas/telaproposta.hpp"
 
-#include "world/valores.hpp"
 #include "ui/textos.hpp"
 #include "world/posicoes.hpp"
+#include "world/valores.hpp"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

@@ -26,7 +26,8 @@ public:
                            int contundido, std::span<const int> banco) override;
     void TocarSom(match::Som som) override;
     void Penalti(int m, int lado, int batedor, bool gol, int texto) override;
-    void Intervalo(world::Jogo& jogo, match::Rodada& rodada, std::span<const int> jogoshumanos) override;
+    void Intervalo(world::Jogo& jogo, match::Rodada& rodada,
+                   std::span<const int> jogoshumanos) override;
     bool OrdenarBatedores(const world::Jogo& jogo, int clube, std::span<const int> emcampo,
                           std::array<int, 11>& ordem) override;
     void DecisaoNosPenaltis(int m) override;
@@ -43,8 +44,8 @@ protected:
     // dialog in place (click its buttons) and return the result.
     virtual int Executar(QDialog& dialogo);
     virtual void VisaoAoVivo(world::Jogo& jogo, match::Rodada& rodada, int m, bool intervalo);
-    virtual int SubstitutoContusao(const world::Jogo& jogo, const match::Rodada& rodada, int m, int lado,
-                                   int contundido, std::span<const int> banco);
+    virtual int SubstitutoContusao(const world::Jogo& jogo, const match::Rodada& rodada, int m,
+                                   int lado, int contundido, std::span<const int> banco);
 
     QWidget* janela_;
     ui::Som* som_;

@@ -2,8 +2,8 @@
 
 #include "management/escalacaotatica.hpp"
 #include "match/resultadosdata.hpp"
-#include "temporada/telas/dialogosaovivo.hpp"
 #include "match/vagas.hpp"
+#include "temporada/telas/dialogosaovivo.hpp"
 #include "ui/escudos.hpp"
 #include "ui/fundo.hpp"
 #include "ui/janelas.hpp"

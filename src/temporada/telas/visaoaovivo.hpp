@@ -19,7 +19,8 @@ namespace temporada::telas {
 class VisaoAoVivo : public QDialog {
     Q_OBJECT
 public:
-    VisaoAoVivo(world::Jogo& jogo, match::Rodada& rodada, int m, bool intervalo, QWidget* pai = nullptr);
+    VisaoAoVivo(world::Jogo& jogo, match::Rodada& rodada, int m, bool intervalo,
+                QWidget* pai = nullptr);
 
     // Redraws everything from the match and the clubs.
     void Atualizar();
