@@ -36,6 +36,23 @@ install(CODE "
 install(DIRECTORY ${PITCHLORD_ICONES}/ DESTINATION share/icons/hicolor)
 install(FILES ${PROJECT_SOURCE_DIR}/pacote/pitchlord.desktop DESTINATION share/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/pacote/copyright DESTINATION share/doc/pitchlord)
+install(FILES ${PROJECT_SOURCE_DIR}/pacote/lintian-overrides DESTINATION share/lintian/overrides
+        RENAME pitchlord)
+
+# The package's history, compressed as the packaging rules want it.
+set(PITCHLORD_HISTORICO ${CMAKE_BINARY_DIR}/pacote/changelog.gz)
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/pacote)
+file(STRINGS ${PROJECT_SOURCE_DIR}/pacote/changelog PITCHLORD_ENTRADA LIMIT_COUNT 1)
+if(NOT PITCHLORD_ENTRADA MATCHES "^pitchlord \\(${PROJECT_VERSION}\\)")
+  message(WARNING "pacote/changelog has no entry for version ${PROJECT_VERSION}")
+endif()
+add_custom_command(
+  OUTPUT ${PITCHLORD_HISTORICO}
+  COMMAND gzip -9 -n -c ${PROJECT_SOURCE_DIR}/pacote/changelog > ${PITCHLORD_HISTORICO}
+  DEPENDS ${PROJECT_SOURCE_DIR}/pacote/changelog
+  VERBATIM)
+add_custom_target(historico ALL DEPENDS ${PITCHLORD_HISTORICO})
+install(FILES ${PITCHLORD_HISTORICO} DESTINATION share/doc/pitchlord)
 
 set(CPACK_PACKAGE_NAME pitchlord)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -49,8 +66,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-string(CONCAT CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "football club management game\n"
+# The summary above is the first line; this is the rest.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "For one to six coaches sharing one computer: each picks the lineup and\n"
     "tactics of a club, watches the matchdays minute by minute or skips them,\n"
     "buys and sells players, renews contracts, expands the stadium and keeps\n"

@@ -21,20 +21,18 @@ void EsquecerIdioma() {
 PastaTemporaria::PastaTemporaria() {
     static std::atomic<int> contador{0};
     caminho_ = std::filesystem::temp_directory_path() /
-               ("pitchlord-teste-" + std::to_string(::getpid()) + "-" +
-                std::to_string(contador++));
+               ("pitchlord-teste-" + std::to_string(::getpid()) + "-" + std::to_string(contador++));
     std::filesystem::remove_all(caminho_);
     std::filesystem::create_directories(caminho_);
-    raizAnterior_ = plataforma::PastasDoJogo().raiz;
-    programaAnterior_ = plataforma::PastasDoJogo().programa;
+    anteriores_ = plataforma::PastasDoJogo();
+    plataforma::PastasDoJogo() = plataforma::Pastas{};
     plataforma::DefinirRaiz(caminho_);
     plataforma::DefinirPastaPrograma(caminho_);
     EsquecerIdioma();
 }
 
 PastaTemporaria::~PastaTemporaria() {
-    plataforma::DefinirRaiz(raizAnterior_);
-    plataforma::DefinirPastaPrograma(programaAnterior_);
+    plataforma::PastasDoJogo() = anteriores_;
     std::error_code ec;
     std::filesystem::permissions(caminho_, std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, ec);
@@ -51,8 +49,8 @@ void PastaTemporaria::Escrever(std::string_view relativo, std::string_view conte
 
 void PastaTemporaria::Escrever(std::string_view relativo,
                                const std::vector<std::uint8_t>& conteudo) const {
-    Escrever(relativo, std::string_view(reinterpret_cast<const char*>(conteudo.data()),
-                                        conteudo.size()));
+    Escrever(relativo,
+             std::string_view(reinterpret_cast<const char*>(conteudo.data()), conteudo.size()));
 }
 
 std::vector<std::uint8_t> PastaTemporaria::Ler(std::string_view relativo) const {
@@ -60,8 +58,7 @@ std::vector<std::uint8_t> PastaTemporaria::Ler(std::string_view relativo) const 
     return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(f), {});
 }
 
-world::ArquivoTime MontarTime(int pais, int nivel, std::string_view nome, int goleiros,
-                              int linha) {
+world::ArquivoTime MontarTime(int pais, int nivel, std::string_view nome, int goleiros, int linha) {
     world::ArquivoTime t = world::NovoArquivoTime();
     auto& c = t.cabecalho;
     c.pais = static_cast<world::u8>(pais);
@@ -115,7 +112,9 @@ void GravarIdioma(const PastaTemporaria& pasta, int numero, std::string_view nom
     t += "[s2]\r\n";
     for (const auto& l : s2) t += l + "\r\n";
     pasta.Escrever("languages/" + std::to_string(numero) + ".txt", t);
-    if (atual) pasta.Escrever("languages/config.ini", "[language]\r\nid=" + std::to_string(numero) + "\r\n");
+    if (atual)
+        pasta.Escrever("languages/config.ini",
+                       "[language]\r\nid=" + std::to_string(numero) + "\r\n");
     world::DefinirIdioma(-1);
     world::EsquecerTextos();
     world::RecarregarNomesPaises();
