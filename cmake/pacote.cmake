@@ -65,7 +65,27 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The dependencies come from dpkg-shlibdeps, run on the programs alone:
+# CPackDeb's own SHLIBDEPS first runs `file` on every installed file, some
+# minutes for the world's thousands.
+set(PITCHLORD_PROGRAMAS "\"$<TARGET_FILE:pitchlord-sim>\"")
+if(TARGET pitchlord)
+  string(APPEND PITCHLORD_PROGRAMAS " \"$<TARGET_FILE:pitchlord>\"")
+endif()
+file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/pacote/dependencias.cmake CONTENT "
+if(CPACK_GENERATOR STREQUAL \"DEB\")
+  set(pasta \"${CMAKE_BINARY_DIR}/pacote/shlibdeps\")
+  file(WRITE \"\${pasta}/debian/control\" \"\")
+  execute_process(COMMAND dpkg-shlibdeps -O ${PITCHLORD_PROGRAMAS}
+                  WORKING_DIRECTORY \"\${pasta}\" OUTPUT_VARIABLE saida ERROR_VARIABLE avisos
+                  RESULT_VARIABLE resultado)
+  if(resultado OR NOT saida MATCHES \"shlibs:Depends=([^\\n]*)\")
+    message(FATAL_ERROR \"dpkg-shlibdeps failed: \${resultado}\\n\${avisos}\")
+  endif()
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS \"\${CMAKE_MATCH_1}\")
+endif()
+")
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/pacote/dependencias.cmake)
 # The summary above is the first line; this is the rest.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "For one to six coaches sharing one computer: each picks the lineup and\n"
