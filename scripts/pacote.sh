@@ -8,9 +8,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # The packaging tools, when missing; a checker that cannot be installed is
-# skipped with a note, dpkg-shlibdeps (dpkg-dev) and file are needed.
+# skipped with a note; dpkg-shlibdeps (dpkg-dev) is needed.
 faltam=()
-for p in dpkg-dev file desktop-file-utils lintian; do
+for p in dpkg-dev desktop-file-utils lintian; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltam+=("$p")
 done
 if [ "${#faltam[@]}" -gt 0 ]; then

@@ -1,7 +1,8 @@
 #pragma once
 // Data folders live under one root (the working folder unless the player, a
-// test or an installation says otherwise). The data was made on a system that ignores case and
-// writes "\" between folders, so names resolve to whatever file exists.
+// test or an installation says otherwise). The data was made on a system that
+// ignores case and writes "\" between folders, so names resolve to whatever
+// file exists.
 // All names here are UTF-8 as the file system holds them.
 #include <filesystem>
 #include <optional>
@@ -41,7 +42,7 @@ struct Origem {
     std::filesystem::path programa; // the program's own folder
     std::filesystem::path dados;    // named by --dados; empty when not given
     bool programagravavel = false;  // the program's folder can be written
-    // pitchlord-sim: a world named or found in the working folder holds its
+    // pitchlord-sim: a world named by --dados or found beside it holds its
     // settings too, as its tests and scripts prepare it.
     bool ajustescomomundo = false;
 };
