@@ -71,6 +71,20 @@ fs::path CaminhoNovaSelecao(const Editor& ed, int pais) {
     }
 }
 
+// An installed game's teams/ is not the player's to change: before the first
+// change it is copied into his folder, and the files the editor holds follow.
+void PrepararGravacao(Editor& ed) {
+    const auto mudanca = plataforma::CopiarEquipesDoUsuario();
+    if (!mudanca) return;
+    auto seguir = [&](fs::path& caminho) {
+        const fs::path resto = caminho.lexically_relative(mudanca->de);
+        if (!resto.empty() && *resto.begin() != "..") caminho = mudanca->para / resto;
+    };
+    for (ClubeEditor& c : ed.clubes) seguir(c.caminho);
+    for (auto& s : ed.selecoes)
+        if (s) seguir(s->caminho);
+}
+
 void CriarPastaDe(const fs::path& caminho) {
     std::error_code ec;
     fs::create_directories(caminho.parent_path(), ec); // a failure shows on writing
@@ -223,6 +237,7 @@ void CopiarCabecalho(TCabecalhoTime& c, const DadosClube& d) {
 
 Resultado AdicionarClube(Editor& ed, const DadosClube& d, int* indice) {
     if (const Falha f = ValidarClube(d, true); f != Falha::Nenhuma) return {f, {}};
+    PrepararGravacao(ed);
     const std::string arquivo = SemExtensao(d.arquivo).substr(0, 25);
     const std::string nomeUtf8 = plataforma::Cp1252ParaUtf8(arquivo);
     const fs::path caminho = plataforma::Resolver("teams\\" + nomeUtf8 + ".b07");
@@ -257,6 +272,7 @@ Resultado EditarClube(Editor& ed, int clube, const DadosClube& d) {
 
 Resultado ApagarClube(Editor& ed, int clube) {
     if (!Existe(ed, Equipe::Clube(clube))) return {Falha::EquipeInvalida, {}};
+    PrepararGravacao(ed);
     const fs::path caminho = ed.clubes[static_cast<std::size_t>(clube)].caminho;
     std::error_code ec;
     fs::remove(caminho, ec);
@@ -269,6 +285,7 @@ Resultado ApagarClube(Editor& ed, int clube) {
 
 Resultado SalvarClube(Editor& ed, int clube) {
     if (!Existe(ed, Equipe::Clube(clube))) return {Falha::EquipeInvalida, {}};
+    PrepararGravacao(ed);
     ClubeEditor& c = ed.clubes[static_cast<std::size_t>(clube)];
     const bool ok = SalvarTimeEm(c.arquivo, c.caminho);
     if (ok) c.arquivo.bytes = static_cast<std::uint32_t>(kTamanhoArquivoTime);
@@ -315,6 +332,7 @@ Resultado AdicionarSelecao(Editor& ed, const DadosSelecao& d) {
     if (d.pais < 0 || d.pais >= kNumPaises) return {Falha::EquipeInvalida, {}};
     if (EmBranco(d.tecnico)) return {Falha::Tecnico, {}};
     if (TemSelecao(ed, d.pais)) return {Falha::SelecaoExiste, {}};
+    PrepararGravacao(ed);
     auto& slot = ed.selecoes[d.pais];
     // A file of this country without a coach holds no team: it is filled in
     // and written where it is.
@@ -336,6 +354,7 @@ Resultado EditarSelecao(Editor& ed, int pais, const DadosSelecao& d) {
 
 Resultado SalvarSelecao(Editor& ed, int pais) {
     if (pais < 0 || pais >= kNumPaises || !ed.selecoes[pais]) return {Falha::EquipeInvalida, {}};
+    PrepararGravacao(ed);
     SelecaoEditor& s = *ed.selecoes[pais];
     return Gravou(SalvarSelecaoEm(s.registro, s.caminho), s.caminho);
 }

@@ -74,7 +74,7 @@ std::string TextoDoTipo(i32 tipo) {
 } // namespace
 
 std::filesystem::path PastaSav() {
-    return plataforma::ResolverEm(plataforma::PastasDoJogo().programa, "sav");
+    return plataforma::ResolverEm(plataforma::PastasDoJogo().salvos, "sav");
 }
 
 std::string DescricaoComSelecao(std::string_view selecao, std::string_view clube) {

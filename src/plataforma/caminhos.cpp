@@ -1,9 +1,13 @@
 #include "plataforma/caminhos.hpp"
 
+#include "plataforma/arquivos.hpp"
 #include "plataforma/cp1252.hpp"
 
 #include <algorithm>
+#include <cstdlib>
+#include <pwd.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace plataforma {
 
@@ -16,9 +20,39 @@ void DefinirRaiz(const std::filesystem::path& raiz) {
 }
 void DefinirPastaPrograma(const std::filesystem::path& pasta) {
     PastasDoJogo().programa = pasta;
+    PastasDoJogo().salvos = pasta;
 }
 
 namespace {
+
+namespace fs = std::filesystem;
+
+fs::path Casa() {
+    if (const char* h = std::getenv("HOME"); h && *h) return h;
+    if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) return pw->pw_dir;
+    return ".";
+}
+
+// A base folder from its variable; a relative or empty one is ignored, as the
+// rules say.
+fs::path BaseXdg(const char* variavel, const char* padrao) {
+    if (const char* v = std::getenv(variavel); v && *v == '/') return v;
+    return Casa() / padrao;
+}
+
+bool TemEquipes(const fs::path& pasta) {
+    std::error_code ec;
+    return !pasta.empty() && fs::is_directory(ResolverEm(pasta, "teams"), ec);
+}
+
+// Copies a file the player has none of yet; a failure leaves the game on the
+// fallbacks of a missing file.
+void Semear(const fs::path& origem, const fs::path& destino) {
+    std::error_code ec;
+    fs::create_directories(destino.parent_path(), ec);
+    if (fs::exists(fs::symlink_status(destino, ec)) || !ArquivoExiste(origem)) return;
+    if (auto bytes = LerArquivo(origem)) GravarArquivoAtomico(destino, *bytes);
+}
 
 std::vector<std::string> Partes(std::string_view relativo) {
     std::vector<std::string> partes;
@@ -64,7 +98,90 @@ std::filesystem::path ResolverEm(const std::filesystem::path& base, std::string_
 }
 
 std::filesystem::path Resolver(std::string_view relativo) {
-    return ResolverEm(PastasDoJogo().raiz, relativo);
+    const Pastas& p = PastasDoJogo();
+    if (!p.usuario.empty()) {
+        const auto partes = Partes(relativo);
+        if (!partes.empty() && IguaisSemCaixa(partes.front(), "teams") && TemEquipes(p.usuario))
+            return ResolverEm(p.usuario, relativo);
+    }
+    return ResolverEm(p.raiz, relativo);
+}
+
+std::filesystem::path PastaDadosDoUsuario() {
+    return BaseXdg("XDG_DATA_HOME", ".local/share") / "pitchlord";
+}
+
+std::filesystem::path PastaAjustesDoUsuario() {
+    return BaseXdg("XDG_CONFIG_HOME", ".config") / "pitchlord";
+}
+
+Pastas EscolherPastas(const Origem& o) {
+    Pastas p;
+    bool instalado = false;
+    if (!o.dados.empty()) {
+        p.raiz = o.dados;
+    } else if (TemEquipes(o.atual)) {
+        p.raiz = o.atual;
+    } else if (TemEquipes(o.programa)) {
+        p.raiz = o.programa;
+    } else {
+        p.raiz = (o.programa / ".." / "share" / "pitchlord").lexically_normal();
+        p.usuario = PastaDadosDoUsuario();
+        instalado = true;
+    }
+    if (o.ajustescomomundo && !instalado) {
+        p.programa = p.salvos = p.raiz;
+    } else if (o.programagravavel && TemEquipes(o.programa)) {
+        p.programa = p.salvos = o.programa;
+    } else {
+        p.programa = PastaAjustesDoUsuario();
+        p.salvos = PastaDadosDoUsuario();
+        p.idioma = p.programa / "languages" / "config.ini";
+    }
+    return p;
+}
+
+void UsarPastas(const Pastas& pastas) {
+    PastasDoJogo() = pastas;
+    if (pastas.idioma.empty()) return;
+    Semear(ResolverEm(pastas.raiz, "pitchlord.ini"), pastas.programa / "pitchlord.ini");
+    Semear(ResolverEm(pastas.raiz, "languages\\config.ini"), pastas.idioma);
+}
+
+std::filesystem::path PastaDoExecutavel(const char* argv0) {
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    if (!ec && !exe.empty()) return exe.parent_path();
+    return fs::absolute(argv0 ? argv0 : ".", ec).parent_path();
+}
+
+bool PastaGravavel(const std::filesystem::path& pasta) {
+    return ::access(pasta.c_str(), W_OK) == 0;
+}
+
+std::filesystem::path ArquivoConfigIdioma() {
+    const Pastas& p = PastasDoJogo();
+    return p.idioma.empty() ? Resolver("languages\\config.ini") : p.idioma;
+}
+
+std::optional<Mudanca> CopiarEquipesDoUsuario() {
+    const Pastas& p = PastasDoJogo();
+    if (p.usuario.empty() || TemEquipes(p.usuario)) return std::nullopt;
+    const fs::path de = ResolverEm(p.raiz, "teams");
+    const fs::path para = p.usuario / "teams";
+    // Copied beside and renamed into place, so a copy cut short is never
+    // taken for the player's teams.
+    const fs::path temp = p.usuario / (".teams.tmp" + std::to_string(::getpid()));
+    std::error_code ec;
+    fs::remove_all(temp, ec);
+    fs::create_directories(p.usuario, ec);
+    fs::copy(de, temp, fs::copy_options::recursive, ec);
+    if (!ec) fs::rename(temp, para, ec);
+    if (ec) {
+        fs::remove_all(temp, ec);
+        return std::nullopt;
+    }
+    return Mudanca{de, para};
 }
 
 bool ArquivoExiste(const std::filesystem::path& caminho) {

@@ -1,7 +1,6 @@
 // pitchlord-sim bench --editor: how long the team editor takes to read every
 // club and national-team file of a data folder (nothing is written).
 #include "editor/editor.hpp"
-#include "plataforma/caminhos.hpp"
 #include "sim/comandos.hpp"
 #include "sim/json.hpp"
 
@@ -17,7 +16,6 @@ int BenchDoEditor(const Argumentos& args) {
         std::fprintf(stderr, "pitchlord-sim: bench --editor needs --dados DIR\n");
         return 1;
     }
-    plataforma::DefinirRaiz(dados);
     const int arquivos = static_cast<int>(editor::ArquivosDeClubes().size());
     const auto t0 = std::chrono::steady_clock::now();
     const editor::Editor ed = editor::CarregarEditor();

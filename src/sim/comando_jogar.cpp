@@ -5,7 +5,6 @@
 #include "management/invariantes.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "plataforma/arquivos.hpp"
-#include "plataforma/caminhos.hpp"
 #include "plataforma/colunas.hpp"
 #include "plataforma/cp1252.hpp"
 #include "sim/comandos.hpp"
@@ -341,11 +340,6 @@ int ComandoJogar(const Argumentos& args) {
 
     auto jogo = std::make_unique<Jogo>();
     if (temCarregar) {
-        bool temDados = false;
-        std::string dados = args.Valor("--dados", &temDados);
-        if (!temDados) dados = ".";
-        plataforma::DefinirRaiz(dados);
-        plataforma::DefinirPastaPrograma(dados);
         world::IniciarIdioma();
         if (plataforma::LeitorArquivo f; !f.Abrir(carregar)) return Erro("cannot read " + carregar);
         if (persistence::LerJogo(carregar, *jogo) != persistence::ResultadoCarga::Ok)

@@ -1,4 +1,5 @@
 // pitchlord-sim: the game without windows.
+#include "plataforma/caminhos.hpp"
 #include "sim/comandos.hpp"
 
 #include <cstdio>
@@ -71,6 +72,16 @@ int main(int argc, char** argv) {
     }
     sim::Argumentos args;
     for (int i = 2; i < argc; ++i) args.lista.emplace_back(argv[i]);
+    // A world named by --dados or found in the working folder holds its own
+    // settings; an installed game keeps them in the player's folders.
+    plataforma::Origem origem;
+    std::error_code ec;
+    origem.atual = std::filesystem::current_path(ec);
+    origem.programa = plataforma::PastaDoExecutavel(argv[0]);
+    origem.programagravavel = plataforma::PastaGravavel(origem.programa);
+    origem.dados = args.Valor("--dados");
+    origem.ajustescomomundo = true;
+    plataforma::UsarPastas(plataforma::EscolherPastas(origem));
     const std::string comando = argv[1];
     if (comando == "clubes") return sim::ComandoClubes(args);
     if (comando == "bench") return sim::ComandoBench(args);

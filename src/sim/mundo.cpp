@@ -30,13 +30,13 @@ bool LerInteiro(const Argumentos& args, const std::string& nome, std::uint64_t& 
 }
 
 std::string LerOpcoesMundo(const Argumentos& args, OpcoesMundo& o) {
+    // main() chose the folders: --dados, the working folder or the installed world.
     bool temDados = false;
-    std::string dados = args.Valor("--dados", &temDados);
-    if (!temDados) dados.assign(1, '.');
+    const std::string nomeado = args.Valor("--dados", &temDados);
+    const std::string dados = temDados ? nomeado : plataforma::PastasDoJogo().raiz.string();
     std::error_code ec;
-    if (!std::filesystem::is_directory(dados, ec)) return "no such data folder: " + dados;
-    plataforma::DefinirRaiz(dados);
-    plataforma::DefinirPastaPrograma(dados);
+    if (dados.empty() || !std::filesystem::is_directory(dados, ec))
+        return "no such data folder: " + dados;
     world::IniciarIdioma();
 
     const std::string ligas = args.Valor("--ligas");

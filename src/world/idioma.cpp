@@ -64,8 +64,8 @@ std::string Procurar(const std::unordered_map<std::string, std::string>& secao, 
 } // namespace
 
 int LerIdiomaConfig() {
-    const std::string v = plataforma::LerPerfil(plataforma::Resolver("languages\\config.ini"),
-                                                "language", "id", "10");
+    const std::string v =
+        plataforma::LerPerfil(plataforma::ArquivoConfigIdioma(), "language", "id", "10");
     return ConverterInteiro(v).value_or(kIdiomaPadrao);
 }
 
@@ -93,7 +93,7 @@ std::string texto2(int numero) {
 }
 
 void trocaidioma(int numero) {
-    const auto config = plataforma::Resolver("languages\\config.ini");
+    const auto config = plataforma::ArquivoConfigIdioma();
     plataforma::GravarPerfil(config, "language", "id", std::to_string(numero));
     DefinirIdioma(numero);
     EsquecerTextos();

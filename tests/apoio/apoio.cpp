@@ -24,16 +24,15 @@ PastaTemporaria::PastaTemporaria() {
                ("pitchlord-teste-" + std::to_string(::getpid()) + "-" + std::to_string(contador++));
     std::filesystem::remove_all(caminho_);
     std::filesystem::create_directories(caminho_);
-    raizAnterior_ = plataforma::PastasDoJogo().raiz;
-    programaAnterior_ = plataforma::PastasDoJogo().programa;
+    anteriores_ = plataforma::PastasDoJogo();
+    plataforma::PastasDoJogo() = plataforma::Pastas{};
     plataforma::DefinirRaiz(caminho_);
     plataforma::DefinirPastaPrograma(caminho_);
     EsquecerIdioma();
 }
 
 PastaTemporaria::~PastaTemporaria() {
-    plataforma::DefinirRaiz(raizAnterior_);
-    plataforma::DefinirPastaPrograma(programaAnterior_);
+    plataforma::PastasDoJogo() = anteriores_;
     std::error_code ec;
     std::filesystem::permissions(caminho_, std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, ec);

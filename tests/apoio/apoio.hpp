@@ -1,6 +1,7 @@
 #pragma once
 // Builders that keep the tests short: a throw-away data folder, and club and
 // language files written on the spot.
+#include "plataforma/caminhos.hpp"
 #include "world/arquivotime.hpp"
 #include "world/registros.hpp"
 
@@ -29,7 +30,7 @@ public:
 
 private:
     std::filesystem::path caminho_;
-    std::filesystem::path raizAnterior_, programaAnterior_;
+    plataforma::Pastas anteriores_;
 };
 
 // A club of `goleiros` goalkeepers and `linha` outfield players (full-backs,

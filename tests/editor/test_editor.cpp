@@ -213,6 +213,33 @@ TEST(Editor, DeletingAClubRemovesItsFileAndItStaysGoneOnReopening) {
     EXPECT_EQ(IndiceDoArquivo(ed, "Clube9"), teimoso);
 }
 
+TEST(Editor, AnInstalledWorldIsCopiedForThePlayerOnTheFirstChangeAndLeftAsShipped) {
+    Mundo m;
+    plataforma::PastasDoJogo().usuario = m.pasta / "usuario";
+    const auto clube = Bytes(m.pasta / "teams/Clube3.b07");
+    const auto selecao = Bytes(m.pasta / "teams/selecoes/29.s05");
+    Editor ed = CarregarEditor();
+    const int i = IndiceDoArquivo(ed, "Clube3");
+    DadosClube d = DadosDoClube(ed, i);
+    d.tecnico = "Outro";
+    ASSERT_TRUE(EditarClube(ed, i, d).Ok());
+    DadosSelecao s = DadosDaSelecao(ed, 29);
+    s.nivel = 3;
+    ASSERT_TRUE(EditarSelecao(ed, 29, s).Ok());
+    ASSERT_TRUE(ApagarClube(ed, IndiceDoArquivo(ed, "Clube4")).Ok());
+
+    EXPECT_EQ(Bytes(m.pasta / "teams/Clube3.b07"), clube);
+    EXPECT_EQ(Bytes(m.pasta / "teams/selecoes/29.s05"), selecao);
+    EXPECT_TRUE(fs::exists(m.pasta / "teams/Clube4.b07"));
+    const Editor outra = CarregarEditor();
+    EXPECT_EQ(outra.clubes[static_cast<std::size_t>(IndiceDoArquivo(outra, "Clube3"))].caminho,
+              m.pasta / "usuario/teams/Clube3.b07");
+    EXPECT_EQ(DadosDoClube(outra, IndiceDoArquivo(outra, "Clube3")).tecnico, "Outro");
+    EXPECT_EQ(DadosDaSelecao(outra, 29).nivel, 3);
+    EXPECT_EQ(IndiceDoArquivo(outra, "Clube4"), -1);
+    EXPECT_EQ(outra.clubes.size(), 26u);
+}
+
 TEST(Editor, TransfersGoOnlyIntoAClubWithRoomAndLeaveThePlaceholder) {
     Mundo m;
     apoio::GravarTime(m.pasta, apoio::MontarTime(29, 10, "Cheio", 3, 22)); // 25 players

@@ -1,7 +1,10 @@
 // pitchlord-dados: writes the default world into the runtime folder.
-//   pitchlord-dados --fontes data --saida build/jogo
-// Same sources, same bytes.
+//   pitchlord-dados --fontes data --saida build/jogo [--pacote]
+//   pitchlord-dados --icones build/icones
+// Same sources, same bytes. --pacote writes the world an installation shares,
+// without the sav/ folder of a game folder; --icones the desktop icon.
 #include "fundos.hpp"
+#include "icone.hpp"
 #include "idiomas.hpp"
 #include "mundo.hpp"
 #include "opcoes.hpp"
@@ -28,22 +31,34 @@ bool Gravar(const std::filesystem::path& p, const std::vector<std::uint8_t>& byt
 } // namespace
 
 int main(int argc, char** argv) {
-    std::filesystem::path fontes = "data", saida;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        if (std::strcmp(argv[i], "--fontes") == 0)
-            fontes = argv[i + 1];
+    std::filesystem::path fontes = "data", saida, icones;
+    bool pacote = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--pacote") == 0)
+            pacote = true;
+        else if (i + 1 == argc)
+            return Falha(std::string("option without a value: ") + argv[i]);
+        else if (std::strcmp(argv[i], "--fontes") == 0)
+            fontes = argv[++i];
         else if (std::strcmp(argv[i], "--saida") == 0)
-            saida = argv[i + 1];
+            saida = argv[++i];
+        else if (std::strcmp(argv[i], "--icones") == 0)
+            icones = argv[++i];
         else
             return Falha(std::string("unknown option ") + argv[i]);
     }
-    if (saida.empty()) return Falha("usage: pitchlord-dados --fontes DATA --saida RUNTIME_FOLDER");
+    std::string erro;
+    if (!icones.empty()) {
+        if (!dados::GerarIcones(icones, erro)) return Falha(erro);
+        if (saida.empty()) return 0;
+    }
+    if (saida.empty())
+        return Falha("usage: pitchlord-dados --fontes DATA --saida RUNTIME_FOLDER [--pacote]");
     std::error_code ec;
     if (!std::filesystem::is_directory(fontes, ec))
         return Falha("no sources at " + fontes.string());
-    std::filesystem::create_directories(saida / "sav", ec);
+    std::filesystem::create_directories(pacote ? saida : saida / "sav", ec);
 
-    std::string erro;
     if (!dados::GerarIdiomas(fontes, saida, erro)) return Falha(erro);
     for (const dados::Som& s : dados::GerarSons())
         if (!Gravar(saida / "sons" / s.nome, s.wav)) return Falha("cannot write sons/" + s.nome);
