@@ -8,6 +8,7 @@
 
 class QChart;
 class QChartView;
+class QWidget;
 
 namespace ui {
 
