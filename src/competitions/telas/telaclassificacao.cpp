@@ -145,6 +145,8 @@ QWidget* TelaClassificacao::PaginaDaDivisao(int liga, int d) {
         it->setCheckState(jogo_.times[linhas[k].time].humano ? Qt::Checked : Qt::Unchecked);
     }
     t->setToolTip(ui::T(2904));
+    // The club names whole; the charts take the rest of the width.
+    t->setMinimumWidth(440);
     pagina->addWidget(t);
 
     auto* painel = new QWidget;
