@@ -3,9 +3,7 @@
 // club's record, as the main screen's menus, its keys and the season-end
 // screen open them.
 #include "apoio_telas.hpp"
-#include "temporada/fimdetemporada.hpp"
 #include "competitions/novojogo.hpp"
-#include "temporada/telas/telafimtemporada.hpp"
 #include "history/artilharia.hpp"
 #include "history/campeoes.hpp"
 #include "history/rankings.hpp"
@@ -16,9 +14,11 @@
 #include "history/telas/telarankingclubes.hpp"
 #include "history/telas/telarankingtecnicos.hpp"
 #include "history/telas/telashistorico.hpp"
-#include "temporada/autopiloto.hpp"
 #include "management/telas/gradeelenco.hpp"
 #include "management/telas/telaprincipal.hpp"
+#include "temporada/autopiloto.hpp"
+#include "temporada/fimdetemporada.hpp"
+#include "temporada/telas/telafimtemporada.hpp"
 #include "ui/graficos.hpp"
 #include "ui/textos.hpp"
 #include "world/clubes.hpp"
@@ -36,8 +36,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include <map>
 #include <gtest/gtest.h>
+#include <map>
 
 #include <functional>
 #include <memory>
