@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when missing.
 set -euo pipefail
-pacotes=(build-essential cmake ninja-build ccache libgtest-dev qt6-base-dev qt6-multimedia-dev python3 clang-format-14)
+pacotes=(build-essential cmake ninja-build ccache libgtest-dev qt6-base-dev qt6-multimedia-dev qt6-charts-dev python3 clang-format-14)
 faltam=()
 for p in "${pacotes[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltam+=("$p")

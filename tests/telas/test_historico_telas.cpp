@@ -19,12 +19,14 @@
 #include "temporada/autopiloto.hpp"
 #include "temporada/fimdetemporada.hpp"
 #include "temporada/telas/telafimtemporada.hpp"
+#include "ui/graficos.hpp"
 #include "ui/textos.hpp"
 #include "world/clubes.hpp"
 #include "world/idioma.hpp"
 #include "world/paises.hpp"
 
 #include <QApplication>
+#include <QChart>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -33,7 +35,9 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+
 #include <gtest/gtest.h>
+#include <map>
 
 #include <functional>
 #include <memory>
@@ -432,4 +436,26 @@ TEST(HistoricoTelas, TheMainScreensMenusAndKeysAndTheSeasonEndOpenThem) {
                      [&](QDialog* d) { tipo = static_cast<TelaArtilharia*>(d)->Visao().tipo; }),
         QStringLiteral("artilharia"));
     EXPECT_EQ(tipo, TipoArtilharia::Carreira);
+}
+
+TEST(HistoricoTelas, TheRecordChartPlotsTheFinishesTheListShows) {
+    Historia& h = Jogada();
+    const Jogo& jogo = *h.jogo;
+    const int clube = Campeoes(jogo, {1, 29, 1}).front().campeao;
+    TelaRetrospecto tela(jogo, clube);
+    tela.show();
+    QApplication::processEvents();
+    // Each division's line holds, oldest first, the places the list gives it.
+    QTableWidget* lista = tela.Lista();
+    std::map<QString, std::vector<double>> esperado;
+    for (int k = lista->rowCount() - 1; k >= 0; --k) {
+        const QStringList liga = lista->item(k, TelaRetrospecto::kLiga)->text().split(" - ");
+        if (liga.size() == 2) esperado[liga[1]].push_back(liga[0].chopped(1).toInt());
+    }
+    ASSERT_FALSE(esperado.empty());
+    for (const auto& [divisao, lugares] : esperado)
+        EXPECT_EQ(ui::ValoresDaSerie(tela.Grafico(), divisao), lugares) << divisao.toStdString();
+    // The title season is marked at its finish.
+    EXPECT_FALSE(ui::ValoresDaSerie(tela.Grafico(), ui::T(2913)).empty());
+    apoio_telas::Capturar(tela, "tela_grafico_retrospecto");
 }

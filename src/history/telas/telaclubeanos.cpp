@@ -5,17 +5,21 @@
 #include "plataforma/ordemalfabetica.hpp"
 #include "ui/escudos.hpp"
 #include "ui/fundo.hpp"
+#include "ui/graficos.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
 #include "world/clubes.hpp"
 #include "world/idioma.hpp"
 #include "world/nomescompeticoes.hpp"
 
+#include <QChart>
+#include <QChartView>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -84,7 +88,12 @@ TelaRetrospecto::TelaRetrospecto(const Jogo& jogo, int clube, QWidget* pai)
     auto* v = new QVBoxLayout(this);
     v->addLayout(topo);
     v->addWidget(quadro);
-    v->addWidget(lista_, 1);
+    grafico_ = ui::NovoGrafico(ui::T(2910));
+    grafico_->setObjectName(QStringLiteral("grafico"));
+    auto* divisao = new QSplitter(Qt::Vertical);
+    divisao->addWidget(lista_);
+    divisao->addWidget(grafico_);
+    v->addWidget(divisao, 1);
     v->addLayout(rodape);
 
     MontarClubes(clube);
@@ -94,7 +103,7 @@ TelaRetrospecto::TelaRetrospecto(const Jogo& jogo, int clube, QWidget* pai)
     });
     connect(clubes_, &QComboBox::currentIndexChanged, this, &TelaRetrospecto::Mostrar);
     Mostrar();
-    ui::Dimensionar(this, QSize(760, 640));
+    ui::Dimensionar(this, QSize(860, 720));
 }
 
 int TelaRetrospecto::Clube() const {
@@ -131,7 +140,8 @@ void TelaRetrospecto::Mostrar() {
 
     // "Títulos:" one line per competition, with the count and the years.
     std::map<std::tuple<int, int, int>, QStringList> porCompeticao;
-    for (const TituloDoClube& t : TitulosDoClube(jogo_, clube))
+    const auto titulos = TitulosDoClube(jogo_, clube);
+    for (const TituloDoClube& t : titulos)
         porCompeticao[{t.competicao, t.chave, t.divisao}] << QString::number(2006 + t.temporada);
     QStringList linhas;
     for (const auto& [chave, anos] : porCompeticao) {
@@ -165,6 +175,40 @@ void TelaRetrospecto::Mostrar() {
         for (int tec : t.tecnicos) tecnicos << NomeDoTecnico(jogo_, tec);
         Celula(lista_, k, kTecnicos, tecnicos.join(QStringLiteral(", ")));
     }
+    MostrarGrafico(titulos);
+}
+
+QChart* TelaRetrospecto::Grafico() const {
+    return grafico_->chart();
+}
+
+// The finish of every season with a league place, one line per division, and
+// a mark on the seasons the club won something.
+void TelaRetrospecto::MostrarGrafico(const std::vector<TituloDoClube>& titulos) {
+    std::vector<ui::Serie> series(4);
+    for (int d = 0; d < 4; ++d) series[d].nome = ui::Q(nomedivisao(d + 1));
+    ui::Serie marcas{ui::T(2913), {}, {}, false, true};
+    int pior = 2, primeiro = 0, ultimo = 0;
+    // Oldest first, along the axis of years.
+    for (auto t = linhas_.rbegin(); t != linhas_.rend(); ++t) {
+        const int ano = 2006 + t->temporada;
+        if (primeiro == 0) primeiro = ano;
+        ultimo = ano;
+        if (t->colocacao <= 0 || t->divisao < 1 || t->divisao > 4) continue;
+        series[t->divisao - 1].valores.push_back(t->colocacao);
+        series[t->divisao - 1].x.push_back(ano);
+        pior = std::max(pior, t->colocacao);
+        const bool ganhou = std::any_of(titulos.begin(), titulos.end(),
+                                        [&](const auto& x) { return x.temporada == t->temporada; });
+        if (ganhou) {
+            marcas.valores.push_back(t->colocacao);
+            marcas.x.push_back(ano);
+        }
+    }
+    std::erase_if(series, [](const ui::Serie& s) { return s.valores.empty(); });
+    if (!marcas.valores.empty()) series.push_back(marcas);
+    ui::MostrarLinhas(grafico_->chart(), series, primeiro, std::max(ultimo, primeiro + 1), 1, pior,
+                      ui::T(2911), ui::T(2912), true);
 }
 
 } // namespace history::telas

@@ -9,6 +9,8 @@
 
 #include <vector>
 
+class QChart;
+class QChartView;
 class QComboBox;
 class QLabel;
 class QTableWidget;
@@ -27,12 +29,15 @@ public:
     QTableWidget* Lista() const { return lista_; }
     int Clube() const;
     const std::vector<TemporadaDoClube>& Linhas() const { return linhas_; }
+    // League finish by season, one line per division, titles marked.
+    QChart* Grafico() const;
 
     enum Coluna { kAno = 0, kLiga, kJ, kV, kE, kD, kGP, kGC, kTecnicos };
 
 private:
     void MontarClubes(int clube);
     void Mostrar();
+    void MostrarGrafico(const std::vector<TituloDoClube>& titulos);
 
     const world::Jogo& jogo_;
     std::vector<TemporadaDoClube> linhas_;
@@ -42,6 +47,7 @@ private:
     QLabel* nome_;
     QLabel* titulos_;
     QTableWidget* lista_;
+    QChartView* grafico_;
 };
 
 // How a title of the history is named: the country's league and division,

@@ -1,8 +1,13 @@
 #include "management/telas/telafinancas.hpp"
 
 #include "management/financas.hpp"
+#include "management/rendaemcasa.hpp"
+#include "ui/graficos.hpp"
+#include "ui/janelas.hpp"
 #include "ui/textos.hpp"
 
+#include <QChart>
+#include <QChartView>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -111,13 +116,55 @@ TelaFinancas::TelaFinancas(const world::Jogo& jogo, int clube, QWidget* pai) : Q
     rodape->addStretch();
     rodape->addWidget(fechar);
 
+    // The statement by kind: income bars first, then the outgoings.
+    auto* extrato = ui::NovoGrafico(ui::T(2930));
+    extrato->setObjectName(QStringLiteral("extrato"));
+    extrato_ = extrato->chart();
+    QStringList tipos;
+    for (int n = 2940; n <= 2949; ++n) tipos << ui::T(n);
+    const std::int64_t valores[10] = {r.ingressos,  r.vendas,  r.premios, r.emprestimo,
+                                      r.patrocinio, r.compras, r.estadio, r.salarios,
+                                      r.juros,      r.multas};
+    ui::Serie entradas{ui::T(2931), {}, {}, false, false},
+        saidas{ui::T(2932), {}, {}, false, false};
+    for (int k = 0; k < 10; ++k) {
+        entradas.valores.push_back(k < 5 ? static_cast<double>(valores[k]) : 0.0);
+        saidas.valores.push_back(k < 5 ? 0.0 : static_cast<double>(valores[k]));
+    }
+    ui::MostrarBarras(extrato_, tipos, {entradas, saidas}, QStringLiteral("$"));
+
+    auto* salarios = ui::NovoGrafico(ui::T(2935));
+    salarios->setObjectName(QStringLiteral("salarios"));
+    salarios_ = salarios->chart();
+    const int renda = RendaMediaEmCasa(jogo, clube);
+    ui::MostrarBarras(salarios_, {ui::T(2933), ui::T(2934)},
+                      {{ui::T(2935), {double(r.salariosemanal), double(renda)}, {}, false, false}},
+                      QStringLiteral("$"));
+    salarios_->legend()->hide();
+    aviso_ = new QLabel(ui::T(2936));
+    aviso_->setObjectName(QStringLiteral("aviso"));
+    aviso_->setWordWrap(true);
+    aviso_->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+    aviso_->setVisible(r.salariosemanal > renda);
+
+    auto* esquerda = new QVBoxLayout;
+    esquerda->addWidget(cabecalho);
+    esquerda->addSpacing(8);
+    esquerda->addLayout(grade);
+    esquerda->addStretch();
+    auto* direita = new QVBoxLayout;
+    direita->addWidget(extrato, 3);
+    direita->addWidget(salarios, 2);
+    direita->addWidget(aviso_);
+    auto* meio = new QHBoxLayout;
+    meio->addLayout(esquerda);
+    meio->addLayout(direita, 1);
+
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(cabecalho);
-    layout->addSpacing(8);
-    layout->addLayout(grade);
-    layout->addStretch();
+    layout->addLayout(meio, 1);
     layout->addLayout(rodape);
     setMinimumWidth(380);
+    ui::Dimensionar(this, QSize(980, 640));
 }
 
 } // namespace management::telas

@@ -1,9 +1,11 @@
 #include "management/telas/telajogador.hpp"
 
 #include "management/telas/figurasgrade.hpp"
+#include "ui/graficos.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
 
+#include <QChartView>
 #include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -135,7 +137,10 @@ TelaJogador::TelaJogador(const Jogo& jogo, int jogador, QWidget* pai)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(titulo);
     layout->addLayout(meio);
-    layout->addWidget(MontarCarreira());
+    auto* baixo = new QHBoxLayout;
+    baixo->addWidget(MontarCarreira(), 3);
+    if (ficha_.temhistorico) baixo->addWidget(MontarGrafico(), 2);
+    layout->addLayout(baixo);
     layout->addItem(Folga());
     layout->addLayout(botoes_);
 
@@ -234,6 +239,28 @@ QWidget* TelaJogador::MontarCarreira() {
         v->addWidget(new QLabel(ui::T(2653)));
     }
     return grupo;
+}
+
+// The career by season as bars; the record keeps no strength per season, so
+// the title gives today's.
+QChartView* TelaJogador::MontarGrafico() {
+    const FichaJogador& f = ficha_;
+    grafico_ = ui::NovoGrafico(ui::T(2920) + QStringLiteral(" — ") + ui::T(2923) +
+                               QStringLiteral(" %1").arg(f.forca));
+    grafico_->setObjectName(QStringLiteral("grafico"));
+    QStringList anos;
+    ui::Serie jogos{ui::T(2921), {}, {}, false, false}, gols{ui::T(2922), {}, {}, false, false};
+    for (const LinhaCarreiraFicha& l : f.carreira) {
+        anos << QString::number(l.ano);
+        jogos.valores.push_back(l.jogos);
+        gols.valores.push_back(l.gols);
+    }
+    ui::MostrarBarras(grafico_->chart(), anos, {jogos, gols}, QString());
+    return grafico_;
+}
+
+QChart* TelaJogador::grafico() const {
+    return grafico_ ? grafico_->chart() : nullptr;
 }
 
 void TelaJogador::AdicionarBotao(QPushButton* botao) {

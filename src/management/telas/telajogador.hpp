@@ -8,6 +8,8 @@
 
 #include <QDialog>
 
+class QChart;
+class QChartView;
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
@@ -30,16 +32,20 @@ public:
     QTableWidget* tabelaTemporada() const { return temporada_; }
     QTableWidget* tabelaCarreira() const { return carreira_; }
     QPushButton* botaoFechar() const { return fechar_; }
+    // Matches and goals by season (none without a career record).
+    QChart* grafico() const;
 
 private:
     QWidget* MontarDados();
     QWidget* MontarTemporada();
     QWidget* MontarCarreira();
+    QChartView* MontarGrafico();
 
     FichaJogador ficha_;
     QLabel* nome_ = nullptr;
     QTableWidget* temporada_ = nullptr;
     QTableWidget* carreira_ = nullptr;
+    QChartView* grafico_ = nullptr;
     QHBoxLayout* botoes_ = nullptr;
     QPushButton* fechar_ = nullptr;
 };
