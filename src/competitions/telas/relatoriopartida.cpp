@@ -4,6 +4,7 @@
 #include "match/resultadosdata.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
+#include "world/competicoes.hpp"
 
 #include <QHBoxLayout>
 #include <QLocale>
@@ -147,7 +148,7 @@ QString Publico(const Jogo& jogo, const TJogoArquivado& a) {
 // tournament's venue while its fixtures last).
 QString Estadio(const Jogo& jogo, const TJogoArquivado& a) {
     if (!jogo.TimeValido(a.mandante)) return ui::Q(kNomeExtinto);
-    if (a.competicao >= 7 && a.competicao <= 9)
+    if (EhTorneioDeSelecoes(a.competicao))
         for (int p = 0; p < static_cast<int>(jogo.partidas.size()); ++p) {
             const TPartida& f = jogo.partidas[p];
             if (f.competicao == a.competicao && f.mandante == a.mandante &&

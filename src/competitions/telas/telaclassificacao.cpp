@@ -2,6 +2,7 @@
 
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
+#include "world/competicoes.hpp"
 #include "world/idioma.hpp"
 #include "world/nomescompeticoes.hpp"
 #include "world/paises.hpp"
@@ -104,7 +105,7 @@ void TelaClassificacao::MostrarLiga(int liga) {
         auto* t = NovaTabela();
         PreencherTabela(
             t, jogo_,
-            competitions::Tabela(jogo_, 1, {l.divisoes[d], static_cast<std::size_t>(vagas)}));
+            competitions::Tabela(jogo_, kLiga, {l.divisoes[d], static_cast<std::size_t>(vagas)}));
         divisoes_->addTab(t, ui::Q(nomedivisao(d + 1)));
     }
 }
