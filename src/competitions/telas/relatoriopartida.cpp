@@ -4,6 +4,7 @@
 #include "match/resultadosdata.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 #include "world/competicoes.hpp"
 
 #include <QHBoxLayout>
@@ -35,7 +36,8 @@ QString Tempo(int t) {
 QString Marca(int tipo) {
     if (tipo == kGolPenalti) return QStringLiteral(" (de penalti)");
     if (tipo == kGolFalta) return QStringLiteral(" (de falta)");
-    if (tipo == kGolContra) return QStringLiteral(" (") + ui::T(898) + QStringLiteral(")");
+    if (tipo == kGolContra)
+        return QStringLiteral(" (") + ui::T(ui::kTextoContra) + QStringLiteral(")");
     return QString();
 }
 // The kind of a non-goal event, as a word before the player.
@@ -110,7 +112,7 @@ QString Cabecalho(const Jogo& jogo, int entrada) {
                     .arg(Clube(jogo, a.visitante));
     if (a.decididopenaltis)
         s += QStringLiteral("<p>%1 (%2 x %3)</p>")
-                 .arg(ui::T(482).toHtmlEscaped())
+                 .arg(ui::T(ui::kTextoDecisaoNosPenaltis).toHtmlEscaped())
                  .arg(a.penaltis[0])
                  .arg(a.penaltis[1]);
     return s + Confronto(jogo, entrada);

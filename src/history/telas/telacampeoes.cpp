@@ -5,6 +5,7 @@
 #include "history/telas/telaclubeanos.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 #include "world/competicoes.hpp"
 #include "world/idioma.hpp"
 #include "world/paises.hpp"
@@ -65,17 +66,17 @@ TelaCampeoes::TelaCampeoes(const Jogo& jogo, int clube, QWidget* pai) : QDialog(
 
     const TEstadoJogo& e = jogo_.estado;
     const Entrada entradas[] = {
-        {kLiga, -1, ui::T(326), true},
-        {kCopaNacional, -1, ui::T(327), e.copanacional != 0},
+        {kLiga, -1, ui::T(ui::kTextoCampeonato), true},
+        {kCopaNacional, -1, ui::T(ui::kTextoCopaNacional), e.copanacional != 0},
         {kEstadual, -1, QStringLiteral("Estadual"), e.estaduais != 0},
         {kContinental1, 1, ui::T(329), e.continental1 != 0},
         {kContinental1, 2, ui::T(328), e.continental1 != 0},
         {kContinental2, 1, ui::T(331), e.continental1 && e.continental2},
         {kContinental2, 2, ui::T(330), e.continental1 && e.continental2},
-        {kMundialDeClubes, -1, ui::T(332), e.continental1 != 0},
-        {kCopaDoMundo, -1, ui::T(358), e.copadomundo != 0},
-        {kCopaAmerica, -1, ui::T(342), e.copaamerica != 0},
-        {kEurocopa, -1, ui::T(341), e.eurocopa != 0},
+        {kMundialDeClubes, -1, ui::T(ui::kTextoMundialDeClubes), e.continental1 != 0},
+        {kCopaDoMundo, -1, ui::T(ui::kTextoCopaDoMundo), e.copadomundo != 0},
+        {kCopaAmerica, -1, ui::T(ui::kTextoCopaAmerica), e.copaamerica != 0},
+        {kEurocopa, -1, ui::T(ui::kTextoEurocopa), e.eurocopa != 0},
     };
     competicoes_ = new QComboBox;
     competicoes_->setObjectName(QStringLiteral("competicoes"));

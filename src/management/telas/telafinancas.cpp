@@ -2,6 +2,7 @@
 
 #include "management/financas.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -103,7 +104,7 @@ TelaFinancas::TelaFinancas(const world::Jogo& jogo, int clube, QWidget* pai) : Q
     l.Valor(QStringLiteral("Salário semanal:"), r.salariosemanal, "salariosemanal");
     l.Valor(QStringLiteral("Dinheiro em caixa:"), r.dinheiro, "dinheiro", true);
 
-    auto* fechar = new QPushButton(ui::T(268), this);
+    auto* fechar = new QPushButton(ui::T(ui::kTextoFechar), this);
     fechar->setObjectName(QStringLiteral("fechar"));
     fechar->setDefault(true);
     connect(fechar, &QPushButton::clicked, this, &QDialog::accept);

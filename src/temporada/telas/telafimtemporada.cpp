@@ -4,6 +4,7 @@
 #include "history/telas/telashistorico.hpp"
 #include "ui/fundo.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 #include "world/competicoes.hpp"
 #include "world/idioma.hpp"
 #include "world/nomescompeticoes.hpp"
@@ -118,7 +119,7 @@ TelaFimTemporada::TelaFimTemporada(Jogo& jogo, QWidget* pai)
     ui::FaixaClara(aviso_); // readable over the background
     aviso_->hide();
     baixo->addWidget(aviso_);
-    salvar_ = new QPushButton(ui::T(177));
+    salvar_ = new QPushButton(ui::T(ui::kTextoSalvarJogo));
     salvar_->setObjectName(QStringLiteral("salvar"));
     salvar_->setShortcut(QKeySequence(Qt::Key_F2));
     salvar_->setToolTip(QKeySequence(Qt::Key_F2).toString(QKeySequence::NativeText));

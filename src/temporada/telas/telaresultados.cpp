@@ -11,6 +11,7 @@
 #include "competitions/telas/relatoriopartida.hpp"
 #include "ui/fundo.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 #include "world/idioma.hpp"
 #include "world/nomescompeticoes.hpp"
 #include "world/paises.hpp"
@@ -161,7 +162,7 @@ TelaResultados::TelaResultados(Jogo& jogo, const ExecucaoRodada& ex, QWidget* pa
     auto* baixo = new QHBoxLayout;
     // The continental cups' groups and brackets, the club world cup's table.
     if (codigo_ == kContinental1 || codigo_ == kContinental2 || codigo_ == kMundialDeClubes) {
-        chaves_ = new QPushButton(codigo_ == kMundialDeClubes ? ui::T(332)
+        chaves_ = new QPushButton(codigo_ == kMundialDeClubes ? ui::T(ui::kTextoMundialDeClubes)
                                                               : QStringLiteral("Grupos e chaves"));
         baixo->addWidget(chaves_);
         connect(chaves_, &QPushButton::clicked, this, [this] {
