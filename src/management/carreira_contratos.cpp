@@ -3,12 +3,12 @@
 #include "management/carreira.hpp"
 
 #include "management/amistosos.hpp"
-#include "world/competicoes.hpp"
-#include "world/emails.hpp"
 #include "management/financas.hpp"
 #include "management/mercado.hpp"
 #include "management/mercado_interno.hpp"
 #include "plataforma/cp1252.hpp"
+#include "world/competicoes.hpp"
+#include "world/emails.hpp"
 
 #include <algorithm>
 #include <iterator>

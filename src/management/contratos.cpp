@@ -1,8 +1,8 @@
 #include "management/contratos.hpp"
 
+#include "management/financas.hpp"
 #include "world/competicoes.hpp"
 #include "world/emails.hpp"
-#include "management/financas.hpp"
 #include "world/posicoes.hpp"
 
 #include "management/mercado_interno.hpp"

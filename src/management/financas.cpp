@@ -1,10 +1,10 @@
 // Gate income and the weekly charges.
 #include "management/financas.hpp"
 
-#include "world/competicoes.hpp"
-#include "world/valores.hpp"
 #include "plataforma/arredondar.hpp"
 #include "plataforma/datas.hpp"
+#include "world/competicoes.hpp"
+#include "world/valores.hpp"
 
 #include <algorithm>
 #include <cstring>

@@ -1,9 +1,9 @@
 // Fouls, free kicks and cards, injuries, the loss of energy and the computer's
 // substitutions.
-#include "plataforma/arredondar.hpp"
 #include "match/estatisticas.hpp"
 #include "match/motor.hpp"
 #include "match/motor_interno.hpp"
+#include "plataforma/arredondar.hpp"
 #include "world/competicoes.hpp"
 #include "world/posicoes.hpp"
 

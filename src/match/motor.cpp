@@ -2,9 +2,9 @@
 // of the minute.
 #include "match/motor.hpp"
 
-#include "plataforma/arredondar.hpp"
 #include "match/estatisticas.hpp"
 #include "match/motor_interno.hpp"
+#include "plataforma/arredondar.hpp"
 #include "world/competicoes.hpp"
 #include "world/posicoes.hpp"
 

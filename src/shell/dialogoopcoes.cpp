@@ -1,12 +1,12 @@
 #include "shell/dialogoopcoes.hpp"
 
+#include "shell/dialogocores.hpp"
+#include "ui/janelas.hpp"
 #include "ui/textos.hpp"
 #include "ui/textosnomeados.hpp"
-#include "ui/janelas.hpp"
 #include "world/idioma.hpp"
 #include "world/nomescompeticoes.hpp"
 #include "world/opcoes.hpp"
-#include "shell/dialogocores.hpp"
 
 #include <QCheckBox>
 #include <QComboBox>

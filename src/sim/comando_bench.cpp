@@ -1,12 +1,12 @@
 // pitchlord-sim bench: many dates of 20 matches in the quick mode, timed.
 #include "match/escalacaoautomatica.hpp"
-#include "temporada/executor.hpp"
 #include "match/motor.hpp"
-#include "temporada/posrodada.hpp"
 #include "sim/comandos.hpp"
 #include "sim/estatisticas_sim.hpp"
 #include "sim/json.hpp"
 #include "sim/mundo.hpp"
+#include "temporada/executor.hpp"
+#include "temporada/posrodada.hpp"
 #include "world/competicoes.hpp"
 
 #include <chrono>

@@ -2,9 +2,6 @@
 // played by the autopilot's policies.
 #include "competitions/classificacao.hpp"
 #include "competitions/novojogo.hpp"
-#include "temporada/autopiloto.hpp"
-#include "world/competicoes.hpp"
-#include "world/emails.hpp"
 #include "management/invariantes.hpp"
 #include "persistence/jogosalvo.hpp"
 #include "plataforma/arquivos.hpp"
@@ -15,7 +12,10 @@
 #include "sim/json.hpp"
 #include "sim/mundo.hpp"
 #include "sim/torneio_sim.hpp"
+#include "temporada/autopiloto.hpp"
 #include "world/clubes.hpp"
+#include "world/competicoes.hpp"
+#include "world/emails.hpp"
 #include "world/idioma.hpp"
 #include "world/paises.hpp"
 
@@ -102,8 +102,7 @@ Resumo ResumirTemporada(Jogo& jogo) {
     for (int c : jogo.estado.timeshumanos)
         if (c >= 0 && c < static_cast<int>(jogo.times.size())) {
             const TTime& t = jogo.times[c];
-            Resumo::Humano h{c, t.dinheiro, t.elenco, world::EmailsNaoLidos(jogo, c),
-                             0, 0,          0,        0};
+            Resumo::Humano h{c, t.dinheiro, t.elenco, world::EmailsNaoLidos(jogo, c), 0, 0, 0, 0};
             for (int s = 0; s < 4; ++s) h.capacidade += t.capacidade[s];
             for (const TObra& o : jogo.obras) h.obras += o.clube == c;
             for (const TAmistoso& a : jogo.amistosos)

@@ -1,10 +1,10 @@
 // pitchlord-sim partida: one fixture played many times from the loaded world.
 #include "match/escalacaoautomatica.hpp"
-#include "temporada/executor.hpp"
 #include "sim/comandos.hpp"
 #include "sim/estatisticas_sim.hpp"
 #include "sim/json.hpp"
 #include "sim/mundo.hpp"
+#include "temporada/executor.hpp"
 #include "world/competicoes.hpp"
 
 #include <cstdio>

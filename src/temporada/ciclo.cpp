@@ -10,17 +10,17 @@
 #include "competitions/continentais.hpp"
 #include "competitions/copa.hpp"
 #include "competitions/estaduais.hpp"
-#include "temporada/fimdetemporada.hpp"
 #include "competitions/torneios.hpp"
 #include "management/contratos.hpp"
-#include "world/emails.hpp"
 #include "management/envelhecimento.hpp"
 #include "management/escalacao.hpp"
 #include "management/estadio.hpp"
 #include "match/escalacaoautomatica.hpp"
-#include "temporada/posrodada.hpp"
 #include "persistence/jogosalvo.hpp"
+#include "temporada/fimdetemporada.hpp"
+#include "temporada/posrodada.hpp"
 #include "world/clubes.hpp"
+#include "world/emails.hpp"
 #include "world/paises.hpp"
 
 #include <algorithm>
@@ -308,7 +308,6 @@ bool EventosPreTela(Jogo& jogo, InteracaoCiclo& ia) {
     return mudou;
 }
 
-
 Proximo Jogar(Jogo& jogo, InteracaoCiclo&) {
     TEstadoJogo& e = jogo.estado;
     EstadoCiclo& c = jogo.ciclo;
@@ -490,6 +489,5 @@ Proximo Demitir(Jogo& jogo, InteracaoCiclo& ia) {
     if (jogo.ciclo.vezhumano > 0) --jogo.ciclo.vezhumano;
     return Jogar(jogo, ia);
 }
-
 
 } // namespace temporada

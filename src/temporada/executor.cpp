@@ -5,8 +5,8 @@
 #include "competitions/calendario.hpp"
 #include "competitions/torneios.hpp"
 #include "match/motor.hpp"
-#include "temporada/posrodada.hpp"
 #include "match/publico.hpp"
+#include "temporada/posrodada.hpp"
 #include "temporada/rodada_interno.hpp"
 
 #include <algorithm>

@@ -85,6 +85,7 @@ void JogarData(world::Jogo& jogo, ExecucaoRodada& ex, int codigo, double data,
 int IntervaloDoRelogio(const world::Jogo& jogo, const ExecucaoRodada& ex);
 
 // Today's fixtures of a competition in a list (not played, date matching).
-std::vector<int> PartidasDoDia(const std::vector<match::TPartida>& partidas, int codigo, double data);
+std::vector<int> PartidasDoDia(const std::vector<match::TPartida>& partidas, int codigo,
+                               double data);
 
 } // namespace temporada

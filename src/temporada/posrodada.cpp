@@ -8,7 +8,6 @@
 
 namespace temporada {
 
-
 using namespace world;
 
 int EnergiaRecuperada(int idade, bool atuou) {

@@ -3,14 +3,14 @@
 #include "competitions/classificacao.hpp"
 #include "competitions/recordestecnicos.hpp"
 #include "management/carreira.hpp"
-#include "world/competicoes.hpp"
-#include "world/emails.hpp"
 #include "management/financas.hpp"
-#include "temporada/executor.hpp"
 #include "match/motor.hpp"
 #include "match/penaltis.hpp"
+#include "temporada/executor.hpp"
 #include "temporada/posrodada.hpp"
 #include "temporada/rodada_interno.hpp"
+#include "world/competicoes.hpp"
+#include "world/emails.hpp"
 
 namespace temporada {
 

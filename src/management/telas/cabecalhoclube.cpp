@@ -1,16 +1,16 @@
 #include "management/telas/cabecalhoclube.hpp"
 
 #include "competitions/calendario.hpp"
-#include "world/emails.hpp"
-#include "plataforma/datas.hpp"
 #include "management/proximoadversario.hpp"
 #include "management/telas/figurasgrade.hpp"
 #include "management/telas/telaemails.hpp"
+#include "plataforma/datas.hpp"
 #include "ui/escudos.hpp"
 #include "ui/fundo.hpp"
 #include "ui/rotulocortado.hpp"
 #include "ui/textos.hpp"
 #include "ui/textosnomeados.hpp"
+#include "world/emails.hpp"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -2,9 +2,9 @@
 
 #include "management/fichajogador.hpp"
 #include "plataforma/datas.hpp"
-#include "world/valores.hpp"
 #include "ui/textos.hpp"
 #include "ui/textosnomeados.hpp"
+#include "world/valores.hpp"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -174,9 +174,9 @@ void TelaContrato::Atualizar() {
         termino_->setText(fim);
     }
     // The end the offer would give, from today as the signing counts it.
-    novofim_->setText(
-        QStringLiteral("até ") +
-        ui::Q(plataforma::TextoData(FimDoNovoContrato(jogo_, SemanasDoContrato(semanas_->currentIndex())))));
+    novofim_->setText(QStringLiteral("até ") +
+                      ui::Q(plataforma::TextoData(
+                          FimDoNovoContrato(jogo_, SemanasDoContrato(semanas_->currentIndex())))));
     const i32 v = Valor();
     mais_->setEnabled(v <= kTetoDaSeta);
     menos_->setEnabled(v > kPasso);

@@ -1,11 +1,11 @@
 #include "management/telas/telaemails.hpp"
 
-#include "plataforma/datas.hpp"
-#include "world/emails.hpp"
 #include "management/fichajogador.hpp"
+#include "plataforma/datas.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
 #include "ui/textosnomeados.hpp"
+#include "world/emails.hpp"
 
 #include <QFrame>
 #include <QHBoxLayout>

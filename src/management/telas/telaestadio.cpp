@@ -2,9 +2,9 @@
 
 #include "management/fichajogador.hpp"
 #include "plataforma/datas.hpp"
-#include "world/valores.hpp"
 #include "ui/textos.hpp"
 #include "ui/textosnomeados.hpp"
+#include "world/valores.hpp"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -34,7 +34,8 @@ QString TextoRecusa(const Jogo& jogo, int clube, RecusaObra r) {
         return ui::T(ui::kTextoSemClube);
     case RecusaObra::EmAndamento: {
         const int obra = ObraPendente(jogo, clube);
-        return ui::T(292) + ' ' + ui::Q(plataforma::TextoData(obra >= 0 ? jogo.obras[obra].data : 0.0));
+        return ui::T(292) + ' ' +
+               ui::Q(plataforma::TextoData(obra >= 0 ? jogo.obras[obra].data : 0.0));
     }
     case RecusaObra::SemOrcamento:
         return ui::T(2852);

@@ -1,9 +1,9 @@
 #include "management/telas/telaproposta.hpp"
 
-#include "world/valores.hpp"
 #include "ui/textos.hpp"
 #include "ui/textosnomeados.hpp"
 #include "world/posicoes.hpp"
+#include "world/valores.hpp"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
