@@ -145,7 +145,8 @@ int ProximaData(Jogo& jogo, const std::function<bool()>& sortearmundial) {
         if (d.competicao == kMundialDeClubes && !MundialComecou(jogo) &&
             !(sortearmundial && sortearmundial()))
             break; // without its six clubs the club world cup is not played
-        if (d.competicao > 0 || (d.competicao == kAmistoso && AmistosoPendente(jogo, d.data))) {
+        if (d.competicao > kAmistoso ||
+            (d.competicao == kAmistoso && AmistosoPendente(jogo, d.data))) {
             atual = n;
             return d.competicao;
         }
@@ -157,7 +158,7 @@ int ProximaData(Jogo& jogo, const std::function<bool()>& sortearmundial) {
 int IrParaPrimeiraData(Jogo& jogo) {
     jogo.estado.dataatual = 0;
     const int codigo = ProximaData(jogo);
-    if (codigo >= 0) jogo.estado.tipo = codigo;
+    if (codigo != kSemEvento) jogo.estado.tipo = codigo;
     return codigo;
 }
 

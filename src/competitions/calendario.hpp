@@ -1,6 +1,7 @@
 #pragma once
 // The season's grid of 148 dates, the competition of each, and the move from
 // one date to the next.
+#include "world/competicoes.hpp"
 #include "world/jogo.hpp"
 
 #include <functional>
@@ -8,20 +9,10 @@
 
 namespace competitions {
 
-// Competition codes, shared by the calendar, the fixtures and the counters.
-enum Competicao : int {
-    kSemEvento = -1,
-    kAmistoso = 0, // on a calendar date: a free date
-    kLiga = 1,
-    kCopaNacional = 2,
-    kEstadual = 3,
-    kContinental1 = 4,
-    kMundialDeClubes = 5,
-    kContinental2 = 6,
-    kCopaDoMundo = 7,
-    kCopaAmerica = 8,
-    kEurocopa = 9,
-};
+// The competition codes live with the world; the calendar's callers spell
+// them competitions::kLiga as well.
+using world::Competicao;
+using enum world::Competicao;
 
 // Builds the 148 dates of season `temporada` (year 2006 + temporada) for the
 // game mode and the competitions switched on.

@@ -1,4 +1,5 @@
 #include "competitions/classificacao.hpp"
+#include "world/competicoes.hpp"
 
 #include <algorithm>
 
@@ -37,15 +38,15 @@ constexpr i32 TLinhaTabela::*kChaves[] = {&TLinhaTabela::pontos, &TLinhaTabela::
 
 bool ContaParaTabela(int codigo, int fase) {
     switch (codigo) {
-    case 1:
+    case kLiga:
         return true;
-    case 3:
+    case kEstadual:
         return fase < 6; // the state final is a tie, not a table
-    case 4:
-    case 6:
-    case 7:
-    case 8:
-    case 9:
+    case kContinental1:
+    case kContinental2:
+    case kCopaDoMundo:
+    case kCopaAmerica:
+    case kEurocopa:
         return fase < 4; // group matchdays only
     default:
         return false;
@@ -117,7 +118,7 @@ void ClassificarLiga(Jogo& jogo) {
         const int divisoes = std::clamp<int>(l.numdivisoes, 0, 4);
         for (int d = 0; d < divisoes; ++d) {
             const auto ordem =
-                ClassificarGrupo(jogo, 1, std::span<const int>(l.divisoes[d], vagas));
+                ClassificarGrupo(jogo, kLiga, std::span<const int>(l.divisoes[d], vagas));
             for (int k = 0; k < 20; ++k)
                 l.ordem[d][k] = k < static_cast<int>(ordem.size()) ? ordem[k] : -1;
         }

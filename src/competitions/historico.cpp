@@ -1,6 +1,7 @@
 #include "competitions/historico.hpp"
 
 #include "competitions/recordestecnicos.hpp"
+#include "world/competicoes.hpp"
 
 namespace competitions {
 
@@ -37,7 +38,7 @@ void RegistrarColocacao(Jogo& jogo, int competicao, int time, int chave, int lug
     const int tecnico = jogo.times[time].tecnico;
     if (tecnico < 0 || tecnico >= static_cast<int>(jogo.tecnicos.size())) return;
     RegistrarTecnico(jogo, competicao, tecnico, time, chave, lugar, divisao);
-    if (lugar == 1 && competicao >= 1 && competicao <= 6) {
+    if (lugar == 1 && competicao >= kLiga && competicao <= kContinental2) {
         ++jogo.tecnicos[tecnico].titulos[competicao];
         ++jogo.times[time].titulos[competicao - 1];
         ContarTituloDoTecnico(jogo, competicao, tecnico, divisao);

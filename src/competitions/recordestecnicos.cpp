@@ -1,4 +1,5 @@
 #include "competitions/recordestecnicos.hpp"
+#include "world/competicoes.hpp"
 
 #include <algorithm>
 #include <cstdint>
@@ -34,17 +35,17 @@ TTecnico* TecnicoDe(Jogo& jogo, int time) {
 
 int PesoMundial(int competicao, int divisao) {
     switch (competicao) {
-    case 1:
+    case kLiga:
         return divisao == 1 ? 3 : divisao == 2 ? 2 : 1;
-    case 2:
+    case kCopaNacional:
         return 2;
-    case 3:
+    case kEstadual:
         return 1;
-    case 4:
+    case kContinental1:
         return 5;
-    case 5:
+    case kMundialDeClubes:
         return 6;
-    case 6:
+    case kContinental2:
         return 4;
     default:
         return 0;
@@ -53,7 +54,7 @@ int PesoMundial(int competicao, int divisao) {
 
 void ContarJogoDoTecnico(Jogo& jogo, int codigo, int mandante, int visitante, int golsmandante,
                          int golsvisitante) {
-    if (codigo < 1 || codigo > 6) return;
+    if (codigo < kLiga || codigo > kContinental2) return;
     const int lados[2] = {mandante, visitante};
     const int gols[2] = {golsmandante, golsvisitante};
     for (int s = 0; s < 2; ++s) {
@@ -70,7 +71,7 @@ void ContarJogoDoTecnico(Jogo& jogo, int codigo, int mandante, int visitante, in
 }
 
 void ContarTituloDoTecnico(Jogo& jogo, int competicao, int tecnico, int divisao) {
-    if (competicao < 1 || competicao > 6 || tecnico < 0 ||
+    if (competicao < kLiga || competicao > kContinental2 || tecnico < 0 ||
         tecnico >= static_cast<int>(jogo.tecnicos.size()))
         return;
     static constexpr int kBonus[7] = {0, 30, 30, 15, 60, 80, 45};

@@ -1,6 +1,7 @@
 #include "competitions/resumos.hpp"
 
 #include "competitions/continentais.hpp"
+#include "world/competicoes.hpp"
 #include "world/idioma.hpp"
 #include "world/nomescompeticoes.hpp"
 #include "world/paises.hpp"
@@ -43,26 +44,26 @@ std::vector<TArtilheiroHistorico> ArtilheirosDaTemporada(const Jogo& jogo, int t
 std::string NomeDaCompeticaoEm(const Jogo& jogo, int codigo, int pais, int regiao) {
     const bool sulamericano = regiao == 1;
     switch (codigo) {
-    case 0:
+    case kAmistoso:
         return texto(2012);
-    case 1:
+    case kLiga:
         return NomeDaLiga(jogo, pais);
-    case 2:
+    case kCopaNacional:
         return NomeDaCopa(jogo, pais);
-    case 3:
+    case kEstadual:
         // The states have no names of their own in this world.
         return "Estadual";
-    case 4:
+    case kContinental1:
         return texto(sulamericano ? 329 : 328);
-    case 5:
+    case kMundialDeClubes:
         return texto(332);
-    case 6:
+    case kContinental2:
         return texto(sulamericano ? 331 : 330);
-    case 7:
+    case kCopaDoMundo:
         return texto(358);
-    case 8:
+    case kCopaAmerica:
         return texto(342);
-    case 9:
+    case kEurocopa:
         return texto(341);
     default:
         return {};
@@ -78,15 +79,15 @@ std::string NomeDaCompeticao(const Jogo& jogo, int codigo, int time) {
 
 std::string NomeDoTitulo(const Jogo& jogo, int competicao, int chave, int divisao) {
     switch (competicao) {
-    case 1:
+    case kLiga:
         return NomeDaLiga(jogo, chave) + " - " + nomedivisao(divisao);
-    case 2:
+    case kCopaNacional:
         return NomeDaCopa(jogo, chave);
-    case 3:
+    case kEstadual:
         return "Estadual " + std::to_string(chave + 1);
-    case 4:
+    case kContinental1:
         return texto(chave == 1 ? 329 : 328);
-    case 6:
+    case kContinental2:
         return texto(chave == 1 ? 331 : 330);
     default: {
         int time = -1;

@@ -2,6 +2,7 @@
 
 #include "competitions/continentais.hpp"
 
+#include "world/competicoes.hpp"
 #include "world/idioma.hpp"
 #include "world/nomescompeticoes.hpp"
 #include "world/paises.hpp"
@@ -14,8 +15,6 @@ namespace history {
 using namespace world;
 
 namespace {
-
-constexpr int kLiga = 1, kCopa = 2, kEstadual = 3, kContinental1 = 4, kContinental2 = 6;
 
 // A club of the leagues or an extra club: national teams of a tournament
 // are temporary and never listed.
@@ -50,7 +49,8 @@ std::vector<VisaoArtilharia> VisoesArtilharia(const Jogo& jogo, int pais) {
     const int divisoes = li >= 0 ? std::clamp<int>(jogo.ligas[li].numdivisoes, 0, 4) : 0;
     for (int d = 1; d <= divisoes; ++d)
         r.push_back({TipoArtilharia::Divisao, kLiga, d, -1, texto(326) + " - " + nomedivisao(d)});
-    if (e.copanacional && li >= 0) r.push_back({TipoArtilharia::Copa, kCopa, 0, -1, texto(327)});
+    if (e.copanacional && li >= 0)
+        r.push_back({TipoArtilharia::Copa, kCopaNacional, 0, -1, texto(327)});
     // Each cup in its two editions: the South American one (key 1) counts the
     // goals of the clubs of region 1, the European one (key 0) those of
     // region 2.
@@ -82,7 +82,7 @@ int LigaInicial(const Jogo& jogo, int clube) {
 std::vector<LinhaArtilheiro> Artilheiros(const Jogo& jogo, const VisaoArtilharia& v, int pais) {
     std::vector<LinhaArtilheiro> r;
     const bool carreira = v.tipo == TipoArtilharia::Carreira;
-    if (!carreira && (v.codigo < 1 || v.codigo >= kTiposCompeticao)) return r;
+    if (!carreira && (v.codigo < kLiga || v.codigo >= kTiposCompeticao)) return r;
     for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) {
         const TJogador& j = jogo.jogadores[i];
         if (!ClubeReal(jogo, j.time) || !Conta(jogo.times[j.time], v, pais)) continue;

@@ -14,8 +14,6 @@ using namespace world;
 
 namespace {
 
-constexpr int kLiga = 1;
-
 struct Filtro {
     const CompeticaoHistorica& c;
     bool torneio;
@@ -103,10 +101,6 @@ LinhaCampeoes& Linha(std::map<int, LinhaCampeoes>& linhas, int temporada) {
 
 } // namespace
 
-bool EhTorneioDeSelecoes(int codigo) {
-    return codigo >= 7 && codigo <= 9;
-}
-
 // Lists are read oldest first, so that a season recorded twice shows its
 // newest entry, as CampeaoDe finds it.
 std::vector<LinhaCampeoes> Campeoes(const Jogo& jogo, const CompeticaoHistorica& c) {
@@ -158,7 +152,7 @@ std::vector<TemporadaDoClube> RetrospectoDoClube(const Jogo& jogo, int time) {
     for (int s = 0; s < temporadas; ++s) r[s].temporada = s + 1;
 
     for (const TJogoArquivado& a : jogo.arquivo.jogos) {
-        if (a.competicao < 1 || a.competicao > 6) continue;
+        if (a.competicao < kLiga || a.competicao > kContinental2) continue;
         if (a.mandante != time && a.visitante != time) continue;
         const int s = TemporadaDaData(a.data);
         if (s < 1 || s > temporadas) continue;

@@ -23,6 +23,7 @@
 // - A club's coaches of a season: the one in charge when it began (coach c of
 //   club c in the first season, then the last hired before it) and every one
 //   the club hired during it, from the coach-change log.
+#include "world/competicoes.hpp"
 #include "world/jogo.hpp"
 
 #include <string>
@@ -35,7 +36,7 @@ namespace history {
 // state), a continental cup (key: region 1 or 2), the club world cup (key
 // -1) or a national-team tournament (key ignored).
 struct CompeticaoHistorica {
-    int competicao = 1;
+    int competicao = world::kLiga;
     int chave = -1;
     int divisao = -1; // league only
 };
@@ -53,7 +54,7 @@ struct LinhaCampeoes {
 std::vector<LinhaCampeoes> Campeoes(const world::Jogo& jogo, const CompeticaoHistorica& c);
 
 // Whether competition `codigo` names national teams by country.
-bool EhTorneioDeSelecoes(int codigo);
+using world::EhTorneioDeSelecoes;
 
 // A title of a club: the titles list's first places.
 struct TituloDoClube {

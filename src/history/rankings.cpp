@@ -1,5 +1,6 @@
 #include "history/rankings.hpp"
 
+#include "world/competicoes.hpp"
 #include "world/paises.hpp"
 
 #include <algorithm>
@@ -86,7 +87,8 @@ std::vector<LinhaRankingTecnico> RankingDeTecnicos(const Jogo& jogo, int pais) {
         if (!mundial && l.pais != pais) continue;
         l.pontos = mundial ? k.pontosmundial : k.pontos;
         // Competition codes of the coach's titles, in the columns' order.
-        static constexpr int kCodigos[kColunasTecnico] = {5, 4, 6, 1, 2, 3};
+        static constexpr int kCodigos[kColunasTecnico] = {
+            kMundialDeClubes, kContinental1, kContinental2, kLiga, kCopaNacional, kEstadual};
         for (int c = 0; c < kColunasTecnico; ++c) l.titulos[c] = k.titulos[kCodigos[c]];
         // Only the home country plays state championships.
         if (l.pais != kPaisCasa) l.titulos[kTcEstadual] = 0;

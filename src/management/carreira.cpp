@@ -1,6 +1,7 @@
 // The board's and the fans' confidence: after every league and
 // state-championship match, and the floor at the start of a season.
 #include "management/carreira.hpp"
+#include "world/competicoes.hpp"
 
 #include <algorithm>
 #include <array>
@@ -11,9 +12,6 @@ namespace management {
 using namespace world;
 
 namespace {
-
-constexpr int kLiga = 1;
-constexpr int kEstadual = 3;
 
 // A change by table position 1..20 (index 0 and the positions not listed
 // change nothing).

@@ -7,6 +7,7 @@
 #include "management/mercado.hpp"
 #include "management/mercado_interno.hpp"
 #include "plataforma/cp1252.hpp"
+#include "world/competicoes.hpp"
 #include "world/emails.hpp"
 
 #include <algorithm>
@@ -18,8 +19,6 @@ namespace management {
 using namespace world;
 
 namespace {
-
-constexpr int kLiga = 1;
 
 bool TecnicoValido(const Jogo& jogo, int k) {
     return k >= 0 && k < static_cast<int>(jogo.tecnicos.size());
@@ -198,7 +197,7 @@ int OfertaDeBomTrabalho(Jogo& jogo, int clube) {
     if (t.confdiretoria <= 80 || jogo.ligas.empty()) return -1;
     const int n = static_cast<int>(jogo.ligas.size());
     const TLiga& k = jogo.ligas[static_cast<std::size_t>(jogo.Aleatorio(n))];
-    const int p = t.colocacao[kLiga], pc = t.colocacao[2], ps = t.colocacao[3];
+    const int p = t.colocacao[kLiga], pc = t.colocacao[kCopaNacional], ps = t.colocacao[kEstadual];
     // Another country than the club's own, for a club at the top.
     auto outro = [&]() -> const TLiga* {
         std::vector<int> outras;

@@ -1,6 +1,7 @@
 #include "management/contratos.hpp"
 
 #include "management/financas.hpp"
+#include "world/competicoes.hpp"
 #include "world/emails.hpp"
 #include "world/posicoes.hpp"
 
@@ -128,7 +129,7 @@ AnaliseContrato ProporContrato(const Jogo& jogo, int clube, int jogador, i32 nov
         return a;
     }
     const TJogador& j = jogo.jogadores[jogador];
-    const int p = jogo.TimeValido(j.time) ? jogo.times[j.time].colocacao[1] : 0;
+    const int p = jogo.TimeValido(j.time) ? jogo.times[j.time].colocacao[kLiga] : 0;
     return ResponderContrato(j.salario, novo, p, j.contrato - jogo.Hoje());
 }
 

@@ -3,6 +3,7 @@
 
 #include "management/financas.hpp"
 #include "world/clubes.hpp"
+#include "world/competicoes.hpp"
 #include "world/posicoes.hpp"
 #include "world/regeneracao.hpp"
 
@@ -93,7 +94,7 @@ int MorteJogador(Jogo& jogo, int time) {
         TTime& t = jogo.times[time];
         if (t.capitao == static_cast<int>(i)) t.capitao = -1;
         if (t.cobrador == static_cast<int>(i)) t.cobrador = -1;
-        t.pontos[1] -= 5;
+        t.pontos[kLiga] -= 5;
         // The lineups of the date are chosen after the main screen's events,
         // so none holds him yet.
         Recontar(jogo, time);

@@ -3,6 +3,7 @@
 
 #include "plataforma/arredondar.hpp"
 #include "plataforma/datas.hpp"
+#include "world/competicoes.hpp"
 #include "world/valores.hpp"
 
 #include <algorithm>
@@ -101,13 +102,13 @@ TFinancas& FinancasDe(Jogo& jogo, int clube) {
 }
 
 void ReceberRenda(Jogo& jogo, int mandante, int visitante, std::int32_t renda, int codigo) {
-    if (codigo < 0 || codigo > 6 || renda == 0) return;
+    if (codigo < kAmistoso || codigo > kContinental2 || renda == 0) return;
     auto receber = [&](int clube, std::int32_t valor) {
         if (clube < 0 || clube >= static_cast<int>(jogo.times.size())) return;
         MoverDinheiro(jogo, clube, valor);
         Somar(FinancasDe(jogo, clube).ingressos, valor);
     };
-    if (codigo == 2) {
+    if (codigo == kCopaNacional) {
         receber(mandante, renda / 2);
         receber(visitante, renda / 2);
     } else {
@@ -116,11 +117,11 @@ void ReceberRenda(Jogo& jogo, int mandante, int visitante, std::int32_t renda, i
 }
 
 bool DiaDeJuros(int codigo, double data) {
-    return (codigo == 1 || codigo == 3) && plataforma::DiaDaSemana(data) == 1;
+    return (codigo == kLiga || codigo == kEstadual) && plataforma::DiaDaSemana(data) == 1;
 }
 
 bool DiaDeSalarios(int codigo, double data, int indicecalendario) {
-    return DiaDeJuros(codigo, data) || (codigo == 0 && indicecalendario <= 9);
+    return DiaDeJuros(codigo, data) || (codigo == kAmistoso && indicecalendario <= 9);
 }
 
 void CobrarSemana(Jogo& jogo, int clube, int codigo, double data, int indicecalendario) {

@@ -2,6 +2,7 @@
 
 #include "competitions/continentais.hpp"
 #include "competitions/torneios.hpp"
+#include "world/competicoes.hpp"
 
 #include <algorithm>
 #include <limits>
@@ -153,20 +154,21 @@ void Tabelas(const Jogo& jogo, Relato& r) {
         if (p.jogado && (!h || !v)) r("played fixture without both clubs");
         if (h && v && p.mandante == p.visitante)
             r("club " + std::to_string(p.mandante) + " against itself");
-        if (!p.jogado || p.competicao != 1 || !h || !v) continue;
+        if (!p.jogado || p.competicao != kLiga || !h || !v) continue;
         Somar(conta[p.mandante], conta[p.visitante], p);
     }
     for (std::size_t c = 0; c < nt; ++c) {
         const TTime& t = jogo.times[c];
         const Conta& k = conta[c];
-        if (t.jogos[1] != k.jogos || t.vitorias[1] != k.vitorias || t.derrotas[1] != k.derrotas ||
-            t.golspro[1] != k.pro || t.golscontra[1] != k.contra) {
+        if (t.jogos[kLiga] != k.jogos || t.vitorias[kLiga] != k.vitorias ||
+            t.derrotas[kLiga] != k.derrotas || t.golspro[kLiga] != k.pro ||
+            t.golscontra[kLiga] != k.contra) {
             r("club " + std::to_string(c) + "'s league table disagrees with its results");
             continue;
         }
         // Points: three a win, one a draw, less five for every player who died.
         const int calculados = 3 * k.vitorias + (k.jogos - k.vitorias - k.derrotas);
-        if (t.pontos[1] > calculados || (calculados - t.pontos[1]) % 5 != 0)
+        if (t.pontos[kLiga] > calculados || (calculados - t.pontos[kLiga]) % 5 != 0)
             r("club " + std::to_string(c) + "'s league points disagree with its results");
     }
 }
@@ -241,8 +243,9 @@ void Continentais(const Jogo& jogo, Relato& r) {
     }
     std::set<std::tuple<int, int, int>> campeoes;
     for (const TTituloHistorico& t : jogo.historicotitulos)
-        if ((t.competicao == 4 || t.competicao == 5 || t.competicao == 6) && t.lugar == 1 &&
-            !campeoes.insert({t.temporada, t.competicao, t.chave}).second)
+        if ((t.competicao == kContinental1 || t.competicao == kMundialDeClubes ||
+             t.competicao == kContinental2) &&
+            t.lugar == 1 && !campeoes.insert({t.temporada, t.competicao, t.chave}).second)
             r("two champions of competition " + std::to_string(t.competicao) + " in season " +
               std::to_string(t.temporada));
 }
@@ -303,7 +306,7 @@ void Amistosos(const Jogo& jogo, Relato& r) {
         }
         bool fixture = false;
         for (const TPartida& p : jogo.partidas)
-            fixture = fixture || (p.competicao == 0 && !p.jogado && p.data == a.data &&
+            fixture = fixture || (p.competicao == kAmistoso && !p.jogado && p.data == a.data &&
                                   p.mandante == a.mandante && p.visitante == a.visitante);
         if (!fixture) r(qual + " has no fixture to play");
     }

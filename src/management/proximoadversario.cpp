@@ -2,6 +2,7 @@
 
 #include "competitions/resumos.hpp"
 #include "plataforma/datas.hpp"
+#include "world/competicoes.hpp"
 #include "world/idioma.hpp"
 #include "world/nomescompeticoes.hpp"
 
@@ -14,12 +15,12 @@ namespace {
 // Matchdays in one leg of a round-robin competition.
 int RodadasPorTurno(const Jogo& jogo, int competicao) {
     switch (competicao) {
-    case 1:
+    case kLiga:
         return jogo.estado.divisoesporliga == 2 ? 19 : 9;
-    case 3:
+    case kEstadual:
         return 5;
-    case 4:
-    case 6:
+    case kContinental1:
+    case kContinental2:
         return 3;
     default:
         return 0;
@@ -30,12 +31,12 @@ int RodadasPorTurno(const Jogo& jogo, int competicao) {
 // 6 and 7) and the continental groups (1..3, the knockout is 4..7).
 bool PorRodada(int competicao, int rodada) {
     switch (competicao) {
-    case 1:
+    case kLiga:
         return true;
-    case 3:
+    case kEstadual:
         return rodada <= 5;
-    case 4:
-    case 6:
+    case kContinental1:
+    case kContinental2:
         return rodada <= 3;
     default:
         return false;
@@ -47,7 +48,7 @@ bool PorRodada(int competicao, int rodada) {
 std::string NomeDaCompeticao(const Jogo& jogo, int competicao, int grupo) {
     // A league's or cup's fixture names its league; a continental one its
     // region.
-    const bool liga = (competicao == 1 || competicao == 2) && grupo >= 0 &&
+    const bool liga = (competicao == kLiga || competicao == kCopaNacional) && grupo >= 0 &&
                       grupo < static_cast<int>(jogo.ligas.size());
     const int pais = liga ? jogo.ligas[grupo].pais : jogo.estado.paisprincipal;
     return competitions::NomeDaCompeticaoEm(jogo, competicao, pais, grupo);
@@ -75,10 +76,10 @@ ProximoAdversario ProcurarProximoAdversario(const Jogo& jogo, int time, double h
     r.nomecompeticao = NomeDaCompeticao(jogo, p.competicao, p.grupo);
     if (PorRodada(p.competicao, p.rodada))
         r.rodada = (p.turno >= 2 ? RodadasPorTurno(jogo, p.competicao) : 0) + p.rodada;
-    else if (p.competicao != 0)
+    else if (p.competicao != kAmistoso)
         r.fase = p.rodada;
-    if (p.competicao == 1 && r.adversario < static_cast<int>(jogo.times.size()))
-        r.colocacao = jogo.times[r.adversario].colocacao[1];
+    if (p.competicao == kLiga && r.adversario < static_cast<int>(jogo.times.size()))
+        r.colocacao = jogo.times[r.adversario].colocacao[kLiga];
     return r;
 }
 

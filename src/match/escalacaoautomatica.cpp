@@ -2,6 +2,7 @@
 
 #include "match/vagas.hpp"
 #include "world/clubes.hpp"
+#include "world/competicoes.hpp"
 #include "world/posicoes.hpp"
 
 #include <algorithm>
@@ -279,24 +280,24 @@ std::vector<int> ClubesQueEscalam(const Jogo& jogo, int codigo) {
         const TTime& t = jogo.times[c];
         bool joga = false;
         switch (codigo) {
-        case 1:
+        case kLiga:
             joga = t.divisao > 0 && !jogo.EhSelecao(c);
             break;
-        case 2:
+        case kCopaNacional:
             joga = t.jogacopa != 0;
             break;
-        case 3:
+        case kEstadual:
             joga = t.jogaestadual != 0 && t.grupoestadual > 0;
             break;
-        case 4:
+        case kContinental1:
             joga = t.jogacontinental != 0;
             break;
-        case 6:
+        case kContinental2:
             joga = t.jogacontinental2 != 0;
             break;
-        case 7:
-        case 8:
-        case 9:
+        case kCopaDoMundo:
+        case kCopaAmerica:
+        case kEurocopa:
             joga = jogo.EhSelecao(c);
             break;
         default:

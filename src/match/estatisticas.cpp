@@ -1,5 +1,6 @@
 #include "match/estatisticas.hpp"
 
+#include "world/competicoes.hpp"
 #include "world/emails.hpp"
 
 #include <algorithm>
@@ -115,7 +116,7 @@ void RegistrarEstatistica(Jogo& jogo, int jogador, Estatistica e, int tipo, doub
         if (w > 1 && j.caract1 == 12) --w;
         if (jogo.Aleatorio(300) == 1) w = 15 + jogo.Aleatorio(6);
         j.retorno = hoje + 7.0 * w + 2.0;
-        if (tipo < 7 && w > 1 && ClubeHumano(jogo, j))
+        if (tipo < kCopaDoMundo && w > 1 && ClubeHumano(jogo, j))
             world::PostarEmail(jogo, j.time, world::kEmailContusao, w, 0, 0, jogador);
         break;
     }

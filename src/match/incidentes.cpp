@@ -4,6 +4,7 @@
 #include "match/motor.hpp"
 #include "match/motor_interno.hpp"
 #include "plataforma/arredondar.hpp"
+#include "world/competicoes.hpp"
 #include "world/posicoes.hpp"
 
 #include <algorithm>
@@ -189,7 +190,7 @@ void FaltasECartoes(Jogo& jogo, Rodada& rodada, int m, int lado) {
     --X.disponiveis;
     jogo.jogadores[idx].jogou = 0;
     EsquecerResumo(p, lado);
-    if (rodada.tipo != 0) Estatistica_(jogo, rodada, idx, Estatistica::Vermelho);
+    if (rodada.tipo != kAmistoso) Estatistica_(jogo, rodada, idx, Estatistica::Vermelho);
     RegistrarEvento(rodada, p.Clube(lado), idx, 0, kVermelhoDireto, m);
 }
 

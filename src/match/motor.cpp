@@ -5,6 +5,7 @@
 #include "match/estatisticas.hpp"
 #include "match/motor_interno.hpp"
 #include "plataforma/arredondar.hpp"
+#include "world/competicoes.hpp"
 #include "world/posicoes.hpp"
 
 #include <algorithm>
@@ -49,8 +50,8 @@ int BonusDeNivel(const TTime& t, int tipo) {
     if (t.humano) return 0;
     const int b = t.nivel >= 21 ? 15 : t.nivel >= 19 ? 12 : 0;
     int v = b;
-    if (tipo == 4 || tipo == 6) v += b;
-    if (tipo == 1 && t.nivel >= 18) v += 15;
+    if (tipo == kContinental1 || tipo == kContinental2) v += b;
+    if (tipo == kLiga && t.nivel >= 18) v += 15;
     return v;
 }
 
@@ -212,7 +213,7 @@ void JogarAtaque(Jogo& jogo, Rodada& rodada, int m, int lado, const LimitesAtaqu
         G -= 12;
     else if (gols >= 8 && gols <= 100)
         G = 0;
-    if (lado == 1) G -= rodada.tipo == 2 ? 7 : 3;
+    if (lado == 1) G -= rodada.tipo == kCopaNacional ? 7 : 3;
     if (!B.humano) G += B.nivel >= 21 ? 5 : B.nivel >= 19 ? 3 : 0;
 
     if (jogo.Aleatorio(100) + 1 < G) {

@@ -2,6 +2,7 @@
 #include "match/publico.hpp"
 
 #include "plataforma/arredondar.hpp"
+#include "world/competicoes.hpp"
 
 #include <algorithm>
 
@@ -173,24 +174,25 @@ void CalcularPublico(Jogo& jogo, TJogoDaRodada& p, const ContextoPublico& ctx) {
     for (i32& s : p.publicosetor) s = 0;
     p.publico = 0;
     p.renda = 0;
-    if (ctx.codigo == 5 || ctx.codigo >= 7 || ctx.codigo < 0) return;
+    if (ctx.codigo == kMundialDeClubes || ctx.codigo >= kCopaDoMundo || ctx.codigo < kAmistoso)
+        return;
     const TTime& h = jogo.times[p.mandante];
     const TTime& v = jogo.times[p.visitante];
     Setores c;
     for (int i = 0; i < 4; ++i) c[i] = std::max(0, h.capacidade[i]);
     Setores& a = p.publicosetor;
     switch (ctx.codigo) {
-    case 1:
-    case 3:
+    case kLiga:
+    case kEstadual:
         Liga(jogo, h, v, ctx, a, c);
         break;
-    case 2:
+    case kCopaNacional:
         Copa(jogo, h, v, ctx, a, c);
         break;
-    case 4:
+    case kContinental1:
         Continental1(jogo, h, ctx, a, c);
         break;
-    case 6:
+    case kContinental2:
         Continental2(jogo, h, v, ctx, a, c);
         break;
     default:

@@ -2,6 +2,7 @@
 
 #include "match/penaltis.hpp"
 #include "plataforma/datas.hpp"
+#include "world/competicoes.hpp"
 
 #include <algorithm>
 
@@ -58,7 +59,7 @@ std::vector<TLance> LancesDoJogo(const Jogo& jogo, int entrada) {
 }
 
 bool PublicoOculto(int competicao, int publico) {
-    return competicao >= 7 && competicao <= 9 && publico <= 0;
+    return EhTorneioDeSelecoes(competicao) && publico <= 0;
 }
 
 int EntradaDaPartida(const Jogo& jogo, const TPartida& partida) {

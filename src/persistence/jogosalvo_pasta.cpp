@@ -44,27 +44,27 @@ std::string Utf8(std::string_view cp1252) {
 // What the load dialog shows for the competition of the next match.
 std::string TextoDoTipo(i32 tipo) {
     switch (tipo) {
-    case 0:
+    case kAmistoso:
         return texto(731);
-    case 1:
+    case kLiga:
         return texto(326);
-    case 2:
+    case kCopaNacional:
         return texto(327);
-    case 3:
+    case kEstadual:
         return "Campeonato estadual";
-    case 4:
+    case kContinental1:
         return texto(328) + "/" + texto(329);
-    case 5:
+    case kMundialDeClubes:
         return texto(332);
-    case 6:
+    case kContinental2:
         return texto(330) + "/" + texto(331);
-    case 7:
+    case kCopaDoMundo:
         return texto(358);
-    case 8:
+    case kCopaAmerica:
         return texto(342);
-    case 9:
+    case kEurocopa:
         return texto(341);
-    case -1: // saved after the last date: the season end comes next
+    case kSemEvento: // saved after the last date: the season end comes next
         return "Fim de temporada";
     default:
         return {};
@@ -108,7 +108,7 @@ void PreencherDescricao(Jogo& jogo) {
     e.descrtime.set(t.nome.view());
     // On a tournament date the description names the national team the
     // club's coach takes charge of first.
-    if (e.tipo < 7) return;
+    if (e.tipo < kCopaDoMundo) return;
     for (int h = 0; h < 6; ++h)
         if (e.humanos[h] >= 0 && e.humanos[h] == t.tecnico)
             if (const int s = competitions::SelecaoDoHumano(jogo, h); s >= 0)

@@ -39,8 +39,9 @@ bool EstadoValido(const Jogo& j) {
     if (e.numtimesligas < 0 || e.numtimesextras < 0 ||
         std::int64_t{e.numtimesligas} + e.numtimesextras > static_cast<std::int64_t>(times))
         return false;
-    if (!Entre(e.dataatual, 0, kDatasPorTemporada) || !Entre(e.tipo, -1, kTiposCompeticao - 1) ||
-        !Entre(e.numhumanos, 0, 6) || !Entre(e.temporada, 1, kTemporadaMaxima))
+    if (!Entre(e.dataatual, 0, kDatasPorTemporada) ||
+        !Entre(e.tipo, kSemEvento, kTiposCompeticao - 1) || !Entre(e.numhumanos, 0, 6) ||
+        !Entre(e.temporada, 1, kTemporadaMaxima))
         return false;
     for (const auto& linha : e.extrasporpais) {
         if (!Entre(linha[0], 0, kCotaMaximaExtras)) return false;
@@ -65,7 +66,7 @@ bool EstadoValido(const Jogo& j) {
 // season's calendar with the competition played on it, or the last date once
 // the season is over (-1).
 bool DataValida(const TEstadoJogo& e) {
-    if (e.tipo < 0) return e.dataatual == kDatasPorTemporada;
+    if (e.tipo == kSemEvento) return e.dataatual == kDatasPorTemporada;
     return e.dataatual >= 1 &&
            competitions::CalendarioDaTemporada(e)[e.dataatual - 1].competicao == e.tipo;
 }
@@ -194,10 +195,10 @@ bool TorneioValido(const Jogo& j) {
     // Outside a tournament nothing reads the rest (the invariant checker
     // wants it empty).
     if (t.codigo == 0) return true;
-    if (!Entre(t.codigo, 7, 9) || t.numtimes != j.PrimeiraSelecao() || !Entre(t.numtimes, 0, nt) ||
-        !Entre(t.numjogadores, 1, njog) || !Entre(t.cidades[0], 0, 13) ||
-        !Entre(t.cidades[1], 0, 13) || !Entre(t.sede, -1, kPaisesListas - 1) ||
-        !Entre(t.campeao, -1, nt - 1))
+    if (!Entre(t.codigo, kCopaDoMundo, kEurocopa) || t.numtimes != j.PrimeiraSelecao() ||
+        !Entre(t.numtimes, 0, nt) || !Entre(t.numjogadores, 1, njog) ||
+        !Entre(t.cidades[0], 0, 13) || !Entre(t.cidades[1], 0, 13) ||
+        !Entre(t.sede, -1, kPaisesListas - 1) || !Entre(t.campeao, -1, nt - 1))
         return false;
     const int grupos = competitions::GruposDoTorneio(t.codigo);
     for (i32 c = t.numtimes; c < nt; ++c)

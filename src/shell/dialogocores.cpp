@@ -1,6 +1,7 @@
 #include "shell/dialogocores.hpp"
 
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 #include "world/opcoes.hpp"
 
 #include <QColorDialog>
@@ -29,7 +30,7 @@ i32 OpcaoDaCor(const QColor& cor) {
 }
 
 DialogoCores::DialogoCores(world::Jogo& jogo, QWidget* pai) : QDialog(pai), jogo_(jogo) {
-    setWindowTitle(ui::T(464));
+    setWindowTitle(ui::T(ui::kTextoCoresDasPosicoes));
     setModal(true);
     auto* grade = new QGridLayout;
     // The position names of the language, in the order of the five colours.
@@ -52,7 +53,7 @@ DialogoCores::DialogoCores(world::Jogo& jogo, QWidget* pai) : QDialog(pai), jogo
     auto* padrao = new QPushButton(ui::T(465), this);
     padrao->setObjectName(QStringLiteral("padrao"));
     connect(padrao, &QPushButton::clicked, this, &DialogoCores::RestaurarPadrao);
-    auto* fechar = new QPushButton(ui::T(268), this);
+    auto* fechar = new QPushButton(ui::T(ui::kTextoFechar), this);
     fechar->setObjectName(QStringLiteral("fechar"));
     fechar->setDefault(true);
     connect(fechar, &QPushButton::clicked, this, &QDialog::accept);
@@ -76,7 +77,7 @@ void DialogoCores::DefinirCor(int posicao, i32 cor) {
 }
 
 QColor DialogoCores::EscolherCor(const QColor& atual) {
-    return QColorDialog::getColor(atual, this, ui::T(464));
+    return QColorDialog::getColor(atual, this, ui::T(ui::kTextoCoresDasPosicoes));
 }
 
 void DialogoCores::Pintar(int posicao) {

@@ -3,6 +3,7 @@
 #include "shell/dialogocores.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 #include "world/idioma.hpp"
 #include "world/nomescompeticoes.hpp"
 #include "world/opcoes.hpp"
@@ -58,7 +59,7 @@ DialogoOpcoes::DialogoOpcoes(world::Jogo& jogo, QWidget* pai) : QDialog(pai), jo
     abas->addTab(MontarLigas(), ui::T(807));
     abas->addTab(MontarCoresESons(), ui::T(447));
 
-    auto* fechar = new QPushButton(ui::T(268), this);
+    auto* fechar = new QPushButton(ui::T(ui::kTextoFechar), this);
     fechar->setObjectName(QStringLiteral("fechar"));
     fechar->setDefault(true);
     connect(fechar, &QPushButton::clicked, this, &QDialog::accept);
@@ -184,7 +185,7 @@ QWidget* DialogoOpcoes::MontarCoresESons() {
     botao->setObjectName(QStringLiteral("cores"));
     botao->setIcon(IconeCores(o));
     botao->setIconSize(QSize(40, 16));
-    botao->setToolTip(ui::T(464));
+    botao->setToolTip(ui::T(ui::kTextoCoresDasPosicoes));
     connect(botao, &QToolButton::clicked, this, &DialogoOpcoes::AbrirCores);
     linha->addWidget(botao);
     linha->addStretch();

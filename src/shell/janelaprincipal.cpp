@@ -25,6 +25,7 @@
 #include "ui/janelas.hpp"
 #include "ui/som.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 #include "ui/traducao.hpp"
 
 #include <QApplication>
@@ -210,7 +211,9 @@ bool JanelaPrincipal::CarregarJogo(const std::string& nome, bool silencioso) {
     const bool ok = persistence::carregajogo(*jogo, nome);
     QApplication::restoreOverrideCursor();
     if (!ok) {
-        if (!silencioso) QMessageBox::warning(this, QStringLiteral("Pitchlord 2007"), ui::T(357));
+        if (!silencioso)
+            QMessageBox::warning(this, QStringLiteral("Pitchlord 2007"),
+                                 ui::T(ui::kTextoArquivoInvalido));
         return false;
     }
     ComecarJogo(std::move(jogo), true);

@@ -3,6 +3,7 @@
 #include "shell/seletoridioma.hpp"
 #include "ui/fundo.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 #include "world/idioma.hpp"
 
 #include <QComboBox>
@@ -115,11 +116,11 @@ MenuPrincipal::MenuPrincipal(QWidget* pai) : QWidget(pai) {
 void MenuPrincipal::Traduzir() {
     novo_->setText(ui::T(1));
     carregar_->setText(ui::T(2));
-    editor_->setText(ui::T(3));
-    sair_->setText(ui::T(4));
-    sobre_->setText(ui::T(6));
+    editor_->setText(ui::T(ui::kTextoEditorDeTimes));
+    sair_->setText(ui::T(ui::kTextoSair));
+    sobre_->setText(ui::T(ui::kTextoSobreOJogo));
     legendaidioma_->setText(ui::T(7));
-    carregando_->setText(ui::T(9));
+    carregando_->setText(ui::T(ui::kTextoCarregando));
 }
 
 void MenuPrincipal::MostrarCarregando(bool sim) {
@@ -128,7 +129,7 @@ void MenuPrincipal::MostrarCarregando(bool sim) {
 
 void MostrarSobre(QWidget* pai) {
     QDialog caixa(pai);
-    caixa.setWindowTitle(ui::T(6));
+    caixa.setWindowTitle(ui::T(ui::kTextoSobreOJogo));
     auto* coluna = new QVBoxLayout(&caixa);
     auto* nome = new QLabel(QStringLiteral("Pitchlord 2007"), &caixa);
     QFont f = nome->font();
@@ -137,7 +138,7 @@ void MostrarSobre(QWidget* pai) {
     nome->setFont(f);
     nome->setAlignment(Qt::AlignCenter);
     coluna->addWidget(nome);
-    auto* fechar = new QPushButton(ui::T(268), &caixa);
+    auto* fechar = new QPushButton(ui::T(ui::kTextoFechar), &caixa);
     QObject::connect(fechar, &QPushButton::clicked, &caixa, &QDialog::accept);
     coluna->addWidget(fechar);
     caixa.exec(); // Escape closes a QDialog

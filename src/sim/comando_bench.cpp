@@ -7,6 +7,7 @@
 #include "sim/mundo.hpp"
 #include "temporada/executor.hpp"
 #include "temporada/posrodada.hpp"
+#include "world/competicoes.hpp"
 
 #include <chrono>
 #include <cstdio>
@@ -86,7 +87,7 @@ int ComandoBench(const Argumentos& args) {
         SortearPartidas(jogo, clubes, hoje, partidas, jogam);
         temporada::EsvaziarEscalacoes(jogo);
         const auto t0 = Relogio::now();
-        match::EscalarRodada(jogo, 1, hoje, jogam);
+        match::EscalarRodada(jogo, world::kLiga, hoje, jogam);
         const auto t1 = Relogio::now();
         tempoEscalacao += t1 - t0;
         if (d < datas) {

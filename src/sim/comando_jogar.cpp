@@ -13,6 +13,7 @@
 #include "sim/torneio_sim.hpp"
 #include "temporada/autopiloto.hpp"
 #include "world/clubes.hpp"
+#include "world/competicoes.hpp"
 #include "world/emails.hpp"
 #include "world/idioma.hpp"
 #include "world/paises.hpp"
@@ -45,7 +46,7 @@ std::string NomeTime(const Jogo& jogo, int c) {
 
 // The tournaments record countries, the other competitions clubs.
 std::string NomeDoTitulado(const Jogo& jogo, const TTituloHistorico& t) {
-    if (t.competicao >= 7 && t.competicao <= 9)
+    if (EhTorneioDeSelecoes(t.competicao))
         return t.time >= 0 && t.time < kPaisesListas ? U(NomePais(t.time)) : std::string("-");
     return NomeTime(jogo, t.time);
 }
@@ -125,8 +126,8 @@ Resumo ResumirTemporada(Jogo& jogo) {
             const int n = static_cast<int>(clubes.size());
             for (int k = 0; k < n; ++k) {
                 const TTime& t = jogo.times[clubes[k]];
-                const Resumo::Linha linha{k + 1, clubes[k], t.pontos[1], t.jogos[1],
-                                          t.golspro[1] - t.golscontra[1]};
+                const Resumo::Linha linha{k + 1, clubes[k], t.pontos[kLiga], t.jogos[kLiga],
+                                          t.golspro[kLiga] - t.golscontra[kLiga]};
                 if (k < 3) div.topo.push_back(linha);
                 if (k >= std::max(3, n - 2)) div.fundo.push_back(linha);
             }
@@ -366,7 +367,7 @@ int ComandoJogar(const Argumentos& args) {
     world::ContagemCarreira inicioCarreira = jogo->contagemcarreira;
     RelatorioTorneio torneio;
     piloto.depoisdadata = [&](int codigo) {
-        if (codigo >= 7 && codigo <= 9) torneio.Observar(*jogo);
+        if (EhTorneioDeSelecoes(codigo)) torneio.Observar(*jogo);
         for (int c : jogo->estado.timeshumanos)
             if (c >= 0 && c < static_cast<int>(jogo->times.size()))
                 maiorelenco = std::max<int>(maiorelenco, jogo->times[c].elenco);

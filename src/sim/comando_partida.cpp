@@ -5,6 +5,7 @@
 #include "sim/json.hpp"
 #include "sim/mundo.hpp"
 #include "temporada/executor.hpp"
+#include "world/competicoes.hpp"
 
 #include <cstdio>
 
@@ -30,7 +31,7 @@ int ComandoPartida(const Argumentos& args) {
                     std::to_string(base.times.size()));
     if (!LerInteiro(args, "--jogos", jogos) || jogos == 0)
         return Erro("--jogos must be a positive integer");
-    if (!LerInteiro(args, "--codigo", codigo) || codigo > 9)
+    if (!LerInteiro(args, "--codigo", codigo) || codigo > world::kEurocopa)
         return Erro("--codigo must be a competition code 0..9");
     LerInteiro(args, "--semente", semente); // checked by the loading
     for (auto& t : base.times) t.humano = 0;
@@ -51,7 +52,9 @@ int ComandoPartida(const Argumentos& args) {
         f.visitante = v;
         f.competicao = tipo;
         f.data = hoje;
-        f.grupo = tipo == 4 || tipo == 6 ? 1 : jogo.LigaDoPais(jogo.times[h].pais);
+        f.grupo = tipo == world::kContinental1 || tipo == world::kContinental2
+                      ? 1
+                      : jogo.LigaDoPais(jogo.times[h].pais);
         match::EscalarRodada(jogo, tipo, hoje, jogam);
         temporada::ExecucaoRodada ex;
         ex.semtela = true;

@@ -108,8 +108,9 @@ void RelatorioTorneio::Escrever(Json& j) const {
 
 void RelatorioTorneio::Imprimir() const {
     static constexpr const char* kNomes[] = {"Copa do Mundo", "Copa America", "Eurocopa"};
-    std::printf("  %s (sede %s):", codigo >= 7 && codigo <= 9 ? kNomes[codigo - 7] : "?",
-                Pais(sede).c_str());
+    std::printf(
+        "  %s (sede %s):", EhTorneioDeSelecoes(codigo) ? kNomes[codigo - kCopaDoMundo] : "?",
+        Pais(sede).c_str());
     for (std::size_t i = 0; i < colocacao.size(); ++i)
         std::printf(" %zu. %s", i + 1, Pais(colocacao[i]).c_str());
     std::printf("\n");

@@ -54,10 +54,6 @@ int PrimeiroHumanoQueJoga(const Jogo& jogo, int desde) {
     return -1;
 }
 
-bool EhTorneio(int codigo) {
-    return codigo >= Competicao::kCopaDoMundo && codigo <= Competicao::kEurocopa;
-}
-
 // The first human number, from `desde`, whose national team plays today; -1
 // if none.
 int PrimeiraSelecaoQueJoga(const Jogo& jogo, int desde) {
@@ -69,7 +65,7 @@ int PrimeiraSelecaoQueJoga(const Jogo& jogo, int desde) {
 }
 
 bool AlgumHumanoJoga(const Jogo& jogo) {
-    if (EhTorneio(jogo.estado.tipo)) return PrimeiraSelecaoQueJoga(jogo, 0) >= 0;
+    if (EhTorneioDeSelecoes(jogo.estado.tipo)) return PrimeiraSelecaoQueJoga(jogo, 0) >= 0;
     return PrimeiroHumanoQueJoga(jogo, 0) >= 0;
 }
 
@@ -130,7 +126,7 @@ Proximo Seguir(Jogo& jogo, InteracaoCiclo& ia, bool leiloes = false) {
     if (jogo.ciclo.humanojoga) {
         // Before a league date's main screen, computer-run clubs may put
         // players up for auction.
-        if (EhTorneio(jogo.estado.tipo)) return AbrirTelaSelecao(jogo, ia);
+        if (EhTorneioDeSelecoes(jogo.estado.tipo)) return AbrirTelaSelecao(jogo, ia);
         if (leiloes && jogo.estado.tipo == Competicao::kLiga) LeiloesAntesDaLiga(jogo, ia);
         return AbrirTelaPrincipal(jogo, ia);
     }
@@ -242,7 +238,7 @@ Proximo EntrarNoJogo(Jogo& jogo, InteracaoCiclo& ia, bool carregado) {
     jogo.ciclo.semeventos = true;
     TEstadoJogo& e = jogo.estado;
     // Saved after the last date: the season end is next.
-    if (e.tipo < 0) return {Tela::FimDeTemporada, -1, -1, false};
+    if (e.tipo == kSemEvento) return {Tela::FimDeTemporada, -1, -1, false};
     const int primeiro = PrimeiroHumanoQueJoga(jogo, 0);
     int navez = -1;
     for (int i = carregado && primeiro >= 0 ? primeiro + 1 : 6; i < 6; ++i)
@@ -417,7 +413,7 @@ Proximo ContinuarFimDeTemporada(Jogo& jogo, InteracaoCiclo& ia) {
     jogo.amistosos.clear();
     OferecerAmistososPreTemporada(jogo, ia);
     e.tipo = competitions::ProximaData(jogo);
-    if (e.tipo < 0) {
+    if (e.tipo == kSemEvento) {
         // A season without a single date to play: nothing sensible remains
         // but to end it again.
         e.dataatual = kDatasPorTemporada;

@@ -41,11 +41,11 @@ bool LigaMostrada(const Jogo& jogo, int liga) {
 // The key a fixture is grouped by for each code.
 int ChaveDoGrupo(int codigo, const TPartida& f) {
     switch (codigo) {
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-    case 6:
+    case kLiga:
+    case kCopaNacional:
+    case kEstadual:
+    case kContinental1:
+    case kContinental2:
         return f.grupo;
     default:
         return 0;
@@ -55,7 +55,7 @@ int ChaveDoGrupo(int codigo, const TPartida& f) {
 // The options "opver41/42/61/62": 1 shows the cup of that region as results only.
 bool SoResultados(const Jogo& jogo, int codigo, int regiao) {
     const TOpcoes& o = jogo.estado.opcoes;
-    if (codigo == 4) return (regiao == 1 ? o.opver41 : o.opver42) == 1;
+    if (codigo == kContinental1) return (regiao == 1 ? o.opver41 : o.opver42) == 1;
     return (regiao == 1 ? o.opver61 : o.opver62) == 1;
 }
 
@@ -83,20 +83,20 @@ void MontarGrupos(const Jogo& jogo, ExecucaoRodada& ex, const std::vector<int>& 
     bool algum = false;
     for (auto& g : ex.grupos) {
         switch (ex.codigo) {
-        case 1:
-        case 2:
+        case kLiga:
+        case kCopaNacional:
             g.mostrado = LigaMostrada(jogo, g.id);
             break;
-        case 4:
-        case 6:
+        case kContinental1:
+        case kContinental2:
             // Each region's edition is watched unless its option asks for the
             // results only; a human club's group is always watched.
             g.mostrado =
                 !SoResultados(jogo, ex.codigo, g.id) || TemHumano(jogo, partidas, g.partidas);
             break;
-        case 7:
-        case 8:
-        case 9:
+        case kCopaDoMundo:
+        case kCopaAmerica:
+        case kEurocopa:
             g.mostrado = true;
             break;
         default:
@@ -105,7 +105,7 @@ void MontarGrupos(const Jogo& jogo, ExecucaoRodada& ex, const std::vector<int>& 
         }
         algum = algum || g.mostrado;
     }
-    if ((ex.codigo == 1 || ex.codigo == 2) && !algum && !ex.grupos.empty()) {
+    if ((ex.codigo == kLiga || ex.codigo == kCopaNacional) && !algum && !ex.grupos.empty()) {
         auto it = std::find_if(ex.grupos.begin(), ex.grupos.end(),
                                [&](const auto& g) { return g.id == ex.ligamostrada; });
         (it != ex.grupos.end() ? *it : ex.grupos.front()).mostrado = true;
@@ -117,33 +117,33 @@ ContextoPublico Contexto(const Jogo& jogo, const ExecucaoRodada& ex, int grupo) 
     ContextoPublico c;
     c.codigo = ex.codigo;
     c.grupo = grupo;
-    c.primeirarodada = ex.codigo == 1 && k.rodadaliga == 1 && k.turnoliga == 1;
-    if (ex.codigo == 2) c.fase = k.fasecopa;
-    if (ex.codigo == 4) c.fase = k.fasecontinental[0];
-    if (ex.codigo == 6) c.fase = k.fasecontinental[1];
+    c.primeirarodada = ex.codigo == kLiga && k.rodadaliga == 1 && k.turnoliga == 1;
+    if (ex.codigo == kCopaNacional) c.fase = k.fasecopa;
+    if (ex.codigo == kContinental1) c.fase = k.fasecontinental[0];
+    if (ex.codigo == kContinental2) c.fase = k.fasecontinental[1];
     return c;
 }
 
 void AvancarContadores(Jogo& jogo, ExecucaoRodada& ex) {
     ContadoresCompeticao& k = jogo.estado.contadores;
     switch (ex.codigo) {
-    case 1:
+    case kLiga:
         competitions::AvancarContadoresLiga(jogo);
         break;
-    case 2:
+    case kCopaNacional:
         if (k.turnocopa == 1)
             k.turnocopa = 2;
         else
             k.turnocopa = 1, ++k.fasecopa;
         break;
-    case 3:
+    case kEstadual:
         if (++k.rodadaestadual > 5 && k.turnoestadual == 1)
             k.turnoestadual = 2, k.rodadaestadual = 1;
         break;
-    case 4:
-    case 6: {
-        int& f = k.fasecontinental[ex.codigo == 4 ? 0 : 1];
-        int& t = k.turnocontinental[ex.codigo == 4 ? 0 : 1];
+    case kContinental1:
+    case kContinental2: {
+        int& f = k.fasecontinental[ex.codigo == kContinental1 ? 0 : 1];
+        int& t = k.turnocontinental[ex.codigo == kContinental1 ? 0 : 1];
         if (f <= 3) {
             if (++f == 4) {
                 if (t == 1)
@@ -158,10 +158,10 @@ void AvancarContadores(Jogo& jogo, ExecucaoRodada& ex) {
         }
         break;
     }
-    case 5:
-    case 7:
-    case 8:
-    case 9:
+    case kMundialDeClubes:
+    case kCopaDoMundo:
+    case kCopaAmerica:
+    case kEurocopa:
         ++k.fasetorneio;
         break;
     default:
@@ -217,8 +217,8 @@ void PrepararJogos(Jogo& jogo, ExecucaoRodada& ex, const ExecucaoRodada::Grupo& 
         for (const auto& lado : p.onzeinicial)
             for (int j : lado)
                 if (j > 0) jogo.jogadores[j].atuou = 1;
-        if (ex.codigo == 5) p.estadio = m % 2 == 1 ? "Toquio" : "Yokohama";
-        if (ex.codigo >= 7 && ex.codigo <= 9) p.estadio = competitions::EstadioDoTorneio(jogo, idx);
+        if (ex.codigo == kMundialDeClubes) p.estadio = m % 2 == 1 ? "Toquio" : "Yokohama";
+        if (EhTorneioDeSelecoes(ex.codigo)) p.estadio = competitions::EstadioDoTorneio(jogo, idx);
         CalcularPublico(jogo, p, ctx);
     }
 }
@@ -274,14 +274,14 @@ void JogarData(Jogo& jogo, ExecucaoRodada& ex, int codigo, double data,
 
 int IntervaloDoRelogio(const Jogo& jogo, const ExecucaoRodada& ex) {
     bool humano = ex.numjogoshumanos > 0;
-    if (ex.codigo == 1) humano = jogo.estado.numhumanos > 0;
+    if (ex.codigo == kLiga) humano = jogo.estado.numhumanos > 0;
     // A tournament is watched at the humans' speed while one of them coaches
     // one of its teams, eliminated or not.
-    if (ex.codigo >= 7 && ex.codigo <= 9)
+    if (EhTorneioDeSelecoes(ex.codigo))
         for (int h = 0; h < 6; ++h) humano = humano || competitions::SelecaoDoHumano(jogo, h) >= 0;
     // From the cup's second phase on, a human club still in it: one with a
     // tie on this date (a club knocked out keeps its cup flag).
-    if (ex.codigo == 2 && jogo.estado.contadores.fasecopa >= 2 && ex.partidas)
+    if (ex.codigo == kCopaNacional && jogo.estado.contadores.fasecopa >= 2 && ex.partidas)
         for (const auto& g : ex.grupos)
             humano = humano || TemHumano(jogo, *ex.partidas, g.partidas);
     const TOpcoes& o = jogo.estado.opcoes;

@@ -7,6 +7,7 @@
 #include "match/partida.hpp"
 #include "match/tpartida.hpp"
 #include "world/clubes.hpp"
+#include "world/competicoes.hpp"
 #include "world/jogo.hpp"
 
 #include <vector>
@@ -33,7 +34,7 @@ enum class EstadoRodada {
 struct ExecucaoRodada {
     match::Rodada rodada;
     EstadoRodada estado = EstadoRodada::Fechada;
-    int codigo = 1;
+    int codigo = world::kLiga;
     // The fixtures played from: the game's own list unless a caller points
     // elsewhere (a friendly list, a benchmark's fixtures).
     std::vector<match::TPartida>* partidas = nullptr;

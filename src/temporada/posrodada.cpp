@@ -1,6 +1,7 @@
 // Energy recovery and player evolution after the matches.
 #include "temporada/posrodada.hpp"
 
+#include "world/competicoes.hpp"
 #include "world/posicoes.hpp"
 
 #include <algorithm>
@@ -119,11 +120,11 @@ void EvoluirJogador(Jogo& jogo, int jogador, bool tomouparte) {
 }
 
 void EvoluirJogadores(Jogo& jogo, int codigo, const std::vector<char>& tomouparte) {
-    if (codigo != 1 && codigo != 3) return;
+    if (codigo != kLiga && codigo != kEstadual) return;
     for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) {
         const int c = jogo.jogadores[i].time;
         if (c < 0 || c >= static_cast<int>(jogo.times.size())) continue;
-        if (codigo == 1 && jogo.times[c].divisao <= 0) continue;
+        if (codigo == kLiga && jogo.times[c].divisao <= 0) continue;
         EvoluirJogador(jogo, static_cast<int>(i), i < tomouparte.size() && tomouparte[i]);
     }
 }

@@ -9,6 +9,7 @@
 #include "temporada/executor.hpp"
 #include "temporada/posrodada.hpp"
 #include "temporada/rodada_interno.hpp"
+#include "world/competicoes.hpp"
 #include "world/emails.hpp"
 
 namespace temporada {
@@ -30,7 +31,7 @@ namespace {
 using interno::Elenco;
 
 void Historico(TTime& t, int codigo, int pro, int contra) {
-    if (codigo < 1 || codigo > 6) return;
+    if (codigo < kLiga || codigo > kContinental2) return;
     i32* h = t.pontoshistoricos[codigo - 1];
     h[0] += pro > contra ? 3 : pro == contra ? 1 : 0;
     h[1] += pro;
@@ -41,23 +42,23 @@ void Historico(TTime& t, int codigo, int pro, int contra) {
 int NumeroNoArquivo(const Jogo& jogo, const ExecucaoRodada& ex) {
     const ContadoresCompeticao& k = jogo.estado.contadores;
     switch (ex.codigo) {
-    case 1:
+    case kLiga:
         return k.rodadaliga + (k.turnoliga == 2 ? (jogo.estado.divisoesporliga == 2 ? 19 : 9) : 0);
-    case 2:
+    case kCopaNacional:
         return k.fasecopa;
-    case 3:
+    case kEstadual:
         return k.rodadaestadual + (k.turnoestadual == 2 ? 5 : 0);
-    case 4:
-    case 6: {
-        const int s = ex.codigo == 4 ? 0 : 1;
+    case kContinental1:
+    case kContinental2: {
+        const int s = ex.codigo == kContinental1 ? 0 : 1;
         const int f = k.fasecontinental[s];
         return f + (f <= 3 && k.turnocontinental[s] == 2 ? 3 : 0);
     }
-    case 5:
+    case kMundialDeClubes:
         return 1;
-    case 7:
-    case 8:
-    case 9:
+    case kCopaDoMundo:
+    case kCopaAmerica:
+    case kEurocopa:
         return k.fasetorneio;
     default:
         return 0;
@@ -69,15 +70,15 @@ int NumeroNoArquivo(const Jogo& jogo, const ExecucaoRodada& ex) {
 int FaseDaTabela(const Jogo& jogo, const ExecucaoRodada& ex) {
     const ContadoresCompeticao& k = jogo.estado.contadores;
     switch (ex.codigo) {
-    case 3:
+    case kEstadual:
         return k.rodadaestadual;
-    case 4:
+    case kContinental1:
         return k.fasecontinental[0];
-    case 6:
+    case kContinental2:
         return k.fasecontinental[1];
-    case 7:
-    case 8:
-    case 9:
+    case kCopaDoMundo:
+    case kCopaAmerica:
+    case kEurocopa:
         return k.fasetorneio;
     default:
         return 0;
@@ -158,13 +159,13 @@ void EncerrarUm(Jogo& jogo, ExecucaoRodada& ex, int m) {
     Historico(jogo.times[v], ex.codigo, p.gols[1], p.gols[0]);
     for (int s = 0; s < 2; ++s)
         for (i32& b : jogo.escalacoes[p.Escalacao(s)].reservas) b = 0;
-    if (ex.codigo > 0) {
+    if (ex.codigo > kAmistoso) {
         competitions::ContarResultado(jogo, ex.codigo, FaseDaTabela(jogo, ex), h, v, p.gols[0],
                                       p.gols[1]);
         ContarNaCarreira(jogo, ex.codigo, h, v, p.gols[0], p.gols[1]);
         competitions::ContarJogoDoTecnico(jogo, ex.codigo, h, v, p.gols[0], p.gols[1]);
     }
-    if (ex.codigo < 7) {
+    if (ex.codigo < kCopaDoMundo) {
         jogo.arquivo.resultados.push_back(
             {h, v, p.gols[0], p.gols[1], jogo.estado.temporada, ex.codigo});
         world::AvisarGoleada(jogo, h, v, p.gols[0], p.gols[1]);
@@ -203,7 +204,7 @@ int PrimeiroJogo(const std::vector<TPartida>& partidas, int i) {
         const TPartida& f = partidas[j];
         if (f.competicao == s.competicao && f.grupo == s.grupo && f.rodada == s.rodada &&
             f.mandante == s.visitante && f.visitante == s.mandante &&
-            (s.competicao != 2 || f.chave == s.chave))
+            (s.competicao != kCopaNacional || f.chave == s.chave))
             return j;
     }
     return -1;
@@ -223,7 +224,8 @@ void DecidirDoisJogos(Jogo& jogo, ExecucaoRodada& ex, int m) {
     if (r != 3) {
         d.vencedor = r == 1 ? a : b;
     } else {
-        const int liga = ex.codigo == 2 ? ida.grupo : jogo.LigaDoPais(jogo.times[a].pais);
+        const int liga =
+            ex.codigo == kCopaNacional ? ida.grupo : jogo.LigaDoPais(jogo.times[a].pais);
         const TResultadoDisputa pen = MostrarDisputa(jogo, a, b, liga)
                                           ? DisputaPenaltis(jogo, a, b, *ex.rodada.interacao)
                                           : SortearDisputaDoisJogos(jogo);
@@ -268,12 +270,12 @@ void DecidirJogoUnico(Jogo& jogo, ExecucaoRodada& ex, int m) {
 
 bool DepoisDoSegundoJogo(const Jogo& jogo, const ExecucaoRodada& ex) {
     const ContadoresCompeticao& k = jogo.estado.contadores;
-    if (ex.codigo == 2) return k.turnocopa == 2;
+    if (ex.codigo == kCopaNacional) return k.turnocopa == 2;
     // The state final's second leg is decided like a cup tie, so a human
     // finalist takes his own shoot-out.
-    if (ex.codigo == 3) return k.rodadaestadual == 7;
-    if (ex.codigo == 4 || ex.codigo == 6) {
-        const int s = ex.codigo == 4 ? 0 : 1;
+    if (ex.codigo == kEstadual) return k.rodadaestadual == 7;
+    if (ex.codigo == kContinental1 || ex.codigo == kContinental2) {
+        const int s = ex.codigo == kContinental1 ? 0 : 1;
         return k.fasecontinental[s] >= 4 && k.turnocontinental[s] == 2;
     }
     return false;
@@ -294,7 +296,8 @@ void FimDosJogos(Jogo& jogo, ExecucaoRodada& ex) {
         if (r.jogos[m].mandante < 0) continue;
         if (doisJogos)
             DecidirDoisJogos(jogo, ex, m);
-        else if (ex.codigo == 5 || (ex.codigo >= 7 && jogo.estado.contadores.fasetorneio >= 4))
+        else if (ex.codigo == kMundialDeClubes ||
+                 (ex.codigo >= kCopaDoMundo && jogo.estado.contadores.fasetorneio >= 4))
             DecidirJogoUnico(jogo, ex, m); // knockout matches of one game
     }
     for (int m = 1; m <= r.numjogos; ++m)

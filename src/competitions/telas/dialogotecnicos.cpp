@@ -3,6 +3,7 @@
 #include "competitions/novojogo.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -26,7 +27,7 @@ DialogoTecnicos::DialogoTecnicos(world::Jogo& jogo, QWidget* pai)
     lista_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lista_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     lista_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
-    auto* fechar = new QPushButton(ui::T(268), this);
+    auto* fechar = new QPushButton(ui::T(ui::kTextoFechar), this);
     connect(remover_, &QPushButton::clicked, this, &DialogoTecnicos::Remover);
     connect(adicionar_, &QPushButton::clicked, this, &DialogoTecnicos::Adicionar);
     connect(fechar, &QPushButton::clicked, this, &QDialog::accept);

@@ -4,6 +4,8 @@
 #include "match/resultadosdata.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
+#include "world/competicoes.hpp"
 
 #include <QHBoxLayout>
 #include <QLocale>
@@ -34,7 +36,8 @@ QString Tempo(int t) {
 QString Marca(int tipo) {
     if (tipo == kGolPenalti) return QStringLiteral(" (de penalti)");
     if (tipo == kGolFalta) return QStringLiteral(" (de falta)");
-    if (tipo == kGolContra) return QStringLiteral(" (") + ui::T(898) + QStringLiteral(")");
+    if (tipo == kGolContra)
+        return QStringLiteral(" (") + ui::T(ui::kTextoContra) + QStringLiteral(")");
     return QString();
 }
 // The kind of a non-goal event, as a word before the player.
@@ -109,7 +112,7 @@ QString Cabecalho(const Jogo& jogo, int entrada) {
                     .arg(Clube(jogo, a.visitante));
     if (a.decididopenaltis)
         s += QStringLiteral("<p>%1 (%2 x %3)</p>")
-                 .arg(ui::T(482).toHtmlEscaped())
+                 .arg(ui::T(ui::kTextoDecisaoNosPenaltis).toHtmlEscaped())
                  .arg(a.penaltis[0])
                  .arg(a.penaltis[1]);
     return s + Confronto(jogo, entrada);
@@ -147,7 +150,7 @@ QString Publico(const Jogo& jogo, const TJogoArquivado& a) {
 // tournament's venue while its fixtures last).
 QString Estadio(const Jogo& jogo, const TJogoArquivado& a) {
     if (!jogo.TimeValido(a.mandante)) return ui::Q(kNomeExtinto);
-    if (a.competicao >= 7 && a.competicao <= 9)
+    if (EhTorneioDeSelecoes(a.competicao))
         for (int p = 0; p < static_cast<int>(jogo.partidas.size()); ++p) {
             const TPartida& f = jogo.partidas[p];
             if (f.competicao == a.competicao && f.mandante == a.mandante &&

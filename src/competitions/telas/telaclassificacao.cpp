@@ -3,6 +3,7 @@
 #include "ui/graficos.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
+#include "world/competicoes.hpp"
 #include "world/idioma.hpp"
 #include "world/nomescompeticoes.hpp"
 #include "world/paises.hpp"
@@ -134,7 +135,7 @@ QWidget* TelaClassificacao::PaginaDaDivisao(int liga, int d) {
     const TLiga& l = jogo_.ligas[liga];
     const int vagas = jogo_.estado.divisoesporliga == 2 ? 20 : 10;
     const auto linhas =
-        competitions::Tabela(jogo_, 1, {l.divisoes[d - 1], static_cast<std::size_t>(vagas)});
+        competitions::Tabela(jogo_, kLiga, {l.divisoes[d - 1], static_cast<std::size_t>(vagas)});
     auto* pagina = new QSplitter(Qt::Horizontal);
     auto* t = NovaTabela();
     PreencherTabela(t, jogo_, linhas);

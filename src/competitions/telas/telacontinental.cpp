@@ -7,6 +7,7 @@
 #include "competitions/telas/telaclassificacao.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 #include "world/paises.hpp"
 
 #include <QComboBox>
@@ -150,7 +151,7 @@ void TelaContinental::Mostrar(int indice) {
 }
 
 TelaMundial::TelaMundial(const Jogo& jogo, QWidget* pai) : QDialog(pai) {
-    setWindowTitle(ui::T(332));
+    setWindowTitle(ui::T(ui::kTextoMundialDeClubes));
     ui::Dimensionar(this, QSize(760, 520));
     auto* v = new QVBoxLayout(this);
     jogos_ = new QTableWidget(0, 4);

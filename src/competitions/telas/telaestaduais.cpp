@@ -5,6 +5,7 @@
 #include "competitions/telas/telaclassificacao.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
+#include "world/competicoes.hpp"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -70,8 +71,8 @@ void TelaEstaduais::MostrarEstado(int indice) {
     const TEstadual& e = jogo_.estaduais[ativos_[indice]];
     for (int g = 0; g < std::clamp<int>(e.numgrupos, 0, kGruposEstaduais); ++g) {
         auto* t = NovaTabela();
-        PreencherTabela(t, jogo_,
-                        competitions::Tabela(jogo_, 3, std::span<const int>(e.grupos[g], 6)));
+        PreencherTabela(
+            t, jogo_, competitions::Tabela(jogo_, kEstadual, std::span<const int>(e.grupos[g], 6)));
         grupos_->addTab(t, QString::number(g + 1));
     }
     // The final: group 1's runner-up at home in the first leg.
@@ -79,7 +80,7 @@ void TelaEstaduais::MostrarEstado(int indice) {
     QString s = ui::Q(jogo_.times[e.finalistas[1]].nome.view()) + QStringLiteral(" x ") +
                 ui::Q(jogo_.times[e.finalistas[0]].nome.view());
     for (const TPartida& p : jogo_.partidas)
-        if (p.competicao == 3 && p.grupo == ativos_[indice] && p.rodada >= 6 && p.jogado)
+        if (p.competicao == kEstadual && p.grupo == ativos_[indice] && p.rodada >= 6 && p.jogado)
             s += QStringLiteral("   %1 %2 x %3 %4")
                      .arg(ui::Q(jogo_.times[p.mandante].nome.view()))
                      .arg(p.golsmandante)

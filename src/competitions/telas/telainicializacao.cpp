@@ -4,6 +4,7 @@
 #include "competitions/telas/telatipojogo.hpp"
 #include "ui/fundo.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 
 #include <QApplication>
 #include <QLabel>
@@ -16,7 +17,7 @@ TelaInicializacao::TelaInicializacao(QWidget* pai) : QWidget(pai) {
     ui::PintarFundo(this, ui::kFundoListas);
     auto* painel = new QWidget(this);
     EstiloDePainel(painel);
-    lbcarregando_ = new QLabel(ui::T(9), painel);
+    lbcarregando_ = new QLabel(ui::T(ui::kTextoCarregando), painel);
     lbcarregando_->setObjectName(QStringLiteral("lbcarregando"));
     lbcarregando_->setAlignment(Qt::AlignCenter);
     barra_ = new QProgressBar(painel);

@@ -3,6 +3,7 @@
 #include "competitions/telas/telatipojogo.hpp"
 #include "ui/fundo.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 #include "world/paises.hpp"
 
 #include <QButtonGroup>
@@ -73,9 +74,9 @@ TelaPersonalizado::TelaPersonalizado(const world::IndiceTimes& indice, QWidget* 
     ckcopa_->setObjectName(QStringLiteral("ckcopa"));
     ckcopa_->setChecked(true);
     // The same texts as the division system of the club game.
-    rbdivisoes10_ = new QRadioButton(ui::T(22), resumo);
+    rbdivisoes10_ = new QRadioButton(ui::T(ui::kTextoDivisoesDe10), resumo);
     rbdivisoes10_->setObjectName(QStringLiteral("rbdivisoes10"));
-    rbdivisoes20_ = new QRadioButton(ui::T(23), resumo);
+    rbdivisoes20_ = new QRadioButton(ui::T(ui::kTextoDivisoesDe20), resumo);
     rbdivisoes20_->setObjectName(QStringLiteral("rbdivisoes20"));
     rbdivisoes10_->setChecked(true);
     auto* grupoDiv = new QButtonGroup(this);

@@ -2,6 +2,7 @@
 
 #include "ui/fundo.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 #include "world/idioma.hpp"
 #include "world/paises.hpp"
 
@@ -72,9 +73,9 @@ TelaTipoJogo::TelaTipoJogo(const world::IndiceTimes& indice, QWidget* pai) : QWi
     EstiloDePainel(opcoes);
     cbpaisprincipal_ = new QComboBox(opcoes);
     cbpaisprincipal_->setObjectName(QStringLiteral("cbpaisprincipal"));
-    rbdivisoes10_ = new QRadioButton(ui::T(22), opcoes);
+    rbdivisoes10_ = new QRadioButton(ui::T(ui::kTextoDivisoesDe10), opcoes);
     rbdivisoes10_->setObjectName(QStringLiteral("rbdivisoes10"));
-    rbdivisoes20_ = new QRadioButton(ui::T(23), opcoes);
+    rbdivisoes20_ = new QRadioButton(ui::T(ui::kTextoDivisoesDe20), opcoes);
     rbdivisoes20_->setObjectName(QStringLiteral("rbdivisoes20"));
     rbdivisoes10_->setChecked(true);
     auto* grupoDiv = new QButtonGroup(this);

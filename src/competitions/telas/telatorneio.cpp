@@ -10,6 +10,7 @@
 #include "ui/fundo.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 #include "world/paises.hpp"
 
 #include <QGridLayout>
@@ -103,11 +104,11 @@ QPushButton* BotaoOk(QDialog* d, QVBoxLayout* v) {
 QString NomeDoTorneio(int codigo) {
     switch (codigo) {
     case kCopaDoMundo:
-        return ui::T(358);
+        return ui::T(ui::kTextoCopaDoMundo);
     case kCopaAmerica:
-        return ui::T(342);
+        return ui::T(ui::kTextoCopaAmerica);
     case kEurocopa:
-        return ui::T(341);
+        return ui::T(ui::kTextoEurocopa);
     default:
         return {};
     }

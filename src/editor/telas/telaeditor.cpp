@@ -6,6 +6,7 @@
 #include "ui/escudos.hpp"
 #include "ui/fundo.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 #include "world/idioma.hpp"
 #include "world/paises.hpp"
 
@@ -131,7 +132,7 @@ TelaEditor::TelaEditor(Editor ed, QWidget* pai) : QWidget(pai), ed_(std::move(ed
     setAutoFillBackground(true);
     ui::PintarFundo(this, ui::kFundoListas);
 
-    auto* titulo = new QLabel(ui::T(3));
+    auto* titulo = new QLabel(ui::T(ui::kTextoEditorDeTimes));
     QFont ft = titulo->font();
     ft.setPointSize(15);
     ft.setBold(true);
@@ -234,7 +235,7 @@ TelaEditor::TelaEditor(Editor ed, QWidget* pai) : QWidget(pai), ed_(std::move(ed
     ld->addLayout(bj);
 
     menu_ = Botao(ui::T(2700), "menu");
-    sair_ = Botao(ui::T(4), "sair"); // the main menu's own "leave"
+    sair_ = Botao(ui::T(ui::kTextoSair), "sair"); // the main menu's own "leave"
 
     aviso_ = new QLabel;
     aviso_->setObjectName(QStringLiteral("aviso"));
@@ -502,11 +503,11 @@ int TelaEditor::Executar(QDialog& dialogo) {
 }
 
 void TelaEditor::Avisar(const QString& texto) {
-    QMessageBox::warning(this, ui::T(3), texto);
+    QMessageBox::warning(this, ui::T(ui::kTextoEditorDeTimes), texto);
 }
 
 bool TelaEditor::Confirmar(const QString& texto) {
-    return QMessageBox::question(this, ui::T(3), texto) == QMessageBox::Yes;
+    return QMessageBox::question(this, ui::T(ui::kTextoEditorDeTimes), texto) == QMessageBox::Yes;
 }
 
 QColor TelaEditor::EscolherCor(const QColor& atual) {

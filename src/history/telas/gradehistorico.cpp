@@ -3,6 +3,7 @@
 #include "ui/escudos.hpp"
 #include "ui/fundo.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 #include "world/clubes.hpp"
 #include "world/nomescompeticoes.hpp"
 #include "world/paises.hpp"
@@ -79,7 +80,7 @@ void PreencherPaises(QComboBox* caixa, const Jogo& jogo, int liga) {
 }
 
 QHBoxLayout* RodapeFechar(QDialog* tela) {
-    auto* fechar = new QPushButton(ui::T(268));
+    auto* fechar = new QPushButton(ui::T(ui::kTextoFechar));
     fechar->setObjectName(QStringLiteral("fechar"));
     fechar->setDefault(true);
     QObject::connect(fechar, &QPushButton::clicked, tela, &QDialog::accept);

@@ -3,6 +3,7 @@
 #include "history/telas/gradehistorico.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -22,7 +23,7 @@ enum Coluna { kNumero = 0, kJogador, kClube, kGols, kJogos };
 
 TelaArtilharia::TelaArtilharia(const Jogo& jogo, int clube, bool carreira, QWidget* pai)
     : QDialog(pai), jogo_(jogo) {
-    setWindowTitle(ui::T(340));
+    setWindowTitle(ui::T(ui::kTextoArtilharia));
     setObjectName(QStringLiteral("artilharia"));
     setModal(true);
 
@@ -39,7 +40,8 @@ TelaArtilharia::TelaArtilharia(const Jogo& jogo, int clube, bool carreira, QWidg
     topo->addWidget(visoes_);
     topo->addStretch();
 
-    lista_ = NovaLista({QStringLiteral("#"), ui::T(337), ui::T(334), ui::T(335), ui::T(338)});
+    lista_ = NovaLista({QStringLiteral("#"), ui::T(337), ui::T(334), ui::T(ui::kTextoGols),
+                        ui::T(ui::kTextoJogos)});
     lista_->setObjectName(QStringLiteral("lista"));
     lista_->horizontalHeader()->setSectionResizeMode(kJogador, QHeaderView::Stretch);
     lista_->horizontalHeader()->setSectionResizeMode(kClube, QHeaderView::Stretch);
@@ -110,10 +112,10 @@ void TelaArtilharia::MontarVisoes(bool carreira) {
 void TelaArtilharia::Mostrar() {
     const VisaoArtilharia& v = Visao();
     const bool carreira = v.tipo == TipoArtilharia::Carreira;
-    lista_->setHorizontalHeaderItem(kGols,
-                                    new QTableWidgetItem(carreira ? ui::T(339) : ui::T(335)));
-    lista_->setHorizontalHeaderItem(kJogos,
-                                    new QTableWidgetItem(carreira ? ui::T(2400) : ui::T(338)));
+    lista_->setHorizontalHeaderItem(
+        kGols, new QTableWidgetItem(carreira ? ui::T(339) : ui::T(ui::kTextoGols)));
+    lista_->setHorizontalHeaderItem(
+        kJogos, new QTableWidgetItem(carreira ? ui::T(2400) : ui::T(ui::kTextoJogos)));
 
     const std::vector<LinhaArtilheiro> linhas = Artilheiros(jogo_, v, Pais());
     const bool cortada = carreira && !mostrartodos_ && linhas.size() > kLinhasCarreira;

@@ -5,6 +5,8 @@
 #include "history/telas/telaclubeanos.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
+#include "world/competicoes.hpp"
 #include "world/idioma.hpp"
 #include "world/paises.hpp"
 
@@ -64,17 +66,17 @@ TelaCampeoes::TelaCampeoes(const Jogo& jogo, int clube, QWidget* pai) : QDialog(
 
     const TEstadoJogo& e = jogo_.estado;
     const Entrada entradas[] = {
-        {1, -1, ui::T(326), true},
-        {2, -1, ui::T(327), e.copanacional != 0},
-        {3, -1, QStringLiteral("Estadual"), e.estaduais != 0},
-        {4, 1, ui::T(329), e.continental1 != 0},
-        {4, 2, ui::T(328), e.continental1 != 0},
-        {6, 1, ui::T(331), e.continental1 && e.continental2},
-        {6, 2, ui::T(330), e.continental1 && e.continental2},
-        {5, -1, ui::T(332), e.continental1 != 0},
-        {7, -1, ui::T(358), e.copadomundo != 0},
-        {8, -1, ui::T(342), e.copaamerica != 0},
-        {9, -1, ui::T(341), e.eurocopa != 0},
+        {kLiga, -1, ui::T(ui::kTextoCampeonato), true},
+        {kCopaNacional, -1, ui::T(ui::kTextoCopaNacional), e.copanacional != 0},
+        {kEstadual, -1, QStringLiteral("Estadual"), e.estaduais != 0},
+        {kContinental1, 1, ui::T(329), e.continental1 != 0},
+        {kContinental1, 2, ui::T(328), e.continental1 != 0},
+        {kContinental2, 1, ui::T(331), e.continental1 && e.continental2},
+        {kContinental2, 2, ui::T(330), e.continental1 && e.continental2},
+        {kMundialDeClubes, -1, ui::T(ui::kTextoMundialDeClubes), e.continental1 != 0},
+        {kCopaDoMundo, -1, ui::T(ui::kTextoCopaDoMundo), e.copadomundo != 0},
+        {kCopaAmerica, -1, ui::T(ui::kTextoCopaAmerica), e.copaamerica != 0},
+        {kEurocopa, -1, ui::T(ui::kTextoEurocopa), e.eurocopa != 0},
     };
     competicoes_ = new QComboBox;
     competicoes_->setObjectName(QStringLiteral("competicoes"));
@@ -162,17 +164,19 @@ CompeticaoHistorica TelaCampeoes::Escolhida() const {
     const QList<QVariant> dados = competicoes_->currentData().toList();
     c.competicao = dados.value(0, 1).toInt();
     c.chave = dados.value(1, -1).toInt();
-    if (c.competicao == 1 || c.competicao == 2) c.chave = paises_->currentData().toInt();
-    if (c.competicao == 1) c.divisao = divisoes_->currentData().toInt();
-    if (c.competicao == 3) c.chave = estados_->currentData().toInt();
+    if (c.competicao == kLiga || c.competicao == kCopaNacional)
+        c.chave = paises_->currentData().toInt();
+    if (c.competicao == kLiga) c.divisao = divisoes_->currentData().toInt();
+    if (c.competicao == kEstadual) c.chave = estados_->currentData().toInt();
     return c;
 }
 
 void TelaCampeoes::Mostrar() {
     const CompeticaoHistorica c = Escolhida();
-    paises_->setVisible(jogo_.ligas.size() > 1 && (c.competicao == 1 || c.competicao == 2));
-    divisoes_->setVisible(c.competicao == 1);
-    estados_->setVisible(c.competicao == 3);
+    paises_->setVisible(jogo_.ligas.size() > 1 &&
+                        (c.competicao == kLiga || c.competicao == kCopaNacional));
+    divisoes_->setVisible(c.competicao == kLiga);
+    estados_->setVisible(c.competicao == kEstadual);
     // A tournament's scorers played for national teams that are cut away
     // when it ends: no top scorer is kept for it, so the column goes.
     lista_->setColumnHidden(kArtilheiro, EhTorneioDeSelecoes(c.competicao));

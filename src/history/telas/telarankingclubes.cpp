@@ -5,6 +5,7 @@
 #include "history/telas/telaclubeanos.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -28,16 +29,16 @@ namespace {
 QString Titulo(int coluna, int continente) {
     switch (coluna) {
     case kRkLiga:
-        return ui::T(326);
+        return ui::T(ui::kTextoCampeonato);
     case kRkCopa:
-        return ui::T(327);
+        return ui::T(ui::kTextoCopaNacional);
     case kRkEstadual:
         return QStringLiteral("Estadual");
     case kRkContinental1:
         return continente < 0 ? QStringLiteral("Libert./Liga C.")
                               : ui::T(continente == 1 ? 329 : 328);
     case kRkMundial:
-        return ui::T(332);
+        return ui::T(ui::kTextoMundialDeClubes);
     default:
         return continente < 0 ? QStringLiteral("Sul-Amer./UEFA")
                               : ui::T(continente == 1 ? 331 : 330);

@@ -6,13 +6,14 @@
 #include "history/telas/telarankingclubes.hpp"
 #include "history/telas/telarankingtecnicos.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 
 namespace history::telas {
 
 QString NomeDaTela(TelaHistorico tela) {
     switch (tela) {
     case TelaHistorico::Artilharia:
-        return ui::T(340);
+        return ui::T(ui::kTextoArtilharia);
     case TelaHistorico::RankingClubes:
         return QStringLiteral("Ranking de clubes");
     case TelaHistorico::RankingTecnicos:

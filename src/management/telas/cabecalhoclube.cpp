@@ -9,6 +9,7 @@
 #include "ui/fundo.hpp"
 #include "ui/rotulocortado.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 #include "world/emails.hpp"
 
 #include <QGridLayout>
@@ -173,7 +174,7 @@ void CabecalhoClube::MostrarTime(const Jogo& jogo, int time) {
 }
 
 void CabecalhoClube::MostrarTecnico(const QString& nome) {
-    tecnico_->setText(ui::T(350) + QLatin1Char(' ') + nome);
+    tecnico_->setText(ui::T(ui::kTextoTecnico) + QLatin1Char(' ') + nome);
 }
 
 void CabecalhoClube::MostrarData(double data) {

@@ -2,6 +2,7 @@
 
 #include "management/mercado.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 #include "world/paises.hpp"
 #include "world/posicoes.hpp"
 
@@ -148,11 +149,11 @@ QString PainelFiltros::Rotulo(Campo campo) {
     case kPais:
         return QStringLiteral("Nacionalidade:");
     case kForca:
-        return ui::T(2605) + ':';
+        return ui::T(ui::kTextoForca) + ':';
     case kIdade:
-        return ui::T(2525) + ':';
+        return ui::T(ui::kTextoIdade) + ':';
     case kPasse:
-        return ui::T(2643) + ':';
+        return ui::T(ui::kTextoPasse) + ':';
     case kCaracteristica1:
         return QStringLiteral("Característica:");
     case kCaracteristica2:

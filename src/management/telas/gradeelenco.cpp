@@ -6,6 +6,7 @@
 #include "management/mercado.hpp"
 #include "plataforma/datas.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 #include "world/posicoes.hpp"
 
 #include <QComboBox>
@@ -86,7 +87,7 @@ QString DicaStatus(int codigo, int numero) {
 
 QString DicaCondicao(const TJogador& j, int icone) {
     QStringList partes;
-    if (CondicaoDeEstrela(icone)) partes << ui::T(2634);
+    if (CondicaoDeEstrela(icone)) partes << ui::T(ui::kTextoCraque);
     switch (CondicaoSemEstrela(icone)) {
     case 1:
         partes << ui::T(2631);
@@ -315,7 +316,7 @@ void GradeElenco::RedesenharFila(int fila) {
         texto(kColPasse, ui::Q(PasseCompacto(j.passepedido)), Qt::AlignRight | Qt::AlignVCenter);
         item(fila, kColPasse)
             ->setToolTip(QStringLiteral("À venda por ") + ui::Dinheiro(j.passepedido) +
-                         QStringLiteral(" (") + ui::T(2643) + QStringLiteral(": ") +
+                         QStringLiteral(" (") + ui::T(ui::kTextoPasse) + QStringLiteral(": ") +
                          ui::Dinheiro(c.passe) + ')');
     } else {
         texto(kColPasse, ui::Dinheiro(c.passe), Qt::AlignRight | Qt::AlignVCenter);
@@ -377,7 +378,7 @@ void PreencherCelulaContrato(QTableWidgetItem& celula, const TJogador& j, double
     const int semanas = static_cast<int>(std::ceil(restam / 7));
     celula.setText(restam < 0 ? QStringLiteral("fim") : QString::number(semanas));
     celula.setTextAlignment(Qt::AlignCenter);
-    celula.setToolTip(ui::T(2644) + QStringLiteral(": ") +
+    celula.setToolTip(ui::T(ui::kTextoFimDoContrato) + QStringLiteral(": ") +
                       ui::Q(plataforma::TextoData(j.contrato)) +
                       (restam < 0 ? QStringLiteral(" (encerrado)")
                                   : QStringLiteral(" (%1 semanas)").arg(semanas)));
@@ -401,8 +402,8 @@ QMenu* GradeElenco::MenuDaFila(int fila) {
     if (jogador <= 0) return nullptr;
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    connect(menu->addAction(ui::T(2640) + QStringLiteral("...")), &QAction::triggered, this,
-            [this, jogador] { emit abrirJogador(jogador); });
+    connect(menu->addAction(ui::T(ui::kTextoFichaDoJogador) + QStringLiteral("...")),
+            &QAction::triggered, this, [this, jogador] { emit abrirJogador(jogador); });
     if (selecao_) return menu;
     connect(menu->addAction(QStringLiteral("Vender jogador...")), &QAction::triggered, this,
             [this, jogador] { emit venderJogador(jogador); });

@@ -2,6 +2,7 @@
 
 #include "management/fichajogador.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 #include "world/paises.hpp"
 
 #include <QComboBox>
@@ -206,7 +207,7 @@ QString TelaAmistoso::TextoRecusa(Marcacao m) const {
     case Marcacao::SemDinheiro:
         return ui::T(2211) + ' ' + ui::DinheiroExtenso(CotaDoAmistoso(jogo_, clube_, a, EmCasa()));
     case Marcacao::SemClube:
-        return ui::T(2800);
+        return ui::T(ui::kTextoSemClube);
     case Marcacao::SemAdversario:
         return ui::T(2213);
     case Marcacao::DataIndisponivel:

@@ -2,6 +2,7 @@
 
 #include "management/envelhecimento.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 #include "world/posicoes.hpp"
 
 #include <QComboBox>
@@ -52,7 +53,7 @@ TelaAposentar::TelaAposentar(Jogo& jogo, int jogador, QWidget* pai)
     v->addLayout(form);
 
     aposentar_ = new QPushButton(QStringLiteral("Aposentar"));
-    auto* fechar = new QPushButton(ui::T(268));
+    auto* fechar = new QPushButton(ui::T(ui::kTextoFechar));
     auto* b = new QHBoxLayout;
     b->addWidget(aposentar_);
     b->addStretch();

@@ -3,6 +3,7 @@
 #include "management/telas/figurasgrade.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 #include "world/paises.hpp"
 #include "world/posicoes.hpp"
 
@@ -62,7 +63,7 @@ TelaBusca::TelaBusca(const Jogo& jogo, QWidget* pai) : QDialog(pai), jogo_(jogo)
     total_->setObjectName(QStringLiteral("total"));
     auto* dica = new QLabel(QStringLiteral("Duplo clique num jogador abre o clube dele."));
     dica->setStyleSheet(QStringLiteral("QLabel { color: #505050; }"));
-    auto* fechar = new QPushButton(ui::T(268));
+    auto* fechar = new QPushButton(ui::T(ui::kTextoFechar));
     fechar->setObjectName(QStringLiteral("fechar"));
     fechar->setAutoDefault(false);
     connect(fechar, &QPushButton::clicked, this, &QDialog::accept);
@@ -84,11 +85,11 @@ TelaBusca::TelaBusca(const Jogo& jogo, QWidget* pai) : QDialog(pai), jogo_(jogo)
 void TelaBusca::MontarLista() {
     lista_ = new QTableWidget(0, kColunas);
     lista_->setObjectName(QStringLiteral("lista"));
-    lista_->setHorizontalHeaderLabels({QStringLiteral("Nome"), QStringLiteral("Posição"),
-                                       ui::T(2525), QStringLiteral("F"),
-                                       QStringLiteral("Nacionalidade"), QStringLiteral("Clube"),
-                                       ui::T(2643), ui::T(2607), QStringLiteral("À venda")});
-    lista_->horizontalHeaderItem(kColForca)->setToolTip(ui::T(2605));
+    lista_->setHorizontalHeaderLabels(
+        {QStringLiteral("Nome"), QStringLiteral("Posição"), ui::T(ui::kTextoIdade),
+         QStringLiteral("F"), QStringLiteral("Nacionalidade"), QStringLiteral("Clube"),
+         ui::T(ui::kTextoPasse), ui::T(ui::kTextoSalario), QStringLiteral("À venda")});
+    lista_->horizontalHeaderItem(kColForca)->setToolTip(ui::T(ui::kTextoForca));
     lista_->horizontalHeaderItem(kColVenda)->setToolTip(QStringLiteral("Preço pedido"));
     lista_->verticalHeader()->setVisible(false);
     lista_->verticalHeader()->setDefaultSectionSize(22);
@@ -105,7 +106,7 @@ void TelaBusca::MontarLista() {
     auto largura = [&](const QString& t) { return fm.horizontalAdvance(t) + 18; };
     lista_->setColumnWidth(kColNome, largura(QStringLiteral("WWWWWWWWWWWWWWW")) + 16);
     lista_->setColumnWidth(kColPosicao, largura(QStringLiteral("Atacante ")));
-    lista_->setColumnWidth(kColIdade, largura(ui::T(2525)));
+    lista_->setColumnWidth(kColIdade, largura(ui::T(ui::kTextoIdade)));
     lista_->setColumnWidth(kColForca, largura(QStringLiteral("100")));
     lista_->setColumnWidth(kColNacionalidade, largura(QStringLiteral("Nacionalidade")));
     lista_->setColumnWidth(kColPasse, largura(QStringLiteral("99 999 k")));
@@ -165,7 +166,8 @@ void TelaBusca::Preencher(const std::vector<int>& jogadores) {
         auto* itnome = new Item(nome, nome);
         itnome->setData(kPapelJogador, i);
         itnome->setIcon(j.estrela ? estrela : semestrela);
-        itnome->setToolTip(j.estrela ? nome + QStringLiteral(" - ") + ui::T(2634) : nome);
+        itnome->setToolTip(j.estrela ? nome + QStringLiteral(" - ") + ui::T(ui::kTextoCraque)
+                                     : nome);
         lista_->setItem(k, kColNome, itnome);
         auto centro = [&](int coluna, const QString& texto, const QVariant& chave,
                           Qt::Alignment a = Qt::AlignCenter) {

@@ -2,6 +2,7 @@
 
 #include "management/contratacoes.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -40,7 +41,7 @@ TelaContratacoes::TelaContratacoes(const world::Jogo& jogo, QWidget* pai)
     }
 
     auto* total = new QLabel(QString::number(linhas.size()) + QStringLiteral(" contratações"));
-    auto* fechar = new QPushButton(ui::T(268));
+    auto* fechar = new QPushButton(ui::T(ui::kTextoFechar));
     fechar->setDefault(true);
     connect(fechar, &QPushButton::clicked, this, &QDialog::accept);
     auto* rodape = new QHBoxLayout;

@@ -3,6 +3,7 @@
 #include "management/fichajogador.hpp"
 #include "plataforma/datas.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 #include "world/valores.hpp"
 
 #include <QComboBox>
@@ -21,6 +22,8 @@ using namespace world;
 
 namespace {
 
+constexpr int kTextoContratoAssinado = 2300;
+
 constexpr i32 kPasso = 500;
 constexpr i32 kTetoDaSeta = 9'999'499; // the up arrow works up to here
 
@@ -33,13 +36,15 @@ QString TextoRecusa(RecusaRenovacao r) {
     case RecusaRenovacao::Nenhuma:
         return {};
     case RecusaRenovacao::SemJogador:
-        return ui::T(2801);
+        return ui::T(ui::kTextoEscolhaUmJogador);
     case RecusaRenovacao::NaoEhDoClube:
         return ui::T(2302);
     case RecusaRenovacao::SemSalario:
         return ui::T(2303);
     case RecusaRenovacao::PoucosDisponiveis:
-        return ui::T(2811) + ' ' + QString::number(kMinimoDisponiveisDispensa) + ' ' + ui::T(2813);
+        return ui::T(ui::kTextoPrecisaDePeloMenos) + ' ' +
+               QString::number(kMinimoDisponiveisDispensa) + ' ' +
+               ui::T(ui::kTextoJogadoresDeLinhaDisponiveis);
     case RecusaRenovacao::UnicoGoleiro:
         return ui::T(2304);
     }
@@ -103,7 +108,7 @@ TelaContrato::TelaContrato(Jogo& jogo, int jogador, InteracaoMercado& ia, QWidge
 
     oferecer_ = new QPushButton(QStringLiteral("Oferecer"));
     oferecer_->setDefault(true);
-    auto* fechar = new QPushButton(ui::T(268));
+    auto* fechar = new QPushButton(ui::T(ui::kTextoFechar));
     auto* botoes = new QHBoxLayout;
     botoes->addWidget(oferecer_);
     botoes->addStretch();
@@ -196,7 +201,7 @@ void TelaContrato::Oferecer() {
     case RespostaContrato::Aceita:
         AssinarContrato(jogo_, jogador_, n, SemanasDoContrato(semanas_->currentIndex()));
         mudou_ = true;
-        mensagem_->setText(ui::T(2300));
+        mensagem_->setText(ui::T(kTextoContratoAssinado));
         break;
     case RespostaContrato::Recusa:
         exigido_ = a.exigencia;
@@ -216,7 +221,7 @@ void TelaContrato::AceitarExigencia() {
     AssinarContrato(jogo_, jogador_, exigido_, SemanasDoContrato(semanas_->currentIndex()));
     mudou_ = true;
     exigencia_->setVisible(false);
-    mensagem_->setText(ui::T(2300));
+    mensagem_->setText(ui::T(kTextoContratoAssinado));
     Atualizar();
 }
 

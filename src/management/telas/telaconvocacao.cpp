@@ -5,6 +5,7 @@
 #include "ui/fundo.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 #include "world/posicoes.hpp"
 
 #include <QHBoxLayout>
@@ -162,8 +163,8 @@ QTableWidget* TelaConvocacao::NovaLista(bool clube) {
     t->setHorizontalHeaderLabels({QString(), QStringLiteral("Nome"), QStringLiteral("Clube"),
                                   QStringLiteral("P"), QStringLiteral("F"), QStringLiteral("I"),
                                   QStringLiteral("Car.")});
-    t->horizontalHeaderItem(kColForca)->setToolTip(ui::T(2605));
-    t->horizontalHeaderItem(kColIdade)->setToolTip(ui::T(2525));
+    t->horizontalHeaderItem(kColForca)->setToolTip(ui::T(ui::kTextoForca));
+    t->horizontalHeaderItem(kColIdade)->setToolTip(ui::T(ui::kTextoIdade));
     t->verticalHeader()->hide();
     t->verticalHeader()->setDefaultSectionSize(22);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -196,7 +197,7 @@ void TelaConvocacao::PreencherLinha(QTableWidget* t, int linha, int jogador) {
     auto* estrela = new QTableWidgetItem;
     if (j.estrela) {
         estrela->setIcon(QIcon(FiguraCondicao(12, false)));
-        estrela->setToolTip(ui::T(2634));
+        estrela->setToolTip(ui::T(ui::kTextoCraque));
     }
     estrela->setData(kPapelJogador, jogador);
     t->setItem(linha, kColEstrela, estrela);

@@ -4,6 +4,7 @@
 #include "plataforma/datas.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 #include "world/emails.hpp"
 
 #include <QFrame>
@@ -128,7 +129,7 @@ TelaEmails::TelaEmails(Jogo& jogo, int clube, QWidget* pai)
         Mostrar(linha >= 0 && linha < static_cast<int>(emails_.size()) ? emails_[linha] : -1);
     });
 
-    fechar_ = new QPushButton(ui::T(268));
+    fechar_ = new QPushButton(ui::T(ui::kTextoFechar));
     fechar_->setObjectName(QStringLiteral("fechar"));
     fechar_->setAutoDefault(false);
     connect(fechar_, &QPushButton::clicked, this, &QDialog::accept);

@@ -2,6 +2,7 @@
 
 #include "management/financas.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -26,7 +27,7 @@ QString TextoRecusa(RecusaEmprestimo r) {
     case RecusaEmprestimo::Nenhuma:
         return {};
     case RecusaEmprestimo::SemClube:
-        return ui::T(2800);
+        return ui::T(ui::kTextoSemClube);
     case RecusaEmprestimo::NoLimite:
         return ui::T(2850) + ' ' + ui::DinheiroExtenso(kLimiteEmprestimo);
     case RecusaEmprestimo::SemDivida:
@@ -69,7 +70,7 @@ TelaEmprestimo::TelaEmprestimo(world::Jogo& jogo, int clube, QWidget* pai)
     motivo_->setObjectName(QStringLiteral("motivo"));
     motivo_->setWordWrap(true);
 
-    auto* fechar = new QPushButton(ui::T(268), this);
+    auto* fechar = new QPushButton(ui::T(ui::kTextoFechar), this);
     fechar->setObjectName(QStringLiteral("fechar"));
     connect(fechar, &QPushButton::clicked, this, &QDialog::accept);
     auto* rodape = new QHBoxLayout;

@@ -3,6 +3,7 @@
 #include "management/fichajogador.hpp"
 #include "plataforma/datas.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 #include "world/valores.hpp"
 
 #include <QGridLayout>
@@ -30,7 +31,7 @@ QString TextoRecusa(const Jogo& jogo, int clube, RecusaObra r) {
     case RecusaObra::Nenhuma:
         return {};
     case RecusaObra::SemClube:
-        return ui::T(2800);
+        return ui::T(ui::kTextoSemClube);
     case RecusaObra::EmAndamento: {
         const int obra = ObraPendente(jogo, clube);
         return ui::T(292) + ' ' +
@@ -49,7 +50,7 @@ QString TextoRecusa(RecusaPreco r) {
     case RecusaPreco::Nenhuma:
         return {};
     case RecusaPreco::SemClube:
-        return ui::T(2800);
+        return ui::T(ui::kTextoSemClube);
     case RecusaPreco::NoMinimo:
         return ui::T(2853);
     case RecusaPreco::NoMaximo:
@@ -164,7 +165,7 @@ TelaEstadio::TelaEstadio(Jogo& jogo, int clube, QWidget* pai)
         Atualizar();
     });
 
-    auto* fechar = new QPushButton(ui::T(268));
+    auto* fechar = new QPushButton(ui::T(ui::kTextoFechar));
     fechar->setDefault(true);
     connect(fechar, &QPushButton::clicked, this, &QDialog::accept);
     auto* rodape = new QHBoxLayout;

@@ -5,6 +5,7 @@
 #include "ui/graficos.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 
 #include <QChart>
 #include <QChartView>
@@ -108,7 +109,7 @@ TelaFinancas::TelaFinancas(const world::Jogo& jogo, int clube, QWidget* pai) : Q
     l.Valor(QStringLiteral("Salário semanal:"), r.salariosemanal, "salariosemanal");
     l.Valor(QStringLiteral("Dinheiro em caixa:"), r.dinheiro, "dinheiro", true);
 
-    auto* fechar = new QPushButton(ui::T(268), this);
+    auto* fechar = new QPushButton(ui::T(ui::kTextoFechar), this);
     fechar->setObjectName(QStringLiteral("fechar"));
     fechar->setDefault(true);
     connect(fechar, &QPushButton::clicked, this, &QDialog::accept);

@@ -4,6 +4,7 @@
 #include "ui/graficos.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 
 #include <QChartView>
 #include <QCoreApplication>
@@ -21,6 +22,8 @@ namespace management::telas {
 using namespace world;
 
 namespace {
+
+constexpr int kTextoTotal = 2647;
 
 QString Ou(const std::string& texto) {
     return texto.empty() ? QStringLiteral("-") : ui::Q(texto);
@@ -94,7 +97,7 @@ QString Numero(int n) {
 
 TelaJogador::TelaJogador(const Jogo& jogo, int jogador, QWidget* pai)
     : QDialog(pai), ficha_(MontarFicha(jogo, jogador)) {
-    setWindowTitle(ui::T(2640));
+    setWindowTitle(ui::T(ui::kTextoFichaDoJogador));
     setModal(true);
 
     // The name, the star and the club on one line.
@@ -110,7 +113,7 @@ TelaJogador::TelaJogador(const Jogo& jogo, int jogador, QWidget* pai)
     if (ficha_.estrela) {
         auto* estrela = new QLabel;
         estrela->setPixmap(FiguraCondicao(12, false));
-        estrela->setToolTip(ui::T(2634));
+        estrela->setToolTip(ui::T(ui::kTextoCraque));
         titulo->addWidget(estrela);
     }
     titulo->addStretch();
@@ -128,7 +131,7 @@ TelaJogador::TelaJogador(const Jogo& jogo, int jogador, QWidget* pai)
     // Later screens add their buttons here, left of "Fechar".
     botoes_ = new QHBoxLayout;
     botoes_->addStretch();
-    fechar_ = new QPushButton(ui::T(268));
+    fechar_ = new QPushButton(ui::T(ui::kTextoFechar));
     fechar_->setObjectName(QStringLiteral("fechar"));
     fechar_->setDefault(true);
     connect(fechar_, &QPushButton::clicked, this, &QDialog::accept);
@@ -189,7 +192,7 @@ QWidget* TelaJogador::MontarTemporada() {
     auto* grupo = new QGroupBox(ui::T(2645));
     auto* v = new QVBoxLayout(grupo);
     const int n = static_cast<int>(f.temporada.size());
-    temporada_ = Tabela({ui::T(2646), ui::T(338), ui::T(335)}, n + 1, 0);
+    temporada_ = Tabela({ui::T(2646), ui::T(ui::kTextoJogos), ui::T(ui::kTextoGols)}, n + 1, 0);
     temporada_->setObjectName(QStringLiteral("temporada"));
     for (int k = 0; k < n; ++k) {
         const LinhaTemporadaFicha& l = f.temporada[k];
@@ -197,7 +200,7 @@ QWidget* TelaJogador::MontarTemporada() {
         Celula(temporada_, k, 1, Numero(l.jogos));
         Celula(temporada_, k, 2, Numero(l.gols));
     }
-    Celula(temporada_, n, 0, ui::T(2647), true);
+    Celula(temporada_, n, 0, ui::T(kTextoTotal), true);
     Celula(temporada_, n, 1, Numero(f.totaltemporada.jogos), true);
     Celula(temporada_, n, 2, Numero(f.totaltemporada.gols), true);
     v->addWidget(temporada_);
@@ -210,9 +213,9 @@ QWidget* TelaJogador::MontarCarreira() {
     auto* grupo = new QGroupBox(ui::T(333));
     auto* v = new QVBoxLayout(grupo);
     const int n = static_cast<int>(f.carreira.size());
-    carreira_ = Tabela(
-        {ui::T(2648), ui::T(2649), ui::T(338), ui::T(335), ui::T(2650), ui::T(2651), ui::T(2652)},
-        f.temhistorico ? n + 1 : 0, 1);
+    carreira_ = Tabela({ui::T(2648), ui::T(2649), ui::T(ui::kTextoJogos), ui::T(ui::kTextoGols),
+                        ui::T(2650), ui::T(2651), ui::T(2652)},
+                       f.temhistorico ? n + 1 : 0, 1);
     carreira_->setObjectName(QStringLiteral("carreira"));
     auto contar = [&](int k, const LinhaCarreiraFicha& l, bool total) {
         Celula(carreira_, k, 2, Numero(l.jogos), total);
@@ -230,7 +233,7 @@ QWidget* TelaJogador::MontarCarreira() {
         contar(k, l, false);
     }
     if (f.temhistorico) {
-        Celula(carreira_, n, 0, ui::T(2647), true);
+        Celula(carreira_, n, 0, ui::T(kTextoTotal), true);
         Celula(carreira_, n, 1, {}, true);
         contar(n, f.totalcarreira, true);
         v->addWidget(carreira_);

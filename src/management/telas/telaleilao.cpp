@@ -3,6 +3,7 @@
 #include "management/telas/figurasgrade.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 #include "world/posicoes.hpp"
 
 #include <QFormLayout>
@@ -163,22 +164,22 @@ QWidget* TelaLeilao::MontarJogador(const Leilao& l) {
     if (j.estrela) {
         auto* estrela = new QLabel;
         estrela->setPixmap(FiguraCondicao(12, false));
-        estrela->setToolTip(ui::T(2634));
+        estrela->setToolTip(ui::T(ui::kTextoCraque));
         titulo->addWidget(estrela);
     }
     titulo->addStretch();
     v->addLayout(titulo);
 
     auto* a = Formulario();
-    a->addRow(ui::T(2523) + ':', Negrito(ui::Q(NomePosicao(j.posicao))));
-    a->addRow(ui::T(2605) + ':', Negrito(QString::number(j.forca)));
-    a->addRow(ui::T(2525) + ':', Negrito(QString::number(j.idade)));
+    a->addRow(ui::T(ui::kTextoPosicao) + ':', Negrito(ui::Q(NomePosicao(j.posicao))));
+    a->addRow(ui::T(ui::kTextoForca) + ':', Negrito(QString::number(j.forca)));
+    a->addRow(ui::T(ui::kTextoIdade) + ':', Negrito(QString::number(j.idade)));
     auto* b = Formulario();
     auto* clube = Negrito(NomeClube(jogo_, valido ? j.time : -1));
     clube->setObjectName(QStringLiteral("clube"));
     b->addRow(QStringLiteral("Clube:"), clube);
-    b->addRow(ui::T(2643) + ':', Dinheiro(j.passe));
-    b->addRow(ui::T(2607) + ':', Dinheiro(j.salario));
+    b->addRow(ui::T(ui::kTextoPasse) + ':', Dinheiro(j.passe));
+    b->addRow(ui::T(ui::kTextoSalario) + ':', Dinheiro(j.salario));
     auto* dados = new QHBoxLayout;
     dados->addLayout(a);
     dados->addSpacing(24);

@@ -11,6 +11,7 @@
 #include "ui/fundo.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 #include "world/clubes.hpp"
 #include "world/idioma.hpp"
 #include "world/paises.hpp"
@@ -156,7 +157,7 @@ TelaOutrosClubes::TelaOutrosClubes(Jogo& jogo, int comprador, InteracaoMercado& 
     propor_ = new QPushButton(QStringLiteral("Propor compra"));
     propor_->setObjectName(QStringLiteral("propor"));
     connect(propor_, &QPushButton::clicked, this, &TelaOutrosClubes::Propor);
-    auto* fechar = new QPushButton(ui::T(268));
+    auto* fechar = new QPushButton(ui::T(ui::kTextoFechar));
     fechar->setObjectName(QStringLiteral("fechar"));
     connect(fechar, &QPushButton::clicked, this, &QDialog::accept);
     for (QPushButton* b : {ficha_, comprar_, propor_, fechar}) b->setAutoDefault(false);
@@ -393,7 +394,7 @@ void TelaOutrosClubes::AtualizarCabecalho() {
     divisaoclube_->setText(linha);
     const bool temtecnico = t.tecnico >= 0 && t.tecnico < static_cast<int>(jogo_.tecnicos.size());
     tecnico_->setText(
-        ha ? ui::T(350) + QLatin1Char(' ') +
+        ha ? ui::T(ui::kTextoTecnico) + QLatin1Char(' ') +
                  (temtecnico ? ui::Q(jogo_.tecnicos[t.tecnico].nome.view()) : QStringLiteral("-"))
            : QString());
     nivel_->setText(ha ? QStringLiteral("Nível: %1").arg(t.nivel) : QString());
@@ -523,14 +524,15 @@ void TelaOutrosClubes::AtualizarDetalhes() {
     if (!f.nacionalidade.empty()) l1 += QStringLiteral(", ") + h(f.nacionalidade);
     l1 += QStringLiteral(" &middot; ") + h(f.caracteristica1);
     if (f.caracteristica2 != f.caracteristica1) l1 += QStringLiteral(" / ") + h(f.caracteristica2);
-    QString l2 = QStringLiteral("%1 <b>%2</b> &middot; %3 <b>%4</b> &middot; %5 <b>%6</b>")
-                     .arg(ui::T(2605).toHtmlEscaped())
-                     .arg(f.forca)
-                     .arg(ui::T(2643).toHtmlEscaped(), ui::Dinheiro(f.passe).toHtmlEscaped(),
-                          ui::T(2607).toHtmlEscaped(), ui::Dinheiro(f.salario).toHtmlEscaped());
+    QString l2 =
+        QStringLiteral("%1 <b>%2</b> &middot; %3 <b>%4</b> &middot; %5 <b>%6</b>")
+            .arg(ui::T(ui::kTextoForca).toHtmlEscaped())
+            .arg(f.forca)
+            .arg(ui::T(ui::kTextoPasse).toHtmlEscaped(), ui::Dinheiro(f.passe).toHtmlEscaped(),
+                 ui::T(ui::kTextoSalario).toHtmlEscaped(), ui::Dinheiro(f.salario).toHtmlEscaped());
     if (!f.fimcontrato.empty())
         l2 += QStringLiteral(" &middot; %1 <b>%2</b>")
-                  .arg(ui::T(2644).toHtmlEscaped(), h(f.fimcontrato));
+                  .arg(ui::T(ui::kTextoFimDoContrato).toHtmlEscaped(), h(f.fimcontrato));
     l2 += j.avenda ? QStringLiteral(" &middot; <span style='color:#805000'><b>À venda por %1</b>"
                                     "</span>")
                          .arg(ui::Dinheiro(j.passepedido).toHtmlEscaped())

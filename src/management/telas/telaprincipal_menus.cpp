@@ -4,6 +4,7 @@
 
 #include "history/telas/telashistorico.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 
 #include <QAction>
 #include <QKeySequence>
@@ -40,10 +41,10 @@ void TelaPrincipal::MontarMenus() {
     menus_->setNativeMenuBar(false);
 
     QMenu* jogo = menus_->addMenu(QStringLiteral("&Jogo"));
-    connect(Entrada(this, jogo, ui::T(500), {QKeySequence(Qt::Key_F2)}), &QAction::triggered, this,
-            &TelaPrincipal::salvar);
-    connect(Entrada(this, jogo, ui::T(5), {QKeySequence(Qt::Key_F3)}), &QAction::triggered, this,
-            &TelaPrincipal::opcoes);
+    connect(Entrada(this, jogo, ui::T(ui::kTextoSalvar), {QKeySequence(Qt::Key_F2)}),
+            &QAction::triggered, this, &TelaPrincipal::salvar);
+    connect(Entrada(this, jogo, ui::T(ui::kTextoOpcoes), {QKeySequence(Qt::Key_F3)}),
+            &QAction::triggered, this, &TelaPrincipal::opcoes);
     connect(Entrada(this, jogo, QStringLiteral("Técnicos humanos")), &QAction::triggered, this,
             &TelaPrincipal::tecnicos);
     jogo->addSeparator();
@@ -85,7 +86,7 @@ void TelaPrincipal::MontarMenus() {
             &QAction::triggered, this, &TelaPrincipal::classificacao);
     Ainda(this, competicoes, QStringLiteral("Tabela de jogos"),
           {QKeySequence(Qt::CTRL | Qt::Key_T)});
-    connect(Entrada(this, competicoes, ui::T(327)), &QAction::triggered, this,
+    connect(Entrada(this, competicoes, ui::T(ui::kTextoCopaNacional)), &QAction::triggered, this,
             &TelaPrincipal::copa);
     QAction* estadual = Entrada(this, competicoes, QStringLiteral("Estadual"));
     estadual->setEnabled(jogo_.estado.estaduais != 0);
@@ -93,7 +94,7 @@ void TelaPrincipal::MontarMenus() {
     QAction* continentais = Entrada(this, competicoes, QStringLiteral("Continentais"));
     continentais->setEnabled(jogo_.estado.continental1 != 0);
     connect(continentais, &QAction::triggered, this, &TelaPrincipal::continentais);
-    QAction* mundial = Entrada(this, competicoes, ui::T(332));
+    QAction* mundial = Entrada(this, competicoes, ui::T(ui::kTextoMundialDeClubes));
     mundial->setEnabled(jogo_.estado.continental1 != 0);
     connect(mundial, &QAction::triggered, this, &TelaPrincipal::mundial);
     QAction* torneio = Entrada(this, competicoes, QStringLiteral("Torneio de seleções"));
@@ -124,7 +125,8 @@ void TelaPrincipal::MontarMenus() {
             &QAction::triggered, this, &TelaPrincipal::contratacoes);
 
     QMenu* ajuda = menus_->addMenu(QStringLiteral("&Ajuda"));
-    connect(Entrada(this, ajuda, ui::T(6)), &QAction::triggered, this, &TelaPrincipal::sobre);
+    connect(Entrada(this, ajuda, ui::T(ui::kTextoSobreOJogo)), &QAction::triggered, this,
+            &TelaPrincipal::sobre);
 }
 
 } // namespace management::telas

@@ -1,6 +1,7 @@
 #include "management/telas/telaproposta.hpp"
 
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 #include "world/posicoes.hpp"
 #include "world/valores.hpp"
 
@@ -21,6 +22,9 @@ using namespace world;
 
 namespace {
 
+constexpr int kTextoPropostaRecusada = 586;
+constexpr int kTextoCancelarProposta = 839;
+
 QString NomeClube(const Jogo& jogo, int c) {
     return jogo.TimeValido(c) ? ui::Q(jogo.times[c].nome.view()) : QString();
 }
@@ -34,7 +38,7 @@ QString Apresentar(const Jogo& jogo, int jogador) {
     if (!jogo.JogadorValido(jogador)) return {};
     const TJogador& j = jogo.jogadores[jogador];
     return QStringLiteral("%1 (%2, %3 %4, %5 anos)")
-        .arg(ui::Q(j.nome.view()), ui::Q(NomePosicao(j.posicao)), ui::T(2605).toLower())
+        .arg(ui::Q(j.nome.view()), ui::Q(NomePosicao(j.posicao)), ui::T(ui::kTextoForca).toLower())
         .arg(j.forca)
         .arg(j.idade);
 }
@@ -170,9 +174,10 @@ bool PerguntarExigencia(const Jogo& jogo, int jogador, int fator, i32 novosalari
                           '.';
     t.Linha(texto, true)->setObjectName(QStringLiteral("texto"));
     if (jogo.JogadorValido(jogador))
-        t.Linha(ui::T(2607) + QStringLiteral(": ") + ui::Dinheiro(jogo.jogadores[jogador].salario) +
-                QStringLiteral(" → ") + ui::Dinheiro(novosalario));
-    t.Botoes(ui::T(838), ui::T(839));
+        t.Linha(ui::T(ui::kTextoSalario) + QStringLiteral(": ") +
+                ui::Dinheiro(jogo.jogadores[jogador].salario) + QStringLiteral(" → ") +
+                ui::Dinheiro(novosalario));
+    t.Botoes(ui::T(838), ui::T(kTextoCancelarProposta));
     return t.exec() == QDialog::Accepted;
 }
 
@@ -198,9 +203,9 @@ QString TextoImpedimento(Impedimento impedimento) {
     case Impedimento::Nenhum:
         return {};
     case Impedimento::SemClube:
-        return ui::T(2800);
+        return ui::T(ui::kTextoSemClube);
     case Impedimento::SemJogador:
-        return ui::T(2801);
+        return ui::T(ui::kTextoEscolhaUmJogador);
     case Impedimento::DoProprioClube:
         return ui::T(2802);
     case Impedimento::EscaladoHoje:
@@ -232,13 +237,13 @@ QString TextoRecusa(const Jogo& jogo, int jogador, const ResultadoProposta& r) {
     case Proposta::UnicoDaPosicao: {
         const QString posicao =
             valido ? ui::Q(NomePosicao(jogo.jogadores[jogador].posicao)).toLower() : QString();
-        return ui::T(586) + '\n' + ui::T(2816) + ' ' + posicao +
+        return ui::T(kTextoPropostaRecusada) + '\n' + ui::T(2816) + ' ' + posicao +
                (r.minimo > 0 ? ' ' + ui::T(2817) + ' ' + ui::DinheiroSemQuebra(r.minimo)
                              : QString()) +
                '.';
     }
     case Proposta::AbaixoDoMinimo:
-        return ui::T(586) + '\n' + ui::T(2818) + minimo + '.';
+        return ui::T(kTextoPropostaRecusada) + '\n' + ui::T(2818) + minimo + '.';
     case Proposta::JogadorNaoDesce:
         return NomeJogador(jogo, jogador) + ' ' + ui::T(833);
     case Proposta::RecusaHumano:
@@ -327,7 +332,7 @@ TelaOferta::TelaOferta(const Jogo& jogo, int comprador, int jogador, QWidget* pa
     dados->addRow(QStringLiteral("Passe:"), Rotulo(ValorPorExtenso(j.passe), true));
     if (valido && j.avenda)
         dados->addRow(QStringLiteral("À venda por:"), Rotulo(ValorPorExtenso(j.passepedido), true));
-    dados->addRow(ui::T(2607) + ':', Rotulo(ui::Dinheiro(j.salario), false));
+    dados->addRow(ui::T(ui::kTextoSalario) + ':', Rotulo(ui::Dinheiro(j.salario), false));
     dados->addRow(QStringLiteral("Seu dinheiro em caixa:"), Rotulo(ValorPorExtenso(caixa_), true));
 
     valor_ = new QLineEdit;
@@ -357,7 +362,7 @@ TelaOferta::TelaOferta(const Jogo& jogo, int comprador, int jogador, QWidget* pa
     propor_ = new QPushButton(QStringLiteral("Propor"), this);
     propor_->setObjectName(QStringLiteral("propor"));
     propor_->setDefault(true);
-    auto* cancelar = new QPushButton(ui::T(839), this);
+    auto* cancelar = new QPushButton(ui::T(kTextoCancelarProposta), this);
     cancelar->setObjectName(QStringLiteral("cancelar"));
     connect(propor_, &QPushButton::clicked, this, [this] {
         if (propor_->isEnabled()) accept();

@@ -12,6 +12,7 @@
 #include "ui/janelas.hpp"
 #include "ui/rotulocortado.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 #include "world/posicoes.hpp"
 
 #include <QAction>
@@ -79,10 +80,10 @@ void TelaSelecao::MontarMenus() {
     menus_ = new QMenuBar(this);
     menus_->setNativeMenuBar(false);
     QMenu* jogo = menus_->addMenu(QStringLiteral("&Jogo"));
-    connect(Entrada(this, jogo, ui::T(500), QKeySequence(Qt::Key_F2)), &QAction::triggered, this,
-            &TelaSelecao::salvar);
-    connect(Entrada(this, jogo, ui::T(5), QKeySequence(Qt::Key_F3)), &QAction::triggered, this,
-            &TelaSelecao::opcoes);
+    connect(Entrada(this, jogo, ui::T(ui::kTextoSalvar), QKeySequence(Qt::Key_F2)),
+            &QAction::triggered, this, &TelaSelecao::salvar);
+    connect(Entrada(this, jogo, ui::T(ui::kTextoOpcoes), QKeySequence(Qt::Key_F3)),
+            &QAction::triggered, this, &TelaSelecao::opcoes);
     jogo->addSeparator();
     connect(Entrada(this, jogo, QStringLiteral("Sair do jogo")), &QAction::triggered, this,
             &TelaSelecao::sair);

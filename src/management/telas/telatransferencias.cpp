@@ -3,6 +3,7 @@
 #include "management/outrosclubes.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -46,7 +47,7 @@ TelaTransferencias::TelaTransferencias(const world::Jogo& jogo, int clube, QWidg
     connect(meuclube_, &QCheckBox::toggled, this, &TelaTransferencias::Preencher);
     total_ = new QLabel;
     total_->setObjectName(QStringLiteral("total"));
-    auto* fechar = new QPushButton(ui::T(268));
+    auto* fechar = new QPushButton(ui::T(ui::kTextoFechar));
     fechar->setObjectName(QStringLiteral("fechar"));
     fechar->setDefault(true);
     connect(fechar, &QPushButton::clicked, this, &QDialog::accept);

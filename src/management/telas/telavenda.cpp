@@ -4,6 +4,7 @@
 #include "management/telas/figurasgrade.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 
 #include <QButtonGroup>
 #include <QFormLayout>
@@ -65,13 +66,16 @@ QString TextoRecusa(RecusaVenda r) {
     case RecusaVenda::Nenhuma:
         return {};
     case RecusaVenda::SemJogador:
-        return ui::T(2801);
+        return ui::T(ui::kTextoEscolhaUmJogador);
     case RecusaVenda::NaoEhHumano:
         return ui::T(2810);
     case RecusaVenda::ElencoPequeno:
-        return ui::T(2811) + ' ' + QString::number(kMinimoElencoVenda) + ' ' + ui::T(2812);
+        return ui::T(ui::kTextoPrecisaDePeloMenos) + ' ' + QString::number(kMinimoElencoVenda) +
+               ' ' + ui::T(2812);
     case RecusaVenda::PoucosDisponiveis:
-        return ui::T(2811) + ' ' + QString::number(kMinimoDisponiveisVenda) + ' ' + ui::T(2813);
+        return ui::T(ui::kTextoPrecisaDePeloMenos) + ' ' +
+               QString::number(kMinimoDisponiveisVenda) + ' ' +
+               ui::T(ui::kTextoJogadoresDeLinhaDisponiveis);
     case RecusaVenda::SemPreco:
         return ui::T(2814);
     }
@@ -92,7 +96,7 @@ TelaVenda::TelaVenda(Jogo& jogo, int jogador, InteracaoMercado& ia, QWidget* pai
     setWindowTitle(QStringLiteral("Venda de jogador"));
     setModal(true);
 
-    fechar_ = new QPushButton(ui::T(268));
+    fechar_ = new QPushButton(ui::T(ui::kTextoFechar));
     fechar_->setObjectName(QStringLiteral("fechar"));
     connect(fechar_, &QPushButton::clicked, this, &QDialog::reject);
     vender_ = new QPushButton;
@@ -135,7 +139,7 @@ QWidget* TelaVenda::MontarJogador() {
     if (f.estrela) {
         auto* estrela = new QLabel;
         estrela->setPixmap(FiguraCondicao(12, false));
-        estrela->setToolTip(ui::T(2634));
+        estrela->setToolTip(ui::T(ui::kTextoCraque));
         titulo->addWidget(estrela);
     }
     titulo->addStretch();
@@ -151,18 +155,18 @@ QWidget* TelaVenda::MontarJogador() {
         return l;
     };
     auto* a = formulario();
-    a->addRow(ui::T(2523) + ':', Negrito(Ou(f.nomeposicao)));
-    a->addRow(ui::T(2525) + ':', Negrito(QString::number(f.idade)));
-    a->addRow(ui::T(2605) + ':', Negrito(QString::number(f.forca)));
+    a->addRow(ui::T(ui::kTextoPosicao) + ':', Negrito(Ou(f.nomeposicao)));
+    a->addRow(ui::T(ui::kTextoIdade) + ':', Negrito(QString::number(f.idade)));
+    a->addRow(ui::T(ui::kTextoForca) + ':', Negrito(QString::number(f.forca)));
     auto* b = formulario();
     auto* passe = Negrito(ui::Dinheiro(f.passe));
     passe->setObjectName(QStringLiteral("passe"));
     passe->setToolTip(ui::DinheiroExtenso(f.passe));
-    b->addRow(ui::T(2643) + ':', passe);
+    b->addRow(ui::T(ui::kTextoPasse) + ':', passe);
     auto* salario = Negrito(ui::Dinheiro(f.salario));
     salario->setToolTip(ui::DinheiroExtenso(f.salario));
-    b->addRow(ui::T(2607) + ':', salario);
-    b->addRow(ui::T(2644) + ':', Negrito(Ou(f.fimcontrato)));
+    b->addRow(ui::T(ui::kTextoSalario) + ':', salario);
+    b->addRow(ui::T(ui::kTextoFimDoContrato) + ':', Negrito(Ou(f.fimcontrato)));
     auto* dados = new QHBoxLayout;
     dados->addLayout(a);
     dados->addSpacing(24);

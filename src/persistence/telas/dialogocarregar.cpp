@@ -3,6 +3,7 @@
 #include "persistence/jogosalvo.hpp"
 #include "ui/janelas.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 
 #include <QDate>
 #include <QFormLayout>
@@ -18,6 +19,8 @@
 
 namespace persistence::telas {
 namespace {
+
+constexpr int kTextoCarregarJogo = 349;
 
 QLabel* Campo(const char* nome) {
     auto* r = new QLabel;
@@ -52,7 +55,7 @@ void Linha(QTreeWidget* lista, const std::string& nome) {
         item->setText(kTecnico, QString::fromStdString(d->tecnico));
         return;
     }
-    item->setText(kArquivo, arquivo + QStringLiteral(" — ") + ui::T(357));
+    item->setText(kArquivo, arquivo + QStringLiteral(" — ") + ui::T(ui::kTextoArquivoInvalido));
     item->setFirstColumnSpanned(true);
     item->setForeground(kArquivo, QColor(0xb0, 0, 0));
     QFont f = item->font(kArquivo);
@@ -65,7 +68,7 @@ void Linha(QTreeWidget* lista, const std::string& nome) {
 DialogoCarregar::DialogoCarregar(QWidget* pai)
     : QDialog(pai), lista_(new QTreeWidget(this)), tecnico_(Campo("tecnico")), time_(Campo("time")),
       data_(Campo("data")), proximo_(Campo("proximo")), aviso_(Campo("aviso")) {
-    setWindowTitle(ui::T(349));
+    setWindowTitle(ui::T(kTextoCarregarJogo));
     setModal(true);
     lista_->setObjectName(QStringLiteral("lista"));
     lista_->setRootIsDecorated(false);
@@ -89,7 +92,7 @@ DialogoCarregar::DialogoCarregar(QWidget* pai)
     connect(lista_, &QTreeWidget::itemDoubleClicked, this, &DialogoCarregar::Carregar);
 
     auto* descricao = new QFormLayout;
-    descricao->addRow(ui::T(350), tecnico_);
+    descricao->addRow(ui::T(ui::kTextoTecnico), tecnico_);
     descricao->addRow(ui::T(351), time_);
     // The game's date has no caption of its own in the language; it stands
     // under the club.
@@ -101,7 +104,7 @@ DialogoCarregar::DialogoCarregar(QWidget* pai)
     carregar_ = new QPushButton(ui::T(353), this);
     carregar_->setObjectName(QStringLiteral("carregar"));
     carregar_->setDefault(true);
-    auto* cancelar = new QPushButton(ui::T(354), this);
+    auto* cancelar = new QPushButton(ui::T(ui::kTextoCancelar), this);
     cancelar->setObjectName(QStringLiteral("cancelar"));
     apagar_ = new QPushButton(ui::T(355), this);
     apagar_->setObjectName(QStringLiteral("apagar"));
@@ -157,7 +160,7 @@ void DialogoCarregar::Carregar() {
     // open with the load-error text, as a failed load does.
     const auto d = DescreverJogoSalvo(NomeDoItem(item));
     if (!d || !d->valido) {
-        Avisar(ui::T(357));
+        Avisar(ui::T(ui::kTextoArquivoInvalido));
         return;
     }
     escolhido_ = QString::fromStdString(NomeDoItem(item));
@@ -173,16 +176,17 @@ void DialogoCarregar::Apagar() {
 }
 
 bool DialogoCarregar::Confirmar(const QString& pergunta) {
-    QMessageBox caixa(QMessageBox::Question, ui::T(349), pergunta, QMessageBox::NoButton, this);
-    QPushButton* sim = caixa.addButton(ui::T(816), QMessageBox::YesRole);
-    QPushButton* nao = caixa.addButton(ui::T(817), QMessageBox::NoRole);
+    QMessageBox caixa(QMessageBox::Question, ui::T(kTextoCarregarJogo), pergunta,
+                      QMessageBox::NoButton, this);
+    QPushButton* sim = caixa.addButton(ui::T(ui::kTextoSim), QMessageBox::YesRole);
+    QPushButton* nao = caixa.addButton(ui::T(ui::kTextoNao), QMessageBox::NoRole);
     caixa.setDefaultButton(nao);
     caixa.exec();
     return caixa.clickedButton() == sim;
 }
 
 void DialogoCarregar::Avisar(const QString& aviso) {
-    QMessageBox::warning(this, ui::T(349), aviso);
+    QMessageBox::warning(this, ui::T(kTextoCarregarJogo), aviso);
 }
 
 } // namespace persistence::telas

@@ -2,6 +2,7 @@
 
 #include "persistence/jogosalvo.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,13 +16,13 @@
 namespace persistence::telas {
 
 DialogoNome::DialogoNome(QWidget* pai) : QDialog(pai) {
-    setWindowTitle(ui::T(177));
+    setWindowTitle(ui::T(ui::kTextoSalvarJogo));
     setModal(true);
     nome_ = new QLineEdit(this);
     nome_->setObjectName(QStringLiteral("nome"));
     // What does not fit beside ".s07" would be cut from the file name anyway.
     nome_->setMaxLength(kMaxNomeArquivo - static_cast<int>(std::strlen(kExtensao)));
-    salvar_ = new QPushButton(ui::T(500), this);
+    salvar_ = new QPushButton(ui::T(ui::kTextoSalvar), this);
     salvar_->setObjectName(QStringLiteral("salvar"));
     salvar_->setDefault(true);
     salvar_->setEnabled(false);
@@ -29,7 +30,7 @@ DialogoNome::DialogoNome(QWidget* pai) : QDialog(pai) {
             [this](const QString& t) { salvar_->setEnabled(!t.isEmpty()); });
     connect(salvar_, &QPushButton::clicked, this, &DialogoNome::Salvar);
     // The player may change his mind: nothing is saved and no name is kept.
-    auto* cancelar = new QPushButton(ui::T(354), this);
+    auto* cancelar = new QPushButton(ui::T(ui::kTextoCancelar), this);
     cancelar->setObjectName(QStringLiteral("cancelar"));
     cancelar->setAutoDefault(false);
     connect(cancelar, &QPushButton::clicked, this, &QDialog::reject);
@@ -59,10 +60,10 @@ void DialogoNome::Salvar() {
 }
 
 bool DialogoNome::Confirmar() {
-    QMessageBox pergunta(QMessageBox::Question, ui::T(177), ui::T(501), QMessageBox::NoButton,
-                         this);
-    QPushButton* sim = pergunta.addButton(ui::T(816), QMessageBox::YesRole);
-    QPushButton* nao = pergunta.addButton(ui::T(817), QMessageBox::NoRole);
+    QMessageBox pergunta(QMessageBox::Question, ui::T(ui::kTextoSalvarJogo), ui::T(501),
+                         QMessageBox::NoButton, this);
+    QPushButton* sim = pergunta.addButton(ui::T(ui::kTextoSim), QMessageBox::YesRole);
+    QPushButton* nao = pergunta.addButton(ui::T(ui::kTextoNao), QMessageBox::NoRole);
     pergunta.setDefaultButton(nao);
     pergunta.exec();
     return pergunta.clickedButton() == sim;

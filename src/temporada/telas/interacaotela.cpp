@@ -4,6 +4,7 @@
 #include "temporada/telas/aovivo.hpp"
 #include "ui/som.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 
 #include <QDialog>
 
@@ -91,7 +92,7 @@ bool InteracaoTela::OrdenarBatedores(const Jogo& jogo, int clube, std::span<cons
 }
 
 void InteracaoTela::DecisaoNosPenaltis(int /*m*/) {
-    TelaAviso tela(ui::T(482), aviso_, janela_);
+    TelaAviso tela(ui::T(ui::kTextoDecisaoNosPenaltis), aviso_, janela_);
     Executar(tela);
 }
 

@@ -4,6 +4,8 @@
 #include "history/telas/telashistorico.hpp"
 #include "ui/fundo.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
+#include "world/competicoes.hpp"
 #include "world/idioma.hpp"
 #include "world/nomescompeticoes.hpp"
 #include "world/paises.hpp"
@@ -67,13 +69,10 @@ QString NomeClube(const Jogo& jogo, int c) {
                                                              : QString();
 }
 
-bool EhTorneio(int competicao) {
-    return competicao >= 7 && competicao <= 9;
-}
-
 // The tournaments place countries, the other competitions clubs.
 QString NomeColocado(const Jogo& jogo, int competicao, int c) {
-    if (EhTorneio(competicao)) return c >= 0 && c < kPaisesListas ? ui::Q(NomePais(c)) : QString();
+    if (EhTorneioDeSelecoes(competicao))
+        return c >= 0 && c < kPaisesListas ? ui::Q(NomePais(c)) : QString();
     return NomeClube(jogo, c);
 }
 
@@ -120,7 +119,7 @@ TelaFimTemporada::TelaFimTemporada(Jogo& jogo, QWidget* pai)
     ui::FaixaClara(aviso_); // readable over the background
     aviso_->hide();
     baixo->addWidget(aviso_);
-    salvar_ = new QPushButton(ui::T(177));
+    salvar_ = new QPushButton(ui::T(ui::kTextoSalvarJogo));
     salvar_->setObjectName(QStringLiteral("salvar"));
     salvar_->setShortcut(QKeySequence(Qt::Key_F2));
     salvar_->setToolTip(QKeySequence(Qt::Key_F2).toString(QKeySequence::NativeText));
@@ -152,7 +151,7 @@ TelaFimTemporada::TelaFimTemporada(Jogo& jogo, QWidget* pai)
         c->setFont(b);
         campeoes_->setItem(k, 1, c);
         campeoes_->setItem(k, 2, new QTableWidgetItem(NomeColocado(jogo, t.competicao, vice)));
-        if (t.competicao != 5 && !EhTorneio(t.competicao)) continue;
+        if (t.competicao != kMundialDeClubes && !EhTorneioDeSelecoes(t.competicao)) continue;
         // The club world cup and the tournaments also have their third and
         // fourth places.
         int lugares[2] = {-1, -1};

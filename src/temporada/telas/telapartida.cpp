@@ -4,6 +4,7 @@
 #include "temporada/telas/aovivo.hpp"
 #include "ui/fundo.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -27,6 +28,8 @@ using namespace match;
 using namespace world;
 
 namespace {
+
+constexpr int kTextoSegundoTempo = 528;
 
 constexpr int kColunas = 2;          // matches side by side
 constexpr int kLinhasPorColuna = 10; // 20 matches at most
@@ -312,9 +315,9 @@ void TelaPartida::Timer1Timer() {
     Atualizar();
     if (tempo == 1 && ex_.rodada.tempo == 2) {
         LimparEventos();
-        aviso_->setText(ui::T(528));
+        aviso_->setText(ui::T(kTextoSegundoTempo));
     } else if (ex_.rodada.tempo == 2 && ex_.rodada.minuto >= kMinutosDoAviso &&
-               aviso_->text() == ui::T(528)) {
+               aviso_->text() == ui::T(kTextoSegundoTempo)) {
         aviso_->clear();
     }
     Reiniciar();
@@ -447,7 +450,7 @@ void TelaPartida::MostrarEventos() {
         // The minute as the clock shows it: 46..90 only with the European minutes.
         const int minuto = !europeu && e.minuto > 45 ? e.minuto - 45 : e.minuto;
         texto += QStringLiteral(" %1'").arg(minuto);
-        if (e.tipo == kGolContra) texto += QStringLiteral(" (%1)").arg(ui::T(898));
+        if (e.tipo == kGolContra) texto += QStringLiteral(" (%1)").arg(ui::T(ui::kTextoContra));
         if (e.tipo == kGolFalta) texto += QStringLiteral(" (%1)").arg(ui::T(897));
         QPixmap icone;
         QColor cor = kBranco;

@@ -11,6 +11,7 @@
 #include "match/resultadosdata.hpp"
 #include "ui/fundo.hpp"
 #include "ui/textos.hpp"
+#include "ui/textosnomeados.hpp"
 #include "world/idioma.hpp"
 #include "world/nomescompeticoes.hpp"
 #include "world/paises.hpp"
@@ -43,10 +44,6 @@ namespace {
 constexpr int kLarguraDetalhes = 300;
 constexpr int kAlturaLinha = 20;
 
-bool Torneio(int codigo) {
-    return codigo >= 7 && codigo <= 9;
-}
-
 // A human's club, or the national team a human coaches in the tournament.
 bool Humano(const Jogo& jogo, int clube) {
     if (!jogo.TimeValido(clube)) return false;
@@ -56,7 +53,7 @@ bool Humano(const Jogo& jogo, int clube) {
 // The first human's side on the date: his national team on a tournament
 // date, else his club.
 int PrimeiroHumano(const Jogo& jogo, int codigo) {
-    if (Torneio(codigo))
+    if (EhTorneioDeSelecoes(codigo))
         for (int h = 0; h < 6; ++h)
             if (const int s = competitions::SelecaoDoHumano(jogo, h); s >= 0) return s;
     return jogo.estado.timeshumanos[0];
@@ -100,13 +97,14 @@ TelaResultados::TelaResultados(Jogo& jogo, const ExecucaoRodada& ex, QWidget* pa
     grupos_ = new QComboBox;
     for (int g : idsgrupos_) {
         QString nome;
-        if ((codigo_ == 1 || codigo_ == 2) && g >= 0 && g < static_cast<int>(jogo.ligas.size()))
-            nome = ui::Q(codigo_ == 1 ? NomeDaLiga(jogo, jogo.ligas[g].pais)
-                                      : NomeDaCopa(jogo, jogo.ligas[g].pais));
-        else if (codigo_ == 4 || codigo_ == 6)
+        if ((codigo_ == kLiga || codigo_ == kCopaNacional) && g >= 0 &&
+            g < static_cast<int>(jogo.ligas.size()))
+            nome = ui::Q(codigo_ == kLiga ? NomeDaLiga(jogo, jogo.ligas[g].pais)
+                                          : NomeDaCopa(jogo, jogo.ligas[g].pais));
+        else if (codigo_ == kContinental1 || codigo_ == kContinental2)
             // Group 1 holds the South American clubs, group 2 the European ones.
-            nome = ui::T(codigo_ == 4 ? (g == 1 ? 329 : 328) : (g == 1 ? 331 : 330));
-        else if (Torneio(codigo_))
+            nome = ui::T(codigo_ == kContinental1 ? (g == 1 ? 329 : 328) : (g == 1 ? 331 : 330));
+        else if (EhTorneioDeSelecoes(codigo_))
             // A tournament's group matches by group; its knockout matches have none.
             nome = g >= 1 ? QStringLiteral("Grupo %1").arg(QChar(u'A' + (g - 1)))
                           : competitions::telas::NomeDoTorneio(codigo_);
@@ -115,8 +113,9 @@ TelaResultados::TelaResultados(Jogo& jogo, const ExecucaoRodada& ex, QWidget* pa
         grupos_->addItem(nome);
     }
     grupos_->setVisible(
-        codigo_ == 4 || codigo_ == 6 ||
-        ((codigo_ == 1 || codigo_ == 2 || Torneio(codigo_)) && idsgrupos_.size() > 1));
+        codigo_ == kContinental1 || codigo_ == kContinental2 ||
+        ((codigo_ == kLiga || codigo_ == kCopaNacional || EhTorneioDeSelecoes(codigo_)) &&
+         idsgrupos_.size() > 1));
     grupos_->setMinimumWidth(260);
     auto* topo = new QHBoxLayout;
     topo->addWidget(grupos_);
@@ -162,11 +161,12 @@ TelaResultados::TelaResultados(Jogo& jogo, const ExecucaoRodada& ex, QWidget* pa
 
     auto* baixo = new QHBoxLayout;
     // The continental cups' groups and brackets, the club world cup's table.
-    if (codigo_ == 4 || codigo_ == 6 || codigo_ == 5) {
-        chaves_ = new QPushButton(codigo_ == 5 ? ui::T(332) : QStringLiteral("Grupos e chaves"));
+    if (codigo_ == kContinental1 || codigo_ == kContinental2 || codigo_ == kMundialDeClubes) {
+        chaves_ = new QPushButton(codigo_ == kMundialDeClubes ? ui::T(ui::kTextoMundialDeClubes)
+                                                              : QStringLiteral("Grupos e chaves"));
         baixo->addWidget(chaves_);
         connect(chaves_, &QPushButton::clicked, this, [this] {
-            if (codigo_ == 5) {
+            if (codigo_ == kMundialDeClubes) {
                 competitions::telas::TelaMundial tela(jogo_, this);
                 tela.exec();
                 return;
@@ -179,7 +179,7 @@ TelaResultados::TelaResultados(Jogo& jogo, const ExecucaoRodada& ex, QWidget* pa
         });
     }
     // The national-team tournament's groups, bracket and matches.
-    if (codigo_ >= 7 && codigo_ <= 9) {
+    if (EhTorneioDeSelecoes(codigo_)) {
         chaves_ = new QPushButton(QStringLiteral("Tabela do torneio"));
         baixo->addWidget(chaves_);
         connect(chaves_, &QPushButton::clicked, this, [this] {
@@ -218,7 +218,7 @@ TelaResultados::TelaResultados(Jogo& jogo, const ExecucaoRodada& ex, QWidget* pa
             inicial = static_cast<int>(std::find(idsgrupos_.begin(), idsgrupos_.end(), a.grupo) -
                                        idsgrupos_.begin());
         }
-    if (inicial < 0 && (codigo_ == 1 || codigo_ == 2) && h >= 0 &&
+    if (inicial < 0 && (codigo_ == kLiga || codigo_ == kCopaNacional) && h >= 0 &&
         h < static_cast<int>(jogo.times.size())) {
         const auto it =
             std::find(idsgrupos_.begin(), idsgrupos_.end(), jogo.LigaDoPais(jogo.times[h].pais));
@@ -290,27 +290,30 @@ void TelaResultados::Selecionar(int linha) {
     const TJogoArquivado& a = jogo_.arquivo.jogos[e];
     std::vector<competitions::TLinhaTabela> linhas;
     const int vagas = jogo_.estado.divisoesporliga == 2 ? 20 : 10;
-    if (codigo_ == 1 && a.grupo >= 0 && a.grupo < static_cast<int>(jogo_.ligas.size()) &&
+    if (codigo_ == kLiga && a.grupo >= 0 && a.grupo < static_cast<int>(jogo_.ligas.size()) &&
         jogo_.TimeValido(a.mandante)) {
         // The division of the selected match.
         const int d = std::clamp(jogo_.times[a.mandante].divisao, 1, 4);
-        linhas = competitions::Tabela(jogo_, 1,
+        linhas = competitions::Tabela(jogo_, kLiga,
                                       std::span<const int>(jogo_.ligas[a.grupo].divisoes[d - 1],
                                                            static_cast<std::size_t>(vagas)));
-    } else if (codigo_ == 3 && a.grupo >= 0 && a.grupo < kEstados && jogo_.TimeValido(a.mandante)) {
+    } else if (codigo_ == kEstadual && a.grupo >= 0 && a.grupo < kEstados &&
+               jogo_.TimeValido(a.mandante)) {
         const int g = std::clamp(jogo_.times[a.mandante].grupoestadual, 1, kGruposEstaduais);
         linhas = competitions::Tabela(
-            jogo_, 3, std::span<const int>(jogo_.estaduais[a.grupo].grupos[g - 1], 6));
-    } else if ((codigo_ == 4 || codigo_ == 6) && jogo_.TimeValido(a.mandante)) {
+            jogo_, kEstadual, std::span<const int>(jogo_.estaduais[a.grupo].grupos[g - 1], 6));
+    } else if ((codigo_ == kContinental1 || codigo_ == kContinental2) &&
+               jogo_.TimeValido(a.mandante)) {
         // A group match: the four clubs of its group (the knockout has none).
         const TTime& t = jogo_.times[a.mandante];
-        const int g = codigo_ == 4 ? t.grupocontinental : t.grupocontinental2;
+        const int g = codigo_ == kContinental1 ? t.grupocontinental : t.grupocontinental2;
         const auto clubes = competitions::ClubesDoGrupo(jogo_, codigo_, a.grupo, g);
         const auto datas = competitions::DatasDaCompeticao(jogo_, codigo_);
         const bool grupos = datas.size() >= 6 && a.data <= datas[5];
         if (grupos && std::find(clubes.begin(), clubes.end(), a.visitante) != clubes.end())
             linhas = competitions::Tabela(jogo_, codigo_, clubes);
-    } else if (Torneio(codigo_) && a.grupo >= 1 && competitions::TorneioEmCurso(jogo_)) {
+    } else if (EhTorneioDeSelecoes(codigo_) && a.grupo >= 1 &&
+               competitions::TorneioEmCurso(jogo_)) {
         // A group match: its group's table as the date left it.
         std::vector<int> clubes;
         for (int c : competitions::GrupoDoTorneio(jogo_, a.grupo))
