@@ -83,6 +83,22 @@ int Comparar(const TLinhaTabela& a, const TLinhaTabela& b) {
     return 0;
 }
 
+void SomarResultado(TLinhaTabela& l, int pro, int contra) {
+    ++l.jogos;
+    l.golspro += pro;
+    l.golscontra += contra;
+    l.saldo = l.golspro - l.golscontra;
+    if (pro > contra) {
+        ++l.vitorias;
+        l.pontos += 3;
+    } else if (pro < contra) {
+        ++l.derrotas;
+    } else {
+        ++l.empates;
+        l.pontos += 1;
+    }
+}
+
 std::vector<TLinhaTabela> Tabela(const Jogo& jogo, int codigo, std::span<const int> clubes) {
     std::vector<TLinhaTabela> linhas;
     linhas.reserve(clubes.size());

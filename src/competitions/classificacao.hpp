@@ -40,6 +40,9 @@ TLinhaTabela LinhaDoTime(const world::Jogo& jogo, int codigo, int time);
 // below, 0 when level on points, goal difference, goals scored and wins.
 // Nothing else separates clubs, head-to-head included.
 int Comparar(const TLinhaTabela& a, const TLinhaTabela& b);
+// A match of `pro` goals for and `contra` against added to a row: 3 points a
+// win, 1 a draw.
+void SomarResultado(TLinhaTabela& linha, int pro, int contra);
 
 // The sorted table of the given clubs (empty slots, -1, left out). Rows level
 // on every key keep the order of the list.

@@ -1,6 +1,7 @@
 #include "competitions/corrida.hpp"
 
 #include "competitions/classificacao.hpp"
+#include "world/competicoes.hpp"
 
 #include <algorithm>
 #include <unordered_map>
@@ -29,7 +30,7 @@ CorridaDaDivisao RefazerCorrida(const Jogo& jogo, int liga, int divisao) {
     };
     std::vector<std::vector<Resultado>> porRodada;
     for (const TPartida& p : jogo.partidas) {
-        if (p.competicao != 1 || p.grupo != liga || !p.jogado) continue;
+        if (p.competicao != world::kLiga || p.grupo != liga || !p.jogado) continue;
         const auto m = indice.find(p.mandante), v = indice.find(p.visitante);
         if (m == indice.end() || v == indice.end()) continue;
         const int rodada = (p.turno - 1) * (vagas - 1) + p.rodada; // 1-based
@@ -43,19 +44,10 @@ CorridaDaDivisao RefazerCorrida(const Jogo& jogo, int liga, int divisao) {
 
     std::vector<TLinhaTabela> linhas(n);
     for (int k = 0; k < n; ++k) linhas[k].time = k;
-    auto somar = [](TLinhaTabela& t, int pro, int contra) {
-        ++t.jogos;
-        t.pontos += pro > contra ? 3 : (pro == contra ? 1 : 0);
-        t.vitorias += pro > contra;
-        t.derrotas += pro < contra;
-        t.golspro += pro;
-        t.golscontra += contra;
-        t.saldo = t.golspro - t.golscontra;
-    };
     for (int r = 0; r < c.rodadas; ++r) {
         for (const Resultado& x : porRodada[r]) {
-            somar(linhas[x.mandante], x.golsmandante, x.golsvisitante);
-            somar(linhas[x.visitante], x.golsvisitante, x.golsmandante);
+            SomarResultado(linhas[x.mandante], x.golsmandante, x.golsvisitante);
+            SomarResultado(linhas[x.visitante], x.golsvisitante, x.golsmandante);
         }
         // Slot order first, so that clubs level on every key fall as the table
         // puts them.

@@ -27,22 +27,6 @@ struct Filtro {
 // The clubs of one season's league table and their rows.
 using TabelaDaTemporada = std::map<int, competitions::TLinhaTabela>;
 
-void Somar(competitions::TLinhaTabela& l, int pro, int contra) {
-    ++l.jogos;
-    l.golspro += pro;
-    l.golscontra += contra;
-    l.saldo = l.golspro - l.golscontra;
-    if (pro > contra) {
-        ++l.vitorias;
-        l.pontos += 3;
-    } else if (pro < contra) {
-        ++l.derrotas;
-    } else {
-        ++l.empates;
-        l.pontos += 1;
-    }
-}
-
 // Place `lugar` (1 or 2) of the league in season `s` among `tabela`'s clubs,
 // and its division; -1 and 0 when the titles list names none there.
 std::pair<int, int> Titulo(const Jogo& jogo, const TabelaDaTemporada& tabela, int s, int lugar) {
@@ -69,8 +53,8 @@ void ColocacoesPassadas(const Jogo& jogo, int time, std::vector<TemporadaDoClube
         TabelaDaTemporada& t = tabelas[s - 1];
         const auto m = t.find(a.mandante), v = t.find(a.visitante);
         if (m == t.end() || v == t.end()) continue;
-        Somar(m->second, a.gols[0], a.gols[1]);
-        Somar(v->second, a.gols[1], a.gols[0]);
+        competitions::SomarResultado(m->second, a.gols[0], a.gols[1]);
+        competitions::SomarResultado(v->second, a.gols[1], a.gols[0]);
     }
     for (int s = 1; s <= temporadas; ++s) {
         const TabelaDaTemporada& t = tabelas[s - 1];

@@ -1,5 +1,7 @@
 #include "management/rendaemcasa.hpp"
 
+#include "world/competicoes.hpp"
+
 #include <cstdint>
 
 namespace management {
@@ -8,8 +10,10 @@ int RendaMediaEmCasa(const world::Jogo& jogo, int clube) {
     std::int64_t soma = 0;
     int jogos = 0;
     for (const world::TPartida& p : jogo.partidas) {
-        if (!p.jogado || p.mandante != clube || p.competicao < 0 || p.competicao > 6) continue;
-        soma += p.competicao == 2 ? p.renda / 2 : p.renda;
+        if (!p.jogado || p.mandante != clube || p.competicao < world::kAmistoso ||
+            p.competicao > world::kContinental2)
+            continue;
+        soma += p.competicao == world::kCopaNacional ? p.renda / 2 : p.renda;
         ++jogos;
     }
     return jogos > 0 ? static_cast<int>(soma / jogos) : 0;
