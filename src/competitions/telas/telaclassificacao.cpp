@@ -157,8 +157,8 @@ QWidget* TelaClassificacao::PaginaDaDivisao(int liga, int d) {
     corrida->setObjectName(QStringLiteral("corrida"));
     auto* pontos = ui::NovoGrafico(ui::T(2902));
     pontos->setObjectName(QStringLiteral("pontos"));
-    v->addWidget(corrida, 1);
-    v->addWidget(pontos, 1);
+    v->addWidget(ui::ComChave(corrida), 1);
+    v->addWidget(ui::ComChave(pontos), 1);
     pagina->addWidget(painel);
     pagina->setStretchFactor(0, 0);
     pagina->setStretchFactor(1, 1);

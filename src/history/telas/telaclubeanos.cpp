@@ -93,6 +93,10 @@ TelaRetrospecto::TelaRetrospecto(const Jogo& jogo, int clube, QWidget* pai)
     auto* divisao = new QSplitter(Qt::Vertical);
     divisao->addWidget(lista_);
     divisao->addWidget(grafico_);
+    // The chart tall enough for a 20-club division's places to be read.
+    grafico_->setMinimumHeight(260);
+    divisao->setStretchFactor(0, 1);
+    divisao->setStretchFactor(1, 1);
     v->addWidget(divisao, 1);
     v->addLayout(rodape);
 

@@ -22,6 +22,8 @@
 namespace management::telas {
 namespace {
 
+constexpr int kSubtotal = 2957;
+
 // Season sums may pass what one club's cash can hold; beyond that the
 // written form has no digit groups anyway, so the plain number is shown.
 QString TextoValor(std::int64_t v) {
@@ -70,7 +72,7 @@ private:
 } // namespace
 
 TelaFinancas::TelaFinancas(const world::Jogo& jogo, int clube, QWidget* pai) : QDialog(pai) {
-    setWindowTitle(QStringLiteral("Finanças"));
+    setWindowTitle(ui::T(2950));
     setModal(true);
     const ResumoFinancas r = ResumirFinancas(jogo, clube);
 
@@ -86,28 +88,27 @@ TelaFinancas::TelaFinancas(const world::Jogo& jogo, int clube, QWidget* pai) : Q
     grade->setColumnMinimumWidth(1, 140);
     grade->setHorizontalSpacing(24);
     Linhas l(grade);
-    l.Titulo(QStringLiteral("Entradas:"));
-    l.Valor(QStringLiteral("Ingressos"), r.ingressos, "ingressos");
-    l.Valor(QStringLiteral("Venda de jogadores"), r.vendas, "vendas");
-    l.Valor(QStringLiteral("Prêmios"), r.premios, "premios");
-    l.Valor(QStringLiteral("Empréstimo bancário"), r.emprestimo, "emprestimo");
-    l.Valor(QStringLiteral("Patrocínio"), r.patrocinio, "patrocinio");
-    l.Valor(QStringLiteral("Sub-total"), r.entradas, "entradas", true);
+    l.Titulo(ui::T(2951));
+    l.Valor(ui::T(2952), r.ingressos, "ingressos");
+    l.Valor(ui::T(2953), r.vendas, "vendas");
+    l.Valor(ui::T(2954), r.premios, "premios");
+    l.Valor(ui::T(2955), r.emprestimo, "emprestimo");
+    l.Valor(ui::T(2956), r.patrocinio, "patrocinio");
+    l.Valor(ui::T(kSubtotal), r.entradas, "entradas", true);
     l.Separador();
-    l.Titulo(QStringLiteral("Saídas:"));
-    l.Valor(QStringLiteral("Compra de jogadores"), r.compras, "compras");
-    l.Valor(QStringLiteral("Obras no estádio"), r.estadio, "estadio");
-    l.Valor(QStringLiteral("Salários"), r.salarios, "salarios");
-    l.Valor(QStringLiteral("Juros"), r.juros, "juros");
-    l.Valor(QStringLiteral("Multas rescisórias"), r.multas, "multas");
-    l.Valor(QStringLiteral("Sub-total"), r.saidas, "saidas", true);
+    l.Titulo(ui::T(2958));
+    l.Valor(ui::T(2959), r.compras, "compras");
+    l.Valor(ui::T(2960), r.estadio, "estadio");
+    l.Valor(ui::T(2961), r.salarios, "salarios");
+    l.Valor(ui::T(2962), r.juros, "juros");
+    l.Valor(ui::T(2963), r.multas, "multas");
+    l.Valor(ui::T(kSubtotal), r.saidas, "saidas", true);
     l.Separador();
-    l.Valor(QStringLiteral("Saldo:"), r.saldo, "saldo", true);
+    l.Valor(ui::T(2964), r.saldo, "saldo", true);
     l.Separador();
-    if (r.emprestimo > 0)
-        l.Valor(QStringLiteral("Juros semanais:"), r.jurossemanais, "jurossemanais");
-    l.Valor(QStringLiteral("Salário semanal:"), r.salariosemanal, "salariosemanal");
-    l.Valor(QStringLiteral("Dinheiro em caixa:"), r.dinheiro, "dinheiro", true);
+    if (r.emprestimo > 0) l.Valor(ui::T(2965), r.jurossemanais, "jurossemanais");
+    l.Valor(ui::T(2966), r.salariosemanal, "salariosemanal");
+    l.Valor(ui::T(2967), r.dinheiro, "dinheiro", true);
 
     auto* fechar = new QPushButton(ui::T(ui::kTextoFechar), this);
     fechar->setObjectName(QStringLiteral("fechar"));
@@ -132,7 +133,7 @@ TelaFinancas::TelaFinancas(const world::Jogo& jogo, int clube, QWidget* pai) : Q
         entradas.valores.push_back(k < 5 ? static_cast<double>(valores[k]) : 0.0);
         saidas.valores.push_back(k < 5 ? 0.0 : static_cast<double>(valores[k]));
     }
-    ui::MostrarBarras(extrato_, tipos, {entradas, saidas}, QStringLiteral("$"));
+    ui::MostrarBarras(extrato_, tipos, {entradas, saidas}, QString(), ui::Barras::deitadas, true);
 
     auto* salarios = ui::NovoGrafico(ui::T(2935));
     salarios->setObjectName(QStringLiteral("salarios"));
@@ -140,7 +141,7 @@ TelaFinancas::TelaFinancas(const world::Jogo& jogo, int clube, QWidget* pai) : Q
     const int renda = RendaMediaEmCasa(jogo, clube);
     ui::MostrarBarras(salarios_, {ui::T(2933), ui::T(2934)},
                       {{ui::T(2935), {double(r.salariosemanal), double(renda)}, {}, false, false}},
-                      QStringLiteral("$"));
+                      QString(), ui::Barras::deitadas, true);
     salarios_->legend()->hide();
     aviso_ = new QLabel(ui::T(2936));
     aviso_->setObjectName(QStringLiteral("aviso"));

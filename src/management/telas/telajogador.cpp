@@ -154,7 +154,7 @@ TelaJogador::TelaJogador(const Jogo& jogo, int jogador, QWidget* pai)
             t->setMinimumHeight(std::min(t->maximumHeight(), kAlturaLinha * 5 + 30));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     }
-    ui::Dimensionar(this, QSize(800, 0));
+    ui::Dimensionar(this, QSize(940, 0));
 }
 
 QWidget* TelaJogador::MontarDados() {
@@ -230,6 +230,7 @@ QWidget* TelaJogador::MontarCarreira() {
         for (const std::string& c : l.clubes) clubes << ui::Q(c);
         Celula(carreira_, k, 0, Numero(l.ano));
         Celula(carreira_, k, 1, clubes.isEmpty() ? QStringLiteral("-") : clubes.join(", "));
+        carreira_->item(k, 1)->setToolTip(carreira_->item(k, 1)->text());
         contar(k, l, false);
     }
     if (f.temhistorico) {
