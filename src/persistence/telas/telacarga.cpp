@@ -1,0 +1,94 @@
+#include "persistence/telas/telacarga.hpp"
+
+#include "persistence/jogosalvo.hpp"
+#include "ui/fundo.hpp"
+#include "ui/textos.hpp"
+
+#include <QEventLoop>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QThread>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <atomic>
+
+namespace persistence::telas {
+namespace {
+
+constexpr int kTextoLendoJogo = 2960;
+// The bar's steps: reading the file fills most of it, the checks and the
+// caller's work the rest.
+constexpr int kPassos = 1000;
+constexpr int kLido = 900;
+constexpr int kAceito = 950;
+// How often the bar follows the worker.
+constexpr int kIntervaloMs = 40;
+
+} // namespace
+
+TelaCarga::TelaCarga(QWidget* pai) : QWidget(pai), barra_(new QProgressBar) {
+    setObjectName(QStringLiteral("carregandojogo"));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0x0b, 0x3d, 0x1c));
+    setPalette(pal);
+    setAutoFillBackground(true);
+    ui::PintarFundo(this, ui::kFundoListas);
+    auto* texto = ui::Negrito(ui::T(kTextoLendoJogo));
+    texto->setAlignment(Qt::AlignCenter);
+    barra_->setMinimumWidth(420);
+    barra_->setRange(0, kPassos);
+    barra_->setValue(0);
+    auto* quadro = ui::Quadro();
+    auto* dentro = new QVBoxLayout(quadro);
+    dentro->setContentsMargins(30, 24, 30, 24);
+    dentro->addWidget(texto);
+    dentro->addWidget(barra_);
+    auto* linha = new QHBoxLayout;
+    linha->addStretch();
+    linha->addWidget(quadro);
+    linha->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addStretch();
+    layout->addLayout(linha);
+    layout->addStretch();
+}
+
+std::shared_ptr<world::Jogo>
+TelaCarga::Carregar(const std::string& nome,
+                    const std::function<void(const world::Jogo&)>& depois) {
+    carregando_ = true;
+    barra_->setValue(0);
+    auto jogo = std::make_shared<world::Jogo>();
+    std::atomic<int> passo{0};
+    bool ok = false;
+    // The worker touches only the fresh game; `ok` is read once it has ended.
+    std::unique_ptr<QThread> trabalhador(QThread::create([&] {
+        ok = carregajogo(*jogo, nome, [&passo](std::uint64_t lidos, std::uint64_t total) {
+            if (total > 0)
+                passo.store(static_cast<int>(lidos * kLido / total), std::memory_order_relaxed);
+        });
+        if (!ok) return;
+        passo.store(kAceito, std::memory_order_relaxed);
+        if (depois) depois(*jogo);
+        passo.store(kPassos, std::memory_order_relaxed);
+    }));
+    QEventLoop espera;
+    connect(trabalhador.get(), &QThread::finished, &espera, &QEventLoop::quit);
+    QTimer relogio;
+    relogio.setInterval(kIntervaloMs);
+    connect(&relogio, &QTimer::timeout, this,
+            [&] { barra_->setValue(passo.load(std::memory_order_relaxed)); });
+    relogio.start();
+    trabalhador->start();
+    espera.exec();
+    // Left early only when the program is quitting: the worker is let finish.
+    trabalhador->wait();
+    relogio.stop();
+    barra_->setValue(passo.load());
+    carregando_ = false;
+    return ok ? jogo : nullptr;
+}
+
+} // namespace persistence::telas
