@@ -189,9 +189,9 @@ public:
     bool Fim() const { return e_.Restante() == 0; }
 
 private:
-    // As large as the file reader's buffer, which then fills it straight from
-    // the file.
-    static constexpr std::size_t kTrecho = std::size_t{1} << 20;
+    // Small: the file reader's own buffer is the one that holds the file's
+    // bytes on their way.
+    static constexpr std::size_t kTrecho = std::size_t{1} << 16;
 
     template <class T> static void Acrescentar(std::vector<T>& v, const T* p, std::size_t k) {
         v.insert(v.end(), p, p + k);

@@ -76,6 +76,8 @@ TEST(CargaTela, TheMenuLoadKeepsTheWindowTurningAndBringsTheGameSaved) {
         ++todas;
         if (auto* carga = janela.TelaCarga()) {
             ++batidas;
+            if (maiorBarra == 0 && carga->Barra()->value() > 0)
+                apoio_telas::Capturar(janela, "tela_carga");
             maiorBarra = std::max(maiorBarra, carga->Barra()->value());
         }
     });
