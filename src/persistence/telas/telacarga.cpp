@@ -5,12 +5,9 @@
 #include "ui/textos.hpp"
 
 #include <QEventLoop>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QProgressBar>
 #include <QThread>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include <atomic>
 
@@ -30,29 +27,9 @@ constexpr int kIntervaloMs = 40;
 
 TelaCarga::TelaCarga(QWidget* pai) : QWidget(pai), barra_(new QProgressBar) {
     setObjectName(QStringLiteral("carregandojogo"));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0x0b, 0x3d, 0x1c));
-    setPalette(pal);
-    setAutoFillBackground(true);
-    ui::PintarFundo(this, ui::kFundoListas);
-    auto* texto = ui::Negrito(ui::T(kTextoLendoJogo));
-    texto->setAlignment(Qt::AlignCenter);
-    barra_->setMinimumWidth(420);
     barra_->setRange(0, kPassos);
     barra_->setValue(0);
-    auto* quadro = ui::Quadro();
-    auto* dentro = new QVBoxLayout(quadro);
-    dentro->setContentsMargins(30, 24, 30, 24);
-    dentro->addWidget(texto);
-    dentro->addWidget(barra_);
-    auto* linha = new QHBoxLayout;
-    linha->addStretch();
-    linha->addWidget(quadro);
-    linha->addStretch();
-    auto* layout = new QVBoxLayout(this);
-    layout->addStretch();
-    layout->addLayout(linha);
-    layout->addStretch();
+    ui::PaginaDeCarga(this, ui::T(kTextoLendoJogo), barra_);
 }
 
 std::shared_ptr<world::Jogo>
