@@ -187,6 +187,9 @@ public:
         return e_.Pular(4) && e_.Ler(a.data(), N * sizeof(T));
     }
     bool Fim() const { return e_.Restante() == 0; }
+    void Avancou() {
+        if (progresso_) progresso_(total_ - e_.Restante(), total_);
+    }
 
 private:
     // Small: the file reader's own buffer is the one that holds the file's
@@ -199,9 +202,6 @@ private:
     template <class T, std::size_t B>
     static void Acrescentar(Blocos<T, B>& v, const T* p, std::size_t k) {
         for (std::size_t i = 0; i < k; ++i) v.push_back(p[i]);
-    }
-    void Avancou() {
-        if (progresso_) progresso_(total_ - e_.Restante(), total_);
     }
     bool LerI32(i32& v) {
         unsigned char b[4] = {};
@@ -274,6 +274,7 @@ ResultadoCarga Desserializar(E& entrada, Jogo& saida, const Progresso& progresso
     // Bytes after the last section mean the file is not one of ours (or two
     // files were run together): refused rather than guessed at.
     if (!lido || !r.Fim()) return ResultadoCarga::Ilegivel;
+    r.Avancou(); // the whole file, whatever its last tables held
     if (!JogoAceitavel(j)) return ResultadoCarga::Ilegivel;
     AposCarregar(j);
     saida = std::move(j);
