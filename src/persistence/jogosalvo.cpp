@@ -17,6 +17,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <memory>
+#include <new>
 #include <type_traits>
 #include <utility>
 
@@ -145,10 +147,14 @@ struct SaidaFuncao {
 
 // Sections come from any source with Restante(), Ler(p, n) and Pular(n), the
 // last two all or nothing: the file through a buffered reader, or bytes
-// already in memory.
+// already in memory. Tables are read a piece at a time and appended to room
+// reserved for exactly their count: no record is written twice and no table
+// keeps spare room; `progresso` hears after every piece.
 template <class E> class Leitor {
 public:
-    explicit Leitor(E& e) : e_(e) {}
+    Leitor(E& e, const Progresso& progresso)
+        : e_(e), progresso_(progresso), total_(e.Restante()),
+          trecho_(std::make_unique_for_overwrite<unsigned char[]>(kTrecho)) {}
 
     bool I32Ignorado() { return e_.Pular(4); }
     template <class T> bool Registro(T& r) {
@@ -157,27 +163,46 @@ public:
     }
     // A count that is negative or asks for more records than the file holds
     // makes the file unreadable before anything is allocated.
-    template <class T> bool Tabela(std::vector<T>& v) {
+    template <class C> bool Tabela(C& v) {
+        using T = typename C::value_type;
+        static_assert(std::is_trivially_copyable_v<T> && sizeof(T) <= kTrecho);
         i32 n;
         if (!LerI32(n)) return false;
         if (n < 0 || static_cast<std::uint64_t>(n) * sizeof(T) > e_.Restante()) return false;
-        v.resize(static_cast<std::size_t>(n));
-        return n == 0 || e_.Ler(v.data(), v.size() * sizeof(T));
-    }
-    template <class T, std::size_t B> bool Tabela(Blocos<T, B>& v) {
-        i32 n;
-        if (!LerI32(n)) return false;
-        if (n < 0 || static_cast<std::uint64_t>(n) * sizeof(T) > e_.Restante()) return false;
-        v.resize(static_cast<std::size_t>(n));
-        return v.PorTrechosMut([&](T* p, std::size_t k) { return e_.Ler(p, k * sizeof(T)); });
+        const auto total = static_cast<std::size_t>(n);
+        v.clear();
+        v.reserve(total);
+        constexpr std::size_t kPorTrecho = kTrecho / sizeof(T);
+        for (std::size_t feitos = 0; feitos < total;) {
+            const std::size_t k = std::min(kPorTrecho, total - feitos);
+            if (!e_.Ler(trecho_.get(), k * sizeof(T))) return false;
+            Acrescentar(v, std::launder(reinterpret_cast<const T*>(trecho_.get())), k);
+            feitos += k;
+            Avancou();
+        }
+        return true;
     }
     template <class T, std::size_t N> bool Fixa(std::array<T, N>& a) {
         if (e_.Restante() < 4 + N * sizeof(T)) return false;
         return e_.Pular(4) && e_.Ler(a.data(), N * sizeof(T));
     }
     bool Fim() const { return e_.Restante() == 0; }
+    void Avancou() {
+        if (progresso_) progresso_(total_ - e_.Restante(), total_);
+    }
 
 private:
+    // Small: the file reader's own buffer is the one that holds the file's
+    // bytes on their way.
+    static constexpr std::size_t kTrecho = std::size_t{1} << 16;
+
+    template <class T> static void Acrescentar(std::vector<T>& v, const T* p, std::size_t k) {
+        v.insert(v.end(), p, p + k);
+    }
+    template <class T, std::size_t B>
+    static void Acrescentar(Blocos<T, B>& v, const T* p, std::size_t k) {
+        for (std::size_t i = 0; i < k; ++i) v.push_back(p[i]);
+    }
     bool LerI32(i32& v) {
         unsigned char b[4] = {};
         if (!e_.Ler(b, 4)) return false;
@@ -187,6 +212,9 @@ private:
         return true;
     }
     E& e_;
+    const Progresso& progresso_;
+    const std::uint64_t total_;
+    std::unique_ptr<unsigned char[]> trecho_; // one piece of a table, never zero-filled
 };
 
 class EntradaMemoria {
@@ -208,10 +236,29 @@ private:
     LeitorBytes l_;
 };
 
+// What a loaded game rebuilds of what the file does not hold, once, after the
+// whole file was read and accepted and before the game is handed over: the
+// random generator, the lineups, the clubs' statements and the calendar.
+// Whatever else is derived from the tables belongs here too.
+void AposCarregar(Jogo& j) {
+    j.gerador.Semear(j.estado.gerador);
+    for (TTime& t : j.times) t.escalacao = -1;
+    // Every real club has its statement; national teams get theirs when their
+    // money first moves.
+    const auto reais = static_cast<std::size_t>(j.PrimeiraSelecao());
+    if (j.financas.size() < reais) {
+        TFinancas zero;
+        std::memset(&zero, 0, sizeof zero);
+        j.financas.resize(reais, zero);
+    }
+    competitions::MontarCalendario(j);
+}
+
 // Reads and checks a whole game into a fresh Jogo; `saida` is only touched
 // once everything was read and found sound.
-template <class E> ResultadoCarga Desserializar(E& entrada, Jogo& saida) {
-    Leitor<E> r(entrada);
+template <class E>
+ResultadoCarga Desserializar(E& entrada, Jogo& saida, const Progresso& progresso) {
+    Leitor<E> r(entrada, progresso);
     Jogo j;
     const bool lido =
         r.I32Ignorado() && r.Registro(j.estado) && j.estado.marcador == kMarcador &&
@@ -227,19 +274,9 @@ template <class E> ResultadoCarga Desserializar(E& entrada, Jogo& saida) {
     // Bytes after the last section mean the file is not one of ours (or two
     // files were run together): refused rather than guessed at.
     if (!lido || !r.Fim()) return ResultadoCarga::Ilegivel;
+    r.Avancou(); // the whole file, whatever its last tables held
     if (!JogoAceitavel(j)) return ResultadoCarga::Ilegivel;
-
-    j.gerador.Semear(j.estado.gerador);
-    for (TTime& t : j.times) t.escalacao = -1;
-    // Every real club has its statement; national teams get theirs when their
-    // money first moves.
-    const auto reais = static_cast<std::size_t>(j.PrimeiraSelecao());
-    if (j.financas.size() < reais) {
-        TFinancas zero;
-        std::memset(&zero, 0, sizeof zero);
-        j.financas.resize(reais, zero);
-    }
-    competitions::MontarCalendario(j);
+    AposCarregar(j);
     saida = std::move(j);
     return ResultadoCarga::Ok;
 }
@@ -266,7 +303,7 @@ ResultadoCarga DesserializarJogo(const std::vector<unsigned char>& bytes, Jogo& 
     try {
         if (bytes.size() > kTamanhoMaximo) return ResultadoCarga::Ilegivel;
         EntradaMemoria e(bytes);
-        return Desserializar(e, saida);
+        return Desserializar(e, saida, Progresso{});
     } catch (...) {
         return ResultadoCarga::Ilegivel;
     }
@@ -286,11 +323,12 @@ bool GravarJogo(const std::filesystem::path& caminho, const Jogo& jogo) {
     }
 }
 
-ResultadoCarga LerJogo(const std::filesystem::path& caminho, Jogo& saida) {
+ResultadoCarga LerJogo(const std::filesystem::path& caminho, Jogo& saida,
+                       const Progresso& progresso) {
     try {
         plataforma::LeitorArquivo e;
         if (!e.Abrir(caminho) || e.Tamanho() > kTamanhoMaximo) return ResultadoCarga::Ilegivel;
-        return Desserializar(e, saida);
+        return Desserializar(e, saida, progresso);
     } catch (...) {
         return ResultadoCarga::Ilegivel;
     }

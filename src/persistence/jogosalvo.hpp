@@ -43,9 +43,14 @@ ResultadoCarga DesserializarJogo(const std::vector<unsigned char>& bytes, world:
 // a temporary file beside it, flushed, renamed into place and the folder
 // synced. False on any failure, the previous file left as it was.
 bool GravarJogo(const std::filesystem::path& caminho, const world::Jogo& jogo);
+// How far a load has gone: the file's bytes read so far and in all. Called on
+// the thread that loads.
+using Progresso = std::function<void(std::uint64_t lidos, std::uint64_t total)>;
 // Reads `caminho` section by section straight into a fresh game and checks it
-// whole, as DesserializarJogo does; `saida` changes only on success.
-ResultadoCarga LerJogo(const std::filesystem::path& caminho, world::Jogo& saida);
+// whole, as DesserializarJogo does; `saida` changes only on success. Touches
+// nothing but `saida`, so it may run on a worker thread.
+ResultadoCarga LerJogo(const std::filesystem::path& caminho, world::Jogo& saida,
+                       const Progresso& progresso = {});
 
 // Fills `descrtecnico` and `descrtime` from the club on screen.
 void PreencherDescricao(world::Jogo& jogo);
@@ -81,7 +86,7 @@ private:
 // Loads "sav/" + `nome`: on success the game is swapped in whole, `arquivo`
 // set, the calendar rebuilt, the automatic-save counter reset by the caller.
 // On failure `jogo` is untouched and the caller shows text 357.
-bool carregajogo(world::Jogo& jogo, const std::string& nome);
+bool carregajogo(world::Jogo& jogo, const std::string& nome, const Progresso& progresso = {});
 
 // Name rules of the name dialog: the file name for a typed name (".s07"
 // added, at most 50 characters), and whether it already exists. File names

@@ -161,11 +161,11 @@ std::string ErroAoSalvar() {
            "sav";
 }
 
-bool carregajogo(Jogo& jogo, const std::string& nome) {
+bool carregajogo(Jogo& jogo, const std::string& nome, const Progresso& progresso) {
     if (!NomeSeguro(nome)) return false;
     // Read whatever the file's size: every count in it is checked against
     // the bytes left before anything is allocated.
-    if (LerJogo(CaminhoDe(nome), jogo) != ResultadoCarga::Ok) return false;
+    if (LerJogo(CaminhoDe(nome), jogo, progresso) != ResultadoCarga::Ok) return false;
     jogo.estado.arquivo.set(plataforma::Utf8ParaCp1252(nome));
     return true;
 }

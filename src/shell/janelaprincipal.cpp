@@ -16,6 +16,7 @@
 #include "persistence/jogosalvo.hpp"
 #include "persistence/telas/dialogocarregar.hpp"
 #include "persistence/telas/dialogonome.hpp"
+#include "persistence/telas/telacarga.hpp"
 #include "shell/dialogoopcoes.hpp"
 #include "shell/menuprincipal.hpp"
 #include "temporada/telas/interacaotela.hpp"
@@ -33,6 +34,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTimer>
@@ -117,15 +119,21 @@ void JanelaPrincipal::DefinirPausaDoAguardo(int ms) {
     avancar_->setInterval(ms);
 }
 
+namespace {
 // A fingerprint of the game's bytes as a save would write them, taken as they
 // stream by: a long game's file is never built in memory for it.
-std::size_t JanelaPrincipal::Impressao() const {
+std::size_t ImpressaoDe(const world::Jogo& jogo) {
     std::uint64_t h = 14695981039346656037ull; // FNV-1a
-    persistence::EscreverJogo(*jogo_, [&h](const void* p, std::size_t n) {
+    persistence::EscreverJogo(jogo, [&h](const void* p, std::size_t n) {
         const auto* b = static_cast<const unsigned char*>(p);
         for (std::size_t i = 0; i < n; ++i) h = (h ^ b[i]) * 1099511628211ull;
     });
     return static_cast<std::size_t>(h);
+}
+} // namespace
+
+std::size_t JanelaPrincipal::Impressao() const {
+    return ImpressaoDe(*jogo_);
 }
 
 void JanelaPrincipal::MarcarSalvo() {
@@ -206,18 +214,29 @@ void JanelaPrincipal::AbrirCarregar() {
 }
 
 bool JanelaPrincipal::CarregarJogo(const std::string& nome, bool silencioso) {
-    auto jogo = std::make_shared<world::Jogo>();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ok = persistence::carregajogo(*jogo, nome);
-    QApplication::restoreOverrideCursor();
-    if (!ok) {
+    if (carga_) return false; // one load at a time
+    // The loading page stands over whatever was showing, which comes back if
+    // the file is refused; the running game goes on untouched until then.
+    const QPointer<QWidget> antes = pilha_->currentWidget();
+    carga_ = new persistence::telas::TelaCarga(this);
+    pilha_->addWidget(carga_);
+    pilha_->setCurrentWidget(carga_);
+    // The fingerprint of a long game takes a while: the worker takes it too.
+    std::size_t impressao = 0;
+    auto jogo = carga_->Carregar(
+        nome, [&impressao](const world::Jogo& lido) { impressao = ImpressaoDe(lido); });
+    pilha_->removeWidget(carga_);
+    carga_->deleteLater();
+    carga_ = nullptr;
+    if (!jogo) {
+        pilha_->setCurrentWidget(antes ? antes.data() : menu_);
         if (!silencioso)
             QMessageBox::warning(this, QStringLiteral("Pitchlord 2007"),
                                  ui::T(ui::kTextoArquivoInvalido));
         return false;
     }
     ComecarJogo(std::move(jogo), true);
-    MarcarSalvo();
+    salvo_ = impressao;
     return true;
 }
 
@@ -525,6 +544,8 @@ void JanelaPrincipal::closeEvent(QCloseEvent* e) {
     // Screens other than the menu swallow Alt+F4; a close asked by other
     // means while a game is open asks first, since the game is not saved
     // ("Sair do jogo" has asked already).
+    // A load under way finishes first.
+    if (carga_) return e->ignore();
     if (pilha_->currentWidget() == menu_ || !jogo_ || saidaconfirmada_)
         return QMainWindow::closeEvent(e);
     // Nothing to lose right after a save: no question.

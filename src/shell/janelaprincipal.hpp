@@ -30,6 +30,9 @@ class TelaNovoJogo;
 namespace persistence {
 class JogoAntesDoFim;
 }
+namespace persistence::telas {
+class TelaCarga;
+}
 namespace ui {
 class Som;
 }
@@ -106,9 +109,12 @@ public:
 
     // Takes a running game (new or `carregado`) and opens its first screen.
     void ComecarJogo(std::shared_ptr<world::Jogo> jogo, bool carregado = false);
-    // Loads a saved game by file name; false (and text 357 shown unless
-    // `silencioso`) when the file cannot be read.
+    // Loads a saved game by file name, the file read on a worker thread
+    // behind a loading page while the window stays responsive; false (and
+    // text 357 shown unless `silencioso`) when the file cannot be read, the
+    // running game then left as it was.
     bool CarregarJogo(const std::string& nome, bool silencioso = false);
+    persistence::telas::TelaCarga* TelaCarga() const { return carga_; }
 
 public slots:
     void NovoJogo();
@@ -197,6 +203,7 @@ private:
     // F2 saves there.
     std::unique_ptr<persistence::JogoAntesDoFim> antesdofim_;
     QWidget* editor_ = nullptr;
+    persistence::telas::TelaCarga* carga_ = nullptr; // while a load runs
     // Tests shorten the clock; 0 keeps the match speed of the options.
     int intervaloteste_ = 0;
     // Fingerprint of the game's bytes when last saved or loaded.

@@ -43,6 +43,7 @@ void SortearPartidas(world::Jogo& jogo, std::vector<int>& clubes, double hoje,
 int ComandoBench(const Argumentos& args) {
     if (args.Tem("--temporadas")) return BenchDoJogo(args);
     if (args.Tem("--editor")) return BenchDoEditor(args);
+    if (args.Tem("--carregar")) return BenchDaCarga(args);
     std::uint64_t datas = 5000, semente = 1;
     if (!LerInteiro(args, "--datas", datas) || datas == 0) {
         std::fprintf(stderr, "pitchlord-sim: --datas must be a positive integer\n");

@@ -18,10 +18,6 @@
 
 namespace sim {
 
-namespace {
-
-// Resident memory in MiB from /proc/self/status ("VmRSS" now, "VmHWM" the peak
-// since the last reset); -1 where the system does not tell.
 double MemoriaMiB(const char* campo) {
     std::ifstream f("/proc/self/status");
     std::string linha;
@@ -31,12 +27,9 @@ double MemoriaMiB(const char* campo) {
     return -1;
 }
 
-// Starts the peak over from what the process holds now.
 void ZerarPico() {
     std::ofstream("/proc/self/clear_refs") << "5";
 }
-
-} // namespace
 
 int BenchDoJogo(const Argumentos& args) {
     using Relogio = std::chrono::steady_clock;

@@ -20,5 +20,13 @@ int ComandoJogar(const Argumentos& args);
 int BenchDoJogo(const Argumentos& args);
 // bench --editor: the team editor reading every club and national-team file.
 int BenchDoEditor(const Argumentos& args);
+// bench --carregar F: a saved game loaded into a process without a game.
+int BenchDaCarga(const Argumentos& args);
+
+// Resident memory in MiB from /proc/self/status ("VmRSS" now, "VmHWM" the peak
+// since the last reset); -1 where the system does not tell.
+double MemoriaMiB(const char* campo);
+// Starts the peak over from what the process holds now.
+void ZerarPico();
 
 } // namespace sim

@@ -3,9 +3,12 @@
 #include "plataforma/caminhos.hpp"
 
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPalette>
 #include <QPixmap>
+#include <QProgressBar>
+#include <QVBoxLayout>
 
 #include <cstdlib>
 
@@ -48,6 +51,34 @@ QFrame* Quadro() {
     q->setFrameShape(QFrame::StyledPanel);
     Painel(q);
     return q;
+}
+
+void PaginaDeCarga(QWidget* pagina, const QString& texto, QProgressBar* barra) {
+    QPalette pal = pagina->palette();
+    pal.setColor(QPalette::Window, QColor(0x0b, 0x3d, 0x1c));
+    pagina->setPalette(pal);
+    pagina->setAutoFillBackground(true);
+    PintarFundo(pagina, kFundoListas);
+    auto* rotulo = new QLabel(texto);
+    QFont f = rotulo->font();
+    f.setPointSize(14);
+    f.setBold(true);
+    rotulo->setFont(f);
+    rotulo->setAlignment(Qt::AlignCenter);
+    barra->setMinimumWidth(420);
+    auto* quadro = Quadro();
+    auto* dentro = new QVBoxLayout(quadro);
+    dentro->setContentsMargins(30, 24, 30, 24);
+    dentro->addWidget(rotulo);
+    dentro->addWidget(barra);
+    auto* linha = new QHBoxLayout;
+    linha->addStretch();
+    linha->addWidget(quadro);
+    linha->addStretch();
+    auto* layout = new QVBoxLayout(pagina);
+    layout->addStretch();
+    layout->addLayout(linha);
+    layout->addStretch();
 }
 
 QLabel* Negrito(const QString& texto) {

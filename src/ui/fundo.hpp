@@ -6,6 +6,7 @@
 
 class QFrame;
 class QLabel;
+class QProgressBar;
 
 namespace ui {
 
@@ -19,6 +20,9 @@ void FaixaClara(QWidget* titulo);
 void Painel(QWidget* w);
 // A framed panel of that kind, ready for its layout.
 QFrame* Quadro();
+// A loading page: the list screens' background on a dark pitch and, in the
+// middle, a panel with `texto` over `barra`.
+void PaginaDeCarga(QWidget* pagina, const QString& texto, QProgressBar* barra);
 // A label in bold, for a caption or a value that must stand out.
 QLabel* Negrito(const QString& texto = {});
 // The style of a label showing a club's name on its colours; where the text

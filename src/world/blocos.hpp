@@ -99,6 +99,14 @@ public:
         blocos_.clear();
         tamanho_ = 0;
     }
+    // Room for n records in all, each block sized once to what it will hold:
+    // a table read from a file is appended without a copy or spare room.
+    void reserve(std::size_t n) {
+        const std::size_t nb = (n + kMascara) >> kBits;
+        if (nb > blocos_.size()) blocos_.resize(nb);
+        for (std::size_t b = tamanho_ >> kBits; b < nb; ++b)
+            blocos_[b].reserve(std::min(kBloco, n - (b << kBits)));
+    }
     // Value-initialised records up to n (or cut to n), each block sized once.
     void resize(std::size_t n) {
         blocos_.resize((n + kMascara) >> kBits);

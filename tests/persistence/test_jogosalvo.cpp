@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <csignal>
 #include <cstring>
@@ -732,8 +733,16 @@ TEST(JogoSalvo, AFileCutAtASectionBoundaryIsRefusedWhole) {
     EXPECT_EQ(alvo.estado.temporada, 77);
     EXPECT_EQ(alvo.jogadores.size(), 1u);
     EXPECT_TRUE(alvo.estado.arquivo.empty());
-    ASSERT_TRUE(carregajogo(alvo, "grande.s07"));
+    // Read whole, the load tells how far it got, in order, to the last byte.
+    std::vector<std::uint64_t> lidos;
+    ASSERT_TRUE(carregajogo(alvo, "grande.s07", [&](std::uint64_t l, std::uint64_t total) {
+        EXPECT_EQ(total, cheio.size());
+        lidos.push_back(l);
+    }));
     EXPECT_TRUE(SerializarJogo(alvo) == cheio);
+    ASSERT_GT(lidos.size(), 2u);
+    EXPECT_TRUE(std::is_sorted(lidos.begin(), lidos.end()));
+    EXPECT_EQ(lidos.back(), cheio.size());
 }
 
 // A disk that fills in the middle of a save: the write fails partway, the

@@ -82,34 +82,10 @@ int FilaDe(const QTableWidget* t, int indice) {
 
 TelaCarregamento::TelaCarregamento(QWidget* pai) : QWidget(pai) {
     setObjectName(QStringLiteral("carregandoeditor"));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0x0b, 0x3d, 0x1c));
-    setPalette(pal);
-    setAutoFillBackground(true);
-    ui::PintarFundo(this, ui::kFundoListas);
-    auto* quadro = ui::Quadro();
-    auto* texto = new QLabel(QStringLiteral("Carregando equipes..."));
-    QFont f = texto->font();
-    f.setPointSize(14);
-    f.setBold(true);
-    texto->setFont(f);
-    texto->setAlignment(Qt::AlignCenter);
     barra_ = new QProgressBar;
-    barra_->setMinimumWidth(420);
     barra_->setRange(0, 1);
     barra_->setValue(0);
-    auto* dentro = new QVBoxLayout(quadro);
-    dentro->setContentsMargins(30, 24, 30, 24);
-    dentro->addWidget(texto);
-    dentro->addWidget(barra_);
-    auto* layout = new QVBoxLayout(this);
-    layout->addStretch();
-    auto* linha = new QHBoxLayout;
-    linha->addStretch();
-    linha->addWidget(quadro);
-    linha->addStretch();
-    layout->addLayout(linha);
-    layout->addStretch();
+    ui::PaginaDeCarga(this, QStringLiteral("Carregando equipes..."), barra_);
 }
 
 Editor TelaCarregamento::Carregar() {
