@@ -9,6 +9,7 @@
 #include "world/posicoes.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace match {
@@ -37,11 +38,11 @@ constexpr unsigned kLateralCentral = Mascara({6, 11, 13});
 // Midfield weight by the number of "Volante" midfielders.
 void AjusteVolantes(i32& x, int k) {
     static constexpr int kAjuste[4] = {-30, 10, 20, 30};
-    if (k >= 0 && k <= 3) plataforma::Somar(x, kAjuste[k]);
+    if (k >= 0 && k <= 3) Somar(x, kAjuste[k]);
 }
 
 void AjusteRecuados(i32& x, int k) {
-    if (k >= 1 && k <= 3) plataforma::Somar(x, 10 * k);
+    if (k >= 1 && k <= 3) Somar(x, 10 * k);
 }
 
 } // namespace
@@ -68,28 +69,28 @@ int LimitePosse(const Jogo& jogo, const Rodada& rodada, const TJogoDaRodada& p, 
     i32 h = nA <= 0 ? 3 : plataforma::ArredDiv(r[1].forca[3], nA);
 
     static constexpr int kMarcacao[3] = {0, 10, 15};
-    if (H.marcacao == 1 || H.marcacao == 2) plataforma::Tirar(h, kMarcacao[H.marcacao]);
-    if (A.marcacao == 1 || A.marcacao == 2) plataforma::Tirar(f, kMarcacao[A.marcacao]);
-    if (H.estilo == 2) plataforma::Tirar(f, 70);
-    if (A.estilo == 2) plataforma::Tirar(h, 70);
-    if (nH > 5) plataforma::Tirar(f, 10);
-    if (nA > 5) plataforma::Tirar(h, 10);
+    if (H.marcacao == 1 || H.marcacao == 2) Tirar(h, kMarcacao[H.marcacao]);
+    if (A.marcacao == 1 || A.marcacao == 2) Tirar(f, kMarcacao[A.marcacao]);
+    if (H.estilo == 2) Tirar(f, 70);
+    if (A.estilo == 2) Tirar(h, 70);
+    if (nH > 5) Tirar(f, 10);
+    if (nA > 5) Tirar(h, 10);
     if (nH == 4) AjusteVolantes(f, r[0].volantes);
     if (nA == 4) AjusteVolantes(h, r[1].volantes);
-    if (nH == 5) plataforma::Somar(f, H.estilo == 2 ? 10 : 30);
-    if (nA == 5) plataforma::Somar(h, A.estilo == 2 ? 10 : 30);
+    if (nH == 5) Somar(f, H.estilo == 2 ? 10 : 30);
+    if (nA == 5) Somar(h, A.estilo == 2 ? 10 : 30);
     if (nH == 5) AjusteVolantes(f, r[0].volantes);
     if (nA == 5) AjusteVolantes(h, r[1].volantes);
-    if (nH == 3) plataforma::Tirar(f, 30);
-    if (nA == 3) plataforma::Tirar(h, 30);
+    if (nH == 3) Tirar(f, 30);
+    if (nA == 3) Tirar(h, 30);
     if (nH == 3) AjusteVolantes(f, r[0].volantes);
     if (nA == 3) AjusteVolantes(h, r[1].volantes);
-    if (nH == 2) plataforma::Tirar(f, 55);
-    if (nA == 2) plataforma::Tirar(h, 55);
-    if (nH == 1) plataforma::Tirar(f, 65);
-    if (nA == 1) plataforma::Tirar(h, 65);
-    if (H.estilo == 1) plataforma::Tirar(f, 10);
-    if (A.estilo == 1) plataforma::Tirar(h, 10);
+    if (nH == 2) Tirar(f, 55);
+    if (nA == 2) Tirar(h, 55);
+    if (nH == 1) Tirar(f, 65);
+    if (nA == 1) Tirar(h, 65);
+    if (H.estilo == 1) Tirar(f, 10);
+    if (A.estilo == 1) Tirar(h, 10);
     AjusteRecuados(f, r[0].recuados);
     AjusteRecuados(h, r[1].recuados);
     f += BonusDeNivel(H, rodada.tipo);
@@ -159,23 +160,23 @@ LimitesAtaque LimitesDoAtaque(const Jogo& jogo, const TJogoDaRodada& p, int lado
     const int nF = eB.atacantes;
     i32 o = nF <= 0 ? 3 : plataforma::ArredDiv(rb.forca[4], nF);
     if (nF == 3)
-        plataforma::Somar(o, 20);
+        Somar(o, 20);
     else if (nF == 4)
-        plataforma::Somar(o, 22);
+        Somar(o, 22);
     else if (nF > 4)
-        plataforma::Somar(o, 20);
+        Somar(o, 20);
     else if (nF == 1)
-        plataforma::Tirar(o, 30);
+        Tirar(o, 30);
 
     const int g = rc.forca[0];
     const int nD = eC.defensores;
     i32 u = nD <= 0 ? 3 : plataforma::ArredDiv(rc.forca[1] + rc.forca[2] + g, nD + 1);
     if (nD == 5)
-        plataforma::Somar(u, 20);
+        Somar(u, 20);
     else if (nD == 6)
-        plataforma::Somar(u, 22);
+        Somar(u, 22);
     else if (nD > 6)
-        plataforma::Somar(u, 20);
+        Somar(u, 20);
 
     int A = 40;
     if (B.estilo == 1) A += 3;
@@ -265,12 +266,77 @@ int SortearJogador(Jogo& jogo, const TEscalacao& e, const int (&ordem)[4], Chanc
     return 0;
 }
 
+// Energy lost by age (1..100), looked up once per player and minute: at the
+// four fixed minutes 10, 20, 40 and 45, or at all seven when `todos`; and the
+// extra loss of minute 40 (full-backs attacking down the flanks, centre-backs
+// marking hard, the goalkeeper).
+struct PerdaDaIdade {
+    std::int8_t perda = 0;
+    bool todos = false;
+    std::int8_t extra = 0;
+};
+
+constexpr std::array<PerdaDaIdade, 101> TabelaDePerdas() {
+    struct Faixa {
+        int ate;
+        bool todos;
+        int perda;
+    };
+    constexpr Faixa kFaixas[] = {
+        {17, false, 1}, {25, true, 1},  {32, false, 2}, {36, true, 2},
+        {42, false, 4}, {48, true, 3},  {55, false, 5}, {60, false, 6},
+        {70, false, 7}, {80, false, 8}, {90, false, 9}, {100, false, 10},
+    };
+    std::array<PerdaDaIdade, 101> t{};
+    int f = 0;
+    for (int idade = 1; idade <= 100; ++idade) {
+        while (idade > kFaixas[f].ate) ++f;
+        t[idade].perda = static_cast<std::int8_t>(kFaixas[f].perda);
+        t[idade].todos = kFaixas[f].todos;
+        t[idade].extra = static_cast<std::int8_t>(idade <= 20   ? 1
+                                                  : idade <= 30 ? 2
+                                                  : idade <= 50 ? 3
+                                                                : 6);
+    }
+    return t;
+}
+constexpr std::array<PerdaDaIdade, 101> kPerdas = TabelaDePerdas();
+
+// Outside 1..100 an age loses nothing.
+inline const PerdaDaIdade& PerdaPorIdade(int idade) {
+    return kPerdas[idade >= 1 && idade <= 100 ? idade : 0];
+}
+
 } // namespace
 
 namespace interno {
 
+TitularQueConta TitularDe(const TJogador& j, int jogador) {
+    TitularQueConta t;
+    const int pa = j.posicaoatual;
+    const int linha = (pa == kLateral && j.funcao == 2) ? kMeia : pa;
+    const PerdaDaIdade& perda = PerdaPorIdade(j.idade);
+    t.jogador = jogador;
+    t.forca = j.forca;
+    t.linha = static_cast<std::int8_t>(linha >= 0 && linha <= 4 ? linha : -1);
+    t.fator = static_cast<std::int8_t>(pa == j.posicao ? 100 : FatorImprovisado(j));
+    t.posicaoatual = static_cast<std::int8_t>(pa >= -1 && pa <= 4 ? pa : -1);
+    t.goleironato = j.posicao == kGoleiro;
+    t.perda = perda.perda;
+    t.todos = perda.todos;
+    t.extra = perda.extra;
+    t.recupera = static_cast<std::int8_t>(j.caract1 == 12 ? 2 : j.caract2 == 12 ? 1 : 0);
+    return t;
+}
+
 Resumo Resumir(const Jogo& jogo, const Rodada& rodada, const TEscalacao& e) {
     Resumo r;
+    Resumir(jogo, rodada, e, r);
+    return r;
+}
+
+void Resumir(const Jogo& jogo, const Rodada& rodada, const TEscalacao& e, Resumo& r) {
+    r = Resumo{};
     int c = 0, s = 0;
     for (int v = 0; v <= kVagaGoleiro; ++v) {
         const int idx = Vaga(e, v);
@@ -278,10 +344,7 @@ Resumo Resumir(const Jogo& jogo, const Rodada& rodada, const TEscalacao& e) {
         const TJogador& j = jogo.jogadores[idx];
         if (!Elegivel(j, rodada.tipo, rodada.hoje)) continue;
         const int pa = j.posicaoatual;
-        const int linha = (pa == kLateral && j.funcao == 2) ? kMeia : pa;
-        r.jogador[v] = idx;
-        r.linha[v] = static_cast<std::int8_t>(linha >= 0 && linha <= 4 ? linha : -1);
-        r.fator[v] = static_cast<std::int8_t>(pa == j.posicao ? 100 : FatorImprovisado(j));
+        r.titular[v] = TitularDe(j, idx);
         if (pa == kMeia) {
             if (j.funcao == 0)
                 ++r.volantes;
@@ -311,20 +374,16 @@ Resumo Resumir(const Jogo& jogo, const Rodada& rodada, const TEscalacao& e) {
     }
     r.central = s > c + 1;
     SomarForcas(jogo, r);
-    return r;
 }
 
 void SomarForcas(const Jogo& jogo, Resumo& r) {
     int forca[5] = {}, soma = 0, n = 0;
-    for (int v = 0; v <= kVagaGoleiro; ++v) {
-        const int idx = r.jogador[v];
-        if (idx <= 0) continue;
-        const TJogador& j = jogo.jogadores[idx];
-        soma += j.energia;
+    for (const TitularQueConta& t : r.titular) {
+        if (t.jogador <= 0) continue;
+        const int energia = jogo.jogadores[t.jogador].energia;
+        soma += energia;
         ++n;
-        const int linha = r.linha[v];
-        if (linha < 0) continue;
-        forca[linha] += ForcaComFator(j, r.fator[v]);
+        if (t.linha >= 0) forca[t.linha] += ForcaComFator(energia, t.forca, t.fator);
     }
     std::copy(std::begin(forca), std::end(forca), r.forca);
     r.mediaenergia = n > 0 ? plataforma::ArredDiv(soma, n) : 0;
@@ -578,7 +637,7 @@ const LimitesMinuto& LimitesDoMinuto(const Jogo& jogo, const Rodada& rodada, TJo
         return l;
     for (int s = 0; s < 2; ++s)
         if (!p.guardar || !p.resumovalido[s]) {
-            p.resumo[s] = Resumir(jogo, rodada, EscalacaoDe(jogo, p, s));
+            Resumir(jogo, rodada, EscalacaoDe(jogo, p, s), p.resumo[s]);
             p.resumovalido[s] = true;
         }
     const Resumo* r = p.resumo;
@@ -590,6 +649,7 @@ const LimitesMinuto& LimitesDoMinuto(const Jogo& jogo, const Rodada& rodada, TJo
         l.chute[s] = a.A;
         l.contusao[s] = ChanceDeContusao(r[s].mediaenergia);
         const TTime& c = s == 0 ? H : A;
+        l.falta[s] = LimiteDeFalta(c);
         l.taticas[s][0] = c.estilo;
         l.taticas[s][1] = c.marcacao;
         l.taticas[s][2] = c.jogadas;
@@ -611,11 +671,13 @@ void JogarMinuto(Jogo& jogo, Rodada& rodada, int m) {
     JogarAtaque(jogo, rodada, m, lado, {l.o[lado], l.ataque[lado], l.chute[lado]},
                 goleiro[1 - lado]);
     if (p.mostrado && (!p.penaltiusado[0] || !p.penaltiusado[1])) SortearPenalti(jogo, rodada, m);
-    for (int s = 0; s < 2; ++s)
-        if (TimeDe(jogo, p, s).disponiveis > 10) FaltasECartoes(jogo, rodada, m, s);
+    const int vermelho = ChanceDeVermelho(rodada);
     for (int s = 0; s < 2; ++s)
         if (TimeDe(jogo, p, s).disponiveis > 10)
-            interno::ContusaoComChance(jogo, rodada, m, s, l.contusao[s]);
+            FaltasECartoesCom(jogo, rodada, m, s, l.falta[s], vermelho);
+    for (int s = 0; s < 2; ++s)
+        if (TimeDe(jogo, p, s).disponiveis > 10)
+            ContusaoComChance(jogo, rodada, m, s, l.contusao[s]);
     switch (rodada.minuto) {
     case 10:
     case 15:

@@ -40,6 +40,22 @@ struct Contagem {
     std::int8_t linha = 0;
 };
 
+// A starter who counts, as the minute reads him: what his strength and his
+// loss of energy come from, read once when his side's summary is made. His
+// energy itself stays with the player, where everyone reads it.
+struct TitularQueConta {
+    i32 jogador = 0; // 0: the slot counts for nothing
+    i32 forca = 0;
+    std::int8_t linha = -1;  // line he counts in (-1 = none)
+    std::int8_t fator = 100; // strength factor in hundredths (100 in his natural position)
+    std::int8_t posicaoatual = 0;
+    bool goleironato = false; // natural goalkeepers lose nothing at the fixed minutes
+    std::int8_t perda = 0;    // energy lost at each of his fixed minutes
+    bool todos = false;       // all seven minutes, not only 10, 20, 40 and 45
+    std::int8_t extra = 0;    // lost further at minute 40, where his line or slot asks it
+    std::int8_t recupera = 0; // gained at minutes 10, 15 and 20
+};
+
 // What one side's starters who count (on the pitch, not injured, not
 // suspended) add up to for the minute: the line strengths, the average
 // energy, and the roles the possession and the attack look at.
@@ -50,12 +66,8 @@ struct ResumoLado {
     int recuados = 0;  // playing forward, role "Recuado"
     int ofensivos = 0; // playing midfielder, role "Ofensivo" or "Ala"
     bool central = false;
-    // By starting slot, what the strengths were added up from: the player who
-    // counts (0 = none), his line (-1 = none) and his factor in hundredths
-    // (100 in his natural position).
-    i32 jogador[11] = {};
-    std::int8_t linha[11] = {};
-    std::int8_t fator[11] = {};
+    // By starting slot, who the strengths were added up from.
+    TitularQueConta titular[11];
 };
 
 // The figures a minute draws against, worked out from both sides' summaries,
@@ -67,6 +79,7 @@ struct LimitesMinuto {
     i32 chute[2] = {};      // then shoots when Aleatorio(100) + 1 <= chute
     i32 o[2] = {};          // side's attack strength
     i32 contusao[2] = {};   // side's injury chance: 1 in contusao
+    i32 falta[2] = {};      // side fouls when Aleatorio(100) + 1 <= falta
 };
 
 // One match of the date. Sides are 0 (mandante) and 1 (visitante).
