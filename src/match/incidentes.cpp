@@ -251,11 +251,11 @@ void DesgasteEnergia(Jogo& jogo, Rodada& rodada, int m, int lado) {
         Resumo& r = p.resumo[lado];
         int forca[5] = {}, soma = 0, n = 0;
         for (int v = 0; v <= kVagaGoleiro; ++v) {
-            const TitularQueConta& t = r.titular[v];
+            TitularQueConta& t = r.titular[v];
             if (t.jogador == 0) continue;
-            TJogador& j = jogo.jogadores[t.jogador];
-            const int energia = EnergiaDepois(j.energia, t, d, v == kVagaGoleiro);
-            j.energia = energia;
+            const int energia = EnergiaDepois(t.energia, t, d, v == kVagaGoleiro);
+            t.energia = energia;
+            jogo.jogadores[t.jogador].energia = energia;
             soma += energia;
             ++n;
             if (t.linha >= 0) forca[t.linha] += ForcaComFator(energia, t.forca, t.fator);

@@ -35,16 +35,6 @@ constexpr unsigned Mascara(std::initializer_list<int> l) {
 constexpr unsigned kArmadorCentral = Mascara({4, 9, 11});
 constexpr unsigned kLateralCentral = Mascara({6, 11, 13});
 
-// Midfield weight by the number of "Volante" midfielders.
-void AjusteVolantes(i32& x, int k) {
-    static constexpr int kAjuste[4] = {-30, 10, 20, 30};
-    if (k >= 0 && k <= 3) Somar(x, kAjuste[k]);
-}
-
-void AjusteRecuados(i32& x, int k) {
-    if (k >= 1 && k <= 3) Somar(x, 10 * k);
-}
-
 } // namespace
 
 int BonusDeNivel(const TTime& t, int tipo) {
@@ -58,44 +48,62 @@ int BonusDeNivel(const TTime& t, int tipo) {
 
 namespace {
 
-// The share R of side 0 in the draw for the ball.
-int LimitePosse(const Jogo& jogo, const Rodada& rodada, const TJogoDaRodada& p, const Resumo r[2]) {
-    const TEscalacao& eH = EscalacaoDe(jogo, p, 0);
-    const TEscalacao& eA = EscalacaoDe(jogo, p, 1);
-    const TTime& H = TimeDe(jogo, p, 0);
-    const TTime& A = TimeDe(jogo, p, 1);
-    const int nH = eH.meias, nA = eA.meias;
-    i32 f = nH <= 0 ? 3 : plataforma::ArredDiv(r[0].forca[3] + 10, nH);
-    i32 h = nA <= 0 ? 3 : plataforma::ArredDiv(r[1].forca[3], nA);
+void Passo(Receita& r, int p) {
+    r.passo[r.n++] = static_cast<std::int8_t>(p);
+}
 
+i32 Aplicar(i32 x, const Receita& r) {
+    for (int i = 0; i < r.n; ++i) {
+        const int p = r.passo[i];
+        const i32 d = ArredDivPor<100>(std::int64_t{x} * (p < 0 ? -p : p));
+        x += p < 0 ? -d : d;
+    }
+    return x + r.soma;
+}
+
+// Midfield weight by the number of "Volante" midfielders.
+void AjusteVolantes(Receita& r, int k) {
+    static constexpr int kAjuste[4] = {-30, 10, 20, 30};
+    if (k >= 0 && k <= 3) Passo(r, kAjuste[k]);
+}
+
+// The steps of side `lado`'s weight for the ball.
+Receita ReceitaDaPosse(const Jogo& jogo, const Rodada& rodada, const TJogoDaRodada& p, int lado,
+                       const Resumo& r) {
+    const TTime& X = TimeDe(jogo, p, lado);
+    const TTime& O = TimeDe(jogo, p, 1 - lado);
+    const int n = EscalacaoDe(jogo, p, lado).meias;
+    Receita c;
     static constexpr int kMarcacao[3] = {0, 10, 15};
-    if (H.marcacao == 1 || H.marcacao == 2) Tirar(h, kMarcacao[H.marcacao]);
-    if (A.marcacao == 1 || A.marcacao == 2) Tirar(f, kMarcacao[A.marcacao]);
-    if (H.estilo == 2) Tirar(f, 70);
-    if (A.estilo == 2) Tirar(h, 70);
-    if (nH > 5) Tirar(f, 10);
-    if (nA > 5) Tirar(h, 10);
-    if (nH == 4) AjusteVolantes(f, r[0].volantes);
-    if (nA == 4) AjusteVolantes(h, r[1].volantes);
-    if (nH == 5) Somar(f, H.estilo == 2 ? 10 : 30);
-    if (nA == 5) Somar(h, A.estilo == 2 ? 10 : 30);
-    if (nH == 5) AjusteVolantes(f, r[0].volantes);
-    if (nA == 5) AjusteVolantes(h, r[1].volantes);
-    if (nH == 3) Tirar(f, 30);
-    if (nA == 3) Tirar(h, 30);
-    if (nH == 3) AjusteVolantes(f, r[0].volantes);
-    if (nA == 3) AjusteVolantes(h, r[1].volantes);
-    if (nH == 2) Tirar(f, 55);
-    if (nA == 2) Tirar(h, 55);
-    if (nH == 1) Tirar(f, 65);
-    if (nA == 1) Tirar(h, 65);
-    if (H.estilo == 1) Tirar(f, 10);
-    if (A.estilo == 1) Tirar(h, 10);
-    AjusteRecuados(f, r[0].recuados);
-    AjusteRecuados(h, r[1].recuados);
-    f += BonusDeNivel(H, rodada.tipo);
-    h += BonusDeNivel(A, rodada.tipo);
+    if (O.marcacao == 1 || O.marcacao == 2) Passo(c, -kMarcacao[O.marcacao]);
+    if (X.estilo == 2) Passo(c, -70);
+    if (n > 5) Passo(c, -10);
+    if (n == 4) AjusteVolantes(c, r.volantes);
+    if (n == 5) {
+        Passo(c, X.estilo == 2 ? 10 : 30);
+        AjusteVolantes(c, r.volantes);
+    }
+    if (n == 3) {
+        Passo(c, -30);
+        AjusteVolantes(c, r.volantes);
+    }
+    if (n == 2) Passo(c, -55);
+    if (n == 1) Passo(c, -65);
+    if (X.estilo == 1) Passo(c, -10);
+    if (r.recuados >= 1 && r.recuados <= 3) Passo(c, 10 * r.recuados);
+    c.soma = BonusDeNivel(X, rodada.tipo);
+    return c;
+}
 
+// Side `lado`'s weight for the ball; side 0, at home, is given 10 more.
+i32 PesoDaPosse(const Jogo& jogo, const TJogoDaRodada& p, int lado, const Resumo& r,
+                const Receita& c) {
+    const int n = EscalacaoDe(jogo, p, lado).meias;
+    return Aplicar(n <= 0 ? 3 : plataforma::ArredDiv(r.forca[3] + (lado == 0 ? 10 : 0), n), c);
+}
+
+// The share R of side 0 in the draw for the ball.
+int LimitePosse(i32 f, i32 h) {
     return f + h <= 0 ? 0 : (f * 100) / (f + h);
 }
 
@@ -149,43 +157,54 @@ struct LimitesAtaque {
     int o, R, A;
 };
 
-LimitesAtaque LimitesDoAtaque(const Jogo& jogo, const TJogoDaRodada& p, int lado, const Resumo& rb,
-                              const Resumo& rc) {
-    const int outro = 1 - lado;
-    const TEscalacao& eB = EscalacaoDe(jogo, p, lado);
-    const TEscalacao& eC = EscalacaoDe(jogo, p, outro);
+// The steps of side `lado`'s attack strength and of its defence.
+Receita ReceitaDoAtaque(const TEscalacao& e) {
+    const int nF = e.atacantes;
+    Receita c;
+    Passo(c, nF == 3 ? 20 : nF == 4 ? 22 : nF > 4 ? 20 : nF == 1 ? -30 : 0);
+    return c;
+}
+Receita ReceitaDaDefesa(const TEscalacao& e) {
+    const int nD = e.defensores;
+    Receita c;
+    Passo(c, nD == 5 ? 20 : nD == 6 ? 22 : nD > 6 ? 20 : 0);
+    return c;
+}
+
+i32 Ataque(const TEscalacao& e, const Resumo& r, const Receita& c) {
+    const int nF = e.atacantes;
+    return Aplicar(nF <= 0 ? 3 : plataforma::ArredDiv(r.forca[4], nF), c);
+}
+i32 Defesa(const TEscalacao& e, const Resumo& r, const Receita& c) {
+    const int nD = e.defensores;
+    return Aplicar(nD <= 0 ? 3 : plataforma::ArredDiv(r.forca[1] + r.forca[2] + r.forca[0], nD + 1),
+                   c);
+}
+int LimiteAtaque(i32 o, i32 u) {
+    return o + u <= 0 ? 0 : (o * 100) / (o + u);
+}
+
+// The shot threshold of side `lado`'s attack once it got through.
+int LimiteChute(const Jogo& jogo, const TJogoDaRodada& p, int lado, const Resumo& rb) {
     const TTime& B = TimeDe(jogo, p, lado);
-    const TTime& C = TimeDe(jogo, p, outro);
-
-    const int nF = eB.atacantes;
-    i32 o = nF <= 0 ? 3 : plataforma::ArredDiv(rb.forca[4], nF);
-    if (nF == 3)
-        Somar(o, 20);
-    else if (nF == 4)
-        Somar(o, 22);
-    else if (nF > 4)
-        Somar(o, 20);
-    else if (nF == 1)
-        Tirar(o, 30);
-
-    const int g = rc.forca[0];
-    const int nD = eC.defensores;
-    i32 u = nD <= 0 ? 3 : plataforma::ArredDiv(rc.forca[1] + rc.forca[2] + g, nD + 1);
-    if (nD == 5)
-        Somar(u, 20);
-    else if (nD == 6)
-        Somar(u, 22);
-    else if (nD > 6)
-        Somar(u, 20);
-
+    const TTime& C = TimeDe(jogo, p, 1 - lado);
     int A = 40;
     if (B.estilo == 1) A += 3;
     if (C.estilo == 1) A += 5;
-    A += AjusteDeChute(eB.meias, rb.ofensivos);
+    A += AjusteDeChute(EscalacaoDe(jogo, p, lado).meias, rb.ofensivos);
     if (C.estilo == 2) A -= 10;
     if (B.estilo == 2) A += 10;
     if (B.jogadas == 0 && rb.central) A += 3;
-    return {o, o + u <= 0 ? 0 : (o * 100) / (o + u), A};
+    return A;
+}
+
+LimitesAtaque LimitesDoAtaque(const Jogo& jogo, const TJogoDaRodada& p, int lado, const Resumo& rb,
+                              const Resumo& rc) {
+    const TEscalacao& eB = EscalacaoDe(jogo, p, lado);
+    const TEscalacao& eC = EscalacaoDe(jogo, p, 1 - lado);
+    const i32 o = Ataque(eB, rb, ReceitaDoAtaque(eB));
+    const i32 u = Defesa(eC, rc, ReceitaDaDefesa(eC));
+    return {o, LimiteAtaque(o, u), LimiteChute(jogo, p, lado, rb)};
 }
 
 // The attack of side `lado` from its draws on: through the defence, the shot,
@@ -317,6 +336,7 @@ TitularQueConta TitularDe(const TJogador& j, int jogador) {
     const int linha = (pa == kLateral && j.funcao == 2) ? kMeia : pa;
     const PerdaDaIdade& perda = PerdaPorIdade(j.idade);
     t.jogador = jogador;
+    t.energia = j.energia;
     t.forca = j.forca;
     t.linha = static_cast<std::int8_t>(linha >= 0 && linha <= 4 ? linha : -1);
     t.fator = static_cast<std::int8_t>(pa == j.posicao ? 100 : FatorImprovisado(j));
@@ -373,14 +393,14 @@ void Resumir(const Jogo& jogo, const Rodada& rodada, const TEscalacao& e, Resumo
         }
     }
     r.central = s > c + 1;
-    SomarForcas(jogo, r);
+    SomarForcas(r);
 }
 
-void SomarForcas(const Jogo& jogo, Resumo& r) {
+void SomarForcas(Resumo& r) {
     int forca[5] = {}, soma = 0, n = 0;
     for (const TitularQueConta& t : r.titular) {
         if (t.jogador <= 0) continue;
-        const int energia = jogo.jogadores[t.jogador].energia;
+        const int energia = t.energia;
         soma += energia;
         ++n;
         if (t.linha >= 0) forca[t.linha] += ForcaComFator(energia, t.forca, t.fator);
@@ -429,6 +449,24 @@ int InteracaoPadrao::SubstituirContusao(const Jogo& jogo, const Rodada&, int, in
         if (jogo.jogadores[b].posicaoatual == pos) return b;
     return banco.empty() ? 0 : banco.front();
 }
+
+namespace {
+
+bool JogadorRepetido(const Jogo& jogo, const TJogoDaRodada& p) {
+    int ids[2 * (11 + 7)];
+    int n = 0;
+    for (int lado = 0; lado < 2; ++lado) {
+        const TEscalacao& e = EscalacaoDe(jogo, p, lado);
+        for (int v = 0; v <= kVagaGoleiro; ++v)
+            if (Vaga(e, v) > 0) ids[n++] = Vaga(e, v);
+        for (int r : e.reservas)
+            if (r > 0) ids[n++] = r;
+    }
+    std::sort(ids, ids + n);
+    return std::adjacent_find(ids, ids + n) != ids + n;
+}
+
+} // namespace
 
 void IniciarPartida(Jogo& jogo, Rodada& rodada, int m, int mandante, int visitante, bool mostrado) {
     if (rodada.tipo < 0 || rodada.tipo >= kTiposCompeticao) rodada.tipo = 0;
@@ -480,6 +518,9 @@ void IniciarPartida(Jogo& jogo, Rodada& rodada, int m, int mandante, int visitan
                            q.escalacao2 == p.escalacao1 || q.escalacao2 == p.escalacao2;
         if (comum) p.guardar = q.guardar = false;
     }
+    // Nor does a match where one player stands twice in the lineups: the
+    // energy the summary keeps for him would be counted apart for each.
+    if (p.guardar && JogadorRepetido(jogo, p)) p.guardar = false;
     if (m > rodada.numjogos) rodada.numjogos = m;
 }
 
@@ -494,9 +535,12 @@ int MediaEnergia(const Jogo& jogo, const Rodada& rodada, int clube) {
 
 int SortearPosse(Jogo& jogo, Rodada& rodada, int m) {
     TJogoDaRodada& p = rodada.jogos[m];
-    const Resumo r[2] = {Resumir(jogo, rodada, EscalacaoDe(jogo, p, 0)),
-                         Resumir(jogo, rodada, EscalacaoDe(jogo, p, 1))};
-    return Posse(jogo, p, LimitePosse(jogo, rodada, p, r));
+    i32 peso[2];
+    for (int s = 0; s < 2; ++s) {
+        const Resumo r = Resumir(jogo, rodada, EscalacaoDe(jogo, p, s));
+        peso[s] = PesoDaPosse(jogo, p, s, r, ReceitaDaPosse(jogo, rodada, p, s, r));
+    }
+    return Posse(jogo, p, LimitePosse(peso[0], peso[1]));
 }
 
 void JogadaAtaque(Jogo& jogo, Rodada& rodada, int m, int lado) {
@@ -628,31 +672,41 @@ bool MesmasTaticas(const i32 (&t)[3], const TTime& c) {
 
 // The summaries and thresholds of the minute: those kept from an earlier
 // minute while nothing they come from has changed, else worked out again.
+// After an energy minute only the strengths moved: they go through the
+// steps kept from before.
 const LimitesMinuto& LimitesDoMinuto(const Jogo& jogo, const Rodada& rodada, TJogoDaRodada& p) {
-    const TTime& H = TimeDe(jogo, p, 0);
-    const TTime& A = TimeDe(jogo, p, 1);
+    const TTime* t[2] = {&TimeDe(jogo, p, 0), &TimeDe(jogo, p, 1)};
     LimitesMinuto& l = p.limites;
-    if (p.guardar && p.limitesvalidos && MesmasTaticas(l.taticas[0], H) &&
-        MesmasTaticas(l.taticas[1], A))
-        return l;
+    const bool taticas = MesmasTaticas(l.taticas[0], *t[0]) && MesmasTaticas(l.taticas[1], *t[1]);
+    if (p.guardar && p.limitesvalidos && taticas) return l;
     for (int s = 0; s < 2; ++s)
         if (!p.guardar || !p.resumovalido[s]) {
             Resumir(jogo, rodada, EscalacaoDe(jogo, p, s), p.resumo[s]);
             p.resumovalido[s] = true;
         }
     const Resumo* r = p.resumo;
-    l.posse = LimitePosse(jogo, rodada, p, r);
+    if (!p.guardar || !p.receitasvalidas || !taticas) {
+        for (int s = 0; s < 2; ++s) {
+            const TEscalacao& e = EscalacaoDe(jogo, p, s);
+            l.receitaposse[s] = ReceitaDaPosse(jogo, rodada, p, s, r[s]);
+            l.receitaataque[s] = ReceitaDoAtaque(e);
+            l.receitadefesa[s] = ReceitaDaDefesa(e);
+            l.chute[s] = LimiteChute(jogo, p, s, r[s]);
+            l.falta[s] = LimiteDeFalta(*t[s]);
+            l.taticas[s][0] = t[s]->estilo;
+            l.taticas[s][1] = t[s]->marcacao;
+            l.taticas[s][2] = t[s]->jogadas;
+        }
+        p.receitasvalidas = true;
+    }
+    l.posse = LimitePosse(PesoDaPosse(jogo, p, 0, r[0], l.receitaposse[0]),
+                          PesoDaPosse(jogo, p, 1, r[1], l.receitaposse[1]));
     for (int s = 0; s < 2; ++s) {
-        const LimitesAtaque a = LimitesDoAtaque(jogo, p, s, r[s], r[1 - s]);
-        l.o[s] = a.o;
-        l.ataque[s] = a.R;
-        l.chute[s] = a.A;
+        const TEscalacao& eB = EscalacaoDe(jogo, p, s);
+        const TEscalacao& eC = EscalacaoDe(jogo, p, 1 - s);
+        l.o[s] = Ataque(eB, r[s], l.receitaataque[s]);
+        l.ataque[s] = LimiteAtaque(l.o[s], Defesa(eC, r[1 - s], l.receitadefesa[1 - s]));
         l.contusao[s] = ChanceDeContusao(r[s].mediaenergia);
-        const TTime& c = s == 0 ? H : A;
-        l.falta[s] = LimiteDeFalta(c);
-        l.taticas[s][0] = c.estilo;
-        l.taticas[s][1] = c.marcacao;
-        l.taticas[s][2] = c.jogadas;
     }
     p.limitesvalidos = true;
     return l;

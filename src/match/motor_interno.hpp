@@ -12,9 +12,9 @@ using Resumo = ResumoLado;
 
 Resumo Resumir(const world::Jogo& jogo, const Rodada& rodada, const world::TEscalacao& e);
 void Resumir(const world::Jogo& jogo, const Rodada& rodada, const world::TEscalacao& e, Resumo& r);
-// Works the line strengths and the average energy out again from the players
-// the summary counted: all that changes when only energy moved.
-void SomarForcas(const world::Jogo& jogo, Resumo& r);
+// Adds the line strengths and the average energy up again from the starters
+// the summary keeps.
+void SomarForcas(Resumo& r);
 // ArredDiv by a constant: the same result, in unsigned arithmetic where the
 // figure is not negative and fits 32 bits, as the match's figures always do.
 template <std::uint32_t B> inline std::int32_t ArredDivPor(std::int64_t a) {
@@ -49,6 +49,7 @@ TitularQueConta TitularDe(const world::TJogador& j, int jogador);
 inline void EsquecerResumo(TJogoDaRodada& p, int lado) {
     p.resumovalido[lado] = false;
     p.limitesvalidos = false;
+    p.receitasvalidas = false;
 }
 
 inline world::TEscalacao& EscalacaoDe(world::Jogo& jogo, const TJogoDaRodada& p, int lado) {

@@ -41,10 +41,12 @@ struct Contagem {
 };
 
 // A starter who counts, as the minute reads him: what his strength and his
-// loss of energy come from, read once when his side's summary is made. His
-// energy itself stays with the player, where everyone reads it.
+// loss of energy come from, read once when his side's summary is made. The
+// energy minutes keep his energy here as well as on the player, where
+// everyone else reads it: the minute never has to fetch the player.
 struct TitularQueConta {
     i32 jogador = 0; // 0: the slot counts for nothing
+    i32 energia = 0; // his energy, kept here and on the player alike
     i32 forca = 0;
     std::int8_t linha = -1;  // line he counts in (-1 = none)
     std::int8_t fator = 100; // strength factor in hundredths (100 in his natural position)
@@ -70,16 +72,29 @@ struct ResumoLado {
     TitularQueConta titular[11];
 };
 
+// The steps a side's figure goes through, in order: each adds p% (takes it
+// when p is negative); then `soma` is added. Which steps there are depends
+// on the lineup counts, the roles and the tactics only, so the energy
+// minutes put the new strengths through the same steps.
+struct Receita {
+    std::int8_t n = 0;
+    std::int8_t passo[7] = {};
+    i32 soma = 0;
+};
+
 // The figures a minute draws against, worked out from both sides' summaries,
 // their lineup counts and their tactics. They hold until one of those changes.
 struct LimitesMinuto {
-    i32 taticas[2][3] = {}; // estilo, marcacao, jogadas they were worked out with
-    i32 posse = 0;          // side 0 has the ball when Aleatorio(100) + 1 <= posse
-    i32 ataque[2] = {};     // side's attack gets through when Aleatorio(100) + 1 <= ataque
-    i32 chute[2] = {};      // then shoots when Aleatorio(100) + 1 <= chute
-    i32 o[2] = {};          // side's attack strength
-    i32 contusao[2] = {};   // side's injury chance: 1 in contusao
-    i32 falta[2] = {};      // side fouls when Aleatorio(100) + 1 <= falta
+    Receita receitaposse[2];  // each side's weight for the ball
+    Receita receitaataque[2]; // each side's attack strength
+    Receita receitadefesa[2]; // each side's defence against an attack
+    i32 taticas[2][3] = {};   // estilo, marcacao, jogadas they were worked out with
+    i32 posse = 0;            // side 0 has the ball when Aleatorio(100) + 1 <= posse
+    i32 ataque[2] = {};       // side's attack gets through when Aleatorio(100) + 1 <= ataque
+    i32 chute[2] = {};        // then shoots when Aleatorio(100) + 1 <= chute
+    i32 o[2] = {};            // side's attack strength
+    i32 contusao[2] = {};     // side's injury chance: 1 in contusao
+    i32 falta[2] = {};        // side fouls when Aleatorio(100) + 1 <= falta
 };
 
 // One match of the date. Sides are 0 (mandante) and 1 (visitante).
@@ -123,6 +138,7 @@ struct TJogoDaRodada {
     bool guardar = true;
     bool resumovalido[2] = {};
     bool limitesvalidos = false;
+    bool receitasvalidas = false; // the steps in `limites` (energy leaves them as they are)
     ResumoLado resumo[2];
     LimitesMinuto limites;
 
