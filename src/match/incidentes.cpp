@@ -138,7 +138,7 @@ bool interno::Cartao(Jogo& jogo, Rodada& rodada, int m, int lado) {
     --X.disponiveis;
     if (j.amarelosjogo > 1) {
         j.jogou = 0;
-        EsquecerResumo(p, lado);
+        TirarDoResumo(p, lado, idx);
         Estatistica_(jogo, rodada, idx, Estatistica::Vermelho);
         RegistrarEvento(rodada, p.Clube(lado), idx, rodada.minuto, kSegundoAmarelo, m);
     } else {
@@ -155,7 +155,7 @@ void interno::VermelhoDireto(Jogo& jogo, Rodada& rodada, int m, int lado) {
     if (!EmCampo(jogo, idx) || jogo.jogadores[idx].amarelosjogo != 0) return;
     --X.disponiveis;
     jogo.jogadores[idx].jogou = 0;
-    EsquecerResumo(p, lado);
+    TirarDoResumo(p, lado, idx);
     if (rodada.tipo != kAmistoso) Estatistica_(jogo, rodada, idx, Estatistica::Vermelho);
     RegistrarEvento(rodada, p.Clube(lado), idx, 0, kVermelhoDireto, m);
 }
@@ -176,7 +176,7 @@ void interno::Contundir(Jogo& jogo, Rodada& rodada, int m, int lado) {
 
     Estatistica_(jogo, rodada, idx, Estatistica::Contusao);
     jogo.jogadores[idx].jogou = 0;
-    EsquecerResumo(p, lado);
+    TirarDoResumo(p, lado, idx);
     // He leaves the counts here, once; the replacement's substitution below
     // finds him already out of them.
     SairDasContagens(jogo, rodada, m, lado, vaga);
@@ -306,7 +306,6 @@ void SubstituicaoAutomatica(Jogo& jogo, Rodada& rodada, int m, int lado, int sal
 
 void Substituir(Jogo& jogo, Rodada& rodada, int m, int lado, int vaga, int entra) {
     TJogoDaRodada& p = rodada.jogos[m];
-    EsquecerResumo(p, lado);
     const int sai = Vaga(EscalacaoDe(jogo, p, lado), vaga);
     SairDasContagens(jogo, rodada, m, lado, vaga);
     if (sai > 0) jogo.jogadores[sai].jogou = 0;
@@ -316,6 +315,7 @@ void Substituir(Jogo& jogo, Rodada& rodada, int m, int lado, int vaga, int entra
     }
     RegistrarEvento(rodada, p.Clube(lado), sai, entra, kSubstituicaoEvento, m);
     Entrar(jogo, rodada, m, lado, vaga, entra);
+    AtualizarVaga(jogo, rodada, p, lado, vaga);
     --p.substituicoes[lado];
 }
 

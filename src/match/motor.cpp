@@ -346,6 +346,24 @@ TitularQueConta TitularDe(const TJogador& j, int jogador) {
     t.todos = perda.todos;
     t.extra = perda.extra;
     t.recupera = static_cast<std::int8_t>(j.caract1 == 12 ? 2 : j.caract2 == 12 ? 1 : 0);
+    const bool ala = j.funcao == 1 || j.funcao == 2;
+    t.volante = pa == kMeia && j.funcao == 0;
+    t.ofensivo = pa == kMeia && ala;
+    t.recuado = pa == kAtacante && j.funcao == 0;
+    // Suited to attacking through the middle.
+    int c = 0, s = 0;
+    if (pa == kMeia && ala) {
+        c = 1;
+        s = (Em(j.caract1, kArmadorCentral) ? 2 : 0) + (Em(j.caract2, kArmadorCentral) ? 1 : 0);
+    } else if (pa == kAtacante) {
+        c = 2;
+        s = (ala ? 2 : 0) + (j.caract1 == 5 ? 2 : 0) + (j.caract2 == 5 ? 1 : 0);
+    } else if (pa == kLateral && ala) {
+        c = 1;
+        s = (Em(j.caract1, kLateralCentral) ? 2 : 0) + (Em(j.caract2, kLateralCentral) ? 1 : 0);
+    }
+    t.central = static_cast<std::int8_t>(c);
+    t.pontos = static_cast<std::int8_t>(s);
     return t;
 }
 
@@ -357,43 +375,57 @@ Resumo Resumir(const Jogo& jogo, const Rodada& rodada, const TEscalacao& e) {
 
 void Resumir(const Jogo& jogo, const Rodada& rodada, const TEscalacao& e, Resumo& r) {
     r = Resumo{};
-    int c = 0, s = 0;
     for (int v = 0; v <= kVagaGoleiro; ++v) {
         const int idx = Vaga(e, v);
-        if (idx <= 0) continue;
-        const TJogador& j = jogo.jogadores[idx];
-        if (!Elegivel(j, rodada.tipo, rodada.hoje)) continue;
-        const int pa = j.posicaoatual;
-        r.titular[v] = TitularDe(j, idx);
-        if (pa == kMeia) {
-            if (j.funcao == 0)
-                ++r.volantes;
-            else if (j.funcao == 1 || j.funcao == 2)
-                ++r.ofensivos;
-        } else if (pa == kAtacante && j.funcao == 0) {
-            ++r.recuados;
-        }
-        if (v == kVagaGoleiro) continue;
-        // Suited to attacking through the middle.
-        const bool ofensivo = j.funcao == 1 || j.funcao == 2;
-        if (pa == kMeia && ofensivo) {
-            ++c;
-            if (Em(j.caract1, kArmadorCentral)) s += 2;
-            if (Em(j.caract2, kArmadorCentral)) s += 1;
-        } else if (pa == kAtacante) {
-            c += 2;
-            if (j.funcao == 1) s += 2;
-            if (j.funcao == 2) s += 2;
-            if (j.caract1 == 5) s += 2;
-            if (j.caract2 == 5) s += 1;
-        } else if (pa == kLateral && ofensivo) {
-            ++c;
-            if (Em(j.caract1, kLateralCentral)) s += 2;
-            if (Em(j.caract2, kLateralCentral)) s += 1;
-        }
+        if (idx > 0 && Elegivel(jogo.jogadores[idx], rodada.tipo, rodada.hoje))
+            r.titular[v] = TitularDe(jogo.jogadores[idx], idx);
     }
+    Contar(r);
+}
+
+void Contar(Resumo& r) {
+    int volantes = 0, ofensivos = 0, recuados = 0, c = 0, s = 0;
+    for (int v = 0; v <= kVagaGoleiro; ++v) {
+        const TitularQueConta& t = r.titular[v];
+        volantes += t.volante;
+        ofensivos += t.ofensivo;
+        recuados += t.recuado;
+        if (v == kVagaGoleiro) continue;
+        c += t.central;
+        s += t.pontos;
+    }
+    r.volantes = volantes;
+    r.ofensivos = ofensivos;
+    r.recuados = recuados;
     r.central = s > c + 1;
     SomarForcas(r);
+}
+
+void AtualizarVaga(const Jogo& jogo, const Rodada& rodada, TJogoDaRodada& p, int lado, int vaga) {
+    if (!p.guardar || !p.resumovalido[lado]) {
+        EsquecerResumo(p, lado);
+        return;
+    }
+    const int idx = Vaga(EscalacaoDe(jogo, p, lado), vaga);
+    const bool conta = idx > 0 && Elegivel(jogo.jogadores[idx], rodada.tipo, rodada.hoje);
+    Resumo& r = p.resumo[lado];
+    r.titular[vaga] = conta ? TitularDe(jogo.jogadores[idx], idx) : TitularQueConta{};
+    Contar(r);
+    p.limitesvalidos = false;
+    p.receitasvalidas = false;
+}
+
+void TirarDoResumo(TJogoDaRodada& p, int lado, int jogador) {
+    if (!p.guardar || !p.resumovalido[lado]) {
+        EsquecerResumo(p, lado);
+        return;
+    }
+    Resumo& r = p.resumo[lado];
+    for (TitularQueConta& t : r.titular)
+        if (t.jogador == jogador) t = TitularQueConta{};
+    Contar(r);
+    p.limitesvalidos = false;
+    p.receitasvalidas = false;
 }
 
 void SomarForcas(Resumo& r) {

@@ -15,6 +15,8 @@ void Resumir(const world::Jogo& jogo, const Rodada& rodada, const world::TEscala
 // Adds the line strengths and the average energy up again from the starters
 // the summary keeps.
 void SomarForcas(Resumo& r);
+// Counts the roles and adds the strengths up again from the starters kept.
+void Contar(Resumo& r);
 // ArredDiv by a constant: the same result, in unsigned arithmetic where the
 // figure is not negative and fits 32 bits, as the match's figures always do.
 template <std::uint32_t B> inline std::int32_t ArredDivPor(std::int64_t a) {
@@ -51,6 +53,13 @@ inline void EsquecerResumo(TJogoDaRodada& p, int lado) {
     p.limitesvalidos = false;
     p.receitasvalidas = false;
 }
+
+// A kept summary mended where one thing changed, rather than forgotten: the
+// player of slot `vaga` came on or left; `jogador` was sent off or injured.
+// The thresholds are worked out again at the next minute.
+void AtualizarVaga(const world::Jogo& jogo, const Rodada& rodada, TJogoDaRodada& p, int lado,
+                   int vaga);
+void TirarDoResumo(TJogoDaRodada& p, int lado, int jogador);
 
 inline world::TEscalacao& EscalacaoDe(world::Jogo& jogo, const TJogoDaRodada& p, int lado) {
     return jogo.escalacoes[p.Escalacao(lado)];

@@ -56,6 +56,11 @@ struct TitularQueConta {
     bool todos = false;       // all seven minutes, not only 10, 20, 40 and 45
     std::int8_t extra = 0;    // lost further at minute 40, where his line or slot asks it
     std::int8_t recupera = 0; // gained at minutes 10, 15 and 20
+    // What his role adds to the side's counts: a "Volante", an attacking
+    // midfielder, a withdrawn forward; and, outside the goal, to the count
+    // and the score that decide whether the side is suited to central attack.
+    bool volante = false, ofensivo = false, recuado = false;
+    std::int8_t central = 0, pontos = 0;
 };
 
 // What one side's starters who count (on the pitch, not injured, not
