@@ -109,87 +109,53 @@ int ReservaParaContundido(Jogo& jogo, const TEscalacao& e, int pos) {
     return r;
 }
 
-// Energy lost by age (1..100), looked up once per player and minute: at the
-// four fixed minutes 10, 20, 40 and 45, or at all seven when `todos`; and the
-// extra loss of minute 40 (full-backs attacking down the flanks, centre-backs
-// marking hard, the goalkeeper).
-struct PerdaDaIdade {
-    std::int8_t perda = 0;
-    bool todos = false;
-    std::int8_t extra = 0;
-};
-
-constexpr std::array<PerdaDaIdade, 101> TabelaDePerdas() {
-    struct Faixa {
-        int ate;
-        bool todos;
-        int perda;
-    };
-    constexpr Faixa kFaixas[] = {
-        {17, false, 1}, {25, true, 1},  {32, false, 2}, {36, true, 2},
-        {42, false, 4}, {48, true, 3},  {55, false, 5}, {60, false, 6},
-        {70, false, 7}, {80, false, 8}, {90, false, 9}, {100, false, 10},
-    };
-    std::array<PerdaDaIdade, 101> t{};
-    int f = 0;
-    for (int idade = 1; idade <= 100; ++idade) {
-        while (idade > kFaixas[f].ate) ++f;
-        t[idade].perda = static_cast<std::int8_t>(kFaixas[f].perda);
-        t[idade].todos = kFaixas[f].todos;
-        t[idade].extra = static_cast<std::int8_t>(idade <= 20   ? 1
-                                                  : idade <= 30 ? 2
-                                                  : idade <= 50 ? 3
-                                                                : 6);
-    }
-    return t;
-}
-constexpr std::array<PerdaDaIdade, 101> kPerdas = TabelaDePerdas();
-
-// Outside 1..100 an age loses nothing.
-const PerdaDaIdade& PerdaPorIdade(int idade) {
-    return kPerdas[idade >= 1 && idade <= 100 ? idade : 0];
-}
-
 } // namespace
 
 void FaltasECartoes(Jogo& jogo, Rodada& rodada, int m, int lado) {
+    FaltasECartoesCom(jogo, rodada, m, lado, LimiteDeFalta(TimeDe(jogo, rodada.jogos[m], lado)),
+                      ChanceDeVermelho(rodada));
+}
+
+bool interno::Falta(Jogo& jogo, Rodada& rodada, int m, int lado) {
+    TJogoDaRodada& p = rodada.jogos[m];
+    ++p.faltas[lado];
+    if (p.gols[lado] < 6) CobrancaDeFalta(jogo, rodada, m, lado);
+    const int f = p.faltas[lado];
+    return f == 10 || f == 20 || f == 30 || f == 40;
+}
+
+bool interno::Cartao(Jogo& jogo, Rodada& rodada, int m, int lado) {
     TJogoDaRodada& p = rodada.jogos[m];
     TTime& X = TimeDe(jogo, p, lado);
-    const TEscalacao& e = EscalacaoDe(jogo, p, lado);
-    const int limite = X.marcacao == 1 ? 33 : X.marcacao == 2 ? 43 : 23;
-    bool certo = false;
-    if (jogo.Aleatorio(100) + 1 <= limite) {
-        ++p.faltas[lado];
-        if (p.gols[lado] < 6) CobrancaDeFalta(jogo, rodada, m, lado);
-        const int f = p.faltas[lado];
-        certo = f == 10 || f == 20 || f == 30 || f == 40;
+    if (X.disponiveis <= 10) return true;
+    const int idx = QuemLevaCartao(jogo, EscalacaoDe(jogo, p, lado));
+    if (idx == 0) return true;
+    TJogador& j = jogo.jogadores[idx];
+    if (j.amarelosjogo > 1 && j.posicaoatual == kGoleiro) return false;
+    if (j.posicaoatual == kZagueiro && j.caract1 == 8 && jogo.Aleatorio(3) != 0) return false;
+    Estatistica_(jogo, rodada, idx, Estatistica::Amarelo);
+    ++j.amarelosjogo;
+    --X.disponiveis;
+    if (j.amarelosjogo > 1) {
+        j.jogou = 0;
+        TirarDoResumo(p, lado, idx);
+        Estatistica_(jogo, rodada, idx, Estatistica::Vermelho);
+        RegistrarEvento(rodada, p.Clube(lado), idx, rodada.minuto, kSegundoAmarelo, m);
+    } else {
+        RegistrarEvento(rodada, p.Clube(lado), idx, 0, kAmarelo, m);
     }
-    const bool cartao = certo || jogo.Aleatorio(280) == 0;
-    if (cartao && X.disponiveis > 10) {
-        if (const int idx = QuemLevaCartao(jogo, e)) {
-            TJogador& j = jogo.jogadores[idx];
-            if (j.amarelosjogo > 1 && j.posicaoatual == kGoleiro) return;
-            if (j.posicaoatual == kZagueiro && j.caract1 == 8 && jogo.Aleatorio(3) != 0) return;
-            Estatistica_(jogo, rodada, idx, Estatistica::Amarelo);
-            ++j.amarelosjogo;
-            --X.disponiveis;
-            if (j.amarelosjogo > 1) {
-                j.jogou = 0;
-                EsquecerResumo(p, lado);
-                Estatistica_(jogo, rodada, idx, Estatistica::Vermelho);
-                RegistrarEvento(rodada, p.Clube(lado), idx, rodada.minuto, kSegundoAmarelo, m);
-            } else {
-                RegistrarEvento(rodada, p.Clube(lado), idx, 0, kAmarelo, m);
-            }
-        }
-    }
-    const int chance = rodada.tempo == 1 ? (rodada.minuto > 15 ? 700 : 0) : 550;
-    if (chance == 0 || jogo.Aleatorio(chance) != 1 || X.disponiveis <= 10) return;
-    const int idx = e.jogadoreslinha[jogo.Aleatorio(10)];
+    return true;
+}
+
+void interno::VermelhoDireto(Jogo& jogo, Rodada& rodada, int m, int lado) {
+    TJogoDaRodada& p = rodada.jogos[m];
+    TTime& X = TimeDe(jogo, p, lado);
+    if (X.disponiveis <= 10) return;
+    const int idx = EscalacaoDe(jogo, p, lado).jogadoreslinha[jogo.Aleatorio(10)];
     if (!EmCampo(jogo, idx) || jogo.jogadores[idx].amarelosjogo != 0) return;
     --X.disponiveis;
     jogo.jogadores[idx].jogou = 0;
-    EsquecerResumo(p, lado);
+    TirarDoResumo(p, lado, idx);
     if (rodada.tipo != kAmistoso) Estatistica_(jogo, rodada, idx, Estatistica::Vermelho);
     RegistrarEvento(rodada, p.Clube(lado), idx, 0, kVermelhoDireto, m);
 }
@@ -198,10 +164,9 @@ void Contusao(Jogo& jogo, Rodada& rodada, int m, int lado, int mediaenergia) {
     ContusaoComChance(jogo, rodada, m, lado, ChanceDeContusao(mediaenergia));
 }
 
-void interno::ContusaoComChance(Jogo& jogo, Rodada& rodada, int m, int lado, int chance) {
+void interno::Contundir(Jogo& jogo, Rodada& rodada, int m, int lado) {
     TJogoDaRodada& p = rodada.jogos[m];
     TTime& X = TimeDe(jogo, p, lado);
-    if (jogo.Aleatorio(chance) != 1) return;
     if (X.disponiveis <= 10 || p.substituicoes[lado] <= 0) return;
     int vaga = jogo.Aleatorio(10);
     if (p.mostrado && jogo.Aleatorio(200) == 0) vaga = kVagaGoleiro;
@@ -211,7 +176,7 @@ void interno::ContusaoComChance(Jogo& jogo, Rodada& rodada, int m, int lado, int
 
     Estatistica_(jogo, rodada, idx, Estatistica::Contusao);
     jogo.jogadores[idx].jogou = 0;
-    EsquecerResumo(p, lado);
+    TirarDoResumo(p, lado, idx);
     // He leaves the counts here, once; the replacement's substitution below
     // finds him already out of them.
     SairDasContagens(jogo, rodada, m, lado, vaga);
@@ -237,60 +202,76 @@ void interno::ContusaoComChance(Jogo& jogo, Rodada& rodada, int m, int lado, int
     if (r > 0) Substituir(jogo, rodada, m, lado, vaga, r);
 }
 
+namespace {
+
+// What an energy minute asks of every starter.
+struct MinutoDeDesgaste {
+    bool fixo;          // one of the four minutes everybody loses at
+    bool recupera;      // the minutes a tireless player gains back
+    bool extralateral;  // minute 40, the side attacking down the flanks
+    bool extrazagueiro; // minute 40, the side marking hard
+    bool goleiro;       // minute 40, the goalkeeper's loss
+};
+
+// One starter's energy after the minute. Whether he loses at this minute
+// is a matter of his age and his line, different from one starter to the
+// next: it is worked out by multiplying by 0 or 1 rather than by branches,
+// which would be guessed wrong all the time.
+[[gnu::always_inline]] inline int EnergiaDepois(int energia, const TitularQueConta& t,
+                                                const MinutoDeDesgaste& d, bool vagagoleiro) {
+    const bool extra = (d.extralateral & (t.posicaoatual == kLateral)) |
+                       (d.extrazagueiro & (t.posicaoatual == kZagueiro));
+    const int perda = t.perda * (d.fixo | t.todos) + t.extra * extra;
+    int cansado = std::max(0, energia - perda);
+    if (d.recupera) cansado = std::min(100, cansado + t.recupera);
+    // A natural goalkeeper loses nothing at these minutes.
+    energia = t.goleironato ? energia : cansado;
+    if (vagagoleiro & d.goleiro & (t.posicaoatual == kGoleiro))
+        energia = std::max(0, energia - t.extra);
+    return energia;
+}
+
+} // namespace
+
 void DesgasteEnergia(Jogo& jogo, Rodada& rodada, int m, int lado) {
     TJogoDaRodada& p = rodada.jogos[m];
     const TTime& X = TimeDe(jogo, p, lado);
-    const TEscalacao& e = EscalacaoDe(jogo, p, lado);
-    const int tipo = rodada.tipo;
-    const double hoje = rodada.hoje;
     const int minuto = rodada.minuto;
-    const bool fixo = minuto == 10 || minuto == 20 || minuto == 40 || minuto == 45;
-    const bool recupera = minuto == 10 || minuto == 15 || minuto == 20;
-    const bool extralateral = minuto == 40 && X.jogadas == 1;
-    const bool extrazagueiro = minuto == 40 && X.marcacao != 0;
-    // Only energy moves here: a summary kept for the side keeps its players,
-    // lines and roles, and its sums are worked out again on the way.
-    Resumo* r = p.guardar && p.resumovalido[lado] ? &p.resumo[lado] : nullptr;
-    int forca[5] = {}, soma = 0, n = 0;
-    for (int v = 0; v <= kVagaGoleiro; ++v) {
-        const int idx = Vaga(e, v);
-        const bool conta = idx > 0 && Elegivel(jogo.jogadores[idx], tipo, hoje);
-        if (r && r->jogador[v] != (conta ? idx : 0)) r = nullptr; // it no longer fits
-        if (!conta) continue;
-        TJogador& j = jogo.jogadores[idx];
-        const PerdaDaIdade& t = PerdaPorIdade(j.idade);
-        int energia = j.energia;
-        if (j.posicao != kGoleiro) {
-            int perda = (fixo || t.todos) ? t.perda : 0;
-            if ((extralateral && j.posicaoatual == kLateral) ||
-                (extrazagueiro && j.posicaoatual == kZagueiro))
-                perda += t.extra;
-            energia = std::max(0, energia - perda);
-            if (recupera) {
-                if (j.caract1 == 12)
-                    energia += 2;
-                else if (j.caract2 == 12)
-                    energia += 1;
-                energia = std::min(100, energia);
-            }
-        }
-        if (v == kVagaGoleiro && minuto == 40 && j.posicaoatual == kGoleiro)
-            energia = std::max(0, energia - t.extra);
-        j.energia = energia;
-        if (r) {
+    const MinutoDeDesgaste d{
+        minuto == 10 || minuto == 20 || minuto == 40 || minuto == 45,
+        minuto == 10 || minuto == 15 || minuto == 20,
+        minuto == 40 && X.jogadas == 1,
+        minuto == 40 && X.marcacao != 0,
+        minuto == 40,
+    };
+    p.limitesvalidos = false;
+    if (p.guardar && p.resumovalido[lado]) {
+        // Only energy moves here: the summary kept for the side keeps its
+        // starters, lines and roles, and its sums are added up on the way.
+        Resumo& r = p.resumo[lado];
+        int forca[5] = {}, soma = 0, n = 0;
+        for (int v = 0; v <= kVagaGoleiro; ++v) {
+            TitularQueConta& t = r.titular[v];
+            if (t.jogador == 0) continue;
+            const int energia = EnergiaDepois(t.energia, t, d, v == kVagaGoleiro);
+            t.energia = energia;
+            jogo.jogadores[t.jogador].energia = energia;
             soma += energia;
             ++n;
-            const int linha = r->linha[v];
-            if (linha >= 0) forca[linha] += ForcaComFator(j, r->fator[v]);
+            if (t.linha >= 0) forca[t.linha] += ForcaComFator(energia, t.forca, t.fator);
         }
-    }
-    p.limitesvalidos = false;
-    if (!r) {
-        EsquecerResumo(p, lado);
+        std::copy(std::begin(forca), std::end(forca), r.forca);
+        r.mediaenergia = n > 0 ? plataforma::ArredDiv(soma, n) : 0;
         return;
     }
-    std::copy(std::begin(forca), std::end(forca), r->forca);
-    r->mediaenergia = n > 0 ? plataforma::ArredDiv(soma, n) : 0;
+    const TEscalacao& e = EscalacaoDe(jogo, p, lado);
+    for (int v = 0; v <= kVagaGoleiro; ++v) {
+        const int idx = Vaga(e, v);
+        if (idx <= 0 || !Elegivel(jogo.jogadores[idx], rodada.tipo, rodada.hoje)) continue;
+        TJogador& j = jogo.jogadores[idx];
+        j.energia = EnergiaDepois(j.energia, TitularDe(j, idx), d, v == kVagaGoleiro);
+    }
+    EsquecerResumo(p, lado);
 }
 
 void SubstituicaoAutomatica(Jogo& jogo, Rodada& rodada, int m, int lado, int saldo) {
@@ -325,7 +306,6 @@ void SubstituicaoAutomatica(Jogo& jogo, Rodada& rodada, int m, int lado, int sal
 
 void Substituir(Jogo& jogo, Rodada& rodada, int m, int lado, int vaga, int entra) {
     TJogoDaRodada& p = rodada.jogos[m];
-    EsquecerResumo(p, lado);
     const int sai = Vaga(EscalacaoDe(jogo, p, lado), vaga);
     SairDasContagens(jogo, rodada, m, lado, vaga);
     if (sai > 0) jogo.jogadores[sai].jogou = 0;
@@ -335,6 +315,7 @@ void Substituir(Jogo& jogo, Rodada& rodada, int m, int lado, int vaga, int entra
     }
     RegistrarEvento(rodada, p.Clube(lado), sai, entra, kSubstituicaoEvento, m);
     Entrar(jogo, rodada, m, lado, vaga, entra);
+    AtualizarVaga(jogo, rodada, p, lado, vaga);
     --p.substituicoes[lado];
 }
 

@@ -9,6 +9,7 @@
 #include "world/posicoes.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace match {
@@ -34,16 +35,6 @@ constexpr unsigned Mascara(std::initializer_list<int> l) {
 constexpr unsigned kArmadorCentral = Mascara({4, 9, 11});
 constexpr unsigned kLateralCentral = Mascara({6, 11, 13});
 
-// Midfield weight by the number of "Volante" midfielders.
-void AjusteVolantes(i32& x, int k) {
-    static constexpr int kAjuste[4] = {-30, 10, 20, 30};
-    if (k >= 0 && k <= 3) plataforma::Somar(x, kAjuste[k]);
-}
-
-void AjusteRecuados(i32& x, int k) {
-    if (k >= 1 && k <= 3) plataforma::Somar(x, 10 * k);
-}
-
 } // namespace
 
 int BonusDeNivel(const TTime& t, int tipo) {
@@ -57,44 +48,62 @@ int BonusDeNivel(const TTime& t, int tipo) {
 
 namespace {
 
-// The share R of side 0 in the draw for the ball.
-int LimitePosse(const Jogo& jogo, const Rodada& rodada, const TJogoDaRodada& p, const Resumo r[2]) {
-    const TEscalacao& eH = EscalacaoDe(jogo, p, 0);
-    const TEscalacao& eA = EscalacaoDe(jogo, p, 1);
-    const TTime& H = TimeDe(jogo, p, 0);
-    const TTime& A = TimeDe(jogo, p, 1);
-    const int nH = eH.meias, nA = eA.meias;
-    i32 f = nH <= 0 ? 3 : plataforma::ArredDiv(r[0].forca[3] + 10, nH);
-    i32 h = nA <= 0 ? 3 : plataforma::ArredDiv(r[1].forca[3], nA);
+void Passo(Receita& r, int p) {
+    r.passo[r.n++] = static_cast<std::int8_t>(p);
+}
 
+i32 Aplicar(i32 x, const Receita& r) {
+    for (int i = 0; i < r.n; ++i) {
+        const int p = r.passo[i];
+        const i32 d = ArredDivPor<100>(std::int64_t{x} * (p < 0 ? -p : p));
+        x += p < 0 ? -d : d;
+    }
+    return x + r.soma;
+}
+
+// Midfield weight by the number of "Volante" midfielders.
+void AjusteVolantes(Receita& r, int k) {
+    static constexpr int kAjuste[4] = {-30, 10, 20, 30};
+    if (k >= 0 && k <= 3) Passo(r, kAjuste[k]);
+}
+
+// The steps of side `lado`'s weight for the ball.
+Receita ReceitaDaPosse(const Jogo& jogo, const Rodada& rodada, const TJogoDaRodada& p, int lado,
+                       const Resumo& r) {
+    const TTime& X = TimeDe(jogo, p, lado);
+    const TTime& O = TimeDe(jogo, p, 1 - lado);
+    const int n = EscalacaoDe(jogo, p, lado).meias;
+    Receita c;
     static constexpr int kMarcacao[3] = {0, 10, 15};
-    if (H.marcacao == 1 || H.marcacao == 2) plataforma::Tirar(h, kMarcacao[H.marcacao]);
-    if (A.marcacao == 1 || A.marcacao == 2) plataforma::Tirar(f, kMarcacao[A.marcacao]);
-    if (H.estilo == 2) plataforma::Tirar(f, 70);
-    if (A.estilo == 2) plataforma::Tirar(h, 70);
-    if (nH > 5) plataforma::Tirar(f, 10);
-    if (nA > 5) plataforma::Tirar(h, 10);
-    if (nH == 4) AjusteVolantes(f, r[0].volantes);
-    if (nA == 4) AjusteVolantes(h, r[1].volantes);
-    if (nH == 5) plataforma::Somar(f, H.estilo == 2 ? 10 : 30);
-    if (nA == 5) plataforma::Somar(h, A.estilo == 2 ? 10 : 30);
-    if (nH == 5) AjusteVolantes(f, r[0].volantes);
-    if (nA == 5) AjusteVolantes(h, r[1].volantes);
-    if (nH == 3) plataforma::Tirar(f, 30);
-    if (nA == 3) plataforma::Tirar(h, 30);
-    if (nH == 3) AjusteVolantes(f, r[0].volantes);
-    if (nA == 3) AjusteVolantes(h, r[1].volantes);
-    if (nH == 2) plataforma::Tirar(f, 55);
-    if (nA == 2) plataforma::Tirar(h, 55);
-    if (nH == 1) plataforma::Tirar(f, 65);
-    if (nA == 1) plataforma::Tirar(h, 65);
-    if (H.estilo == 1) plataforma::Tirar(f, 10);
-    if (A.estilo == 1) plataforma::Tirar(h, 10);
-    AjusteRecuados(f, r[0].recuados);
-    AjusteRecuados(h, r[1].recuados);
-    f += BonusDeNivel(H, rodada.tipo);
-    h += BonusDeNivel(A, rodada.tipo);
+    if (O.marcacao == 1 || O.marcacao == 2) Passo(c, -kMarcacao[O.marcacao]);
+    if (X.estilo == 2) Passo(c, -70);
+    if (n > 5) Passo(c, -10);
+    if (n == 4) AjusteVolantes(c, r.volantes);
+    if (n == 5) {
+        Passo(c, X.estilo == 2 ? 10 : 30);
+        AjusteVolantes(c, r.volantes);
+    }
+    if (n == 3) {
+        Passo(c, -30);
+        AjusteVolantes(c, r.volantes);
+    }
+    if (n == 2) Passo(c, -55);
+    if (n == 1) Passo(c, -65);
+    if (X.estilo == 1) Passo(c, -10);
+    if (r.recuados >= 1 && r.recuados <= 3) Passo(c, 10 * r.recuados);
+    c.soma = BonusDeNivel(X, rodada.tipo);
+    return c;
+}
 
+// Side `lado`'s weight for the ball; side 0, at home, is given 10 more.
+i32 PesoDaPosse(const Jogo& jogo, const TJogoDaRodada& p, int lado, const Resumo& r,
+                const Receita& c) {
+    const int n = EscalacaoDe(jogo, p, lado).meias;
+    return Aplicar(n <= 0 ? 3 : plataforma::ArredDiv(r.forca[3] + (lado == 0 ? 10 : 0), n), c);
+}
+
+// The share R of side 0 in the draw for the ball.
+int LimitePosse(i32 f, i32 h) {
     return f + h <= 0 ? 0 : (f * 100) / (f + h);
 }
 
@@ -148,43 +157,54 @@ struct LimitesAtaque {
     int o, R, A;
 };
 
-LimitesAtaque LimitesDoAtaque(const Jogo& jogo, const TJogoDaRodada& p, int lado, const Resumo& rb,
-                              const Resumo& rc) {
-    const int outro = 1 - lado;
-    const TEscalacao& eB = EscalacaoDe(jogo, p, lado);
-    const TEscalacao& eC = EscalacaoDe(jogo, p, outro);
+// The steps of side `lado`'s attack strength and of its defence.
+Receita ReceitaDoAtaque(const TEscalacao& e) {
+    const int nF = e.atacantes;
+    Receita c;
+    Passo(c, nF == 3 ? 20 : nF == 4 ? 22 : nF > 4 ? 20 : nF == 1 ? -30 : 0);
+    return c;
+}
+Receita ReceitaDaDefesa(const TEscalacao& e) {
+    const int nD = e.defensores;
+    Receita c;
+    Passo(c, nD == 5 ? 20 : nD == 6 ? 22 : nD > 6 ? 20 : 0);
+    return c;
+}
+
+i32 Ataque(const TEscalacao& e, const Resumo& r, const Receita& c) {
+    const int nF = e.atacantes;
+    return Aplicar(nF <= 0 ? 3 : plataforma::ArredDiv(r.forca[4], nF), c);
+}
+i32 Defesa(const TEscalacao& e, const Resumo& r, const Receita& c) {
+    const int nD = e.defensores;
+    return Aplicar(nD <= 0 ? 3 : plataforma::ArredDiv(r.forca[1] + r.forca[2] + r.forca[0], nD + 1),
+                   c);
+}
+int LimiteAtaque(i32 o, i32 u) {
+    return o + u <= 0 ? 0 : (o * 100) / (o + u);
+}
+
+// The shot threshold of side `lado`'s attack once it got through.
+int LimiteChute(const Jogo& jogo, const TJogoDaRodada& p, int lado, const Resumo& rb) {
     const TTime& B = TimeDe(jogo, p, lado);
-    const TTime& C = TimeDe(jogo, p, outro);
-
-    const int nF = eB.atacantes;
-    i32 o = nF <= 0 ? 3 : plataforma::ArredDiv(rb.forca[4], nF);
-    if (nF == 3)
-        plataforma::Somar(o, 20);
-    else if (nF == 4)
-        plataforma::Somar(o, 22);
-    else if (nF > 4)
-        plataforma::Somar(o, 20);
-    else if (nF == 1)
-        plataforma::Tirar(o, 30);
-
-    const int g = rc.forca[0];
-    const int nD = eC.defensores;
-    i32 u = nD <= 0 ? 3 : plataforma::ArredDiv(rc.forca[1] + rc.forca[2] + g, nD + 1);
-    if (nD == 5)
-        plataforma::Somar(u, 20);
-    else if (nD == 6)
-        plataforma::Somar(u, 22);
-    else if (nD > 6)
-        plataforma::Somar(u, 20);
-
+    const TTime& C = TimeDe(jogo, p, 1 - lado);
     int A = 40;
     if (B.estilo == 1) A += 3;
     if (C.estilo == 1) A += 5;
-    A += AjusteDeChute(eB.meias, rb.ofensivos);
+    A += AjusteDeChute(EscalacaoDe(jogo, p, lado).meias, rb.ofensivos);
     if (C.estilo == 2) A -= 10;
     if (B.estilo == 2) A += 10;
     if (B.jogadas == 0 && rb.central) A += 3;
-    return {o, o + u <= 0 ? 0 : (o * 100) / (o + u), A};
+    return A;
+}
+
+LimitesAtaque LimitesDoAtaque(const Jogo& jogo, const TJogoDaRodada& p, int lado, const Resumo& rb,
+                              const Resumo& rc) {
+    const TEscalacao& eB = EscalacaoDe(jogo, p, lado);
+    const TEscalacao& eC = EscalacaoDe(jogo, p, 1 - lado);
+    const i32 o = Ataque(eB, rb, ReceitaDoAtaque(eB));
+    const i32 u = Defesa(eC, rc, ReceitaDaDefesa(eC));
+    return {o, LimiteAtaque(o, u), LimiteChute(jogo, p, lado, rb)};
 }
 
 // The attack of side `lado` from its draws on: through the defence, the shot,
@@ -265,66 +285,157 @@ int SortearJogador(Jogo& jogo, const TEscalacao& e, const int (&ordem)[4], Chanc
     return 0;
 }
 
+// Energy lost by age (1..100), looked up once per player and minute: at the
+// four fixed minutes 10, 20, 40 and 45, or at all seven when `todos`; and the
+// extra loss of minute 40 (full-backs attacking down the flanks, centre-backs
+// marking hard, the goalkeeper).
+struct PerdaDaIdade {
+    std::int8_t perda = 0;
+    bool todos = false;
+    std::int8_t extra = 0;
+};
+
+constexpr std::array<PerdaDaIdade, 101> TabelaDePerdas() {
+    struct Faixa {
+        int ate;
+        bool todos;
+        int perda;
+    };
+    constexpr Faixa kFaixas[] = {
+        {17, false, 1}, {25, true, 1},  {32, false, 2}, {36, true, 2},
+        {42, false, 4}, {48, true, 3},  {55, false, 5}, {60, false, 6},
+        {70, false, 7}, {80, false, 8}, {90, false, 9}, {100, false, 10},
+    };
+    std::array<PerdaDaIdade, 101> t{};
+    int f = 0;
+    for (int idade = 1; idade <= 100; ++idade) {
+        while (idade > kFaixas[f].ate) ++f;
+        t[idade].perda = static_cast<std::int8_t>(kFaixas[f].perda);
+        t[idade].todos = kFaixas[f].todos;
+        t[idade].extra = static_cast<std::int8_t>(idade <= 20   ? 1
+                                                  : idade <= 30 ? 2
+                                                  : idade <= 50 ? 3
+                                                                : 6);
+    }
+    return t;
+}
+constexpr std::array<PerdaDaIdade, 101> kPerdas = TabelaDePerdas();
+
+// Outside 1..100 an age loses nothing.
+inline const PerdaDaIdade& PerdaPorIdade(int idade) {
+    return kPerdas[idade >= 1 && idade <= 100 ? idade : 0];
+}
+
 } // namespace
 
 namespace interno {
 
+TitularQueConta TitularDe(const TJogador& j, int jogador) {
+    TitularQueConta t;
+    const int pa = j.posicaoatual;
+    const int linha = (pa == kLateral && j.funcao == 2) ? kMeia : pa;
+    const PerdaDaIdade& perda = PerdaPorIdade(j.idade);
+    t.jogador = jogador;
+    t.energia = j.energia;
+    t.forca = j.forca;
+    t.linha = static_cast<std::int8_t>(linha >= 0 && linha <= 4 ? linha : -1);
+    t.fator = static_cast<std::int8_t>(pa == j.posicao ? 100 : FatorImprovisado(j));
+    t.posicaoatual = static_cast<std::int8_t>(pa >= -1 && pa <= 4 ? pa : -1);
+    t.goleironato = j.posicao == kGoleiro;
+    t.perda = perda.perda;
+    t.todos = perda.todos;
+    t.extra = perda.extra;
+    t.recupera = static_cast<std::int8_t>(j.caract1 == 12 ? 2 : j.caract2 == 12 ? 1 : 0);
+    const bool ala = j.funcao == 1 || j.funcao == 2;
+    t.volante = pa == kMeia && j.funcao == 0;
+    t.ofensivo = pa == kMeia && ala;
+    t.recuado = pa == kAtacante && j.funcao == 0;
+    // Suited to attacking through the middle.
+    int c = 0, s = 0;
+    if (pa == kMeia && ala) {
+        c = 1;
+        s = (Em(j.caract1, kArmadorCentral) ? 2 : 0) + (Em(j.caract2, kArmadorCentral) ? 1 : 0);
+    } else if (pa == kAtacante) {
+        c = 2;
+        s = (ala ? 2 : 0) + (j.caract1 == 5 ? 2 : 0) + (j.caract2 == 5 ? 1 : 0);
+    } else if (pa == kLateral && ala) {
+        c = 1;
+        s = (Em(j.caract1, kLateralCentral) ? 2 : 0) + (Em(j.caract2, kLateralCentral) ? 1 : 0);
+    }
+    t.central = static_cast<std::int8_t>(c);
+    t.pontos = static_cast<std::int8_t>(s);
+    return t;
+}
+
 Resumo Resumir(const Jogo& jogo, const Rodada& rodada, const TEscalacao& e) {
     Resumo r;
-    int c = 0, s = 0;
-    for (int v = 0; v <= kVagaGoleiro; ++v) {
-        const int idx = Vaga(e, v);
-        if (idx <= 0) continue;
-        const TJogador& j = jogo.jogadores[idx];
-        if (!Elegivel(j, rodada.tipo, rodada.hoje)) continue;
-        const int pa = j.posicaoatual;
-        const int linha = (pa == kLateral && j.funcao == 2) ? kMeia : pa;
-        r.jogador[v] = idx;
-        r.linha[v] = static_cast<std::int8_t>(linha >= 0 && linha <= 4 ? linha : -1);
-        r.fator[v] = static_cast<std::int8_t>(pa == j.posicao ? 100 : FatorImprovisado(j));
-        if (pa == kMeia) {
-            if (j.funcao == 0)
-                ++r.volantes;
-            else if (j.funcao == 1 || j.funcao == 2)
-                ++r.ofensivos;
-        } else if (pa == kAtacante && j.funcao == 0) {
-            ++r.recuados;
-        }
-        if (v == kVagaGoleiro) continue;
-        // Suited to attacking through the middle.
-        const bool ofensivo = j.funcao == 1 || j.funcao == 2;
-        if (pa == kMeia && ofensivo) {
-            ++c;
-            if (Em(j.caract1, kArmadorCentral)) s += 2;
-            if (Em(j.caract2, kArmadorCentral)) s += 1;
-        } else if (pa == kAtacante) {
-            c += 2;
-            if (j.funcao == 1) s += 2;
-            if (j.funcao == 2) s += 2;
-            if (j.caract1 == 5) s += 2;
-            if (j.caract2 == 5) s += 1;
-        } else if (pa == kLateral && ofensivo) {
-            ++c;
-            if (Em(j.caract1, kLateralCentral)) s += 2;
-            if (Em(j.caract2, kLateralCentral)) s += 1;
-        }
-    }
-    r.central = s > c + 1;
-    SomarForcas(jogo, r);
+    Resumir(jogo, rodada, e, r);
     return r;
 }
 
-void SomarForcas(const Jogo& jogo, Resumo& r) {
-    int forca[5] = {}, soma = 0, n = 0;
+void Resumir(const Jogo& jogo, const Rodada& rodada, const TEscalacao& e, Resumo& r) {
+    r = Resumo{};
     for (int v = 0; v <= kVagaGoleiro; ++v) {
-        const int idx = r.jogador[v];
-        if (idx <= 0) continue;
-        const TJogador& j = jogo.jogadores[idx];
-        soma += j.energia;
+        const int idx = Vaga(e, v);
+        if (idx > 0 && Elegivel(jogo.jogadores[idx], rodada.tipo, rodada.hoje))
+            r.titular[v] = TitularDe(jogo.jogadores[idx], idx);
+    }
+    Contar(r);
+}
+
+void Contar(Resumo& r) {
+    int volantes = 0, ofensivos = 0, recuados = 0, c = 0, s = 0;
+    for (int v = 0; v <= kVagaGoleiro; ++v) {
+        const TitularQueConta& t = r.titular[v];
+        volantes += t.volante;
+        ofensivos += t.ofensivo;
+        recuados += t.recuado;
+        if (v == kVagaGoleiro) continue;
+        c += t.central;
+        s += t.pontos;
+    }
+    r.volantes = volantes;
+    r.ofensivos = ofensivos;
+    r.recuados = recuados;
+    r.central = s > c + 1;
+    SomarForcas(r);
+}
+
+void AtualizarVaga(const Jogo& jogo, const Rodada& rodada, TJogoDaRodada& p, int lado, int vaga) {
+    if (!p.guardar || !p.resumovalido[lado]) {
+        EsquecerResumo(p, lado);
+        return;
+    }
+    const int idx = Vaga(EscalacaoDe(jogo, p, lado), vaga);
+    const bool conta = idx > 0 && Elegivel(jogo.jogadores[idx], rodada.tipo, rodada.hoje);
+    Resumo& r = p.resumo[lado];
+    r.titular[vaga] = conta ? TitularDe(jogo.jogadores[idx], idx) : TitularQueConta{};
+    Contar(r);
+    p.limitesvalidos = false;
+    p.receitasvalidas = false;
+}
+
+void TirarDoResumo(TJogoDaRodada& p, int lado, int jogador) {
+    if (!p.guardar || !p.resumovalido[lado]) {
+        EsquecerResumo(p, lado);
+        return;
+    }
+    Resumo& r = p.resumo[lado];
+    for (TitularQueConta& t : r.titular)
+        if (t.jogador == jogador) t = TitularQueConta{};
+    Contar(r);
+    p.limitesvalidos = false;
+    p.receitasvalidas = false;
+}
+
+void SomarForcas(Resumo& r) {
+    int forca[5] = {}, soma = 0, n = 0;
+    for (const TitularQueConta& t : r.titular) {
+        if (t.jogador <= 0) continue;
+        const int energia = t.energia;
+        soma += energia;
         ++n;
-        const int linha = r.linha[v];
-        if (linha < 0) continue;
-        forca[linha] += ForcaComFator(j, r.fator[v]);
+        if (t.linha >= 0) forca[t.linha] += ForcaComFator(energia, t.forca, t.fator);
     }
     std::copy(std::begin(forca), std::end(forca), r.forca);
     r.mediaenergia = n > 0 ? plataforma::ArredDiv(soma, n) : 0;
@@ -370,6 +481,24 @@ int InteracaoPadrao::SubstituirContusao(const Jogo& jogo, const Rodada&, int, in
         if (jogo.jogadores[b].posicaoatual == pos) return b;
     return banco.empty() ? 0 : banco.front();
 }
+
+namespace {
+
+bool JogadorRepetido(const Jogo& jogo, const TJogoDaRodada& p) {
+    int ids[2 * (11 + 7)];
+    int n = 0;
+    for (int lado = 0; lado < 2; ++lado) {
+        const TEscalacao& e = EscalacaoDe(jogo, p, lado);
+        for (int v = 0; v <= kVagaGoleiro; ++v)
+            if (Vaga(e, v) > 0) ids[n++] = Vaga(e, v);
+        for (int r : e.reservas)
+            if (r > 0) ids[n++] = r;
+    }
+    std::sort(ids, ids + n);
+    return std::adjacent_find(ids, ids + n) != ids + n;
+}
+
+} // namespace
 
 void IniciarPartida(Jogo& jogo, Rodada& rodada, int m, int mandante, int visitante, bool mostrado) {
     if (rodada.tipo < 0 || rodada.tipo >= kTiposCompeticao) rodada.tipo = 0;
@@ -421,6 +550,9 @@ void IniciarPartida(Jogo& jogo, Rodada& rodada, int m, int mandante, int visitan
                            q.escalacao2 == p.escalacao1 || q.escalacao2 == p.escalacao2;
         if (comum) p.guardar = q.guardar = false;
     }
+    // Nor does a match where one player stands twice in the lineups: the
+    // energy the summary keeps for him would be counted apart for each.
+    if (p.guardar && JogadorRepetido(jogo, p)) p.guardar = false;
     if (m > rodada.numjogos) rodada.numjogos = m;
 }
 
@@ -435,9 +567,12 @@ int MediaEnergia(const Jogo& jogo, const Rodada& rodada, int clube) {
 
 int SortearPosse(Jogo& jogo, Rodada& rodada, int m) {
     TJogoDaRodada& p = rodada.jogos[m];
-    const Resumo r[2] = {Resumir(jogo, rodada, EscalacaoDe(jogo, p, 0)),
-                         Resumir(jogo, rodada, EscalacaoDe(jogo, p, 1))};
-    return Posse(jogo, p, LimitePosse(jogo, rodada, p, r));
+    i32 peso[2];
+    for (int s = 0; s < 2; ++s) {
+        const Resumo r = Resumir(jogo, rodada, EscalacaoDe(jogo, p, s));
+        peso[s] = PesoDaPosse(jogo, p, s, r, ReceitaDaPosse(jogo, rodada, p, s, r));
+    }
+    return Posse(jogo, p, LimitePosse(peso[0], peso[1]));
 }
 
 void JogadaAtaque(Jogo& jogo, Rodada& rodada, int m, int lado) {
@@ -569,30 +704,41 @@ bool MesmasTaticas(const i32 (&t)[3], const TTime& c) {
 
 // The summaries and thresholds of the minute: those kept from an earlier
 // minute while nothing they come from has changed, else worked out again.
+// After an energy minute only the strengths moved: they go through the
+// steps kept from before.
 const LimitesMinuto& LimitesDoMinuto(const Jogo& jogo, const Rodada& rodada, TJogoDaRodada& p) {
-    const TTime& H = TimeDe(jogo, p, 0);
-    const TTime& A = TimeDe(jogo, p, 1);
+    const TTime* t[2] = {&TimeDe(jogo, p, 0), &TimeDe(jogo, p, 1)};
     LimitesMinuto& l = p.limites;
-    if (p.guardar && p.limitesvalidos && MesmasTaticas(l.taticas[0], H) &&
-        MesmasTaticas(l.taticas[1], A))
-        return l;
+    const bool taticas = MesmasTaticas(l.taticas[0], *t[0]) && MesmasTaticas(l.taticas[1], *t[1]);
+    if (p.guardar && p.limitesvalidos && taticas) return l;
     for (int s = 0; s < 2; ++s)
         if (!p.guardar || !p.resumovalido[s]) {
-            p.resumo[s] = Resumir(jogo, rodada, EscalacaoDe(jogo, p, s));
+            Resumir(jogo, rodada, EscalacaoDe(jogo, p, s), p.resumo[s]);
             p.resumovalido[s] = true;
         }
     const Resumo* r = p.resumo;
-    l.posse = LimitePosse(jogo, rodada, p, r);
+    if (!p.guardar || !p.receitasvalidas || !taticas) {
+        for (int s = 0; s < 2; ++s) {
+            const TEscalacao& e = EscalacaoDe(jogo, p, s);
+            l.receitaposse[s] = ReceitaDaPosse(jogo, rodada, p, s, r[s]);
+            l.receitaataque[s] = ReceitaDoAtaque(e);
+            l.receitadefesa[s] = ReceitaDaDefesa(e);
+            l.chute[s] = LimiteChute(jogo, p, s, r[s]);
+            l.falta[s] = LimiteDeFalta(*t[s]);
+            l.taticas[s][0] = t[s]->estilo;
+            l.taticas[s][1] = t[s]->marcacao;
+            l.taticas[s][2] = t[s]->jogadas;
+        }
+        p.receitasvalidas = true;
+    }
+    l.posse = LimitePosse(PesoDaPosse(jogo, p, 0, r[0], l.receitaposse[0]),
+                          PesoDaPosse(jogo, p, 1, r[1], l.receitaposse[1]));
     for (int s = 0; s < 2; ++s) {
-        const LimitesAtaque a = LimitesDoAtaque(jogo, p, s, r[s], r[1 - s]);
-        l.o[s] = a.o;
-        l.ataque[s] = a.R;
-        l.chute[s] = a.A;
+        const TEscalacao& eB = EscalacaoDe(jogo, p, s);
+        const TEscalacao& eC = EscalacaoDe(jogo, p, 1 - s);
+        l.o[s] = Ataque(eB, r[s], l.receitaataque[s]);
+        l.ataque[s] = LimiteAtaque(l.o[s], Defesa(eC, r[1 - s], l.receitadefesa[1 - s]));
         l.contusao[s] = ChanceDeContusao(r[s].mediaenergia);
-        const TTime& c = s == 0 ? H : A;
-        l.taticas[s][0] = c.estilo;
-        l.taticas[s][1] = c.marcacao;
-        l.taticas[s][2] = c.jogadas;
     }
     p.limitesvalidos = true;
     return l;
@@ -611,11 +757,13 @@ void JogarMinuto(Jogo& jogo, Rodada& rodada, int m) {
     JogarAtaque(jogo, rodada, m, lado, {l.o[lado], l.ataque[lado], l.chute[lado]},
                 goleiro[1 - lado]);
     if (p.mostrado && (!p.penaltiusado[0] || !p.penaltiusado[1])) SortearPenalti(jogo, rodada, m);
-    for (int s = 0; s < 2; ++s)
-        if (TimeDe(jogo, p, s).disponiveis > 10) FaltasECartoes(jogo, rodada, m, s);
+    const int vermelho = ChanceDeVermelho(rodada);
     for (int s = 0; s < 2; ++s)
         if (TimeDe(jogo, p, s).disponiveis > 10)
-            interno::ContusaoComChance(jogo, rodada, m, s, l.contusao[s]);
+            FaltasECartoesCom(jogo, rodada, m, s, l.falta[s], vermelho);
+    for (int s = 0; s < 2; ++s)
+        if (TimeDe(jogo, p, s).disponiveis > 10)
+            ContusaoComChance(jogo, rodada, m, s, l.contusao[s]);
     switch (rodada.minuto) {
     case 10:
     case 15:

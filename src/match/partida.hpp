@@ -40,6 +40,29 @@ struct Contagem {
     std::int8_t linha = 0;
 };
 
+// A starter who counts, as the minute reads him: what his strength and his
+// loss of energy come from, read once when his side's summary is made. The
+// energy minutes keep his energy here as well as on the player, where
+// everyone else reads it: the minute never has to fetch the player.
+struct TitularQueConta {
+    i32 jogador = 0; // 0: the slot counts for nothing
+    i32 energia = 0; // his energy, kept here and on the player alike
+    i32 forca = 0;
+    std::int8_t linha = -1;  // line he counts in (-1 = none)
+    std::int8_t fator = 100; // strength factor in hundredths (100 in his natural position)
+    std::int8_t posicaoatual = 0;
+    bool goleironato = false; // natural goalkeepers lose nothing at the fixed minutes
+    std::int8_t perda = 0;    // energy lost at each of his fixed minutes
+    bool todos = false;       // all seven minutes, not only 10, 20, 40 and 45
+    std::int8_t extra = 0;    // lost further at minute 40, where his line or slot asks it
+    std::int8_t recupera = 0; // gained at minutes 10, 15 and 20
+    // What his role adds to the side's counts: a "Volante", an attacking
+    // midfielder, a withdrawn forward; and, outside the goal, to the count
+    // and the score that decide whether the side is suited to central attack.
+    bool volante = false, ofensivo = false, recuado = false;
+    std::int8_t central = 0, pontos = 0;
+};
+
 // What one side's starters who count (on the pitch, not injured, not
 // suspended) add up to for the minute: the line strengths, the average
 // energy, and the roles the possession and the attack look at.
@@ -50,23 +73,33 @@ struct ResumoLado {
     int recuados = 0;  // playing forward, role "Recuado"
     int ofensivos = 0; // playing midfielder, role "Ofensivo" or "Ala"
     bool central = false;
-    // By starting slot, what the strengths were added up from: the player who
-    // counts (0 = none), his line (-1 = none) and his factor in hundredths
-    // (100 in his natural position).
-    i32 jogador[11] = {};
-    std::int8_t linha[11] = {};
-    std::int8_t fator[11] = {};
+    // By starting slot, who the strengths were added up from.
+    TitularQueConta titular[11];
+};
+
+// The steps a side's figure goes through, in order: each adds p% (takes it
+// when p is negative); then `soma` is added. Which steps there are depends
+// on the lineup counts, the roles and the tactics only, so the energy
+// minutes put the new strengths through the same steps.
+struct Receita {
+    std::int8_t n = 0;
+    std::int8_t passo[7] = {};
+    i32 soma = 0;
 };
 
 // The figures a minute draws against, worked out from both sides' summaries,
 // their lineup counts and their tactics. They hold until one of those changes.
 struct LimitesMinuto {
-    i32 taticas[2][3] = {}; // estilo, marcacao, jogadas they were worked out with
-    i32 posse = 0;          // side 0 has the ball when Aleatorio(100) + 1 <= posse
-    i32 ataque[2] = {};     // side's attack gets through when Aleatorio(100) + 1 <= ataque
-    i32 chute[2] = {};      // then shoots when Aleatorio(100) + 1 <= chute
-    i32 o[2] = {};          // side's attack strength
-    i32 contusao[2] = {};   // side's injury chance: 1 in contusao
+    Receita receitaposse[2];  // each side's weight for the ball
+    Receita receitaataque[2]; // each side's attack strength
+    Receita receitadefesa[2]; // each side's defence against an attack
+    i32 taticas[2][3] = {};   // estilo, marcacao, jogadas they were worked out with
+    i32 posse = 0;            // side 0 has the ball when Aleatorio(100) + 1 <= posse
+    i32 ataque[2] = {};       // side's attack gets through when Aleatorio(100) + 1 <= ataque
+    i32 chute[2] = {};        // then shoots when Aleatorio(100) + 1 <= chute
+    i32 o[2] = {};            // side's attack strength
+    i32 contusao[2] = {};     // side's injury chance: 1 in contusao
+    i32 falta[2] = {};        // side fouls when Aleatorio(100) + 1 <= falta
 };
 
 // One match of the date. Sides are 0 (mandante) and 1 (visitante).
@@ -110,6 +143,7 @@ struct TJogoDaRodada {
     bool guardar = true;
     bool resumovalido[2] = {};
     bool limitesvalidos = false;
+    bool receitasvalidas = false; // the steps in `limites` (energy leaves them as they are)
     ResumoLado resumo[2];
     LimitesMinuto limites;
 

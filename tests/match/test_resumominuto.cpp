@@ -166,3 +166,25 @@ TEST(ResumoMinuto, WithoutChangesTheMinutesGoAsEverAndAClubInTwoMatchesKeepsNoth
         EXPECT_TRUE(duplo(false) == duplo(true));
     }
 }
+
+TEST(ResumoMinuto, APlayerInTwoSlotsTiresInBoth) {
+    // Only odd data puts one player in two slots: every energy minute tires
+    // him once for each, as his own record shows.
+    Confronto c(3, 1);
+    c.casa = ClubePadrao(c.jogo, 12, false);
+    c.fora = ClubePadrao(c.jogo, 18, false);
+    TEscalacao& e = c.jogo.escalacoes[c.jogo.times[c.casa].escalacao];
+    const int j = e.jogadoreslinha[0];
+    e.jogadoreslinha[1] = j;
+    TJogador& x = c.J(j);
+    x.idade = 30; // 2 at minute 10
+    x.caract1 = x.caract2 = 0;
+    x.energia = 90;
+    c.Iniciar();
+    for (int minuto = 1; minuto <= 10; ++minuto) {
+        c.rodada.minuto = minuto;
+        JogarMinutoDeTodos(c.jogo, c.rodada);
+    }
+    ASSERT_TRUE(x.jogou);
+    EXPECT_EQ(x.energia, 86);
+}
