@@ -2,6 +2,7 @@
 
 #include "world/competicoes.hpp"
 #include "world/emails.hpp"
+#include "world/historicotemporada.hpp"
 
 #include <algorithm>
 
@@ -10,10 +11,6 @@ namespace match {
 using namespace world;
 
 namespace {
-
-int Temporada(const Jogo& jogo) {
-    return std::clamp<int>(jogo.estado.temporada, 1, 10);
-}
 
 int SuspensaoSorteada(Jogo& jogo) {
     const int y = jogo.Aleatorio(35);
@@ -74,15 +71,8 @@ void RegistrarEstatistica(Jogo& jogo, int jogador, Estatistica e, int tipo, doub
     if (tipo < 0 || tipo >= kTiposCompeticao) tipo = 0;
     GarantirHistorico(jogo, jogador);
     TJogador& j = jogo.jogadores[jogador];
-    const bool comhistorico =
-        j.historico > 0 && j.historico < static_cast<int>(jogo.historicos.size());
-    auto* linhas = comhistorico ? &jogo.historicos[j.historico].linhas : nullptr;
-    const int s = Temporada(jogo);
-    auto contar = [&](int linha) {
-        if (!linhas) return;
-        ++(*linhas)[linha][0];
-        ++(*linhas)[linha][s];
-    };
+    // A player without a record (a tournament's own) counts nothing there.
+    auto contar = [&](int linha) { ContarNoHistorico(jogo, j.historico, linha); };
     switch (e) {
     case Estatistica::Jogo:
         contar(kHistJogos);

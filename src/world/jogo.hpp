@@ -3,6 +3,7 @@
 // swaps it in whole; rules take the Jogo they work on.
 #include "plataforma/aleatorio.hpp"
 #include "world/arquivojogos.hpp"
+#include "world/historicotemporada.hpp"
 #include "world/registros.hpp"
 #include "world/tabelasjogo.hpp"
 #include "world/tpartida.hpp"
@@ -76,6 +77,8 @@ struct Jogo {
     TEstadoJogo estado;
     std::vector<TJogador> jogadores;           // [0] is a dummy with time -1
     std::vector<THistoricoJogador> historicos; // [0] is a dummy; players hold 1..n
+    // This season's match counts not yet in historicos (saved folded in).
+    HistoricoDaTemporada historicotemporada;
     std::vector<TTime> times;
     std::vector<TSelecao> selecoes;
     std::vector<TTecnico> tecnicos;
