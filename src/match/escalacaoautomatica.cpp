@@ -246,8 +246,15 @@ void EscalarClube(Jogo& jogo, int clube, std::span<const int> jogadores, int tip
         j.funcao = FuncaoInicial(j.posicaoatual, j.caract1, j.caract2);
         mt.candidatos.push_back(Candidato{i, j.forca, j.energia, false});
     }
-    std::stable_sort(mt.candidatos.begin(), mt.candidatos.end(),
-                     [](const Candidato& a, const Candidato& b) { return a.forca > b.forca; });
+    // Strongest first, equals in squad order. A squad is a few dozen players:
+    // an insertion sort, with no buffer to allocate for every club and date.
+    auto& c = mt.candidatos;
+    for (std::size_t k = 1; k < c.size(); ++k) {
+        const Candidato x = c[k];
+        std::size_t m = k;
+        for (; m > 0 && c[m - 1].forca < x.forca; --m) c[m] = c[m - 1];
+        c[m] = x;
+    }
 
     const Disponibilidade d = ContarDisponibilidade(jogo, jogadores, tipo, hoje);
     jogo.times[clube].disponiveis = d.Linha();

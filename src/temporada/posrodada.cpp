@@ -121,11 +121,13 @@ void EvoluirJogador(Jogo& jogo, int jogador, bool tomouparte) {
 
 void EvoluirJogadores(Jogo& jogo, int codigo, const std::vector<char>& tomouparte) {
     if (codigo != kLiga && codigo != kEstadual) return;
-    for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) {
-        const int c = jogo.jogadores[i].time;
-        if (c < 0 || c >= static_cast<int>(jogo.times.size())) continue;
+    // Club by club: the players of clubs outside the divisions are not read.
+    const auto& porclube = jogo.indiceelencos.Todos(jogo);
+    for (std::size_t c = 0; c < porclube.size(); ++c) {
         if (codigo == kLiga && jogo.times[c].divisao <= 0) continue;
-        EvoluirJogador(jogo, static_cast<int>(i), i < tomouparte.size() && tomouparte[i]);
+        for (const int i : porclube[c])
+            EvoluirJogador(jogo, i,
+                           static_cast<std::size_t>(i) < tomouparte.size() && tomouparte[i]);
     }
 }
 

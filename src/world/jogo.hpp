@@ -4,6 +4,7 @@
 #include "plataforma/aleatorio.hpp"
 #include "world/arquivojogos.hpp"
 #include "world/historicotemporada.hpp"
+#include "world/indiceelencos.hpp"
 #include "world/registros.hpp"
 #include "world/tabelasjogo.hpp"
 #include "world/tpartida.hpp"
@@ -113,6 +114,9 @@ struct Jogo {
     std::array<std::string, 6> nomeshumanos;
 
     EstadoCiclo ciclo;
+    // Who plays for each club, derived from jogadores (not saved). Whoever
+    // changes a player's club tells it (Mover) or drops it (Invalidar).
+    mutable IndiceElencos indiceelencos;
     ContagemMercado contagemmercado;
     ContagemCarreira contagemcarreira;
 
