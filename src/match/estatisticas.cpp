@@ -58,12 +58,21 @@ bool JogadorDoTorneio(const Jogo& jogo, int jogador) {
 
 void GarantirHistorico(Jogo& jogo, int jogador) {
     TJogador& j = jogo.jogadores[jogador];
-    if (j.historico > 0 && j.historico < static_cast<int>(jogo.historicos.size())) return;
-    if (JogadorDoTorneio(jogo, jogador)) return;
-    THistoricoJogador h = NovoHistorico();
-    h.clubes[0][0] = j.time;
-    jogo.historicos.push_back(h);
-    j.historico = static_cast<i32>(jogo.historicos.size()) - 1;
+    if ((j.historico <= 0 || j.historico >= static_cast<int>(jogo.historicos.size())) &&
+        !JogadorDoTorneio(jogo, jogador)) {
+        THistoricoJogador h = NovoHistorico();
+        h.clubes[0][0] = j.time;
+        jogo.historicos.push_back(h);
+        j.historico = static_cast<i32>(jogo.historicos.size()) - 1;
+    }
+    // The season's counts get their room now too: counting in the minutes
+    // then neither folds an old season's counts nor grows the table.
+    HistoricoDaTemporada& p = jogo.historicotemporada;
+    if (p.temporada != jogo.estado.temporada) {
+        ConsolidarHistoricos(jogo);
+        p.temporada = jogo.estado.temporada;
+    }
+    if (p.contagens.size() < jogo.historicos.size()) p.contagens.resize(jogo.historicos.size());
 }
 
 void RegistrarEstatistica(Jogo& jogo, int jogador, Estatistica e, int tipo, double hoje) {
