@@ -136,16 +136,22 @@ void EvoluirJogador(Jogo& jogo, int jogador, bool tomouparte) {
 
 void EvoluirJogadores(Jogo& jogo, int codigo, const std::vector<char>& tomouparte) {
     if (codigo != kLiga && codigo != kEstadual) return;
-    // Club by club: the players of clubs outside the divisions are not read.
-    const auto& porclube = jogo.indiceelencos.Todos(jogo);
-    for (std::size_t c = 0; c < porclube.size(); ++c) {
+    // In player order, one streaming pass; a club's players mostly sit
+    // together, so its growth by age is worked out again only when the club
+    // changes.
+    int clube = -1;
+    CrescimentoPorIdade base{};
+    for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) {
+        TJogador& j = jogo.jogadores[i];
+        const int c = j.time;
+        if (c < 0 || c >= static_cast<int>(jogo.times.size())) continue;
         const TTime& t = jogo.times[c];
         if (codigo == kLiga && t.divisao <= 0) continue;
-        // The growth by age is worked out once for the club, not per player.
-        const CrescimentoPorIdade base = CrescimentoDoClube(jogo, t);
-        for (const int i : porclube[c])
-            Evoluir(jogo, jogo.jogadores[i], t,
-                    static_cast<std::size_t>(i) < tomouparte.size() && tomouparte[i], base);
+        if (c != clube) {
+            clube = c;
+            base = CrescimentoDoClube(jogo, t);
+        }
+        Evoluir(jogo, j, t, i < tomouparte.size() && tomouparte[i], base);
     }
 }
 
