@@ -31,24 +31,41 @@ int PrimeiraFase(const Jogo& jogo, int liga) {
     return CopaDe32(jogo, liga) ? 1 : 2;
 }
 
-// The ties of one phase of a league's cup, found by their number in the
-// phase: the first fixture with that number is the first leg, the next the
-// second.
+// Fixture i into its tie of the phase: the first fixture with a tie's number
+// is the first leg, the next the second.
+void Anotar(FaseDaCopa& f, int fase, int turno, int i) {
+    if (turno < 1 || turno > ConfrontosDaFase(fase)) return;
+    Confronto& c = f[turno - 1];
+    if (c.ida < 0)
+        c.ida = i;
+    else if (c.volta < 0)
+        c.volta = i;
+}
+
+// The ties of one phase of a league's cup, found by their number in the phase.
 FaseDaCopa Fase(const Jogo& jogo, int liga, int fase) {
     FaseDaCopa f{};
-    const int n = ConfrontosDaFase(fase);
     for (std::size_t i = 0; i < jogo.partidas.size(); ++i) {
         const TPartida& p = jogo.partidas[i];
-        if (p.competicao != kCopaNacional || p.grupo != liga || p.rodada != fase || p.turno < 1 ||
-            p.turno > n)
-            continue;
-        Confronto& c = f[p.turno - 1];
-        if (c.ida < 0)
-            c.ida = static_cast<int>(i);
-        else if (c.volta < 0)
-            c.volta = static_cast<int>(i);
+        if (p.competicao == kCopaNacional && p.grupo == liga && p.rodada == fase)
+            Anotar(f, fase, p.turno, static_cast<int>(i));
     }
     return f;
+}
+
+// Every phase of every league's cup in one pass over the fixtures, by league
+// and phase (1..kUltimaFase).
+using FasesDasCopas = std::vector<std::array<FaseDaCopa, kUltimaFase + 1>>;
+FasesDasCopas TodasAsFases(const Jogo& jogo) {
+    FasesDasCopas r(jogo.ligas.size());
+    for (std::size_t i = 0; i < jogo.partidas.size(); ++i) {
+        const TPartida& p = jogo.partidas[i];
+        if (p.competicao != kCopaNacional || p.grupo < 0 || p.grupo >= static_cast<int>(r.size()) ||
+            p.rodada < 1 || p.rodada > kUltimaFase)
+            continue;
+        Anotar(r[p.grupo][p.rodada], p.rodada, p.turno, static_cast<int>(i));
+    }
+    return r;
 }
 
 bool TemPartidas(const FaseDaCopa& f) {
@@ -89,8 +106,9 @@ bool CampeaoRegistrado(const Jogo& jogo, int liga) {
                                    jogo.estado.temporada) >= 0;
 }
 
-void AvancarFaseDaCopa(Jogo& jogo, int liga, int fase) {
-    const FaseDaCopa f = Fase(jogo, liga, fase);
+// `f` the phase's ties, `proxima` the next phase's (none after the final).
+void AvancarFaseDaCopa(Jogo& jogo, int liga, int fase, const FaseDaCopa& f,
+                       const FaseDaCopa& proxima) {
     const int n = ConfrontosDaFase(fase);
     std::array<int, 16> vencedores;
     vencedores.fill(-1);
@@ -107,7 +125,6 @@ void AvancarFaseDaCopa(Jogo& jogo, int liga, int fase) {
             competitions::RegistrarColocacao(jogo, kCopaNacional, vice, pais, 2, -1);
         return;
     }
-    const FaseDaCopa proxima = Fase(jogo, liga, fase + 1);
     for (int k = 0; k < n / 2; ++k)
         EscreverConfronto(jogo, proxima[k], vencedores[2 * k], vencedores[2 * k + 1]);
 }
@@ -269,21 +286,26 @@ void AvancarFase(Jogo& jogo, int competicao, int chave) {
             (jogo.partidas[c.volta].jogado ? jogou : pendente) = true;
         }
         if (jogou && !pendente) {
-            AvancarFaseDaCopa(jogo, chave, fase);
+            AvancarFaseDaCopa(jogo, chave, fase, f,
+                              fase < kUltimaFase ? Fase(jogo, chave, fase + 1) : FaseDaCopa{});
             return;
         }
     }
 }
 
 void AvancarFasesDaCopa(Jogo& jogo) {
+    // Advancing writes clubs into fixtures but never adds or moves one, so
+    // the ties found once hold for every league and phase.
+    const FasesDasCopas fases = TodasAsFases(jogo);
     for (int liga = 0; liga < static_cast<int>(jogo.ligas.size()); ++liga) {
         const int primeira = PrimeiraFase(jogo, liga);
         for (int fase = primeira; fase <= kUltimaFase; ++fase) {
-            const FaseDaCopa f = Fase(jogo, liga, fase);
+            const FaseDaCopa& f = fases[liga][fase];
             if (!TemPartidas(f) || !FaseEncerrada(jogo, f, fase)) break;
-            const bool feita = fase == kUltimaFase ? CampeaoRegistrado(jogo, liga)
-                                                   : !FaseVazia(jogo, Fase(jogo, liga, fase + 1));
-            if (!feita) AvancarFaseDaCopa(jogo, liga, fase);
+            const FaseDaCopa& proxima = fase < kUltimaFase ? fases[liga][fase + 1] : FaseDaCopa{};
+            const bool feita =
+                fase == kUltimaFase ? CampeaoRegistrado(jogo, liga) : !FaseVazia(jogo, proxima);
+            if (!feita) AvancarFaseDaCopa(jogo, liga, fase, f, proxima);
         }
     }
 }

@@ -795,12 +795,16 @@ bool Convocar(Jogo& jogo, int selecao, const std::vector<int>& jogadores) {
         return false;
     // The team's own players leave it.
     for (int i = jogo.estado.torneio.numjogadores; i < static_cast<int>(jogo.jogadores.size()); ++i)
-        if (jogo.jogadores[i].time == selecao) jogo.jogadores[i].time = -1;
+        if (jogo.jogadores[i].time == selecao) {
+            jogo.jogadores[i].time = -1;
+            jogo.indiceelencos.Invalidar();
+        }
     std::vector<int> clubes;
     for (int j : jogadores) {
         const int clube = jogo.jogadores[j].time;
         jogo.convocados.push_back({j, clube});
         jogo.jogadores[j].time = selecao;
+        jogo.indiceelencos.Invalidar();
         if (std::find(clubes.begin(), clubes.end(), clube) == clubes.end()) clubes.push_back(clube);
     }
     ContarElenco(jogo, selecao, jogadores);
@@ -867,6 +871,7 @@ void EncerrarTorneio(Jogo& jogo) {
     for (const TConvocado& c : jogo.convocados) {
         if (!jogo.JogadorValido(c.jogador) || c.jogador >= numjogadores) continue;
         jogo.jogadores[c.jogador].time = c.time >= 0 && c.time < numtimes ? c.time : -1;
+        jogo.indiceelencos.Invalidar();
         if (c.time >= 0 && c.time < numtimes &&
             std::find(clubes.begin(), clubes.end(), c.time) == clubes.end())
             clubes.push_back(c.time);

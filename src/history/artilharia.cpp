@@ -90,9 +90,8 @@ std::vector<LinhaArtilheiro> Artilheiros(const Jogo& jogo, const VisaoArtilharia
         if (carreira) {
             if (j.historico <= 0 || j.historico >= static_cast<int>(jogo.historicos.size()))
                 continue;
-            const THistoricoJogador& h = jogo.historicos[j.historico];
-            l.gols = h.linhas[0][0];
-            l.jogos = h.linhas[1][0];
+            l.gols = ValorDoHistorico(jogo, j.historico, kHistGols, 0);
+            l.jogos = ValorDoHistorico(jogo, j.historico, kHistJogos, 0);
         } else {
             l.gols = j.gols[v.codigo];
             l.jogos = j.jogos[v.codigo];

@@ -89,6 +89,7 @@ int MorteJogador(Jogo& jogo, int time) {
         const bool sorteado = jogo.Aleatorio(3) == 1;
         if (!sorteado && j.idade <= 60) continue;
         j.time = -1;
+        jogo.indiceelencos.Mover(jogo, static_cast<int>(i), time, -1);
         j.avenda = 0;
         j.titular = 0;
         TTime& t = jogo.times[time];

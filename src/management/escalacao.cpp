@@ -2,6 +2,7 @@
 
 #include "management/escalacaoformacao.hpp"
 #include "match/vagas.hpp"
+#include "world/clubes.hpp"
 #include "world/emails.hpp"
 #include "world/posicoes.hpp"
 
@@ -109,11 +110,10 @@ Grade MontarGrade(const Jogo& jogo, int clube, int tipo, double hoje, bool salva
     g.tipo = TipoValido(tipo);
     g.hoje = hoje;
     const bool selecao = jogo.TimeValido(clube) && jogo.EhSelecao(clube);
-    for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) {
+    for (const int i : JogadoresDoTime(jogo, clube)) {
         const TJogador& j = jogo.jogadores[i];
-        if (clube < 0 || j.time != clube) continue;
         LinhaGrade l;
-        l.jogador = static_cast<int>(i);
+        l.jogador = i;
         if (j.novato && !selecao)
             l.codigo = kNovato;
         else if (!match::Disponivel(j, g.tipo, hoje))
@@ -296,11 +296,10 @@ Confirmacao ConfirmarEscalacao(Jogo& jogo, const Grade& grade) {
     // Last match's flags go for the whole squad, rows or not (a player bought
     // since the grid was filled): a stale yellow would send a player off at
     // his first card.
-    for (std::size_t i = 1; i < jogo.jogadores.size(); ++i)
-        if (jogo.jogadores[i].time == clube) {
-            jogo.jogadores[i].jogou = 0;
-            jogo.jogadores[i].amarelosjogo = 0;
-        }
+    for (const int i : JogadoresDoTime(jogo, clube)) {
+        jogo.jogadores[i].jogou = 0;
+        jogo.jogadores[i].amarelosjogo = 0;
+    }
 
     int proxima = 0; // next outfield place
     bool goleiroPosto = false;

@@ -47,7 +47,7 @@ void Contar(LinhaCarreiraFicha& l, const THistoricoJogador& h, int entrada) {
 
 void Carreira(const Jogo& jogo, const TJogador& j, FichaJogador& f) {
     if (j.historico <= 0 || j.historico >= static_cast<int>(jogo.historicos.size())) return;
-    const THistoricoJogador& h = jogo.historicos[j.historico];
+    const THistoricoJogador h = HistoricoConsolidado(jogo, j.historico);
     f.temhistorico = true;
     // Ten seasons are kept: up to the tenth, entry s is season s; later the
     // last ten, the current one in entry 10.

@@ -65,6 +65,7 @@ void Jogadores(const Jogo& jogo, Relato& r) {
             !numeros[j.time].insert(j.numero).second)
             r("shirt " + std::to_string(j.numero) + " twice in club " + std::to_string(j.time));
     }
+    if (!jogo.indiceelencos.Coerente(jogo)) r("the squad index differs from the player records");
     for (std::size_t c = 0; c < nt; ++c)
         if (jogo.times[c].elenco != elenco[c])
             r("club " + std::to_string(c) + " counts " + std::to_string(jogo.times[c].elenco) +

@@ -32,6 +32,7 @@ bool JogadorValido(const Jogo& jogo, int j) {
 }
 
 std::vector<int> JogadoresDoClube(const Jogo& jogo, int clube) {
+    if (jogo.TimeValido(clube)) return jogo.indiceelencos.Todos(jogo)[clube];
     std::vector<int> v;
     for (std::size_t i = 1; i < jogo.jogadores.size(); ++i)
         if (jogo.jogadores[i].time == clube) v.push_back(static_cast<int>(i));
@@ -132,6 +133,7 @@ void Transferir(Jogo& jogo, int jogador, int comprador, i32 preco, Elencos* elen
                                (devendedor ? std::int64_t{jogo.times[vendedor].dinheiro} : 0);
 
     j.time = comprador;
+    jogo.indiceelencos.Mover(jogo, jogador, vendedor, comprador);
     j.numero = 0;
     AnotarNaCarreira(jogo, j, comprador);
     const int semanas = jogo.estado.divisoesporliga == 2 ? 15 : 10;

@@ -246,8 +246,15 @@ void EscalarClube(Jogo& jogo, int clube, std::span<const int> jogadores, int tip
         j.funcao = FuncaoInicial(j.posicaoatual, j.caract1, j.caract2);
         mt.candidatos.push_back(Candidato{i, j.forca, j.energia, false});
     }
-    std::stable_sort(mt.candidatos.begin(), mt.candidatos.end(),
-                     [](const Candidato& a, const Candidato& b) { return a.forca > b.forca; });
+    // Strongest first, equals in squad order. A squad is a few dozen players:
+    // an insertion sort, with no buffer to allocate for every club and date.
+    auto& c = mt.candidatos;
+    for (std::size_t k = 1; k < c.size(); ++k) {
+        const Candidato x = c[k];
+        std::size_t m = k;
+        for (; m > 0 && c[m - 1].forca < x.forca; --m) c[m] = c[m - 1];
+        c[m] = x;
+    }
 
     const Disponibilidade d = ContarDisponibilidade(jogo, jogadores, tipo, hoje);
     jogo.times[clube].disponiveis = d.Linha();
@@ -309,12 +316,10 @@ std::vector<int> ClubesQueEscalam(const Jogo& jogo, int codigo) {
 }
 
 void EscalarRodada(Jogo& jogo, int codigo, double hoje, std::span<const int> clubes) {
-    // Every date: the squads as one flat list whose buffers outlive the date.
-    static thread_local ElencosPlanos elencos;
-    elencos.Montar(jogo);
+    // Choosing lineups moves nobody: the game's squad index holds throughout.
     for (int c : clubes)
         if (c >= 0 && c < static_cast<int>(jogo.times.size()) && !jogo.times[c].humano)
-            EscalarClube(jogo, c, elencos.De(c), codigo, hoje);
+            EscalarClube(jogo, c, JogadoresDoTime(jogo, c), codigo, hoje);
     EncerrarPreparacao(jogo, codigo);
 }
 
@@ -323,8 +328,10 @@ void EncerrarPreparacao(Jogo& jogo, int tipo) {
     for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) {
         TJogador& j = jogo.jogadores[i];
         if (j.time < 0) continue;
-        j.forca = std::clamp<i32>(j.forca, 1, 100);
-        j.idade = std::max<i32>(j.idade, 16);
+        // Written only when they change: a record left clean costs no write
+        // back to memory, and this pass reads every player on every date.
+        if (j.forca < 1 || j.forca > 100) j.forca = std::clamp<i32>(j.forca, 1, 100);
+        if (j.idade < 16) j.idade = 16;
         if (j.suspensao[tipo] > 0) --j.suspensao[tipo];
         if (j.cartoes[tipo] > 2) j.cartoes[tipo] = 0;
     }

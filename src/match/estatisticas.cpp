@@ -2,6 +2,7 @@
 
 #include "world/competicoes.hpp"
 #include "world/emails.hpp"
+#include "world/historicotemporada.hpp"
 
 #include <algorithm>
 
@@ -10,10 +11,6 @@ namespace match {
 using namespace world;
 
 namespace {
-
-int Temporada(const Jogo& jogo) {
-    return std::clamp<int>(jogo.estado.temporada, 1, 10);
-}
 
 int SuspensaoSorteada(Jogo& jogo) {
     const int y = jogo.Aleatorio(35);
@@ -61,12 +58,21 @@ bool JogadorDoTorneio(const Jogo& jogo, int jogador) {
 
 void GarantirHistorico(Jogo& jogo, int jogador) {
     TJogador& j = jogo.jogadores[jogador];
-    if (j.historico > 0 && j.historico < static_cast<int>(jogo.historicos.size())) return;
-    if (JogadorDoTorneio(jogo, jogador)) return;
-    THistoricoJogador h = NovoHistorico();
-    h.clubes[0][0] = j.time;
-    jogo.historicos.push_back(h);
-    j.historico = static_cast<i32>(jogo.historicos.size()) - 1;
+    if ((j.historico <= 0 || j.historico >= static_cast<int>(jogo.historicos.size())) &&
+        !JogadorDoTorneio(jogo, jogador)) {
+        THistoricoJogador h = NovoHistorico();
+        h.clubes[0][0] = j.time;
+        jogo.historicos.push_back(h);
+        j.historico = static_cast<i32>(jogo.historicos.size()) - 1;
+    }
+    // The season's counts get their room now too: counting in the minutes
+    // then neither folds an old season's counts nor grows the table.
+    HistoricoDaTemporada& p = jogo.historicotemporada;
+    if (p.temporada != jogo.estado.temporada) {
+        ConsolidarHistoricos(jogo);
+        p.temporada = jogo.estado.temporada;
+    }
+    if (p.contagens.size() < jogo.historicos.size()) p.contagens.resize(jogo.historicos.size());
 }
 
 void RegistrarEstatistica(Jogo& jogo, int jogador, Estatistica e, int tipo, double hoje) {
@@ -74,15 +80,8 @@ void RegistrarEstatistica(Jogo& jogo, int jogador, Estatistica e, int tipo, doub
     if (tipo < 0 || tipo >= kTiposCompeticao) tipo = 0;
     GarantirHistorico(jogo, jogador);
     TJogador& j = jogo.jogadores[jogador];
-    const bool comhistorico =
-        j.historico > 0 && j.historico < static_cast<int>(jogo.historicos.size());
-    auto* linhas = comhistorico ? &jogo.historicos[j.historico].linhas : nullptr;
-    const int s = Temporada(jogo);
-    auto contar = [&](int linha) {
-        if (!linhas) return;
-        ++(*linhas)[linha][0];
-        ++(*linhas)[linha][s];
-    };
+    // A player without a record (a tournament's own) counts nothing there.
+    auto contar = [&](int linha) { ContarNoHistorico(jogo, j.historico, linha); };
     switch (e) {
     case Estatistica::Jogo:
         contar(kHistJogos);

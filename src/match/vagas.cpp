@@ -2,6 +2,7 @@
 
 #include "match/estatisticas.hpp"
 #include "plataforma/arredondar.hpp"
+#include "world/clubes.hpp"
 #include "world/posicoes.hpp"
 
 namespace match {
@@ -47,9 +48,9 @@ Contagem ColocarNaVaga(Jogo& jogo, TEscalacao& e, int vaga, int jogador, int tip
 
 int RecontarDisponiveis(const Jogo& jogo, int clube, int tipo, double hoje) {
     int n = 0;
-    for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) {
+    for (const int i : JogadoresDoTime(jogo, clube)) {
         const TJogador& j = jogo.jogadores[i];
-        if (j.time == clube && j.posicaoatual != kGoleiro && Disponivel(j, tipo, hoje)) ++n;
+        if (j.posicaoatual != kGoleiro && Disponivel(j, tipo, hoje)) ++n;
     }
     return n;
 }

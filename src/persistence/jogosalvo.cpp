@@ -73,7 +73,19 @@ template <class S> void EscreverSecoes(const Jogo& jogo, S& s) {
     s.Escrever(&estado, sizeof estado);
 
     Tabela(s, jogo.jogadores);
-    Tabela(s, jogo.historicos);
+    // The history records go out with the season's pending counts folded in,
+    // through a small copy, a batch at a time.
+    I32(s, static_cast<i32>(jogo.historicos.size()));
+    {
+        constexpr std::size_t kLote = 64;
+        std::array<THistoricoJogador, kLote> lote;
+        for (std::size_t i = 0; i < jogo.historicos.size(); i += kLote) {
+            const std::size_t n = std::min(kLote, jogo.historicos.size() - i);
+            for (std::size_t k = 0; k < n; ++k)
+                lote[k] = HistoricoConsolidado(jogo, static_cast<int>(i + k));
+            s.Escrever(lote.data(), n * sizeof(THistoricoJogador));
+        }
+    }
     // Lineups are not saved and are rebuilt before every match, so a club's
     // lineup index is always written as none: the clubs go out through a
     // small copy, a batch at a time.

@@ -48,10 +48,10 @@ void Autopiloto::EscalarHumano(int time) {
     }
     // No formation can be made (no goalkeeper available, too few players):
     // the club's automatic lineup, as for a club without a coach.
-    const auto porTime = JogadoresPorTime(jogo);
-    match::EscalarClube(jogo, time, porTime[time], jogo.estado.tipo, jogo.Hoje());
+    const std::vector<int> elenco = jogo.indiceelencos.Todos(jogo)[time];
+    match::EscalarClube(jogo, time, elenco, jogo.estado.tipo, jogo.Hoje());
     const TEscalacao& e = jogo.escalacoes[jogo.times[time].escalacao];
-    for (int j : porTime[time]) jogo.jogadores[j].titular = 0;
+    for (int j : elenco) jogo.jogadores[j].titular = 0;
     for (int j : e.jogadoreslinha)
         if (j > 0) jogo.jogadores[j].titular = 1;
     if (e.goleiro > 0) jogo.jogadores[e.goleiro].titular = 1;

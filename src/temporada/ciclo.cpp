@@ -386,7 +386,9 @@ Proximo Continuar(Jogo& jogo, InteracaoCiclo& ia, int codigo) {
         competitions::EncerrarTorneio(jogo);
     e.tipo = proximo;
     temporada::EsvaziarEscalacoes(jogo);
-    for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) jogo.jogadores[i].atuou = 0;
+    // Written only where set: most records stay clean, with no write back.
+    for (std::size_t i = 1; i < jogo.jogadores.size(); ++i)
+        if (jogo.jogadores[i].atuou) jogo.jogadores[i].atuou = 0;
     if (proximo < 0) return {Tela::FimDeTemporada, -1, -1, false};
     if (codigo == Competicao::kLiga) DepoisDaLiga(jogo, ia);
     return Seguir(jogo, ia, true);

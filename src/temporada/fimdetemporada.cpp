@@ -299,6 +299,8 @@ bool FimDeTemporada(Jogo& jogo) {
     // A tournament whose last date never came (a season cut short) still
     // gives its players back before the season is closed.
     if (TorneioEmCurso(jogo)) EncerrarTorneio(jogo);
+    // The season's counts join the records before their entries move on.
+    ConsolidarHistoricos(jogo);
 
     // Accounts: cleared now; values, salaries and wage bills follow with the
     // players' counts, the new money after promotion (each club paid once).

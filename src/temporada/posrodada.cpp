@@ -5,6 +5,7 @@
 #include "world/posicoes.hpp"
 
 #include <algorithm>
+#include <array>
 
 namespace temporada {
 
@@ -87,8 +88,17 @@ bool TetoPermite(int forca, int divisao) {
     return forca < teto;
 }
 
-void Crescer(Jogo& jogo, TJogador& j, const TTime& t, bool tomouparte) {
-    double e = Crescimento(t.nivel, j.idade) / Divisor(jogo, t);
+// What a club's player of each age 0..31 grows a date before the other terms.
+using CrescimentoPorIdade = std::array<double, 32>;
+CrescimentoPorIdade CrescimentoDoClube(const Jogo& jogo, const TTime& t) {
+    CrescimentoPorIdade r{}; // nothing below 17
+    const double d = Divisor(jogo, t);
+    for (int idade = 17; idade < 32; ++idade) r[idade] = Crescimento(t.nivel, idade) / d;
+    return r;
+}
+
+void Crescer(TJogador& j, const TTime& t, bool tomouparte, const CrescimentoPorIdade& base) {
+    double e = base[std::clamp(j.idade, 0, 31)];
     if (tomouparte) e += 0.05;
     if (j.moral == 3) e += 0.01;
     if (j.forca >= 30 && j.forca <= 40)
@@ -107,25 +117,41 @@ void Crescer(Jogo& jogo, TJogador& j, const TTime& t, bool tomouparte) {
     j.forca = std::max(j.forca, 1);
 }
 
+void Evoluir(Jogo& jogo, TJogador& j, const TTime& t, bool tomouparte,
+             const CrescimentoPorIdade& base) {
+    if (j.idade > 31)
+        Declinar(jogo, j, t.divisao);
+    else
+        Crescer(j, t, tomouparte, base);
+}
+
 } // namespace
 
 void EvoluirJogador(Jogo& jogo, int jogador, bool tomouparte) {
     TJogador& j = jogo.jogadores[jogador];
     if (j.time < 0 || j.time >= static_cast<int>(jogo.times.size())) return;
     const TTime& t = jogo.times[j.time];
-    if (j.idade > 31)
-        Declinar(jogo, j, t.divisao);
-    else
-        Crescer(jogo, j, t, tomouparte);
+    Evoluir(jogo, j, t, tomouparte, CrescimentoDoClube(jogo, t));
 }
 
 void EvoluirJogadores(Jogo& jogo, int codigo, const std::vector<char>& tomouparte) {
     if (codigo != kLiga && codigo != kEstadual) return;
+    // In player order, one streaming pass; a club's players mostly sit
+    // together, so its growth by age is worked out again only when the club
+    // changes.
+    int clube = -1;
+    CrescimentoPorIdade base{};
     for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) {
-        const int c = jogo.jogadores[i].time;
+        TJogador& j = jogo.jogadores[i];
+        const int c = j.time;
         if (c < 0 || c >= static_cast<int>(jogo.times.size())) continue;
-        if (codigo == kLiga && jogo.times[c].divisao <= 0) continue;
-        EvoluirJogador(jogo, static_cast<int>(i), i < tomouparte.size() && tomouparte[i]);
+        const TTime& t = jogo.times[c];
+        if (codigo == kLiga && t.divisao <= 0) continue;
+        if (c != clube) {
+            clube = c;
+            base = CrescimentoDoClube(jogo, t);
+        }
+        Evoluir(jogo, j, t, i < tomouparte.size() && tomouparte[i], base);
     }
 }
 

@@ -68,40 +68,28 @@ int AcrescentarTime(Jogo& jogo, const EntradaIndice& entrada) {
 }
 
 void JogadoresPorTime(const Jogo& jogo, std::vector<std::vector<int>>& r) {
-    r.resize(jogo.times.size());
-    for (auto& v : r) v.clear();
-    for (std::size_t i = 1; i < jogo.jogadores.size(); ++i) {
-        const int t = jogo.jogadores[i].time;
-        if (t >= 0 && t < static_cast<int>(r.size())) r[t].push_back(static_cast<int>(i));
-    }
+    r = jogo.indiceelencos.Todos(jogo);
 }
 
 std::vector<std::vector<int>> JogadoresPorTime(const Jogo& jogo) {
-    std::vector<std::vector<int>> r;
-    JogadoresPorTime(jogo, r);
-    return r;
+    return jogo.indiceelencos.Todos(jogo);
+}
+
+std::span<const int> JogadoresDoTime(const Jogo& jogo, int clube) {
+    if (!jogo.TimeValido(clube)) return {};
+    return jogo.indiceelencos.Todos(jogo)[clube];
 }
 
 void ElencosPlanos::Montar(const Jogo& jogo) {
-    const int n = static_cast<int>(jogo.times.size());
-    const std::size_t njog = jogo.jogadores.size();
-    inicio_.assign(static_cast<std::size_t>(n) + 1, 0);
-    // One pass over the player records (each a cache line or more apart):
-    // their clubs are noted in a compact list that the filling pass reads.
-    clube_.resize(njog);
-    for (std::size_t i = 1; i < njog; ++i) {
-        const int t = jogo.jogadores[i].time;
-        const int c = t >= 0 && t < n ? t : -1;
-        clube_[i] = c;
-        if (c >= 0) ++inicio_[static_cast<std::size_t>(c) + 1];
-    }
-    for (int c = 0; c < n; ++c) inicio_[c + 1] += inicio_[c];
+    const auto& porclube = jogo.indiceelencos.Todos(jogo);
+    const std::size_t n = porclube.size();
+    inicio_.resize(n + 1);
+    inicio_[0] = 0;
+    for (std::size_t c = 0; c < n; ++c)
+        inicio_[c + 1] = inicio_[c] + static_cast<int>(porclube[c].size());
     lista_.resize(static_cast<std::size_t>(inicio_[n]));
-    // Filled by counting on from each club's start, in player order.
-    std::vector<int>& proximo = proximo_;
-    proximo.assign(inicio_.begin(), inicio_.end() - 1);
-    for (std::size_t i = 1; i < njog; ++i)
-        if (const int c = clube_[i]; c >= 0) lista_[proximo[c]++] = static_cast<int>(i);
+    for (std::size_t c = 0; c < n; ++c)
+        std::copy(porclube[c].begin(), porclube[c].end(), lista_.begin() + inicio_[c]);
 }
 
 int ContarDisponiveis(const Jogo& jogo, const std::vector<int>& jogadores, int tipo, double hoje) {

@@ -68,12 +68,15 @@ void MontarListaDeVendas(Jogo& jogo, const std::vector<std::vector<int>>& porTim
 
 // The players of every club, by club index, in player-index order.
 std::vector<std::vector<int>> JogadoresPorTime(const Jogo& jogo);
+// The players of one club in player-index order (none for an index that is
+// not a club), from the game's squad index: valid until a player moves.
+std::span<const int> JogadoresDoTime(const Jogo& jogo, int clube);
 // The same into lists that are kept from one date to the next: one pass over
 // the players, and no allocation once the lists have grown.
 void JogadoresPorTime(const Jogo& jogo, std::vector<std::vector<int>>& porTime);
 // The same as one flat list, for the passes that run every date: club c's
-// players are De(c), in player-index order. Montar rebuilds it in one pass
-// over the player records and allocates nothing once its buffers have grown.
+// players are De(c), in player-index order. Montar copies it from the game's
+// squad index and allocates nothing once its buffers have grown.
 class ElencosPlanos {
 public:
     void Montar(const Jogo& jogo);
@@ -84,7 +87,7 @@ public:
     }
 
 private:
-    std::vector<int> inicio_, lista_, proximo_, clube_;
+    std::vector<int> inicio_, lista_;
 };
 // elenco, porposicao (by posicaoatual) and disponiveis of one club.
 void ContarElenco(Jogo& jogo, int time, const std::vector<int>& jogadores);

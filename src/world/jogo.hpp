@@ -3,6 +3,8 @@
 // swaps it in whole; rules take the Jogo they work on.
 #include "plataforma/aleatorio.hpp"
 #include "world/arquivojogos.hpp"
+#include "world/historicotemporada.hpp"
+#include "world/indiceelencos.hpp"
 #include "world/registros.hpp"
 #include "world/tabelasjogo.hpp"
 #include "world/tpartida.hpp"
@@ -76,6 +78,8 @@ struct Jogo {
     TEstadoJogo estado;
     std::vector<TJogador> jogadores;           // [0] is a dummy with time -1
     std::vector<THistoricoJogador> historicos; // [0] is a dummy; players hold 1..n
+    // This season's match counts not yet in historicos (saved folded in).
+    HistoricoDaTemporada historicotemporada;
     std::vector<TTime> times;
     std::vector<TSelecao> selecoes;
     std::vector<TTecnico> tecnicos;
@@ -110,6 +114,9 @@ struct Jogo {
     std::array<std::string, 6> nomeshumanos;
 
     EstadoCiclo ciclo;
+    // Who plays for each club, derived from jogadores (not saved). Whoever
+    // changes a player's club tells it (Mover) or drops it (Invalidar).
+    mutable IndiceElencos indiceelencos;
     ContagemMercado contagemmercado;
     ContagemCarreira contagemcarreira;
 

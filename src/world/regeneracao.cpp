@@ -79,6 +79,7 @@ void renovajogador(Jogo& jogo, int indice, std::string_view nome, int posicao, d
     if (j.historico > 0 && j.historico < static_cast<int>(jogo.historicos.size())) {
         THistoricoJogador& h = jogo.historicos[j.historico];
         h = NovoHistorico();
+        DescartarPendentes(jogo, j.historico);
         const int s = std::clamp(jogo.estado.temporada, 1, 10) - 1;
         for (auto& c : h.clubes[s])
             if (c == -1) {

@@ -448,6 +448,21 @@ TEST(Venda, WhatStopsASaleOrABidIsNamed) {
     EXPECT_EQ(RecusaDoLance(m.jogo, l, 50'000), RecusaLance::SaldoNegativo);
 }
 
+TEST(Transferir, TheGamesSquadIndexFollowsThePlayerInPlayerOrder) {
+    Mercado m;
+    (void)JogadoresPorTime(m.jogo); // the index is built before the move
+    const int p = m.Primeiro(0, kMeia);
+    Transferir(m.jogo, p, 1, 100'000);
+    for (int c = 0; c < 2; ++c) {
+        const auto elenco = JogadoresDoTime(m.jogo, c);
+        EXPECT_EQ(std::vector<int>(elenco.begin(), elenco.end()), construtores::DoClube(m.jogo, c));
+    }
+    EXPECT_TRUE(m.jogo.indiceelencos.Coerente(m.jogo));
+    // A club changed behind the index's back is what the invariant check finds.
+    m.J(p).time = 2;
+    EXPECT_FALSE(m.jogo.indiceelencos.Coerente(m.jogo));
+}
+
 TEST(TransferenciaComputador, ComputerClubsTradeWithinThePositionMaximaAndTheIndexKeepsUp) {
     Mercado m(8, {2, 2, 4, 6, 4});
     m.Humano(0);

@@ -37,7 +37,7 @@ TEST(GestaoPartida, ASubstitutionMovesCountsListAndEventAndForgetsTheYellow) {
     const int entra = g.Banco(3); // a bench midfielder
     g.J(sai).amarelosjogo = 1;
     const TEscalacao antes = g.E(0);
-    const int jogosAntes = g.jogo.historicos[g.J(entra).historico].linhas[kHistJogos][0];
+    const int jogosAntes = ValorDoHistorico(g.jogo, g.J(entra).historico, kHistJogos, 0);
 
     ASSERT_TRUE(SubstituirNaPartida(g.jogo, g.rodada, 1, 0, sai, entra));
     const TJogoDaRodada& p = g.P();
@@ -52,7 +52,7 @@ TEST(GestaoPartida, ASubstitutionMovesCountsListAndEventAndForgetsTheYellow) {
     EXPECT_EQ(g.J(sai).amarelosjogo, 0);
     EXPECT_EQ(g.J(entra).jogou, 1);
     EXPECT_EQ(g.E(0).reservas[3], 0);
-    EXPECT_EQ(g.jogo.historicos[g.J(entra).historico].linhas[kHistJogos][0], jogosAntes + 1);
+    EXPECT_EQ(ValorDoHistorico(g.jogo, g.J(entra).historico, kHistJogos, 0), jogosAntes + 1);
     ASSERT_EQ(g.Conta(kSubstituicaoEvento), 1);
     const TEvento& ev = g.rodada.eventos.back();
     EXPECT_EQ(ev.jogador, sai);

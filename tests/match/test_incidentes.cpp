@@ -11,7 +11,7 @@ using namespace construtores;
 namespace {
 
 int Historico(const Confronto& c, int jogador, int linha) {
-    return c.jogo.historicos[c.jogo.jogadores[jogador].historico].linhas[linha][0];
+    return ValorDoHistorico(c.jogo, c.jogo.jogadores[jogador].historico, linha, 0);
 }
 
 // Calls FaltasECartoes for side 0 until an event of `tipo` appears, keeping

@@ -267,6 +267,7 @@ TEST(Tamanhos, TheMenuTheNewGamePagesAndTheMainScreenFit1024x768) {
         const int outro = jogo.ligas[0].divisoes[1][0];
         for (std::size_t k = 0; k < 5 && k < porTime[outro].size(); ++k)
             jogo.jogadores[porTime[outro][k]].time = t.humano;
+        jogo.indiceelencos.Invalidar(); // clubs changed by hand, not by a transfer
         world::ContarElenco(jogo, t.humano, world::JogadoresPorTime(jogo)[t.humano]);
     }
     management::telas::TelaPrincipal principal(*t.jogo);

@@ -384,18 +384,25 @@ TEST(Iniciatimes, TheFlatSquadListsAgreeWithTheClubsLists) {
     Pais(pasta, 97, 21, 15);
     Jogo jogo = Carregar({97});
     // Players without a club, or of a club index out of range, are in none.
+    // Clubs written by hand are told to the game's squad index.
     jogo.jogadores[3].time = -1;
     jogo.jogadores[5].time = static_cast<int>(jogo.times.size()) + 4;
+    jogo.indiceelencos.Invalidar();
     ElencosPlanos planos;
     for (int vez = 0; vez < 2; ++vez) { // rebuilt in place, the same
         planos.Montar(jogo);
-        const auto porTime = JogadoresPorTime(jogo);
         for (int c = 0; c < static_cast<int>(jogo.times.size()); ++c) {
+            std::vector<int> doclube;
+            for (std::size_t i = 1; i < jogo.jogadores.size(); ++i)
+                if (jogo.jogadores[i].time == c) doclube.push_back(static_cast<int>(i));
             const auto de = planos.De(c);
-            EXPECT_EQ(std::vector<int>(de.begin(), de.end()), porTime[c]) << c;
+            EXPECT_EQ(std::vector<int>(de.begin(), de.end()), doclube) << c;
+            EXPECT_EQ(JogadoresPorTime(jogo)[c], doclube) << c;
         }
         EXPECT_TRUE(planos.De(-1).empty());
         EXPECT_TRUE(planos.De(static_cast<int>(jogo.times.size())).empty());
+        EXPECT_TRUE(jogo.indiceelencos.Coerente(jogo));
+        jogo.indiceelencos.Mover(jogo, 7, jogo.jogadores[7].time, 0);
         jogo.jogadores[7].time = 0; // a move between the builds
     }
 }
