@@ -28,7 +28,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QPushButton>
-#include <QTabWidget>
+#include <QTabBar>
 #include <QTableWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -81,6 +81,8 @@ private:
     void Bater() {
         const qint64 agora = tempo_.nsecsElapsed();
         maior_ = std::max(maior_, static_cast<double>(agora - ultima_) / 1e6);
+        if (agora - ultima_ > 30000000)
+                    (long long)QDateTime::currentMSecsSinceEpoch());
         ultima_ = agora;
     }
     QTimer batida_;
@@ -135,7 +137,7 @@ public:
 
 private:
     void Percorrer(QDialog& d, const std::string& nome, int profundidade) {
-        for (QTabWidget* abas : d.findChildren<QTabWidget*>()) {
+        for (QTabBar* abas : d.findChildren<QTabBar*>()) {
             if (!abas->isVisible()) continue;
             for (int i = 1; i < abas->count(); ++i) {
                 relogio_.Comecar(nome + " / " + Texto(abas->tabText(i)));
@@ -147,7 +149,14 @@ private:
         for (QComboBox* caixa : d.findChildren<QComboBox*>()) {
             if (!caixa->isVisible() || !caixa->isEnabled() || caixa->count() < 2) continue;
             const int inicial = caixa->currentIndex();
-            for (int i : {caixa->count() - 1, caixa->count() / 2, inicial}) {
+            // Every choice of a short list, a few of a long one.
+            std::vector<int> escolhas;
+            if (caixa->count() <= 6)
+                for (int i = 0; i < caixa->count(); ++i) escolhas.push_back(i);
+            else
+                escolhas = {0, 1, caixa->count() / 2, caixa->count() - 1};
+            escolhas.push_back(inicial);
+            for (int i : escolhas) {
                 if (i == caixa->currentIndex()) continue;
                 relogio_.Comecar(nome + " / " + Texto(caixa->itemText(i)));
                 caixa->setCurrentIndex(i);
@@ -157,8 +166,9 @@ private:
         for (QTableWidget* t : d.findChildren<QTableWidget*>()) {
             if (!t->isVisible() || t->rowCount() == 0) continue;
             const int coluna = t->columnCount() > 1 ? 1 : 0;
-            Abrir(nome + " / " + (t->objectName().isEmpty() ? "linha" : Texto(t->objectName())),
-                  [t, coluna] { emit t->cellDoubleClicked(0, coluna); }, profundidade - 1);
+            Abrir(
+                nome + " / " + (t->objectName().isEmpty() ? "linha" : Texto(t->objectName())),
+                [t, coluna] { emit t->cellDoubleClicked(0, coluna); }, profundidade - 1);
         }
     }
 
@@ -214,19 +224,23 @@ TEST(Fluidez, NoStepOfALongWholeWorldGameBlocksTheWindowOver100ms) {
     Explorador explorador(relogio);
     Assentar();
 
-    explorador.Abrir("Tela principal", [&] { janela.ComecarJogo(jogo, true); }, 0);
+    explorador.Abrir(
+        "Tela principal", [&] { janela.ComecarJogo(jogo, true); }, 0);
     management::telas::TelaPrincipal* principal = janela.TelaPrincipal();
     ASSERT_NE(principal, nullptr);
-    ASSERT_EQ(janela.TelaAtual(), principal) << janela.TelaAtual()->metaObject()->className() << " data " << jogo->estado.dataatual << " temporada " << jogo->estado.temporada;
+    ASSERT_EQ(janela.TelaAtual(), principal)
+        << janela.TelaAtual()->metaObject()->className() << " data " << jogo->estado.dataatual
+        << " temporada " << jogo->estado.temporada;
 
     // Every entry of the menus, but those that leave the game or write it.
-    const std::vector<QString> fora = {QStringLiteral("Sair do jogo"),
-                                       QStringLiteral("Se demitir"), ui::T(ui::kTextoSalvar)};
+    const std::vector<QString> fora = {QStringLiteral("Sair do jogo"), QStringLiteral("Se demitir"),
+                                       ui::T(ui::kTextoSalvar)};
     for (QAction* a : principal->actions()) {
         if (!a->isEnabled() || a->text().isEmpty() ||
             std::find(fora.begin(), fora.end(), a->text()) != fora.end())
             continue;
-        explorador.Abrir(Texto(a->text()), [a] { a->trigger(); }, 2);
+        explorador.Abrir(
+            Texto(a->text()), [a] { a->trigger(); }, 2);
     }
     // A player's card from the squad.
     int jogador = 0;
@@ -234,14 +248,19 @@ TEST(Fluidez, NoStepOfALongWholeWorldGameBlocksTheWindowOver100ms) {
            jogo->jogadores[jogador].time != jogo->estado.timeatual)
         ++jogador;
     ASSERT_LT(jogador, static_cast<int>(jogo->jogadores.size()));
-    explorador.Abrir("Ficha do jogador", [&] { emit principal->grade()->abrirJogador(jogador); }, 1);
+    explorador.Abrir(
+        "Ficha do jogador", [&] { emit principal->grade()->abrirJogador(jogador); }, 1);
 
     // A whole-world matchday on the clock, to its results.
     jogo->estado.opcoes.opintervalo = 0;
     {
         apoio_telas::FecharDialogos fechar;
+        relogio.Comecar("Rodada: formacao");
+        principal->caixaFormacao()->setCurrentIndex(0);
+        emit principal->caixaFormacao()->activated(0);
+        Assentar();
         relogio.Comecar("Rodada: jogar");
-        apoio_telas::EscalarEJogar(principal);
+        principal->botaoJogar()->click();
         ASSERT_TRUE(apoio_telas::EsperarPor([&] { return janela.TelaResultados() != nullptr; }));
         Assentar();
         relogio.Encerrar();
@@ -249,21 +268,24 @@ TEST(Fluidez, NoStepOfALongWholeWorldGameBlocksTheWindowOver100ms) {
     auto* resultados = qobject_cast<temporada::telas::TelaResultados*>(janela.TelaResultados());
     ASSERT_NE(resultados, nullptr);
     for (int l : {0, resultados->Jogos()->rowCount() - 1})
-        explorador.Abrir("Resultados: relatorio da partida",
-                         [&] { emit resultados->Jogos()->cellDoubleClicked(l, 0); }, 1);
+        explorador.Abrir(
+            "Resultados: relatorio da partida",
+            [&] { emit resultados->Jogos()->cellDoubleClicked(l, 0); }, 1);
     {
         apoio_telas::FecharDialogos fechar;
-        explorador.Abrir("Resultados: continuar", [&] { resultados->Continuar()->click(); }, 0);
+        explorador.Abrir(
+            "Resultados: continuar", [&] { resultados->Continuar()->click(); }, 0);
     }
 
     // Back to the start menu, and the save loaded from it.
-    explorador.Abrir("Sair ao menu", [&] { janela.SairDoJogo(); }, 0);
+    explorador.Abrir(
+        "Sair ao menu", [&] { janela.SairDoJogo(); }, 0);
     ASSERT_EQ(janela.TelaAtual(), janela.Menu());
     world::Jogo* antes = janela.Jogo();
     relogio.Comecar("Carregar jogo");
     QTimer::singleShot(0, [] {
-        auto* d = qobject_cast<persistence::telas::DialogoCarregar*>(
-            QApplication::activeModalWidget());
+        auto* d =
+            qobject_cast<persistence::telas::DialogoCarregar*>(QApplication::activeModalWidget());
         ASSERT_NE(d, nullptr);
         auto* lista = d->findChild<QTreeWidget*>(QStringLiteral("lista"));
         ASSERT_NE(lista, nullptr);
