@@ -81,8 +81,6 @@ private:
     void Bater() {
         const qint64 agora = tempo_.nsecsElapsed();
         maior_ = std::max(maior_, static_cast<double>(agora - ultima_) / 1e6);
-        if (agora - ultima_ > 30000000)
-                    (long long)QDateTime::currentMSecsSinceEpoch());
         ultima_ = agora;
     }
     QTimer batida_;
