@@ -47,8 +47,8 @@ namespace {
 // The load joins the check once it no longer runs on the interface thread.
 constexpr bool kCargaNoLimite = false;
 // Steps measured near or over the limit on a busy machine, printed but not
-// yet checked: choosing a formation and opening the main screen redraw the
-// whole squad grid.
+// yet checked: the main screen's opening and its formation box, both on the
+// squad grid, are still to be made lighter.
 const std::vector<std::string> kAindaLentos = {"Rodada: formacao", "Tela principal"};
 constexpr double kLimiteMs = 100;
 constexpr int kTemporadas = 10;
