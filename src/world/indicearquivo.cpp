@@ -78,30 +78,34 @@ void IndiceArquivo::Acompanhar(const Blocos<TJogoArquivado>& jogos,
     ultimoevento_ = eventos_ > 0 ? Bytes(eventos[eventos_ - 1]) : std::vector<unsigned char>{};
 }
 
-std::vector<int> IndiceArquivo::DaData(const Blocos<TJogoArquivado>& jogos, double data) const {
-    if (!jogosemordem_) {
-        const auto it = pordata_.find(data);
-        return it == pordata_.end() ? std::vector<int>{} : it->second;
+namespace {
+
+// The records whose key is `valor`: by binary search over the first `n`
+// records in key order, or from the table kept for a list out of order.
+template <class T, class K, class Chave>
+std::vector<int> Procurar(const Blocos<T>& lista, std::size_t n, bool emordem,
+                          const std::map<K, std::vector<int>>& tabela, K valor, Chave chave) {
+    if (!emordem) {
+        const auto it = tabela.find(valor);
+        return it == tabela.end() ? std::vector<int>{} : it->second;
     }
-    const auto fim = jogos.begin() + static_cast<std::ptrdiff_t>(jogos_);
-    const auto de = std::partition_point(jogos.begin(), fim,
-                                         [data](const TJogoArquivado& a) { return a.data < data; });
-    const auto ate =
-        std::partition_point(de, fim, [data](const TJogoArquivado& a) { return a.data <= data; });
-    return Intervalo(de - jogos.begin(), ate - jogos.begin());
+    const auto fim = lista.begin() + static_cast<std::ptrdiff_t>(n);
+    const auto de =
+        std::partition_point(lista.begin(), fim, [&](const T& r) { return chave(r) < valor; });
+    const auto ate = std::partition_point(de, fim, [&](const T& r) { return chave(r) <= valor; });
+    return Intervalo(de - lista.begin(), ate - lista.begin());
+}
+
+} // namespace
+
+std::vector<int> IndiceArquivo::DaData(const Blocos<TJogoArquivado>& jogos, double data) const {
+    return Procurar(jogos, jogos_, jogosemordem_, pordata_, data,
+                    [](const TJogoArquivado& a) { return a.data; });
 }
 
 std::vector<int> IndiceArquivo::EventosDe(const Blocos<TEvento>& eventos, int entrada) const {
-    if (!eventosemordem_) {
-        const auto it = porjogo_.find(entrada);
-        return it == porjogo_.end() ? std::vector<int>{} : it->second;
-    }
-    const auto fim = eventos.begin() + static_cast<std::ptrdiff_t>(eventos_);
-    const auto de = std::partition_point(eventos.begin(), fim,
-                                         [entrada](const TEvento& e) { return e.jogo < entrada; });
-    const auto ate =
-        std::partition_point(de, fim, [entrada](const TEvento& e) { return e.jogo <= entrada; });
-    return Intervalo(de - eventos.begin(), ate - eventos.begin());
+    return Procurar(eventos, eventos_, eventosemordem_, porjogo_, static_cast<i32>(entrada),
+                    [](const TEvento& e) { return e.jogo; });
 }
 
 } // namespace world
