@@ -3,6 +3,7 @@
 // its events, and the season's results list the rankings read. All three go
 // into saved games as they are.
 #include "world/blocos.hpp"
+#include "world/indicearquivo.hpp"
 #include "world/registros.hpp"
 
 #include <vector>
@@ -88,6 +89,20 @@ struct ArquivoJogos {
     Blocos<TJogoArquivado> jogos;       // `arquivojogos`, the whole game
     Blocos<TEvento> eventos;            // `arquivoeventos`, tagged with their entry
     std::vector<TResultado> resultados; // the season's, codes below 7
+
+    // The archive entries of day `data` and the positions of the events of
+    // entry `entrada`, in archive order, through an index kept up to date.
+    std::vector<int> JogosDoDia(double data) const {
+        indice.Acompanhar(jogos, eventos);
+        return indice.DaData(jogos, data);
+    }
+    std::vector<int> EventosDoJogo(int entrada) const {
+        indice.Acompanhar(jogos, eventos);
+        return indice.EventosDe(eventos, entrada);
+    }
+
+private:
+    mutable IndiceArquivo indice;
 };
 
 } // namespace world

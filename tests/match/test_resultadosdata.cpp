@@ -207,3 +207,44 @@ TEST(ResultadosData, ClubesEJogadoresQueJaNaoExistemTemNomeNeutro) {
 }
 
 } // namespace
+
+TEST(ResultadosData, OArquivoQueCresceOuEConstruidoDeNovoEVistoPorInteiro) {
+    Jogo jogo;
+    jogo.arquivo.jogos = {Arquivado(1, 2, 100, 1)};
+    jogo.arquivo.eventos = {{kGolEvento, 1, 20, -1, 5, 0}};
+    ASSERT_EQ(match::LancesDoJogo(jogo, 0).size(), 1u);
+    // Matches and events archived after a first question.
+    jogo.arquivo.jogos.push_back(Arquivado(3, 4, 100, 1));
+    jogo.arquivo.eventos.push_back({kAmarelo, 4, 11, 0, 12, 1});
+    jogo.arquivo.eventos.push_back({kGolEvento, 1, 21, -1, 80, 0});
+    EXPECT_EQ(match::JogosDaData(jogo, 100, 1), (std::vector<int>{0, 1}));
+    EXPECT_EQ(match::LancesDoJogo(jogo, 0).size(), 2u);
+    EXPECT_EQ(match::LancesDoJogo(jogo, 1).size(), 1u);
+    // An event tagged with an entry archived after it.
+    jogo.arquivo.eventos.push_back({kAmarelo, 6, 30, 0, 40, 2});
+    EXPECT_TRUE(match::LancesDoJogo(jogo, 2).empty());
+    jogo.arquivo.jogos.push_back(Arquivado(5, 6, 101, 1));
+    EXPECT_EQ(match::LancesDoJogo(jogo, 2).size(), 1u);
+    // Another archive in its place (a load): nothing of the old one stays.
+    Jogo outro;
+    outro.arquivo.jogos = {Arquivado(7, 8, 200, 1)};
+    outro.arquivo.eventos = {{kGolEvento, 8, 40, -1, 60, 0}};
+    jogo.arquivo = outro.arquivo;
+    EXPECT_TRUE(match::JogosDaData(jogo, 100, 1).empty());
+    EXPECT_EQ(match::JogosDaData(jogo, 200, 1), (std::vector<int>{0}));
+    const auto l = match::LancesDoJogo(jogo, 0);
+    ASSERT_EQ(l.size(), 1u);
+    EXPECT_EQ(l[0].evento.jogador, 40);
+    // A day out of order (a file written so) is found all the same.
+    jogo.arquivo.jogos.push_back(Arquivado(9, 10, 150, 1));
+    jogo.arquivo.jogos.push_back(Arquivado(11, 12, 200, 1));
+    EXPECT_EQ(match::JogosDaData(jogo, 200, 1), (std::vector<int>{0, 2}));
+    EXPECT_EQ(match::JogosDaData(jogo, 150, 1), (std::vector<int>{1}));
+    // Other records in place of the old ones.
+    jogo.arquivo.jogos.clear();
+    jogo.arquivo.eventos.clear();
+    jogo.arquivo.jogos.push_back(Arquivado(7, 8, 300, 1));
+    jogo.arquivo.eventos.push_back({kGolEvento, 7, 41, -1, 10, 0});
+    EXPECT_EQ(match::JogosDaData(jogo, 300, 1), (std::vector<int>{0}));
+    EXPECT_EQ(match::LancesDoJogo(jogo, 0).at(0).evento.jogador, 41);
+}

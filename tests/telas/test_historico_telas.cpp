@@ -236,6 +236,12 @@ TEST(HistoricoTelas, ClubRankingInItsThreeViews) {
     // Every club of the leagues, whatever its country.
     tela.Visoes()->setCurrentIndex(2);
     EXPECT_EQ(lista->rowCount(), jogo.estado.numtimesligas);
+    // The badges come with the rows scrolled into view.
+    tela.show();
+    const int ultima = lista->rowCount() - 1;
+    lista->scrollToBottom();
+    QApplication::processEvents();
+    EXPECT_FALSE(lista->item(ultima, 1)->icon().isNull());
     EXPECT_FALSE(tela.Paises()->isEnabled());
     EXPECT_TRUE(lista->isColumnHidden(estadual));
     EXPECT_EQ(lista->horizontalHeaderItem(continental)->text(), QStringLiteral("Libert./Liga C."));

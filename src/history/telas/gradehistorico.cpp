@@ -34,6 +34,10 @@ QTableWidget* NovaLista(const QStringList& colunas, QWidget* pai) {
     t->setWordWrap(false);
     t->setIconSize(QSize(18, 18));
     t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The world's lists run to thousands of rows: columns fit the rows on
+    // view and the first hundred (the leaders, the widest figures) rather
+    // than measuring a thousand rows at each refill.
+    t->horizontalHeader()->setResizeContentsPrecision(100);
     return t;
 }
 

@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -88,6 +89,10 @@ TelaRankingClubes::TelaRankingClubes(const Jogo& jogo, int clube, QWidget* pai)
     v->addWidget(lista_, 1);
     v->addLayout(rodape);
 
+    connect(lista_->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &TelaRankingClubes::MostrarEscudos);
+    connect(lista_->verticalScrollBar(), &QScrollBar::rangeChanged, this,
+            &TelaRankingClubes::MostrarEscudos);
     connect(visoes_, &QTabBar::currentChanged, this, &TelaRankingClubes::Mostrar);
     connect(paises_, &QComboBox::currentIndexChanged, this, &TelaRankingClubes::Mostrar);
     Mostrar();
@@ -124,8 +129,7 @@ void TelaRankingClubes::Mostrar() {
     for (int k = 0; k < static_cast<int>(linhas_.size()); ++k) {
         const LinhaRankingClube& l = linhas_[k];
         Celula(lista_, k, 0, QString::number(k + 1), true);
-        QTableWidgetItem* nome = Celula(lista_, k, kColClube, NomeDoClube(jogo_, l.time));
-        if (const QPixmap p = escudos_->De(l.time); !p.isNull()) nome->setIcon(QIcon(p));
+        Celula(lista_, k, kColClube, NomeDoClube(jogo_, l.time));
         for (int c = 0; c < kColunasRanking; ++c) {
             const QString texto = titulos ? QString::number(l.titulos[c])
                                           : QStringLiteral("(%1/%2/%3)")
@@ -138,6 +142,20 @@ void TelaRankingClubes::Mostrar() {
     }
     lista_->setUpdatesEnabled(true);
     lista_->scrollToTop();
+    MostrarEscudos();
+}
+
+void TelaRankingClubes::MostrarEscudos() {
+    constexpr int kAlem = 60; // rows past the last one in view
+    const int n = std::min<int>(lista_->rowCount(), static_cast<int>(linhas_.size()));
+    const int primeira = std::max(0, lista_->rowAt(0));
+    int ultima = lista_->rowAt(lista_->viewport()->height() - 1);
+    if (ultima < 0) ultima = n - 1;
+    for (int k = primeira; k < std::min(n, ultima + kAlem); ++k) {
+        QTableWidgetItem* nome = lista_->item(k, kColClube);
+        if (!nome || !nome->icon().isNull()) continue;
+        if (const QPixmap p = escudos_->De(linhas_[k].time); !p.isNull()) nome->setIcon(QIcon(p));
+    }
 }
 
 } // namespace history::telas

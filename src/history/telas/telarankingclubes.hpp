@@ -39,6 +39,10 @@ public:
 
 private:
     void Mostrar();
+    // The small badges of the rows in view (and a screenful beyond): the
+    // international view lists every club of the world, and finding some
+    // eight hundred badges at once kept the window waiting.
+    void MostrarEscudos();
 
     const world::Jogo& jogo_;
     std::unique_ptr<MiniEscudos> escudos_;
