@@ -208,7 +208,8 @@ private:
     int intervaloteste_ = 0;
     // Fingerprint of the game's bytes when last saved or loaded.
     std::optional<std::size_t> salvo_;
-    bool saidaconfirmada_ = false; // "Sair do programa" asked already
+    std::optional<std::size_t> impressaopronta_; // taken by a save's worker
+    bool saidaconfirmada_ = false;               // "Sair do programa" asked already
     // The coach who had the keyboard last: a screen or a question for
     // another coach names him first ("Vez de ...").
     int teclado_ = -1;

@@ -15,6 +15,7 @@ namespace persistence::telas {
 namespace {
 
 constexpr int kTextoLendoJogo = 2970;
+constexpr int kTextoSalvandoJogo = 2971;
 // The bar's steps: reading the file fills most of it, the checks and the
 // caller's work the rest.
 constexpr int kPassos = 1000;
@@ -25,11 +26,30 @@ constexpr int kIntervaloMs = 40;
 
 } // namespace
 
-TelaCarga::TelaCarga(QWidget* pai) : QWidget(pai), barra_(new QProgressBar) {
-    setObjectName(QStringLiteral("carregandojogo"));
-    barra_->setRange(0, kPassos);
+TelaCarga::TelaCarga(QWidget* pai, Tipo tipo) : QWidget(pai), barra_(new QProgressBar) {
+    const bool salvar = tipo == Tipo::salvar;
+    setObjectName(salvar ? QStringLiteral("salvandojogo") : QStringLiteral("carregandojogo"));
+    barra_->setRange(0, salvar ? 0 : kPassos); // a save tells no progress: to and fro
     barra_->setValue(0);
-    ui::PaginaDeCarga(this, ui::T(kTextoLendoJogo), barra_);
+    ui::PaginaDeCarga(this, ui::T(salvar ? kTextoSalvandoJogo : kTextoLendoJogo), barra_);
+}
+
+void TelaCarga::Esperar(QThread* trabalhador, QEventLoop::ProcessEventsFlags flags) {
+    QEventLoop espera;
+    connect(trabalhador, &QThread::finished, &espera, &QEventLoop::quit);
+    trabalhador->start();
+    espera.exec(flags);
+    // Left early only when the program is quitting: the worker is let finish.
+    trabalhador->wait();
+}
+
+bool TelaCarga::Executar(const std::function<bool()>& trabalho) {
+    carregando_ = true;
+    bool ok = false;
+    std::unique_ptr<QThread> trabalhador(QThread::create([&] { ok = trabalho(); }));
+    Esperar(trabalhador.get(), QEventLoop::ExcludeUserInputEvents);
+    carregando_ = false;
+    return ok;
 }
 
 std::shared_ptr<world::Jogo>
@@ -51,17 +71,12 @@ TelaCarga::Carregar(const std::string& nome,
         if (depois) depois(*jogo);
         passo.store(kPassos, std::memory_order_relaxed);
     }));
-    QEventLoop espera;
-    connect(trabalhador.get(), &QThread::finished, &espera, &QEventLoop::quit);
     QTimer relogio;
     relogio.setInterval(kIntervaloMs);
     connect(&relogio, &QTimer::timeout, this,
             [&] { barra_->setValue(passo.load(std::memory_order_relaxed)); });
     relogio.start();
-    trabalhador->start();
-    espera.exec();
-    // Left early only when the program is quitting: the worker is let finish.
-    trabalhador->wait();
+    Esperar(trabalhador.get(), QEventLoop::AllEvents);
     relogio.stop();
     barra_->setValue(passo.load());
     carregando_ = false;
