@@ -70,6 +70,10 @@ void InteracaoDesktop::Aviso(const std::string& mensagem) {
     QMessageBox::information(janela_, QStringLiteral("Pitchlord 2007"), ui::Q(mensagem));
 }
 
+bool InteracaoDesktop::Gravar(world::Jogo& jogo) {
+    return gravar ? gravar(jogo) : InteracaoCiclo::Gravar(jogo);
+}
+
 void InteracaoDesktop::JogoSalvo(world::Jogo&) {
     if (salvou) salvou();
 }
@@ -93,6 +97,10 @@ JanelaPrincipal::JanelaPrincipal(QWidget* pai)
     connect(menu_, &MenuPrincipal::sobre, this, [this] { MostrarSobre(this); });
     ia_.noteclado = [this](int tecnico) {
         if (jogo_ && jogo_->TecnicoValido(tecnico)) teclado_ = tecnico;
+    };
+    ia_.gravar = [this](world::Jogo& jogo) {
+        return &jogo == jogo_.get() ? GravarNoTrabalhador(persistence::salvajogo)
+                                    : persistence::salvajogo(jogo);
     };
     ia_.salvou = [this] {
         MarcarSalvo();
@@ -479,20 +487,12 @@ void JanelaPrincipal::Jogar() {
     Seguir(temporada::Jogar(*jogo_, ia_));
 }
 
-void JanelaPrincipal::Salvar() {
-    if (!jogo_) return;
-    if (jogo_->estado.arquivo.view().empty()) {
-        const auto nome = persistence::telas::DialogoNome::PedirNome(this);
-        if (!nome) return;
-        jogo_->estado.arquivo = *nome;
-    }
-    // On the season-end screen the game is saved as the season ended.
-    const bool nofim = antesdofim_ && fimtemporada_ && pilha_->currentWidget() == fimtemporada_;
-    if (carga_) return; // a load or a save is under way
-    // A long game takes a while to write (and to take its fingerprint): the
-    // worker does both behind a page while the window keeps painting. No
-    // input is taken meanwhile and the dates do not advance, so the game
-    // stands still while it is written.
+// A long game takes a while to write (and to take its fingerprint): the
+// worker does both behind a page while the window keeps painting. No input is
+// taken meanwhile and the dates do not advance, so the game stands still
+// while it is written. The fingerprint is kept for the saved mark.
+bool JanelaPrincipal::GravarNoTrabalhador(const std::function<bool(world::Jogo&)>& gravar) {
+    if (!jogo_ || carga_) return false; // a load or a save is under way
     const bool avancando = avancar_->isActive();
     avancar_->stop();
     const QPointer<QWidget> antes = pilha_->currentWidget();
@@ -502,7 +502,7 @@ void JanelaPrincipal::Salvar() {
     world::Jogo& jogo = *jogo_;
     std::size_t impressao = 0;
     const bool ok = carga_->Executar([&] {
-        const bool gravado = nofim ? antesdofim_->Salvar(jogo) : persistence::salvajogo(jogo);
+        const bool gravado = gravar(jogo);
         if (gravado) impressao = ImpressaoDe(jogo);
         return gravado;
     });
@@ -511,8 +511,23 @@ void JanelaPrincipal::Salvar() {
     carga_ = nullptr;
     pilha_->setCurrentWidget(antes ? antes.data() : menu_);
     if (avancando) avancar_->start();
+    if (ok) impressaopronta_ = impressao;
+    return ok;
+}
+
+void JanelaPrincipal::Salvar() {
+    if (!jogo_ || carga_) return;
+    if (jogo_->estado.arquivo.view().empty()) {
+        const auto nome = persistence::telas::DialogoNome::PedirNome(this);
+        if (!nome) return;
+        jogo_->estado.arquivo = *nome;
+    }
+    // On the season-end screen the game is saved as the season ended.
+    const bool nofim = antesdofim_ && fimtemporada_ && pilha_->currentWidget() == fimtemporada_;
+    const bool ok = GravarNoTrabalhador([nofim, this](world::Jogo& jogo) {
+        return nofim ? antesdofim_->Salvar(jogo) : persistence::salvajogo(jogo);
+    });
     if (ok) {
-        impressaopronta_ = impressao;
         ia_.JogoSalvo(*jogo_);
     } else {
         ia_.ErroAoSalvar(persistence::ErroAoSalvar());

@@ -49,6 +49,7 @@ public:
     void ErroAoSalvar(const std::string& mensagem) override;
     void Falecimento(world::Jogo& jogo, int jogador) override;
     void JogoSalvo(world::Jogo& jogo) override;
+    bool Gravar(world::Jogo& jogo) override;
     void Aviso(const std::string& mensagem) override;
     // The market's questions (janela_compras.cpp; the auctions in
     // janela_vendas.cpp).
@@ -71,7 +72,8 @@ public:
     int EscolherSelecao(world::Jogo& jogo, int humano, int codigo,
                         const std::vector<int>& selecoes) override;
     std::vector<int> ConvocarSelecao(world::Jogo& jogo, int humano, int selecao) override;
-    std::function<void()> salvou; // the window's notice
+    std::function<void()> salvou;             // the window's notice
+    std::function<bool(world::Jogo&)> gravar; // the window's save off its thread
     // The coach a question is put to has taken the keyboard.
     std::function<void(int tecnico)> noteclado;
 
@@ -180,6 +182,7 @@ private:
     void CriarTelaSelecao();
     // The game as it stands is what the file holds.
     void MarcarSalvo();
+    bool GravarNoTrabalhador(const std::function<bool(world::Jogo&)>& gravar);
     std::size_t Impressao() const;
     // Puts a page of the moment in the stack, the previous one of its kind
     // thrown away.

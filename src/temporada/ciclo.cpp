@@ -27,6 +27,10 @@
 
 namespace temporada {
 
+bool InteracaoCiclo::Gravar(world::Jogo& jogo) {
+    return persistence::salvajogo(jogo);
+}
+
 using namespace management;
 
 using namespace world;
@@ -142,7 +146,7 @@ void Salvar(Jogo& jogo, InteracaoCiclo& ia) {
         if (nome.empty()) return;
         jogo.estado.arquivo = nome;
     }
-    if (persistence::salvajogo(jogo))
+    if (ia.Gravar(jogo))
         ia.JogoSalvo(jogo);
     else
         ia.ErroAoSalvar(persistence::ErroAoSalvar());

@@ -45,6 +45,9 @@ struct InteracaoCiclo : management::InteracaoMercado, management::InteracaoCarre
     // its extension, Windows-1252), empty = cancelled.
     virtual std::string NomeDoJogo(world::Jogo&) { return {}; }
     virtual void ErroAoSalvar(const std::string& /*mensagem*/) {}
+    // Writes the game to its file (the automatic save); the window does it
+    // off its interface thread. False when the file could not be written.
+    virtual bool Gravar(world::Jogo& jogo);
     // The game was saved (the automatic save of a main-screen opening).
     virtual void JogoSalvo(world::Jogo&) {}
     // A player died after training ("Falecimento do jogador").
