@@ -14,7 +14,6 @@
 #include <QLocale>
 #include <QPen>
 #include <QScatterSeries>
-#include <QStackedBarSeries>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -174,21 +173,11 @@ void MostrarLinhas(QChart* g, const std::vector<Serie>& series, int xmin, int xm
 void MostrarBarras(QChart* g, const QStringList& categorias, const std::vector<Serie>& series,
                    const QString& tituloy, Barras forma, bool dinheiro) {
     Limpar(g);
-    QAbstractBarSeries* barras = nullptr;
-    switch (forma) {
-    case Barras::lado_a_lado:
-        barras = new QBarSeries;
-        break;
-    case Barras::empilhadas:
-        barras = new QStackedBarSeries;
-        break;
-    case Barras::deitadas:
-        barras = new QHorizontalStackedBarSeries;
-        break;
-    }
-    // The axis spans the tallest bar: stacked, a category's sums.
-    const bool empilhadas = forma != Barras::lado_a_lado;
+    // Lying bars are stacked: the axis spans a category's sums.
     const bool deitadas = forma == Barras::deitadas;
+    QAbstractBarSeries* barras =
+        deitadas ? static_cast<QAbstractBarSeries*>(new QHorizontalStackedBarSeries)
+                 : new QBarSeries;
     const std::size_t n = static_cast<std::size_t>(categorias.size());
     std::vector<double> acima(n, 0.0), abaixo(n, 0.0);
     double maior = 0, menor = 0;
@@ -199,7 +188,7 @@ void MostrarBarras(QChart* g, const QStringList& categorias, const std::vector<S
             // category stands on top.
             double v = s.valores[deitadas ? s.valores.size() - 1 - k : k];
             *c << v;
-            if (empilhadas && k < n) v = (v >= 0 ? acima[k] : abaixo[k]) += v;
+            if (deitadas && k < n) v = (v >= 0 ? acima[k] : abaixo[k]) += v;
             maior = std::max(maior, v);
             menor = std::min(menor, v);
         }

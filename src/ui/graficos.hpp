@@ -39,10 +39,9 @@ void MostrarLinhas(QChart* grafico, const std::vector<Serie>& series, int xmin, 
 // How MostrarBarras lays its bars out.
 enum class Barras {
     lado_a_lado, // one bar per series in each category's group
-    empilhadas,  // the series stacked: one bar per category (a series that
-                 // is zero where another is not takes no room)
-    deitadas,    // stacked and lying, the category names down the left side
-                 // where long names have room
+    deitadas,    // the series stacked (a series that is zero where another is
+                 // not takes no room) and lying, the category names down the
+                 // left side where long names have room
 };
 
 // Replaces the chart's series by bars: one set per series, one group per

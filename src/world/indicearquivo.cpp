@@ -41,28 +41,40 @@ void IndiceArquivo::Reconstruir(const Blocos<TJogoArquivado>& jogos,
     Acompanhar(jogos, eventos);
 }
 
-void IndiceArquivo::IndexarJogos(const Blocos<TJogoArquivado>& jogos, std::size_t de) {
-    if (jogosemordem_) {
+namespace {
+
+// Follows a list from `de` on: while it stays in key order nothing is kept
+// (a binary search finds the records); once out of order, a table by key is
+// built over the whole list and kept up from then on.
+template <class T, class K, class Chave>
+void Indexar(const Blocos<T>& lista, std::size_t de, bool& emordem,
+             std::map<K, std::vector<int>>& tabela, Chave chave) {
+    if (emordem) {
         std::size_t i = std::max<std::size_t>(de, 1);
-        while (i < jogos.size() && jogos[i - 1].data <= jogos[i].data) ++i;
-        if (i >= jogos.size()) return;
-        jogosemordem_ = false;
+        while (i < lista.size() && chave(lista[i - 1]) <= chave(lista[i])) ++i;
+        if (i >= lista.size()) return;
+        emordem = false;
         de = 0;
     }
-    for (std::size_t i = de; i < jogos.size(); ++i)
-        pordata_[jogos[i].data].push_back(static_cast<int>(i));
+    for (std::size_t i = de; i < lista.size(); ++i)
+        tabela[chave(lista[i])].push_back(static_cast<int>(i));
+}
+
+double DataDe(const TJogoArquivado& a) {
+    return a.data;
+}
+i32 JogoDe(const TEvento& e) {
+    return e.jogo;
+}
+
+} // namespace
+
+void IndiceArquivo::IndexarJogos(const Blocos<TJogoArquivado>& jogos, std::size_t de) {
+    Indexar(jogos, de, jogosemordem_, pordata_, DataDe);
 }
 
 void IndiceArquivo::IndexarEventos(const Blocos<TEvento>& eventos, std::size_t de) {
-    if (eventosemordem_) {
-        std::size_t e = std::max<std::size_t>(de, 1);
-        while (e < eventos.size() && eventos[e - 1].jogo <= eventos[e].jogo) ++e;
-        if (e >= eventos.size()) return;
-        eventosemordem_ = false;
-        de = 0;
-    }
-    for (std::size_t e = de; e < eventos.size(); ++e)
-        porjogo_[eventos[e].jogo].push_back(static_cast<int>(e));
+    Indexar(eventos, de, eventosemordem_, porjogo_, JogoDe);
 }
 
 void IndiceArquivo::Acompanhar(const Blocos<TJogoArquivado>& jogos,
@@ -99,13 +111,12 @@ std::vector<int> Procurar(const Blocos<T>& lista, std::size_t n, bool emordem,
 } // namespace
 
 std::vector<int> IndiceArquivo::DaData(const Blocos<TJogoArquivado>& jogos, double data) const {
-    return Procurar(jogos, jogos_, jogosemordem_, pordata_, data,
-                    [](const TJogoArquivado& a) { return a.data; });
+    return Procurar(jogos, jogos_, jogosemordem_, pordata_, data, DataDe);
 }
 
 std::vector<int> IndiceArquivo::EventosDe(const Blocos<TEvento>& eventos, int entrada) const {
     return Procurar(eventos, eventos_, eventosemordem_, porjogo_, static_cast<i32>(entrada),
-                    [](const TEvento& e) { return e.jogo; });
+                    JogoDe);
 }
 
 } // namespace world

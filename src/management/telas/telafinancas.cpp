@@ -24,6 +24,24 @@ namespace {
 
 constexpr int kSubtotal = 2957;
 
+// Each kind of money in the statement: its line, its short name on the
+// chart's bars, its figure, the line's object name.
+struct Tipo {
+    int texto, curto;
+    std::int64_t ResumoFinancas::*campo;
+    const char* nome;
+};
+constexpr Tipo kEntradas[] = {{2952, 2940, &ResumoFinancas::ingressos, "ingressos"},
+                              {2953, 2941, &ResumoFinancas::vendas, "vendas"},
+                              {2954, 2942, &ResumoFinancas::premios, "premios"},
+                              {2955, 2943, &ResumoFinancas::emprestimo, "emprestimo"},
+                              {2956, 2944, &ResumoFinancas::patrocinio, "patrocinio"}};
+constexpr Tipo kSaidas[] = {{2959, 2945, &ResumoFinancas::compras, "compras"},
+                            {2960, 2946, &ResumoFinancas::estadio, "estadio"},
+                            {2961, 2947, &ResumoFinancas::salarios, "salarios"},
+                            {2962, 2948, &ResumoFinancas::juros, "juros"},
+                            {2963, 2949, &ResumoFinancas::multas, "multas"}};
+
 // Season sums may pass what one club's cash can hold; beyond that the
 // written form has no digit groups anyway, so the plain number is shown.
 QString TextoValor(std::int64_t v) {
@@ -89,19 +107,11 @@ TelaFinancas::TelaFinancas(const world::Jogo& jogo, int clube, QWidget* pai) : Q
     grade->setHorizontalSpacing(24);
     Linhas l(grade);
     l.Titulo(ui::T(2951));
-    l.Valor(ui::T(2952), r.ingressos, "ingressos");
-    l.Valor(ui::T(2953), r.vendas, "vendas");
-    l.Valor(ui::T(2954), r.premios, "premios");
-    l.Valor(ui::T(2955), r.emprestimo, "emprestimo");
-    l.Valor(ui::T(2956), r.patrocinio, "patrocinio");
+    for (const Tipo& t : kEntradas) l.Valor(ui::T(t.texto), r.*t.campo, t.nome);
     l.Valor(ui::T(kSubtotal), r.entradas, "entradas", true);
     l.Separador();
     l.Titulo(ui::T(2958));
-    l.Valor(ui::T(2959), r.compras, "compras");
-    l.Valor(ui::T(2960), r.estadio, "estadio");
-    l.Valor(ui::T(2961), r.salarios, "salarios");
-    l.Valor(ui::T(2962), r.juros, "juros");
-    l.Valor(ui::T(2963), r.multas, "multas");
+    for (const Tipo& t : kSaidas) l.Valor(ui::T(t.texto), r.*t.campo, t.nome);
     l.Valor(ui::T(kSubtotal), r.saidas, "saidas", true);
     l.Separador();
     l.Valor(ui::T(2964), r.saldo, "saldo", true);
@@ -123,15 +133,17 @@ TelaFinancas::TelaFinancas(const world::Jogo& jogo, int clube, QWidget* pai) : Q
     extrato->setObjectName(QStringLiteral("extrato"));
     extrato_ = extrato->chart();
     QStringList tipos;
-    for (int n = 2940; n <= 2949; ++n) tipos << ui::T(n);
-    const std::int64_t valores[10] = {r.ingressos,  r.vendas,  r.premios, r.emprestimo,
-                                      r.patrocinio, r.compras, r.estadio, r.salarios,
-                                      r.juros,      r.multas};
     ui::Serie entradas{ui::T(2931), {}, {}, false, false},
         saidas{ui::T(2932), {}, {}, false, false};
-    for (int k = 0; k < 10; ++k) {
-        entradas.valores.push_back(k < 5 ? static_cast<double>(valores[k]) : 0.0);
-        saidas.valores.push_back(k < 5 ? 0.0 : static_cast<double>(valores[k]));
+    for (const Tipo& t : kEntradas) {
+        tipos << ui::T(t.curto);
+        entradas.valores.push_back(static_cast<double>(r.*t.campo));
+        saidas.valores.push_back(0.0);
+    }
+    for (const Tipo& t : kSaidas) {
+        tipos << ui::T(t.curto);
+        entradas.valores.push_back(0.0);
+        saidas.valores.push_back(static_cast<double>(r.*t.campo));
     }
     ui::MostrarBarras(extrato_, tipos, {entradas, saidas}, QString(), ui::Barras::deitadas, true);
 
