@@ -11,11 +11,14 @@
 #include "ui/graficos.hpp"
 #include "ui/textos.hpp"
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QLabel>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -104,6 +107,21 @@ TEST(Graficos, TheFinanceBarsAreTheStatement) {
     EXPECT_EQ(std::vector<double>(entradas.begin(), entradas.begin() + 5), e);
     EXPECT_EQ(std::vector<double>(saidas.begin() + 5, saidas.end()), s);
     EXPECT_GT(e[0], 0);
+    // The money axis is marked at round amounts written short ("$10 mi"),
+    // and reaches past the longest bar.
+    const auto eixos = tela.Extrato()->axes(Qt::Horizontal);
+    ASSERT_EQ(eixos.size(), 1);
+    auto* dinheiro = qobject_cast<QCategoryAxis*>(eixos[0]);
+    ASSERT_NE(dinheiro, nullptr);
+    const QStringList marcas = dinheiro->categoriesLabels();
+    ASSERT_GE(marcas.size(), 2);
+    EXPECT_EQ(marcas.front(), QStringLiteral("$0"));
+    for (const QString& m : marcas.mid(1))
+        EXPECT_TRUE(m.endsWith(QStringLiteral(" ") + ui::T(2968)) ||
+                    m.endsWith(QStringLiteral(" ") + ui::T(2969)))
+            << m.toStdString();
+    EXPECT_GE(dinheiro->max(), *std::max_element(saidas.begin(), saidas.end()));
+    EXPECT_GE(dinheiro->max(), *std::max_element(entradas.begin(), entradas.end()));
     const auto semana = ui::ValoresDaSerie(tela.SalariosContraRenda(), ui::T(2935));
     ASSERT_EQ(semana.size(), 2u);
     EXPECT_EQ(semana[0], valor("salariosemanal"));
